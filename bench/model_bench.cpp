@@ -1,0 +1,95 @@
+#include "model/block.h"
+#include "model/recording_canvas.h"
+#include "model/sequence.h"
+#include "render/qt_canvas.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <string>
+
+namespace velbrant {
+namespace {
+
+constexpr int StatementCount = 10'000;
+
+// A top sequence of statements with one or two lines of typical text.
+std::unique_ptr<Sequence> makeStatements(const LayoutContext& layout) {
+    auto sequence = std::make_unique<Sequence>(100, 100, 0, 0);
+    for (int i = 0; i < StatementCount; ++i) {
+        auto block = std::make_unique<Block>(layout);
+        std::vector<std::string> lines{"summe := summe + wert[" + std::to_string(i) + "]"};
+        if (i % 3 == 0)
+            lines.push_back("i\t:= i + 1 <- naechster Index");
+        block->setLines(std::move(lines));
+        sequence->append(std::move(block));
+    }
+    sequence->relayout(layout);
+    return sequence;
+}
+
+void relayoutStatements(benchmark::State& state, TextMeasurer& measurer, int lineHeight) {
+    const LayoutContext layout{measurer, {"Arial", 10, 0}, lineHeight};
+    const auto sequence = makeStatements(layout);
+    for (auto _ : state)
+        sequence->relayout(layout);
+    state.SetItemsProcessed(state.iterations() * StatementCount);
+}
+
+void BM_RelayoutFakeMetrics(benchmark::State& state) {
+    RecordingCanvas measurer;
+    relayoutStatements(state, measurer, 39);
+}
+BENCHMARK(BM_RelayoutFakeMetrics)->Unit(benchmark::kMillisecond);
+
+void BM_RelayoutQtMetrics(benchmark::State& state) {
+    QtTextMeasurer measurer;
+    relayoutStatements(state, measurer, lineHeightOf(measurer, {"Arial", 10, 0}));
+}
+BENCHMARK(BM_RelayoutQtMetrics)->Unit(benchmark::kMillisecond);
+
+void BM_DrawRecording(benchmark::State& state) {
+    RecordingCanvas canvas;
+    const LayoutContext layout{canvas, {"Arial", 10, 0}, 39};
+    const auto sequence = makeStatements(layout);
+    for (auto _ : state) {
+        canvas.clear();
+        sequence->draw(canvas, DrawContext{1.0, {100, 100}, true});
+    }
+    state.SetItemsProcessed(state.iterations() * StatementCount);
+}
+BENCHMARK(BM_DrawRecording)->Unit(benchmark::kMillisecond);
+
+// A screen-sized window onto the top of the diagram at 100 % zoom; the
+// rest is clipped away by the painter.
+void BM_DrawQtScreen(benchmark::State& state) {
+    QtTextMeasurer measurer;
+    const LayoutContext layout{
+        measurer, {"Arial", 10, 0}, lineHeightOf(measurer, {"Arial", 10, 0})};
+    const auto sequence = makeStatements(layout);
+    QImage image(1280, 1024, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(0.378, 0.378);
+        QtCanvas canvas(painter, measurer);
+        sequence->draw(canvas, DrawContext{1.0, {100, 100}, true});
+    }
+    state.SetItemsProcessed(state.iterations() * StatementCount);
+}
+BENCHMARK(BM_DrawQtScreen)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace velbrant
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+}

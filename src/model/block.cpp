@@ -1,0 +1,24 @@
+#include "model/block.h"
+
+namespace velbrant {
+
+void Block::draw(Canvas& canvas, const DrawContext& context) const {
+    drawBox(canvas, context);
+    if (lines().empty())
+        drawEmptySetSign(canvas, context);
+    else
+        drawLines(canvas, context, textAnchorX(), top() + textOffsetY(), hAlign());
+}
+
+void Block::drawEmptySetSign(Canvas& canvas, const DrawContext& context) const {
+    const int insetX = width() / 8;
+    const int insetY = height() / 10;
+    const int x1 = left() + insetX;
+    const int x2 = left() + width() - insetX;
+    const int y1 = top() + insetY;
+    const int y2 = bottom() - insetY;
+    canvas.ellipse(context.map(x1, y1), context.map(x2, y2));
+    canvas.line(context.map(x1, y2), context.map(x2, y1));
+}
+
+} // namespace velbrant

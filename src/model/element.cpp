@@ -1,0 +1,165 @@
+#include "model/element.h"
+
+#include "model/text_line.h"
+
+#include <algorithm>
+
+namespace velbrant {
+
+Element::Element(const LayoutContext& context)
+    : m_font(context.defaultFont), m_lineHeight(context.defaultLineHeight) {}
+
+void Element::setCoord(Coord index, int value) {
+    switch (index) {
+    case Coord::Left:
+        m_left = value;
+        break;
+    case Coord::Top:
+        m_top = value;
+        break;
+    case Coord::Width:
+        m_width = value;
+        break;
+    case Coord::Height:
+        m_height = value;
+        break;
+    }
+}
+
+void Element::setSelected(bool selected) {
+    m_selected = selected;
+}
+
+void Element::setFont(const ElementFont& font, TextMeasurer& measurer) {
+    m_font = font;
+    m_lineHeight = lineHeightOf(measurer, font);
+}
+
+void Element::setup(const LayoutContext& context) {
+    measure(context);
+}
+
+void Element::measure(const LayoutContext& context) {
+    const int lineCount = static_cast<int>(m_lines.size());
+    if (lineCount == 0) {
+        setMinSize(2 * TextMarginX, 2 * TextMarginY + m_lineHeight);
+        return;
+    }
+    context.measurer.setFont(m_font, 1.0);
+    int widest = 0;
+    for (const std::string& line : m_lines)
+        widest = std::max(widest, tabbedTextWidth(context.measurer, line, TabWidth));
+    setMinSize(widest + 2 * TextMarginX,
+               lineCount * m_lineHeight + 2 * TextMarginY + (lineCount - 1) * LineGap);
+}
+
+void Element::setMinSize(int width, int height) {
+    m_minWidth = std::max(width, 2 * TextMarginX);
+    m_minHeight = height;
+}
+
+bool Element::insertInto(std::unique_ptr<Element>&, Point, InsertMode, const LayoutContext&) {
+    return false;
+}
+
+bool Element::deleteSelectedInside(const LayoutContext&) {
+    return false;
+}
+
+bool Element::contains(Point point) const {
+    return point.x >= m_left && point.x < m_left + m_width && point.y >= m_top &&
+           point.y < m_top + m_height;
+}
+
+bool Element::liesWithin(Point topLeft, Point bottomRight) const {
+    return m_left >= topLeft.x && m_top >= topLeft.y && m_left + m_width <= bottomRight.x &&
+           m_top + m_height <= bottomRight.y;
+}
+
+bool Element::selectAt(Point point, SelectionState&) {
+    if (!contains(point))
+        return false;
+    setSelected(true);
+    return true;
+}
+
+bool Element::selectInRect(Point topLeft, Point bottomRight, SelectionState&) {
+    if (!liesWithin(topLeft, bottomRight))
+        return false;
+    setSelected(true);
+    return true;
+}
+
+Element* Element::elementAt(Point point) {
+    const bool inside = point.x >= m_left && point.x <= m_left + m_width && point.y >= m_top &&
+                        point.y <= m_top + m_height;
+    return inside ? this : nullptr;
+}
+
+bool Element::getFormat(ElementFormat& format) const {
+    if (!m_selected)
+        return false;
+    format.hAlign = m_hAlign;
+    format.vAlign = m_vAlign;
+    format.borderWidth = m_borderWidth;
+    format.innerLineWidth = m_innerLineWidth;
+    format.font = m_font;
+    return true;
+}
+
+void Element::applyFormat(const ElementFormat& format, const LayoutContext& context) {
+    if (!m_selected)
+        return;
+    if (!format.font.name.empty())
+        setFont(format.font, context.measurer);
+    if (format.borderWidth != 0)
+        m_borderWidth = format.borderWidth;
+    if (format.innerLineWidth != 0)
+        m_innerLineWidth = format.innerLineWidth;
+    if (format.hAlign != Alignment::Unchanged)
+        m_hAlign = format.hAlign;
+    if (format.vAlign != Alignment::Unchanged)
+        m_vAlign = format.vAlign;
+}
+
+void Element::drawBox(Canvas& canvas, const DrawContext& context) const {
+    canvas.setFont(m_font, context.scale);
+    canvas.setPen(context.scaled(m_borderWidth));
+    canvas.setBrush(m_selected ? Yellow : White);
+    canvas.rectangle(context.map(m_left, m_top), context.map(m_left + m_width, bottom()));
+    canvas.setPen(context.scaled(m_innerLineWidth));
+}
+
+void Element::drawLines(Canvas& canvas, const DrawContext& context, int anchorX, int top,
+                        Alignment align) const {
+    const int tabStep = context.scaled(TabWidth);
+    int y = top;
+    for (const std::string& line : m_lines) {
+        drawTextLine(canvas, context, context.map(anchorX, y), m_font, align, tabStep, line);
+        y += m_lineHeight + LineGap;
+    }
+}
+
+int Element::textAnchorX() const {
+    switch (m_hAlign) {
+    case Alignment::Center:
+        return m_left + m_width / 2;
+    case Alignment::End:
+        return m_left + m_width - TextMarginX;
+    default:
+        return m_left + TextMarginX;
+    }
+}
+
+int Element::textOffsetY() const {
+    switch (vAlign()) {
+    case Alignment::Center:
+        return (height() - minHeight()) / 2 + TextMarginY;
+    case Alignment::End:
+        return height() - minHeight() + TextMarginY;
+    default:
+        return TextMarginY;
+    }
+}
+
+} // namespace velbrant

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "model/canvas.h"
+#include "model/draw_context.h"
+#include "model/element_font.h"
+#include "model/element_format.h"
+#include "model/layout_context.h"
+#include "model/selection_state.h"
+#include "model/units.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velbrant {
+
+// One box of a structogram. The base behaviour of every operation is that of
+// a plain box with text; compound kinds override the operations that reach
+// into their nested sequences.
+class Element {
+public:
+    explicit Element(const LayoutContext& context);
+    virtual ~Element() = default;
+    Element(const Element&) = delete;
+    Element& operator=(const Element&) = delete;
+
+    virtual ElementKind kind() const = 0;
+    virtual void draw(Canvas& canvas, const DrawContext& context) const = 0;
+
+    int left() const { return m_left; }
+    int top() const { return m_top; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    int bottom() const { return m_top + m_height; }
+    virtual void setCoord(Coord index, int value);
+
+    bool isSelected() const { return m_selected; }
+    virtual void setSelected(bool selected);
+
+    const ElementFont& font() const { return m_font; }
+    // Takes the font and measures the line height it gives.
+    void setFont(const ElementFont& font, TextMeasurer& measurer);
+    int lineHeight() const { return m_lineHeight; }
+
+    const std::vector<std::string>& lines() const { return m_lines; }
+    void setLines(std::vector<std::string> lines) { m_lines = std::move(lines); }
+    bool isEmptyStatement() const { return kind() == ElementKind::Block && m_lines.empty(); }
+
+    Alignment hAlign() const { return m_hAlign; }
+    Alignment vAlign() const { return m_vAlign; }
+    std::uint16_t borderWidth() const { return m_borderWidth; }
+    std::uint16_t innerLineWidth() const { return m_innerLineWidth; }
+    std::uint16_t kindTag() const { return m_kindTag; }
+
+    int minWidth() const { return m_minWidth; }
+    int minHeight() const { return m_minHeight; }
+
+    // Called once after a sequence has given a new element its box.
+    virtual void setup(const LayoutContext& context);
+    // Sets minWidth and minHeight from the content.
+    virtual void measure(const LayoutContext& context);
+
+    // Offers a new element for a nested sequence at the point. Takes
+    // ownership and answers true only when the element went in.
+    virtual bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
+                            const LayoutContext& context);
+    // Deletes selected elements of nested sequences; true if any went.
+    virtual bool deleteSelectedInside(const LayoutContext& context);
+
+    // Right and bottom edges excluded.
+    virtual bool selectAt(Point point, SelectionState& state);
+    // Selects when the box lies wholly inside the rectangle, edges included.
+    virtual bool selectInRect(Point topLeft, Point bottomRight, SelectionState& state);
+    // The innermost element at the point, all edges included.
+    virtual Element* elementAt(Point point);
+
+    // Fills the record from a selected element; false leaves it untouched.
+    virtual bool getFormat(ElementFormat& format) const;
+    // Applies the non-zero fields of the record to a selected element.
+    virtual void applyFormat(const ElementFormat& format, const LayoutContext& context);
+
+protected:
+    bool contains(Point point) const;
+    bool liesWithin(Point topLeft, Point bottomRight) const;
+
+    // Outline and fill of the box; leaves the element font and the inner pen
+    // set for the kind's own drawing.
+    void drawBox(Canvas& canvas, const DrawContext& context) const;
+    // The text lines from y = top, at the anchor x that hAlign picks.
+    void drawLines(Canvas& canvas, const DrawContext& context, int anchorX, int top,
+                   Alignment align) const;
+    // The x a line of text is aligned to inside the box, by hAlign.
+    int textAnchorX() const;
+    // Offset of the first text line below the top edge, by vAlign.
+    int textOffsetY() const;
+
+    void setMinSize(int width, int height);
+    void setHAlign(Alignment align) { m_hAlign = align; }
+    void setKindTag(std::uint16_t tag) { m_kindTag = tag; }
+
+private:
+    int m_left = 0;
+    int m_top = 0;
+    int m_width = 0;
+    int m_height = 0;
+    bool m_selected = false;
+    ElementFont m_font;
+    std::uint16_t m_kindTag = 0;
+    std::uint16_t m_innerLineWidth = 2;
+    std::uint16_t m_borderWidth = 4;
+    Alignment m_hAlign = Alignment::Start;
+    Alignment m_vAlign = Alignment::Center;
+    std::vector<std::string> m_lines;
+    int m_minHeight = 0;
+    int m_minWidth = 0;
+    int m_lineHeight = 0;
+};
+
+} // namespace velbrant

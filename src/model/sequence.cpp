@@ -1,0 +1,187 @@
+#include "model/sequence.h"
+
+#include <algorithm>
+
+namespace velbrant {
+
+Sequence::Sequence(int left, int top, int width, int height)
+    : m_left(left), m_top(top), m_width(width), m_height(height) {}
+
+void Sequence::setCoord(Coord index, int value) {
+    switch (index) {
+    case Coord::Left:
+        m_left = value;
+        for (auto& element : m_elements)
+            element->setCoord(Coord::Left, value);
+        break;
+    case Coord::Top: {
+        m_top = value;
+        int y = value;
+        for (auto& element : m_elements) {
+            element->setCoord(Coord::Top, y);
+            y = element->bottom();
+        }
+        break;
+    }
+    case Coord::Width:
+        m_width = value;
+        for (auto& element : m_elements)
+            element->setCoord(Coord::Width, value);
+        break;
+    case Coord::Height:
+        m_height = value;
+        if (!m_elements.empty())
+            m_elements.back()->setCoord(Coord::Height, value - minHeightOfAllButLast());
+        break;
+    }
+}
+
+int Sequence::minHeightOfAllButLast() const {
+    int sum = 0;
+    for (std::size_t i = 0; i + 1 < m_elements.size(); ++i)
+        sum += m_elements[i]->minHeight();
+    return sum;
+}
+
+void Sequence::append(std::unique_ptr<Element> element) {
+    m_elements.push_back(std::move(element));
+}
+
+void Sequence::relayout(const LayoutContext& context) {
+    int widest = 0;
+    int y = m_top;
+    for (std::size_t i = 0; i < m_elements.size(); ++i) {
+        Element& element = *m_elements[i];
+        // The first element is placed before it is measured, the others
+        // after; compound kinds see their left edge during measuring.
+        if (i == 0)
+            element.setCoord(Coord::Left, m_left);
+        element.measure(context);
+        element.setCoord(Coord::Left, m_left);
+        element.setCoord(Coord::Height, element.minHeight());
+        widest = std::max(widest, element.minWidth());
+        element.setCoord(Coord::Top, y);
+        y = element.bottom();
+    }
+    setCoord(Coord::Width, widest);
+    m_height = m_elements.empty() ? 0 : y - m_elements.front()->top();
+    m_modified = true;
+}
+
+std::size_t Sequence::indexAtOrBelow(int y) const {
+    for (std::size_t i = 0; i < m_elements.size(); ++i) {
+        if (m_elements[i]->bottom() >= y)
+            return i;
+    }
+    return m_elements.size() - 1;
+}
+
+int Sequence::insertElement(std::unique_ptr<Element> element, Point point, InsertMode mode,
+                            const LayoutContext& context) {
+    if (m_elements.empty() || point.y <= m_elements.front()->top()) {
+        element->setCoord(Coord::Left, m_left);
+        element->setCoord(Coord::Top, m_top);
+        element->setCoord(Coord::Width, m_width);
+        element->setCoord(Coord::Height, element->minHeight());
+        element->setup(context);
+        m_elements.insert(m_elements.begin(), std::move(element));
+        relayout(context);
+        return 0;
+    }
+    std::size_t index = indexAtOrBelow(point.y);
+    Element& target = *m_elements[index];
+    const bool replacing = target.isEmptyStatement();
+    if (!replacing && target.insertInto(element, point, mode, context)) {
+        relayout(context);
+        return static_cast<int>(index);
+    }
+    element->setCoord(Coord::Left, target.left());
+    element->setCoord(Coord::Width, target.width());
+    element->setCoord(Coord::Height, element->minHeight());
+    if (replacing) {
+        element->setCoord(Coord::Top, target.top());
+        m_elements.erase(m_elements.begin() + static_cast<std::ptrdiff_t>(index));
+    } else {
+        element->setCoord(Coord::Top, target.bottom());
+        if (mode == InsertMode::After)
+            ++index;
+    }
+    element->setup(context);
+    m_elements.insert(m_elements.begin() + static_cast<std::ptrdiff_t>(index), std::move(element));
+    relayout(context);
+    return static_cast<int>(index);
+}
+
+void Sequence::draw(Canvas& canvas, const DrawContext& context) const {
+    for (const auto& element : m_elements)
+        element->draw(canvas, context);
+}
+
+bool Sequence::selectAt(Point point, SelectionState& state) {
+    deselectAll();
+    bool hit = false;
+    for (auto& element : m_elements)
+        hit = element->selectAt(point, state) || hit;
+    if (hit && state.owner == nullptr)
+        state.owner = this;
+    return hit;
+}
+
+bool Sequence::selectInRect(Point topLeft, Point bottomRight, SelectionState& state) {
+    deselectAll();
+    bool hit = false;
+    for (auto& element : m_elements) {
+        if (state.nested)
+            break;
+        hit = element->selectInRect(topLeft, bottomRight, state) || hit;
+        if (hit)
+            state.found = true;
+    }
+    if (hit && state.owner == nullptr)
+        state.owner = this;
+    return hit;
+}
+
+void Sequence::deselectAll() {
+    for (auto& element : m_elements)
+        element->setSelected(false);
+}
+
+bool Sequence::deleteSelected(const LayoutContext& context) {
+    bool changed = false;
+    for (auto it = m_elements.begin(); it != m_elements.end();) {
+        Element& element = **it;
+        // The selection lies in one sequence only: once something changed,
+        // later elements need not search inside.
+        if (!changed)
+            changed = element.deleteSelectedInside(context) || element.isSelected();
+        if (element.isSelected())
+            it = m_elements.erase(it);
+        else
+            ++it;
+    }
+    if (changed)
+        relayout(context);
+    return changed;
+}
+
+Element* Sequence::elementAt(Point point) {
+    for (auto& element : m_elements) {
+        if (Element* found = element->elementAt(point))
+            return found;
+    }
+    return nullptr;
+}
+
+bool Sequence::getFormat(ElementFormat& format) const {
+    return std::any_of(m_elements.begin(), m_elements.end(),
+                       [&format](const auto& element) { return element->getFormat(format); });
+}
+
+void Sequence::applyFormat(const ElementFormat& format, const LayoutContext& context) {
+    for (auto& element : m_elements)
+        element->applyFormat(format, context);
+    relayout(context);
+}
+
+} // namespace velbrant

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "model/canvas.h"
+#include "model/draw_context.h"
+#include "model/element.h"
+#include "model/element_format.h"
+#include "model/layout_context.h"
+#include "model/selection_state.h"
+#include "model/units.h"
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+namespace velbrant {
+
+// A vertical run of elements sharing one left edge and one width, stacked
+// without gaps: the document's top level and every branch and loop body.
+// Every tree-wide operation starts at a sequence and descends through the
+// elements' virtual operations.
+class Sequence {
+public:
+    Sequence() = default;
+    Sequence(int left, int top, int width, int height);
+    Sequence(const Sequence&) = delete;
+    Sequence& operator=(const Sequence&) = delete;
+
+    int left() const { return m_left; }
+    int top() const { return m_top; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    // Moves or sizes the sequence and its elements. A height beyond the
+    // elements' minimum goes to the last element.
+    void setCoord(Coord index, int value);
+
+    bool empty() const { return m_elements.empty(); }
+    std::size_t size() const { return m_elements.size(); }
+    Element& at(std::size_t index) { return *m_elements.at(index); }
+    const Element& at(std::size_t index) const { return *m_elements.at(index); }
+    // Adds an element at the end without layout, for building a tree.
+    void append(std::unique_ptr<Element> element);
+
+    // True once the sequence was laid out since it was created, loaded or
+    // saved; for the top sequence: the diagram has unsaved changes.
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified) { m_modified = modified; }
+
+    // Measures every element from the leaves up and stacks them; every
+    // change of the tree ends here.
+    void relayout(const LayoutContext& context);
+
+    // Puts a new element before or after the element under the point, in
+    // its place if that is an empty statement, or into a nested sequence of
+    // it; first when the sequence is empty or the point lies above it.
+    // Returns the index at which the element, or the one that took it in,
+    // stands.
+    int insertElement(std::unique_ptr<Element> element, Point point, InsertMode mode,
+                      const LayoutContext& context);
+
+    void draw(Canvas& canvas, const DrawContext& context) const;
+
+    bool selectAt(Point point, SelectionState& state);
+    bool selectInRect(Point topLeft, Point bottomRight, SelectionState& state);
+    void deselectAll();
+    // Removes the selected elements, here or nested; true if any went.
+    bool deleteSelected(const LayoutContext& context);
+
+    Element* elementAt(Point point);
+    bool getFormat(ElementFormat& format) const;
+    void applyFormat(const ElementFormat& format, const LayoutContext& context);
+
+private:
+    std::size_t indexAtOrBelow(int y) const;
+    int minHeightOfAllButLast() const;
+
+    std::vector<std::unique_ptr<Element>> m_elements;
+    int m_left = 0;
+    int m_top = 0;
+    int m_width = 0;
+    int m_height = 0;
+    bool m_modified = false;
+};
+
+} // namespace velbrant

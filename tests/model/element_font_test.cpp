@@ -1,0 +1,68 @@
+#include "model/element_font.h"
+
+#include <gtest/gtest.h>
+
+namespace velbrant {
+namespace {
+
+TEST(MakeLogFont, TenPointArialIsANormalAnsiFont) {
+    const LogicalFont font = makeLogFont({"Arial", 10, 0});
+    EXPECT_EQ(font.height, -35);
+    EXPECT_EQ(font.weight, 400);
+    EXPECT_EQ(font.charSet, AnsiCharSet);
+    EXPECT_FALSE(font.italic || font.underline || font.strikeOut);
+    EXPECT_EQ(font.width, 0);
+    EXPECT_EQ(font.quality, 2);
+    EXPECT_EQ(font.pitchAndFamily, 4);
+    EXPECT_EQ(font.faceName, "Arial");
+}
+
+TEST(MakeLogFont, StyleBitsBecomeWeightAndFlags) {
+    EXPECT_EQ(makeLogFont({"Arial", 14, Bold}).height, -49);
+    EXPECT_EQ(makeLogFont({"Arial", 14, Bold}).weight, 700);
+    const LogicalFont font = makeLogFont({"Arial", 10, Italic | Underline | StrikeOut});
+    EXPECT_EQ(font.weight, 400);
+    EXPECT_TRUE(font.italic && font.underline && font.strikeOut);
+}
+
+TEST(MakeLogFont, OnlyTheExactNameSymbolSelectsTheSymbolSet) {
+    EXPECT_EQ(makeLogFont({"Symbol", 10, 0}).charSet, SymbolCharSet);
+    EXPECT_EQ(makeLogFont({"symbol", 10, 0}).charSet, AnsiCharSet);
+    EXPECT_EQ(makeLogFont({"Symbol ", 10, 0}).charSet, AnsiCharSet);
+}
+
+TEST(MakeLogFont, TheScaledHeightIsRoundedAgain) {
+    EXPECT_EQ(makeLogFont({"Arial", 10, 0}, 2.0).height, -70);
+    EXPECT_EQ(makeLogFont({"Arial", 10, 0}, 0.5).height, -18); // 17.5 to even
+    EXPECT_EQ(makeLogFont({"Arial", 10, 0}, 0.1).height, -4);  // 3.5 to even
+}
+
+TEST(FontRecord, IsTwoHundredSixtyBytesWithALengthPrefixedName) {
+    const FontRecord record = encodeFontRecord({"Arial", 10, Bold | Italic});
+    EXPECT_EQ(record.size(), 260u);
+    EXPECT_EQ(record[0], 5);
+    EXPECT_EQ(record[1], 'A');
+    EXPECT_EQ(record[5], 'l');
+    EXPECT_EQ(record[6], 0);
+    EXPECT_EQ(record[256], 10);
+    EXPECT_EQ(record[257], 0);
+    EXPECT_EQ(record[258], 3);
+    EXPECT_EQ(record[259], 0);
+}
+
+TEST(FontRecord, RoundTripsLongNamesHighBytesAndNegativeSizes) {
+    const ElementFont font{std::string(255, '\xE4'), -300, StrikeOut};
+    const FontRecord record = encodeFontRecord(font);
+    EXPECT_EQ(record[0], 255);
+    EXPECT_EQ(decodeFontRecord(record), font);
+}
+
+TEST(FontRecord, IgnoresBytesBeyondTheNameLength) {
+    FontRecord record = encodeFontRecord({"Tahoma", 12, 0});
+    record[7] = 'X';
+    record[259] = 0xFF;
+    EXPECT_EQ(decodeFontRecord(record), (ElementFont{"Tahoma", 12, 0}));
+}
+
+} // namespace
+} // namespace velbrant

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/block.h"
+#include "model/layout_context.h"
+#include "model/recording_canvas.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velbrant::test {
+
+// Fake metrics: every byte 10 units wide; Arial 10 is 35 units high, so a
+// line is 39 units.
+class ModelTest : public ::testing::Test {
+protected:
+    static constexpr int CharWidth = 10;
+    static constexpr int LineHeight = 35 + RecordingCanvas::CellExtra;
+
+    RecordingCanvas canvas{CharWidth};
+    LayoutContext context{canvas, ElementFont{"Arial", 10, 0}, LineHeight};
+
+    std::unique_ptr<Block> makeBlock(std::vector<std::string> lines = {}) {
+        auto block = std::make_unique<Block>(context);
+        block->setLines(std::move(lines));
+        return block;
+    }
+
+    // A block with its box set by hand, measured.
+    std::unique_ptr<Block> placedBlock(int left, int top, int width, int height,
+                                       std::vector<std::string> lines = {}) {
+        auto block = makeBlock(std::move(lines));
+        block->measure(context);
+        block->setCoord(Coord::Left, left);
+        block->setCoord(Coord::Top, top);
+        block->setCoord(Coord::Width, width);
+        block->setCoord(Coord::Height, height);
+        return block;
+    }
+};
+
+} // namespace velbrant::test

@@ -1,0 +1,273 @@
+#include "model/sequence.h"
+#include "model_fixture.h"
+
+namespace velbrant::test {
+namespace {
+
+// A minimal compound element: a 50-unit head above one nested sequence, so
+// the sequence's delegation can be tested before the real kinds exist.
+class Nest : public Element {
+public:
+    static constexpr int Head = 50;
+    Sequence body;
+
+    using Element::Element;
+    ElementKind kind() const override { return ElementKind::WhileLoop; }
+    void draw(Canvas&, const DrawContext&) const override {}
+
+    void setup(const LayoutContext& context) override {
+        body.append(std::make_unique<Block>(context));
+        Element::setup(context);
+    }
+    void measure(const LayoutContext& context) override {
+        body.setCoord(Coord::Top, top() + Head);
+        body.relayout(context);
+        setMinSize(body.width(), body.height() + Head);
+    }
+    void setCoord(Coord index, int value) override {
+        Element::setCoord(index, value);
+        body.setCoord(index, index == Coord::Top || index == Coord::Height ? value + Head : value);
+    }
+    bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
+                    const LayoutContext& context) override {
+        if (point.y < top() + Head)
+            return false;
+        body.insertElement(std::move(element), point, mode, context);
+        return true;
+    }
+    bool selectAt(Point point, SelectionState& state) override {
+        return point.y < top() + Head ? Element::selectAt(point, state)
+                                      : body.selectAt(point, state);
+    }
+    bool deleteSelectedInside(const LayoutContext& context) override {
+        return body.deleteSelected(context);
+    }
+};
+
+class SequenceTest : public ModelTest {
+protected:
+    Sequence sequence{100, 200, 0, 0};
+
+    // Appends statements with the given one-line texts ("" for an empty
+    // statement) and lays the sequence out.
+    void fill(std::initializer_list<const char*> texts) {
+        for (const char* text : texts)
+            sequence.append(*text ? makeBlock({text}) : makeBlock());
+        sequence.relayout(context);
+    }
+    std::string textAt(std::size_t index) const {
+        const auto& lines = sequence.at(index).lines();
+        return lines.empty() ? std::string("<empty>") : lines.front();
+    }
+};
+
+TEST_F(SequenceTest, TheFirstElementTakesTheSequenceCornerWhateverTheMode) {
+    for (const InsertMode mode : {InsertMode::After, InsertMode::Before}) {
+        Sequence empty{100, 200, 0, 0};
+        EXPECT_EQ(empty.insertElement(makeBlock({"abc"}), {5000, 5000}, mode, context), 0);
+        EXPECT_EQ(empty.at(0).left(), 100);
+        EXPECT_EQ(empty.at(0).top(), 200);
+        EXPECT_EQ(empty.width(), 130);
+        EXPECT_EQ(empty.height(), LineHeight + 40);
+        EXPECT_TRUE(empty.isModified());
+    }
+}
+
+TEST_F(SequenceTest, AboveTheFirstElementInsertsAtTheFrontWhateverTheMode) {
+    fill({"a", "b"});
+    EXPECT_EQ(sequence.insertElement(makeBlock({"c"}), {150, 200}, InsertMode::After, context), 0);
+    EXPECT_EQ(sequence.insertElement(makeBlock({"d"}), {150, 100}, InsertMode::Before, context), 0);
+    EXPECT_EQ(textAt(0), "d");
+    EXPECT_EQ(textAt(1), "c");
+}
+
+TEST_F(SequenceTest, BelowTheLastElementModeDecidesAppendOrBeforeLast) {
+    fill({"a", "b"});
+    EXPECT_EQ(sequence.insertElement(makeBlock({"c"}), {150, 9999}, InsertMode::Before, context),
+              1);
+    EXPECT_EQ(textAt(1), "c");
+    EXPECT_EQ(textAt(2), "b");
+    EXPECT_EQ(sequence.insertElement(makeBlock({"d"}), {150, 9999}, InsertMode::After, context), 3);
+    EXPECT_EQ(textAt(3), "d");
+    // Any mode byte other than 1 means before.
+    EXPECT_EQ(
+        sequence.insertElement(makeBlock({"e"}), {150, 9999}, static_cast<InsertMode>(2), context),
+        3);
+}
+
+TEST_F(SequenceTest, AnEmptyStatementIsReplacedAndAStatementWithTextKept) {
+    fill({"a", "", "c"});
+    const int middle = sequence.at(1).top() + 5;
+    EXPECT_EQ(sequence.insertElement(makeBlock({"b"}), {150, middle}, InsertMode::Before, context),
+              1);
+    ASSERT_EQ(sequence.size(), 3u);
+    EXPECT_EQ(textAt(1), "b");
+
+    EXPECT_EQ(sequence.insertElement(makeBlock({"x"}), {150, middle}, InsertMode::After, context),
+              2);
+    EXPECT_EQ(sequence.size(), 4u);
+    EXPECT_EQ(textAt(1), "b");
+    EXPECT_EQ(textAt(2), "x");
+}
+
+TEST_F(SequenceTest, APointOnTheLineBetweenTwoElementsBelongsToTheUpperOne) {
+    fill({"a", "b"});
+    const int boundary = sequence.at(0).bottom();
+    sequence.insertElement(makeBlock({"x"}), {150, boundary}, InsertMode::After, context);
+    EXPECT_EQ(textAt(1), "x");
+    EXPECT_EQ(textAt(2), "b");
+}
+
+TEST_F(SequenceTest, RelayoutGivesEveryElementTheWidestMinimumWidth) {
+    fill({"a", "b", "c"});
+    sequence.at(0).setLines({std::string(20, 'x')});      // 300
+    sequence.at(1).setLines({std::string(70, 'x')});      // 800
+    sequence.at(2).setLines({std::string(40, 'x'), "y"}); // 500, two lines
+    sequence.relayout(context);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(sequence.at(i).width(), 800);
+        EXPECT_EQ(sequence.at(i).left(), 100);
+        EXPECT_EQ(sequence.at(i).height(), sequence.at(i).minHeight());
+    }
+    EXPECT_EQ(sequence.width(), 800);
+    EXPECT_EQ(sequence.height(), 3 * (LineHeight + 40) + LineHeight + LineGap);
+    EXPECT_EQ(sequence.at(1).top(), sequence.at(0).bottom());
+    EXPECT_EQ(sequence.at(2).top(), sequence.at(1).bottom());
+}
+
+TEST_F(SequenceTest, ExtraHeightGoesToTheLastElementOnly) {
+    fill({"a", "b", "c"});
+    const int minimum = sequence.height();
+    sequence.setCoord(Coord::Height, minimum + 300);
+    EXPECT_EQ(sequence.at(0).height(), sequence.at(0).minHeight());
+    EXPECT_EQ(sequence.at(1).height(), sequence.at(1).minHeight());
+    EXPECT_EQ(sequence.at(2).height(), sequence.at(2).minHeight() + 300);
+    EXPECT_EQ(sequence.at(2).top(), sequence.at(1).bottom());
+}
+
+TEST_F(SequenceTest, MovingTheSequenceMovesEveryElement) {
+    fill({"a", "b"});
+    sequence.setCoord(Coord::Left, 40);
+    sequence.setCoord(Coord::Top, 70);
+    EXPECT_EQ(sequence.at(0).left(), 40);
+    EXPECT_EQ(sequence.at(0).top(), 70);
+    EXPECT_EQ(sequence.at(1).left(), 40);
+    EXPECT_EQ(sequence.at(1).top(), 70 + sequence.at(0).height());
+}
+
+TEST_F(SequenceTest, ARectangleOverTwoWholeElementsAndPartOfAThirdSelectsTwo) {
+    fill({"a", "b", "c"});
+    SelectionState state;
+    const Point topLeft{sequence.left() - 5, sequence.top() - 5};
+    const Point bottomRight{sequence.left() + sequence.width(), sequence.at(2).top() + 10};
+    EXPECT_TRUE(sequence.selectInRect(topLeft, bottomRight, state));
+    EXPECT_TRUE(sequence.at(0).isSelected());
+    EXPECT_TRUE(sequence.at(1).isSelected());
+    EXPECT_FALSE(sequence.at(2).isSelected());
+    EXPECT_EQ(state.owner, &sequence);
+    EXPECT_TRUE(state.found);
+
+    SelectionState again;
+    EXPECT_FALSE(sequence.selectInRect({0, 0}, {1, 1}, again));
+    EXPECT_FALSE(sequence.at(0).isSelected());
+    EXPECT_EQ(again.owner, nullptr);
+}
+
+TEST_F(SequenceTest, SelectAtDeselectsFirstAndHitsOneElement) {
+    fill({"a", "b"});
+    SelectionState state;
+    EXPECT_TRUE(sequence.selectAt({150, sequence.at(1).top() + 1}, state));
+    EXPECT_FALSE(sequence.at(0).isSelected());
+    EXPECT_TRUE(sequence.at(1).isSelected());
+    EXPECT_FALSE(sequence.selectAt({150, 9999}, state));
+    EXPECT_FALSE(sequence.at(1).isSelected());
+}
+
+TEST_F(SequenceTest, DeletingEveryElementLeavesAnEmptySequence) {
+    fill({"a", "b", "c"});
+    SelectionState state;
+    sequence.selectInRect({0, 0}, {9999, 9999}, state);
+    EXPECT_TRUE(sequence.deleteSelected(context));
+    EXPECT_TRUE(sequence.empty());
+    EXPECT_EQ(sequence.height(), 0);
+    EXPECT_EQ(sequence.width(), 0);
+    EXPECT_FALSE(sequence.deleteSelected(context));
+}
+
+TEST_F(SequenceTest, DeleteRemovesOnlyTheSelectedRunAndRestacks) {
+    fill({"a", "b", "c"});
+    SelectionState state;
+    sequence.selectAt({150, sequence.at(1).top() + 1}, state);
+    EXPECT_TRUE(sequence.deleteSelected(context));
+    ASSERT_EQ(sequence.size(), 2u);
+    EXPECT_EQ(textAt(1), "c");
+    EXPECT_EQ(sequence.at(1).top(), sequence.at(0).bottom());
+}
+
+TEST_F(SequenceTest, ElementAtGivesTheFirstElementOnASharedEdge) {
+    fill({"a", "b"});
+    EXPECT_EQ(sequence.elementAt({150, sequence.at(0).bottom()}), &sequence.at(0));
+    EXPECT_EQ(sequence.elementAt({150, sequence.at(0).bottom() + 1}), &sequence.at(1));
+    EXPECT_EQ(sequence.elementAt({150, sequence.at(1).bottom() + 1}), nullptr);
+}
+
+TEST_F(SequenceTest, FormatComesFromTheFirstSelectedAndGoesToAll) {
+    fill({"a", "b", "c"});
+    SelectionState state;
+    sequence.selectInRect({0, sequence.at(1).top()}, {9999, 9999}, state);
+    sequence.at(1).setSelected(false);
+    sequence.at(2).setSelected(true);
+    sequence.at(1).setSelected(true);
+    ElementFormat format;
+    ASSERT_TRUE(sequence.getFormat(format));
+
+    const int heightBefore = sequence.height();
+    sequence.applyFormat({Alignment::Unchanged, Alignment::Unchanged, 0, 0, {"Arial", 20, 0}},
+                         context);
+    EXPECT_EQ(sequence.at(0).font().size, 10);
+    EXPECT_EQ(sequence.at(1).font().size, 20);
+    EXPECT_EQ(sequence.at(2).font().size, 20);
+    EXPECT_EQ(sequence.height(), heightBefore + 2 * (71 - 35));
+}
+
+class NestedSequenceTest : public SequenceTest {
+protected:
+    Nest* nest = nullptr;
+
+    void SetUp() override {
+        fill({"a", "c"});
+        auto owned = std::make_unique<Nest>(context);
+        nest = owned.get();
+        sequence.insertElement(std::move(owned), {0, 9999}, InsertMode::Before, context);
+    }
+};
+
+TEST_F(NestedSequenceTest, APointInANestedSequenceInsertsThere) {
+    const Point inBody{150, nest->top() + Nest::Head + 5};
+    EXPECT_EQ(sequence.insertElement(makeBlock({"x"}), inBody, InsertMode::After, context), 1);
+    EXPECT_EQ(sequence.size(), 3u);
+    ASSERT_EQ(nest->body.size(), 1u); // took the empty statement's place
+    EXPECT_EQ(nest->body.at(0).lines().front(), "x");
+    EXPECT_EQ(sequence.at(2).top(), nest->bottom());
+}
+
+TEST_F(NestedSequenceTest, APointInTheHeadInsertsBesideTheCompoundElement) {
+    const Point inHead{150, nest->top() + 5};
+    EXPECT_EQ(sequence.insertElement(makeBlock({"x"}), inHead, InsertMode::Before, context), 1);
+    EXPECT_EQ(sequence.size(), 4u);
+    EXPECT_EQ(&sequence.at(2), nest);
+}
+
+TEST_F(NestedSequenceTest, TheInnermostSelectingSequenceOwnsTheSelection) {
+    SelectionState state;
+    EXPECT_TRUE(sequence.selectAt({150, nest->top() + Nest::Head + 5}, state));
+    EXPECT_EQ(state.owner, &nest->body);
+    EXPECT_TRUE(nest->body.at(0).isSelected());
+
+    EXPECT_TRUE(sequence.deleteSelected(context));
+    EXPECT_TRUE(nest->body.empty());
+    EXPECT_EQ(sequence.size(), 3u);
+}
+
+} // namespace
+} // namespace velbrant::test

@@ -1,0 +1,125 @@
+#include "model/block.h"
+#include "model/sequence.h"
+#include "render/qt_canvas.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace velbrant {
+namespace {
+
+TEST(QtTextMeasurer, ArialResolvesToMetricTwinsAndMeasuresInModelUnits) {
+    QtTextMeasurer measurer;
+    // Liberation Sans: ascent 0.905 + descent 0.212 of the 35-unit em.
+    EXPECT_EQ(lineHeightOf(measurer, {"Arial", 10, 0}), 39);
+    // Advance of "a": 1139/2048 em.
+    EXPECT_EQ(measurer.textWidth("aaaa"), rnd(4 * 35 * 1139.0 / 2048));
+    EXPECT_EQ(measurer.textWidth(""), 0);
+}
+
+TEST(QtTextMeasurer, WidthsScaleLinearlyWithTheFont) {
+    QtTextMeasurer measurer;
+    const std::string text = "Solange i < n: summe := summe + a[i]";
+    measurer.setFont({"Arial", 10, 0}, 1.0);
+    const int base = measurer.textWidth(text);
+    measurer.setFont({"Arial", 10, 0}, 4.0);
+    EXPECT_NEAR(measurer.textWidth(text), 4 * base, 4);
+    measurer.setFont({"Arial", 10, Bold}, 1.0);
+    EXPECT_GT(measurer.textWidth(text), base);
+}
+
+// A sequence of three statements drawn at one pixel a model unit: an empty
+// one, a selected one with two lines, one with a tab and an arrow.
+class QtCanvasPicture : public ::testing::Test {
+protected:
+    QtTextMeasurer measurer;
+    LayoutContext layout{measurer, {"Arial", 10, 0}, 0};
+    Sequence sequence{20, 20, 0, 0};
+    QImage image{800, 400, QImage::Format_RGB32};
+
+    void SetUp() override {
+        layout.defaultLineHeight = lineHeightOf(measurer, layout.defaultFont);
+        add({});
+        add({"Eingabe: n", "summe := 0"});
+        add({"i\t:= i + 1", "x <- y"});
+        SelectionState state;
+        sequence.selectAt({100, sequence.at(1).top() + 5}, state);
+    }
+
+    void add(std::vector<std::string> lines) {
+        auto block = std::make_unique<Block>(layout);
+        block->setLines(std::move(lines));
+        sequence.append(std::move(block));
+        sequence.relayout(layout);
+    }
+
+    void render(bool replaceArrow) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QtCanvas canvas(painter, measurer);
+        sequence.draw(canvas, DrawContext{1.0, {20, 20}, replaceArrow});
+    }
+
+    bool isDark(int x, int y) const { return qGray(image.pixel(x, y)) < 100; }
+    int darkPixels(int left, int top, int right, int bottom) const {
+        int count = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                count += isDark(x, y);
+        return count;
+    }
+};
+
+TEST_F(QtCanvasPicture, DrawsOutlinesFillsAndTheEmptySetSign) {
+    render(true);
+    image.save(QStringLiteral(VELBRANT_TEST_OUTPUT_DIR "/statements.png"));
+    const Element& empty = sequence.at(0);
+    const Element& selected = sequence.at(1);
+
+    EXPECT_TRUE(isDark(empty.left(), empty.top() + empty.height() / 2));
+    EXPECT_TRUE(isDark(empty.left() + 150, empty.top()));
+    EXPECT_EQ(image.pixel(selected.left() + selected.width() - 20, selected.top() + 10),
+              qRgb(255, 255, 0));
+    EXPECT_EQ(image.pixel(empty.left() + 5, empty.top() + 5), qRgb(255, 255, 255));
+    // The ellipse's top, inset by a tenth of the height, at the middle.
+    const int insetY = empty.height() / 10;
+    EXPECT_GT(darkPixels(empty.left() + empty.width() / 2 - 2, empty.top() + insetY - 2,
+                         empty.left() + empty.width() / 2 + 3, empty.top() + insetY + 3),
+              0);
+}
+
+TEST_F(QtCanvasPicture, TextStandsInsideItsMeasuredBox) {
+    render(true);
+    const Element& selected = sequence.at(1);
+    measurer.setFont(selected.font(), 1.0);
+    const int textLeft = selected.left() + TextMarginX;
+    const int textRight = textLeft + measurer.textWidth("summe := 0");
+    const int firstLineTop = selected.top() + TextMarginY;
+    const int textBottom = firstLineTop + 2 * selected.lineHeight() + LineGap;
+
+    EXPECT_GT(darkPixels(textLeft, firstLineTop, textRight, textBottom), 200);
+    // Nothing left of the margin or right of the measured width, but the outline.
+    EXPECT_EQ(darkPixels(selected.left() + 4, firstLineTop, textLeft - 2, textBottom), 0);
+    EXPECT_EQ(
+        darkPixels(textRight + 3, firstLineTop, selected.left() + selected.width() - 4, textBottom),
+        0);
+}
+
+TEST_F(QtCanvasPicture, TabAndArrowPlaceThePiecesApart) {
+    render(true);
+    const Element& tabbed = sequence.at(2);
+    const int lineTop = tabbed.top() + TextMarginY;
+    const int tabStop = tabbed.left() + TextMarginX + TabWidth;
+    // "i" at the start, nothing up to the tab stop, ":= i + 1" after it.
+    EXPECT_EQ(darkPixels(tabStop - 100, lineTop, tabStop - 2, lineTop + tabbed.lineHeight()), 0);
+    EXPECT_GT(darkPixels(tabStop, lineTop, tabStop + 60, lineTop + tabbed.lineHeight()), 50);
+
+    const QImage withArrow = image.copy();
+    render(false);
+    EXPECT_NE(image, withArrow);
+}
+
+} // namespace
+} // namespace velbrant
