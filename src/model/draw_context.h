@@ -2,20 +2,35 @@
 
 #include "model/units.h"
 
+#include <limits>
+
 namespace velbrant {
 
 // What one drawing pass hands to every element: the transform that draws the
-// diagram at its scale about a fixed origin, and the arrow option.
+// diagram at its scale about a fixed origin, the arrow option, and the area
+// that needs painting (in drawn coordinates), outside which nothing is drawn.
 struct DrawContext {
+    static constexpr Point Unbounded{std::numeric_limits<std::int32_t>::max(),
+                                     std::numeric_limits<std::int32_t>::max()};
+
     double scale = 1.0;
     Point origin;
     bool replaceArrow = false;
+    Point clipTopLeft{-Unbounded.x, -Unbounded.y};
+    Point clipBottomRight = Unbounded;
 
     int mapX(int x) const { return rnd((x - origin.x) * scale) + origin.x; }
     int mapY(int y) const { return rnd((y - origin.y) * scale) + origin.y; }
     Point map(int x, int y) const { return {mapX(x), mapY(y)}; }
     // Pen widths, font heights and tab steps.
     int scaled(int length) const { return rnd(length * scale); }
+    // Whether a model box, once mapped, reaches into the clip area; penWidth
+    // is how far its outline may reach beyond the box.
+    bool isVisible(int left, int top, int right, int bottom, int penWidth) const {
+        const int margin = scaled(penWidth);
+        return mapX(right) + margin >= clipTopLeft.x && mapX(left) - margin <= clipBottomRight.x &&
+               mapY(bottom) + margin >= clipTopLeft.y && mapY(top) - margin <= clipBottomRight.y;
+    }
 };
 
 } // namespace velbrant

@@ -7,18 +7,30 @@
 
 namespace velbrant {
 
-void RecordingCanvas::setFont(const ElementFont& font, double heightFactor) {
+void FixedWidthMeasurer::setFont(const ElementFont& font, double heightFactor) {
     m_factor = heightFactor;
     m_fontHeight = std::abs(makeLogFont(font, heightFactor).height);
-    m_ops.push_back({OpType::Font, {}, font.name, -m_fontHeight, {}});
 }
 
-int RecordingCanvas::textWidth(std::string_view text) const {
+int FixedWidthMeasurer::textWidth(std::string_view text) const {
     return static_cast<int>(text.size()) * rnd(m_charWidth * m_factor);
 }
 
-int RecordingCanvas::textHeight(std::string_view) const {
+int FixedWidthMeasurer::textHeight(std::string_view) const {
     return m_fontHeight + CellExtra;
+}
+
+void RecordingCanvas::setFont(const ElementFont& font, double heightFactor) {
+    m_measurer.setFont(font, heightFactor);
+    m_ops.push_back({OpType::Font, {}, font.name, -m_measurer.fontHeight(), {}});
+}
+
+int RecordingCanvas::textWidth(std::string_view text) const {
+    return m_measurer.textWidth(text);
+}
+
+int RecordingCanvas::textHeight(std::string_view text) const {
+    return m_measurer.textHeight(text);
 }
 
 void RecordingCanvas::setPen(int width) {

@@ -7,13 +7,30 @@
 
 namespace velbrant {
 
-// A canvas with fixed-width fake font metrics that records what is drawn,
-// for tests and benchmarks that need no display and no fonts: every byte is
-// charWidth units wide at height factor 1, and a line is the character
-// height plus CellExtra units high.
-class RecordingCanvas : public Canvas {
+// Fake font metrics for tests and benchmarks that need no display and no
+// fonts: every byte is charWidth units wide at height factor 1, and a line
+// is the character height plus CellExtra units high.
+class FixedWidthMeasurer : public TextMeasurer {
 public:
     static constexpr int CellExtra = 4;
+
+    explicit FixedWidthMeasurer(int charWidth = 10) : m_charWidth(charWidth) {}
+
+    void setFont(const ElementFont& font, double heightFactor) override;
+    int textWidth(std::string_view text) const override;
+    int textHeight(std::string_view text) const override;
+    int fontHeight() const { return m_fontHeight; }
+
+private:
+    int m_charWidth;
+    double m_factor = 1.0;
+    int m_fontHeight = 0;
+};
+
+// A canvas with fixed-width fake metrics that records what is drawn.
+class RecordingCanvas : public Canvas {
+public:
+    static constexpr int CellExtra = FixedWidthMeasurer::CellExtra;
 
     enum class OpType {
         Font,
@@ -36,7 +53,7 @@ public:
         Color color;
     };
 
-    explicit RecordingCanvas(int charWidth = 10) : m_charWidth(charWidth) {}
+    explicit RecordingCanvas(int charWidth = 10) : m_measurer(charWidth) {}
 
     void setFont(const ElementFont& font, double heightFactor) override;
     int textWidth(std::string_view text) const override;
@@ -57,9 +74,7 @@ public:
     void clear() { m_ops.clear(); }
 
 private:
-    int m_charWidth;
-    double m_factor = 1.0;
-    int m_fontHeight = 0;
+    FixedWidthMeasurer m_measurer;
     std::vector<Op> m_ops;
 };
 

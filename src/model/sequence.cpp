@@ -113,8 +113,11 @@ int Sequence::insertElement(std::unique_ptr<Element> element, Point point, Inser
 }
 
 void Sequence::draw(Canvas& canvas, const DrawContext& context) const {
-    for (const auto& element : m_elements)
-        element->draw(canvas, context);
+    for (const auto& element : m_elements) {
+        if (context.isVisible(element->left(), element->top(), element->left() + element->width(),
+                              element->bottom(), element->borderWidth()))
+            element->draw(canvas, context);
+    }
 }
 
 bool Sequence::selectAt(Point point, SelectionState& state) {

@@ -230,6 +230,26 @@ TEST_F(SequenceTest, FormatComesFromTheFirstSelectedAndGoesToAll) {
     EXPECT_EQ(sequence.height(), heightBefore + 2 * (71 - 35));
 }
 
+TEST_F(SequenceTest, DrawingSkipsElementsOutsideTheClipArea) {
+    fill({"a", "b", "c"});
+    const Element& middle = sequence.at(1);
+    DrawContext drawContext;
+    drawContext.clipTopLeft = {0, middle.top() + 10};
+    drawContext.clipBottomRight = {9999, middle.bottom() - 10};
+    canvas.clear();
+    sequence.draw(canvas, drawContext);
+    const auto boxes = canvas.opsOfType(RecordingCanvas::OpType::Rectangle);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].points[0].y, middle.top());
+
+    // An outline on the clip edge still counts: it reaches into the area.
+    drawContext.clipTopLeft.y = middle.bottom() + 2;
+    drawContext.clipBottomRight.y = middle.bottom() + 5;
+    canvas.clear();
+    sequence.draw(canvas, drawContext);
+    EXPECT_EQ(canvas.opsOfType(RecordingCanvas::OpType::Rectangle).size(), 2u);
+}
+
 class NestedSequenceTest : public SequenceTest {
 protected:
     Nest* nest = nullptr;
