@@ -7,7 +7,7 @@ void Block::draw(Canvas& canvas, const DrawContext& context) const {
     if (lines().empty())
         drawEmptySetSign(canvas, context);
     else
-        drawLines(canvas, context, textAnchorX(), top() + textOffsetY(), hAlign());
+        drawStatementText(canvas, context);
 }
 
 void Block::drawEmptySetSign(Canvas& canvas, const DrawContext& context) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/default_labels.h"
 #include "model/units.h"
 
 #include <limits>
@@ -7,15 +8,16 @@
 namespace velbrant {
 
 // What one drawing pass hands to every element: the transform that draws the
-// diagram at its scale about a fixed origin, the arrow option, and the area
-// that needs painting (in drawn coordinates), outside which nothing is drawn.
+// diagram at its scale about a fixed origin, the default labels (branch
+// labels and arrow option), and the area that needs painting (in drawn
+// coordinates), outside which nothing is drawn.
 struct DrawContext {
     static constexpr Point Unbounded{std::numeric_limits<std::int32_t>::max(),
                                      std::numeric_limits<std::int32_t>::max()};
 
     double scale = 1.0;
     Point origin;
-    bool replaceArrow = false;
+    DefaultLabels labels{};
     Point clipTopLeft{-Unbounded.x, -Unbounded.y};
     Point clipBottomRight = Unbounded;
 

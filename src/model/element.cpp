@@ -49,13 +49,13 @@ void Element::measure(const LayoutContext& context) {
     int widest = 0;
     for (const std::string& line : m_lines)
         widest = std::max(widest, tabbedTextWidth(context.measurer, line, TabWidth));
-    setMinSize(widest + 2 * TextMarginX,
-               lineCount * m_lineHeight + 2 * TextMarginY + (lineCount - 1) * LineGap);
+    setMinSize(std::int64_t{widest} + 2 * TextMarginX,
+               std::int64_t{lineCount} * (m_lineHeight + LineGap) + 2 * TextMarginY - LineGap);
 }
 
-void Element::setMinSize(int width, int height) {
-    m_minWidth = std::max(width, 2 * TextMarginX);
-    m_minHeight = height;
+void Element::setMinSize(std::int64_t width, std::int64_t height) {
+    m_minWidth = clampExtent(std::max<std::int64_t>(width, 2 * TextMarginX));
+    m_minHeight = clampExtent(height);
 }
 
 bool Element::insertInto(std::unique_ptr<Element>&, Point, InsertMode, const LayoutContext&) {
@@ -138,6 +138,10 @@ void Element::drawLines(Canvas& canvas, const DrawContext& context, int anchorX,
         drawTextLine(canvas, context, context.map(anchorX, y), m_font, align, tabStep, line);
         y += m_lineHeight + LineGap;
     }
+}
+
+void Element::drawStatementText(Canvas& canvas, const DrawContext& context) const {
+    drawLines(canvas, context, textAnchorX(), m_top + textOffsetY(), m_hAlign);
 }
 
 int Element::textAnchorX() const {

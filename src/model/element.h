@@ -90,12 +90,15 @@ protected:
     // The text lines from y = top, at the anchor x that hAlign picks.
     void drawLines(Canvas& canvas, const DrawContext& context, int anchorX, int top,
                    Alignment align) const;
+    // The text placed as in a statement: by hAlign and vAlign in the box.
+    void drawStatementText(Canvas& canvas, const DrawContext& context) const;
     // The x a line of text is aligned to inside the box, by hAlign.
     int textAnchorX() const;
     // Offset of the first text line below the top edge, by vAlign.
     int textOffsetY() const;
 
-    void setMinSize(int width, int height);
+    // Stores measured sizes; the width is at least the two text margins.
+    void setMinSize(std::int64_t width, std::int64_t height);
     void setHAlign(Alignment align) { m_hAlign = align; }
     void setKindTag(std::uint16_t tag) { m_kindTag = tag; }
 

@@ -1,17 +1,20 @@
 #pragma once
 
 #include "model/canvas.h"
+#include "model/default_labels.h"
 #include "model/element_font.h"
 
 namespace velbrant {
 
 // What layout and element creation need from the document they work for: the
-// surface text is measured on, and the font and line height new elements
-// take. Each document has its own; nothing is shared between documents.
+// surface text is measured on, the font and line height new elements take,
+// and the default texts they are set up with. Each document has its own;
+// nothing is shared between documents.
 struct LayoutContext {
     TextMeasurer& measurer;
     ElementFont defaultFont;
     int defaultLineHeight = 0;
+    DefaultLabels labels{};
 };
 
 } // namespace velbrant

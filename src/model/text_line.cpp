@@ -34,7 +34,7 @@ public:
 
 private:
     bool isArrow(std::string_view text, std::size_t i) const {
-        return m_context.replaceArrow && text[i] == '<' && i + 1 < text.size() &&
+        return m_context.labels.replaceArrow && text[i] == '<' && i + 1 < text.size() &&
                text[i + 1] == '-';
     }
 

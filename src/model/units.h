@@ -17,8 +17,15 @@ inline constexpr int LineGap = 10;
 inline constexpr int TabWidth = 150;
 
 // Nearest integer, halves to the even neighbour, independent of the FPU's
-// rounding mode.
+// rounding mode; saturates at the limits of int.
 int rnd(double value);
+
+// The largest measured width or height of an element (10 km). Sizes are
+// summed in 64 bits and saturate here, so that no diagram, however large or
+// deep, wraps around into negative sizes, and adding two extents or an
+// extent to a coordinate cannot overflow.
+inline constexpr int MaxExtent = 100'000'000;
+int clampExtent(std::int64_t size);
 
 struct Point {
     std::int32_t x = 0;

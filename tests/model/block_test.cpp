@@ -83,5 +83,39 @@ TEST_F(BlockDrawTest, ScaleMapsAboutTheOriginAndScalesPensAndFont) {
     EXPECT_EQ(only(Op::Text).points[0].x, 250);
 }
 
+TEST_F(BlockDrawTest, CallHasInnerLinesAndExitAChevronBesideStatementText) {
+    for (const ElementKind kind : {ElementKind::Call, ElementKind::Exit}) {
+        auto element = createElement(kind, context);
+        element->measure(context);
+        EXPECT_EQ(element->minWidth(), 100);
+        EXPECT_EQ(element->minHeight(), LineHeight + 40);
+        element->setCoord(Coord::Left, 100);
+        element->setCoord(Coord::Top, 200);
+        element->setCoord(Coord::Width, 301);
+        element->setCoord(Coord::Height, 81);
+        draw(*element);
+        EXPECT_TRUE(canvas.opsOfType(Op::Text).empty());
+        EXPECT_TRUE(canvas.opsOfType(Op::Ellipse).empty());
+        if (kind == ElementKind::Call) {
+            const auto lines = canvas.opsOfType(Op::Line);
+            ASSERT_EQ(lines.size(), 2u);
+            EXPECT_EQ(lines[0].points, (std::vector<Point>{{125, 200}, {125, 281}}));
+            EXPECT_EQ(lines[1].points, (std::vector<Point>{{376, 200}, {376, 281}}));
+        } else {
+            EXPECT_EQ(only(Op::Polyline).points,
+                      (std::vector<Point>{{133, 200}, {100, 240}, {133, 281}}));
+        }
+
+        element->setLines({"ab"});
+        element->measure(context);
+        element->setSelected(true);
+        element->applyFormat({Alignment::End, Alignment::End, 0, 0, {}}, context);
+        draw(*element);
+        // Right-aligned text ends 50 before the right edge; bottom-aligned
+        // text starts Height - MinHeight + 20 below the top.
+        EXPECT_EQ(only(Op::Text).points[0], (Point{401 - 50 - 20, 200 + 81 - 79 + 20}));
+    }
+}
+
 } // namespace
 } // namespace velbrant::test

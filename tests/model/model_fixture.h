@@ -1,8 +1,10 @@
 #pragma once
 
 #include "model/block.h"
+#include "model/element_factory.h"
 #include "model/layout_context.h"
 #include "model/recording_canvas.h"
+#include "model/sequence.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -20,6 +22,7 @@ protected:
 
     RecordingCanvas canvas{CharWidth};
     LayoutContext context{canvas, ElementFont{"Arial", 10, 0}, LineHeight};
+    Sequence top{100, 200, 0, 0};
 
     std::unique_ptr<Block> makeBlock(std::vector<std::string> lines = {}) {
         auto block = std::make_unique<Block>(context);
@@ -37,6 +40,34 @@ protected:
         block->setCoord(Coord::Width, width);
         block->setCoord(Coord::Height, height);
         return block;
+    }
+
+    // Inserts a new element of the kind into the top sequence as the editor
+    // does, and returns it.
+    template <typename Kind = Element>
+    Kind& insert(ElementKind kind, Point point, InsertMode mode = InsertMode::After,
+                 std::vector<std::string> lines = {}) {
+        auto element = createElement(kind, context);
+        element->setLines(std::move(lines));
+        Kind& inserted = dynamic_cast<Kind&>(*element);
+        top.insertElement(std::move(element), point, mode, context);
+        return inserted;
+    }
+
+    // Selects by a click as the editor does: a fresh gesture state.
+    SelectionState click(Point point) {
+        SelectionState state;
+        top.selectAt(point, state);
+        return state;
+    }
+    SelectionState band(Point topLeft, Point bottomRight) {
+        SelectionState state;
+        top.selectInRect(topLeft, bottomRight, state);
+        return state;
+    }
+
+    static std::string text(const Element& element) {
+        return element.lines().empty() ? std::string("<empty>") : element.lines().front();
     }
 };
 

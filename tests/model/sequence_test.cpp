@@ -4,49 +4,9 @@
 namespace velbrant::test {
 namespace {
 
-// A minimal compound element: a 50-unit head above one nested sequence, so
-// the sequence's delegation can be tested before the real kinds exist.
-class Nest : public Element {
-public:
-    static constexpr int Head = 50;
-    Sequence body;
-
-    using Element::Element;
-    ElementKind kind() const override { return ElementKind::WhileLoop; }
-    void draw(Canvas&, const DrawContext&) const override {}
-
-    void setup(const LayoutContext& context) override {
-        body.append(std::make_unique<Block>(context));
-        Element::setup(context);
-    }
-    void measure(const LayoutContext& context) override {
-        body.setCoord(Coord::Top, top() + Head);
-        body.relayout(context);
-        setMinSize(body.width(), body.height() + Head);
-    }
-    void setCoord(Coord index, int value) override {
-        Element::setCoord(index, value);
-        body.setCoord(index, index == Coord::Top || index == Coord::Height ? value + Head : value);
-    }
-    bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
-                    const LayoutContext& context) override {
-        if (point.y < top() + Head)
-            return false;
-        body.insertElement(std::move(element), point, mode, context);
-        return true;
-    }
-    bool selectAt(Point point, SelectionState& state) override {
-        return point.y < top() + Head ? Element::selectAt(point, state)
-                                      : body.selectAt(point, state);
-    }
-    bool deleteSelectedInside(const LayoutContext& context) override {
-        return body.deleteSelected(context);
-    }
-};
-
 class SequenceTest : public ModelTest {
 protected:
-    Sequence sequence{100, 200, 0, 0};
+    Sequence& sequence = top;
 
     // Appends statements with the given one-line texts ("" for an empty
     // statement) and lays the sequence out.
@@ -55,10 +15,7 @@ protected:
             sequence.append(*text ? makeBlock({text}) : makeBlock());
         sequence.relayout(context);
     }
-    std::string textAt(std::size_t index) const {
-        const auto& lines = sequence.at(index).lines();
-        return lines.empty() ? std::string("<empty>") : lines.front();
-    }
+    std::string textAt(std::size_t index) const { return text(sequence.at(index)); }
 };
 
 TEST_F(SequenceTest, TheFirstElementTakesTheSequenceCornerWhateverTheMode) {
@@ -248,45 +205,6 @@ TEST_F(SequenceTest, DrawingSkipsElementsOutsideTheClipArea) {
     canvas.clear();
     sequence.draw(canvas, drawContext);
     EXPECT_EQ(canvas.opsOfType(RecordingCanvas::OpType::Rectangle).size(), 2u);
-}
-
-class NestedSequenceTest : public SequenceTest {
-protected:
-    Nest* nest = nullptr;
-
-    void SetUp() override {
-        fill({"a", "c"});
-        auto owned = std::make_unique<Nest>(context);
-        nest = owned.get();
-        sequence.insertElement(std::move(owned), {0, 9999}, InsertMode::Before, context);
-    }
-};
-
-TEST_F(NestedSequenceTest, APointInANestedSequenceInsertsThere) {
-    const Point inBody{150, nest->top() + Nest::Head + 5};
-    EXPECT_EQ(sequence.insertElement(makeBlock({"x"}), inBody, InsertMode::After, context), 1);
-    EXPECT_EQ(sequence.size(), 3u);
-    ASSERT_EQ(nest->body.size(), 1u); // took the empty statement's place
-    EXPECT_EQ(nest->body.at(0).lines().front(), "x");
-    EXPECT_EQ(sequence.at(2).top(), nest->bottom());
-}
-
-TEST_F(NestedSequenceTest, APointInTheHeadInsertsBesideTheCompoundElement) {
-    const Point inHead{150, nest->top() + 5};
-    EXPECT_EQ(sequence.insertElement(makeBlock({"x"}), inHead, InsertMode::Before, context), 1);
-    EXPECT_EQ(sequence.size(), 4u);
-    EXPECT_EQ(&sequence.at(2), nest);
-}
-
-TEST_F(NestedSequenceTest, TheInnermostSelectingSequenceOwnsTheSelection) {
-    SelectionState state;
-    EXPECT_TRUE(sequence.selectAt({150, nest->top() + Nest::Head + 5}, state));
-    EXPECT_EQ(state.owner, &nest->body);
-    EXPECT_TRUE(nest->body.at(0).isSelected());
-
-    EXPECT_TRUE(sequence.deleteSelected(context));
-    EXPECT_TRUE(nest->body.empty());
-    EXPECT_EQ(sequence.size(), 3u);
 }
 
 } // namespace

@@ -53,7 +53,7 @@ TEST_F(TextLineTest, ATabPutsTheNextPieceOnTheFollowingStop) {
 }
 
 TEST_F(TextLineTest, TheArrowIsDrawnInSymbolOnlyWhenAskedFor) {
-    context.replaceArrow = true;
+    context.labels.replaceArrow = true;
     EXPECT_EQ(draw("a<-b"), (std::vector<Piece>{{"a", {100, 200}},
                                                 {std::string(1, SymbolLeftArrow), {110, 200}},
                                                 {"b", {120, 200}}}));
@@ -63,19 +63,19 @@ TEST_F(TextLineTest, TheArrowIsDrawnInSymbolOnlyWhenAskedFor) {
     EXPECT_EQ(fonts[0].value, -35);
     EXPECT_EQ(fonts[1].text, "Arial");
 
-    context.replaceArrow = false;
+    context.labels.replaceArrow = false;
     EXPECT_EQ(draw("a<-b"), (std::vector<Piece>{{"a<-b", {100, 200}}}));
 }
 
 TEST_F(TextLineTest, ALessThanSignWithoutAHyphenStaysAsItIs) {
-    context.replaceArrow = true;
+    context.labels.replaceArrow = true;
     EXPECT_EQ(draw("a<"), (std::vector<Piece>{{"a<", {100, 200}}}));
     EXPECT_EQ(draw("<x-"), (std::vector<Piece>{{"<x-", {100, 200}}}));
     EXPECT_EQ(draw("<<-").size(), 2u);
 }
 
 TEST_F(TextLineTest, ArrowWidthCountsTowardsTheNextTabStop) {
-    context.replaceArrow = true;
+    context.labels.replaceArrow = true;
     const std::string line = std::string(13, 'x') + "<-\ty"; // 130 + arrow 10 = 140
     EXPECT_EQ(draw(line).back(), (Piece{"y", {250, 200}}));
     const std::string wider = std::string(14, 'x') + "<-\ty"; // 140 + 10 = 150

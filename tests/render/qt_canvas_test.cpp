@@ -60,7 +60,9 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.scale(pixelsPerUnit, pixelsPerUnit);
         QtCanvas canvas(painter, measurer);
-        sequence.draw(canvas, DrawContext{1.0, {20, 20}, replaceArrow});
+        DrawContext context{1.0, {20, 20}};
+        context.labels.replaceArrow = replaceArrow;
+        sequence.draw(canvas, context);
     }
 
     bool isDark(int x, int y) const { return qGray(image.pixel(x, y)) < 100; }
@@ -129,9 +131,9 @@ TEST_F(QtCanvasPicture, AtScreenZoomTheLayoutIsTheSame) {
     EXPECT_EQ(sequence.width(), widthBefore);
     const Element& selected = sequence.at(1);
     const auto toPixel = [](int units) { return rnd(units * 96 / 254.0); };
-    EXPECT_EQ(image.pixel(toPixel(selected.left() + selected.width() - 20),
-                          toPixel(selected.top() + 10)),
-              qRgb(255, 255, 0));
+    EXPECT_EQ(
+        image.pixel(toPixel(selected.left() + selected.width() - 20), toPixel(selected.top() + 10)),
+        qRgb(255, 255, 0));
     const int outlineX = toPixel(selected.left());
     const int y = toPixel(selected.top() + 30);
     EXPECT_GT(darkPixels(outlineX - 1, y, outlineX + 2, y + 1), 0);

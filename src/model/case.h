@@ -1,0 +1,63 @@
+#pragma once
+
+#include "model/compound_element.h"
+
+#include <string>
+#include <vector>
+
+namespace velbrant {
+
+// The multi-way selection: a head with the selection text cut by two
+// diagonals, and below it a row of branch columns with their labels. The
+// else branch, if any, is the last column.
+class Case : public CompoundElement {
+public:
+    static constexpr int DefaultBranchCount = 3;
+    // Distance of a label from its column's edge.
+    static constexpr int LabelInset = 20;
+    // Distance of the labels' bottom above the head's bottom line.
+    static constexpr int LabelLift = TextMarginY / 2;
+    static constexpr int MinColumnWidth = 3 * TextMarginX;
+
+    explicit Case(const LayoutContext& context);
+
+    ElementKind kind() const override { return ElementKind::Case; }
+    int headHeight() const { return m_headHeight; }
+    bool hasElse() const { return m_hasElse; }
+    // Set by the creator before the case is inserted; fixed afterwards.
+    void setHasElse(bool hasElse) { m_hasElse = hasElse; }
+    int branchCount() const { return m_branchCount; }
+    void setBranchCount(int count) { m_branchCount = count; }
+    Sequence& branch(std::size_t index) { return sequenceAt(index); }
+    const Sequence& branch(std::size_t index) const { return sequenceAt(index); }
+    const std::vector<std::string>& branchLabels() const { return m_labels; }
+
+    void setCoord(Coord index, int value) override;
+    void setup(const LayoutContext& context) override;
+    void measure(const LayoutContext& context) override;
+    void draw(Canvas& canvas, const DrawContext& context) const override;
+    bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
+                    const LayoutContext& context) override;
+    bool selectAt(Point point, SelectionState& state) override;
+    Element* elementAt(Point point) override;
+
+private:
+    bool inHead(Point point) const { return point.y < top() + m_headHeight; }
+    Alignment forcedAlignment() const { return m_hasElse ? Alignment::Center : Alignment::End; }
+    // The x where the diagonals meet: the else column's left edge, or the
+    // right edge without else.
+    int apexX() const;
+    int measureColumnWidth(std::size_t index, TextMeasurer& measurer) const;
+    // A column stands right of its left neighbour, the first at the left edge.
+    void placeColumn(std::size_t index);
+    void distributeWidth(int width);
+    void drawHead(Canvas& canvas, const DrawContext& context) const;
+    void drawLabels(Canvas& canvas, const DrawContext& context) const;
+
+    int m_headHeight = 0;
+    bool m_hasElse = true;
+    int m_branchCount = DefaultBranchCount;
+    std::vector<std::string> m_labels;
+};
+
+} // namespace velbrant

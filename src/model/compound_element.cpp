@@ -1,0 +1,103 @@
+#include "model/compound_element.h"
+
+#include "model/block.h"
+
+namespace velbrant {
+
+void CompoundElement::setSelected(bool selected) {
+    Element::setSelected(selected);
+    for (auto& sequence : m_sequences) {
+        if (!selected) {
+            sequence->deselectAll();
+            continue;
+        }
+        for (std::size_t i = 0; i < sequence->size(); ++i)
+            sequence->at(i).setSelected(true);
+    }
+}
+
+bool CompoundElement::selectInRect(Point topLeft, Point bottomRight, SelectionState& state) {
+    if (liesWithin(topLeft, bottomRight)) {
+        setSelected(true);
+        return true;
+    }
+    // Something outside was already selected: a selection never spans levels.
+    if (state.found)
+        return false;
+    bool hit = false;
+    for (auto& sequence : m_sequences) {
+        hit = sequence->selectInRect(topLeft, bottomRight, state);
+        if (hit)
+            break;
+    }
+    state.nested = hit;
+    return hit;
+}
+
+bool CompoundElement::deleteSelectedInside(const LayoutContext& context) {
+    bool deleted = false;
+    for (auto& sequence : m_sequences)
+        deleted = sequence->deleteSelected(context) || deleted;
+    if (!deleted)
+        return false;
+    for (auto& sequence : m_sequences) {
+        if (sequence->empty())
+            appendEmptyStatement(*sequence, context);
+    }
+    measure(context);
+    return true;
+}
+
+bool CompoundElement::getFormat(ElementFormat& format) const {
+    if (Element::getFormat(format))
+        return true;
+    for (const auto& sequence : m_sequences) {
+        if (sequence->getFormat(format))
+            return true;
+    }
+    return false;
+}
+
+void CompoundElement::applyFormat(const ElementFormat& format, const LayoutContext& context) {
+    Element::applyFormat(format, context);
+    for (auto& sequence : m_sequences)
+        sequence->applyFormat(format, context);
+}
+
+Sequence& CompoundElement::addSequence() {
+    m_sequences.push_back(std::make_unique<Sequence>());
+    return *m_sequences.back();
+}
+
+void CompoundElement::appendEmptyStatement(Sequence& sequence, const LayoutContext& context) {
+    auto statement = std::make_unique<Block>(context);
+    statement->measure(context);
+    statement->setCoord(Coord::Left, sequence.left());
+    statement->setCoord(Coord::Top, sequence.top());
+    statement->setCoord(Coord::Width, sequence.width());
+    statement->setCoord(Coord::Height, statement->minHeight());
+    sequence.append(std::move(statement));
+}
+
+bool CompoundElement::selectInSequences(Point point, SelectionState& state) {
+    for (auto& sequence : m_sequences) {
+        if (sequence->selectAt(point, state))
+            return true;
+    }
+    return false;
+}
+
+Element* CompoundElement::elementInSequences(Point point) {
+    for (auto& sequence : m_sequences) {
+        if (Element* found = sequence->elementAt(point))
+            return found;
+    }
+    return nullptr;
+}
+
+void CompoundElement::drawSequences(Canvas& canvas, const DrawContext& context) const {
+    for (const auto& sequence : m_sequences)
+        sequence->draw(canvas, context);
+}
+
+} // namespace velbrant

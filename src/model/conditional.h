@@ -1,0 +1,45 @@
+#pragma once
+
+#include "model/compound_element.h"
+
+namespace velbrant {
+
+// The two-way selection: a head with the condition text and two diagonals
+// meeting at the split point, the then branch left of it and the else
+// branch right of it.
+class Conditional : public CompoundElement {
+public:
+    // The kind tag a conditional carries in files.
+    static constexpr std::uint16_t Tag = 6;
+    // Distance of the branch labels from the box's sides.
+    static constexpr int LabelInset = 20;
+
+    explicit Conditional(const LayoutContext& context);
+
+    ElementKind kind() const override { return ElementKind::Conditional; }
+    int headHeight() const { return m_headHeight; }
+    Sequence& thenSequence() { return sequenceAt(0); }
+    Sequence& elseSequence() { return sequenceAt(1); }
+    const Sequence& thenSequence() const { return sequenceAt(0); }
+    const Sequence& elseSequence() const { return sequenceAt(1); }
+    // Where the branches meet; a point at or right of it is in the else branch.
+    int splitX() const { return thenSequence().left() + thenSequence().width(); }
+
+    void setCoord(Coord index, int value) override;
+    void setup(const LayoutContext& context) override;
+    void measure(const LayoutContext& context) override;
+    void draw(Canvas& canvas, const DrawContext& context) const override;
+    bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
+                    const LayoutContext& context) override;
+    bool selectAt(Point point, SelectionState& state) override;
+    Element* elementAt(Point point) override;
+
+private:
+    bool inHead(Point point) const { return point.y < top() + m_headHeight; }
+    Sequence& branchAt(Point point);
+    void drawLabels(Canvas& canvas, const DrawContext& context) const;
+
+    int m_headHeight = 0;
+};
+
+} // namespace velbrant

@@ -1,0 +1,92 @@
+#include "model/loop.h"
+
+#include <algorithm>
+
+namespace velbrant {
+
+// The body exists from the start, empty until setup or a reader fills it.
+Loop::Loop(const LayoutContext& context, int presetMinHeight) : CompoundElement(context) {
+    addSequence();
+    setMinSize(0, presetMinHeight);
+    Element::setCoord(Coord::Height, presetMinHeight);
+}
+
+void Loop::setCoord(Coord index, int value) {
+    switch (index) {
+    case Coord::Left:
+        body().setCoord(Coord::Left, value + BarWidth);
+        break;
+    case Coord::Top:
+        body().setCoord(Coord::Top, value + bodyOffset());
+        break;
+    case Coord::Width:
+        body().setCoord(Coord::Width, value - BarWidth);
+        break;
+    case Coord::Height:
+        body().setCoord(Coord::Height, value - barsHeight());
+        break;
+    }
+    Element::setCoord(index, value);
+}
+
+void Loop::setup(const LayoutContext& context) {
+    appendEmptyStatement(body(), context);
+    if (const std::string& text = defaultText(context.labels); !text.empty())
+        setLines({text});
+    Element::setup(context);
+}
+
+void Loop::measure(const LayoutContext& context) {
+    Element::measure(context);
+    const int textBoxWidth = minWidth();
+    m_barHeight = minHeight();
+    body().setCoord(Coord::Top, top() + bodyOffset());
+    body().relayout(context);
+    const int widest = std::max(body().width(), 2 * TextMarginX);
+    setMinSize(std::max(textBoxWidth, widest + BarWidth),
+               std::int64_t{body().height()} + barsHeight());
+}
+
+void Loop::draw(Canvas& canvas, const DrawContext& context) const {
+    drawBox(canvas, context);
+    drawLines(canvas, context, textAnchorX(), textBarTop() + TextMarginY, hAlign());
+    drawSequences(canvas, context);
+}
+
+bool Loop::insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
+                      const LayoutContext& context) {
+    if (!acceptsIntoBody(point))
+        return false;
+    body().insertElement(std::move(element), point, mode, context);
+    setCoord(Coord::Height, body().height() + barsHeight());
+    measure(context);
+    return true;
+}
+
+bool Loop::selectAt(Point point, SelectionState& state) {
+    if (hitsBars(point)) {
+        setSelected(true);
+        return true;
+    }
+    return body().selectAt(point, state);
+}
+
+Element* Loop::elementAt(Point point) {
+    if (!reaches(point))
+        return nullptr;
+    return inTextBar(point) ? this : body().elementAt(point);
+}
+
+bool Loop::hitsBars(Point point) const {
+    if (point.x < left() || point.y < top())
+        return false;
+    const bool inHead = point.x < left() + width() && point.y < top() + m_barHeight;
+    const bool onLeftBar = point.x < left() + BarWidth && point.y < bottom();
+    return inHead || onLeftBar;
+}
+
+bool Loop::acceptsIntoBody(Point point) const {
+    return point.y >= top() + m_barHeight && inBodyColumn(point);
+}
+
+} // namespace velbrant

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/compound_element.h"
+
+#include <string>
+
+namespace velbrant {
+
+// The loops: a box with a text bar and a left bar framing the body, a
+// sequence inset right of the left bar. The kinds differ only in where the
+// text bar lies, how many bars the body sits between, and which points
+// count as hitting the bars.
+class Loop : public CompoundElement {
+public:
+    // Width of the left bar.
+    static constexpr int BarWidth = TextMarginX;
+
+    Loop(const LayoutContext& context, int presetMinHeight);
+
+    int barHeight() const { return m_barHeight; }
+    Sequence& body() { return sequenceAt(0); }
+    const Sequence& body() const { return sequenceAt(0); }
+
+    void setCoord(Coord index, int value) override;
+    void setup(const LayoutContext& context) override;
+    void measure(const LayoutContext& context) override;
+    void draw(Canvas& canvas, const DrawContext& context) const override;
+    bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
+                    const LayoutContext& context) override;
+    bool selectAt(Point point, SelectionState& state) override;
+    Element* elementAt(Point point) override;
+
+protected:
+    // What each kind states about itself.
+    virtual const std::string& defaultText(const DefaultLabels& labels) const = 0;
+    // Distance of the body's top below the loop's top.
+    virtual int bodyOffset() const { return m_barHeight; }
+    // The height of the loop that is not body: one bar, or two.
+    virtual int barsHeight() const { return m_barHeight; }
+    // Top of the bar that holds the text.
+    virtual int textBarTop() const { return top(); }
+    virtual bool inTextBar(Point point) const { return point.y < top() + m_barHeight; }
+    // A click on the bars selects the whole loop.
+    virtual bool hitsBars(Point point) const;
+    // Where a new element may enter the body.
+    virtual bool acceptsIntoBody(Point point) const;
+
+    bool inBodyColumn(Point point) const { return point.x >= left() + BarWidth; }
+
+private:
+    int m_barHeight = 100;
+};
+
+} // namespace velbrant

@@ -1,0 +1,71 @@
+#include "diagram_builder.h"
+#include "layout_check.h"
+#include "model/compound_element.h"
+#include "model_fixture.h"
+
+namespace velbrant::test {
+namespace {
+
+using TreeTest = ModelTest;
+
+TEST_F(TreeTest, EveryKindNestedInEveryOtherKeepsTheLayoutInvariants) {
+    const auto tree = buildEveryKindNested(context);
+    EXPECT_EQ(tree->size(), std::size(AllKinds));
+    EXPECT_EQ(checkLayout(*tree), "");
+    // Widening the whole tree hands the extra width down consistently.
+    tree->setCoord(Coord::Width, tree->width() + 333);
+    tree->setCoord(Coord::Height, tree->height() + 77);
+    EXPECT_EQ(checkLayout(*tree), "");
+}
+
+TEST_F(TreeTest, AThousandLevelsOfNestingSurviveEveryOperation) {
+    constexpr int Depth = 1000;
+    auto tree = buildDeepChain(context, Depth);
+    EXPECT_EQ(checkLayout(*tree), "");
+    Element* innermost = tree->elementAt({tree->left() + tree->width() - 1, tree->top() + 1});
+    ASSERT_NE(innermost, nullptr);
+
+    canvas.clear();
+    tree->draw(canvas, DrawContext{});
+    EXPECT_GE(canvas.opsOfType(RecordingCanvas::OpType::Rectangle).size(), std::size_t{2 * Depth});
+
+    SelectionState band;
+    EXPECT_TRUE(tree->selectInRect({0, 0}, {tree->left() + tree->width(), 1'000'000}, band));
+    ElementFormat format;
+    EXPECT_TRUE(tree->getFormat(format));
+    tree->applyFormat({Alignment::Unchanged, Alignment::Unchanged, 9, 0, {}}, context);
+
+    // Deepest element first: the innermost sequence owns the click.
+    SelectionState state;
+    const Point deepest{tree->left() + tree->width() - 2, tree->top() + tree->height() - 2};
+    EXPECT_TRUE(tree->selectAt(deepest, state));
+    ASSERT_NE(state.owner, nullptr);
+    EXPECT_TRUE(tree->deleteSelected(context));
+    EXPECT_EQ(checkLayout(*tree), "");
+
+    tree->selectAt({tree->left() + 1, tree->top() + 1}, state);
+    EXPECT_TRUE(tree->deleteSelected(context));
+    EXPECT_TRUE(tree->empty());
+}
+
+TEST_F(TreeTest, MeasuredSizesBeyondSixteenBitsStayPositiveAndExact) {
+    auto& cond = insert(ElementKind::Conditional, {0, 0});
+    std::vector<std::string> manyLines(2000, "x");
+    auto& huge = insert(ElementKind::Block, {cond.left() + 5, 99999}, InsertMode::After,
+                        std::move(manyLines));
+    const int expected = 2000 * (LineHeight + LineGap) - LineGap + 2 * TextMarginY;
+    EXPECT_EQ(huge.minHeight(), expected);
+    EXPECT_GT(cond.height(), 32767);
+    EXPECT_EQ(top.height(), cond.height());
+    EXPECT_EQ(checkLayout(top), "");
+}
+
+TEST(Extents, SaturateInsteadOfWrapping) {
+    EXPECT_EQ(clampExtent(std::int64_t{1} << 40), MaxExtent);
+    EXPECT_EQ(clampExtent(-5), 0);
+    EXPECT_EQ(clampExtent(40000), 40000);
+    EXPECT_EQ(rnd(1e12), std::numeric_limits<int>::max());
+}
+
+} // namespace
+} // namespace velbrant::test

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/element.h"
+#include "model/sequence.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velbrant::test {
+
+// Creates an element of the kind, sets it up (a case with three branches,
+// the last an else branch), gives it the lines and appends it to the
+// sequence. The caller lays the tree out when it is built.
+Element& appendNew(Sequence& sequence, ElementKind kind, const LayoutContext& context,
+                   std::vector<std::string> lines = {});
+
+inline constexpr ElementKind AllKinds[] = {
+    ElementKind::Block,   ElementKind::Conditional, ElementKind::WhileLoop, ElementKind::RepeatLoop,
+    ElementKind::ForLoop, ElementKind::Case,        ElementKind::Call,      ElementKind::Exit};
+
+// Every compound kind, each holding one element of every kind in its first
+// sequence; laid out.
+std::unique_ptr<Sequence> buildEveryKindNested(const LayoutContext& context);
+
+// About `count` elements of all kinds, nested down to `depth` levels;
+// laid out.
+std::unique_ptr<Sequence> buildMixedTree(const LayoutContext& context, int count, int depth);
+
+// A chain of compound elements, each nested in the first sequence of the
+// one before, cycling through the compound kinds; laid out.
+std::unique_ptr<Sequence> buildDeepChain(const LayoutContext& context, int depth);
+
+} // namespace velbrant::test
