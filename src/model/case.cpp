@@ -11,13 +11,12 @@ int Case::apexX() const {
     return m_hasElse && sequenceCount() > 0 ? branch(sequenceCount() - 1).left() : left() + width();
 }
 
-void Case::setCoord(Coord index, int value) {
+void Case::placeSequences(Coord index, int value) {
     switch (index) {
     case Coord::Left:
-        Element::setCoord(index, value);
         for (std::size_t i = 0; i < sequenceCount(); ++i)
-            placeColumn(i);
-        return;
+            branch(i).setCoord(Coord::Left, columnLeft(i, value));
+        break;
     case Coord::Top:
         for (std::size_t i = 0; i < sequenceCount(); ++i)
             branch(i).setCoord(Coord::Top, value + m_headHeight);
@@ -30,13 +29,10 @@ void Case::setCoord(Coord index, int value) {
         distributeWidth(value);
         break;
     }
-    Element::setCoord(index, value);
 }
 
-void Case::placeColumn(std::size_t index) {
-    const int columnLeft =
-        index == 0 ? left() : branch(index - 1).left() + branch(index - 1).width();
-    branch(index).setCoord(Coord::Left, columnLeft);
+int Case::columnLeft(std::size_t index, int elementLeft) const {
+    return index == 0 ? elementLeft : branch(index - 1).left() + branch(index - 1).width();
 }
 
 // Every column but the last gets an equal share of the change; the last
@@ -72,7 +68,7 @@ void Case::setup(const LayoutContext& context) {
         setLines({context.labels.caseText});
 }
 
-void Case::measure(const LayoutContext& context) {
+void Case::measureContent(const LayoutContext& context) {
     setHAlign(forcedAlignment());
     Element::measure(context);
     m_headHeight = clampExtent(std::int64_t{minHeight()} + lineHeight());
@@ -81,12 +77,11 @@ void Case::measure(const LayoutContext& context) {
     std::int64_t columnsWidth = 0;
     for (std::size_t i = 0; i < sequenceCount(); ++i) {
         Sequence& column = branch(i);
-        column.setCoord(Coord::Top, top() + m_headHeight);
+        column.moveTo(columnLeft(i, left()), top() + m_headHeight);
         column.relayout(context);
         tallestBranch = std::max(tallestBranch, column.height());
         column.setCoord(Coord::Width, measureColumnWidth(i, context.measurer));
         columnsWidth += column.width();
-        placeColumn(i);
     }
     setMinSize(std::max(headWidth, columnsWidth), std::int64_t{m_headHeight} + tallestBranch);
     setCoord(Coord::Height, minHeight());

@@ -32,14 +32,16 @@ public:
     const Sequence& branch(std::size_t index) const { return sequenceAt(index); }
     const std::vector<std::string>& branchLabels() const { return m_labels; }
 
-    void setCoord(Coord index, int value) override;
     void setup(const LayoutContext& context) override;
-    void measure(const LayoutContext& context) override;
     void draw(Canvas& canvas, const DrawContext& context) const override;
     bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
                     const LayoutContext& context) override;
     bool selectAt(Point point, SelectionState& state) override;
     Element* elementAt(Point point) override;
+
+protected:
+    void placeSequences(Coord index, int value) override;
+    void measureContent(const LayoutContext& context) override;
 
 private:
     bool inHead(Point point) const { return point.y < top() + m_headHeight; }
@@ -48,8 +50,9 @@ private:
     // right edge without else.
     int apexX() const;
     int measureColumnWidth(std::size_t index, TextMeasurer& measurer) const;
-    // A column stands right of its left neighbour, the first at the left edge.
-    void placeColumn(std::size_t index);
+    // Where a column stands: right of its left neighbour, the first at the
+    // element's left edge.
+    int columnLeft(std::size_t index, int elementLeft) const;
     void distributeWidth(int width);
     void drawHead(Canvas& canvas, const DrawContext& context) const;
     void drawLabels(Canvas& canvas, const DrawContext& context) const;

@@ -4,6 +4,23 @@
 
 namespace velbrant {
 
+void CompoundElement::setCoord(Coord index, int value) {
+    const std::array<int, 4> current{left(), top(), width(), height()};
+    const auto side = static_cast<std::size_t>(index);
+    if (m_fitted[side] && current[side] == value)
+        return;
+    placeSequences(index, value);
+    Element::setCoord(index, value);
+    m_fitted[side] = true;
+}
+
+void CompoundElement::measure(const LayoutContext& context) {
+    m_fitted = {};
+    measureContent(context);
+    m_fitted[static_cast<std::size_t>(Coord::Left)] = true;
+    m_fitted[static_cast<std::size_t>(Coord::Top)] = true;
+}
+
 void CompoundElement::setSelected(bool selected) {
     Element::setSelected(selected);
     for (auto& sequence : m_sequences) {

@@ -3,6 +3,7 @@
 #include "model/element.h"
 #include "model/sequence.h"
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -13,9 +14,19 @@ namespace velbrant {
 // selects its whole subtree, a rubber band that does not cover it searches
 // its sequences, formats reach into them, and a sequence emptied by a
 // deletion gets an empty statement again.
+//
+// Moving or sizing it moves or sizes its sequences, and so on down the
+// tree. A change that leaves a side where it is, after the sequences have
+// already been fitted to that side, stops there: this keeps layout linear
+// in the size of the tree instead of in its size times its depth.
 class CompoundElement : public Element {
 public:
     using Element::Element;
+
+    void setCoord(Coord index, int value) final;
+    // Measures the content and places the sequences at the box's corner;
+    // their sizes follow when the enclosing sequence sizes the element.
+    void measure(const LayoutContext& context) final;
 
     std::size_t sequenceCount() const { return m_sequences.size(); }
     Sequence& sequenceAt(std::size_t index) { return *m_sequences.at(index); }
@@ -28,6 +39,13 @@ public:
     void applyFormat(const ElementFormat& format, const LayoutContext& context) override;
 
 protected:
+    // The kind's part of setCoord: fits the sequences to the new value,
+    // before the element's own field takes it.
+    virtual void placeSequences(Coord index, int value) = 0;
+    // The kind's part of measure: minimum sizes from the text and the
+    // sequences, laid out with their corners relative to the box's corner.
+    virtual void measureContent(const LayoutContext& context) = 0;
+
     Sequence& addSequence();
     // Adds an empty statement with the sequence's position and width.
     static void appendEmptyStatement(Sequence& sequence, const LayoutContext& context);
@@ -41,6 +59,8 @@ protected:
 
 private:
     std::vector<std::unique_ptr<Sequence>> m_sequences;
+    // Per side (Coord): the sequences already fit the element's value.
+    std::array<bool, 4> m_fitted{};
 };
 
 } // namespace velbrant

@@ -14,7 +14,7 @@ Conditional::Conditional(const LayoutContext& context) : CompoundElement(context
     addSequence();
 }
 
-void Conditional::setCoord(Coord index, int value) {
+void Conditional::placeSequences(Coord index, int value) {
     Sequence& thenSeq = thenSequence();
     Sequence& elseSeq = elseSequence();
     switch (index) {
@@ -39,7 +39,6 @@ void Conditional::setCoord(Coord index, int value) {
         elseSeq.setCoord(Coord::Height, value - m_headHeight);
         break;
     }
-    Element::setCoord(index, value);
 }
 
 void Conditional::setup(const LayoutContext& context) {
@@ -50,19 +49,21 @@ void Conditional::setup(const LayoutContext& context) {
     Element::setup(context);
 }
 
-void Conditional::measure(const LayoutContext& context) {
+void Conditional::measureContent(const LayoutContext& context) {
     setHAlign(Alignment::Center);
     Element::measure(context);
     const int textBoxWidth = minWidth();
     m_headHeight = clampExtent(std::int64_t{minHeight()} + lineHeight());
     int tallestBranch = 0;
     std::array<int, 2> branchWidths{};
+    int branchLeft = left();
     for (std::size_t i = 0; i < 2; ++i) {
         Sequence& branch = sequenceAt(i);
-        branch.setCoord(Coord::Top, top() + m_headHeight);
+        branch.moveTo(branchLeft, top() + m_headHeight);
         branch.relayout(context);
         tallestBranch = std::max(tallestBranch, branch.height());
         branchWidths[i] = std::max(branch.width(), 3 * TextMarginX);
+        branchLeft += branchWidths[i];
     }
     setMinSize(
         std::max(2 * std::int64_t{textBoxWidth}, std::int64_t{branchWidths[0]} + branchWidths[1]),

@@ -25,14 +25,16 @@ public:
     // Where the branches meet; a point at or right of it is in the else branch.
     int splitX() const { return thenSequence().left() + thenSequence().width(); }
 
-    void setCoord(Coord index, int value) override;
     void setup(const LayoutContext& context) override;
-    void measure(const LayoutContext& context) override;
     void draw(Canvas& canvas, const DrawContext& context) const override;
     bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
                     const LayoutContext& context) override;
     bool selectAt(Point point, SelectionState& state) override;
     Element* elementAt(Point point) override;
+
+protected:
+    void placeSequences(Coord index, int value) override;
+    void measureContent(const LayoutContext& context) override;
 
 private:
     bool inHead(Point point) const { return point.y < top() + m_headHeight; }

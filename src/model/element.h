@@ -81,6 +81,14 @@ public:
     virtual void applyFormat(const ElementFormat& format, const LayoutContext& context);
 
 protected:
+    friend class Sequence;
+    // Moves the box's corner without its nested sequences: layout does this
+    // just before measuring, which places them relative to the new corner.
+    void moveTo(int left, int top) {
+        m_left = left;
+        m_top = top;
+    }
+
     bool contains(Point point) const;
     bool liesWithin(Point topLeft, Point bottomRight) const;
 

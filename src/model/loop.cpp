@@ -11,7 +11,7 @@ Loop::Loop(const LayoutContext& context, int presetMinHeight) : CompoundElement(
     Element::setCoord(Coord::Height, presetMinHeight);
 }
 
-void Loop::setCoord(Coord index, int value) {
+void Loop::placeSequences(Coord index, int value) {
     switch (index) {
     case Coord::Left:
         body().setCoord(Coord::Left, value + BarWidth);
@@ -26,7 +26,6 @@ void Loop::setCoord(Coord index, int value) {
         body().setCoord(Coord::Height, value - barsHeight());
         break;
     }
-    Element::setCoord(index, value);
 }
 
 void Loop::setup(const LayoutContext& context) {
@@ -36,11 +35,11 @@ void Loop::setup(const LayoutContext& context) {
     Element::setup(context);
 }
 
-void Loop::measure(const LayoutContext& context) {
+void Loop::measureContent(const LayoutContext& context) {
     Element::measure(context);
     const int textBoxWidth = minWidth();
     m_barHeight = minHeight();
-    body().setCoord(Coord::Top, top() + bodyOffset());
+    body().moveTo(left() + BarWidth, top() + bodyOffset());
     body().relayout(context);
     const int widest = std::max(body().width(), 2 * TextMarginX);
     setMinSize(std::max(textBoxWidth, widest + BarWidth),

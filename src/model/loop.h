@@ -21,9 +21,7 @@ public:
     Sequence& body() { return sequenceAt(0); }
     const Sequence& body() const { return sequenceAt(0); }
 
-    void setCoord(Coord index, int value) override;
     void setup(const LayoutContext& context) override;
-    void measure(const LayoutContext& context) override;
     void draw(Canvas& canvas, const DrawContext& context) const override;
     bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
                     const LayoutContext& context) override;
@@ -31,6 +29,9 @@ public:
     Element* elementAt(Point point) override;
 
 protected:
+    void placeSequences(Coord index, int value) override;
+    void measureContent(const LayoutContext& context) override;
+
     // What each kind states about itself.
     virtual const std::string& defaultText(const DefaultLabels& labels) const = 0;
     // Distance of the body's top below the loop's top.

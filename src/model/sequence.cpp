@@ -50,18 +50,14 @@ void Sequence::append(std::unique_ptr<Element> element) {
 void Sequence::relayout(const LayoutContext& context) {
     int widest = 0;
     int y = m_top;
-    for (std::size_t i = 0; i < m_elements.size(); ++i) {
-        Element& element = *m_elements[i];
-        // The first element is placed before it is measured, the others
-        // after; compound kinds see their left edge during measuring.
-        if (i == 0)
-            element.setCoord(Coord::Left, m_left);
-        element.measure(context);
-        element.setCoord(Coord::Left, m_left);
-        element.setCoord(Coord::Height, element.minHeight());
-        widest = std::max(widest, element.minWidth());
-        element.setCoord(Coord::Top, y);
-        y = element.bottom();
+    for (auto& element : m_elements) {
+        // Placed before it is measured, an element lays its nested
+        // sequences out where they belong, and nothing has to move after.
+        element->moveTo(m_left, y);
+        element->measure(context);
+        element->setCoord(Coord::Height, element->minHeight());
+        widest = std::max(widest, element->minWidth());
+        y = element->bottom();
     }
     setCoord(Coord::Width, widest);
     m_height = m_elements.empty() ? 0 : y - m_elements.front()->top();

@@ -32,6 +32,12 @@ public:
     // Moves or sizes the sequence and its elements. A height beyond the
     // elements' minimum goes to the last element.
     void setCoord(Coord index, int value);
+    // Moves the box's corner without its elements, for an owner about to
+    // lay the sequence out, which places them.
+    void moveTo(int left, int top) {
+        m_left = left;
+        m_top = top;
+    }
 
     bool empty() const { return m_elements.empty(); }
     std::size_t size() const { return m_elements.size(); }

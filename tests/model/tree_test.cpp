@@ -1,6 +1,8 @@
 #include "diagram_builder.h"
 #include "layout_check.h"
 #include "model/compound_element.h"
+
+#include <random>
 #include "model_fixture.h"
 
 namespace velbrant::test {
@@ -16,6 +18,30 @@ TEST_F(TreeTest, EveryKindNestedInEveryOtherKeepsTheLayoutInvariants) {
     tree->setCoord(Coord::Width, tree->width() + 333);
     tree->setCoord(Coord::Height, tree->height() + 77);
     EXPECT_EQ(checkLayout(*tree), "");
+}
+
+// Layout skips moving what already stands in place; edits anywhere in the
+// tree, followed by the editor's relayout, must still leave it consistent.
+TEST_F(TreeTest, RandomEditsKeepTheLayoutInvariants) {
+    auto tree = buildEveryKindNested(context);
+    std::mt19937 random(7);
+    for (int step = 0; step < 400; ++step) {
+        std::uniform_int_distribution<int> x(tree->left() - 10, tree->left() + tree->width() + 10);
+        std::uniform_int_distribution<int> y(tree->top() - 10, tree->top() + tree->height() + 10);
+        const Point point{x(random), y(random)};
+        if (step % 4 == 3) {
+            SelectionState state;
+            tree->selectAt(point, state);
+            tree->deleteSelected(context);
+        } else {
+            auto element = createElement(AllKinds[random() % std::size(AllKinds)], context);
+            element->setLines({std::string(random() % 30, 'w')});
+            tree->insertElement(std::move(element), point,
+                                static_cast<InsertMode>(random() % 2), context);
+        }
+        tree->relayout(context);
+        ASSERT_EQ(checkLayout(*tree), "") << "after step " << step;
+    }
 }
 
 TEST_F(TreeTest, AThousandLevelsOfNestingSurviveEveryOperation) {
