@@ -81,19 +81,6 @@ TEST_F(CaseTest, InsertingGoesBesideTheHeadOrIntoTheColumnUnderThePoint) {
     EXPECT_TRUE(c.branch(0).at(0).isEmptyStatement());
 }
 
-TEST_F(CaseTest, AColumnEmptiedByDeletionGetsAnEmptyStatement) {
-    Case& c = insertCase(3, true);
-    insert(ElementKind::Block, inColumn(c, 0), InsertMode::After, {"a"});
-    click(inColumn(c, 0));
-    EXPECT_TRUE(top.deleteSelected(context));
-    ASSERT_EQ(c.branch(0).size(), 1u);
-    EXPECT_TRUE(c.branch(0).at(0).isEmptyStatement());
-
-    click({c.left() + 5, c.top() + 5});
-    top.deleteSelected(context);
-    EXPECT_TRUE(top.empty());
-}
-
 TEST_F(CaseTest, TheElseChoiceDecidesApexAlignmentAndLabelPlaces) {
     for (const bool hasElse : {true, false}) {
         Case& c = insertCase(3, hasElse, {"x"});

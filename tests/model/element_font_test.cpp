@@ -57,12 +57,5 @@ TEST(FontRecord, RoundTripsLongNamesHighBytesAndNegativeSizes) {
     EXPECT_EQ(decodeFontRecord(record), font);
 }
 
-TEST(FontRecord, IgnoresBytesBeyondTheNameLength) {
-    FontRecord record = encodeFontRecord({"Tahoma", 12, 0});
-    record[7] = 'X';
-    record[259] = 0xFF;
-    EXPECT_EQ(decodeFontRecord(record), (ElementFont{"Tahoma", 12, 0}));
-}
-
 } // namespace
 } // namespace velbrant

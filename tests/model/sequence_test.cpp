@@ -102,16 +102,6 @@ TEST_F(SequenceTest, ExtraHeightGoesToTheLastElementOnly) {
     EXPECT_EQ(sequence.at(2).top(), sequence.at(1).bottom());
 }
 
-TEST_F(SequenceTest, MovingTheSequenceMovesEveryElement) {
-    fill({"a", "b"});
-    sequence.setCoord(Coord::Left, 40);
-    sequence.setCoord(Coord::Top, 70);
-    EXPECT_EQ(sequence.at(0).left(), 40);
-    EXPECT_EQ(sequence.at(0).top(), 70);
-    EXPECT_EQ(sequence.at(1).left(), 40);
-    EXPECT_EQ(sequence.at(1).top(), 70 + sequence.at(0).height());
-}
-
 TEST_F(SequenceTest, ARectangleOverTwoWholeElementsAndPartOfAThirdSelectsTwo) {
     fill({"a", "b", "c"});
     SelectionState state;
@@ -130,16 +120,6 @@ TEST_F(SequenceTest, ARectangleOverTwoWholeElementsAndPartOfAThirdSelectsTwo) {
     EXPECT_EQ(again.owner, nullptr);
 }
 
-TEST_F(SequenceTest, SelectAtDeselectsFirstAndHitsOneElement) {
-    fill({"a", "b"});
-    SelectionState state;
-    EXPECT_TRUE(sequence.selectAt({150, sequence.at(1).top() + 1}, state));
-    EXPECT_FALSE(sequence.at(0).isSelected());
-    EXPECT_TRUE(sequence.at(1).isSelected());
-    EXPECT_FALSE(sequence.selectAt({150, 9999}, state));
-    EXPECT_FALSE(sequence.at(1).isSelected());
-}
-
 TEST_F(SequenceTest, DeletingEveryElementLeavesAnEmptySequence) {
     fill({"a", "b", "c"});
     SelectionState state;
@@ -151,40 +131,11 @@ TEST_F(SequenceTest, DeletingEveryElementLeavesAnEmptySequence) {
     EXPECT_FALSE(sequence.deleteSelected(context));
 }
 
-TEST_F(SequenceTest, DeleteRemovesOnlyTheSelectedRunAndRestacks) {
-    fill({"a", "b", "c"});
-    SelectionState state;
-    sequence.selectAt({150, sequence.at(1).top() + 1}, state);
-    EXPECT_TRUE(sequence.deleteSelected(context));
-    ASSERT_EQ(sequence.size(), 2u);
-    EXPECT_EQ(textAt(1), "c");
-    EXPECT_EQ(sequence.at(1).top(), sequence.at(0).bottom());
-}
-
 TEST_F(SequenceTest, ElementAtGivesTheFirstElementOnASharedEdge) {
     fill({"a", "b"});
     EXPECT_EQ(sequence.elementAt({150, sequence.at(0).bottom()}), &sequence.at(0));
     EXPECT_EQ(sequence.elementAt({150, sequence.at(0).bottom() + 1}), &sequence.at(1));
     EXPECT_EQ(sequence.elementAt({150, sequence.at(1).bottom() + 1}), nullptr);
-}
-
-TEST_F(SequenceTest, FormatComesFromTheFirstSelectedAndGoesToAll) {
-    fill({"a", "b", "c"});
-    SelectionState state;
-    sequence.selectInRect({0, sequence.at(1).top()}, {9999, 9999}, state);
-    sequence.at(1).setSelected(false);
-    sequence.at(2).setSelected(true);
-    sequence.at(1).setSelected(true);
-    ElementFormat format;
-    ASSERT_TRUE(sequence.getFormat(format));
-
-    const int heightBefore = sequence.height();
-    sequence.applyFormat({Alignment::Unchanged, Alignment::Unchanged, 0, 0, {"Arial", 20, 0}},
-                         context);
-    EXPECT_EQ(sequence.at(0).font().size, 10);
-    EXPECT_EQ(sequence.at(1).font().size, 20);
-    EXPECT_EQ(sequence.at(2).font().size, 20);
-    EXPECT_EQ(sequence.height(), heightBefore + 2 * (71 - 35));
 }
 
 TEST_F(SequenceTest, DrawingSkipsElementsOutsideTheClipArea) {
