@@ -2,7 +2,7 @@
 # Both install what is missing, then configure and build incrementally.
 BUILD_DIR ?= build
 
-.PHONY: all deps build test run bench format clean
+.PHONY: all deps build test run bench fuzz format clean
 
 all: build
 
@@ -23,6 +23,18 @@ run: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/velbrant_bench
+
+# Builds the reader fuzzers with clang and runs each for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DVELBRANT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  $$(command -v ninja >/dev/null && echo -G Ninja)
+	cmake --build build-fuzz
+	for f in file_reader stream_reader; do \
+	  mkdir -p tests/data/fuzz-corpus/$$f; \
+	  build-fuzz/tests/fuzz/$${f}_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	    tests/data/fuzz-corpus/$$f || exit 1; \
+	done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

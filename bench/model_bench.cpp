@@ -56,7 +56,7 @@ void BM_RelayoutMixedTree(benchmark::State& state) {
     QtTextMeasurer measurer;
     const LayoutContext layout{
         measurer, {"Arial", 10, 0}, lineHeightOf(measurer, {"Arial", 10, 0})};
-    const auto tree = test::buildMixedTree(layout, StatementCount, 20);
+    const auto tree = test::build(test::buildMixedTree, layout, StatementCount, 20);
     for (auto _ : state)
         tree->relayout(layout);
     state.SetItemsProcessed(state.iterations() * StatementCount);

@@ -1,8 +1,68 @@
+#include "render/document_export.h"
+
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+using velbrant::ExportOptions;
+
+bool wantsExport(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--export") == 0 || std::strncmp(argv[i], "--export=", 9) == 0)
+            return true;
+    }
+    return false;
+}
+
+[[noreturn]] void fail(const QString& message) {
+    std::fprintf(stderr, "velbrant: %s\n", qUtf8Printable(message));
+    std::exit(1);
+}
+
+int parsedNumber(const QCommandLineParser& parser, const QString& name, int low, int high) {
+    bool ok = false;
+    const int value = parser.value(name).toInt(&ok);
+    if (!ok || value < low || value > high)
+        fail(QStringLiteral("--%1 erwartet eine ganze Zahl von %2 bis %3, nicht \"%4\"")
+                 .arg(name)
+                 .arg(low)
+                 .arg(high)
+                 .arg(parser.value(name)));
+    return value;
+}
+
+int runExport(const QCommandLineParser& parser) {
+    const QStringList inputs = parser.positionalArguments();
+    if (inputs.size() != 1)
+        fail(QStringLiteral("--export braucht genau eine Eingabedatei"));
+    ExportOptions options;
+    if (parser.isSet(QStringLiteral("scale")))
+        options.scalePercent = parsedNumber(parser, QStringLiteral("scale"), 5, 400);
+    if (parser.isSet(QStringLiteral("dpi")))
+        options.dotsPerInch = parsedNumber(parser, QStringLiteral("dpi"), 10, 2400);
+    try {
+        velbrant::exportStructogram(inputs.front(), parser.value(QStringLiteral("export")),
+                                    options);
+    } catch (const std::exception& error) {
+        fail(QString::fromUtf8(error.what()));
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Exporting never needs a display: fonts work on the offscreen platform.
+    const bool exporting = wantsExport(argc, argv);
+    if (exporting)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app = exporting
+                                                ? std::make_unique<QGuiApplication>(argc, argv)
+                                                : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velbrant"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELBRANT_VERSION));
 
@@ -11,10 +71,21 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Velbrant: ein Editor für Struktogramme (Nassi-Shneiderman-Diagramme)."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("dateien"),
-        QStringLiteral("Struktogramm-Dateien (.STR), die geöffnet werden."),
-        QStringLiteral("[DATEI.STR ...]"));
-    parser.process(app);
+    parser.addOption({QStringLiteral("export"),
+                      QStringLiteral("Exportiert das Struktogramm ohne Fenster nach AUSGABE "
+                                     "(.png, .svg, .pdf oder .STR)."),
+                      QStringLiteral("AUSGABE")});
+    parser.addOption({QStringLiteral("scale"),
+                      QStringLiteral("Maßstab des Exports in Prozent (5 bis 400)."),
+                      QStringLiteral("PROZENT")});
+    parser.addOption({QStringLiteral("dpi"),
+                      QStringLiteral("Auflösung eines PNG-Exports (Standard 300)."),
+                      QStringLiteral("N")});
+    parser.addPositionalArgument(QStringLiteral("dateien"),
+                                 QStringLiteral("Struktogramm-Dateien (.STR)."),
+                                 QStringLiteral("[DATEI.STR ...]"));
+    parser.process(*app);
+    if (exporting)
+        return runExport(parser);
     parser.showHelp(0);
 }

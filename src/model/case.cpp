@@ -58,10 +58,10 @@ void Case::distributeWidth(int width) {
 
 void Case::setup(const LayoutContext& context) {
     for (int i = 0; i < m_branchCount; ++i) {
-        appendEmptyStatement(addSequence(), context);
         const bool isElse = m_hasElse && i == m_branchCount - 1;
-        m_labels.push_back(isElse ? context.labels.caseElse
-                                  : context.labels.casePrefix + std::to_string(i + 1));
+        appendEmptyStatement(addBranch(isElse ? context.labels.caseElse
+                                              : context.labels.casePrefix + std::to_string(i + 1)),
+                             context);
     }
     measure(context);
     if (!context.labels.caseText.empty())
@@ -135,20 +135,37 @@ void Case::drawLabels(Canvas& canvas, const DrawContext& context) const {
     }
 }
 
+Sequence& Case::addBranch(std::string label) {
+    m_labels.push_back(std::move(label));
+    return addSequence();
+}
+
+Sequence* Case::columnAt(Point point) {
+    for (std::size_t i = 0; i < sequenceCount(); ++i) {
+        Sequence& column = branch(i);
+        if (point.x >= column.left() && point.x < column.left() + column.width())
+            return &column;
+    }
+    return nullptr;
+}
+
+// Below the head, a point in no column takes nothing in, and the enclosing
+// sequence must not place the elements either: they are dropped.
 bool Case::insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
                       const LayoutContext& context) {
     if (inHead(point))
         return false;
-    for (std::size_t i = 0; i < sequenceCount(); ++i) {
-        Sequence& column = branch(i);
-        if (point.x >= column.left() && point.x < column.left() + column.width()) {
-            column.insertElement(std::move(element), point, mode, context);
-            break;
-        }
-    }
-    // A point in no column takes nothing in, and the enclosing sequence must
-    // not place the element either: it is dropped.
+    if (Sequence* column = columnAt(point))
+        column->insertElement(std::move(element), point, mode, context);
     measure(context);
+    return true;
+}
+
+bool Case::pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point, InsertMode mode) {
+    if (inHead(point))
+        return false;
+    if (Sequence* column = columnAt(point))
+        column->paste(std::move(run), point, mode);
     return true;
 }
 

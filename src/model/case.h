@@ -31,11 +31,15 @@ public:
     Sequence& branch(std::size_t index) { return sequenceAt(index); }
     const Sequence& branch(std::size_t index) const { return sequenceAt(index); }
     const std::vector<std::string>& branchLabels() const { return m_labels; }
+    // For readers: a new, empty branch column with its label.
+    Sequence& addBranch(std::string label);
 
     void setup(const LayoutContext& context) override;
     void draw(Canvas& canvas, const DrawContext& context) const override;
     bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
                     const LayoutContext& context) override;
+    bool pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point,
+                   InsertMode mode) override;
     bool selectAt(Point point, SelectionState& state) override;
     Element* elementAt(Point point) override;
 
@@ -45,6 +49,8 @@ protected:
 
 private:
     bool inHead(Point point) const { return point.y < top() + m_headHeight; }
+    // The column whose x range holds the point, if any.
+    Sequence* columnAt(Point point);
     Alignment forcedAlignment() const { return m_hasElse ? Alignment::Center : Alignment::End; }
     // The x where the diagonals meet: the else column's left edge, or the
     // right edge without else.

@@ -57,12 +57,16 @@ bool CompoundElement::deleteSelectedInside(const LayoutContext& context) {
         deleted = sequence->deleteSelected(context) || deleted;
     if (!deleted)
         return false;
+    fillEmptySequences(context);
+    measure(context);
+    return true;
+}
+
+void CompoundElement::fillEmptySequences(const LayoutContext& context) {
     for (auto& sequence : m_sequences) {
         if (sequence->empty())
             appendEmptyStatement(*sequence, context);
     }
-    measure(context);
-    return true;
 }
 
 bool CompoundElement::getFormat(ElementFormat& format) const {

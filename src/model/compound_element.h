@@ -24,6 +24,8 @@ public:
     using Element::Element;
 
     void setCoord(Coord index, int value) final;
+    // Gives every empty sequence an empty statement, as readers must.
+    void fillEmptySequences(const LayoutContext& context);
     // Measures the content and places the sequences at the box's corner;
     // their sizes follow when the enclosing sequence sizes the element.
     void measure(const LayoutContext& context) final;

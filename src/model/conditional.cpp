@@ -110,6 +110,14 @@ bool Conditional::insertInto(std::unique_ptr<Element>& element, Point point, Ins
     return true;
 }
 
+bool Conditional::pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point,
+                            InsertMode mode) {
+    if (inHead(point))
+        return false;
+    branchAt(point).paste(std::move(run), point, mode);
+    return true;
+}
+
 bool Conditional::selectAt(Point point, SelectionState& state) {
     if (contains(point) && inHead(point)) {
         setSelected(true);

@@ -66,6 +66,10 @@ bool Element::deleteSelectedInside(const LayoutContext&) {
     return false;
 }
 
+bool Element::pasteInto(std::vector<std::unique_ptr<Element>>&, Point, InsertMode) {
+    return false;
+}
+
 bool Element::contains(Point point) const {
     return point.x >= m_left && point.x < m_left + m_width && point.y >= m_top &&
            point.y < m_top + m_height;

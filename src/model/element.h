@@ -52,6 +52,12 @@ public:
     std::uint16_t borderWidth() const { return m_borderWidth; }
     std::uint16_t innerLineWidth() const { return m_innerLineWidth; }
     std::uint16_t kindTag() const { return m_kindTag; }
+    // Raw setters for readers, which take stored values as they are.
+    void setHAlign(Alignment align) { m_hAlign = align; }
+    void setVAlign(Alignment align) { m_vAlign = align; }
+    void setBorderWidth(std::uint16_t width) { m_borderWidth = width; }
+    void setInnerLineWidth(std::uint16_t width) { m_innerLineWidth = width; }
+    void setKindTag(std::uint16_t tag) { m_kindTag = tag; }
 
     int minWidth() const { return m_minWidth; }
     int minHeight() const { return m_minHeight; }
@@ -67,6 +73,10 @@ public:
                             const LayoutContext& context);
     // Deletes selected elements of nested sequences; true if any went.
     virtual bool deleteSelectedInside(const LayoutContext& context);
+    // Offers pasted elements for a nested sequence at the point. Takes them
+    // and answers true only when a nested sequence is where they belong.
+    virtual bool pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point,
+                           InsertMode mode);
 
     // Right and bottom edges excluded.
     virtual bool selectAt(Point point, SelectionState& state);
@@ -107,8 +117,6 @@ protected:
 
     // Stores measured sizes; the width is at least the two text margins.
     void setMinSize(std::int64_t width, std::int64_t height);
-    void setHAlign(Alignment align) { m_hAlign = align; }
-    void setKindTag(std::uint16_t tag) { m_kindTag = tag; }
 
 private:
     int m_left = 0;

@@ -62,6 +62,13 @@ bool Loop::insertInto(std::unique_ptr<Element>& element, Point point, InsertMode
     return true;
 }
 
+bool Loop::pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point, InsertMode mode) {
+    if (!acceptsIntoBody(point))
+        return false;
+    body().paste(std::move(run), point, mode);
+    return true;
+}
+
 bool Loop::selectAt(Point point, SelectionState& state) {
     if (hitsBars(point)) {
         setSelected(true);

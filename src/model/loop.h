@@ -25,6 +25,8 @@ public:
     void draw(Canvas& canvas, const DrawContext& context) const override;
     bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
                     const LayoutContext& context) override;
+    bool pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point,
+                   InsertMode mode) override;
     bool selectAt(Point point, SelectionState& state) override;
     Element* elementAt(Point point) override;
 

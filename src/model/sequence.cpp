@@ -108,6 +108,20 @@ int Sequence::insertElement(std::unique_ptr<Element> element, Point point, Inser
     return static_cast<int>(index);
 }
 
+void Sequence::paste(std::vector<std::unique_ptr<Element>> run, Point point, InsertMode mode) {
+    std::size_t index = 0;
+    if (!m_elements.empty() && point.y > m_elements.front()->top()) {
+        while (index + 1 < m_elements.size() && m_elements[index + 1]->top() < point.y)
+            ++index;
+        if (m_elements[index]->pasteInto(run, point, mode))
+            return;
+        if (mode == InsertMode::After)
+            ++index;
+    }
+    m_elements.insert(m_elements.begin() + static_cast<std::ptrdiff_t>(index),
+                      std::make_move_iterator(run.begin()), std::make_move_iterator(run.end()));
+}
+
 void Sequence::draw(Canvas& canvas, const DrawContext& context) const {
     for (const auto& element : m_elements) {
         if (context.isVisible(element->left(), element->top(), element->left() + element->width(),

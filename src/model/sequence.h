@@ -63,6 +63,12 @@ public:
     int insertElement(std::unique_ptr<Element> element, Point point, InsertMode mode,
                       const LayoutContext& context);
 
+    // Inserts pasted elements before or after the element under the point,
+    // or hands them to it for a nested sequence; at the front when the
+    // sequence is empty or the point lies above it. No layout: the caller
+    // lays the whole tree out afterwards.
+    void paste(std::vector<std::unique_ptr<Element>> run, Point point, InsertMode mode);
+
     void draw(Canvas& canvas, const DrawContext& context) const;
 
     bool selectAt(Point point, SelectionState& state);

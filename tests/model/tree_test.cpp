@@ -1,9 +1,9 @@
 #include "diagram_builder.h"
 #include "layout_check.h"
 #include "model/compound_element.h"
+#include "model_fixture.h"
 
 #include <random>
-#include "model_fixture.h"
 
 namespace velbrant::test {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 using TreeTest = ModelTest;
 
 TEST_F(TreeTest, EveryKindNestedInEveryOtherKeepsTheLayoutInvariants) {
-    const auto tree = buildEveryKindNested(context);
+    const auto tree = build(buildEveryKindNested, context);
     EXPECT_EQ(tree->size(), std::size(AllKinds));
     EXPECT_EQ(checkLayout(*tree), "");
     // Widening the whole tree hands the extra width down consistently.
@@ -23,7 +23,7 @@ TEST_F(TreeTest, EveryKindNestedInEveryOtherKeepsTheLayoutInvariants) {
 // Layout skips moving what already stands in place; edits anywhere in the
 // tree, followed by the editor's relayout, must still leave it consistent.
 TEST_F(TreeTest, RandomEditsKeepTheLayoutInvariants) {
-    auto tree = buildEveryKindNested(context);
+    auto tree = build(buildEveryKindNested, context);
     std::mt19937 random(7);
     for (int step = 0; step < 400; ++step) {
         std::uniform_int_distribution<int> x(tree->left() - 10, tree->left() + tree->width() + 10);
@@ -36,8 +36,8 @@ TEST_F(TreeTest, RandomEditsKeepTheLayoutInvariants) {
         } else {
             auto element = createElement(AllKinds[random() % std::size(AllKinds)], context);
             element->setLines({std::string(random() % 30, 'w')});
-            tree->insertElement(std::move(element), point,
-                                static_cast<InsertMode>(random() % 2), context);
+            tree->insertElement(std::move(element), point, static_cast<InsertMode>(random() % 2),
+                                context);
         }
         tree->relayout(context);
         ASSERT_EQ(checkLayout(*tree), "") << "after step " << step;
@@ -46,7 +46,7 @@ TEST_F(TreeTest, RandomEditsKeepTheLayoutInvariants) {
 
 TEST_F(TreeTest, AThousandLevelsOfNestingSurviveEveryOperation) {
     constexpr int Depth = 1000;
-    auto tree = buildDeepChain(context, Depth);
+    auto tree = build(buildDeepChain, context, Depth);
     EXPECT_EQ(checkLayout(*tree), "");
     Element* innermost = tree->elementAt({tree->left() + tree->width() - 1, tree->top() + 1});
     ASSERT_NE(innermost, nullptr);

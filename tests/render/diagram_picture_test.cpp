@@ -17,7 +17,7 @@ class DiagramPicture : public ::testing::Test {
 protected:
     QtTextMeasurer measurer;
     LayoutContext layout{measurer, {"Arial", 10, 0}, lineHeightOf(measurer, {"Arial", 10, 0})};
-    std::unique_ptr<Sequence> tree = test::buildEveryKindNested(layout);
+    std::unique_ptr<Sequence> tree = test::build(test::buildEveryKindNested, layout);
     QImage image{tree->width() + 200, tree->height() + 200, QImage::Format_RGB32};
 
     void SetUp() override {

@@ -37,41 +37,35 @@ Element& appendNew(Sequence& sequence, ElementKind kind, const LayoutContext& co
     return added;
 }
 
-std::unique_ptr<Sequence> buildEveryKindNested(const LayoutContext& context) {
-    auto top = std::make_unique<Sequence>(100, 100, 0, 0);
+void buildEveryKindNested(Sequence& top, const LayoutContext& context) {
     for (const ElementKind outer : AllKinds) {
-        CompoundElement* compound = asCompound(appendNew(*top, outer, context, {"aussen"}));
+        CompoundElement* compound = asCompound(appendNew(top, outer, context, {"aussen"}));
         if (compound == nullptr)
             continue;
         for (const ElementKind inner : AllKinds)
             appendNew(compound->sequenceAt(0), inner, context, {"innen"});
     }
-    top->relayout(context);
-    return top;
+    top.relayout(context);
 }
 
-std::unique_ptr<Sequence> buildMixedTree(const LayoutContext& context, int count, int depth) {
-    auto top = std::make_unique<Sequence>(100, 100, 0, 0);
+void buildMixedTree(Sequence& top, const LayoutContext& context, int count, int depth) {
     int counter = 0;
     while (count > 0)
-        fillMixed(*top, 1, depth, count, counter, context);
-    top->relayout(context);
-    return top;
+        fillMixed(top, 1, depth, count, counter, context);
+    top.relayout(context);
 }
 
-std::unique_ptr<Sequence> buildDeepChain(const LayoutContext& context, int depth) {
+void buildDeepChain(Sequence& top, const LayoutContext& context, int depth) {
     constexpr ElementKind compounds[] = {ElementKind::Conditional, ElementKind::WhileLoop,
                                          ElementKind::RepeatLoop, ElementKind::ForLoop,
                                          ElementKind::Case};
-    auto top = std::make_unique<Sequence>(100, 100, 0, 0);
-    Sequence* current = top.get();
+    Sequence* current = &top;
     for (int level = 0; level < depth; ++level) {
         Element& element =
             appendNew(*current, compounds[level % std::size(compounds)], context, {"x"});
         current = &asCompound(element)->sequenceAt(0);
     }
-    top->relayout(context);
-    return top;
+    top.relayout(context);
 }
 
 } // namespace velbrant::test

@@ -19,16 +19,25 @@ inline constexpr ElementKind AllKinds[] = {
     ElementKind::Block,   ElementKind::Conditional, ElementKind::WhileLoop, ElementKind::RepeatLoop,
     ElementKind::ForLoop, ElementKind::Case,        ElementKind::Call,      ElementKind::Exit};
 
-// Every compound kind, each holding one element of every kind in its first
-// sequence; laid out.
-std::unique_ptr<Sequence> buildEveryKindNested(const LayoutContext& context);
+// Each builder appends to the sequence and lays it out.
 
-// About `count` elements of all kinds, nested down to `depth` levels;
-// laid out.
-std::unique_ptr<Sequence> buildMixedTree(const LayoutContext& context, int count, int depth);
+// Every compound kind, each holding one element of every kind in its first
+// sequence.
+void buildEveryKindNested(Sequence& top, const LayoutContext& context);
+
+// About `count` elements of all kinds, nested down to `depth` levels.
+void buildMixedTree(Sequence& top, const LayoutContext& context, int count, int depth);
 
 // A chain of compound elements, each nested in the first sequence of the
-// one before, cycling through the compound kinds; laid out.
-std::unique_ptr<Sequence> buildDeepChain(const LayoutContext& context, int depth);
+// one before, cycling through the compound kinds.
+void buildDeepChain(Sequence& top, const LayoutContext& context, int depth);
+
+// A new sequence at (100, 100) built by one of the builders.
+template <typename Builder, typename... Args>
+std::unique_ptr<Sequence> build(Builder builder, const LayoutContext& context, Args... args) {
+    auto top = std::make_unique<Sequence>(100, 100, 0, 0);
+    builder(*top, context, args...);
+    return top;
+}
 
 } // namespace velbrant::test

@@ -1,0 +1,162 @@
+#include "model/structogram_file.h"
+
+#include "model/element_io.h"
+#include "model/extended_float.h"
+
+#include <cmath>
+
+namespace velbrant {
+
+namespace {
+
+void writeFont(BinaryWriter& out, const ElementFont& font) {
+    out.bytes(encodeFontRecord(font));
+}
+
+ElementFont readFont(BinaryReader& in) {
+    return decodeFontRecord(in.bytes(FontRecordSize).first<FontRecordSize>());
+}
+
+void writeSequence(BinaryWriter& out, const Sequence& sequence);
+
+void writeElement(BinaryWriter& out, const Element& element) {
+    checkCount(element.lines().size(), "Textzeilen");
+    out.u8(static_cast<std::uint8_t>(element.kind()));
+    out.i32(element.left());
+    out.i32(element.top());
+    out.i32(element.width());
+    out.i32(element.height());
+    out.u8(element.isSelected() ? 1 : 0);
+    writeFont(out, element.font());
+    out.u16(element.kindTag());
+    out.u16(element.innerLineWidth());
+    out.u16(element.borderWidth());
+    out.u8(static_cast<std::uint8_t>(element.hAlign()));
+    out.u8(static_cast<std::uint8_t>(element.vAlign()));
+    out.i16(static_cast<std::int16_t>(element.lines().size()));
+    for (const std::string& line : element.lines())
+        out.text32(line);
+    writeCompoundTail(out, element, [&out](const Sequence& nested) { writeSequence(out, nested); });
+}
+
+void writeSequence(BinaryWriter& out, const Sequence& sequence) {
+    checkCount(sequence.size(), "Elemente in einer Sequenz");
+    out.i16(static_cast<std::int16_t>(sequence.size()));
+    out.i32(sequence.left());
+    out.i32(sequence.top());
+    out.i32(sequence.width());
+    out.i32(sequence.height());
+    for (std::size_t i = 0; i < sequence.size(); ++i)
+        writeElement(out, sequence.at(i));
+}
+
+class FileReader {
+public:
+    FileReader(std::span<const std::uint8_t> file, const LayoutContext& context)
+        : m_in(file), m_context(context) {}
+
+    BinaryReader& in() { return m_in; }
+
+    // The record's box matters only until the tree is laid out; the top
+    // sequence keeps its corner for that.
+    void readSequence(Sequence& sequence) {
+        const int count = m_in.i16();
+        const int left = m_in.i32();
+        const int top = m_in.i32();
+        m_in.i32();
+        m_in.i32();
+        sequence.moveTo(left, top);
+        for (int i = 0; i < count; ++i)
+            sequence.append(readElement());
+    }
+
+private:
+    std::unique_ptr<Element> readElement() {
+        const std::size_t at = m_in.offset();
+        auto element = createStoredElement(m_in, m_in.u8(), at, "Elementtyp", m_context);
+        m_in.bytes(16); // box: recomputed by layout
+        element->setSelected(m_in.u8() != 0);
+        element->setFont(readFont(m_in), m_context.measurer);
+        element->setKindTag(m_in.u16());
+        element->setInnerLineWidth(m_in.u16());
+        element->setBorderWidth(m_in.u16());
+        element->setHAlign(static_cast<Alignment>(m_in.u8()));
+        element->setVAlign(static_cast<Alignment>(m_in.u8()));
+        std::vector<std::string> lines;
+        for (int count = m_in.i16(); count > 0; --count)
+            lines.push_back(m_in.text32("Textzeile"));
+        element->setLines(std::move(lines));
+        readCompoundTail(m_in, *element, m_context, [this](Sequence& nested) {
+            const NestingGuard guard(m_depth, m_in);
+            readSequence(nested);
+        });
+        return element;
+    }
+
+    BinaryReader m_in;
+    const LayoutContext& m_context;
+    int m_depth = 0;
+};
+
+double checkedScale(BinaryReader& in) {
+    const std::size_t at = in.offset();
+    Extended bytes;
+    const auto stored = in.bytes(bytes.size());
+    std::copy(stored.begin(), stored.end(), bytes.begin());
+    const double scale = fromExtended(bytes);
+    if (!std::isfinite(scale) || scale < 0.01 || scale > 100.0)
+        in.fail("Ungültiger Maßstab", at);
+    return scale;
+}
+
+} // namespace
+
+Bytes saveDocument(Document& document) {
+    BinaryWriter out;
+    out.i32(document.frameLeft);
+    out.i32(document.frameTop);
+    out.i32(document.frameWidth);
+    out.i32(document.frameHeight);
+    out.i32(document.contentLeft);
+    out.i32(document.headerTop);
+    out.u8(document.centerHorz ? 1 : 0);
+    out.u8(document.centerVert ? 1 : 0);
+    out.bytes(toExtended(document.scale));
+    out.text32(document.title);
+    writeFont(out, document.titleFont);
+    out.i32(static_cast<std::int32_t>(document.comment.size()));
+    for (const std::string& line : document.comment)
+        out.text32(line);
+    writeFont(out, document.commentFont);
+    writeSequence(out, document.topSequence);
+    document.topSequence.setModified(false);
+    return out.take();
+}
+
+std::unique_ptr<Document> loadDocument(std::span<const std::uint8_t> file, TextMeasurer& measurer,
+                                       const DefaultLabels& labels) {
+    auto document = std::make_unique<Document>(measurer);
+    const LayoutContext context = document->layoutContext(measurer, labels);
+    FileReader reader(file, context);
+    BinaryReader& in = reader.in();
+    document->frameLeft = in.i32();
+    document->frameTop = in.i32();
+    document->frameWidth = in.i32();
+    document->frameHeight = in.i32();
+    document->contentLeft = in.i32();
+    document->headerTop = in.i32();
+    document->centerHorz = in.u8() != 0;
+    document->centerVert = in.u8() != 0;
+    document->scale = checkedScale(in);
+    document->title = in.text32("Titel");
+    document->titleFont = readFont(in);
+    for (int count = in.i32(); count > 0; --count)
+        document->comment.push_back(in.text32("Kommentarzeile"));
+    document->commentFont = readFont(in);
+    reader.readSequence(document->topSequence);
+    document->topSequence.relayout(context);
+    document->topSequence.setModified(false);
+    return document;
+}
+
+} // namespace velbrant

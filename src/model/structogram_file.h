@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/binary_io.h"
+#include "model/default_labels.h"
+#include "model/document.h"
+
+#include <memory>
+#include <span>
+
+namespace velbrant {
+
+// The ".STR" file: packed little-endian records without a signature, the
+// page header, title, comment, fonts, then the tree of sequences and
+// elements depth-first with their kind codes.
+
+// Writes the whole document and marks it saved.
+Bytes saveDocument(Document& document);
+
+// Reads a whole file into a new, laid-out, unmodified document, or throws a
+// FormatError: a damaged file never yields a partial document.
+std::unique_ptr<Document> loadDocument(std::span<const std::uint8_t> file, TextMeasurer& measurer,
+                                       const DefaultLabels& labels);
+
+} // namespace velbrant

@@ -1,0 +1,105 @@
+#include "model/transfer_stream.h"
+
+#include "model/element_io.h"
+
+namespace velbrant {
+
+namespace {
+
+void writeRun(BinaryWriter& out, const Sequence& sequence, bool selectedOnly);
+
+void writeElement(BinaryWriter& out, const Element& element, bool selectedOnly) {
+    checkCount(element.lines().size(), "Textzeilen");
+    out.i32(static_cast<std::int32_t>(element.kind()));
+    out.i16(static_cast<std::int16_t>(element.lines().size()));
+    for (const std::string& line : element.lines())
+        out.text16(line);
+    out.bytes(encodeFontRecord(element.font()));
+    out.u16(element.innerLineWidth());
+    out.u16(element.borderWidth());
+    out.u8(static_cast<std::uint8_t>(element.hAlign()));
+    out.u8(static_cast<std::uint8_t>(element.vAlign()));
+    writeCompoundTail(out, element, [&out, selectedOnly](const Sequence& nested) {
+        writeRun(out, nested, selectedOnly);
+    });
+}
+
+void writeRun(BinaryWriter& out, const Sequence& sequence, bool selectedOnly) {
+    std::size_t first = 0;
+    std::size_t end = sequence.size();
+    if (selectedOnly) {
+        while (first < end && !sequence.at(first).isSelected())
+            ++first;
+        std::size_t last = first;
+        while (last < end && sequence.at(last).isSelected())
+            ++last;
+        end = last;
+    }
+    for (std::size_t i = first; i < end; ++i)
+        writeElement(out, sequence.at(i), selectedOnly);
+    out.u16(0);
+}
+
+class RunReader {
+public:
+    RunReader(BinaryReader& in, const LayoutContext& context) : m_in(in), m_context(context) {}
+
+    std::vector<std::unique_ptr<Element>> readRun() {
+        std::vector<std::unique_ptr<Element>> run;
+        while (!m_in.takeEndMarker())
+            run.push_back(readElement());
+        return run;
+    }
+
+private:
+    std::unique_ptr<Element> readElement() {
+        const std::size_t at = m_in.offset();
+        auto element = createStoredElement(m_in, m_in.i32(), at, "Elementklasse", m_context);
+        std::vector<std::string> lines;
+        for (int count = m_in.i16(); count > 0; --count)
+            lines.push_back(m_in.text16("Textzeile"));
+        element->setLines(std::move(lines));
+        element->setFont(decodeFontRecord(m_in.bytes(FontRecordSize).first<FontRecordSize>()),
+                         m_context.measurer);
+        element->setInnerLineWidth(m_in.u16());
+        element->setBorderWidth(m_in.u16());
+        element->setHAlign(static_cast<Alignment>(m_in.u8()));
+        element->setVAlign(static_cast<Alignment>(m_in.u8()));
+        readCompoundTail(m_in, *element, m_context, [this](Sequence& nested) {
+            const NestingGuard guard(m_depth, m_in);
+            for (auto& child : readRun())
+                nested.append(std::move(child));
+        });
+        return element;
+    }
+
+    BinaryReader& m_in;
+    const LayoutContext& m_context;
+    int m_depth = 0;
+};
+
+} // namespace
+
+Bytes copyToStream(const Sequence& sequence, bool selectedOnly) {
+    BinaryWriter out;
+    writeRun(out, sequence, selectedOnly);
+    return out.take();
+}
+
+Bytes cutToStream(Sequence& sequence, const LayoutContext& context) {
+    Bytes stream = copyToStream(sequence, true);
+    sequence.deleteSelected(context);
+    return stream;
+}
+
+std::vector<std::unique_ptr<Element>> readRun(BinaryReader& in, const LayoutContext& context) {
+    return RunReader(in, context).readRun();
+}
+
+void pasteFromStream(Sequence& sequence, std::span<const std::uint8_t> stream, Point point,
+                     InsertMode mode, const LayoutContext& context) {
+    BinaryReader in(stream);
+    sequence.paste(readRun(in, context), point, mode);
+}
+
+} // namespace velbrant

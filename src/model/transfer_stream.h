@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model/binary_io.h"
+#include "model/layout_context.h"
+#include "model/sequence.h"
+
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace velbrant {
+
+// The in-memory form of a run of elements, for the element clipboard and
+// the undo snapshot: each element as its kind code (32 bits) and body, the
+// run closed by two zero bytes. Positions and selection are not part of it.
+
+// The selected run (from the first selected element to the next unselected
+// one), or with selectedOnly false every element.
+Bytes copyToStream(const Sequence& sequence, bool selectedOnly);
+// The selected run, which is then deleted.
+Bytes cutToStream(Sequence& sequence, const LayoutContext& context);
+
+// Reads one run, new elements with the context's defaults, up to and
+// including its end marker; throws a FormatError and keeps nothing if the
+// stream is damaged.
+std::vector<std::unique_ptr<Element>> readRun(BinaryReader& in, const LayoutContext& context);
+
+// Reads the run first, then pastes it whole; the caller lays the tree out.
+void pasteFromStream(Sequence& sequence, std::span<const std::uint8_t> stream, Point point,
+                     InsertMode mode, const LayoutContext& context);
+
+} // namespace velbrant

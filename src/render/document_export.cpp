@@ -1,0 +1,127 @@
+#include "render/document_export.h"
+
+#include "model/structogram_file.h"
+#include "render/document_renderer.h"
+#include "render/png_band_writer.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <limits>
+
+namespace velbrant {
+
+namespace {
+
+constexpr double UnitsPerInch = 254.0;
+constexpr int PdfDotsPerInch = 1200;
+constexpr qint64 MaxPngSide = std::numeric_limits<std::int32_t>::max();
+
+Bytes readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ExportError(QStringLiteral("%1: %2").arg(path, file.errorString()).toStdString());
+    const QByteArray data = file.readAll();
+    return Bytes(data.begin(), data.end());
+}
+
+// Paints the picture area of the document into a device whose painter has
+// been set to show `area` (model units).
+void paintArea(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
+               const QRect& area) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderDocument(painter, document, measurer, DefaultLabels{}, area);
+}
+
+void writePng(QIODevice& out, const Document& document, QtTextMeasurer& measurer, int dpi) {
+    const QRect area = pictureArea(document);
+    const double pixelsPerUnit = dpi / UnitsPerInch;
+    const qint64 width = qCeil(area.width() * pixelsPerUnit);
+    const qint64 height = qCeil(area.height() * pixelsPerUnit);
+    if (width < 1 || height < 1 || width > MaxPngSide || height > MaxPngSide)
+        throw ExportError("Das Bild wäre " + std::to_string(width) + " x " +
+                          std::to_string(height) + " Pixel groß; so groß kann kein PNG sein");
+    const PngBandWriter writer(static_cast<int>(width), static_cast<int>(height),
+                               qRound(dpi / 0.0254));
+    writer.write(out, [&](QImage& band, int top) {
+        band.fill(Qt::white);
+        QPainter painter(&band);
+        painter.translate(0, -top);
+        painter.scale(pixelsPerUnit, pixelsPerUnit);
+        painter.translate(-area.left(), -area.top());
+        const QRect bandArea(area.left(), area.top() + qFloor(top / pixelsPerUnit), area.width(),
+                             qCeil(band.height() / pixelsPerUnit) + 1);
+        paintArea(painter, document, measurer, bandArea);
+    });
+}
+
+void writeSvg(QIODevice& out, const Document& document, QtTextMeasurer& measurer) {
+    const QRect area = pictureArea(document);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&out);
+    svg.setResolution(qRound(UnitsPerInch)); // one unit, 0.1 mm, a pixel
+    svg.setSize(area.size());
+    svg.setViewBox(area);
+    svg.setTitle(QStringLiteral("Struktogramm"));
+    QPainter painter(&svg);
+    paintArea(painter, document, measurer, area);
+}
+
+void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer) {
+    const QRect area = pictureArea(document);
+    QPdfWriter pdf(&out);
+    pdf.setResolution(PdfDotsPerInch);
+    pdf.setPageSize(QPageSize(QSizeF(area.width() / 10.0, area.height() / 10.0),
+                              QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setCreator(QStringLiteral("Velbrant"));
+    QPainter painter(&pdf);
+    painter.setWindow(area);
+    painter.setViewport(0, 0, qRound(area.width() * PdfDotsPerInch / UnitsPerInch),
+                        qRound(area.height() * PdfDotsPerInch / UnitsPerInch));
+    paintArea(painter, document, measurer, area);
+}
+
+void writeStructogram(QIODevice& out, Document& document) {
+    const Bytes bytes = saveDocument(document);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+}
+
+} // namespace
+
+void exportStructogram(const QString& input, const QString& output, const ExportOptions& options) {
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf" && suffix != u"str")
+        throw ExportError("Unbekanntes Ausgabeformat \"." + suffix.toStdString() +
+                          "\" (erlaubt: .png, .svg, .pdf, .STR)");
+    QtTextMeasurer measurer;
+    std::unique_ptr<Document> document;
+    try {
+        document = loadDocument(readFile(input), measurer, DefaultLabels{});
+    } catch (const FormatError& error) {
+        throw ExportError(QStringLiteral("%1: ").arg(input).toStdString() + error.what());
+    }
+    if (options.scalePercent)
+        document->scale = *options.scalePercent / 100.0;
+    document->layoutFrame(measurer);
+    document->layoutFrame(measurer);
+
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly))
+        throw ExportError(QStringLiteral("%1: %2").arg(output, file.errorString()).toStdString());
+    if (suffix == u"png")
+        writePng(file, *document, measurer, options.dotsPerInch);
+    else if (suffix == u"svg")
+        writeSvg(file, *document, measurer);
+    else if (suffix == u"pdf")
+        writePdf(file, *document, measurer);
+    else
+        writeStructogram(file, *document);
+    if (!file.commit())
+        throw ExportError(QStringLiteral("%1: %2").arg(output, file.errorString()).toStdString());
+}
+
+} // namespace velbrant

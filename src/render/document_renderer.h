@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/default_labels.h"
+#include "model/document.h"
+#include "render/qt_text_measurer.h"
+
+#include <QPainter>
+#include <QRect>
+
+namespace velbrant {
+
+// Draws a laid-out document (frame, header, diagram) onto a painter whose
+// coordinates are model units. Screen, print, picture copy and export all
+// draw through here. `visible` is the area (model units) that needs
+// painting; elements outside it are skipped.
+void renderDocument(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
+                    const DefaultLabels& labels, const QRect& visible);
+
+// The area a picture of the document covers: the frame with its outline.
+QRect pictureArea(const Document& document);
+
+} // namespace velbrant

@@ -1,0 +1,167 @@
+#include "diagram_builder.h"
+#include "layout_check.h"
+#include "model/compound_element.h"
+#include "model/element_io.h"
+#include "model/extended_float.h"
+#include "model/structogram_file.h"
+#include "model_fixture.h"
+
+namespace velbrant::test {
+namespace {
+
+// A new document's header and empty title, comment and fonts take 582 bytes
+// before the top sequence record.
+constexpr std::size_t HeaderSize = 36 + 4 + 260 + 4 + 260;
+constexpr std::size_t BaseBodySize = 287;
+
+class StructogramFileTest : public ModelTest {
+protected:
+    Document document{canvas};
+
+    Bytes save() { return saveDocument(document); }
+    std::unique_ptr<Document> load(const Bytes& bytes) {
+        return loadDocument(bytes, canvas, DefaultLabels{});
+    }
+    LayoutContext documentContext() { return document.layoutContext(canvas, DefaultLabels{}); }
+    // Offset of the first element's kind code in a document with no title
+    // and no comment.
+    static constexpr std::size_t FirstElement = HeaderSize + 18;
+
+    void expectRejected(Bytes bytes, const std::string& message) {
+        try {
+            load(bytes);
+            ADD_FAILURE() << "accepted, expected: " << message;
+        } catch (const FormatError& error) {
+            EXPECT_NE(std::string(error.what()).find(message), std::string::npos) << error.what();
+        }
+    }
+};
+
+TEST_F(StructogramFileTest, AnEmptyStructogramIsTheHeaderAndAn18ByteRecord) {
+    const Bytes bytes = save();
+    ASSERT_EQ(bytes.size(), HeaderSize + 18);
+    EXPECT_EQ(bytes[0], 150); // FrameLeft
+    EXPECT_EQ(Bytes(bytes.begin() + 26, bytes.begin() + 36),
+              (Bytes{0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F}));
+    EXPECT_EQ(bytes[HeaderSize], 0); // element count
+    EXPECT_TRUE(load(bytes)->topSequence.empty());
+}
+
+TEST_F(StructogramFileTest, ScaleIsAnExactEightyBitExtended) {
+    document.scale = 0.5;
+    const Bytes bytes = save();
+    EXPECT_EQ(Bytes(bytes.begin() + 26, bytes.begin() + 36),
+              (Bytes{0, 0, 0, 0, 0, 0, 0, 0x80, 0xFE, 0x3F}));
+    for (const double value : {1.0, 1.5, 0.05, 4.0, -2.5, 1e-300, 3.0e300, 0.0})
+        EXPECT_EQ(fromExtended(toExtended(value)), value);
+}
+
+TEST_F(StructogramFileTest, AStatementWithTheLineAbcIsItsBaseBodyAndSevenBytes) {
+    document.topSequence.insertElement(makeBlock({"ABC"}), {0, 0}, InsertMode::After,
+                                       documentContext());
+    const Bytes bytes = save();
+    ASSERT_EQ(bytes.size(), FirstElement + 1 + BaseBodySize + 7);
+    EXPECT_EQ(bytes[FirstElement], 2);
+    const std::size_t lines = FirstElement + 1 + 285;
+    EXPECT_EQ(Bytes(bytes.begin() + lines, bytes.end()), (Bytes{1, 0, 3, 0, 0, 0, 'A', 'B', 'C'}));
+}
+
+TEST_F(StructogramFileTest, AConditionalInALoopIsWrittenDepthFirst) {
+    Sequence& tree = document.topSequence;
+    tree.insertElement(createElement(ElementKind::WhileLoop, documentContext()), {0, 0},
+                       InsertMode::After, documentContext());
+    const Element& loop = tree.at(0);
+    tree.insertElement(createElement(ElementKind::Conditional, documentContext()),
+                       {loop.left() + 100, loop.bottom() - 5}, InsertMode::After,
+                       documentContext());
+    const Bytes bytes = save();
+    const auto i16At = [&bytes](std::size_t at) { return bytes[at] | (bytes[at + 1] << 8); };
+    std::size_t at = FirstElement;
+    EXPECT_EQ(bytes[at], 4);
+    at += 1 + BaseBodySize;
+    EXPECT_EQ(i16At(at), 1);
+    at += 18;
+    EXPECT_EQ(bytes[at], 3);
+    at += 1 + BaseBodySize;
+    for (int branch = 0; branch < 2; ++branch) {
+        EXPECT_EQ(i16At(at), 1);
+        at += 18;
+        EXPECT_EQ(bytes[at], 2);
+        at += 1 + BaseBodySize;
+    }
+    EXPECT_EQ(at, bytes.size());
+}
+
+TEST_F(StructogramFileTest, SaveLoadSaveIsByteIdenticalWithSelectionFontsAndLabels) {
+    Sequence& tree = document.topSequence;
+    buildEveryKindNested(tree, documentContext());
+    tree.at(3).setSelected(true);
+    tree.at(6).setFont({"Courier New", 12, Bold | Italic}, canvas);
+    tree.at(0).setHAlign(Alignment::End);
+    tree.at(0).setBorderWidth(0);
+    document.title = "Titel";
+    document.comment = {"eins", "", "drei\tvier"};
+    document.centerVert = true;
+    tree.relayout(documentContext());
+    const Bytes first = save();
+    const auto loaded = load(first);
+    EXPECT_FALSE(loaded->topSequence.isModified());
+    EXPECT_TRUE(loaded->topSequence.at(3).isSelected());
+    EXPECT_EQ(loaded->topSequence.at(6).font(), (ElementFont{"Courier New", 12, Bold | Italic}));
+    EXPECT_EQ(checkLayout(loaded->topSequence), "");
+    EXPECT_EQ(saveDocument(*loaded), first);
+}
+
+TEST_F(StructogramFileTest, DamagedFilesAreRefusedWithWhatAndWhere) {
+    document.title = "T";
+    Sequence& tree = document.topSequence;
+    auto switchCase = createElement(ElementKind::Case, documentContext());
+    tree.insertElement(std::move(switchCase), {0, 0}, InsertMode::After, documentContext());
+    const Bytes good = save();
+    const std::size_t first = FirstElement + 1;
+    for (std::size_t size = 0; size < good.size(); size += 7)
+        expectRejected(Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(size)),
+                       "Read beyond end of file");
+
+    const auto patched = [&good](std::size_t at, Bytes with) {
+        Bytes bytes = good;
+        std::copy(with.begin(), with.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
+        return bytes;
+    };
+    expectRejected(patched(36, {0x2C, 1, 0, 0}),
+                   "Länge 300 von Titel liegt nicht in 0..255 (Byte 36)");
+    expectRejected(patched(first, {12}),
+                   "Elementtyp 12 ist unbekannt (Byte " + std::to_string(first));
+    expectRejected(patched(26, {0, 0, 0, 0, 0, 0, 0, 0xC0, 0xFF, 0x7F}),
+                   "Ungültiger Maßstab (Byte 26)");
+    const Bytes label{6, 0, 0, 0, 'F', 'a', 'l', 'l', ' ', '1'};
+    const auto labelAt = std::search(good.begin(), good.end(), label.begin(), label.end());
+    ASSERT_NE(labelAt, good.end());
+    expectRejected(
+        patched(static_cast<std::size_t>(labelAt - good.begin()), {0xFF, 0xFF, 0xFF, 0xFF}),
+        "Länge -1 von Zweigbeschriftung");
+}
+
+TEST_F(StructogramFileTest, NestingBeyondTheLimitIsRefused) {
+    buildDeepChain(document.topSequence, documentContext(), MaxNestingDepth);
+    EXPECT_EQ(load(save())->topSequence.size(), 1u);
+    Document deeper{canvas};
+    buildDeepChain(deeper.topSequence, documentContext(), MaxNestingDepth + 1);
+    expectRejected(saveDocument(deeper), "Verschachtelung tiefer als 1000 Ebenen");
+}
+
+TEST_F(StructogramFileTest, NegativeCountsAreNoEntriesAndEmptyBranchesGetAStatement) {
+    document.topSequence.append(createElement(ElementKind::Conditional, documentContext()));
+    Bytes bytes = save();
+    std::fill_n(bytes.begin() + 300, 4, 0xFF); // comment count -1
+    const auto loaded = load(bytes);
+    EXPECT_TRUE(loaded->comment.empty());
+    const auto& cond = dynamic_cast<const CompoundElement&>(loaded->topSequence.at(0));
+    for (std::size_t i = 0; i < 2; ++i) {
+        ASSERT_EQ(cond.sequenceAt(i).size(), 1u);
+        EXPECT_TRUE(cond.sequenceAt(i).at(0).isEmptyStatement());
+    }
+}
+
+} // namespace
+} // namespace velbrant::test

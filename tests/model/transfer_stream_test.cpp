@@ -1,0 +1,98 @@
+#include "diagram_builder.h"
+#include "layout_check.h"
+#include "model/conditional.h"
+#include "model/transfer_stream.h"
+#include "model_fixture.h"
+
+namespace velbrant::test {
+namespace {
+
+class TransferStreamTest : public ModelTest {
+protected:
+    void fill(std::initializer_list<const char*> texts) {
+        for (const char* line : texts)
+            top.append(makeBlock({line}));
+        top.relayout(context);
+    }
+    std::vector<std::string> texts(const Sequence& sequence) const {
+        std::vector<std::string> result;
+        for (std::size_t i = 0; i < sequence.size(); ++i)
+            result.push_back(text(sequence.at(i)));
+        return result;
+    }
+    void paste(Sequence& into, const Bytes& stream, Point point, InsertMode mode) {
+        pasteFromStream(into, stream, point, mode, context);
+        into.relayout(context);
+    }
+};
+
+TEST_F(TransferStreamTest, OneStatementIsItsKindItsBodyAndTheEndMarker) {
+    fill({"ABC"});
+    top.at(0).setSelected(true);
+    const Bytes stream = copyToStream(top, true);
+    ASSERT_EQ(stream.size(), 4 + 2 + 2 + 3 + 260 + 6 + 2);
+    EXPECT_EQ(Bytes(stream.begin(), stream.begin() + 9), (Bytes{2, 0, 0, 0, 1, 0, 3, 0, 'A'}));
+    EXPECT_EQ(Bytes(stream.end() - 2, stream.end()), (Bytes{0, 0}));
+}
+
+TEST_F(TransferStreamTest, TheSelectedRunPastesBeforeAfterOrInFront) {
+    fill({"a", "b", "c", "d"});
+    top.at(1).setSelected(true);
+    top.at(2).setSelected(true);
+    const Bytes run = copyToStream(top, true);
+
+    Sequence other{0, 0, 0, 0};
+    paste(other, run, {0, 0}, InsertMode::After);
+    EXPECT_EQ(texts(other), (std::vector<std::string>{"b", "c"}));
+    EXPECT_FALSE(other.at(0).isSelected());
+    paste(other, run, {0, other.at(1).top() + 1}, InsertMode::Before);
+    EXPECT_EQ(texts(other), (std::vector<std::string>{"b", "b", "c", "c"}));
+    paste(other, run, {0, other.top()}, InsertMode::After);
+    EXPECT_EQ(texts(other).front(), "b");
+    EXPECT_EQ(other.size(), 6u);
+
+    const Bytes cut = cutToStream(top, context);
+    EXPECT_EQ(cut, run);
+    EXPECT_EQ(texts(top), (std::vector<std::string>{"a", "d"}));
+}
+
+TEST_F(TransferStreamTest, PastingOntoACompoundGoesIntoTheBranchUnderThePoint) {
+    fill({"x"});
+    top.at(0).setSelected(true);
+    const Bytes run = copyToStream(top, true);
+    auto& cond = insert<Conditional>(ElementKind::Conditional, {0, 0});
+    const int branchY = cond.top() + cond.headHeight() + 5;
+    paste(top, run, {cond.left() + cond.width() - 5, branchY}, InsertMode::Before);
+    EXPECT_EQ(texts(cond.elseSequence()), (std::vector<std::string>{"x", "<empty>"}));
+    paste(top, run, {cond.left() + 5, cond.top() + 5}, InsertMode::After);
+    EXPECT_EQ(texts(top), (std::vector<std::string>{"<empty>", "x", "x"}));
+}
+
+TEST_F(TransferStreamTest, AWholeTreeTravelsAndComesBackTheSame) {
+    buildEveryKindNested(top, context);
+    const Bytes all = copyToStream(top, false);
+    Sequence copy{0, 0, 0, 0};
+    paste(copy, all, {0, 0}, InsertMode::After);
+    EXPECT_EQ(checkLayout(copy), "");
+    EXPECT_EQ(copyToStream(copy, false), all);
+}
+
+TEST_F(TransferStreamTest, ADamagedStreamPastesNothing) {
+    fill({"a"});
+    Bytes stream = copyToStream(top, false);
+    Sequence target{0, 0, 0, 0};
+    Bytes unknown = stream;
+    unknown[0] = 12;
+    EXPECT_THROW(pasteFromStream(target, unknown, {0, 0}, InsertMode::After, context), FormatError);
+    stream.pop_back();
+    try {
+        pasteFromStream(target, stream, {0, 0}, InsertMode::After, context);
+        ADD_FAILURE() << "a short stream was accepted";
+    } catch (const FormatError& error) {
+        EXPECT_STREQ(error.what(), "Read beyond end of file (Byte 276)");
+    }
+    EXPECT_TRUE(target.empty());
+}
+
+} // namespace
+} // namespace velbrant::test
