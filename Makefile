@@ -23,6 +23,7 @@ run: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/velbrant_bench
+	bench/export_bench.sh $(BUILD_DIR)
 
 # Builds the reader fuzzers with clang and runs each for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 600

@@ -18,6 +18,13 @@ bool wantsExport(int argc, char* argv[]) {
     return false;
 }
 
+// An export reports only its own errors: Qt's notes about the session (no
+// runtime directory, no display) are not for the user of a command.
+void keepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "velbrant: %s\n", qUtf8Printable(message));
+}
+
 [[noreturn]] void fail(const QString& message) {
     std::fprintf(stderr, "velbrant: %s\n", qUtf8Printable(message));
     std::exit(1);
@@ -58,8 +65,10 @@ int runExport(const QCommandLineParser& parser) {
 int main(int argc, char* argv[]) {
     // Exporting never needs a display: fonts work on the offscreen platform.
     const bool exporting = wantsExport(argc, argv);
-    if (exporting)
+    if (exporting) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(keepOnlyCriticalMessages);
+    }
     std::unique_ptr<QCoreApplication> app = exporting
                                                 ? std::make_unique<QGuiApplication>(argc, argv)
                                                 : std::make_unique<QCoreApplication>(argc, argv);

@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <png.h>
 #include <stdexcept>
+#include <zlib.h>
 
 namespace velbrant {
 
 namespace {
-
-// Rows of one band: about 32 MB of pixels, at least one row.
-constexpr qint64 BandBytes = 32 << 20;
 
 // Where the rows go, and whether the device refused any of them. A refusal
 // is reported after libpng is done, so no error has to cross libpng's frames.
@@ -58,23 +56,34 @@ private:
 
 } // namespace
 
-PngBandWriter::PngBandWriter(int width, int height, int dotsPerMeter)
-    : m_width(width), m_height(height), m_dotsPerMeter(dotsPerMeter) {}
+PngBandWriter::PngBandWriter(int width, int height, int dotsPerMeter, qint64 bandBytes)
+    : m_width(width), m_height(height), m_dotsPerMeter(dotsPerMeter), m_bandBytes(bandBytes) {}
 
 void PngBandWriter::write(QIODevice& device, const PaintBand& paintBand) const {
     PngWriteStruct png;
     Sink sink{&device};
     png_set_write_fn(png.png(), &sink, writeToDevice, flushDevice);
+    png_set_user_limits(png.png(), PNG_UINT_31_MAX, PNG_UINT_31_MAX);
     png_set_IHDR(png.png(), png.info(), static_cast<png_uint_32>(m_width),
                  static_cast<png_uint_32>(m_height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_pHYs(png.png(), png.info(), static_cast<png_uint_32>(m_dotsPerMeter),
                  static_cast<png_uint_32>(m_dotsPerMeter), PNG_RESOLUTION_METER);
+    // Diagrams are mostly white: fast compression loses little here.
+    png_set_compression_level(png.png(), 1);
+    png_set_compression_strategy(png.png(), Z_RLE);
+    png_set_filter(png.png(), 0, PNG_FILTER_NONE);
     png_write_info(png.png(), png.info());
 
     const int bandRows =
-        static_cast<int>(std::clamp<qint64>(BandBytes / (qint64{m_width} * 3), 1, m_height));
-    QImage band(m_width, bandRows, QImage::Format_RGB888);
+        static_cast<int>(std::clamp<qint64>(m_bandBytes / (qint64{m_width} * 4), 1, m_height));
+    // Painted in the raster engine's native format; libpng drops the filler
+    // byte and swaps blue and red of 0xffRRGGBB as it writes.
+    QImage band(m_width, bandRows, QImage::Format_RGB32);
+    png_set_filler(png.png(), 0,
+                   Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? PNG_FILLER_AFTER : PNG_FILLER_BEFORE);
+    if (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
+        png_set_bgr(png.png());
     for (int top = 0; top < m_height; top += bandRows) {
         paintBand(band, top);
         const int rows = std::min(bandRows, m_height - top);

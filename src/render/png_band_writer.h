@@ -13,7 +13,8 @@ class PngBandWriter {
 public:
     using PaintBand = std::function<void(QImage& band, int top)>;
 
-    PngBandWriter(int width, int height, int dotsPerMeter);
+    // Bands hold about bandBytes of pixels, at least one row.
+    PngBandWriter(int width, int height, int dotsPerMeter, qint64 bandBytes = 32 << 20);
     // Throws std::runtime_error when libpng or the device fails.
     void write(QIODevice& device, const PaintBand& paintBand) const;
 
@@ -21,6 +22,7 @@ private:
     int m_width;
     int m_height;
     int m_dotsPerMeter;
+    qint64 m_bandBytes;
 };
 
 } // namespace velbrant

@@ -1,7 +1,7 @@
 // Writes the sample files of tests/data and the example diagrams of
 // examples/ with the project's own writer, laid out with real fonts.
 // Usage: velbrant_make_samples DATA_DIR EXAMPLES_DIR
-//        velbrant_make_samples --large COUNT FILE   (a generated benchmark file)
+//        velbrant_make_samples --large COUNT DEPTH FILE   (a generated benchmark file)
 
 #include "diagram_builder.h"
 #include "model/case.h"
@@ -171,9 +171,9 @@ void writeSort(SampleWriter& w, const QDir& dir) {
     w.write(*doc, dir.filePath("bubblesort.STR"));
 }
 
-void writeLarge(SampleWriter& w, int count, const QString& path) {
+void writeLarge(SampleWriter& w, int count, int depth, const QString& path) {
     auto doc = w.newDocument("Großes Struktogramm", {std::to_string(count) + " Elemente"});
-    buildMixedTree(doc->topSequence, w.context(*doc), count, 20);
+    buildMixedTree(doc->topSequence, w.context(*doc), count, depth);
     w.write(*doc, path);
 }
 
@@ -186,12 +186,13 @@ int main(int argc, char* argv[]) {
     using namespace velbrant::test;
     SampleWriter writer;
     try {
-        if (argc == 4 && QString(argv[1]) == u"--large") {
-            writeLarge(writer, QString(argv[2]).toInt(), argv[3]);
+        if (argc == 5 && QString(argv[1]) == u"--large") {
+            writeLarge(writer, QString(argv[2]).toInt(), QString(argv[3]).toInt(), argv[4]);
             return 0;
         }
         if (argc != 3) {
-            std::fprintf(stderr, "usage: %s DATA_DIR EXAMPLES_DIR | --large COUNT FILE\n", argv[0]);
+            std::fprintf(stderr, "usage: %s DATA_DIR EXAMPLES_DIR | --large COUNT DEPTH FILE\n",
+                         argv[0]);
             return 2;
         }
         writeSamples(writer, QDir(argv[1]));

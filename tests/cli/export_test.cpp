@@ -1,0 +1,108 @@
+#include "model/structogram_file.h"
+#include "render/document_renderer.h"
+#include "render/qt_text_measurer.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace velbrant {
+namespace {
+
+const QString Sample = QStringLiteral(VELBRANT_SOURCE_DIR "/examples/lineare-suche.STR");
+
+struct ProcessResult {
+    int exitCode;
+    QString errors;
+};
+
+// Runs the real binary with no display at all.
+ProcessResult velbrant(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VELBRANT_BINARY), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ExportTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString out(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+
+    QRect sampleArea() const {
+        QtTextMeasurer measurer;
+        const QByteArray bytes = readAll(Sample);
+        auto document = loadDocument(Bytes(bytes.begin(), bytes.end()), measurer, DefaultLabels{});
+        document->layoutFrame(measurer);
+        document->layoutFrame(measurer);
+        return pictureArea(*document);
+    }
+};
+
+TEST_F(ExportTest, WritesEveryFormatWithoutADisplay) {
+    for (const char* name : {"a.png", "a.svg", "a.pdf", "a.STR"}) {
+        const ProcessResult run = velbrant({QStringLiteral("--export"), out(name), Sample});
+        EXPECT_EQ(run.exitCode, 0) << name << ": " << run.errors.toStdString();
+        EXPECT_TRUE(run.errors.isEmpty()) << run.errors.toStdString();
+    }
+    const QRect area = sampleArea();
+    const QImage png(out("a.png"));
+    ASSERT_FALSE(png.isNull());
+    EXPECT_EQ(png.width(), qCeil(area.width() * 300 / 254.0));
+    EXPECT_EQ(png.height(), qCeil(area.height() * 300 / 254.0));
+    EXPECT_EQ(png.pixel(15, 15), qRgb(255, 255, 255));    // inside the frame, before the title
+    EXPECT_LT(qGray(png.pixel(2, png.height() / 2)), 64); // the frame's left edge
+
+    QSvgRenderer svg(out("a.svg"));
+    EXPECT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), area);
+    EXPECT_TRUE(readAll(out("a.pdf")).startsWith("%PDF"));
+    EXPECT_EQ(readAll(out("a.STR")), readAll(Sample));
+}
+
+TEST_F(ExportTest, ScaleAndResolutionChangeThePicture) {
+    EXPECT_EQ(
+        velbrant({"--export", out("half.png"), "--scale", "50", "--dpi", "100", Sample}).exitCode,
+        0);
+    const QImage half(out("half.png"));
+    EXPECT_NEAR(half.width(), sampleArea().width() * 100 / 254.0 / 2, 3);
+}
+
+TEST_F(ExportTest, FailuresSayWhyInOneLineAndWriteNothing) {
+    QFile damaged(out("damaged.STR"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(readAll(Sample).left(700));
+    damaged.close();
+    const struct {
+        QStringList arguments;
+        const char* message;
+    } cases[] = {
+        {{"--export", out("x.png"), out("missing.STR")}, "missing.STR"},
+        {{"--export", out("x.png"), out("damaged.STR")}, "Read beyond end of file"},
+        {{"--export", out("x.doc"), Sample}, "Unbekanntes Ausgabeformat"},
+        {{"--export", out("x.png"), "--scale", "401", Sample}, "--scale"},
+        {{"--export", out("x.png")}, "genau eine Eingabedatei"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult run = velbrant(c.arguments);
+        EXPECT_EQ(run.exitCode, 1) << c.message;
+        EXPECT_TRUE(run.errors.contains(QString::fromUtf8(c.message))) << run.errors.toStdString();
+        EXPECT_EQ(run.errors.count(u'\n'), 1) << run.errors.toStdString();
+        EXPECT_FALSE(QFile::exists(out("x.png")));
+    }
+}
+
+} // namespace
+} // namespace velbrant

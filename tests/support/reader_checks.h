@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace velbrant::test {
+
+// What the fuzzers check for any input, also run over their kept corpus:
+// a file either loads into a document that lays out, saves and loads again,
+// or fails with a FormatError; a transfer stream either pastes into a
+// sequence that lays out, selects and copies, or fails and pastes nothing.
+// A violation aborts.
+void checkFileReader(std::span<const std::uint8_t> input);
+void checkStreamReader(std::span<const std::uint8_t> input);
+
+} // namespace velbrant::test
