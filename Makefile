@@ -1,6 +1,7 @@
 # Quick start: `make run` starts the editor, `make test` runs every test.
 # Both install what is missing, then configure and build incrementally.
 BUILD_DIR ?= build
+ARGS ?= examples/lineare-suche.STR
 
 .PHONY: all deps build test run bench fuzz format clean
 

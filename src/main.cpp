@@ -1,7 +1,8 @@
+#include "app/main_window.h"
 #include "render/document_export.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -69,9 +70,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepOnlyCriticalMessages);
     }
-    std::unique_ptr<QCoreApplication> app = exporting
-                                                ? std::make_unique<QGuiApplication>(argc, argv)
-                                                : std::make_unique<QCoreApplication>(argc, argv);
+    std::unique_ptr<QGuiApplication> app = exporting ? std::make_unique<QGuiApplication>(argc, argv)
+                                                     : std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velbrant"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELBRANT_VERSION));
 
@@ -96,5 +96,9 @@ int main(int argc, char* argv[]) {
     parser.process(*app);
     if (exporting)
         return runExport(parser);
-    parser.showHelp(0);
+    velbrant::MainWindow frame;
+    frame.show();
+    for (const QString& path : parser.positionalArguments())
+        frame.openDocument(path);
+    return QApplication::exec();
 }

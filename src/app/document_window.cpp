@@ -1,0 +1,76 @@
+#include "app/document_window.h"
+
+#include "app/document_view.h"
+#include "app/main_window.h"
+#include "model/structogram_file.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+
+namespace velbrant {
+
+DocumentWindow::DocumentWindow(MainWindow& frame, QString fileDir, QString fileName,
+                               bool hasFileName)
+    : m_frame(frame), m_document(std::make_unique<Document>(m_measurer)),
+      m_view(new DocumentView(*this)), m_fileDir(std::move(fileDir)),
+      m_fileName(std::move(fileName)), m_hasFileName(hasFileName) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWidget(m_view);
+    setWindowTitle(caption());
+}
+
+bool DocumentWindow::load(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    try {
+        m_document = loadDocument(Bytes(bytes.begin(), bytes.end()), m_measurer, m_frame.labels());
+    } catch (const FormatError& failure) {
+        *error = QStringLiteral("%1: %2").arg(path, QString::fromUtf8(failure.what()));
+        return false;
+    }
+    setWindowTitle(caption());
+    return true;
+}
+
+LayoutContext DocumentWindow::layoutContext() {
+    return m_document->layoutContext(m_measurer, m_frame.labels());
+}
+
+QString DocumentWindow::caption() const {
+    const QString workingDir = QDir::toNativeSeparators(QDir::currentPath() + '/');
+    if (m_fileDir.isEmpty() || QDir(m_fileDir) == QDir(workingDir))
+        return m_fileName;
+    return m_fileDir + m_fileName;
+}
+
+void DocumentWindow::activated() {
+    setWindowTitle(caption());
+    m_frame.showZoom(m_view->zoom());
+}
+
+bool DocumentWindow::confirmClose() {
+    if (!isModified())
+        return true;
+    const auto answer =
+        QMessageBox::question(this, QStringLiteral("Velbrant32"),
+                              QStringLiteral("Änderungen in %1 speichern?").arg(m_fileName),
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    // Saving arrives with the file commands; until then Yes keeps the
+    // document open, as Cancel does, so nothing is lost.
+    return answer == QMessageBox::No;
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event) {
+    if (confirmClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace velbrant

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/document_view.h"
+#include "app/document_window.h"
+#include "app/main_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace velbrant::test {
+
+class AppTest : public ::testing::Test {
+protected:
+    MainWindow frame;
+
+    void SetUp() override {
+        frame.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    }
+
+    // A new document shown at one screen pixel a model unit, laid out.
+    DocumentView& newView() {
+        DocumentWindow* window = frame.newDocument();
+        DocumentView& view = window->view();
+        view.setZoom(view.pixelSizeX());
+        return view;
+    }
+    static Sequence& topOf(DocumentView& view) {
+        return view.documentWindow().document().topSequence;
+    }
+    QAction* action(const char* name) const {
+        return frame.findChild<QAction*>(QString::fromLatin1(name));
+    }
+
+    static QPoint pixelAt(DocumentView& view, Point point) {
+        view.viewport()->repaint();
+        return view.toPixel(point).toPoint();
+    }
+    static void click(DocumentView& view, Point point, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(view.viewport(), button, {}, pixelAt(view, point));
+    }
+    static void drag(DocumentView& view, QPoint from, QPoint to) {
+        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(view.viewport(), to);
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, to);
+    }
+
+    // Answers the next modal message box with the button of the role.
+    static void answerNextMessageBox(QMessageBox::StandardButton button) {
+        QTimer::singleShot(0, [button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            box->button(button)->click();
+        });
+    }
+};
+
+} // namespace velbrant::test

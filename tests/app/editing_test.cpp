@@ -1,0 +1,125 @@
+#include "app_fixture.h"
+#include "model/case.h"
+#include "model/sequence.h"
+
+#include <QCheckBox>
+#include <QScrollBar>
+#include <QSpinBox>
+
+namespace velbrant::test {
+namespace {
+
+class EditingTest : public AppTest {
+protected:
+    DocumentView* view = nullptr;
+    void SetUp() override {
+        AppTest::SetUp();
+        view = &newView();
+    }
+    Sequence& top() { return topOf(*view); }
+    Point middleOf(const Element& element) {
+        return {element.left() + element.width() / 2, element.top() + element.height() / 2};
+    }
+    // Statements with text, one below the other, inserted by clicks.
+    void addStatements(int count) {
+        frame.setTool(elementTool(ElementKind::Block));
+        for (int i = 0; i < count; ++i) {
+            click(*view, {300, 600});
+            top().at(top().size() - 1).setLines({"Anweisung " + std::to_string(i)});
+            top().relayout(view->documentWindow().layoutContext());
+        }
+        frame.setTool(SelectTool);
+    }
+    std::vector<ElementKind> kinds() {
+        std::vector<ElementKind> result;
+        for (std::size_t i = 0; i < top().size(); ++i)
+            result.push_back(top().at(i).kind());
+        return result;
+    }
+};
+
+TEST_F(EditingTest, ElementToolsInsertAfterWithTheLeftButtonAndBeforeWithTheOthers) {
+    addStatements(1);
+    const Element& block = top().at(0);
+    for (int tool = elementTool(ElementKind::Conditional); tool <= elementTool(ElementKind::Exit);
+         ++tool) {
+        frame.setTool(tool);
+        if (tool == elementTool(ElementKind::Case)) {
+            QTimer::singleShot(0, [] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                ASSERT_NE(dialog, nullptr);
+                dialog->findChild<QSpinBox*>("NumBlocksEdit")->setValue(4);
+                dialog->findChild<QCheckBox*>("HasElseBlockCheckBox")->setChecked(false);
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+        }
+        click(*view, {block.left() + 5, block.top() + 5},
+              tool % 2 == 0 ? Qt::LeftButton : Qt::RightButton);
+    }
+    EXPECT_EQ(kinds(), (std::vector<ElementKind>{ElementKind::Conditional, ElementKind::RepeatLoop,
+                                                 ElementKind::Case, ElementKind::Exit,
+                                                 ElementKind::Block, ElementKind::Call,
+                                                 ElementKind::ForLoop, ElementKind::WhileLoop}));
+    const auto& switchCase = dynamic_cast<const Case&>(top().at(2));
+    EXPECT_EQ(switchCase.sequenceCount(), 4u);
+    EXPECT_FALSE(switchCase.hasElse());
+    EXPECT_TRUE(top().isModified());
+}
+
+TEST_F(EditingTest, NineUnitsApartIsAClickAndTenABand) {
+    addStatements(3);
+    const Element& middle = top().at(1);
+    const QPoint start = pixelAt(*view, {middle.left() + 20, middle.top() + 20});
+    drag(*view, start, start + QPoint(9, 9));
+    EXPECT_TRUE(middle.isSelected());
+    drag(*view, start, start + QPoint(10, 0));
+    EXPECT_FALSE(middle.isSelected());
+    EXPECT_EQ(view->selectedSequence(), nullptr);
+}
+
+TEST_F(EditingTest, ARubberBandSelectsTheSameWhicheverWayItIsDragged) {
+    addStatements(3);
+    const QPoint topLeft = pixelAt(*view, {top().left() - 20, top().top() - 20});
+    const QPoint bottomRight =
+        pixelAt(*view, {top().left() + top().width() + 20, top().at(1).bottom() + 5});
+    for (const auto& [from, to] :
+         {std::pair{topLeft, bottomRight}, std::pair{bottomRight, topLeft}}) {
+        drag(*view, from, to);
+        EXPECT_TRUE(top().at(0).isSelected());
+        EXPECT_TRUE(top().at(1).isSelected());
+        EXPECT_FALSE(top().at(2).isSelected());
+        EXPECT_EQ(view->selectedSequence(), &top());
+    }
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(top().size(), 1u);
+    EXPECT_EQ(view->selectedSequence(), nullptr);
+}
+
+TEST_F(EditingTest, ClicksHitTheDrawnElementAtScaleTwoAndHalfZoom) {
+    addStatements(3);
+    view->documentWindow().document().scale = 2.0;
+    view->setZoom(0.5);
+    frame.setTool(SelectTool);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Element& element = top().at(i);
+        click(*view, middleOf(element));
+        EXPECT_TRUE(element.isSelected()) << i;
+    }
+}
+
+TEST_F(EditingTest, KeysScrollTheSheet) {
+    view->resize(300, 200);
+    view->setZoom(2.0);
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_GT(view->verticalScrollBar()->value(), 0);
+    QTest::keyClick(view, Qt::Key_Home);
+    EXPECT_EQ(view->horizontalScrollBar()->value(), 0);
+    EXPECT_GT(view->verticalScrollBar()->value(), 0);
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(view->verticalScrollBar()->value(), 0);
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(view->verticalScrollBar()->value(), DocumentView::LineStep);
+}
+
+} // namespace
+} // namespace velbrant::test

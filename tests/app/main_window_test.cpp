@@ -1,0 +1,84 @@
+#include "app_fixture.h"
+#include "model/sequence.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace velbrant::test {
+namespace {
+
+using MainWindowTest = AppTest;
+
+TEST_F(MainWindowTest, CommandsFollowDocumentsAndSelection) {
+    const char* needDocument[] = {"FileSaveItem",  "FileCloseItem",    "FilePrintItem",
+                                  "GraphCopyItem", "FormatStruktItem", "WindowTileItem",
+                                  "SaveButton"};
+    const char* needSelection[] = {"EditCutItem", "EditCopyItem", "EditDeleteItem",
+                                   "FormatBlockItem", "CutButton"};
+    for (const char* name : needDocument)
+        EXPECT_FALSE(action(name)->isEnabled()) << name;
+    EXPECT_FALSE(frame.findChild<QComboBox*>("ZoomBox")->isEnabled());
+    EXPECT_TRUE(action("FileNewItem")->isEnabled());
+    EXPECT_TRUE(action("HelpContentsItem")->isEnabled());
+
+    DocumentView& view = newView();
+    for (const char* name : needDocument)
+        EXPECT_TRUE(action(name)->isEnabled()) << name;
+    for (const char* name : needSelection)
+        EXPECT_FALSE(action(name)->isEnabled()) << name;
+    EXPECT_FALSE(action("EditUndoItem")->isEnabled());
+
+    frame.setTool(elementTool(ElementKind::Block));
+    click(view, {300, 400});
+    frame.setTool(SelectTool);
+    const Element& block = topOf(view).at(0);
+    click(view, {block.left() + 5, block.top() + 5});
+    for (const char* name : needSelection)
+        EXPECT_TRUE(action(name)->isEnabled()) << name;
+}
+
+TEST_F(MainWindowTest, TheZoomBoxRefusesSixHundredPercentAndKeepsTheZoom) {
+    DocumentView& view = frame.newDocument()->view();
+    auto* box = frame.findChild<QComboBox*>("ZoomBox");
+    EXPECT_EQ(box->currentText(), "100 %");
+    answerNextMessageBox(QMessageBox::Ok);
+    box->setCurrentText("600 %");
+    emit box->activated(box->currentIndex());
+    EXPECT_EQ(box->currentText(), "100 %");
+    EXPECT_EQ(view.zoom(), 1.0);
+
+    box->setCurrentText("33 %");
+    emit box->activated(box->currentIndex());
+    EXPECT_EQ(box->currentText(), "33 %");
+    EXPECT_DOUBLE_EQ(view.zoom(), 0.33);
+}
+
+TEST_F(MainWindowTest, TheCaptionShowsTheDirectoryOnlyOutsideTheWorkingOne) {
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("suche.STR");
+    ASSERT_TRUE(QFile::copy(VELBRANT_SOURCE_DIR "/examples/lineare-suche.STR", copy));
+    const QString before = QDir::currentPath();
+    EXPECT_EQ(frame.openDocument(copy)->caption(),
+              QDir::toNativeSeparators(dir.path() + '/') + "suche.STR");
+    QDir::setCurrent(dir.path());
+    EXPECT_EQ(frame.openDocument(copy)->caption(), "suche.STR");
+    QDir::setCurrent(before);
+    EXPECT_EQ(frame.newDocument()->caption(), "STRUKT1.STR");
+}
+
+TEST_F(MainWindowTest, CancelOnTheFirstModifiedDocumentKeepsTheFrameOpen) {
+    for (int i = 0; i < 2; ++i) {
+        DocumentView& view = newView();
+        frame.setTool(elementTool(ElementKind::Call));
+        click(view, {300, 400});
+    }
+    answerNextMessageBox(QMessageBox::Cancel);
+    EXPECT_FALSE(frame.close());
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_EQ(frame.documents().size(), 2);
+}
+
+} // namespace
+} // namespace velbrant::test
