@@ -19,7 +19,9 @@
 #include <QToolBar>
 
 // The icons live in this static library; the executable must pull them in.
-static void initIconResources() { Q_INIT_RESOURCE(icons); }
+static void initIconResources() {
+    Q_INIT_RESOURCE(icons);
+}
 
 namespace velbrant {
 
@@ -79,7 +81,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMd
 
 // The document windows go after the frame's own members: they must not
 // report their activation to a frame that is half gone.
-MainWindow::~MainWindow() { disconnect(m_mdiArea, nullptr, this, nullptr); }
+MainWindow::~MainWindow() {
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+}
 
 QAction* MainWindow::addMenuItem(QMenu* menu, const char* name, const QString& caption,
                                  const QString& hint, const std::function<void()>& command) {
@@ -111,7 +115,8 @@ void MainWindow::createMenus() {
     QAction* printSetup = addMenuItem(file, "FilePrintSetupItem", "Drucker&einrichtung...",
                                       "Druckereinrichtung ändern");
     file->addSeparator();
-    addMenuItem(file, "FileExitItem", "&Beenden", "Diese Anwendung beenden", [this] { this->close(); });
+    addMenuItem(file, "FileExitItem", "&Beenden", "Diese Anwendung beenden",
+                [this] { this->close(); });
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
     QAction* undo =
@@ -275,6 +280,12 @@ void MainWindow::updateClock() {
 void MainWindow::setTool(int tool) {
     m_tool = tool;
     m_toolActions[static_cast<std::size_t>(tool)]->setChecked(true);
+    leavePasteMode();
+}
+
+void MainWindow::leavePasteMode() {
+    findChild<QAction*>(QStringLiteral("EditPasteItem"))->setText(QStringLiteral("&Einfügen"));
+    findChild<QAction*>(QStringLiteral("PasteButton"))->setChecked(false);
     for (DocumentWindow* document : documents())
         document->view().updateCursor();
 }

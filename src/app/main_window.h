@@ -38,6 +38,8 @@ public:
 
     int currentTool() const { return m_tool; }
     void setTool(int tool);
+    // Ends paste mode in every document window; harmless when it is off.
+    void leavePasteMode();
     const DefaultLabels& labels() const { return m_labels; }
     // Enables and disables the commands for the active window, its
     // selection, the clipboards and the undo state.

@@ -39,6 +39,18 @@ TEST_F(MainWindowTest, CommandsFollowDocumentsAndSelection) {
         EXPECT_TRUE(action(name)->isEnabled()) << name;
 }
 
+TEST_F(MainWindowTest, TheTextToolTurnsEveryCursorIntoAnIBeam) {
+    DocumentView& first = newView();
+    DocumentView& second = newView();
+    frame.setTool(TextTool);
+    EXPECT_EQ(first.viewport()->cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(second.viewport()->cursor().shape(), Qt::IBeamCursor);
+    EXPECT_TRUE(action("TextButton")->isChecked());
+    frame.setTool(elementTool(ElementKind::Case));
+    EXPECT_EQ(first.viewport()->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_FALSE(action("TextButton")->isChecked());
+}
+
 TEST_F(MainWindowTest, TheZoomBoxRefusesSixHundredPercentAndKeepsTheZoom) {
     DocumentView& view = frame.newDocument()->view();
     auto* box = frame.findChild<QComboBox*>("ZoomBox");
