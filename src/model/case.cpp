@@ -169,18 +169,4 @@ bool Case::pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point, In
     return true;
 }
 
-bool Case::selectAt(Point point, SelectionState& state) {
-    if (contains(point) && inHead(point)) {
-        setSelected(true);
-        return true;
-    }
-    return selectInSequences(point, state);
-}
-
-Element* Case::elementAt(Point point) {
-    if (!reaches(point))
-        return nullptr;
-    return inHead(point) ? this : elementInSequences(point);
-}
-
 } // namespace velbrant

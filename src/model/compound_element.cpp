@@ -100,7 +100,11 @@ void CompoundElement::appendEmptyStatement(Sequence& sequence, const LayoutConte
     sequence.append(std::move(statement));
 }
 
-bool CompoundElement::selectInSequences(Point point, SelectionState& state) {
+bool CompoundElement::selectAt(Point point, SelectionState& state) {
+    if (selectsWhole(point)) {
+        setSelected(true);
+        return true;
+    }
     for (auto& sequence : m_sequences) {
         if (sequence->selectAt(point, state))
             return true;
@@ -108,7 +112,11 @@ bool CompoundElement::selectInSequences(Point point, SelectionState& state) {
     return false;
 }
 
-Element* CompoundElement::elementInSequences(Point point) {
+Element* CompoundElement::elementAt(Point point) {
+    if (Element::elementAt(point) == nullptr)
+        return nullptr;
+    if (isOwnArea(point))
+        return this;
     for (auto& sequence : m_sequences) {
         if (Element* found = sequence->elementAt(point))
             return found;

@@ -35,6 +35,12 @@ public:
     const Sequence& sequenceAt(std::size_t index) const { return *m_sequences.at(index); }
 
     void setSelected(bool selected) override;
+    // A click where the element selects itself selects its whole subtree;
+    // anywhere else the first nested sequence that selects something wins.
+    bool selectAt(Point point, SelectionState& state) final;
+    // The element itself where its own text stands, else the innermost
+    // nested element at the point.
+    Element* elementAt(Point point) final;
     bool selectInRect(Point topLeft, Point bottomRight, SelectionState& state) override;
     bool deleteSelectedInside(const LayoutContext& context) override;
     bool getFormat(ElementFormat& format) const override;
@@ -47,17 +53,16 @@ protected:
     // The kind's part of measure: minimum sizes from the text and the
     // sequences, laid out with their corners relative to the box's corner.
     virtual void measureContent(const LayoutContext& context) = 0;
+    // Where a click selects the whole element (its head or bars).
+    virtual bool selectsWhole(Point point) const = 0;
+    // Where, inside the box, a point means the element itself.
+    virtual bool isOwnArea(Point point) const = 0;
 
     Sequence& addSequence();
     // Adds an empty statement with the sequence's position and width.
     static void appendEmptyStatement(Sequence& sequence, const LayoutContext& context);
 
-    // The first sequence that selects something at the point decides.
-    bool selectInSequences(Point point, SelectionState& state);
-    Element* elementInSequences(Point point);
     void drawSequences(Canvas& canvas, const DrawContext& context) const;
-    // The base elementAt test: inside the box, every edge included.
-    bool reaches(Point point) { return Element::elementAt(point) != nullptr; }
 
 private:
     std::vector<std::unique_ptr<Sequence>> m_sequences;

@@ -118,18 +118,4 @@ bool Conditional::pasteInto(std::vector<std::unique_ptr<Element>>& run, Point po
     return true;
 }
 
-bool Conditional::selectAt(Point point, SelectionState& state) {
-    if (contains(point) && inHead(point)) {
-        setSelected(true);
-        return true;
-    }
-    return selectInSequences(point, state);
-}
-
-Element* Conditional::elementAt(Point point) {
-    if (!reaches(point))
-        return nullptr;
-    return inHead(point) ? this : elementInSequences(point);
-}
-
 } // namespace velbrant

@@ -31,12 +31,12 @@ public:
                     const LayoutContext& context) override;
     bool pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point,
                    InsertMode mode) override;
-    bool selectAt(Point point, SelectionState& state) override;
-    Element* elementAt(Point point) override;
 
 protected:
     void placeSequences(Coord index, int value) override;
     void measureContent(const LayoutContext& context) override;
+    bool selectsWhole(Point point) const override { return contains(point) && inHead(point); }
+    bool isOwnArea(Point point) const override { return inHead(point); }
 
 private:
     bool inHead(Point point) const { return point.y < top() + m_headHeight; }

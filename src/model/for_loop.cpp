@@ -3,7 +3,7 @@
 namespace velbrant {
 
 // Anything inside the box but outside the body: head, foot and left bar.
-bool ForLoop::hitsBars(Point point) const {
+bool ForLoop::selectsWhole(Point point) const {
     const Sequence& seq = body();
     const bool inBody = point.x >= seq.left() && point.x < seq.left() + seq.width() &&
                         point.y >= seq.top() && point.y < seq.top() + seq.height();

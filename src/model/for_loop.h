@@ -18,7 +18,7 @@ protected:
         return labels.forText;
     }
     int barsHeight() const override { return 2 * barHeight(); }
-    bool hitsBars(Point point) const override;
+    bool selectsWhole(Point point) const override;
     bool acceptsIntoBody(Point point) const override {
         return point.y <= bottom() - barHeight() && Loop::acceptsIntoBody(point);
     }

@@ -69,21 +69,7 @@ bool Loop::pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point, In
     return true;
 }
 
-bool Loop::selectAt(Point point, SelectionState& state) {
-    if (hitsBars(point)) {
-        setSelected(true);
-        return true;
-    }
-    return body().selectAt(point, state);
-}
-
-Element* Loop::elementAt(Point point) {
-    if (!reaches(point))
-        return nullptr;
-    return inTextBar(point) ? this : body().elementAt(point);
-}
-
-bool Loop::hitsBars(Point point) const {
+bool Loop::selectsWhole(Point point) const {
     if (point.x < left() || point.y < top())
         return false;
     const bool inHead = point.x < left() + width() && point.y < top() + m_barHeight;

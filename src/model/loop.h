@@ -27,8 +27,6 @@ public:
                     const LayoutContext& context) override;
     bool pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point,
                    InsertMode mode) override;
-    bool selectAt(Point point, SelectionState& state) override;
-    Element* elementAt(Point point) override;
 
 protected:
     void placeSequences(Coord index, int value) override;
@@ -42,9 +40,10 @@ protected:
     virtual int barsHeight() const { return m_barHeight; }
     // Top of the bar that holds the text.
     virtual int textBarTop() const { return top(); }
-    virtual bool inTextBar(Point point) const { return point.y < top() + m_barHeight; }
-    // A click on the bars selects the whole loop.
-    virtual bool hitsBars(Point point) const;
+    // The text bar: the head of a while or counting loop.
+    bool isOwnArea(Point point) const override { return point.y < top() + m_barHeight; }
+    // The bars: head and left bar of a while loop.
+    bool selectsWhole(Point point) const override;
     // Where a new element may enter the body.
     virtual bool acceptsIntoBody(Point point) const;
 

@@ -2,7 +2,7 @@
 
 namespace velbrant {
 
-bool RepeatLoop::hitsBars(Point point) const {
+bool RepeatLoop::selectsWhole(Point point) const {
     if (point.x < left() || point.y >= bottom())
         return false;
     const bool inFoot = point.x < left() + width() && point.y >= footTop();

@@ -18,8 +18,8 @@ protected:
     }
     int bodyOffset() const override { return 0; }
     int textBarTop() const override { return footTop(); }
-    bool inTextBar(Point point) const override { return point.y > footTop(); }
-    bool hitsBars(Point point) const override;
+    bool isOwnArea(Point point) const override { return point.y > footTop(); }
+    bool selectsWhole(Point point) const override;
     bool acceptsIntoBody(Point point) const override {
         return point.y <= footTop() && inBodyColumn(point);
     }
