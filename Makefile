@@ -29,7 +29,8 @@ bench: build
 
 # Builds the reader fuzzers with clang and runs each for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 600
-fuzz: deps
+fuzz:
+	@scripts/install-deps.sh clang libclang-rt-14-dev
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DVELBRANT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  $$(command -v ninja >/dev/null && echo -G Ninja)
 	cmake --build build-fuzz
