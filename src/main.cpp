@@ -5,16 +5,21 @@
 #include <QCommandLineParser>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 
 namespace {
 
 using velbrant::ExportOptions;
 
-bool wantsExport(int argc, char* argv[]) {
+bool hasOption(int argc, char* argv[], std::initializer_list<const char*> names) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--export") == 0 || std::strncmp(argv[i], "--export=", 9) == 0)
-            return true;
+        for (const char* name : names) {
+            const std::size_t length = std::strlen(name);
+            if (std::strncmp(argv[i], name, length) == 0 &&
+                (argv[i][length] == '\0' || argv[i][length] == '='))
+                return true;
+        }
     }
     return false;
 }
@@ -65,13 +70,20 @@ int runExport(const QCommandLineParser& parser) {
 
 int main(int argc, char* argv[]) {
     // Exporting never needs a display: fonts work on the offscreen platform.
-    const bool exporting = wantsExport(argc, argv);
+    const bool exporting = hasOption(argc, argv, {"--export"});
+    const bool informing = hasOption(argc, argv, {"--help", "-h", "--help-all", "--version", "-v"});
     if (exporting) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepOnlyCriticalMessages);
     }
-    std::unique_ptr<QGuiApplication> app = exporting ? std::make_unique<QGuiApplication>(argc, argv)
-                                                     : std::make_unique<QApplication>(argc, argv);
+    // Only the editor needs a display; help and version need not even fonts.
+    std::unique_ptr<QCoreApplication> app;
+    if (exporting)
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else if (informing)
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        app = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velbrant"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELBRANT_VERSION));
 

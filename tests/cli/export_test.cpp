@@ -17,6 +17,7 @@ const QString Sample = QStringLiteral(VELBRANT_SOURCE_DIR "/examples/lineare-suc
 struct ProcessResult {
     int exitCode;
     QString errors;
+    QString output;
 };
 
 // Runs the real binary with no display at all.
@@ -28,7 +29,8 @@ ProcessResult velbrant(const QStringList& arguments) {
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELBRANT_BINARY), arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
+            QString::fromUtf8(process.readAllStandardOutput())};
 }
 
 QByteArray readAll(const QString& path) {
@@ -78,6 +80,13 @@ TEST_F(ExportTest, ScaleAndResolutionChangeThePicture) {
         0);
     const QImage half(out("half.png"));
     EXPECT_NEAR(half.width(), sampleArea().width() * 100 / 254.0 / 2, 3);
+}
+
+TEST_F(ExportTest, HelpAndVersionNeedNoDisplay) {
+    const ProcessResult help = velbrant({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.output.contains("--export")) << help.output.toStdString();
+    EXPECT_EQ(velbrant({"--version"}).exitCode, 0);
 }
 
 TEST_F(ExportTest, FailuresSayWhyInOneLineAndWriteNothing) {
