@@ -7,7 +7,7 @@ count=${COUNT:-20000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-"$build/tests/tools/velbrant_make_samples" --large "$count" 4 "$work/large.STR"
+"$build/tools/velbrant_make_samples" --large "$count" 4 "$work/large.STR"
 echo "input: $count elements, $(stat -c %s "$work/large.STR") bytes"
 for target in large.STR large.svg "large.png --dpi 25" "large.png --dpi 50"; do
     set -- $target
