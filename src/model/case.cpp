@@ -140,33 +140,13 @@ Sequence& Case::addBranch(std::string label) {
     return addSequence();
 }
 
-Sequence* Case::columnAt(Point point) {
+Sequence* Case::nestedSequenceAt(Point point) {
     for (std::size_t i = 0; i < sequenceCount(); ++i) {
         Sequence& column = branch(i);
         if (point.x >= column.left() && point.x < column.left() + column.width())
             return &column;
     }
     return nullptr;
-}
-
-// Below the head, a point in no column takes nothing in, and the enclosing
-// sequence must not place the elements either: they are dropped.
-bool Case::insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
-                      const LayoutContext& context) {
-    if (inHead(point))
-        return false;
-    if (Sequence* column = columnAt(point))
-        column->insertElement(std::move(element), point, mode, context);
-    measure(context);
-    return true;
-}
-
-bool Case::pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point, InsertMode mode) {
-    if (inHead(point))
-        return false;
-    if (Sequence* column = columnAt(point))
-        column->paste(std::move(run), point, mode);
-    return true;
 }
 
 } // namespace velbrant

@@ -36,21 +36,20 @@ public:
 
     void setup(const LayoutContext& context) override;
     void draw(Canvas& canvas, const DrawContext& context) const override;
-    bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
-                    const LayoutContext& context) override;
-    bool pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point,
-                   InsertMode mode) override;
 
 protected:
     void placeSequences(Coord index, int value) override;
     void measureContent(const LayoutContext& context) override;
     bool selectsWhole(Point point) const override { return contains(point) && inHead(point); }
     bool isOwnArea(Point point) const override { return inHead(point); }
+    bool takesNestedAt(Point point) const override { return !inHead(point); }
+    // The column whose x range holds the point. Below the head, a point in
+    // no column takes nothing in, and the enclosing sequence must not place
+    // what was offered either: it is dropped.
+    Sequence* nestedSequenceAt(Point point) override;
 
 private:
     bool inHead(Point point) const { return point.y < top() + m_headHeight; }
-    // The column whose x range holds the point, if any.
-    Sequence* columnAt(Point point);
     Alignment forcedAlignment() const { return m_hasElse ? Alignment::Center : Alignment::End; }
     // The x where the diagonals meet: the else column's left edge, or the
     // right edge without else.

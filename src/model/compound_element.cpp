@@ -62,6 +62,25 @@ bool CompoundElement::deleteSelectedInside(const LayoutContext& context) {
     return true;
 }
 
+bool CompoundElement::insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
+                                 const LayoutContext& context) {
+    if (!takesNestedAt(point))
+        return false;
+    if (Sequence* sequence = nestedSequenceAt(point))
+        sequence->insertElement(std::move(element), point, mode, context);
+    measure(context);
+    return true;
+}
+
+bool CompoundElement::pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point,
+                                InsertMode mode) {
+    if (!takesNestedAt(point))
+        return false;
+    if (Sequence* sequence = nestedSequenceAt(point))
+        sequence->paste(std::move(run), point, mode);
+    return true;
+}
+
 void CompoundElement::fillEmptySequences(const LayoutContext& context) {
     for (auto& sequence : m_sequences) {
         if (sequence->empty())

@@ -41,6 +41,11 @@ public:
     // The element itself where its own text stands, else the innermost
     // nested element at the point.
     Element* elementAt(Point point) final;
+    // Where the element takes new or pasted elements into a nested
+    // sequence, it does so and lays itself out again.
+    bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
+                    const LayoutContext& context) final;
+    bool pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point, InsertMode mode) final;
     bool selectInRect(Point topLeft, Point bottomRight, SelectionState& state) override;
     bool deleteSelectedInside(const LayoutContext& context) override;
     bool getFormat(ElementFormat& format) const override;
@@ -57,6 +62,12 @@ protected:
     virtual bool selectsWhole(Point point) const = 0;
     // Where, inside the box, a point means the element itself.
     virtual bool isOwnArea(Point point) const = 0;
+    // Whether a point offered for insertion belongs to a nested sequence;
+    // if not, the enclosing sequence places the element beside this one.
+    virtual bool takesNestedAt(Point point) const = 0;
+    // The nested sequence such a point falls into, or none: then what was
+    // offered is dropped.
+    virtual Sequence* nestedSequenceAt(Point point) = 0;
 
     Sequence& addSequence();
     // Adds an empty statement with the sequence's position and width.

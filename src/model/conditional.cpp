@@ -95,27 +95,8 @@ void Conditional::drawLabels(Canvas& canvas, const DrawContext& context) const {
     canvas.text(noAnchor, context.labels.no);
 }
 
-Sequence& Conditional::branchAt(Point point) {
-    return point.x < splitX() ? thenSequence() : elseSequence();
-}
-
-bool Conditional::insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
-                             const LayoutContext& context) {
-    if (inHead(point))
-        return false;
-    branchAt(point).insertElement(std::move(element), point, mode, context);
-    // Measuring gives both branches the taller one's height and stretches
-    // each branch's last element to the bottom.
-    measure(context);
-    return true;
-}
-
-bool Conditional::pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point,
-                            InsertMode mode) {
-    if (inHead(point))
-        return false;
-    branchAt(point).paste(std::move(run), point, mode);
-    return true;
+Sequence* Conditional::nestedSequenceAt(Point point) {
+    return point.x < splitX() ? &thenSequence() : &elseSequence();
 }
 
 } // namespace velbrant

@@ -27,20 +27,18 @@ public:
 
     void setup(const LayoutContext& context) override;
     void draw(Canvas& canvas, const DrawContext& context) const override;
-    bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
-                    const LayoutContext& context) override;
-    bool pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point,
-                   InsertMode mode) override;
 
 protected:
     void placeSequences(Coord index, int value) override;
     void measureContent(const LayoutContext& context) override;
     bool selectsWhole(Point point) const override { return contains(point) && inHead(point); }
     bool isOwnArea(Point point) const override { return inHead(point); }
+    bool takesNestedAt(Point point) const override { return !inHead(point); }
+    // A point on the split x or right of it is in the else branch.
+    Sequence* nestedSequenceAt(Point point) override;
 
 private:
     bool inHead(Point point) const { return point.y < top() + m_headHeight; }
-    Sequence& branchAt(Point point);
     void drawLabels(Canvas& canvas, const DrawContext& context) const;
 
     int m_headHeight = 0;

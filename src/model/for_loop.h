@@ -19,8 +19,8 @@ protected:
     }
     int barsHeight() const override { return 2 * barHeight(); }
     bool selectsWhole(Point point) const override;
-    bool acceptsIntoBody(Point point) const override {
-        return point.y <= bottom() - barHeight() && Loop::acceptsIntoBody(point);
+    bool takesNestedAt(Point point) const override {
+        return point.y <= bottom() - barHeight() && Loop::takesNestedAt(point);
     }
 };
 

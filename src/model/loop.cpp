@@ -52,23 +52,6 @@ void Loop::draw(Canvas& canvas, const DrawContext& context) const {
     drawSequences(canvas, context);
 }
 
-bool Loop::insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
-                      const LayoutContext& context) {
-    if (!acceptsIntoBody(point))
-        return false;
-    body().insertElement(std::move(element), point, mode, context);
-    setCoord(Coord::Height, body().height() + barsHeight());
-    measure(context);
-    return true;
-}
-
-bool Loop::pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point, InsertMode mode) {
-    if (!acceptsIntoBody(point))
-        return false;
-    body().paste(std::move(run), point, mode);
-    return true;
-}
-
 bool Loop::selectsWhole(Point point) const {
     if (point.x < left() || point.y < top())
         return false;
@@ -77,7 +60,7 @@ bool Loop::selectsWhole(Point point) const {
     return inHead || onLeftBar;
 }
 
-bool Loop::acceptsIntoBody(Point point) const {
+bool Loop::takesNestedAt(Point point) const {
     return point.y >= top() + m_barHeight && inBodyColumn(point);
 }
 

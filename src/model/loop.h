@@ -23,10 +23,6 @@ public:
 
     void setup(const LayoutContext& context) override;
     void draw(Canvas& canvas, const DrawContext& context) const override;
-    bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
-                    const LayoutContext& context) override;
-    bool pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point,
-                   InsertMode mode) override;
 
 protected:
     void placeSequences(Coord index, int value) override;
@@ -45,7 +41,8 @@ protected:
     // The bars: head and left bar of a while loop.
     bool selectsWhole(Point point) const override;
     // Where a new element may enter the body.
-    virtual bool acceptsIntoBody(Point point) const;
+    bool takesNestedAt(Point point) const override;
+    Sequence* nestedSequenceAt(Point) override { return &body(); }
 
     bool inBodyColumn(Point point) const { return point.x >= left() + BarWidth; }
 

@@ -20,7 +20,7 @@ protected:
     int textBarTop() const override { return footTop(); }
     bool isOwnArea(Point point) const override { return point.y > footTop(); }
     bool selectsWhole(Point point) const override;
-    bool acceptsIntoBody(Point point) const override {
+    bool takesNestedAt(Point point) const override {
         return point.y <= footTop() && inBodyColumn(point);
     }
 
