@@ -1,3 +1,4 @@
+#include "app/document_editor.h"
 #include "app/document_view.h"
 #include "app/document_window.h"
 #include "app/main_window.h"
@@ -19,10 +20,12 @@ void BM_ClickToRepaint(benchmark::State& state) {
     if (!QTest::qWaitForWindowExposed(&frame))
         state.SkipWithError("the frame was never shown");
     DocumentWindow* window = frame.newDocument();
-    test::buildMixedTree(window->document().topSequence, window->layoutContext(), 500, 4);
+    window->editor().edit([](Sequence& top, const LayoutContext& context) {
+        test::buildMixedTree(top, context, 500, 4);
+    });
     DocumentView& view = window->view();
     view.viewport()->repaint();
-    const Element& target = window->document().topSequence.at(0);
+    const Element& target = window->editor().document().topSequence().at(0);
     const QPoint pixel = view.toPixel({target.left() + 5, target.top() + 5}).toPoint();
     for (auto _ : state) {
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, pixel);

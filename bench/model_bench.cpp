@@ -1,7 +1,7 @@
 #include "diagram_builder.h"
 #include "model/block.h"
-#include "model/recording_canvas.h"
 #include "model/sequence.h"
+#include "recording_canvas.h"
 #include "render/qt_canvas.h"
 
 #include <QGuiApplication>

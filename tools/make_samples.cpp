@@ -38,8 +38,10 @@ public:
 
     std::unique_ptr<Document> newDocument(std::string title, std::vector<std::string> comment) {
         auto document = std::make_unique<Document>(measurer);
-        document->title = cp1252(title);
-        document->comment = cp1252(std::move(comment));
+        DiagramFormat format;
+        format.title = cp1252(title);
+        format.comment = cp1252(std::move(comment));
+        document->setFormat(std::move(format));
         return document;
     }
     LayoutContext context(const Document& document) {
@@ -68,11 +70,10 @@ public:
     }
 
     void write(Document& document, const QString& path) {
-        fillEmpty(document.topSequence, context(document));
-        document.topSequence.relayout(context(document));
-        document.layoutFrame(measurer);
-        document.layoutFrame(measurer);
-        const Bytes bytes = saveDocument(document);
+        fillEmpty(document.topSequence(), context(document));
+        document.topSequence().relayout(context(document));
+        document.layout(measurer, PaperSize{});
+        const Bytes bytes = encodeDocument(document);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) ||
             file.write(reinterpret_cast<const char*>(bytes.data()),
@@ -96,17 +97,19 @@ private:
 void writeSamples(SampleWriter& w, const QDir& dir) {
     auto every = w.newDocument("Alle Elementarten",
                                {"Jede Art in jeder zusammengesetzten Art", "Zweite\tZeile"});
-    buildEveryKindNested(every->topSequence, w.context(*every));
-    every->topSequence.at(2).setSelected(true);
+    buildEveryKindNested(every->topSequence(), w.context(*every));
+    every->topSequence().at(2).setSelected(true);
     w.write(*every, dir.filePath("every-kind.STR"));
 
     auto fonts =
         w.newDocument("Schriften, Tabulatoren «Pfeile»", {"Maßstab 150 %, waagrecht zentriert"});
-    fonts->scale = 1.5;
-    fonts->centerHorz = true;
-    fonts->titleFont = {"Times New Roman", 16, Bold | Italic};
-    fonts->commentFont = {"Courier New", 9, 0};
-    Sequence& top = fonts->topSequence;
+    DiagramFormat format = fonts->format();
+    format.scale = 1.5;
+    format.centerHorz = true;
+    format.titleFont = {"Times New Roman", 16, Bold | Italic};
+    format.commentFont = {"Courier New", 9, 0};
+    fonts->setFormat(std::move(format));
+    Sequence& top = fonts->topSequence();
     w.add(*fonts, top, ElementKind::Block, {"i\t:= 0", "summe\t:= 0", "max <- a[0]"});
     Element& serif = w.add(*fonts, top, ElementKind::Call, {"Ausgabe(summe)"});
     serif.setFont({"Times New Roman", 12, Italic | Underline}, w.measurer);
@@ -122,14 +125,14 @@ void writeSamples(SampleWriter& w, const QDir& dir) {
     w.write(*empty, dir.filePath("empty.STR"));
 
     auto deep = w.newDocument("Tief verschachtelt", {});
-    buildDeepChain(deep->topSequence, w.context(*deep), 60);
+    buildDeepChain(deep->topSequence(), w.context(*deep), 60);
     w.write(*deep, dir.filePath("deep.STR"));
 }
 
 void writeSearch(SampleWriter& w, const QDir& dir) {
     auto doc =
         w.newDocument("Lineare Suche", {"Sucht x im Feld a[1..n]", "Ergebnis: Position oder 0"});
-    Sequence& top = doc->topSequence;
+    Sequence& top = doc->topSequence();
     w.add(*doc, top, ElementKind::Block, {"Eingabe: n, a[1..n], x"});
     w.add(*doc, top, ElementKind::Block, {"i := 1", "gefunden := falsch"});
     Element& loop = w.add(*doc, top, ElementKind::WhileLoop, {"solange i <= n und nicht gefunden"});
@@ -144,7 +147,7 @@ void writeSearch(SampleWriter& w, const QDir& dir) {
 
 void writeMenu(SampleWriter& w, const QDir& dir) {
     auto doc = w.newDocument("Menü", {"Wiederholt die Auswahl bis zum Ende"});
-    Sequence& top = doc->topSequence;
+    Sequence& top = doc->topSequence();
     Element& loop = w.add(*doc, top, ElementKind::RepeatLoop, {"bis wahl = 0"});
     Sequence& body = SampleWriter::inside(loop);
     w.add(*doc, body, ElementKind::Call, {"ZeigeMenue"});
@@ -159,7 +162,7 @@ void writeMenu(SampleWriter& w, const QDir& dir) {
 
 void writeSort(SampleWriter& w, const QDir& dir) {
     auto doc = w.newDocument("Bubblesort", {"Sortiert a[1..n] aufsteigend"});
-    Sequence& top = doc->topSequence;
+    Sequence& top = doc->topSequence();
     Element& outer = w.add(*doc, top, ElementKind::ForLoop, {"für i := n - 1 bis 1 abwärts"});
     Element& inner =
         w.add(*doc, SampleWriter::inside(outer), ElementKind::ForLoop, {"für j := 1 bis i"});
@@ -173,7 +176,7 @@ void writeSort(SampleWriter& w, const QDir& dir) {
 
 void writeLarge(SampleWriter& w, int count, int depth, const QString& path) {
     auto doc = w.newDocument("Großes Struktogramm", {std::to_string(count) + " Elemente"});
-    buildMixedTree(doc->topSequence, w.context(*doc), count, depth);
+    buildMixedTree(doc->topSequence(), w.context(*doc), count, depth);
     w.write(*doc, path);
 }
 

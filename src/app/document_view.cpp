@@ -1,7 +1,6 @@
 #include "app/document_view.h"
 
-#include "app/document_window.h"
-#include "app/main_window.h"
+#include "app/document_editor.h"
 #include "app/new_case_dialog.h"
 #include "model/case.h"
 #include "model/element_factory.h"
@@ -10,9 +9,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPageSize>
 #include <QPainter>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
@@ -20,13 +17,6 @@
 namespace velbrant {
 
 namespace {
-
-// The sheet is the size of the default printer's page, or A4 without one.
-QSize defaultPaperSizeMm() {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    const QPageSize page = printer.isNull() ? QPageSize(QPageSize::A4) : printer.defaultPageSize();
-    return page.size(QPageSize::Millimeter).toSize();
-}
 
 // Keeps a paint from starting inside another one.
 class PaintGuard {
@@ -42,8 +32,8 @@ private:
 
 } // namespace
 
-DocumentView::DocumentView(DocumentWindow& window)
-    : m_window(window), m_paperSizeMm(defaultPaperSizeMm()) {
+DocumentView::DocumentView(DocumentEditor& editor, QWidget* parent)
+    : QAbstractScrollArea(parent), m_editor(editor) {
     setObjectName(QStringLiteral("DocumentView"));
     const QScreen* screen = QGuiApplication::primaryScreen();
     m_pixelSizeX = 254.0 / screen->physicalDotsPerInchX();
@@ -53,6 +43,10 @@ DocumentView::DocumentView(DocumentWindow& window)
     setFocusPolicy(Qt::StrongFocus);
     horizontalScrollBar()->setSingleStep(LineStep);
     verticalScrollBar()->setSingleStep(LineStep);
+    const auto repaint = [this] { viewport()->update(); };
+    connect(&m_editor, &DocumentEditor::changed, this, repaint);
+    connect(&m_editor, &DocumentEditor::selectionChanged, this, repaint);
+    connect(&m_editor, &DocumentEditor::appearanceChanged, this, repaint);
     updateScrollRanges();
     updateCursor();
 }
@@ -63,21 +57,43 @@ void DocumentView::setZoom(double zoom) {
     viewport()->repaint();
 }
 
+void DocumentView::setTool(Tool tool) {
+    m_tool = tool;
+    updateCursor();
+}
+
+void DocumentView::setPasteMode(bool on) {
+    m_pasteMode = on;
+    updateCursor();
+}
+
+void DocumentView::updateCursor() {
+    if (m_pasteMode)
+        viewport()->setCursor(Qt::DragCopyCursor);
+    else
+        viewport()->setCursor(m_tool == Tool::Text ? Qt::IBeamCursor : Qt::ArrowCursor);
+}
+
 QPoint DocumentView::scrollPosition() const {
     return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
 }
 
+QSize DocumentView::paperSizeMm() const {
+    const PaperSize paper = m_editor.paper();
+    return {paper.widthMm, paper.heightMm};
+}
+
 Point DocumentView::toModel(QPoint pixel, QPoint scroll) const {
-    const Sequence& top = m_window.document().topSequence;
-    const double scale = m_window.document().scale;
+    const Sequence& top = m_editor.document().topSequence();
+    const double scale = m_editor.document().format().scale;
     const int x0 = rnd((pixel.x() + scroll.x()) * m_pixelSizeX / m_zoom) - SheetBorder;
     const int y0 = rnd((pixel.y() + scroll.y()) * m_pixelSizeY / m_zoom) - SheetBorder;
     return {top.left() + rnd((x0 - top.left()) / scale), top.top() + rnd((y0 - top.top()) / scale)};
 }
 
 QPointF DocumentView::toPixel(Point point) const {
-    const Sequence& top = m_window.document().topSequence;
-    const double scale = m_window.document().scale;
+    const Sequence& top = m_editor.document().topSequence();
+    const double scale = m_editor.document().format().scale;
     const double x = top.left() + (point.x - top.left()) * scale;
     const double y = top.top() + (point.y - top.top()) * scale;
     return sheetTransform().map(QPointF(x, y));
@@ -93,8 +109,9 @@ QTransform DocumentView::sheetTransform() const {
 }
 
 void DocumentView::updateScrollRanges() {
-    const int width = rnd((m_paperSizeMm.width() + 20) * m_zoom * 10 / m_pixelSizeX);
-    const int height = rnd((m_paperSizeMm.height() + 20) * m_zoom * 10 / m_pixelSizeY);
+    const QSize paper = paperSizeMm();
+    const int width = rnd((paper.width() + 20) * m_zoom * 10 / m_pixelSizeX);
+    const int height = rnd((paper.height() + 20) * m_zoom * 10 / m_pixelSizeY);
     const QSize visible = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, width - visible.width()));
     horizontalScrollBar()->setPageStep(visible.width());
@@ -106,8 +123,7 @@ void DocumentView::paintEvent(QPaintEvent* event) {
     if (m_painting)
         return;
     const PaintGuard guard(m_painting);
-    Document& document = m_window.document();
-    document.layoutOnPage(m_window.measurer(), m_paperSizeMm.width(), m_paperSizeMm.height());
+    m_editor.layoutPage();
     updateScrollRanges();
     QPainter painter(viewport());
     paintSheet(painter, event->rect());
@@ -117,14 +133,14 @@ void DocumentView::paintEvent(QPaintEvent* event) {
 void DocumentView::paintSheet(QPainter& painter, const QRect& exposed) {
     const QTransform transform = sheetTransform();
     painter.setTransform(transform);
-    const QRect sheet(0, 0, m_paperSizeMm.width() * 10, m_paperSizeMm.height() * 10);
+    const QRect sheet(QPoint(0, 0), paperSizeMm() * 10);
     painter.setPen(QPen(QColor(128, 128, 128), 2));
     painter.setBrush(Qt::white);
     painter.drawRect(sheet);
     painter.setClipRect(sheet);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect visible = transform.inverted().mapRect(QRect(exposed)).adjusted(-2, -2, 2, 2);
-    renderDocument(painter, m_window.document(), m_window.measurer(), m_window.frame().labels(),
+    renderDocument(painter, m_editor.document(), m_editor.measurer(), m_editor.labels(),
                    visible.intersected(sheet));
 }
 
@@ -146,6 +162,8 @@ void DocumentView::scrollContentsBy(int, int) {
 }
 
 void DocumentView::mousePressEvent(QMouseEvent* event) {
+    if (m_pasteMode)
+        return;
     m_dragStart = event->position().toPoint();
     m_dragEnd = m_dragStart;
     m_dragScroll = scrollPosition();
@@ -153,7 +171,7 @@ void DocumentView::mousePressEvent(QMouseEvent* event) {
 }
 
 void DocumentView::mouseMoveEvent(QMouseEvent* event) {
-    if (!m_mouseIsDown || m_window.frame().currentTool() != SelectTool)
+    if (!m_mouseIsDown || m_tool != Tool::Select)
         return;
     m_rubberBand = true;
     m_dragEnd = event->position().toPoint();
@@ -162,9 +180,16 @@ void DocumentView::mouseMoveEvent(QMouseEvent* event) {
 
 void DocumentView::mouseReleaseEvent(QMouseEvent* event) {
     setFocus();
+    const Point end = toModel(event->position().toPoint(), scrollPosition());
+    const InsertMode mode =
+        event->button() == Qt::LeftButton ? InsertMode::After : InsertMode::Before;
+    if (m_pasteMode) {
+        emit pasteRequested(end, mode);
+        emit pasteModeLeft();
+        return;
+    }
     m_rubberBand = false;
     const Point start = toModel(m_dragStart, m_dragScroll);
-    const Point end = toModel(event->position().toPoint(), scrollPosition());
     if (m_mouseIsDown) {
         m_mouseIsDown = false;
         actOnRelease(event->button(), start, end);
@@ -173,21 +198,19 @@ void DocumentView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void DocumentView::actOnRelease(Qt::MouseButton button, Point start, Point end) {
-    const int tool = m_window.frame().currentTool();
-    if (tool == SelectTool)
-        selectByDrag(start, end);
-    else if (tool == TextTool)
-        startTextEntry(end);
+    if (m_tool == Tool::Select)
+        m_editor.select(start, end);
+    else if (m_tool == Tool::Text)
+        textToolClick(end);
     else
         insertNewElement(button, end);
-    if (tool != TextTool)
-        setTextEditing(false);
+    if (m_tool != Tool::Text)
+        m_editor.endTextEntry();
 }
 
 void DocumentView::insertNewElement(Qt::MouseButton button, Point at) {
-    const auto kind = static_cast<ElementKind>(m_window.frame().currentTool());
-    const LayoutContext context = m_window.layoutContext();
-    std::unique_ptr<Element> element = createElement(kind, context);
+    const ElementKind kind = insertedKind(m_tool);
+    std::unique_ptr<Element> element = createElement(kind, m_editor.layoutContext());
     if (kind == ElementKind::Case) {
         NewCaseDialog dialog(this);
         if (dialog.exec() != QDialog::Accepted)
@@ -197,70 +220,26 @@ void DocumentView::insertNewElement(Qt::MouseButton button, Point at) {
         switchCase.setHasElse(dialog.hasElse());
     }
     const InsertMode mode = button == Qt::LeftButton ? InsertMode::After : InsertMode::Before;
-    m_window.document().topSequence.insertElement(std::move(element), at, mode, context);
-    edited();
+    m_editor.insertElement(std::move(element), at, mode);
 }
 
-void DocumentView::startTextEntry(Point at) {
-    setTextEditing(false);
-    const Document& document = m_window.document();
-    const Sequence& top = document.topSequence;
-    const int headerTop = top.top() + rnd((document.headerTop - top.top()) / document.scale);
-    if (top.left() < at.x && at.x < top.left() + top.width() && headerTop < at.y &&
-        at.y < top.top()) {
+void DocumentView::textToolClick(Point at) {
+    m_editor.endTextEntry();
+    if (isOnHeader(at))
         emit diagramFormatRequested();
-        return;
-    }
-    m_editElement = m_window.document().topSequence.elementAt(at);
-    setTextEditing(m_editElement != nullptr);
+    else
+        m_editor.beginTextEntry(at);
 }
 
-void DocumentView::selectByDrag(Point first, Point second) {
-    SelectionState state;
-    Sequence& top = m_window.document().topSequence;
-    if (std::abs(first.x - second.x) < ClickTolerance &&
-        std::abs(first.y - second.y) < ClickTolerance) {
-        top.selectAt(first, state);
-    } else {
-        top.selectInRect({std::min(first.x, second.x), std::min(first.y, second.y)},
-                         {std::max(first.x, second.x), std::max(first.y, second.y)}, state);
-    }
-    m_selectedSequence = state.owner;
-    m_window.frame().updateCommands();
-}
-
-void DocumentView::deleteSelection() {
-    if (m_window.document().topSequence.deleteSelected(m_window.layoutContext())) {
-        m_selectedSequence = nullptr;
-        edited();
-    }
-}
-
-void DocumentView::setTextEditing(bool on) {
-    if (on == m_textEditing || m_editElement == nullptr)
-        return;
-    m_textEditing = on;
-    Sequence& top = m_window.document().topSequence;
-    if (on) {
-        top.deselectAll();
-        m_selectedSequence = nullptr;
-    } else {
-        m_editElement = nullptr;
-        top.relayout(m_window.layoutContext());
-    }
-    m_window.frame().updateCommands();
-}
-
-void DocumentView::updateCursor() {
-    viewport()->setCursor(m_window.frame().currentTool() == TextTool ? Qt::IBeamCursor
-                                                                     : Qt::ArrowCursor);
-}
-
-// Every edit ends here: the model is laid out already; repaint and refresh
-// the frame's commands.
-void DocumentView::edited() {
-    viewport()->update();
-    m_window.frame().updateCommands();
+// Between the header's top edge, converted like a clicked point, and the
+// diagram, horizontally inside the diagram.
+bool DocumentView::isOnHeader(Point at) const {
+    const Document& document = m_editor.document();
+    const Sequence& top = document.topSequence();
+    const int headerTop =
+        top.top() + rnd((document.frameLayout().headerTop - top.top()) / document.format().scale);
+    return top.left() < at.x && at.x < top.left() + top.width() && headerTop < at.y &&
+           at.y < top.top();
 }
 
 void DocumentView::keyPressEvent(QKeyEvent* event) {
@@ -268,7 +247,9 @@ void DocumentView::keyPressEvent(QKeyEvent* event) {
         return;
     const bool withCtrl = event->modifiers() == Qt::ControlModifier;
     if (event->key() == Qt::Key_Delete)
-        deleteSelection();
+        m_editor.deleteSelection();
+    else if (event->key() == Qt::Key_Escape && m_pasteMode)
+        emit pasteModeLeft();
     else if (event->key() != Qt::Key_Escape && !scrollByKey(event->key(), withCtrl))
         return QAbstractScrollArea::keyPressEvent(event);
     viewport()->update();

@@ -1,7 +1,8 @@
 #include "app/document_window.h"
 
+#include "app/app_info.h"
+#include "app/document_editor.h"
 #include "app/document_view.h"
-#include "app/main_window.h"
 #include "model/structogram_file.h"
 
 #include <QCloseEvent>
@@ -11,11 +12,10 @@
 
 namespace velbrant {
 
-DocumentWindow::DocumentWindow(MainWindow& frame, QString fileDir, QString fileName,
+DocumentWindow::DocumentWindow(const DefaultLabels& labels, QString fileDir, QString fileName,
                                bool hasFileName)
-    : m_frame(frame), m_document(std::make_unique<Document>(m_measurer)),
-      m_view(new DocumentView(*this)), m_fileDir(std::move(fileDir)),
-      m_fileName(std::move(fileName)), m_hasFileName(hasFileName) {
+    : m_editor(new DocumentEditor(labels, this)), m_view(new DocumentView(*m_editor)),
+      m_fileDir(std::move(fileDir)), m_fileName(std::move(fileName)), m_hasFileName(hasFileName) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(m_view);
     setWindowTitle(caption());
@@ -29,7 +29,8 @@ bool DocumentWindow::load(const QString& path, QString* error) {
     }
     const QByteArray bytes = file.readAll();
     try {
-        m_document = loadDocument(Bytes(bytes.begin(), bytes.end()), m_measurer, m_frame.labels());
+        m_editor->replaceDocument(loadDocument(Bytes(bytes.begin(), bytes.end()),
+                                               m_editor->measurer(), m_editor->labels()));
     } catch (const FormatError& failure) {
         *error = QStringLiteral("%1: %2").arg(path, QString::fromUtf8(failure.what()));
         return false;
@@ -38,8 +39,8 @@ bool DocumentWindow::load(const QString& path, QString* error) {
     return true;
 }
 
-LayoutContext DocumentWindow::layoutContext() {
-    return m_document->layoutContext(m_measurer, m_frame.labels());
+bool DocumentWindow::isModified() const {
+    return m_editor->isModified();
 }
 
 QString DocumentWindow::caption() const {
@@ -49,18 +50,12 @@ QString DocumentWindow::caption() const {
     return m_fileDir + m_fileName;
 }
 
-void DocumentWindow::activated() {
-    setWindowTitle(caption());
-    m_frame.showZoom(m_view->zoom());
-}
-
 bool DocumentWindow::confirmClose() {
     if (!isModified())
         return true;
-    const auto answer =
-        QMessageBox::question(this, QStringLiteral("Velbrant32"),
-                              QStringLiteral("Änderungen in %1 speichern?").arg(m_fileName),
-                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const auto answer = QMessageBox::question(
+        this, ProgramCaption, QStringLiteral("Änderungen in %1 speichern?").arg(m_fileName),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     // Saving arrives with the file commands; until then Yes keeps the
     // document open, as Cancel does, so nothing is lost.
     return answer == QMessageBox::No;

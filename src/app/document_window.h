@@ -1,41 +1,35 @@
 #pragma once
 
-#include "model/document.h"
-#include "model/layout_context.h"
-#include "render/qt_text_measurer.h"
+#include "model/default_labels.h"
 
 #include <QMdiSubWindow>
-#include <memory>
 
 namespace velbrant {
 
+class DocumentEditor;
 class DocumentView;
-class MainWindow;
 
-// One open structogram: the document, its file identity and its view.
+// One open structogram in the frame: its editor, its view, its file
+// identity and the close prompt.
 class DocumentWindow : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    DocumentWindow(MainWindow& frame, QString fileDir, QString fileName, bool hasFileName);
+    DocumentWindow(const DefaultLabels& labels, QString fileDir, QString fileName,
+                   bool hasFileName);
 
     // Reads a ".STR" file into this window; on failure fills `error` and
     // leaves the window as it was.
     bool load(const QString& path, QString* error);
 
-    Document& document() { return *m_document; }
-    QtTextMeasurer& measurer() { return m_measurer; }
-    LayoutContext layoutContext();
+    DocumentEditor& editor() { return *m_editor; }
     DocumentView& view() { return *m_view; }
-    MainWindow& frame() { return m_frame; }
 
     const QString& fileName() const { return m_fileName; }
-    bool isModified() const { return m_document->topSequence.isModified(); }
+    bool isModified() const;
     // The directory and name, or the name alone for a file in the current
     // working directory or a new document.
     QString caption() const;
-    // Called when the window becomes the active one.
-    void activated();
     // Asks whether to save a modified document; false keeps it open.
     bool confirmClose();
 
@@ -43,9 +37,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    MainWindow& m_frame;
-    QtTextMeasurer m_measurer;
-    std::unique_ptr<Document> m_document;
+    DocumentEditor* m_editor;
     DocumentView* m_view;
     QString m_fileDir;
     QString m_fileName;

@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "app/app_info.h"
+#include "app/document_editor.h"
 #include "app/document_view.h"
 #include "app/document_window.h"
 #include "model/units.h"
@@ -14,9 +16,12 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPageSize>
+#include <QPrinterInfo>
 #include <QStatusBar>
 #include <QTime>
 #include <QToolBar>
+#include <QToolButton>
 
 // The icons live in this static library; the executable must pull them in.
 static void initIconResources() {
@@ -54,25 +59,33 @@ QIcon icon(const char* name) {
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
 }
 
+// The sheet is the size of the default printer's page, or A4 without one.
+PaperSize defaultPaper() {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    const QPageSize page = printer.isNull() ? QPageSize(QPageSize::A4) : printer.defaultPageSize();
+    const QSize size = page.size(QPageSize::Millimeter).toSize();
+    return {size.width(), size.height()};
+}
+
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMdiArea(this)) {
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), m_mdiArea(new QMdiArea(this)), m_paper(defaultPaper()) {
     initIconResources();
-    setWindowTitle(QStringLiteral("Velbrant32"));
+    setWindowTitle(ProgramCaption);
     setObjectName(QStringLiteral("MainForm"));
     resize(900, 700);
     m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(m_mdiArea);
+    createCommands();
     createMenus();
     createSpeedBar();
     createPalette();
     createStatusBar();
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-        if (auto* document = qobject_cast<DocumentWindow*>(window))
-            document->activated();
-        updateCommands();
+        documentActivated(qobject_cast<DocumentWindow*>(window));
     });
-    setTool(SelectTool);
+    setTool(Tool::Select);
     updateClock();
     connect(&m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
     m_clock.start(1000);
@@ -85,79 +98,113 @@ MainWindow::~MainWindow() {
     disconnect(m_mdiArea, nullptr, this, nullptr);
 }
 
-QAction* MainWindow::addMenuItem(QMenu* menu, const char* name, const QString& caption,
-                                 const QString& hint, const std::function<void()>& command) {
-    QAction* action = menu->addAction(caption);
+QAction* MainWindow::addCommand(const char* name, const QString& caption, const QString& hint,
+                                Needs needs, const std::function<void()>& command) {
+    auto* action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
     action->setStatusTip(hint);
     if (command)
         connect(action, &QAction::triggered, this, command);
+    if (needs != Needs::Nothing)
+        m_enableRules.emplace_back(action, needs);
     return action;
 }
 
+void MainWindow::createCommands() {
+    auto& c = m_cmd;
+    c.fileNew = addCommand("FileNewItem", "&Neu", "Eine neue Datei erzeugen", Needs::Nothing,
+                           [this] { newDocument(); });
+    c.fileNew->setShortcut(QKeySequence::New);
+    c.fileOpen = addCommand("FileOpenItem", "&Öffnen...", "Eine bestehende Datei öffnen",
+                            Needs::Nothing, [this] { openFromDialog(); });
+    c.fileOpen->setShortcut(QKeySequence::Open);
+    c.fileSave =
+        addCommand("FileSaveItem", "&Speichern", "Aktuelle Datei speichern", Needs::Document, {});
+    c.fileSave->setShortcut(QKeySequence::Save);
+    c.fileSaveAs = addCommand("FileSaveAsItem", "Speichern &Unter...",
+                              "Aktuelle Datei unter neuem Namen speichern", Needs::Document, {});
+    c.fileClose = addCommand("FileCloseItem", "S&chließen", QString(), Needs::Document,
+                             [this] { closeActiveDocument(); });
+    c.filePrint =
+        addCommand("FilePrintItem", "&Drucken", "Aktuelle Datei drucken", Needs::Document, {});
+    c.filePrint->setShortcut(QKeySequence::Print);
+    c.filePrintSetup = addCommand("FilePrintSetupItem", "Drucker&einrichtung...",
+                                  "Druckereinrichtung ändern", Needs::Document, {});
+    c.fileExit = addCommand("FileExitItem", "&Beenden", "Diese Anwendung beenden", Needs::Nothing,
+                            [this] { close(); });
+
+    c.editUndo = addCommand("EditUndoItem", "&Rückgängig", "Die letzte Aktion rückgängig machen",
+                            Needs::Undo, [this] {
+                                if (DocumentWindow* document = activeDocument())
+                                    document->editor().undo();
+                            });
+    c.editUndo->setShortcut(QKeySequence::Undo);
+    c.editCut = addCommand("EditCutItem", "&Ausschneiden", "Markiertes Element löschen",
+                           Needs::EditSelection, {});
+    c.editCut->setShortcut(QKeySequence::Cut);
+    c.editCopy =
+        addCommand("EditCopyItem", "&Kopieren", "Markiertes Element in Zwischenablage kopieren",
+                   Needs::EditSelection, {});
+    c.editCopy->setShortcut(QKeySequence::Copy);
+    c.editPaste = addCommand("EditPasteItem", "&Einfügen", "Inhalt der Zwischenablage einfügen",
+                             Needs::Paste, {});
+    c.editPaste->setShortcut(QKeySequence::Paste);
+    c.editDelete = addCommand("EditDeleteItem", "&Löschen", "Aktuelle Markierung löschen",
+                              Needs::EditSelection, [this] { deleteSelection(); });
+    c.graphCopy = addCommand("GraphCopyItem", "&Graphik kopieren", QString(), Needs::Document, {});
+    c.graphCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+
+    c.formatStrukt =
+        addCommand("FormatStruktItem", "&Struktogramm...",
+                   "Format des komplette Struktogramms festlegen", Needs::Document, {});
+    c.formatBlock = addCommand("FormatBlockItem", "&Block...",
+                               "Format des ausgewählten Blockes festlegen", Needs::Selection, {});
+    c.defaultLabels =
+        addCommand("Eigenschaften1", "&Standardbeschriftung...", QString(), Needs::Nothing, {});
+
+    c.windowTile =
+        addCommand("WindowTileItem", "&Nebeneinander", "Alle Fenster nebeneinander anordnen",
+                   Needs::Document, [this] { m_mdiArea->tileSubWindows(); });
+    c.windowCascade =
+        addCommand("WindowCascadeItem", "&Übereinander", "Alle Fenster übereinander anordnen",
+                   Needs::Document, [this] { m_mdiArea->cascadeSubWindows(); });
+    c.windowArrange = addCommand("WindowArrangeItem", "&Symbole anordnen", "Alle Symbole anordnen",
+                                 Needs::Document, {});
+
+    c.helpContents = addCommand("HelpContentsItem", "&Inhalt",
+                                "Inhaltsübersicht der Hilfe anzeigen", Needs::Nothing, {});
+    c.helpContents->setShortcut(QKeySequence::HelpContents);
+    c.helpSearch = addCommand("HelpSearchItem", "&Suchen...", "Hilfe zu einem Thema suchen",
+                              Needs::Nothing, {});
+    c.helpHowToUse = addCommand("HelpHowToUseItem", "&Hilfe benutzen",
+                                "Hilfe zur Benutzung des Hilfesystems", Needs::Nothing, {});
+    c.helpAbout = addCommand("HelpAboutItem", "Inf&o...", "Programminformationen anzeigen",
+                             Needs::Nothing, {});
+}
+
 void MainWindow::createMenus() {
+    const auto& c = m_cmd;
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
-    addMenuItem(file, "FileNewItem", "&Neu", "Eine neue Datei erzeugen", [this] {
-        newDocument();
-    })->setShortcut(QKeySequence::New);
-    addMenuItem(file, "FileOpenItem", "&Öffnen...", "Eine bestehende Datei öffnen", [this] {
-        openFromDialog();
-    })->setShortcut(QKeySequence::Open);
-    QAction* save = addMenuItem(file, "FileSaveItem", "&Speichern", "Aktuelle Datei speichern");
-    save->setShortcut(QKeySequence::Save);
-    QAction* saveAs = addMenuItem(file, "FileSaveAsItem", "Speichern &Unter...",
-                                  "Aktuelle Datei unter neuem Namen speichern");
-    QAction* close = addMenuItem(file, "FileCloseItem", "S&chließen", QString(),
-                                 [this] { closeActiveDocument(); });
+    file->addActions({c.fileNew, c.fileOpen, c.fileSave, c.fileSaveAs, c.fileClose});
     file->addSeparator();
-    QAction* print = addMenuItem(file, "FilePrintItem", "&Drucken", "Aktuelle Datei drucken");
-    print->setShortcut(QKeySequence::Print);
-    QAction* printSetup = addMenuItem(file, "FilePrintSetupItem", "Drucker&einrichtung...",
-                                      "Druckereinrichtung ändern");
+    file->addActions({c.filePrint, c.filePrintSetup});
     file->addSeparator();
-    addMenuItem(file, "FileExitItem", "&Beenden", "Diese Anwendung beenden",
-                [this] { this->close(); });
+    file->addAction(c.fileExit);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-    QAction* undo =
-        addMenuItem(edit, "EditUndoItem", "&Rückgängig", "Die letzte Aktion rückgängig machen");
-    undo->setShortcut(QKeySequence::Undo);
+    edit->addAction(c.editUndo);
     edit->addSeparator();
-    QAction* cut = addMenuItem(edit, "EditCutItem", "&Ausschneiden", "Markiertes Element löschen");
-    cut->setShortcut(QKeySequence::Cut);
-    QAction* copy = addMenuItem(edit, "EditCopyItem", "&Kopieren",
-                                "Markiertes Element in Zwischenablage kopieren");
-    copy->setShortcut(QKeySequence::Copy);
-    QAction* paste =
-        addMenuItem(edit, "EditPasteItem", "&Einfügen", "Inhalt der Zwischenablage einfügen");
-    paste->setShortcut(QKeySequence::Paste);
-    QAction* remove =
-        addMenuItem(edit, "EditDeleteItem", "&Löschen", "Aktuelle Markierung löschen");
-    connect(remove, &QAction::triggered, this, [this] {
-        if (DocumentWindow* document = activeDocument())
-            document->view().deleteSelection();
-    });
+    edit->addActions({c.editCut, c.editCopy, c.editPaste, c.editDelete});
     edit->addSeparator();
-    QAction* graphCopy = addMenuItem(edit, "GraphCopyItem", "&Graphik kopieren", QString());
-    graphCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    edit->addAction(c.graphCopy);
 
     QMenu* format = menuBar()->addMenu(QStringLiteral("Forma&t"));
-    QAction* formatStrukt = addMenuItem(format, "FormatStruktItem", "&Struktogramm...",
-                                        "Format des komplette Struktogramms festlegen");
-    m_formatBlockItem = addMenuItem(format, "FormatBlockItem", "&Block...",
-                                    "Format des ausgewählten Blockes festlegen");
+    format->addActions({c.formatStrukt, c.formatBlock});
     format->addSeparator();
-    addMenuItem(format, "Eigenschaften1", "&Standardbeschriftung...", QString());
+    format->addAction(c.defaultLabels);
 
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));
-    QAction* tile = addMenuItem(window, "WindowTileItem", "&Nebeneinander",
-                                "Alle Fenster nebeneinander anordnen");
-    connect(tile, &QAction::triggered, m_mdiArea, &QMdiArea::tileSubWindows);
-    QAction* cascade = addMenuItem(window, "WindowCascadeItem", "&Übereinander",
-                                   "Alle Fenster übereinander anordnen");
-    connect(cascade, &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
-    QAction* arrange =
-        addMenuItem(window, "WindowArrangeItem", "&Symbole anordnen", "Alle Symbole anordnen");
+    window->addActions({c.windowTile, c.windowCascade, c.windowArrange});
     connect(window, &QMenu::aboutToShow, this, [this, window] {
         const QList<QAction*> items = window->actions();
         for (qsizetype i = 3; i < items.size(); ++i)
@@ -177,69 +224,61 @@ void MainWindow::createMenus() {
     });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
-    addMenuItem(help, "HelpContentsItem", "&Inhalt", "Inhaltsübersicht der Hilfe anzeigen")
-        ->setShortcut(QKeySequence::HelpContents);
-    addMenuItem(help, "HelpSearchItem", "&Suchen...", "Hilfe zu einem Thema suchen");
-    addMenuItem(help, "HelpHowToUseItem", "&Hilfe benutzen",
-                "Hilfe zur Benutzung des Hilfesystems");
+    help->addActions({c.helpContents, c.helpSearch, c.helpHowToUse});
     help->addSeparator();
-    addMenuItem(help, "HelpAboutItem", "Inf&o...", "Programminformationen anzeigen");
-
-    m_documentCommands = {save,      saveAs,       close, print,   printSetup,
-                          graphCopy, formatStrukt, tile,  cascade, arrange};
-    m_selectionCommands = {cut, copy, remove};
-    m_undoCommands = {undo};
-    m_pasteCommands = {paste};
+    help->addAction(c.helpAbout);
 }
 
-QAction* MainWindow::addSpeedButton(const char* name, const char* iconName, const QString& tip,
-                                    const std::function<void()>& command) {
-    QToolBar* bar = findChild<QToolBar*>(QStringLiteral("SpeedBar"));
-    QAction* action = bar->addAction(icon(iconName), tip);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setToolTip(tip);
-    if (command)
-        connect(action, &QAction::triggered, this, command);
-    return action;
+// A button shows its tip as tooltip only: the speed bar swallows the status
+// tips of its buttons (eventFilter), so only menu items fill the status line.
+void MainWindow::addSpeedButton(QAction* command, const char* name, const char* iconName,
+                                const QString& tip) {
+    command->setIcon(icon(iconName));
+    command->setToolTip(tip);
+    m_speedBar->addAction(command);
+    m_speedBar->widgetForAction(command)->setObjectName(QString::fromLatin1(name));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_speedBar && event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::createSpeedBar() {
-    auto* bar = addToolBar(QStringLiteral("Symbolleiste"));
-    bar->setObjectName(QStringLiteral("SpeedBar"));
-    bar->setMovable(false);
-    bar->setIconSize(QSize(20, 20));
-    addSpeedButton("NewButton", "new", "Neu", [this] { newDocument(); });
-    addSpeedButton("OpenButton", "open", "Öffnen", [this] { openFromDialog(); });
-    QAction* save = addSpeedButton("SaveButton", "save", "Speichern");
-    bar->addSeparator();
-    QAction* undo = addSpeedButton("CancelButton", "undo", "Rückgängig");
-    QAction* cut = addSpeedButton("CutButton", "cut", "Ausschneiden");
-    QAction* copy = addSpeedButton("CopyButton", "copy", "Kopieren");
-    QAction* paste = addSpeedButton("PasteButton", "paste", "Einfügen");
-    paste->setCheckable(true);
-    bar->addSeparator();
-    m_zoomBox = new QComboBox(bar);
+    const auto& c = m_cmd;
+    m_speedBar = addToolBar(QStringLiteral("Symbolleiste"));
+    m_speedBar->setObjectName(QStringLiteral("SpeedBar"));
+    m_speedBar->setMovable(false);
+    m_speedBar->setIconSize(QSize(20, 20));
+    m_speedBar->installEventFilter(this);
+    addSpeedButton(c.fileNew, "NewButton", "new", "Neu");
+    addSpeedButton(c.fileOpen, "OpenButton", "open", "Öffnen");
+    addSpeedButton(c.fileSave, "SaveButton", "save", "Speichern");
+    m_speedBar->addSeparator();
+    addSpeedButton(c.editUndo, "CancelButton", "undo", "Rückgängig");
+    addSpeedButton(c.editCut, "CutButton", "cut", "Ausschneiden");
+    addSpeedButton(c.editCopy, "CopyButton", "copy", "Kopieren");
+    addSpeedButton(c.editPaste, "PasteButton", "paste", "Einfügen");
+    // Down exactly while paste mode is on; the menu item changes its text.
+    m_pasteButton = qobject_cast<QToolButton*>(m_speedBar->widgetForAction(c.editPaste));
+    m_pasteButton->setCheckable(true);
+    m_speedBar->addSeparator();
+    m_zoomBox = new QComboBox(m_speedBar);
     m_zoomBox->setObjectName(QStringLiteral("ZoomBox"));
     m_zoomBox->setToolTip(QStringLiteral("Zoom"));
     m_zoomBox->addItems(ZoomEntries);
     m_zoomBox->setCurrentIndex(InitialZoomEntry);
     connect(m_zoomBox, &QComboBox::activated, this, &MainWindow::zoomChosen);
-    QAction* zoom = bar->addWidget(m_zoomBox);
-    bar->addSeparator();
+    m_enableRules.emplace_back(m_speedBar->addWidget(m_zoomBox), Needs::Document);
+    m_speedBar->addSeparator();
     // The two window buttons carry each other's names, as the frame always had.
-    QAction* tile = addSpeedButton("CascadeButton", "tile", "Nebeneinander");
-    connect(tile, &QAction::triggered, m_mdiArea, &QMdiArea::tileSubWindows);
-    QAction* cascade = addSpeedButton("TileButton", "cascade", "Überlappend");
-    connect(cascade, &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
-    QAction* arrange = addSpeedButton("ArrangeButton", "arrange", "Anordnen");
-    bar->addSeparator();
-    addSpeedButton("FileExitButton", "exit-app", "Beenden", [this] { this->close(); });
-    addSpeedButton("HelpContentsButton", "help", "Hilfeinhalt");
-
-    m_documentCommands << save << zoom << tile << cascade << arrange;
-    m_selectionCommands << cut << copy;
-    m_undoCommands << undo;
-    m_pasteCommands << paste;
+    addSpeedButton(c.windowTile, "CascadeButton", "tile", "Nebeneinander");
+    addSpeedButton(c.windowCascade, "TileButton", "cascade", "Überlappend");
+    addSpeedButton(c.windowArrange, "ArrangeButton", "arrange", "Anordnen");
+    m_speedBar->addSeparator();
+    addSpeedButton(c.fileExit, "FileExitButton", "exit-app", "Beenden");
+    addSpeedButton(c.helpContents, "HelpContentsButton", "help", "Hilfeinhalt");
 }
 
 void MainWindow::createPalette() {
@@ -250,15 +289,16 @@ void MainWindow::createPalette() {
     addToolBar(Qt::LeftToolBarArea, palette);
     m_toolGroup = new QActionGroup(this);
     m_toolGroup->setExclusive(true);
-    for (int tool = 0; tool < ToolCount; ++tool) {
-        const ToolButton& button = ToolButtons[static_cast<std::size_t>(tool)];
+    for (int index = 0; index < ToolCount; ++index) {
+        const ToolButton& button = ToolButtons[static_cast<std::size_t>(index)];
         QAction* action = palette->addAction(icon(button.icon), QString::fromUtf8(button.hint));
         action->setObjectName(QString::fromLatin1(button.name));
         action->setStatusTip(QString::fromUtf8(button.hint));
         action->setCheckable(true);
         m_toolGroup->addAction(action);
+        const auto tool = static_cast<Tool>(index);
         connect(action, &QAction::triggered, this, [this, tool] { setTool(tool); });
-        m_toolActions[static_cast<std::size_t>(tool)] = action;
+        m_toolActions[static_cast<std::size_t>(index)] = action;
     }
 }
 
@@ -277,43 +317,64 @@ void MainWindow::updateClock() {
     m_timePanel->setText(QTime::currentTime().toString(QStringLiteral("h : mm")));
 }
 
-void MainWindow::setTool(int tool) {
+void MainWindow::setTool(Tool tool) {
     m_tool = tool;
     m_toolActions[static_cast<std::size_t>(tool)]->setChecked(true);
+    for (DocumentWindow* document : documents())
+        document->view().setTool(tool);
     leavePasteMode();
 }
 
 void MainWindow::leavePasteMode() {
-    findChild<QAction*>(QStringLiteral("EditPasteItem"))->setText(QStringLiteral("&Einfügen"));
-    findChild<QAction*>(QStringLiteral("PasteButton"))->setChecked(false);
+    m_pasteMode = false;
+    m_cmd.editPaste->setText(QStringLiteral("&Einfügen"));
+    m_pasteButton->setChecked(false);
     for (DocumentWindow* document : documents())
-        document->view().updateCursor();
+        document->view().setPasteMode(false);
+}
+
+// Connected once per window: its signals are all the frame hears of it.
+void MainWindow::addDocumentWindow(DocumentWindow* window) {
+    DocumentEditor& editor = window->editor();
+    DocumentView& view = window->view();
+    editor.setPaper(m_paper);
+    view.setTool(m_tool);
+    connect(&editor, &DocumentEditor::changed, this, &MainWindow::updateCommands);
+    connect(&editor, &DocumentEditor::selectionChanged, this, &MainWindow::updateCommands);
+    connect(&view, &DocumentView::pasteModeLeft, this, &MainWindow::leavePasteMode);
+    m_mdiArea->addSubWindow(window);
+    window->showMaximized();
+    updateCommands();
+}
+
+void MainWindow::documentActivated(DocumentWindow* window) {
+    if (window != nullptr) {
+        window->setWindowTitle(window->caption());
+        showZoom(window->view().zoom());
+    }
+    updateCommands();
 }
 
 DocumentWindow* MainWindow::newDocument() {
     ++m_newCount;
     const QString name = QString::fromStdString(m_labels.structName) + QString::number(m_newCount);
-    auto* window = new DocumentWindow(*this, QString(), name + QStringLiteral(".STR"), false);
-    window->document().title = name.toStdString();
-    m_mdiArea->addSubWindow(window);
-    window->showMaximized();
-    updateCommands();
+    auto* window = new DocumentWindow(m_labels, QString(), name + QStringLiteral(".STR"), false);
+    window->editor().nameNewDocument(name.toStdString());
+    addDocumentWindow(window);
     return window;
 }
 
 DocumentWindow* MainWindow::openDocument(const QString& path) {
     const QFileInfo info(path);
-    auto* window = new DocumentWindow(*this, QDir::toNativeSeparators(info.absolutePath() + '/'),
+    auto* window = new DocumentWindow(m_labels, QDir::toNativeSeparators(info.absolutePath() + '/'),
                                       info.fileName(), true);
     QString error;
     if (!window->load(path, &error)) {
         delete window;
-        QMessageBox::critical(this, QStringLiteral("Velbrant32"), error);
+        QMessageBox::critical(this, ProgramCaption, error);
         return nullptr;
     }
-    m_mdiArea->addSubWindow(window);
-    window->showMaximized();
-    updateCommands();
+    addDocumentWindow(window);
     return window;
 }
 
@@ -330,6 +391,11 @@ void MainWindow::closeActiveDocument() {
         document->close();
 }
 
+void MainWindow::deleteSelection() {
+    if (DocumentWindow* document = activeDocument())
+        document->editor().deleteSelection();
+}
+
 DocumentWindow* MainWindow::activeDocument() const {
     return qobject_cast<DocumentWindow*>(m_mdiArea->activeSubWindow());
 }
@@ -342,22 +408,32 @@ QList<DocumentWindow*> MainWindow::documents() const {
     return result;
 }
 
-void MainWindow::setEnabled(const QList<QAction*>& actions, bool enabled) {
-    for (QAction* action : actions)
-        action->setEnabled(enabled);
+bool MainWindow::isEnabled(Needs needs) const {
+    DocumentWindow* active = activeDocument();
+    if (needs == Needs::Nothing)
+        return true;
+    if (active == nullptr)
+        return false;
+    const DocumentEditor& editor = active->editor();
+    const bool textEntry = editor.editElement() != nullptr;
+    const bool selection = editor.selectedSequence() != nullptr;
+    switch (needs) {
+    case Needs::Selection:
+        return selection;
+    case Needs::EditSelection:
+        return !textEntry && selection;
+    case Needs::Undo:
+        return editor.canUndo();
+    case Needs::Paste:
+        return !textEntry && !m_elementClipboard.empty();
+    default:
+        return true;
+    }
 }
 
 void MainWindow::updateCommands() {
-    DocumentWindow* active = activeDocument();
-    const bool open = !documents().isEmpty() && active != nullptr;
-    const bool selection = open && active->view().selectedSequence() != nullptr;
-    setEnabled(m_documentCommands, open);
-    m_zoomBox->setEnabled(open);
-    setEnabled(m_selectionCommands, selection);
-    m_formatBlockItem->setEnabled(selection);
-    // Undo and the element clipboard arrive with their own commands.
-    setEnabled(m_undoCommands, false);
-    setEnabled(m_pasteCommands, false);
+    for (const auto& [action, needs] : m_enableRules)
+        action->setEnabled(isEnabled(needs));
 }
 
 void MainWindow::showZoom(double zoom) {
@@ -375,7 +451,7 @@ void MainWindow::zoomChosen() {
     const int percent = text.toInt(&ok);
     if (!ok || percent < 10 || percent > 400) {
         QMessageBox::critical(
-            this, QStringLiteral("Velbrant32"),
+            this, ProgramCaption,
             QStringLiteral("Der Zoom-Faktor muß zwischen\n10 und 400 Prozent liegen !"));
         showZoom(document->view().zoom());
     } else {

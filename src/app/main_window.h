@@ -1,26 +1,32 @@
 #pragma once
 
 #include "app/tool.h"
+#include "model/binary_io.h"
 #include "model/default_labels.h"
+#include "model/document.h"
 
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QActionGroup;
 class QComboBox;
 class QLabel;
 class QMdiArea;
-class QMdiSubWindow;
+class QToolBar;
+class QToolButton;
 
 namespace velbrant {
 
 class DocumentWindow;
 
 // The frame: menus, speed bar with the zoom box, tool palette, status line
-// with the clock, and the document windows inside one MDI area.
+// with the clock, and the document windows inside one MDI area. Owns the
+// current tool, paste mode, the default labels and the element clipboard,
+// and pushes them down to the document windows.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -36,51 +42,86 @@ public:
     DocumentWindow* activeDocument() const;
     QList<DocumentWindow*> documents() const;
 
-    int currentTool() const { return m_tool; }
-    void setTool(int tool);
+    Tool currentTool() const { return m_tool; }
+    void setTool(Tool tool);
     // Ends paste mode in every document window; harmless when it is off.
     void leavePasteMode();
     const DefaultLabels& labels() const { return m_labels; }
-    // Enables and disables the commands for the active window, its
-    // selection, the clipboards and the undo state.
+    // Enables and disables every command by the rule it was added with.
     void updateCommands();
-    // Shows the active document's zoom in the zoom box.
-    void showZoom(double zoom);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
-                         const std::function<void()>& command = {});
-    QAction* addSpeedButton(const char* name, const char* icon, const QString& tip,
-                            const std::function<void()>& command = {});
+    // What a command needs to be enabled.
+    // Selection: the block format follows it even during text entry;
+    // EditSelection: cut, copy and delete act on the memo then.
+    enum class Needs { Nothing, Document, Selection, EditSelection, Undo, Paste };
+    // Each command is one action, shared by its menu item and its button.
+    struct Commands {
+        QAction* fileNew;
+        QAction* fileOpen;
+        QAction* fileSave;
+        QAction* fileSaveAs;
+        QAction* fileClose;
+        QAction* filePrint;
+        QAction* filePrintSetup;
+        QAction* fileExit;
+        QAction* editUndo;
+        QAction* editCut;
+        QAction* editCopy;
+        QAction* editPaste;
+        QAction* editDelete;
+        QAction* graphCopy;
+        QAction* formatStrukt;
+        QAction* formatBlock;
+        QAction* defaultLabels;
+        QAction* windowTile;
+        QAction* windowCascade;
+        QAction* windowArrange;
+        QAction* helpContents;
+        QAction* helpSearch;
+        QAction* helpHowToUse;
+        QAction* helpAbout;
+    };
+
+    QAction* addCommand(const char* name, const QString& caption, const QString& hint, Needs needs,
+                        const std::function<void()>& command);
+    void addSpeedButton(QAction* command, const char* name, const char* icon, const QString& tip);
+    bool isEnabled(Needs needs) const;
+    void createCommands();
     void createMenus();
     void createSpeedBar();
     void createPalette();
     void createStatusBar();
+    void addDocumentWindow(DocumentWindow* window);
+    void documentActivated(DocumentWindow* window);
     void openFromDialog();
     void closeActiveDocument();
+    void deleteSelection();
     void zoomChosen();
+    void showZoom(double zoom);
     void updateClock();
-    void setEnabled(const QList<QAction*>& actions, bool enabled);
 
     QMdiArea* m_mdiArea;
+    QToolBar* m_speedBar = nullptr;
     QComboBox* m_zoomBox = nullptr;
     QLabel* m_timePanel = nullptr;
     QTimer m_clock;
     QActionGroup* m_toolGroup = nullptr;
     std::array<QAction*, ToolCount> m_toolActions{};
-    // Commands that need an open document, and those that also need a
-    // selection, undo data or clipboard data.
-    QList<QAction*> m_documentCommands;
-    QList<QAction*> m_selectionCommands;
-    QList<QAction*> m_undoCommands;
-    QList<QAction*> m_pasteCommands;
-    QAction* m_formatBlockItem = nullptr;
-    int m_tool = SelectTool;
+    Commands m_cmd{};
+    std::vector<std::pair<QAction*, Needs>> m_enableRules;
+    QToolButton* m_pasteButton = nullptr;
+    Tool m_tool = Tool::Select;
+    bool m_pasteMode = false;
     int m_newCount = 0;
     DefaultLabels m_labels;
+    PaperSize m_paper;
+    // The element clipboard: one transfer stream for every document.
+    Bytes m_elementClipboard;
 };
 
 } // namespace velbrant

@@ -4,19 +4,20 @@
 
 namespace velbrant {
 
-// The palette's tools: 0 select, 1 text, 2 to 9 the element kinds by their
-// kind codes.
-enum Tool : int {
-    SelectTool = 0,
-    TextTool = 1,
-    FirstElementTool = 2,
-    LastElementTool = 9,
-    ToolCount = 10,
+// The palette's tools: select, text, and from 2 on one per element kind,
+// with the kind's code.
+enum class Tool {
+    Select = 0,
+    Text = 1,
 };
+inline constexpr int ToolCount = 10;
 
-// The tool that inserts elements of the kind.
-constexpr int elementTool(ElementKind kind) {
-    return static_cast<int>(kind);
+constexpr Tool elementTool(ElementKind kind) {
+    return static_cast<Tool>(static_cast<int>(kind));
+}
+// The kind an element tool inserts.
+constexpr ElementKind insertedKind(Tool tool) {
+    return static_cast<ElementKind>(static_cast<int>(tool));
 }
 
 } // namespace velbrant

@@ -5,7 +5,7 @@
 
 namespace velbrant {
 
-Case::Case(const LayoutContext& context) : CompoundElement(context) {}
+Case::Case(const LayoutContext& context) : BranchingElement(context) {}
 
 int Case::apexX() const {
     return m_hasElse && sequenceCount() > 0 ? branch(sequenceCount() - 1).left() : left() + width();
@@ -19,11 +19,11 @@ void Case::placeSequences(Coord index, int value) {
         break;
     case Coord::Top:
         for (std::size_t i = 0; i < sequenceCount(); ++i)
-            branch(i).setCoord(Coord::Top, value + m_headHeight);
+            branch(i).setCoord(Coord::Top, value + headHeight());
         break;
     case Coord::Height:
         for (std::size_t i = 0; i < sequenceCount(); ++i)
-            branch(i).setCoord(Coord::Height, value - m_headHeight);
+            branch(i).setCoord(Coord::Height, value - headHeight());
         break;
     case Coord::Width:
         distributeWidth(value);
@@ -71,19 +71,19 @@ void Case::setup(const LayoutContext& context) {
 void Case::measureContent(const LayoutContext& context) {
     setHAlign(forcedAlignment());
     Element::measure(context);
-    m_headHeight = clampExtent(std::int64_t{minHeight()} + lineHeight());
+    measureHead();
     const std::int64_t headWidth = 3 * std::int64_t{minWidth()};
     int tallestBranch = 0;
     std::int64_t columnsWidth = 0;
     for (std::size_t i = 0; i < sequenceCount(); ++i) {
         Sequence& column = branch(i);
-        column.moveTo(columnLeft(i, left()), top() + m_headHeight);
+        column.moveTo(columnLeft(i, left()), top() + headHeight());
         column.relayout(context);
         tallestBranch = std::max(tallestBranch, column.height());
         column.setCoord(Coord::Width, measureColumnWidth(i, context.measurer));
         columnsWidth += column.width();
     }
-    setMinSize(std::max(headWidth, columnsWidth), std::int64_t{m_headHeight} + tallestBranch);
+    setMinSize(std::max(headWidth, columnsWidth), std::int64_t{headHeight()} + tallestBranch);
     setCoord(Coord::Height, minHeight());
 }
 
@@ -104,7 +104,7 @@ void Case::draw(Canvas& canvas, const DrawContext& context) const {
 }
 
 void Case::drawHead(Canvas& canvas, const DrawContext& context) const {
-    const int headBottom = top() + m_headHeight;
+    const int headBottom = top() + headHeight();
     for (std::size_t i = 1; i < sequenceCount(); ++i) {
         const int x = branch(i).left();
         canvas.line(context.map(x, top()), context.map(x, headBottom));
@@ -121,7 +121,7 @@ void Case::drawHead(Canvas& canvas, const DrawContext& context) const {
 }
 
 void Case::drawLabels(Canvas& canvas, const DrawContext& context) const {
-    const int labelBottom = top() + m_headHeight - LabelLift;
+    const int labelBottom = top() + headHeight() - LabelLift;
     const std::size_t count = std::min(m_labels.size(), sequenceCount());
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& label = m_labels[i];

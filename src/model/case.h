@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/compound_element.h"
+#include "model/branching_element.h"
 
 #include <string>
 #include <vector>
@@ -10,7 +10,7 @@ namespace velbrant {
 // The multi-way selection: a head with the selection text cut by two
 // diagonals, and below it a row of branch columns with their labels. The
 // else branch, if any, is the last column.
-class Case : public CompoundElement {
+class Case : public BranchingElement {
 public:
     static constexpr int DefaultBranchCount = 3;
     // Distance of a label from its column's edge.
@@ -22,7 +22,6 @@ public:
     explicit Case(const LayoutContext& context);
 
     ElementKind kind() const override { return ElementKind::Case; }
-    int headHeight() const { return m_headHeight; }
     bool hasElse() const { return m_hasElse; }
     // Set by the creator before the case is inserted; fixed afterwards.
     void setHasElse(bool hasElse) { m_hasElse = hasElse; }
@@ -40,16 +39,12 @@ public:
 protected:
     void placeSequences(Coord index, int value) override;
     void measureContent(const LayoutContext& context) override;
-    bool selectsWhole(Point point) const override { return contains(point) && inHead(point); }
-    bool isOwnArea(Point point) const override { return inHead(point); }
-    bool takesNestedAt(Point point) const override { return !inHead(point); }
     // The column whose x range holds the point. Below the head, a point in
     // no column takes nothing in, and the enclosing sequence must not place
     // what was offered either: it is dropped.
     Sequence* nestedSequenceAt(Point point) override;
 
 private:
-    bool inHead(Point point) const { return point.y < top() + m_headHeight; }
     Alignment forcedAlignment() const { return m_hasElse ? Alignment::Center : Alignment::End; }
     // The x where the diagonals meet: the else column's left edge, or the
     // right edge without else.
@@ -62,7 +57,6 @@ private:
     void drawHead(Canvas& canvas, const DrawContext& context) const;
     void drawLabels(Canvas& canvas, const DrawContext& context) const;
 
-    int m_headHeight = 0;
     bool m_hasElse = true;
     int m_branchCount = DefaultBranchCount;
     std::vector<std::string> m_labels;

@@ -7,7 +7,7 @@ namespace velbrant {
 
 // The branches exist from the start, empty until setup or a reader fills
 // them, so that no operation meets a conditional without branches.
-Conditional::Conditional(const LayoutContext& context) : CompoundElement(context) {
+Conditional::Conditional(const LayoutContext& context) : BranchingElement(context) {
     setKindTag(Tag);
     setHAlign(Alignment::Center);
     addSequence();
@@ -23,8 +23,8 @@ void Conditional::placeSequences(Coord index, int value) {
         elseSeq.setCoord(Coord::Left, splitX());
         break;
     case Coord::Top:
-        thenSeq.setCoord(Coord::Top, value + m_headHeight);
-        elseSeq.setCoord(Coord::Top, value + m_headHeight);
+        thenSeq.setCoord(Coord::Top, value + headHeight());
+        elseSeq.setCoord(Coord::Top, value + headHeight());
         break;
     case Coord::Width: {
         // Extra width is shared evenly; an odd unit goes to the else branch.
@@ -35,8 +35,8 @@ void Conditional::placeSequences(Coord index, int value) {
         break;
     }
     case Coord::Height:
-        thenSeq.setCoord(Coord::Height, value - m_headHeight);
-        elseSeq.setCoord(Coord::Height, value - m_headHeight);
+        thenSeq.setCoord(Coord::Height, value - headHeight());
+        elseSeq.setCoord(Coord::Height, value - headHeight());
         break;
     }
 }
@@ -53,13 +53,13 @@ void Conditional::measureContent(const LayoutContext& context) {
     setHAlign(Alignment::Center);
     Element::measure(context);
     const int textBoxWidth = minWidth();
-    m_headHeight = clampExtent(std::int64_t{minHeight()} + lineHeight());
+    measureHead();
     int tallestBranch = 0;
     std::array<int, 2> branchWidths{};
     int branchLeft = left();
     for (std::size_t i = 0; i < 2; ++i) {
         Sequence& branch = sequenceAt(i);
-        branch.moveTo(branchLeft, top() + m_headHeight);
+        branch.moveTo(branchLeft, top() + headHeight());
         branch.relayout(context);
         tallestBranch = std::max(tallestBranch, branch.height());
         branchWidths[i] = std::max(branch.width(), 3 * TextMarginX);
@@ -67,7 +67,7 @@ void Conditional::measureContent(const LayoutContext& context) {
     }
     setMinSize(
         std::max(2 * std::int64_t{textBoxWidth}, std::int64_t{branchWidths[0]} + branchWidths[1]),
-        std::int64_t{m_headHeight} + tallestBranch);
+        std::int64_t{headHeight()} + tallestBranch);
     setCoord(Coord::Height, minHeight());
     thenSequence().setCoord(Coord::Width, branchWidths[0]);
     elseSequence().setCoord(Coord::Left, splitX());
@@ -77,7 +77,7 @@ void Conditional::measureContent(const LayoutContext& context) {
 void Conditional::draw(Canvas& canvas, const DrawContext& context) const {
     drawBox(canvas, context);
     drawLines(canvas, context, splitX(), top() + TextMarginY, Alignment::Center);
-    const int headBottom = top() + m_headHeight;
+    const int headBottom = top() + headHeight();
     const std::array<Point, 3> diagonals{context.map(left(), top()),
                                          context.map(splitX(), headBottom),
                                          context.map(left() + width(), top())};
@@ -88,7 +88,7 @@ void Conditional::draw(Canvas& canvas, const DrawContext& context) const {
 }
 
 void Conditional::drawLabels(Canvas& canvas, const DrawContext& context) const {
-    const int labelY = top() + m_headHeight / 2;
+    const int labelY = top() + headHeight() / 2;
     canvas.text(context.map(left() + LabelInset, labelY), context.labels.yes);
     Point noAnchor = context.map(left() + width() - LabelInset, labelY);
     noAnchor.x -= canvas.textWidth(context.labels.no);

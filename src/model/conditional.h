@@ -1,13 +1,13 @@
 #pragma once
 
-#include "model/compound_element.h"
+#include "model/branching_element.h"
 
 namespace velbrant {
 
 // The two-way selection: a head with the condition text and two diagonals
 // meeting at the split point, the then branch left of it and the else
 // branch right of it.
-class Conditional : public CompoundElement {
+class Conditional : public BranchingElement {
 public:
     // The kind tag a conditional carries in files.
     static constexpr std::uint16_t Tag = 6;
@@ -17,7 +17,6 @@ public:
     explicit Conditional(const LayoutContext& context);
 
     ElementKind kind() const override { return ElementKind::Conditional; }
-    int headHeight() const { return m_headHeight; }
     Sequence& thenSequence() { return sequenceAt(0); }
     Sequence& elseSequence() { return sequenceAt(1); }
     const Sequence& thenSequence() const { return sequenceAt(0); }
@@ -31,17 +30,11 @@ public:
 protected:
     void placeSequences(Coord index, int value) override;
     void measureContent(const LayoutContext& context) override;
-    bool selectsWhole(Point point) const override { return contains(point) && inHead(point); }
-    bool isOwnArea(Point point) const override { return inHead(point); }
-    bool takesNestedAt(Point point) const override { return !inHead(point); }
     // A point on the split x or right of it is in the else branch.
     Sequence* nestedSequenceAt(Point point) override;
 
 private:
-    bool inHead(Point point) const { return point.y < top() + m_headHeight; }
     void drawLabels(Canvas& canvas, const DrawContext& context) const;
-
-    int m_headHeight = 0;
 };
 
 } // namespace velbrant

@@ -8,72 +8,82 @@
 namespace velbrant {
 
 Document::Document(TextMeasurer& measurer)
-    : defaultLineHeight(lineHeightOf(measurer, defaultFont)) {
-    topSequence.setModified(false);
+    : m_defaultLineHeight(lineHeightOf(measurer, m_defaultFont)),
+      m_top(std::make_unique<Sequence>(m_format.frameLeft, m_format.frameTop, 0, 0)) {}
+
+void Document::replaceTopSequence(std::unique_ptr<Sequence> top) {
+    m_top = std::move(top);
 }
 
 LayoutContext Document::layoutContext(TextMeasurer& measurer, const DefaultLabels& labels) const {
-    return LayoutContext{measurer, defaultFont, defaultLineHeight, labels};
+    return LayoutContext{measurer, m_defaultFont, m_defaultLineHeight, labels};
 }
 
 void Document::layoutFrame(TextMeasurer& measurer) {
-    contentLeft = frameLeft + rnd(HeaderMargin * scale);
-    headerTop = frameTop + rnd(HeaderMargin * scale);
+    const double scale = m_format.scale;
+    m_layout.contentLeft = m_format.frameLeft + rnd(HeaderMargin * scale);
+    m_layout.headerTop = m_format.frameTop + rnd(HeaderMargin * scale);
 
-    measurer.setFont(titleFont, 1.0);
-    titleHeight = measurer.textHeight(title);
-    int widest = measurer.textWidth(title);
-    measurer.setFont(commentFont, 1.0);
-    commentLineHeight = measurer.textHeight("\xC4g"); // "Äg"
-    for (const std::string& line : comment)
+    measurer.setFont(m_format.titleFont, 1.0);
+    m_layout.titleHeight = measurer.textHeight(m_format.title);
+    int widest = measurer.textWidth(m_format.title);
+    measurer.setFont(m_format.commentFont, 1.0);
+    m_layout.commentLineHeight = measurer.textHeight("\xC4g"); // "Äg"
+    for (const std::string& line : m_format.comment)
         widest = std::max(widest, tabbedTextWidth(measurer, line, TabWidth));
 
-    if (topSequence.width() < widest)
-        topSequence.setCoord(Coord::Width, widest);
-    topSequence.setCoord(Coord::Left, contentLeft);
-    const auto lines = static_cast<std::int64_t>(comment.size());
-    const double headerHeight =
-        static_cast<double>(lines * (LineGap + commentLineHeight) + 2 * LineGap + titleHeight);
-    topSequence.setCoord(Coord::Top, headerTop + rnd(headerHeight * scale));
-    frameWidth = rnd((topSequence.width() + 2 * HeaderMargin) * scale);
-    frameHeight = topSequence.top() + rnd((topSequence.height() + HeaderMargin) * scale) - frameTop;
+    Sequence& top = *m_top;
+    if (top.width() < widest)
+        top.setCoord(Coord::Width, widest);
+    top.setCoord(Coord::Left, m_layout.contentLeft);
+    const auto lines = static_cast<std::int64_t>(m_format.comment.size());
+    const double headerHeight = static_cast<double>(lines * (LineGap + m_layout.commentLineHeight) +
+                                                    2 * LineGap + m_layout.titleHeight);
+    top.setCoord(Coord::Top, m_layout.headerTop + rnd(headerHeight * scale));
+    m_layout.frameWidth = rnd((top.width() + 2 * HeaderMargin) * scale);
+    m_layout.frameHeight =
+        top.top() + rnd((top.height() + HeaderMargin) * scale) - m_format.frameTop;
 }
 
-void Document::layoutOnPage(TextMeasurer& measurer, int paperWidthMm, int paperHeightMm) {
+// Twice first: the second pass sees the width and position the first set.
+void Document::layout(TextMeasurer& measurer, PaperSize paper) {
     layoutFrame(measurer);
     layoutFrame(measurer);
-    if (centerHorz)
-        frameLeft = (paperWidthMm * 10 - frameWidth) / 2;
-    if (centerVert)
-        frameTop = (paperHeightMm * 10 - frameHeight) / 2;
-    if (centerHorz || centerVert)
+    if (m_format.centerHorz)
+        m_format.frameLeft = (paper.widthMm * 10 - m_layout.frameWidth) / 2;
+    if (m_format.centerVert)
+        m_format.frameTop = (paper.heightMm * 10 - m_layout.frameHeight) / 2;
+    if (m_format.centerHorz || m_format.centerVert)
         layoutFrame(measurer);
 }
 
 // Header positions are already scaled, so only fonts and tab steps scale.
 void Document::drawHeader(Canvas& canvas, const DrawContext& context) const {
+    const double scale = m_format.scale;
     const DrawContext header{scale, {}, context.labels};
     const int tabStep = rnd(TabWidth * scale);
-    canvas.setFont(titleFont, scale);
-    drawTextLine(canvas, header, {contentLeft, headerTop}, titleFont, Alignment::Start, tabStep,
-                 title);
-    int y = headerTop + rnd((2 * LineGap + titleHeight) * scale);
-    canvas.setFont(commentFont, scale);
-    for (const std::string& line : comment) {
-        drawTextLine(canvas, header, {contentLeft, y}, commentFont, Alignment::Start, tabStep,
-                     line);
-        y += rnd((LineGap + commentLineHeight) * scale);
+    canvas.setFont(m_format.titleFont, scale);
+    drawTextLine(canvas, header, {m_layout.contentLeft, m_layout.headerTop}, m_format.titleFont,
+                 Alignment::Start, tabStep, m_format.title);
+    int y = m_layout.headerTop + rnd((2 * LineGap + m_layout.titleHeight) * scale);
+    canvas.setFont(m_format.commentFont, scale);
+    for (const std::string& line : m_format.comment) {
+        drawTextLine(canvas, header, {m_layout.contentLeft, y}, m_format.commentFont,
+                     Alignment::Start, tabStep, line);
+        y += rnd((LineGap + m_layout.commentLineHeight) * scale);
     }
 }
 
 void Document::draw(Canvas& canvas, DrawContext context) const {
-    canvas.setPen(rnd(frameThickness * scale));
+    canvas.setPen(rnd(m_format.frameThickness * m_format.scale));
     canvas.setHollowBrush();
-    canvas.rectangle({frameLeft, frameTop}, {frameLeft + frameWidth, frameTop + frameHeight});
+    canvas.rectangle(
+        {m_format.frameLeft, m_format.frameTop},
+        {m_format.frameLeft + m_layout.frameWidth, m_format.frameTop + m_layout.frameHeight});
     drawHeader(canvas, context);
-    context.scale = scale;
-    context.origin = {topSequence.left(), topSequence.top()};
-    topSequence.draw(canvas, context);
+    context.scale = m_format.scale;
+    context.origin = {m_top->left(), m_top->top()};
+    m_top->draw(canvas, context);
 }
 
 } // namespace velbrant

@@ -7,14 +7,49 @@
 #include "model/layout_context.h"
 #include "model/sequence.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace velbrant {
 
-// One structogram with what surrounds it on the page: title, comment lines,
-// their fonts, the outer frame, centring and scale, and the default font of
-// new elements. Lengths are in model units measured from the paper's corner.
+// What the structogram format dialog edits: title, comment lines, their
+// fonts, where the frame stands on the page, its thickness, the scale.
+// Lengths are in model units measured from the paper's corner.
+struct DiagramFormat {
+    std::string title{};
+    ElementFont titleFont{"Arial", 14, Bold};
+    std::vector<std::string> comment{};
+    ElementFont commentFont{"Arial", 10, 0};
+    int frameLeft = 150;
+    int frameTop = 150;
+    int frameThickness = 4;
+    bool centerHorz = false;
+    bool centerVert = false;
+    double scale = 1.0;
+    friend bool operator==(const DiagramFormat&, const DiagramFormat&) = default;
+};
+
+// Where the frame layout put the frame and header; files store the first
+// four fields.
+struct FrameLayout {
+    int frameWidth = 0;
+    int frameHeight = 0;
+    int contentLeft = 0;
+    int headerTop = 0;
+    int titleHeight = 0;
+    int commentLineHeight = 0;
+};
+
+// The page a document is laid out on, in whole millimetres.
+struct PaperSize {
+    int widthMm = 210;
+    int heightMm = 297;
+};
+
+// One structogram with what surrounds it on the page: its format, the
+// frame layout computed from it, the default font of new elements, and the
+// top sequence.
 class Document {
 public:
     // Space between the frame and the title, and below the diagram.
@@ -22,43 +57,43 @@ public:
     static constexpr double MinScale = 0.05;
     static constexpr double MaxScale = 4.0;
 
-    int frameLeft = 150;
-    int frameTop = 150;
-    int frameWidth = 0;
-    int frameHeight = 0;
-    int contentLeft = 0;
-    int headerTop = 0;
-    bool centerHorz = false;
-    bool centerVert = false;
-    double scale = 1.0;
-    std::string title;
-    ElementFont titleFont{"Arial", 14, Bold};
-    std::vector<std::string> comment;
-    ElementFont commentFont{"Arial", 10, 0};
-    int frameThickness = 4;
-    ElementFont defaultFont{"Arial", 10, 0};
-    int defaultLineHeight = 0;
-    int titleHeight = 0;
-    int commentLineHeight = 0;
-    Sequence topSequence{150, 150, 0, 0};
-
     // Measures the default line height on the surface the document is laid
     // out with; a document is ready to take elements after this.
     explicit Document(TextMeasurer& measurer);
 
+    const DiagramFormat& format() const { return m_format; }
+    void setFormat(DiagramFormat format) { m_format = std::move(format); }
+    const FrameLayout& frameLayout() const { return m_layout; }
+    // A layout as a file stores it, kept until the next layout.
+    void restoreFrameLayout(const FrameLayout& layout) { m_layout = layout; }
+
+    Sequence& topSequence() { return *m_top; }
+    const Sequence& topSequence() const { return *m_top; }
+    // Puts a new tree in place of the old one, which is destroyed.
+    void replaceTopSequence(std::unique_ptr<Sequence> top);
+
+    const ElementFont& defaultFont() const { return m_defaultFont; }
     LayoutContext layoutContext(TextMeasurer& measurer, const DefaultLabels& labels) const;
 
     // Measures title and comment, widens the top sequence to the widest
-    // header line, places it below the header and sizes the frame.
-    void layoutFrame(TextMeasurer& measurer);
-    // Centres the frame on a page of the size (in mm) where asked to, and
-    // lays it out again; twice first, as the header measures settle.
-    void layoutOnPage(TextMeasurer& measurer, int paperWidthMm, int paperHeightMm);
+    // header line, places it below the header, sizes the frame, and centres
+    // the frame on the page where the format asks for it (the centred
+    // position is kept in the format, and so in files).
+    void layout(TextMeasurer& measurer, PaperSize paper);
 
-    void drawHeader(Canvas& canvas, const DrawContext& context) const;
     // Frame, header and diagram; the context brings labels and clip area,
     // the document its scale.
     void draw(Canvas& canvas, DrawContext context) const;
+
+private:
+    void layoutFrame(TextMeasurer& measurer);
+    void drawHeader(Canvas& canvas, const DrawContext& context) const;
+
+    DiagramFormat m_format;
+    FrameLayout m_layout;
+    ElementFont m_defaultFont{"Arial", 10, 0};
+    int m_defaultLineHeight = 0;
+    std::unique_ptr<Sequence> m_top;
 };
 
 } // namespace velbrant

@@ -111,25 +111,26 @@ double checkedScale(BinaryReader& in) {
 
 } // namespace
 
-Bytes saveDocument(Document& document) {
+Bytes encodeDocument(const Document& document) {
+    const DiagramFormat& format = document.format();
+    const FrameLayout& layout = document.frameLayout();
     BinaryWriter out;
-    out.i32(document.frameLeft);
-    out.i32(document.frameTop);
-    out.i32(document.frameWidth);
-    out.i32(document.frameHeight);
-    out.i32(document.contentLeft);
-    out.i32(document.headerTop);
-    out.u8(document.centerHorz ? 1 : 0);
-    out.u8(document.centerVert ? 1 : 0);
-    out.bytes(toExtended(document.scale));
-    out.text32(document.title);
-    writeFont(out, document.titleFont);
-    out.i32(static_cast<std::int32_t>(document.comment.size()));
-    for (const std::string& line : document.comment)
+    out.i32(format.frameLeft);
+    out.i32(format.frameTop);
+    out.i32(layout.frameWidth);
+    out.i32(layout.frameHeight);
+    out.i32(layout.contentLeft);
+    out.i32(layout.headerTop);
+    out.u8(format.centerHorz ? 1 : 0);
+    out.u8(format.centerVert ? 1 : 0);
+    out.bytes(toExtended(format.scale));
+    out.text32(format.title);
+    writeFont(out, format.titleFont);
+    out.i32(static_cast<std::int32_t>(format.comment.size()));
+    for (const std::string& line : format.comment)
         out.text32(line);
-    writeFont(out, document.commentFont);
-    writeSequence(out, document.topSequence);
-    document.topSequence.setModified(false);
+    writeFont(out, format.commentFont);
+    writeSequence(out, document.topSequence());
     return out.take();
 }
 
@@ -139,23 +140,28 @@ std::unique_ptr<Document> loadDocument(std::span<const std::uint8_t> file, TextM
     const LayoutContext context = document->layoutContext(measurer, labels);
     FileReader reader(file, context);
     BinaryReader& in = reader.in();
-    document->frameLeft = in.i32();
-    document->frameTop = in.i32();
-    document->frameWidth = in.i32();
-    document->frameHeight = in.i32();
-    document->contentLeft = in.i32();
-    document->headerTop = in.i32();
-    document->centerHorz = in.u8() != 0;
-    document->centerVert = in.u8() != 0;
-    document->scale = checkedScale(in);
-    document->title = in.text32("Titel");
-    document->titleFont = readFont(in);
+    DiagramFormat format;
+    FrameLayout layout;
+    format.frameLeft = in.i32();
+    format.frameTop = in.i32();
+    layout.frameWidth = in.i32();
+    layout.frameHeight = in.i32();
+    layout.contentLeft = in.i32();
+    layout.headerTop = in.i32();
+    format.centerHorz = in.u8() != 0;
+    format.centerVert = in.u8() != 0;
+    format.scale = checkedScale(in);
+    format.title = in.text32("Titel");
+    format.titleFont = readFont(in);
     for (int count = in.i32(); count > 0; --count)
-        document->comment.push_back(in.text32("Kommentarzeile"));
-    document->commentFont = readFont(in);
-    reader.readSequence(document->topSequence);
-    document->topSequence.relayout(context);
-    document->topSequence.setModified(false);
+        format.comment.push_back(in.text32("Kommentarzeile"));
+    format.commentFont = readFont(in);
+    Sequence& top = document->topSequence();
+    reader.readSequence(top);
+    top.relayout(context);
+    top.setModified(false);
+    document->setFormat(std::move(format));
+    document->restoreFrameLayout(layout);
     return document;
 }
 

@@ -13,8 +13,9 @@ namespace velbrant {
 // page header, title, comment, fonts, then the tree of sequences and
 // elements depth-first with their kind codes.
 
-// Writes the whole document and marks it saved.
-Bytes saveDocument(Document& document);
+// The whole document as the file's bytes; the caller marks the document
+// saved once they are safely written.
+Bytes encodeDocument(const Document& document);
 
 // Reads a whole file into a new, laid-out, unmodified document, or throws a
 // FormatError: a damaged file never yields a partial document.

@@ -85,8 +85,8 @@ void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer
     paintArea(painter, document, measurer, area);
 }
 
-void writeStructogram(QIODevice& out, Document& document) {
-    const Bytes bytes = saveDocument(document);
+void writeStructogram(QIODevice& out, const Document& document) {
+    const Bytes bytes = encodeDocument(document);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
 }
 
@@ -104,10 +104,12 @@ void exportStructogram(const QString& input, const QString& output, const Export
     } catch (const FormatError& error) {
         throw ExportError(QStringLiteral("%1: ").arg(input).toStdString() + error.what());
     }
-    if (options.scalePercent)
-        document->scale = *options.scalePercent / 100.0;
-    document->layoutFrame(measurer);
-    document->layoutFrame(measurer);
+    if (options.scalePercent) {
+        DiagramFormat format = document->format();
+        format.scale = *options.scalePercent / 100.0;
+        document->setFormat(std::move(format));
+    }
+    document->layout(measurer, PaperSize{});
 
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly))

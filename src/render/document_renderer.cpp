@@ -15,8 +15,10 @@ void renderDocument(QPainter& painter, const Document& document, QtTextMeasurer&
 }
 
 QRect pictureArea(const Document& document) {
-    const int outline = (rnd(document.frameThickness * document.scale) + 1) / 2;
-    return QRect(document.frameLeft, document.frameTop, document.frameWidth, document.frameHeight)
+    const DiagramFormat& format = document.format();
+    const FrameLayout& layout = document.frameLayout();
+    const int outline = (rnd(format.frameThickness * format.scale) + 1) / 2;
+    return QRect(format.frameLeft, format.frameTop, layout.frameWidth, layout.frameHeight)
         .adjusted(-outline, -outline, outline, outline);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/document_editor.h"
 #include "app/document_view.h"
 #include "app/document_window.h"
 #include "app/main_window.h"
@@ -29,11 +30,17 @@ protected:
         view.setZoom(view.pixelSizeX());
         return view;
     }
-    static Sequence& topOf(DocumentView& view) {
-        return view.documentWindow().document().topSequence;
+    static const Sequence& topOf(DocumentView& view) {
+        return view.editor().document().topSequence();
     }
     QAction* action(const char* name) const {
         return frame.findChild<QAction*>(QString::fromLatin1(name));
+    }
+    // A command's state by the name of its menu item, button or box.
+    bool isEnabled(const char* name) const {
+        if (auto* widget = frame.findChild<QWidget*>(QString::fromLatin1(name)))
+            return widget->isEnabled();
+        return action(name)->isEnabled();
     }
 
     static QPoint pixelAt(DocumentView& view, Point point) {

@@ -16,7 +16,7 @@ protected:
         AppTest::SetUp();
         view = &newView();
     }
-    Sequence& top() { return topOf(*view); }
+    const Sequence& top() { return topOf(*view); }
     Point middleOf(const Element& element) {
         return {element.left() + element.width() / 2, element.top() + element.height() / 2};
     }
@@ -25,10 +25,11 @@ protected:
         frame.setTool(elementTool(ElementKind::Block));
         for (int i = 0; i < count; ++i) {
             click(*view, {300, 600});
-            top().at(top().size() - 1).setLines({"Anweisung " + std::to_string(i)});
-            top().relayout(view->documentWindow().layoutContext());
+            view->editor().edit([i](Sequence& top, const LayoutContext&) {
+                top.at(top.size() - 1).setLines({"Anweisung " + std::to_string(i)});
+            });
         }
-        frame.setTool(SelectTool);
+        frame.setTool(Tool::Select);
     }
     std::vector<ElementKind> kinds() {
         std::vector<ElementKind> result;
@@ -41,10 +42,11 @@ protected:
 TEST_F(EditingTest, ElementToolsInsertAfterWithTheLeftButtonAndBeforeWithTheOthers) {
     addStatements(1);
     const Element& block = top().at(0);
-    for (int tool = elementTool(ElementKind::Conditional); tool <= elementTool(ElementKind::Exit);
-         ++tool) {
-        frame.setTool(tool);
-        if (tool == elementTool(ElementKind::Case)) {
+    for (int index = static_cast<int>(ElementKind::Conditional);
+         index <= static_cast<int>(ElementKind::Exit); ++index) {
+        const auto kind = static_cast<ElementKind>(index);
+        frame.setTool(elementTool(kind));
+        if (kind == ElementKind::Case) {
             QTimer::singleShot(0, [] {
                 QWidget* dialog = QApplication::activeModalWidget();
                 ASSERT_NE(dialog, nullptr);
@@ -54,7 +56,7 @@ TEST_F(EditingTest, ElementToolsInsertAfterWithTheLeftButtonAndBeforeWithTheOthe
             });
         }
         click(*view, {block.left() + 5, block.top() + 5},
-              tool % 2 == 0 ? Qt::LeftButton : Qt::RightButton);
+              index % 2 == 0 ? Qt::LeftButton : Qt::RightButton);
     }
     EXPECT_EQ(kinds(), (std::vector<ElementKind>{ElementKind::Conditional, ElementKind::RepeatLoop,
                                                  ElementKind::Case, ElementKind::Exit,
@@ -63,7 +65,7 @@ TEST_F(EditingTest, ElementToolsInsertAfterWithTheLeftButtonAndBeforeWithTheOthe
     const auto& switchCase = dynamic_cast<const Case&>(top().at(2));
     EXPECT_EQ(switchCase.sequenceCount(), 4u);
     EXPECT_FALSE(switchCase.hasElse());
-    EXPECT_TRUE(top().isModified());
+    EXPECT_TRUE(view->editor().isModified());
 }
 
 TEST_F(EditingTest, NineUnitsApartIsAClickAndTenABand) {
@@ -74,7 +76,7 @@ TEST_F(EditingTest, NineUnitsApartIsAClickAndTenABand) {
     EXPECT_TRUE(middle.isSelected());
     drag(*view, start, start + QPoint(10, 0));
     EXPECT_FALSE(middle.isSelected());
-    EXPECT_EQ(view->selectedSequence(), nullptr);
+    EXPECT_EQ(view->editor().selectedSequence(), nullptr);
 }
 
 TEST_F(EditingTest, ARubberBandSelectsTheSameWhicheverWayItIsDragged) {
@@ -88,18 +90,19 @@ TEST_F(EditingTest, ARubberBandSelectsTheSameWhicheverWayItIsDragged) {
         EXPECT_TRUE(top().at(0).isSelected());
         EXPECT_TRUE(top().at(1).isSelected());
         EXPECT_FALSE(top().at(2).isSelected());
-        EXPECT_EQ(view->selectedSequence(), &top());
+        EXPECT_EQ(view->editor().selectedSequence(), &top());
     }
     QTest::keyClick(view, Qt::Key_Delete);
     EXPECT_EQ(top().size(), 1u);
-    EXPECT_EQ(view->selectedSequence(), nullptr);
+    EXPECT_EQ(view->editor().selectedSequence(), nullptr);
 }
 
 TEST_F(EditingTest, ClicksHitTheDrawnElementAtScaleTwoAndHalfZoom) {
     addStatements(3);
-    view->documentWindow().document().scale = 2.0;
+    DiagramFormat format = view->editor().document().format();
+    format.scale = 2.0;
+    view->editor().setFormat(format);
     view->setZoom(0.5);
-    frame.setTool(SelectTool);
     for (std::size_t i = 0; i < 3; ++i) {
         const Element& element = top().at(i);
         click(*view, middleOf(element));
@@ -119,6 +122,28 @@ TEST_F(EditingTest, KeysScrollTheSheet) {
     EXPECT_EQ(view->verticalScrollBar()->value(), 0);
     QTest::keyClick(view, Qt::Key_Down);
     EXPECT_EQ(view->verticalScrollBar()->value(), DocumentView::LineStep);
+}
+
+TEST_F(EditingTest, ReplacingTheTreeDropsTheSelectionAndTheTextEntry) {
+    addStatements(2);
+    DocumentEditor& editor = view->editor();
+    click(*view, middleOf(top().at(0)));
+    ASSERT_NE(editor.selectedSequence(), nullptr);
+    EXPECT_TRUE(isEnabled("EditDeleteItem"));
+    editor.undo();
+    EXPECT_EQ(editor.selectedSequence(), nullptr);
+    EXPECT_FALSE(isEnabled("EditDeleteItem"));
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(top().size(), 2u);
+
+    frame.setTool(Tool::Text);
+    click(*view, middleOf(top().at(0)));
+    ASSERT_EQ(editor.editElement(), &top().at(0));
+    editor.undo();
+    EXPECT_EQ(editor.editElement(), nullptr);
+    frame.setTool(elementTool(ElementKind::Block));
+    click(*view, middleOf(top().at(0)));
+    EXPECT_EQ(top().size(), 3u);
 }
 
 } // namespace

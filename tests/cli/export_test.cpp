@@ -47,8 +47,7 @@ protected:
         QtTextMeasurer measurer;
         const QByteArray bytes = readAll(Sample);
         auto document = loadDocument(Bytes(bytes.begin(), bytes.end()), measurer, DefaultLabels{});
-        document->layoutFrame(measurer);
-        document->layoutFrame(measurer);
+        document->layout(measurer, PaperSize{});
         return pictureArea(*document);
     }
 };

@@ -1,6 +1,5 @@
-#include "model_fixture.h"
-
 #include "model/document.h"
+#include "model_fixture.h"
 
 namespace velbrant::test {
 namespace {
@@ -11,47 +10,46 @@ protected:
     Document document{canvas};
 
     void addStatement(const std::string& line) {
-        document.topSequence.insertElement(makeBlock({line}), {0, 99999}, InsertMode::After,
-                                           document.layoutContext(canvas, DefaultLabels{}));
+        document.topSequence().insertElement(makeBlock({line}), {0, 99999}, InsertMode::After,
+                                             document.layoutContext(canvas, DefaultLabels{}));
     }
 };
 
 TEST_F(DocumentTest, TheHeaderSitsInsideTheFrameAndTheDiagramBelowIt) {
-    document.title = "Titel";
+    document.setFormat({.title = "Titel"});
     addStatement("abc");
-    document.layoutFrame(canvas);
-    EXPECT_EQ(document.contentLeft, 150 + 50);
-    EXPECT_EQ(document.headerTop, 150 + 50);
-    EXPECT_EQ(document.titleHeight, 53);
-    EXPECT_EQ(document.topSequence.left(), 200);
-    EXPECT_EQ(document.topSequence.top(), 200 + 20 + 53);
-    EXPECT_EQ(document.frameWidth, document.topSequence.width() + 100);
-    EXPECT_EQ(document.frameHeight,
-              document.topSequence.top() + document.topSequence.height() + 50 - 150);
+    document.layout(canvas, PaperSize{});
+    const FrameLayout& layout = document.frameLayout();
+    EXPECT_EQ(layout.contentLeft, 150 + 50);
+    EXPECT_EQ(layout.headerTop, 150 + 50);
+    EXPECT_EQ(layout.titleHeight, 53);
+    EXPECT_EQ(document.topSequence().left(), 200);
+    EXPECT_EQ(document.topSequence().top(), 200 + 20 + 53);
+    EXPECT_EQ(layout.frameWidth, document.topSequence().width() + 100);
+    EXPECT_EQ(layout.frameHeight,
+              document.topSequence().top() + document.topSequence().height() + 50 - 150);
 }
 
 TEST_F(DocumentTest, ScaleAndCommentLinesMoveAndWidenTheDiagram) {
     addStatement("abc");
-    document.comment = {"x", std::string(50, 'w')};
-    document.scale = 2.0;
-    document.layoutFrame(canvas);
-    EXPECT_EQ(document.commentLineHeight, LineHeight);
-    EXPECT_EQ(document.topSequence.width(), 500); // the wider comment line
-    EXPECT_EQ(document.topSequence.top(), 250 + 2 * (2 * (10 + LineHeight) + 20 + 53));
-    EXPECT_EQ(document.frameWidth, 2 * (500 + 100));
+    document.setFormat({.comment = {"x", std::string(50, 'w')}, .scale = 2.0});
+    document.layout(canvas, PaperSize{});
+    EXPECT_EQ(document.frameLayout().commentLineHeight, LineHeight);
+    EXPECT_EQ(document.topSequence().width(), 500); // the wider comment line
+    EXPECT_EQ(document.topSequence().top(), 250 + 2 * (2 * (10 + LineHeight) + 20 + 53));
+    EXPECT_EQ(document.frameLayout().frameWidth, 2 * (500 + 100));
 }
 
 TEST_F(DocumentTest, CentringPlacesTheFrameOnThePage) {
     addStatement(std::string(90, 'x')); // 1000 units wide with margins and frame
-    document.centerHorz = true;
-    document.layoutOnPage(canvas, 210, 297);
-    EXPECT_EQ(document.frameWidth, 1100);
-    EXPECT_EQ(document.frameLeft, (2100 - 1100) / 2);
-    EXPECT_EQ(document.topSequence.left(), document.frameLeft + 50);
-    document.centerHorz = false;
-    document.frameLeft = 150;
-    document.layoutOnPage(canvas, 100, 100);
-    EXPECT_EQ(document.frameLeft, 150);
+    document.setFormat({.centerHorz = true});
+    document.layout(canvas, {210, 297});
+    EXPECT_EQ(document.frameLayout().frameWidth, 1100);
+    EXPECT_EQ(document.format().frameLeft, (2100 - 1100) / 2);
+    EXPECT_EQ(document.topSequence().left(), document.format().frameLeft + 50);
+    document.setFormat({});
+    document.layout(canvas, {100, 100});
+    EXPECT_EQ(document.format().frameLeft, 150);
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 #include "model/block.h"
 #include "model/element_factory.h"
 #include "model/layout_context.h"
-#include "model/recording_canvas.h"
 #include "model/sequence.h"
+#include "recording_canvas.h"
 
 #include <gtest/gtest.h>
 #include <memory>

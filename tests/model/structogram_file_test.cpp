@@ -18,7 +18,7 @@ class StructogramFileTest : public ModelTest {
 protected:
     Document document{canvas};
 
-    Bytes save() { return saveDocument(document); }
+    Bytes save() { return encodeDocument(document); }
     std::unique_ptr<Document> load(const Bytes& bytes) {
         return loadDocument(bytes, canvas, DefaultLabels{});
     }
@@ -44,11 +44,11 @@ TEST_F(StructogramFileTest, AnEmptyStructogramIsTheHeaderAndAn18ByteRecord) {
     EXPECT_EQ(Bytes(bytes.begin() + 26, bytes.begin() + 36),
               (Bytes{0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F}));
     EXPECT_EQ(bytes[HeaderSize], 0); // element count
-    EXPECT_TRUE(load(bytes)->topSequence.empty());
+    EXPECT_TRUE(load(bytes)->topSequence().empty());
 }
 
 TEST_F(StructogramFileTest, ScaleIsAnExactEightyBitExtended) {
-    document.scale = 0.5;
+    document.setFormat({.scale = 0.5});
     const Bytes bytes = save();
     EXPECT_EQ(Bytes(bytes.begin() + 26, bytes.begin() + 36),
               (Bytes{0, 0, 0, 0, 0, 0, 0, 0x80, 0xFE, 0x3F}));
@@ -57,8 +57,8 @@ TEST_F(StructogramFileTest, ScaleIsAnExactEightyBitExtended) {
 }
 
 TEST_F(StructogramFileTest, AStatementWithTheLineAbcIsItsBaseBodyAndSevenBytes) {
-    document.topSequence.insertElement(makeBlock({"ABC"}), {0, 0}, InsertMode::After,
-                                       documentContext());
+    document.topSequence().insertElement(makeBlock({"ABC"}), {0, 0}, InsertMode::After,
+                                         documentContext());
     const Bytes bytes = save();
     ASSERT_EQ(bytes.size(), FirstElement + 1 + BaseBodySize + 7);
     EXPECT_EQ(bytes[FirstElement], 2);
@@ -67,7 +67,7 @@ TEST_F(StructogramFileTest, AStatementWithTheLineAbcIsItsBaseBodyAndSevenBytes) 
 }
 
 TEST_F(StructogramFileTest, AConditionalInALoopIsWrittenDepthFirst) {
-    Sequence& tree = document.topSequence;
+    Sequence& tree = document.topSequence();
     tree.insertElement(createElement(ElementKind::WhileLoop, documentContext()), {0, 0},
                        InsertMode::After, documentContext());
     const Element& loop = tree.at(0);
@@ -93,28 +93,27 @@ TEST_F(StructogramFileTest, AConditionalInALoopIsWrittenDepthFirst) {
 }
 
 TEST_F(StructogramFileTest, SaveLoadSaveIsByteIdenticalWithSelectionFontsAndLabels) {
-    Sequence& tree = document.topSequence;
+    Sequence& tree = document.topSequence();
     buildEveryKindNested(tree, documentContext());
     tree.at(3).setSelected(true);
     tree.at(6).setFont({"Courier New", 12, Bold | Italic}, canvas);
     tree.at(0).setHAlign(Alignment::End);
     tree.at(0).setBorderWidth(0);
-    document.title = "Titel";
-    document.comment = {"eins", "", "drei\tvier"};
-    document.centerVert = true;
+    document.setFormat(
+        {.title = "Titel", .comment = {"eins", "", "drei\tvier"}, .centerVert = true});
     tree.relayout(documentContext());
     const Bytes first = save();
     const auto loaded = load(first);
-    EXPECT_FALSE(loaded->topSequence.isModified());
-    EXPECT_TRUE(loaded->topSequence.at(3).isSelected());
-    EXPECT_EQ(loaded->topSequence.at(6).font(), (ElementFont{"Courier New", 12, Bold | Italic}));
-    EXPECT_EQ(checkLayout(loaded->topSequence), "");
-    EXPECT_EQ(saveDocument(*loaded), first);
+    EXPECT_FALSE(loaded->topSequence().isModified());
+    EXPECT_TRUE(loaded->topSequence().at(3).isSelected());
+    EXPECT_EQ(loaded->topSequence().at(6).font(), (ElementFont{"Courier New", 12, Bold | Italic}));
+    EXPECT_EQ(checkLayout(loaded->topSequence()), "");
+    EXPECT_EQ(encodeDocument(*loaded), first);
 }
 
 TEST_F(StructogramFileTest, DamagedFilesAreRefusedWithWhatAndWhere) {
-    document.title = "T";
-    Sequence& tree = document.topSequence;
+    document.setFormat({.title = "T"});
+    Sequence& tree = document.topSequence();
     auto switchCase = createElement(ElementKind::Case, documentContext());
     tree.insertElement(std::move(switchCase), {0, 0}, InsertMode::After, documentContext());
     const Bytes good = save();
@@ -143,20 +142,20 @@ TEST_F(StructogramFileTest, DamagedFilesAreRefusedWithWhatAndWhere) {
 }
 
 TEST_F(StructogramFileTest, NestingBeyondTheLimitIsRefused) {
-    buildDeepChain(document.topSequence, documentContext(), MaxNestingDepth);
-    EXPECT_EQ(load(save())->topSequence.size(), 1u);
+    buildDeepChain(document.topSequence(), documentContext(), MaxNestingDepth);
+    EXPECT_EQ(load(save())->topSequence().size(), 1u);
     Document deeper{canvas};
-    buildDeepChain(deeper.topSequence, documentContext(), MaxNestingDepth + 1);
-    expectRejected(saveDocument(deeper), "Verschachtelung tiefer als 1000 Ebenen");
+    buildDeepChain(deeper.topSequence(), documentContext(), MaxNestingDepth + 1);
+    expectRejected(encodeDocument(deeper), "Verschachtelung tiefer als 1000 Ebenen");
 }
 
 TEST_F(StructogramFileTest, NegativeCountsAreNoEntriesAndEmptyBranchesGetAStatement) {
-    document.topSequence.append(createElement(ElementKind::Conditional, documentContext()));
+    document.topSequence().append(createElement(ElementKind::Conditional, documentContext()));
     Bytes bytes = save();
     std::fill_n(bytes.begin() + 300, 4, 0xFF); // comment count -1
     const auto loaded = load(bytes);
-    EXPECT_TRUE(loaded->comment.empty());
-    const auto& cond = dynamic_cast<const CompoundElement&>(loaded->topSequence.at(0));
+    EXPECT_TRUE(loaded->format().comment.empty());
+    const auto& cond = dynamic_cast<const CompoundElement&>(loaded->topSequence().at(0));
     for (std::size_t i = 0; i < 2; ++i) {
         ASSERT_EQ(cond.sequenceAt(i).size(), 1u);
         EXPECT_TRUE(cond.sequenceAt(i).at(0).isEmptyStatement());

@@ -1,5 +1,5 @@
-#include "model/recording_canvas.h"
 #include "model/text_line.h"
+#include "recording_canvas.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,9 +1,9 @@
 #include "reader_checks.h"
 
 #include "model/binary_io.h"
-#include "model/recording_canvas.h"
 #include "model/structogram_file.h"
 #include "model/transfer_stream.h"
+#include "recording_canvas.h"
 
 #include <cstdlib>
 
@@ -14,8 +14,8 @@ namespace {
 // As the editor and the export do: load, lay the page out, save.
 Bytes loadAndSave(std::span<const std::uint8_t> input, TextMeasurer& measurer) {
     auto document = loadDocument(input, measurer, DefaultLabels{});
-    document->layoutFrame(measurer);
-    return saveDocument(*document);
+    document->layout(measurer, PaperSize{});
+    return encodeDocument(*document);
 }
 
 } // namespace

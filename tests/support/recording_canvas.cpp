@@ -1,4 +1,4 @@
-#include "model/recording_canvas.h"
+#include "recording_canvas.h"
 
 #include "model/units.h"
 

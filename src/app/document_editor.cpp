@@ -1,0 +1,144 @@
+#include "app/document_editor.h"
+
+#include "model/sequence.h"
+#include "model/undo_snapshot.h"
+
+#include <cstdlib>
+
+namespace velbrant {
+
+namespace {
+
+// Less than 1 mm between press and release is a click, not a band.
+constexpr int ClickTolerance = 10;
+
+} // namespace
+
+DocumentEditor::DocumentEditor(DefaultLabels labels, QObject* parent)
+    : QObject(parent), m_labels(std::move(labels)),
+      m_document(std::make_unique<Document>(m_measurer)) {}
+
+LayoutContext DocumentEditor::layoutContext() {
+    return m_document->layoutContext(m_measurer, m_labels);
+}
+
+void DocumentEditor::setLabels(const DefaultLabels& labels) {
+    m_labels = labels;
+    emit appearanceChanged();
+}
+
+void DocumentEditor::setPaper(PaperSize paper) {
+    m_paper = paper;
+    emit appearanceChanged();
+}
+
+void DocumentEditor::layoutPage() {
+    m_document->layout(m_measurer, m_paper);
+}
+
+void DocumentEditor::change(const std::function<void(Document&, const LayoutContext&)>& operation) {
+    m_history.record(takeSnapshot(*m_document));
+    const LayoutContext context = layoutContext();
+    operation(*m_document, context);
+    m_document->topSequence().relayout(context);
+    layoutPage();
+    emit changed();
+}
+
+void DocumentEditor::edit(const Operation& operation) {
+    change([&operation](Document& document, const LayoutContext& context) {
+        operation(document.topSequence(), context);
+    });
+}
+
+void DocumentEditor::setFormat(DiagramFormat format) {
+    change([&format](Document& document, const LayoutContext&) {
+        document.setFormat(std::move(format));
+    });
+}
+
+void DocumentEditor::insertElement(std::unique_ptr<Element> element, Point at, InsertMode mode) {
+    edit([&](Sequence& top, const LayoutContext& context) {
+        top.insertElement(std::move(element), at, mode, context);
+    });
+}
+
+void DocumentEditor::deleteSelection() {
+    if (m_selected == nullptr)
+        return;
+    m_selected = nullptr;
+    edit([](Sequence& top, const LayoutContext& context) { top.deleteSelected(context); });
+    emit selectionChanged();
+}
+
+void DocumentEditor::select(Point first, Point second) {
+    SelectionState state;
+    Sequence& top = m_document->topSequence();
+    if (std::abs(first.x - second.x) < ClickTolerance &&
+        std::abs(first.y - second.y) < ClickTolerance) {
+        top.selectAt(first, state);
+    } else {
+        top.selectInRect({std::min(first.x, second.x), std::min(first.y, second.y)},
+                         {std::max(first.x, second.x), std::max(first.y, second.y)}, state);
+    }
+    m_selected = state.owner;
+    emit selectionChanged();
+}
+
+void DocumentEditor::clearSelection() {
+    m_document->topSequence().deselectAll();
+    m_selected = nullptr;
+    emit selectionChanged();
+}
+
+void DocumentEditor::beginTextEntry(Point at) {
+    Element* element = m_document->topSequence().elementAt(at);
+    if (element == nullptr)
+        return;
+    clearSelection();
+    m_history.record(takeSnapshot(*m_document));
+    m_editElement = element;
+    emit changed();
+}
+
+void DocumentEditor::endTextEntry() {
+    if (m_editElement == nullptr)
+        return;
+    m_editElement = nullptr;
+    m_document->topSequence().relayout(layoutContext());
+    emit changed();
+}
+
+void DocumentEditor::undo() {
+    if (!canUndo())
+        return;
+    const Bytes previous = m_history.undo(takeSnapshot(*m_document));
+    dropTreeReferences();
+    restoreSnapshot(*m_document, previous, layoutContext());
+    layoutPage();
+    emit treeReplaced();
+    emit changed();
+}
+
+void DocumentEditor::nameNewDocument(std::string title) {
+    DiagramFormat format = m_document->format();
+    format.title = std::move(title);
+    m_document->setFormat(std::move(format));
+}
+
+void DocumentEditor::replaceDocument(std::unique_ptr<Document> document) {
+    dropTreeReferences();
+    m_document = std::move(document);
+    m_history = UndoHistory();
+    layoutPage();
+    emit treeReplaced();
+    emit changed();
+}
+
+void DocumentEditor::dropTreeReferences() {
+    m_selected = nullptr;
+    m_editElement = nullptr;
+    emit selectionChanged();
+}
+
+} // namespace velbrant

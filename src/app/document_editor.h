@@ -1,0 +1,92 @@
+#pragma once
+
+#include "model/default_labels.h"
+#include "model/document.h"
+#include "model/undo_history.h"
+#include "render/qt_text_measurer.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+namespace velbrant {
+
+class Element;
+class Sequence;
+
+// One open document and every change made to it. Each change of the
+// diagram runs through `edit`: undo snapshot, model operation, relayout,
+// one `changed` signal. The selection and the element under text entry
+// point into the tree; whatever replaces the tree drops them first.
+class DocumentEditor : public QObject {
+    Q_OBJECT
+
+public:
+    explicit DocumentEditor(DefaultLabels labels, QObject* parent = nullptr);
+
+    const Document& document() const { return *m_document; }
+    // For painting: layout measures and keeps the document's fonts.
+    QtTextMeasurer& measurer() { return m_measurer; }
+    LayoutContext layoutContext();
+    const DefaultLabels& labels() const { return m_labels; }
+    void setLabels(const DefaultLabels& labels);
+    PaperSize paper() const { return m_paper; }
+    void setPaper(PaperSize paper);
+    // Lays the frame and header out on the page, as before every paint.
+    void layoutPage();
+
+    using Operation = std::function<void(Sequence& top, const LayoutContext& context)>;
+    // One change of the diagram.
+    void edit(const Operation& operation);
+    void insertElement(std::unique_ptr<Element> element, Point at, InsertMode mode);
+    // Title, comment, fonts, position, thickness and scale.
+    void setFormat(DiagramFormat format);
+    // Removes the selected elements; nothing happens without a selection.
+    void deleteSelection();
+
+    // A click (first == second within the tolerance) or a rubber band.
+    void select(Point first, Point second);
+    Sequence* selectedSequence() const { return m_selected; }
+    void clearSelection();
+
+    // Text entry for the element at the point, or none; the element is
+    // deselected with everything else.
+    void beginTextEntry(Point at);
+    void endTextEntry();
+    Element* editElement() const { return m_editElement; }
+
+    bool canUndo() const { return m_history.canUndo(); }
+    void undo();
+
+    // The title of a document that has not been changed yet.
+    void nameNewDocument(std::string title);
+    // A document read from a file takes the place of this one.
+    void replaceDocument(std::unique_ptr<Document> document);
+    // Unsaved changes: the diagram is not in the state last loaded or saved.
+    bool isModified() const { return !m_history.isClean(); }
+    void markSaved() { m_history.markClean(); }
+
+signals:
+    // The diagram changed: repaint, refresh the commands.
+    void changed();
+    void selectionChanged();
+    // The whole tree was replaced; pointers into the old one are gone.
+    void treeReplaced();
+    // The labels or the page changed: the document looks different.
+    void appearanceChanged();
+
+private:
+    // The one path of every change: snapshot, operation, relayout, signal.
+    void change(const std::function<void(Document&, const LayoutContext&)>& operation);
+    void dropTreeReferences();
+
+    QtTextMeasurer m_measurer;
+    DefaultLabels m_labels;
+    PaperSize m_paper;
+    std::unique_ptr<Document> m_document;
+    UndoHistory m_history;
+    Sequence* m_selected = nullptr;
+    Element* m_editElement = nullptr;
+};
+
+} // namespace velbrant

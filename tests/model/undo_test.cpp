@@ -1,0 +1,98 @@
+#include "diagram_builder.h"
+#include "model/structogram_file.h"
+#include "model/undo_history.h"
+#include "model/undo_snapshot.h"
+#include "model_fixture.h"
+
+namespace velbrant::test {
+namespace {
+
+class UndoTest : public ModelTest {
+protected:
+    Document document{canvas};
+    UndoHistory history;
+
+    LayoutContext documentContext() { return document.layoutContext(canvas, DefaultLabels{}); }
+    Bytes fileBytes() {
+        document.layout(canvas, PaperSize{});
+        return encodeDocument(document);
+    }
+    // One edit as the editor makes it: snapshot first.
+    void editWith(ElementKind kind, int y) {
+        history.record(takeSnapshot(document));
+        document.topSequence().insertElement(createElement(kind, documentContext()), {300, y},
+                                             InsertMode::After, documentContext());
+    }
+    void undo() {
+        restoreSnapshot(document, history.undo(takeSnapshot(document)), documentContext());
+    }
+    void redo() {
+        restoreSnapshot(document, history.redo(takeSnapshot(document)), documentContext());
+    }
+};
+
+TEST_F(UndoTest, UndoAndRedoGiveBackTheExactFileBytesAtEveryStep) {
+    document.setFormat({.title = "Titel", .comment = {"a", "b\tc"}});
+    std::vector<Bytes> states{fileBytes()};
+    int y = 0;
+    for (int i = 0; i < 50; ++i) {
+        editWith(AllKinds[static_cast<std::size_t>(i) % std::size(AllKinds)], y);
+        y = (y + 373) % 2000;
+        states.push_back(fileBytes());
+    }
+    for (std::size_t step = states.size() - 1; step > 0; --step) {
+        undo();
+        EXPECT_EQ(fileBytes(), states[step - 1]) << step;
+    }
+    EXPECT_FALSE(history.canUndo());
+    for (std::size_t step = 1; step < states.size(); ++step) {
+        redo();
+        EXPECT_EQ(fileBytes(), states[step]) << step;
+    }
+    EXPECT_FALSE(history.canRedo());
+}
+
+TEST_F(UndoTest, UndoKeepsFramePositionCentringAndScale) {
+    editWith(ElementKind::Block, 0);
+    document.setFormat({.title = "neu", .frameLeft = 400, .centerVert = true, .scale = 1.5});
+    undo();
+    EXPECT_EQ(document.format().title, "");
+    EXPECT_EQ(document.format().frameLeft, 400);
+    EXPECT_TRUE(document.format().centerVert);
+    EXPECT_EQ(document.format().scale, 1.5);
+    EXPECT_TRUE(document.topSequence().empty());
+}
+
+TEST_F(UndoTest, TheCleanStateFollowsSaveUndoRedoAndNewChanges) {
+    EXPECT_TRUE(history.isClean());
+    editWith(ElementKind::Block, 0);
+    EXPECT_FALSE(history.isClean());
+    undo();
+    EXPECT_TRUE(history.isClean());
+    redo();
+    history.markClean();
+    undo();
+    EXPECT_FALSE(history.isClean());
+    editWith(ElementKind::Call, 0); // the saved state is now out of reach
+    EXPECT_FALSE(history.canRedo());
+    undo();
+    EXPECT_FALSE(history.isClean());
+}
+
+TEST_F(UndoTest, TheOldestStepsGoBeyondTheLevelAndByteLimits) {
+    UndoHistory levels(3, 1 << 20);
+    for (std::uint8_t i = 0; i < 5; ++i)
+        levels.record(Bytes(10, i));
+    EXPECT_EQ(levels.levels(), 3u);
+    EXPECT_EQ(levels.undo({}), Bytes(10, 4));
+    UndoHistory bytes(100, 25);
+    for (std::uint8_t i = 0; i < 5; ++i)
+        bytes.record(Bytes(10, i));
+    EXPECT_EQ(bytes.levels(), 2u);
+    EXPECT_LE(bytes.bytes(), 25u);
+    bytes.record(Bytes(100, 9)); // the newest stays, however large
+    EXPECT_EQ(bytes.levels(), 1u);
+}
+
+} // namespace
+} // namespace velbrant::test
