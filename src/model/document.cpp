@@ -15,14 +15,22 @@ void Document::replaceTopSequence(std::unique_ptr<Sequence> top) {
     m_top = std::move(top);
 }
 
+Extended Document::scaleBytes() const {
+    if (m_storedScale && fromExtended(*m_storedScale) == m_format.scale)
+        return *m_storedScale;
+    return toExtended(m_format.scale);
+}
+
 LayoutContext Document::layoutContext(TextMeasurer& measurer, const DefaultLabels& labels) const {
     return LayoutContext{measurer, m_defaultFont, m_defaultLineHeight, labels};
 }
 
 void Document::layoutFrame(TextMeasurer& measurer) {
     const double scale = m_format.scale;
-    m_layout.contentLeft = m_format.frameLeft + rnd(HeaderMargin * scale);
-    m_layout.headerTop = m_format.frameTop + rnd(HeaderMargin * scale);
+    m_layout.contentLeft =
+        clampCoordinate(std::int64_t{m_format.frameLeft} + rnd(HeaderMargin * scale));
+    m_layout.headerTop =
+        clampCoordinate(std::int64_t{m_format.frameTop} + rnd(HeaderMargin * scale));
 
     measurer.setFont(m_format.titleFont, 1.0);
     m_layout.titleHeight = measurer.textHeight(m_format.title);
@@ -39,10 +47,11 @@ void Document::layoutFrame(TextMeasurer& measurer) {
     const auto lines = static_cast<std::int64_t>(m_format.comment.size());
     const double headerHeight = static_cast<double>(lines * (LineGap + m_layout.commentLineHeight) +
                                                     2 * LineGap + m_layout.titleHeight);
-    top.setCoord(Coord::Top, m_layout.headerTop + rnd(headerHeight * scale));
-    m_layout.frameWidth = rnd((top.width() + 2 * HeaderMargin) * scale);
-    m_layout.frameHeight =
-        top.top() + rnd((top.height() + HeaderMargin) * scale) - m_format.frameTop;
+    top.setCoord(Coord::Top,
+                 clampCoordinate(std::int64_t{m_layout.headerTop} + rnd(headerHeight * scale)));
+    m_layout.frameWidth = clampExtent(rnd((top.width() + 2 * HeaderMargin) * scale));
+    m_layout.frameHeight = clampExtent(
+        std::int64_t{top.top()} + rnd((top.height() + HeaderMargin) * scale) - m_format.frameTop);
 }
 
 // Twice first: the second pass sees the width and position the first set.
@@ -65,12 +74,13 @@ void Document::drawHeader(Canvas& canvas, const DrawContext& context) const {
     canvas.setFont(m_format.titleFont, scale);
     drawTextLine(canvas, header, {m_layout.contentLeft, m_layout.headerTop}, m_format.titleFont,
                  Alignment::Start, tabStep, m_format.title);
-    int y = m_layout.headerTop + rnd((2 * LineGap + m_layout.titleHeight) * scale);
+    int y = clampCoordinate(std::int64_t{m_layout.headerTop} +
+                            rnd((2 * LineGap + m_layout.titleHeight) * scale));
     canvas.setFont(m_format.commentFont, scale);
     for (const std::string& line : m_format.comment) {
         drawTextLine(canvas, header, {m_layout.contentLeft, y}, m_format.commentFont,
                      Alignment::Start, tabStep, line);
-        y += rnd((LineGap + m_layout.commentLineHeight) * scale);
+        y = clampCoordinate(std::int64_t{y} + rnd((LineGap + m_layout.commentLineHeight) * scale));
     }
 }
 

@@ -4,10 +4,12 @@
 #include "model/default_labels.h"
 #include "model/draw_context.h"
 #include "model/element_font.h"
+#include "model/extended_float.h"
 #include "model/layout_context.h"
 #include "model/sequence.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,10 @@ public:
     const FrameLayout& frameLayout() const { return m_layout; }
     // A layout as a file stores it, kept until the next layout.
     void restoreFrameLayout(const FrameLayout& layout) { m_layout = layout; }
+    // The scale's bytes as a file stored them: they are written back while
+    // the scale is unchanged, so full 80-bit precision survives a save.
+    void restoreStoredScale(const Extended& bytes) { m_storedScale = bytes; }
+    Extended scaleBytes() const;
 
     Sequence& topSequence() { return *m_top; }
     const Sequence& topSequence() const { return *m_top; }
@@ -91,6 +97,7 @@ private:
 
     DiagramFormat m_format;
     FrameLayout m_layout;
+    std::optional<Extended> m_storedScale;
     ElementFont m_defaultFont{"Arial", 10, 0};
     int m_defaultLineHeight = 0;
     std::unique_ptr<Sequence> m_top;

@@ -21,8 +21,13 @@ struct DrawContext {
     Point clipTopLeft{-Unbounded.x, -Unbounded.y};
     Point clipBottomRight = Unbounded;
 
-    int mapX(int x) const { return rnd((x - origin.x) * scale) + origin.x; }
-    int mapY(int y) const { return rnd((y - origin.y) * scale) + origin.y; }
+    // Scaled positions saturate like all positions.
+    int mapAbout(int value, int about) const {
+        return clampCoordinate(std::int64_t{rnd((static_cast<double>(value) - about) * scale)} +
+                               about);
+    }
+    int mapX(int x) const { return mapAbout(x, origin.x); }
+    int mapY(int y) const { return mapAbout(y, origin.y); }
     Point map(int x, int y) const { return {mapX(x), mapY(y)}; }
     // Pen widths, font heights and tab steps.
     int scaled(int length) const { return rnd(length * scale); }

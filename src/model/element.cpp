@@ -12,16 +12,16 @@ Element::Element(const LayoutContext& context)
 void Element::setCoord(Coord index, int value) {
     switch (index) {
     case Coord::Left:
-        m_left = value;
+        m_left = clampCoordinate(value);
         break;
     case Coord::Top:
-        m_top = value;
+        m_top = clampCoordinate(value);
         break;
     case Coord::Width:
-        m_width = value;
+        m_width = clampExtent(value);
         break;
     case Coord::Height:
-        m_height = value;
+        m_height = clampExtent(value);
         break;
     }
 }
@@ -128,10 +128,10 @@ void Element::applyFormat(const ElementFormat& format, const LayoutContext& cont
 
 void Element::drawBox(Canvas& canvas, const DrawContext& context) const {
     canvas.setFont(m_font, context.scale);
-    canvas.setPen(context.scaled(m_borderWidth));
+    canvas.setPen(context.scaled(drawnLineWidth(m_borderWidth)));
     canvas.setBrush(m_selected ? Yellow : White);
     canvas.rectangle(context.map(m_left, m_top), context.map(m_left + m_width, bottom()));
-    canvas.setPen(context.scaled(m_innerLineWidth));
+    canvas.setPen(context.scaled(drawnLineWidth(m_innerLineWidth)));
 }
 
 void Element::drawLines(Canvas& canvas, const DrawContext& context, int anchorX, int top,

@@ -95,8 +95,8 @@ protected:
     // Moves the box's corner without its nested sequences: layout does this
     // just before measuring, which places them relative to the new corner.
     void moveTo(int left, int top) {
-        m_left = left;
-        m_top = top;
+        m_left = clampCoordinate(left);
+        m_top = clampCoordinate(top);
     }
 
     bool contains(Point point) const;

@@ -12,7 +12,7 @@ constexpr std::size_t StyleOffset = 258;
 } // namespace
 
 int characterHeight(const ElementFont& font) {
-    return rnd(font.size * 254.0 / 72.0);
+    return rnd(std::clamp<int>(font.size, MinFontPoints, MaxFontPoints) * 254.0 / 72.0);
 }
 
 FontRecord encodeFontRecord(const ElementFont& font) {

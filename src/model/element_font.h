@@ -35,6 +35,10 @@ using FontRecord = std::array<std::uint8_t, FontRecordSize>;
 
 // Character height in model units: a point is 254/72 of 0.1 mm.
 int characterHeight(const ElementFont& font);
+// Sizes the font engine measures sanely. Files may hold any 16-bit size; one
+// outside this range is measured and drawn at its limit and kept as it is.
+inline constexpr int MinFontPoints = 1;
+inline constexpr int MaxFontPoints = 1000;
 
 // The 260-byte record of files: length byte, 255 name bytes, 16-bit size
 // little-endian, style byte, filler. Bytes past the name are written as 0.

@@ -10,12 +10,12 @@ Sequence::Sequence(int left, int top, int width, int height)
 void Sequence::setCoord(Coord index, int value) {
     switch (index) {
     case Coord::Left:
-        m_left = value;
+        m_left = clampCoordinate(value);
         for (auto& element : m_elements)
             element->setCoord(Coord::Left, value);
         break;
     case Coord::Top: {
-        m_top = value;
+        m_top = clampCoordinate(value);
         int y = value;
         for (auto& element : m_elements) {
             element->setCoord(Coord::Top, y);
@@ -24,12 +24,12 @@ void Sequence::setCoord(Coord index, int value) {
         break;
     }
     case Coord::Width:
-        m_width = value;
+        m_width = clampExtent(value);
         for (auto& element : m_elements)
             element->setCoord(Coord::Width, value);
         break;
     case Coord::Height:
-        m_height = value;
+        m_height = clampExtent(value);
         if (!m_elements.empty())
             m_elements.back()->setCoord(Coord::Height, value - minHeightOfAllButLast());
         break;
@@ -37,10 +37,10 @@ void Sequence::setCoord(Coord index, int value) {
 }
 
 int Sequence::minHeightOfAllButLast() const {
-    int sum = 0;
+    std::int64_t sum = 0;
     for (std::size_t i = 0; i + 1 < m_elements.size(); ++i)
         sum += m_elements[i]->minHeight();
-    return sum;
+    return clampExtent(sum);
 }
 
 void Sequence::append(std::unique_ptr<Element> element) {
@@ -60,7 +60,7 @@ void Sequence::relayout(const LayoutContext& context) {
         y = element->bottom();
     }
     setCoord(Coord::Width, widest);
-    m_height = m_elements.empty() ? 0 : y - m_elements.front()->top();
+    m_height = m_elements.empty() ? 0 : clampExtent(std::int64_t{y} - m_elements.front()->top());
     m_modified = true;
 }
 
@@ -125,7 +125,7 @@ void Sequence::paste(std::vector<std::unique_ptr<Element>> run, Point point, Ins
 void Sequence::draw(Canvas& canvas, const DrawContext& context) const {
     for (const auto& element : m_elements) {
         if (context.isVisible(element->left(), element->top(), element->left() + element->width(),
-                              element->bottom(), element->borderWidth()))
+                              element->bottom(), drawnLineWidth(element->borderWidth())))
             element->draw(canvas, context);
     }
 }
@@ -162,17 +162,14 @@ void Sequence::deselectAll() {
 
 bool Sequence::deleteSelected(const LayoutContext& context) {
     bool changed = false;
-    for (auto it = m_elements.begin(); it != m_elements.end();) {
-        Element& element = **it;
+    for (auto& element : m_elements) {
         // The selection lies in one sequence only: once something changed,
         // later elements need not search inside.
         if (!changed)
-            changed = element.deleteSelectedInside(context) || element.isSelected();
-        if (element.isSelected())
-            it = m_elements.erase(it);
-        else
-            ++it;
+            changed = element->deleteSelectedInside(context) || element->isSelected();
     }
+    // One pass: erasing one at a time would move the rest each time.
+    std::erase_if(m_elements, [](const auto& element) { return element->isSelected(); });
     if (changed)
         relayout(context);
     return changed;

@@ -35,8 +35,8 @@ public:
     // Moves the box's corner without its elements, for an owner about to
     // lay the sequence out, which places them.
     void moveTo(int left, int top) {
-        m_left = left;
-        m_top = top;
+        m_left = clampCoordinate(left);
+        m_top = clampCoordinate(top);
     }
 
     bool empty() const { return m_elements.empty(); }

@@ -98,15 +98,28 @@ private:
     int m_depth = 0;
 };
 
-double checkedScale(BinaryReader& in) {
+// The editor sets 5 to 400 %; anything else is damage.
+Extended checkedScale(BinaryReader& in) {
     const std::size_t at = in.offset();
     Extended bytes;
     const auto stored = in.bytes(bytes.size());
     std::copy(stored.begin(), stored.end(), bytes.begin());
     const double scale = fromExtended(bytes);
-    if (!std::isfinite(scale) || scale < 0.01 || scale > 100.0)
+    constexpr double Tolerance = 1e-9;
+    if (!std::isfinite(scale) || scale < Document::MinScale - Tolerance ||
+        scale > Document::MaxScale + Tolerance)
         in.fail("Ungültiger Maßstab", at);
-    return scale;
+    return bytes;
+}
+
+// Within 10 km of the paper's corner: centring a frame wider than the page
+// puts it left of the corner, never further than that.
+int checkedPosition(BinaryReader& in) {
+    const std::size_t at = in.offset();
+    const int position = in.i32();
+    if (position < -MaxExtent || position > MaxExtent)
+        in.fail("Ungültige Rahmenposition " + std::to_string(position), at);
+    return position;
 }
 
 } // namespace
@@ -123,7 +136,7 @@ Bytes encodeDocument(const Document& document) {
     out.i32(layout.headerTop);
     out.u8(format.centerHorz ? 1 : 0);
     out.u8(format.centerVert ? 1 : 0);
-    out.bytes(toExtended(format.scale));
+    out.bytes(document.scaleBytes());
     out.text32(format.title);
     writeFont(out, format.titleFont);
     out.i32(static_cast<std::int32_t>(format.comment.size()));
@@ -142,15 +155,16 @@ std::unique_ptr<Document> loadDocument(std::span<const std::uint8_t> file, TextM
     BinaryReader& in = reader.in();
     DiagramFormat format;
     FrameLayout layout;
-    format.frameLeft = in.i32();
-    format.frameTop = in.i32();
+    format.frameLeft = checkedPosition(in);
+    format.frameTop = checkedPosition(in);
     layout.frameWidth = in.i32();
     layout.frameHeight = in.i32();
     layout.contentLeft = in.i32();
     layout.headerTop = in.i32();
     format.centerHorz = in.u8() != 0;
     format.centerVert = in.u8() != 0;
-    format.scale = checkedScale(in);
+    const Extended scale = checkedScale(in);
+    format.scale = fromExtended(scale);
     format.title = in.text32("Titel");
     format.titleFont = readFont(in);
     for (int count = in.i32(); count > 0; --count)
@@ -162,6 +176,7 @@ std::unique_ptr<Document> loadDocument(std::span<const std::uint8_t> file, TextM
     top.setModified(false);
     document->setFormat(std::move(format));
     document->restoreFrameLayout(layout);
+    document->restoreStoredScale(scale);
     return document;
 }
 

@@ -21,4 +21,8 @@ int clampExtent(std::int64_t size) {
     return static_cast<int>(std::clamp<std::int64_t>(size, 0, MaxExtent));
 }
 
+int clampCoordinate(std::int64_t position) {
+    return static_cast<int>(std::clamp<std::int64_t>(position, -MaxCoordinate, MaxCoordinate));
+}
+
 } // namespace velbrant

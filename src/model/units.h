@@ -26,6 +26,17 @@ int rnd(double value);
 // extent to a coordinate cannot overflow.
 inline constexpr int MaxExtent = 100'000'000;
 int clampExtent(std::int64_t size);
+// Positions saturate at 100 km either way: a position plus a few extents
+// still fits in 32 bits, so sums of positions and sizes cannot overflow.
+inline constexpr int MaxCoordinate = 1'000'000'000;
+int clampCoordinate(std::int64_t position);
+
+// The widest line drawn (9.9 mm, the most the format dialog takes); a wider
+// one, which only a damaged file holds, is drawn at this width and kept.
+inline constexpr int MaxLineWidth = 99;
+inline int drawnLineWidth(int width) {
+    return width < MaxLineWidth ? width : MaxLineWidth;
+}
 
 struct Point {
     std::int32_t x = 0;

@@ -2,14 +2,46 @@
 
 #include "render/text_codec.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 
 namespace velbrant {
 
+namespace {
+
+const QString SansFamily = QStringLiteral("Liberation Sans");
+
+// What fontconfig makes of a name depends on the fonts a machine happens to
+// have (with the URW fonts, "Arial" becomes Nimbus Sans and "Symbol" a font
+// without Unicode characters, which draws nothing). The names diagrams use
+// are resolved here instead: the Windows core fonts to their metric twins,
+// "Symbol", whose bytes are decoded to Unicode, to DejaVu Sans, which has
+// the Greek letters, arrows and operators; other installed families as
+// they are, and unknown ones to the sans twin.
+QString resolvedFamily(const QString& faceName) {
+    static const std::map<QString, QString> twins{
+        {QStringLiteral("arial"), SansFamily},
+        {QStringLiteral("helvetica"), SansFamily},
+        {QStringLiteral("ms sans serif"), SansFamily},
+        {QStringLiteral("times new roman"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("times"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("ms serif"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("courier new"), QStringLiteral("Liberation Mono")},
+        {QStringLiteral("courier"), QStringLiteral("Liberation Mono")},
+        {QStringLiteral("symbol"), QStringLiteral("DejaVu Sans")},
+    };
+    if (const auto twin = twins.find(faceName.toLower()); twin != twins.end())
+        return twin->second;
+    return QFontDatabase::hasFamily(faceName) ? faceName : SansFamily;
+}
+
+} // namespace
+
 QFont makeQFont(const LogicalFont& logFont) {
-    QFont font(decodeText(logFont.faceName));
+    QFont font(resolvedFamily(decodeText(logFont.faceName)));
     font.setPixelSize(std::max(1, std::abs(logFont.height)));
     font.setWeight(logFont.weight >= BoldWeight ? QFont::Bold : QFont::Normal);
     font.setItalic(logFont.italic);

@@ -2,7 +2,10 @@
 
 #include "render/text_codec.h"
 
+#include <QPaintEngine>
 #include <QPolygon>
+#include <algorithm>
+#include <cmath>
 
 namespace velbrant {
 
@@ -40,10 +43,21 @@ private:
     bool m_antialiased;
 };
 
+// The first of `width` pixels centred on a device coordinate.
+int firstPixel(double centre, int width) {
+    return static_cast<int>(std::floor(centre - width / 2.0 + 0.5));
+}
+
+// A model pen width as whole device pixels along one axis.
+int pixelWidth(int penWidth, double pixelsPerUnit) {
+    return std::max(1, static_cast<int>(std::lround(penWidth * std::abs(pixelsPerUnit))));
+}
+
 } // namespace
 
 QtCanvas::QtCanvas(QPainter& painter, QtTextMeasurer& measurer)
-    : m_painter(painter), m_measurer(measurer) {
+    : m_painter(painter), m_measurer(measurer),
+      m_snapToPixels(painter.paintEngine()->type() == QPaintEngine::Raster) {
     m_painter.setBackgroundMode(Qt::TransparentMode);
 }
 
@@ -61,6 +75,7 @@ int QtCanvas::textHeight(std::string_view text) const {
 }
 
 void QtCanvas::setPen(int width) {
+    m_penWidth = width;
     m_painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
@@ -76,7 +91,39 @@ void QtCanvas::setHollowBrush() {
 // crisp, and filling them costs a fraction of antialiased filling.
 void QtCanvas::rectangle(Point topLeft, Point bottomRight) {
     const AxisAligned crisp(m_painter);
-    m_painter.drawRect(toRect(topLeft, bottomRight));
+    if (!m_snapToPixels) {
+        m_painter.drawRect(toRect(topLeft, bottomRight));
+        return;
+    }
+    const QRectF box = m_painter.combinedTransform().mapRect(toRect(topLeft, bottomRight));
+    if (m_painter.brush().style() != Qt::NoBrush) {
+        const QPoint first(firstPixel(box.left(), 0), firstPixel(box.top(), 0));
+        const QPoint last(firstPixel(box.right(), 0), firstPixel(box.bottom(), 0));
+        m_painter.save();
+        m_painter.resetTransform();
+        m_painter.fillRect(QRect(first, last - QPoint(1, 1)), m_painter.brush());
+        m_painter.restore();
+    }
+    const QPointF corners[] = {box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft()};
+    for (int side = 0; side < 4; ++side)
+        fillStroke(corners[side], corners[(side + 1) % 4]);
+}
+
+void QtCanvas::fillStroke(QPointF from, QPointF to) {
+    const QTransform& device = m_painter.combinedTransform();
+    const int widthX = pixelWidth(m_penWidth, device.m11());
+    const int widthY = pixelWidth(m_penWidth, device.m22());
+    const double left = std::min(from.x(), to.x());
+    const double right = std::max(from.x(), to.x());
+    const double top = std::min(from.y(), to.y());
+    const double bottom = std::max(from.y(), to.y());
+    const QRect pixels(
+        QPoint(firstPixel(left, widthX), firstPixel(top, widthY)),
+        QPoint(firstPixel(right, widthX) + widthX - 1, firstPixel(bottom, widthY) + widthY - 1));
+    m_painter.save();
+    m_painter.resetTransform();
+    m_painter.fillRect(pixels, m_painter.pen().color());
+    m_painter.restore();
 }
 
 void QtCanvas::ellipse(Point topLeft, Point bottomRight) {
@@ -92,7 +139,17 @@ void QtCanvas::polyline(std::span<const Point> points) {
 }
 
 void QtCanvas::line(Point from, Point to) {
-    m_painter.drawLine(toQPoint(from), toQPoint(to));
+    if (from.x != to.x && from.y != to.y) {
+        m_painter.drawLine(toQPoint(from), toQPoint(to));
+        return;
+    }
+    const AxisAligned crisp(m_painter);
+    if (!m_snapToPixels) {
+        m_painter.drawLine(toQPoint(from), toQPoint(to));
+        return;
+    }
+    const QTransform& device = m_painter.combinedTransform();
+    fillStroke(device.map(QPointF(toQPoint(from))), device.map(QPointF(toQPoint(to))));
 }
 
 void QtCanvas::text(Point topLeft, std::string_view text) {

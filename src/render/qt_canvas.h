@@ -29,8 +29,15 @@ public:
     void text(Point topLeft, std::string_view text) override;
 
 private:
+    // On pixel devices an axis-parallel stroke of a model width is a whole
+    // number of pixels, at least one, placed by one rounding rule, so every
+    // edge of a width looks the same; vector devices get the exact geometry.
+    void fillStroke(QPointF from, QPointF to);
+
     QPainter& m_painter;
     QtTextMeasurer& m_measurer;
+    bool m_snapToPixels;
+    int m_penWidth = 0;
 };
 
 } // namespace velbrant

@@ -112,5 +112,20 @@ TEST_F(ExportTest, FailuresSayWhyInOneLineAndWriteNothing) {
     }
 }
 
+TEST_F(ExportTest, AStructogramCopyIsCentredOnThePageAsTheEditorWouldDoIt) {
+    const QByteArray centred =
+        readAll(QStringLiteral(VELBRANT_SOURCE_DIR "/tests/data/fonts-tabs-arrows.STR"));
+    QByteArray moved = centred;
+    moved[0] = 0x10; // frame left 150 + 16 * 256, not where centring puts it
+    QFile input(out("moved.STR"));
+    ASSERT_TRUE(input.open(QIODevice::WriteOnly));
+    input.write(moved);
+    input.close();
+    const ProcessResult run =
+        velbrant({QStringLiteral("--export"), out("copy.STR"), out("moved.STR")});
+    EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_EQ(readAll(out("copy.STR")), centred);
+}
+
 } // namespace
 } // namespace velbrant

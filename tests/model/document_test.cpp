@@ -52,5 +52,45 @@ TEST_F(DocumentTest, CentringPlacesTheFrameOnThePage) {
     EXPECT_EQ(document.format().frameLeft, 150);
 }
 
+// 23 statements of 32,767 empty lines in a 5,000-pt font: each is 10 km
+// tall, together more than 32 bits can count.
+TEST_F(DocumentTest, SumsOfHugeSizesSaturateInsteadOfWrapping) {
+    for (int i = 0; i < 23; ++i) {
+        auto block = makeBlock(std::vector<std::string>(32767));
+        block->setFont({"Arial", 5000, 0}, canvas);
+        document.topSequence().append(std::move(block));
+    }
+    document.topSequence().relayout(document.layoutContext(canvas, DefaultLabels{}));
+    document.layout(canvas, PaperSize{});
+    const Sequence& top = document.topSequence();
+    int previousTop = top.top();
+    for (std::size_t i = 0; i < top.size(); ++i) {
+        EXPECT_GE(top.at(i).top(), previousTop) << i;
+        EXPECT_GT(top.at(i).height(), 0) << i;
+        previousTop = top.at(i).top();
+    }
+    EXPECT_GT(top.height(), 0);
+    EXPECT_GT(document.frameLayout().frameHeight, 0);
+}
+
+TEST_F(DocumentTest, FontsAndLinesOnlyADamagedFileHoldsAreDrawnAtTheirLimitsAndKept) {
+    document.setFormat({.title = "T", .titleFont = {"Arial", 32767, 0}});
+    addStatement("abc");
+    document.topSequence().at(0).setBorderWidth(65535);
+    document.layout(canvas, PaperSize{});
+    canvas.clear();
+    document.draw(canvas, DrawContext{});
+    const int limitHeight = makeLogFont({"Arial", MaxFontPoints, 0}, 1.0).height;
+    EXPECT_EQ(canvas.opsOfType(RecordingCanvas::OpType::Font).front().value, limitHeight);
+    EXPECT_EQ(document.frameLayout().titleHeight,
+              characterHeight({"Arial", MaxFontPoints, 0}) + RecordingCanvas::CellExtra);
+    int widest = 0;
+    for (const auto& pen : canvas.opsOfType(RecordingCanvas::OpType::Pen))
+        widest = std::max(widest, pen.value);
+    EXPECT_EQ(widest, MaxLineWidth);
+    EXPECT_EQ(document.topSequence().at(0).borderWidth(), 65535);
+    EXPECT_EQ(document.format().titleFont.size, 32767);
+}
+
 } // namespace
 } // namespace velbrant::test

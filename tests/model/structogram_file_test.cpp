@@ -133,12 +133,31 @@ TEST_F(StructogramFileTest, DamagedFilesAreRefusedWithWhatAndWhere) {
                    "Elementtyp 12 ist unbekannt (Byte " + std::to_string(first));
     expectRejected(patched(26, {0, 0, 0, 0, 0, 0, 0, 0xC0, 0xFF, 0x7F}),
                    "Ungültiger Maßstab (Byte 26)");
+    const Extended hundred = toExtended(100.0);
+    expectRejected(patched(26, Bytes(hundred.begin(), hundred.end())),
+                   "Ungültiger Maßstab (Byte 26)");
+    expectRejected(patched(4, {0x00, 0x94, 0x35, 0x77}), // 2 * 10^9
+                   "Ungültige Rahmenposition 2000000000 (Byte 4)");
     const Bytes label{6, 0, 0, 0, 'F', 'a', 'l', 'l', ' ', '1'};
     const auto labelAt = std::search(good.begin(), good.end(), label.begin(), label.end());
     ASSERT_NE(labelAt, good.end());
     expectRejected(
         patched(static_cast<std::size_t>(labelAt - good.begin()), {0xFF, 0xFF, 0xFF, 0xFF}),
         "Länge -1 von Zweigbeschriftung");
+}
+
+TEST_F(StructogramFileTest, AnUnchangedScaleKeepsAllEightyBitsOfItsBytes) {
+    Bytes bytes = save();
+    const Bytes precise{0xc3, 0xf5, 0x28, 0x5c, 0x8f, 0xc2, 0xf5, 0xa8, 0xfd, 0x3f}; // 0.33
+    std::copy(precise.begin(), precise.end(), bytes.begin() + 26);
+    const auto loaded = load(bytes);
+    EXPECT_EQ(encodeDocument(*loaded), bytes);
+    DiagramFormat format = loaded->format();
+    format.scale = 0.5;
+    loaded->setFormat(format);
+    const Bytes resaved = encodeDocument(*loaded);
+    EXPECT_EQ(Bytes(resaved.begin() + 26, resaved.begin() + 36),
+              (Bytes{0, 0, 0, 0, 0, 0, 0, 0x80, 0xFE, 0x3F}));
 }
 
 TEST_F(StructogramFileTest, NestingBeyondTheLimitIsRefused) {

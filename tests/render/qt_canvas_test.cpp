@@ -1,6 +1,8 @@
 #include "model/block.h"
 #include "model/sequence.h"
+#include "model/text_line.h"
 #include "render/qt_canvas.h"
+#include "render/text_codec.h"
 
 #include <QImage>
 #include <QPainter>
@@ -27,6 +29,15 @@ TEST(QtTextMeasurer, WidthsScaleLinearlyWithTheFont) {
     EXPECT_NEAR(measurer.textWidth(text), 4 * base, 4);
     measurer.setFont({"Arial", 10, Bold}, 1.0);
     EXPECT_GT(measurer.textWidth(text), base);
+}
+
+TEST(QtTextMeasurer, SizesBeyondTheFontEnginesReachMeasureAtTheLimit) {
+    QtTextMeasurer measurer;
+    const int atLimit = lineHeightOf(measurer, {"Arial", MaxFontPoints, 0});
+    EXPECT_GT(atLimit, MaxFontPoints * 254 / 72);
+    for (const int size : {10'000, 32'767})
+        EXPECT_EQ(lineHeightOf(measurer, {"Arial", static_cast<std::int16_t>(size), 0}), atLimit);
+    EXPECT_GT(lineHeightOf(measurer, {"Arial", -5, 0}), 0);
 }
 
 // A sequence of three statements drawn at one pixel a model unit: an empty
@@ -121,6 +132,37 @@ TEST_F(QtCanvasPicture, TabAndArrowPlaceThePiecesApart) {
     const QImage withArrow = image.copy();
     render(false);
     EXPECT_NE(image, withArrow);
+}
+
+// Whatever fonts the machine has, Symbol bytes and the arrow sign are drawn
+// with a font that has them: ink where they are measured.
+TEST_F(QtCanvasPicture, SymbolTextAndTheArrowSignLeaveInkWhereTheyAreMeasured) {
+    const ElementFont symbol{"Symbol", 10, 0};
+    auto greek = std::make_unique<Block>(layout);
+    greek->setFont(symbol, measurer);
+    const std::string letters = encodeText(QString::fromUtf8("αβπ≥"), true);
+    greek->setLines({letters});
+    sequence.append(std::move(greek));
+    sequence.relayout(layout);
+    render(true);
+
+    const Element& greekBlock = sequence.at(3);
+    const int greekLeft = greekBlock.left() + TextMarginX;
+    const int greekTop = greekBlock.top() + TextMarginY;
+    measurer.setFont(symbol, 1.0);
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        const int left = greekLeft + measurer.textWidth(letters.substr(0, i));
+        const int right = greekLeft + measurer.textWidth(letters.substr(0, i + 1));
+        EXPECT_GT(darkPixels(left, greekTop, right, greekTop + greekBlock.lineHeight()), 10) << i;
+    }
+
+    const Element& arrowBlock = sequence.at(2);
+    measurer.setFont(layout.defaultFont, 1.0);
+    const int arrowLeft = arrowBlock.left() + TextMarginX + measurer.textWidth("x ");
+    measurer.setFont(symbol, 1.0);
+    const int arrowRight = arrowLeft + measurer.textWidth(std::string(1, SymbolLeftArrow));
+    const int arrowTop = arrowBlock.top() + TextMarginY + arrowBlock.lineHeight() + LineGap;
+    EXPECT_GT(darkPixels(arrowLeft, arrowTop, arrowRight, arrowTop + arrowBlock.lineHeight()), 10);
 }
 
 } // namespace
