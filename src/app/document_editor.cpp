@@ -1,5 +1,6 @@
 #include "app/document_editor.h"
 
+#include "model/case.h"
 #include "model/sequence.h"
 #include "model/undo_snapshot.h"
 
@@ -96,16 +97,63 @@ void DocumentEditor::beginTextEntry(Point at) {
     if (element == nullptr)
         return;
     clearSelection();
-    m_history.record(takeSnapshot(*m_document));
+    m_entrySnapshot = takeSnapshot(*m_document);
+    m_history.record(m_entrySnapshot);
     m_editElement = element;
+    m_savedLines = element->lines();
+    m_savedFont = element->font();
+    emit textEntryChanged();
     emit changed();
 }
 
+void DocumentEditor::changeEditElement(const std::function<void(Element&)>& change) {
+    if (m_editElement == nullptr)
+        return;
+    change(*m_editElement);
+    m_document->topSequence().relayout(layoutContext());
+    layoutPage();
+    emit changed();
+}
+
+void DocumentEditor::setEditText(std::vector<std::string> lines) {
+    changeEditElement([&lines](Element& element) { element.setLines(std::move(lines)); });
+}
+
+void DocumentEditor::setEditFont(const ElementFont& font) {
+    changeEditElement([this, &font](Element& element) { element.setFont(font, m_measurer); });
+}
+
+void DocumentEditor::setCaseLabels(std::vector<std::string> labels) {
+    changeEditElement([&labels](Element& element) {
+        if (auto* switchCase = dynamic_cast<Case*>(&element))
+            switchCase->setBranchLabels(std::move(labels));
+    });
+}
+
+void DocumentEditor::commitTextEntry(std::vector<std::string> lines) {
+    setEditText(std::move(lines));
+    endTextEntry();
+}
+
+void DocumentEditor::revertTextEntry() {
+    changeEditElement([this](Element& element) {
+        element.setFont(m_savedFont, m_measurer);
+        element.setLines(m_savedLines);
+    });
+    endTextEntry();
+}
+
+// An entry that changed nothing leaves no undo step behind.
 void DocumentEditor::endTextEntry() {
     if (m_editElement == nullptr)
         return;
     m_editElement = nullptr;
     m_document->topSequence().relayout(layoutContext());
+    layoutPage();
+    if (takeSnapshot(*m_document) == m_entrySnapshot)
+        m_history.dropNewest();
+    m_entrySnapshot.clear();
+    emit textEntryChanged();
     emit changed();
 }
 
@@ -137,8 +185,12 @@ void DocumentEditor::replaceDocument(std::unique_ptr<Document> document) {
 
 void DocumentEditor::dropTreeReferences() {
     m_selected = nullptr;
+    const bool wasEditing = m_editElement != nullptr;
     m_editElement = nullptr;
+    m_entrySnapshot.clear();
     emit selectionChanged();
+    if (wasEditing)
+        emit textEntryChanged();
 }
 
 } // namespace velbrant

@@ -49,11 +49,20 @@ public:
     Sequence* selectedSequence() const { return m_selected; }
     void clearSelection();
 
-    // Text entry for the element at the point, or none; the element is
-    // deselected with everything else.
+    // Text entry for the element at the point, if any: everything is
+    // deselected, the undo snapshot taken, and what the element holds kept
+    // for a revert.
     void beginTextEntry(Point at);
-    void endTextEntry();
     Element* editElement() const { return m_editElement; }
+    // While text entry is open: the typed lines, a font, the case labels.
+    void setEditText(std::vector<std::string> lines);
+    void setEditFont(const ElementFont& font);
+    void setCaseLabels(std::vector<std::string> labels);
+    // Ends text entry with these lines, or with the text and font the
+    // element had when it began, or as it is (a click with another tool).
+    void commitTextEntry(std::vector<std::string> lines);
+    void revertTextEntry();
+    void endTextEntry();
 
     bool canUndo() const { return m_history.canUndo(); }
     void undo();
@@ -74,6 +83,8 @@ signals:
     void treeReplaced();
     // The labels or the page changed: the document looks different.
     void appearanceChanged();
+    // Text entry began or ended.
+    void textEntryChanged();
 
 private:
     // The one path of every change: snapshot, operation, relayout, signal.
@@ -85,8 +96,15 @@ private:
     PaperSize m_paper;
     std::unique_ptr<Document> m_document;
     UndoHistory m_history;
+    // Runs on the element under text entry, then relayout and `changed`,
+    // without a new undo step: the one taken when text entry began covers it.
+    void changeEditElement(const std::function<void(Element&)>& change);
+
     Sequence* m_selected = nullptr;
     Element* m_editElement = nullptr;
+    std::vector<std::string> m_savedLines;
+    ElementFont m_savedFont;
+    Bytes m_entrySnapshot;
 };
 
 } // namespace velbrant

@@ -1,8 +1,6 @@
 #include "app/document_view.h"
 
 #include "app/document_editor.h"
-#include "app/new_case_dialog.h"
-#include "model/case.h"
 #include "model/element_factory.h"
 #include "render/document_renderer.h"
 
@@ -210,20 +208,17 @@ void DocumentView::actOnRelease(Qt::MouseButton button, Point start, Point end) 
 
 void DocumentView::insertNewElement(Qt::MouseButton button, Point at) {
     const ElementKind kind = insertedKind(m_tool);
-    std::unique_ptr<Element> element = createElement(kind, m_editor.layoutContext());
-    if (kind == ElementKind::Case) {
-        NewCaseDialog dialog(this);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-        auto& switchCase = static_cast<Case&>(*element);
-        switchCase.setBranchCount(dialog.branchCount());
-        switchCase.setHasElse(dialog.hasElse());
-    }
     const InsertMode mode = button == Qt::LeftButton ? InsertMode::After : InsertMode::Before;
-    m_editor.insertElement(std::move(element), at, mode);
+    if (kind == ElementKind::Case)
+        emit caseInsertRequested(at, mode);
+    else
+        m_editor.insertElement(createElement(kind, m_editor.layoutContext()), at, mode);
 }
 
+// A click commits the text typed so far, then opens the element clicked.
 void DocumentView::textToolClick(Point at) {
+    if (m_editor.editElement() != nullptr)
+        emit textEntryCommitRequested();
     m_editor.endTextEntry();
     if (isOnHeader(at))
         emit diagramFormatRequested();

@@ -47,6 +47,11 @@ signals:
     void pasteModeLeft();
     // A release in paste mode: paste the element clipboard at the point.
     void pasteRequested(Point at, InsertMode mode);
+    // A click with the case tool: ask for the branches, then insert.
+    void caseInsertRequested(Point at, InsertMode mode);
+    // A text-tool click while text entry is open: the dialog's text goes
+    // into the element first.
+    void textEntryCommitRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -62,6 +62,7 @@ bool DocumentWindow::confirmClose() {
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
+    emit closing();
     if (confirmClose())
         event->accept();
     else

@@ -33,6 +33,10 @@ public:
     // Asks whether to save a modified document; false keeps it open.
     bool confirmClose();
 
+signals:
+    // The window is asked to close, before the prompt.
+    void closing();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

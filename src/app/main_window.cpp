@@ -1,21 +1,30 @@
 #include "app/main_window.h"
 
 #include "app/app_info.h"
+#include "app/case_labels_dialog.h"
 #include "app/document_editor.h"
 #include "app/document_view.h"
 #include "app/document_window.h"
-#include "model/units.h"
+#include "app/element_text_dialog.h"
+#include "app/new_case_dialog.h"
+#include "app/storable_text.h"
+#include "model/case.h"
+#include "model/element_factory.h"
+#include "render/text_codec.h"
 
 #include <QActionGroup>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <QStatusBar>
@@ -67,10 +76,31 @@ PaperSize defaultPaper() {
     return {size.width(), size.height()};
 }
 
+bool clipboardHasText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasText();
+}
+
+QStringList decodeLines(const std::vector<std::string>& lines, bool symbolFont) {
+    QStringList decoded;
+    for (const std::string& line : lines)
+        decoded << decodeText(line, symbolFont);
+    return decoded;
+}
+
+std::vector<std::string> encodeLines(const QStringList& lines, bool symbolFont) {
+    std::vector<std::string> encoded;
+    for (const QString& line : lines)
+        encoded.push_back(encodeText(line, symbolFont));
+    return encoded;
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), m_mdiArea(new QMdiArea(this)), m_paper(defaultPaper()) {
+    : QMainWindow(parent), m_mdiArea(new QMdiArea(this)), m_paper(defaultPaper()),
+      m_textDialog(new ElementTextDialog(this)), m_caseDialog(new NewCaseDialog(this)),
+      m_labelsDialog(new CaseLabelsDialog(this)) {
     initIconResources();
     setWindowTitle(ProgramCaption);
     setObjectName(QStringLiteral("MainForm"));
@@ -82,9 +112,11 @@ MainWindow::MainWindow(QWidget* parent)
     createSpeedBar();
     createPalette();
     createStatusBar();
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-        documentActivated(qobject_cast<DocumentWindow*>(window));
-    });
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this,
+            [this] { documentActivated(activeDocument()); });
+    connectTextDialog();
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &MainWindow::updateCommands);
     setTool(Tool::Select);
     updateClock();
     connect(&m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
@@ -134,20 +166,17 @@ void MainWindow::createCommands() {
                             [this] { close(); });
 
     c.editUndo = addCommand("EditUndoItem", "&Rückgängig", "Die letzte Aktion rückgängig machen",
-                            Needs::Undo, [this] {
-                                if (DocumentWindow* document = activeDocument())
-                                    document->editor().undo();
-                            });
+                            Needs::Undo, [this] { undo(); });
     c.editUndo->setShortcut(QKeySequence::Undo);
     c.editCut = addCommand("EditCutItem", "&Ausschneiden", "Markiertes Element löschen",
-                           Needs::EditSelection, {});
+                           Needs::EditSelection, [this] { cut(); });
     c.editCut->setShortcut(QKeySequence::Cut);
     c.editCopy =
         addCommand("EditCopyItem", "&Kopieren", "Markiertes Element in Zwischenablage kopieren",
-                   Needs::EditSelection, {});
+                   Needs::EditSelection, [this] { copy(); });
     c.editCopy->setShortcut(QKeySequence::Copy);
     c.editPaste = addCommand("EditPasteItem", "&Einfügen", "Inhalt der Zwischenablage einfügen",
-                             Needs::Paste, {});
+                             Needs::Paste, [this] { paste(); });
     c.editPaste->setShortcut(QKeySequence::Paste);
     c.editDelete = addCommand("EditDeleteItem", "&Löschen", "Aktuelle Markierung löschen",
                               Needs::EditSelection, [this] { deleteSelection(); });
@@ -342,12 +371,25 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
     connect(&editor, &DocumentEditor::changed, this, &MainWindow::updateCommands);
     connect(&editor, &DocumentEditor::selectionChanged, this, &MainWindow::updateCommands);
     connect(&view, &DocumentView::pasteModeLeft, this, &MainWindow::leavePasteMode);
+    connect(&editor, &DocumentEditor::textEntryChanged, this,
+            [this, &editor] { textEntryChanged(editor); });
+    connect(&view, &DocumentView::caseInsertRequested, this,
+            [this, &editor](Point at, InsertMode mode) { insertCase(editor, at, mode); });
+    // Whatever ends text entry in a window takes the typed text along.
+    const auto commitTyped = [this, &editor] {
+        if (m_textEntryEditor == &editor)
+            m_textDialog->commit();
+    };
+    connect(&view, &DocumentView::textEntryCommitRequested, this, commitTyped);
+    connect(window, &DocumentWindow::closing, this, commitTyped);
     m_mdiArea->addSubWindow(window);
     window->showMaximized();
     updateCommands();
 }
 
 void MainWindow::documentActivated(DocumentWindow* window) {
+    if (m_textEntryEditor && (window == nullptr || &window->editor() != m_textEntryEditor))
+        m_textDialog->commit();
     if (window != nullptr) {
         window->setWindowTitle(window->caption());
         showZoom(window->view().zoom());
@@ -391,13 +433,106 @@ void MainWindow::closeActiveDocument() {
         document->close();
 }
 
+bool MainWindow::isTextEntryOpen() const {
+    DocumentWindow* active = activeDocument();
+    return active != nullptr && m_textEntryEditor == &active->editor();
+}
+
+void MainWindow::undo() {
+    if (isTextEntryOpen())
+        m_textDialog->memo().undo();
+    else if (DocumentWindow* document = activeDocument())
+        document->editor().undo();
+}
+
+void MainWindow::cut() {
+    if (isTextEntryOpen())
+        m_textDialog->memo().cut();
+}
+
+void MainWindow::copy() {
+    if (isTextEntryOpen())
+        m_textDialog->memo().copy();
+}
+
+void MainWindow::paste() {
+    if (isTextEntryOpen())
+        m_textDialog->memo().paste();
+}
+
 void MainWindow::deleteSelection() {
-    if (DocumentWindow* document = activeDocument())
+    if (isTextEntryOpen())
+        m_textDialog->memo().textCursor().removeSelectedText();
+    else if (DocumentWindow* document = activeDocument())
         document->editor().deleteSelection();
 }
 
+void MainWindow::connectTextDialog() {
+    const auto symbolFont = [this] {
+        const Element* element = m_textEntryEditor->editElement();
+        return element != nullptr && isSymbolFont(element->font());
+    };
+    connect(m_textDialog, &ElementTextDialog::liveTextChanged, this,
+            [this, symbolFont](const QStringList& lines) {
+                if (m_textEntryEditor)
+                    m_textEntryEditor->setEditText(encodeLines(lines, symbolFont()));
+            });
+    connect(m_textDialog, &ElementTextDialog::fontChosen, this, [this](const ElementFont& font) {
+        if (m_textEntryEditor)
+            m_textEntryEditor->setEditFont(font);
+    });
+    connect(m_textDialog, &ElementTextDialog::committed, this,
+            [this, symbolFont](const QStringList& lines) {
+                if (m_textEntryEditor)
+                    m_textEntryEditor->commitTextEntry(encodeLines(lines, symbolFont()));
+            });
+    connect(m_textDialog, &ElementTextDialog::reverted, this, [this] {
+        if (m_textEntryEditor)
+            m_textEntryEditor->revertTextEntry();
+    });
+    connect(m_textDialog, &ElementTextDialog::labelsRequested, this, &MainWindow::editCaseLabels);
+    StorableTextEdit& memo = m_textDialog->memo();
+    connect(&memo, &QPlainTextEdit::selectionChanged, this, &MainWindow::updateCommands);
+}
+
+void MainWindow::textEntryChanged(DocumentEditor& editor) {
+    const Element* element = editor.editElement();
+    if (element != nullptr) {
+        m_textEntryEditor = &editor;
+        m_textDialog->open(decodeLines(element->lines(), isSymbolFont(element->font())),
+                           element->font(), element->kind() == ElementKind::Case);
+    } else if (m_textEntryEditor == &editor) {
+        m_textEntryEditor = nullptr;
+        m_textDialog->dismiss();
+    }
+    updateCommands();
+}
+
+void MainWindow::editCaseLabels() {
+    if (!m_textEntryEditor)
+        return;
+    const auto* switchCase = dynamic_cast<const Case*>(m_textEntryEditor->editElement());
+    if (switchCase == nullptr)
+        return;
+    m_labelsDialog->setLabels(decodeLines(switchCase->branchLabels(), false),
+                              switchCase->hasElse());
+    if (m_labelsDialog->exec() == QDialog::Accepted && m_textEntryEditor)
+        m_textEntryEditor->setCaseLabels(encodeLines(m_labelsDialog->labels(), false));
+}
+
+void MainWindow::insertCase(DocumentEditor& editor, Point at, InsertMode mode) {
+    if (m_caseDialog->exec() != QDialog::Accepted)
+        return;
+    auto element = createElement(ElementKind::Case, editor.layoutContext());
+    auto& switchCase = static_cast<Case&>(*element);
+    switchCase.setBranchCount(m_caseDialog->branchCount());
+    switchCase.setHasElse(m_caseDialog->hasElse());
+    editor.insertElement(std::move(element), at, mode);
+}
+
+// The current window stays current while a dialog of the frame is active.
 DocumentWindow* MainWindow::activeDocument() const {
-    return qobject_cast<DocumentWindow*>(m_mdiArea->activeSubWindow());
+    return qobject_cast<DocumentWindow*>(m_mdiArea->currentSubWindow());
 }
 
 QList<DocumentWindow*> MainWindow::documents() const {
@@ -415,17 +550,17 @@ bool MainWindow::isEnabled(Needs needs) const {
     if (active == nullptr)
         return false;
     const DocumentEditor& editor = active->editor();
-    const bool textEntry = editor.editElement() != nullptr;
+    const bool textEntry = isTextEntryOpen();
     const bool selection = editor.selectedSequence() != nullptr;
     switch (needs) {
     case Needs::Selection:
         return selection;
     case Needs::EditSelection:
-        return !textEntry && selection;
+        return textEntry ? m_textDialog->memo().textCursor().hasSelection() : selection;
     case Needs::Undo:
         return editor.canUndo();
     case Needs::Paste:
-        return !textEntry && !m_elementClipboard.empty();
+        return textEntry ? clipboardHasText() : !m_elementClipboard.empty();
     default:
         return true;
     }

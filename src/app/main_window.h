@@ -6,6 +6,7 @@
 #include "model/document.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -21,7 +22,11 @@ class QToolButton;
 
 namespace velbrant {
 
+class CaseLabelsDialog;
+class DocumentEditor;
 class DocumentWindow;
+class ElementTextDialog;
+class NewCaseDialog;
 
 // The frame: menus, speed bar with the zoom box, tool palette, status line
 // with the clock, and the document windows inside one MDI area. Owns the
@@ -100,7 +105,17 @@ private:
     void documentActivated(DocumentWindow* window);
     void openFromDialog();
     void closeActiveDocument();
+    void undo();
+    void cut();
+    void copy();
+    void paste();
     void deleteSelection();
+    // Text entry in the active document: the edit commands act on the memo.
+    bool isTextEntryOpen() const;
+    void textEntryChanged(DocumentEditor& editor);
+    void connectTextDialog();
+    void editCaseLabels();
+    void insertCase(DocumentEditor& editor, Point at, InsertMode mode);
     void zoomChosen();
     void showZoom(double zoom);
     void updateClock();
@@ -122,6 +137,11 @@ private:
     PaperSize m_paper;
     // The element clipboard: one transfer stream for every document.
     Bytes m_elementClipboard;
+    ElementTextDialog* m_textDialog;
+    NewCaseDialog* m_caseDialog;
+    CaseLabelsDialog* m_labelsDialog;
+    // The document whose element the text dialog shows.
+    QPointer<DocumentEditor> m_textEntryEditor;
 };
 
 } // namespace velbrant

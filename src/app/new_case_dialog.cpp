@@ -1,39 +1,102 @@
 #include "app/new_case_dialog.h"
 
+#include "app/app_info.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QFormLayout>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QSpinBox>
+#include <QRegularExpressionValidator>
 
 namespace velbrant {
 
 NewCaseDialog::NewCaseDialog(QWidget* parent)
-    : QDialog(parent), m_branches(new QSpinBox(this)), m_hasElse(new QCheckBox(this)) {
-    setWindowTitle(QStringLiteral("Fallunterscheidung"));
-    m_branches->setObjectName(QStringLiteral("NumBlocksEdit"));
-    m_branches->setRange(MinBranches, MaxBranches);
-    m_branches->setValue(3);
+    : QDialog(parent), m_count(new QLineEdit(QStringLiteral("3"), this)),
+      m_hasElse(new QCheckBox(QStringLiteral("mit Else-Zweig"), this)) {
+    setObjectName(QStringLiteral("CaseDlg"));
+    setWindowTitle(QStringLiteral("Case-Block erzeugen"));
+    m_count->setObjectName(QStringLiteral("NumBlocksEdit"));
+    m_count->setMaxLength(1);
+    m_count->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), m_count));
+    m_count->setFixedWidth(m_count->fontMetrics().horizontalAdvance(u'0') * 3);
+    m_count->installEventFilter(this);
     m_hasElse->setObjectName(QStringLiteral("HasElseBlockCheckBox"));
-    m_hasElse->setText(QStringLiteral("&Sonst-Zweig"));
     m_hasElse->setChecked(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* frame = new QGroupBox(this);
+    auto* fields = new QGridLayout(frame);
+    auto* label = new QLabel(QStringLiteral("Anzahl der Verzweigungen"), frame);
+    label->setBuddy(m_count);
+    fields->addWidget(label, 0, 0);
+    fields->addWidget(m_count, 0, 1);
+    fields->addWidget(m_hasElse, 1, 0, 1, 2);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    m_cancel = buttons->addButton(QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
+    QPushButton* help = buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setDefault(true);
+    m_cancel->setObjectName(QStringLiteral("CancelBtn"));
+    help->setObjectName(QStringLiteral("HelpBtn"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &NewCaseDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QFormLayout(this);
-    layout->addRow(QStringLiteral("&Anzahl der Zweige:"), m_branches);
-    layout->addRow(m_hasElse);
-    layout->addRow(buttons);
+    connect(help, &QPushButton::clicked, this,
+            [this] { emit helpRequested(QStringLiteral("case_block")); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(buttons);
 }
 
 int NewCaseDialog::branchCount() const {
-    return m_branches->value();
+    return m_count->text().toInt();
 }
 
 bool NewCaseDialog::hasElse() const {
     return m_hasElse->isChecked();
+}
+
+bool NewCaseDialog::isCountValid() const {
+    return branchCount() >= MinBranches;
+}
+
+void NewCaseDialog::refuseCount() {
+    m_refusing = true;
+    QMessageBox::critical(
+        this, ProgramCaption,
+        QStringLiteral("Eine Case-Anweisung muß mindestens\n2 Fälle behandeln !"));
+    m_refusing = false;
+    m_count->setFocus();
+    m_count->selectAll();
+}
+
+// Leaving the field with too small a count or none is refused at once;
+// going to "&Abbruch" is not leaving it.
+bool NewCaseDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_count && event->type() == QEvent::FocusOut && !m_refusing &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isVisible() && !isCountValid() && !m_cancel->hasFocus())
+                    refuseCount();
+            },
+            Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void NewCaseDialog::accept() {
+    if (!isCountValid())
+        return refuseCount();
+    QDialog::accept();
 }
 
 } // namespace velbrant

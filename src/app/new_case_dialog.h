@@ -3,26 +3,41 @@
 #include <QDialog>
 
 class QCheckBox;
-class QSpinBox;
+class QLineEdit;
+class QPushButton;
 
 namespace velbrant {
 
-// Asks how many branches a new case element gets and whether the last one
-// is an else branch.
+// Asks how many branches a new case element gets (one digit, 2 to 9) and
+// whether the last one is an else branch; keeps the answers for the next.
 class NewCaseDialog : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr int MinBranches = 2;
-    static constexpr int MaxBranches = 9;
 
     explicit NewCaseDialog(QWidget* parent = nullptr);
     int branchCount() const;
     bool hasElse() const;
 
+    // Confirms only a valid count.
+    void accept() override;
+
+signals:
+    void helpRequested(const QString& keyword);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    QSpinBox* m_branches;
+    bool isCountValid() const;
+    // The message, and the focus back into the field.
+    void refuseCount();
+
+    QLineEdit* m_count;
     QCheckBox* m_hasElse;
+    QPushButton* m_cancel = nullptr;
+    bool m_refusing = false;
 };
 
 } // namespace velbrant

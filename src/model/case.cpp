@@ -135,6 +135,11 @@ void Case::drawLabels(Canvas& canvas, const DrawContext& context) const {
     }
 }
 
+void Case::setBranchLabels(std::vector<std::string> labels) {
+    labels.resize(sequenceCount());
+    m_labels = std::move(labels);
+}
+
 Sequence& Case::addBranch(std::string label) {
     m_labels.push_back(std::move(label));
     return addSequence();

@@ -30,6 +30,9 @@ public:
     Sequence& branch(std::size_t index) { return sequenceAt(index); }
     const Sequence& branch(std::size_t index) const { return sequenceAt(index); }
     const std::vector<std::string>& branchLabels() const { return m_labels; }
+    // New labels, one per branch in order; extra ones are dropped, missing
+    // ones left empty.
+    void setBranchLabels(std::vector<std::string> labels);
     // For readers: a new, empty branch column with its label.
     Sequence& addBranch(std::string label);
 

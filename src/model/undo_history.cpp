@@ -17,6 +17,16 @@ void UndoHistory::record(Bytes before) {
     dropOldestBeyondLimits();
 }
 
+void UndoHistory::dropNewest() {
+    if (m_undo.empty())
+        return;
+    m_bytes -= m_undo.back().size();
+    m_undo.pop_back();
+    --m_position;
+    if (m_cleanPosition && *m_cleanPosition > m_position)
+        m_cleanPosition.reset();
+}
+
 Bytes UndoHistory::undo(Bytes current) {
     Bytes previous = std::move(m_undo.back());
     m_undo.pop_back();

@@ -22,6 +22,9 @@ public:
     // A change is about to be made from the state `before`; the states
     // undone so far can no longer be redone.
     void record(Bytes before);
+    // Forgets the newest step, recorded before a change that then changed
+    // nothing.
+    void dropNewest();
     bool canUndo() const { return !m_undo.empty(); }
     bool canRedo() const { return !m_redo.empty(); }
     // The state to go back to; `current` is kept for redo.

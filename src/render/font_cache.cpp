@@ -53,6 +53,29 @@ QFont makeQFont(const LogicalFont& logFont) {
     return font;
 }
 
+QFont makeDisplayFont(const ElementFont& font) {
+    QFont display(resolvedFamily(decodeText(font.name)));
+    display.setPointSize(std::clamp<int>(font.size, MinFontPoints, MaxFontPoints));
+    display.setBold(font.isBold());
+    display.setItalic(font.isItalic());
+    display.setUnderline(font.isUnderline());
+    display.setStrikeOut(font.isStrikeOut());
+    return display;
+}
+
+ElementFont elementFontFrom(const QFont& chosen, const ElementFont& previous) {
+    ElementFont font;
+    const bool sameFamily = chosen.family() == resolvedFamily(decodeText(previous.name));
+    font.name =
+        sameFamily ? previous.name : encodeText(chosen.family()).substr(0, MaxFontNameLength);
+    font.size =
+        static_cast<std::int16_t>(std::clamp(chosen.pointSize(), MinFontPoints, MaxFontPoints));
+    font.style = static_cast<std::uint8_t>(
+        (chosen.bold() ? Bold : 0) | (chosen.italic() ? Italic : 0) |
+        (chosen.underline() ? Underline : 0) | (chosen.strikeOut() ? StrikeOut : 0));
+    return font;
+}
+
 const FontMetricsEntry& FontCache::lookup(const LogicalFont& logFont) {
     const Key key{logFont.faceName, logFont.height,    logFont.weight,
                   logFont.italic,   logFont.underline, logFont.strikeOut};

@@ -35,5 +35,10 @@ private:
 };
 
 QFont makeQFont(const LogicalFont& logFont);
+// The element font in points, for text fields and font dialogs.
+QFont makeDisplayFont(const ElementFont& font);
+// The font chosen in a font dialog as an element font; a family that is the
+// one `previous` resolves to keeps the previous name ("Arial" stays "Arial").
+ElementFont elementFontFrom(const QFont& chosen, const ElementFont& previous);
 
 } // namespace velbrant

@@ -97,4 +97,17 @@ std::string encodeText(const QString& text, bool symbolFont) {
     return bytes;
 }
 
+QString unencodableCharacters(const QString& text, bool symbolFont) {
+    const CodeTable& table = tableFor(symbolFont);
+    QString missing;
+    for (const QChar c : text) {
+        const char16_t unicode = c.unicode();
+        const bool encodable =
+            unicode < 0x80 || std::find(table.begin(), table.end(), unicode) != table.end();
+        if (!encodable && !missing.contains(c))
+            missing += c;
+    }
+    return missing;
+}
+
 } // namespace velbrant

@@ -11,5 +11,8 @@ namespace velbrant {
 // trip; a character with no byte becomes '?'.
 QString decodeText(std::string_view bytes, bool symbolFont = false);
 std::string encodeText(const QString& text, bool symbolFont = false);
+// The characters of the text that have no byte in the encoding, each once,
+// in order of appearance.
+QString unencodableCharacters(const QString& text, bool symbolFont = false);
 
 } // namespace velbrant

@@ -3,8 +3,8 @@
 #include "model/sequence.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QScrollBar>
-#include <QSpinBox>
 
 namespace velbrant::test {
 namespace {
@@ -50,7 +50,7 @@ TEST_F(EditingTest, ElementToolsInsertAfterWithTheLeftButtonAndBeforeWithTheOthe
             QTimer::singleShot(0, [] {
                 QWidget* dialog = QApplication::activeModalWidget();
                 ASSERT_NE(dialog, nullptr);
-                dialog->findChild<QSpinBox*>("NumBlocksEdit")->setValue(4);
+                dialog->findChild<QLineEdit*>("NumBlocksEdit")->setText("4");
                 dialog->findChild<QCheckBox*>("HasElseBlockCheckBox")->setChecked(false);
                 QMetaObject::invokeMethod(dialog, "accept");
             });

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <QValidator>
+
+namespace velbrant {
+
+// Element texts, labels and titles are stored as bytes: Windows-1252, or
+// the Symbol encoding for a font named "Symbol", at most 255 a line.
+// Nothing that does not fit is taken and replaced behind the user's back:
+// the input is refused and the user told why.
+
+// Why the lines cannot be stored, in the user's words; empty if they can.
+QString whyUnstorable(const QStringList& lines, bool symbolFont);
+
+// A one-line field that refuses what cannot be stored.
+class StorableTextValidator : public QValidator {
+    Q_OBJECT
+
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override;
+
+signals:
+    void refused(const QString& reason) const;
+};
+
+// A memo that refuses typed or pasted text that cannot be stored. In the
+// Symbol font it shows what typed keys will draw (a typed "a" is alpha).
+class StorableTextEdit : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+    void setSymbolFont(bool symbolFont) { m_symbolFont = symbolFont; }
+
+signals:
+    void refused(const QString& reason);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    // The text as the font will draw it, or a null string, after telling
+    // why, when it must be refused.
+    QString acceptable(const QString& inserted);
+
+    bool m_symbolFont = false;
+};
+
+} // namespace velbrant

@@ -1,0 +1,251 @@
+#include "app/element_text_dialog.h"
+#include "app/new_case_dialog.h"
+#include "app/storable_text.h"
+#include "app_fixture.h"
+#include "model/case.h"
+
+#include <QClipboard>
+#include <QFontDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace velbrant::test {
+namespace {
+
+class TextEntryTest : public AppTest {
+protected:
+    DocumentView* view = nullptr;
+    ElementTextDialog* dialog = nullptr;
+    StorableTextEdit* memo = nullptr;
+
+    void SetUp() override {
+        AppTest::SetUp();
+        view = &newView();
+        dialog = frame.findChild<ElementTextDialog*>("EditDlg");
+        memo = dialog->findChild<StorableTextEdit*>("Memo");
+        // The pause before a live update, short for tests.
+        dialog->findChild<QTimer*>("Timer")->setInterval(20);
+    }
+    DocumentEditor& editor() { return view->editor(); }
+    const Sequence& top() { return topOf(*view); }
+    Element& insert(ElementKind kind, std::vector<std::string> lines) {
+        frame.setTool(elementTool(kind));
+        click(*view, {300, 5000});
+        editor().edit([&lines](Sequence& sequence, const LayoutContext&) {
+            sequence.at(sequence.size() - 1).setLines(lines);
+        });
+        return const_cast<Element&>(top().at(top().size() - 1));
+    }
+    void openTextEntry(const Element& element) {
+        frame.setTool(Tool::Text);
+        click(*view, {element.left() + 60, element.top() + 25});
+    }
+    void clickButton(const char* name) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+    void waitPastThePause() { QTest::qWait(60); }
+    // Typed keys with any character, as a keyboard layout gives them.
+    void type(const QString& text) {
+        for (const QChar c : text) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(memo, &key);
+        }
+    }
+    QString hint() const {
+        const auto* label = dialog->findChild<QLabel*>("HintLabel");
+        return label->isVisible() ? label->text() : QString();
+    }
+};
+
+TEST_F(TextEntryTest, TypedTextReachesTheElementAfterThePauseAndAbbruchRestoresTextAndFont) {
+    Element& block = insert(ElementKind::Block, {"eins", "zwei", "drei"});
+    openTextEntry(block);
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(memo->textCursor().position(), memo->toPlainText().size());
+    EXPECT_FALSE(dialog->findChild<QPushButton*>("AbfragenBtn")->isVisible());
+
+    QTest::keyClicks(memo, "\tvier");
+    EXPECT_EQ(block.lines().size(), 3u);
+    const int heightBefore = block.height();
+    waitPastThePause();
+    EXPECT_EQ(block.lines(), (std::vector<std::string>{"eins", "zwei", "drei\tvier"}));
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClicks(memo, "x <- 1");
+    waitPastThePause();
+    EXPECT_GT(block.height(), heightBefore);
+
+    QTimer::singleShot(0, [] {
+        auto* fonts = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(fonts, nullptr);
+        fonts->setCurrentFont(QFont(QStringLiteral("Liberation Serif"), 16));
+        fonts->accept();
+    });
+    clickButton("FontBtn");
+    EXPECT_EQ(block.font().name, "Liberation Serif");
+    QTest::keyClicks(memo, "y");
+    clickButton("CancelBtn");
+    waitPastThePause();
+    EXPECT_EQ(block.lines(), (std::vector<std::string>{"eins", "zwei", "drei"}));
+    EXPECT_EQ(block.font(), (ElementFont{"Arial", 10, 0}));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(editor().editElement(), nullptr);
+}
+
+TEST_F(TextEntryTest, AClickOnAnotherElementCommitsAndOpensItAndAnEmptyEntryLeavesNoUndoStep) {
+    Element& first = insert(ElementKind::Block, {"a"});
+    Element& loop = insert(ElementKind::WhileLoop, {"solange"});
+    openTextEntry(first);
+    memo->selectAll();
+    QTest::keyClicks(memo, "b");
+    openTextEntry(loop);
+    EXPECT_EQ(first.lines(), std::vector<std::string>{"b"});
+    EXPECT_EQ(editor().editElement(), &loop);
+    EXPECT_EQ(memo->toPlainText(), "solange");
+
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    editor().undo(); // the entry on the loop changed nothing: this undoes the first
+    EXPECT_EQ(top().at(0).lines(), std::vector<std::string>{"a"});
+}
+
+TEST_F(TextEntryTest, EditCommandsActOnTheMemoWhileTextEntryIsOpen) {
+    Element& block = insert(ElementKind::Block, {"Text"});
+    openTextEntry(block);
+    EXPECT_FALSE(isEnabled("EditCopyItem"));
+    memo->selectAll();
+    EXPECT_TRUE(isEnabled("EditCutItem"));
+    action("EditCutItem")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Text");
+    EXPECT_TRUE(memo->toPlainText().isEmpty());
+    EXPECT_TRUE(isEnabled("PasteButton"));
+    action("EditPasteItem")->trigger();
+    EXPECT_EQ(memo->toPlainText(), "Text");
+    action("EditUndoItem")->trigger();
+    EXPECT_TRUE(memo->toPlainText().isEmpty());
+    EXPECT_EQ(top().size(), 1u);
+    EXPECT_EQ(block.lines(), std::vector<std::string>{"Text"});
+}
+
+TEST_F(TextEntryTest, TextTheFileCannotHoldIsRefusedWithAReason) {
+    Element& block = insert(ElementKind::Block, {});
+    openTextEntry(block);
+    QGuiApplication::clipboard()->setText(QStringLiteral("a ≤ b"));
+    memo->paste();
+    EXPECT_TRUE(memo->toPlainText().isEmpty());
+    EXPECT_TRUE(hint().contains(QStringLiteral("„≤“"))) << hint().toStdString();
+    type(QStringLiteral("→"));
+    EXPECT_TRUE(memo->toPlainText().isEmpty());
+    type(QStringLiteral("äöü"));
+    EXPECT_EQ(memo->toPlainText(), "äöü");
+    EXPECT_TRUE(hint().isEmpty());
+    memo->setPlainText(QString(255, u'x'));
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memo, "y");
+    EXPECT_EQ(memo->toPlainText().size(), 255);
+    EXPECT_TRUE(hint().contains(QStringLiteral("255")));
+    clickButton("OKBtn");
+    EXPECT_EQ(block.lines(), std::vector<std::string>{std::string(255, 'x')});
+
+    block.setFont({"Symbol", 10, 0}, editor().measurer());
+    openTextEntry(block);
+    memo->clear();
+    QTest::keyClicks(memo, "ab");
+    EXPECT_EQ(memo->toPlainText(), "αβ");
+    clickButton("OKBtn");
+    EXPECT_EQ(block.lines(), std::vector<std::string>{"ab"});
+}
+
+TEST_F(TextEntryTest, SwitchingOrClosingTheWindowCommitsAndLeavesNoDanglingElement) {
+    Element& block = insert(ElementKind::Block, {"alt"});
+    openTextEntry(block);
+    memo->selectAll();
+    QTest::keyClicks(memo, "neu");
+    DocumentView& other = newView();
+    EXPECT_EQ(block.lines(), std::vector<std::string>{"neu"});
+    EXPECT_FALSE(dialog->isVisible());
+
+    frame.setTool(Tool::Text);
+    frame.setTool(elementTool(ElementKind::Call));
+    click(other, {300, 400});
+    frame.setTool(Tool::Text);
+    const Element& call = topOf(other).at(0);
+    click(other, {call.left() + 60, call.top() + 25});
+    ASSERT_TRUE(dialog->isVisible());
+    answerNextMessageBox(QMessageBox::No);
+    other.parentWidget()->close();
+    QApplication::processEvents();
+    EXPECT_FALSE(dialog->isVisible());
+    clickButton("OKBtn");
+    action("EditUndoItem")->trigger();
+}
+
+TEST_F(TextEntryTest, CaseLabelsAreEditedInTheGridAndCancelKeepsThem) {
+    frame.setTool(elementTool(ElementKind::Case));
+    QTimer::singleShot(
+        0, [] { QApplication::activeModalWidget()->findChild<QPushButton*>("OKBtn")->click(); });
+    click(*view, {300, 400});
+    const auto& switchCase = dynamic_cast<const Case&>(top().at(0));
+    openTextEntry(switchCase);
+    EXPECT_TRUE(dialog->findChild<QPushButton*>("AbfragenBtn")->isVisible());
+
+    const auto editLabels = [this](bool confirm) {
+        QTimer::singleShot(0, [confirm] {
+            QWidget* labels = QApplication::activeModalWidget();
+            auto* grid = labels->findChild<QTableWidget*>("CaseGrid");
+            EXPECT_EQ(grid->item(0, 0)->text(), "Fall 1");
+            EXPECT_EQ(grid->item(2, 0)->text(), "Else-Zweig");
+            EXPECT_FALSE(grid->item(0, 0)->flags() & Qt::ItemIsEditable);
+            grid->item(0, 1)->setText(QStringLiteral("x > 0"));
+            grid->item(1, 1)->setText(QString());
+            labels->findChild<QPushButton*>(confirm ? "OKBtn" : "CancelBtn")->click();
+        });
+        clickButton("AbfragenBtn");
+    };
+    editLabels(false);
+    EXPECT_EQ(switchCase.branchLabels(), (std::vector<std::string>{"Fall 1", "Fall 2", "sonst"}));
+    editLabels(true);
+    EXPECT_EQ(switchCase.branchLabels(), (std::vector<std::string>{"x > 0", "", "sonst"}));
+    EXPECT_GE(switchCase.branch(1).width(), 150);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(TextEntryTest, TheBranchCountRefusesOneAndEmptyOnTabAndEnterAndIsKept) {
+    auto* cases = frame.findChild<NewCaseDialog*>("CaseDlg");
+    auto* count = cases->findChild<QLineEdit*>("NumBlocksEdit");
+    cases->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(cases));
+    QApplication::setActiveWindow(cases);
+    QTest::keyClicks(count, "a");
+    EXPECT_EQ(count->text(), "3");
+    for (const char* refused : {"1", ""}) {
+        count->setText(QString::fromLatin1(refused));
+        QApplication::setActiveWindow(cases);
+        count->setFocus();
+        QTest::keyClick(count, Qt::Key_Tab);
+        answerNextMessageBox(QMessageBox::Ok);
+        QApplication::processEvents();
+        EXPECT_EQ(cases->focusWidget(), count) << refused;
+        answerNextMessageBox(QMessageBox::Ok);
+        QTest::keyClick(count, Qt::Key_Return);
+        EXPECT_TRUE(cases->isVisible()) << refused;
+    }
+    count->setText("5");
+    QTest::keyClick(count, Qt::Key_Return);
+    EXPECT_FALSE(cases->isVisible());
+    EXPECT_EQ(cases->branchCount(), 5);
+
+    frame.setTool(elementTool(ElementKind::Case));
+    QTimer::singleShot(0, [] {
+        QWidget* again = QApplication::activeModalWidget();
+        EXPECT_EQ(again->findChild<QLineEdit*>("NumBlocksEdit")->text(), "5");
+        again->findChild<QPushButton*>("CancelBtn")->click();
+    });
+    click(*view, {300, 400});
+    EXPECT_TRUE(top().empty());
+    EXPECT_FALSE(isEnabled("EditUndoItem"));
+}
+
+} // namespace
+} // namespace velbrant::test
