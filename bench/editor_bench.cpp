@@ -3,8 +3,10 @@
 #include "app/document_window.h"
 #include "app/main_window.h"
 #include "diagram_builder.h"
+#include "model/sequence.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -35,6 +37,62 @@ void BM_ClickToRepaint(benchmark::State& state) {
         state.SkipWithError("the click selected nothing");
 }
 BENCHMARK(BM_ClickToRepaint)->Unit(benchmark::kMillisecond);
+
+// A 20,000-element file written once for the file benchmarks.
+class LargeFile {
+public:
+    LargeFile() {
+        MainWindow frame;
+        DocumentWindow* window = frame.newDocument();
+        window->editor().edit([](Sequence& top, const LayoutContext& context) {
+            test::buildMixedTree(top, context, 20'000, 4);
+        });
+        QString error;
+        if (!window->writeFile(path(), &error))
+            qFatal("%s", qPrintable(error));
+    }
+    QString path() const { return m_dir.filePath(QStringLiteral("large.STR")); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+const LargeFile& largeFile() {
+    static const LargeFile file;
+    return file;
+}
+
+// Open a 20,000-element file in the editor and paint its first screen.
+void BM_OpenAndFirstPaint20000(benchmark::State& state) {
+    const QString path = largeFile().path();
+    MainWindow frame;
+    frame.resize(1280, 1024);
+    frame.show();
+    if (!QTest::qWaitForWindowExposed(&frame))
+        state.SkipWithError("the frame was never shown");
+    for (auto _ : state) {
+        DocumentWindow* window = frame.openDocument(path);
+        window->view().viewport()->repaint();
+        state.PauseTiming();
+        delete window;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenAndFirstPaint20000)->Unit(benchmark::kMillisecond);
+
+// Save a 20,000-element document (encode and write through QSaveFile).
+void BM_Save20000(benchmark::State& state) {
+    MainWindow frame;
+    DocumentWindow* window = frame.openDocument(largeFile().path());
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("copy.STR"));
+    QString error;
+    for (auto _ : state) {
+        if (!window->writeFile(target, &error))
+            state.SkipWithError(qPrintable(error));
+    }
+}
+BENCHMARK(BM_Save20000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace velbrant

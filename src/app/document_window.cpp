@@ -3,12 +3,15 @@
 #include "app/app_info.h"
 #include "app/document_editor.h"
 #include "app/document_view.h"
+#include "app/file_errors.h"
 #include "model/structogram_file.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSaveFile>
 
 namespace velbrant {
 
@@ -24,7 +27,8 @@ DocumentWindow::DocumentWindow(const DefaultLabels& labels, QString fileDir, QSt
 bool DocumentWindow::load(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        *error = QStringLiteral("%1 lässt sich nicht öffnen: %2")
+                     .arg(QDir::toNativeSeparators(path), germanReason(file.errorString()));
         return false;
     }
     const QByteArray bytes = file.readAll();
@@ -32,10 +36,41 @@ bool DocumentWindow::load(const QString& path, QString* error) {
         m_editor->replaceDocument(loadDocument(Bytes(bytes.begin(), bytes.end()),
                                                m_editor->measurer(), m_editor->labels()));
     } catch (const FormatError& failure) {
-        *error = QStringLiteral("%1: %2").arg(path, QString::fromUtf8(failure.what()));
+        *error = QStringLiteral("%1 ist kein lesbares Struktogramm: %2")
+                     .arg(QDir::toNativeSeparators(path), QString::fromUtf8(failure.what()));
         return false;
     }
     setWindowTitle(caption());
+    return true;
+}
+
+void DocumentWindow::setFilePath(const QString& path) {
+    const QFileInfo info(path);
+    m_fileDir = QDir::toNativeSeparators(info.absolutePath() + '/');
+    m_fileName = info.fileName();
+    m_hasFileName = true;
+    setWindowTitle(filePath());
+}
+
+bool DocumentWindow::writeFile(const QString& path, QString* error) {
+    const QString shownPath = QDir::toNativeSeparators(path);
+    Bytes bytes;
+    try {
+        bytes = encodeDocument(m_editor->document());
+    } catch (const std::length_error& failure) {
+        *error = QStringLiteral("%1 lässt sich nicht speichern: %2")
+                     .arg(shownPath, QString::fromUtf8(failure.what()));
+        return false;
+    }
+    QSaveFile file(path);
+    const auto size = static_cast<qint64>(bytes.size());
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit()) {
+        *error = QStringLiteral("%1 lässt sich nicht speichern: %2")
+                     .arg(shownPath, germanReason(file.errorString()));
+        return false;
+    }
+    m_editor->markSaved();
     return true;
 }
 
@@ -56,8 +91,8 @@ bool DocumentWindow::confirmClose() {
     const auto answer = QMessageBox::question(
         this, ProgramCaption, QStringLiteral("Änderungen in %1 speichern?").arg(m_fileName),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    // Saving arrives with the file commands; until then Yes keeps the
-    // document open, as Cancel does, so nothing is lost.
+    if (answer == QMessageBox::Yes)
+        return m_save && m_save(*this);
     return answer == QMessageBox::No;
 }
 

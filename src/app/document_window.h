@@ -3,6 +3,7 @@
 #include "model/default_labels.h"
 
 #include <QMdiSubWindow>
+#include <functional>
 
 namespace velbrant {
 
@@ -26,6 +27,20 @@ public:
     DocumentView& view() { return *m_view; }
 
     const QString& fileName() const { return m_fileName; }
+    bool hasFileName() const { return m_hasFileName; }
+    // Directory and name; the name alone for a new document.
+    QString filePath() const { return m_fileDir + m_fileName; }
+    // The document is kept in this file from now on; the caption shows the
+    // full path until the window is next activated.
+    void setFilePath(const QString& path);
+    // Writes the document through a QSaveFile: the old file stays as it was
+    // unless the whole write succeeds, and only then is the document
+    // marked saved. On failure fills `error` (German, naming the file).
+    bool writeFile(const QString& path, QString* error);
+    using SaveCommand = std::function<bool(DocumentWindow&)>;
+    // How the close prompt's "Ja" saves (the frame's Save command); it
+    // answers whether the document was saved.
+    void setSaveCommand(SaveCommand save) { m_save = std::move(save); }
     bool isModified() const;
     // The directory and name, or the name alone for a file in the current
     // working directory or a new document.
@@ -46,6 +61,7 @@ private:
     QString m_fileDir;
     QString m_fileName;
     bool m_hasFileName;
+    SaveCommand m_save;
 };
 
 } // namespace velbrant

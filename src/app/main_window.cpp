@@ -6,10 +6,12 @@
 #include "app/document_view.h"
 #include "app/document_window.h"
 #include "app/element_text_dialog.h"
+#include "app/file_errors.h"
 #include "app/new_case_dialog.h"
 #include "app/storable_text.h"
 #include "model/case.h"
 #include "model/element_factory.h"
+#include "render/document_export.h"
 #include "render/text_codec.h"
 
 #include <QActionGroup>
@@ -17,7 +19,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -27,10 +30,13 @@
 #include <QMimeData>
 #include <QPageSize>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QStatusBar>
 #include <QTime>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
+#include <algorithm>
 
 // The icons live in this static library; the executable must pull them in.
 static void initIconResources() {
@@ -104,6 +110,7 @@ MainWindow::MainWindow(QWidget* parent)
     initIconResources();
     setWindowTitle(ProgramCaption);
     setObjectName(QStringLiteral("MainForm"));
+    setAcceptDrops(true);
     resize(900, 700);
     m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(m_mdiArea);
@@ -150,13 +157,25 @@ void MainWindow::createCommands() {
     c.fileOpen = addCommand("FileOpenItem", "&Öffnen...", "Eine bestehende Datei öffnen",
                             Needs::Nothing, [this] { openFromDialog(); });
     c.fileOpen->setShortcut(QKeySequence::Open);
-    c.fileSave =
-        addCommand("FileSaveItem", "&Speichern", "Aktuelle Datei speichern", Needs::Document, {});
+    c.fileSave = addCommand("FileSaveItem", "&Speichern", "Aktuelle Datei speichern",
+                            Needs::Document, [this] {
+                                if (DocumentWindow* document = activeDocument())
+                                    saveDocument(*document);
+                            });
     c.fileSave->setShortcut(QKeySequence::Save);
-    c.fileSaveAs = addCommand("FileSaveAsItem", "Speichern &Unter...",
-                              "Aktuelle Datei unter neuem Namen speichern", Needs::Document, {});
+    c.fileSaveAs =
+        addCommand("FileSaveAsItem", "Speichern &Unter...",
+                   "Aktuelle Datei unter neuem Namen speichern", Needs::Document, [this] {
+                       if (DocumentWindow* document = activeDocument())
+                           saveDocumentAs(*document);
+                   });
+    c.fileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     c.fileClose = addCommand("FileCloseItem", "S&chließen", QString(), Needs::Document,
                              [this] { closeActiveDocument(); });
+    c.fileClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    c.fileExport = addCommand("FileExportItem", "&Exportieren...",
+                              "Aktuelle Datei als Bild (PNG, SVG oder PDF) speichern",
+                              Needs::Document, [this] { exportActiveDocument(); });
     c.filePrint =
         addCommand("FilePrintItem", "&Drucken", "Aktuelle Datei drucken", Needs::Document, {});
     c.filePrint->setShortcut(QKeySequence::Print);
@@ -164,6 +183,7 @@ void MainWindow::createCommands() {
                                   "Druckereinrichtung ändern", Needs::Document, {});
     c.fileExit = addCommand("FileExitItem", "&Beenden", "Diese Anwendung beenden", Needs::Nothing,
                             [this] { close(); });
+    c.fileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     c.editUndo = addCommand("EditUndoItem", "&Rückgängig", "Die letzte Aktion rückgängig machen",
                             Needs::Undo, [this] { undo(); });
@@ -216,7 +236,12 @@ void MainWindow::createMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
     file->addActions({c.fileNew, c.fileOpen, c.fileSave, c.fileSaveAs, c.fileClose});
     file->addSeparator();
+    file->addAction(c.fileExport);
     file->addActions({c.filePrint, c.filePrintSetup});
+    file->addSeparator();
+    m_recentMenu = file->addMenu(QStringLiteral("&Zuletzt geöffnete Dateien"));
+    m_recentMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
     file->addSeparator();
     file->addAction(c.fileExit);
 
@@ -368,6 +393,7 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
     DocumentView& view = window->view();
     editor.setPaper(m_paper);
     view.setTool(m_tool);
+    window->setSaveCommand([this](DocumentWindow& document) { return saveDocument(document); });
     connect(&editor, &DocumentEditor::changed, this, &MainWindow::updateCommands);
     connect(&editor, &DocumentEditor::selectionChanged, this, &MainWindow::updateCommands);
     connect(&view, &DocumentView::pasteModeLeft, this, &MainWindow::leavePasteMode);
@@ -417,15 +443,113 @@ DocumentWindow* MainWindow::openDocument(const QString& path) {
         return nullptr;
     }
     addDocumentWindow(window);
+    m_recentFiles.add(path);
     return window;
 }
 
 void MainWindow::openFromDialog() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Öffnen"), QString(),
-        QStringLiteral("Struktogramme (*.STR *.str);;Alle Dateien (*)"));
+    const QString path = m_fileDialogs.open(this);
     if (!path.isEmpty())
         openDocument(path);
+}
+
+bool MainWindow::saveDocument(DocumentWindow& window) {
+    if (!window.hasFileName())
+        return saveDocumentAs(window);
+    return writeDocument(window, window.filePath());
+}
+
+bool MainWindow::saveDocumentAs(DocumentWindow& window) {
+    const QString path = m_fileDialogs.save(this, window.filePath());
+    if (path.isEmpty() || !writeDocument(window, path))
+        return false;
+    window.setFilePath(path);
+    return true;
+}
+
+// The text typed so far goes into the document before it is written.
+bool MainWindow::writeDocument(DocumentWindow& window, const QString& path) {
+    if (m_textEntryEditor == &window.editor())
+        m_textDialog->commit();
+    QString error;
+    if (!window.writeFile(path, &error)) {
+        QMessageBox::critical(this, ProgramCaption, error);
+        return false;
+    }
+    m_recentFiles.add(path);
+    updateCommands();
+    return true;
+}
+
+void MainWindow::fillRecentMenu() {
+    m_recentMenu->clear();
+    const QStringList paths = m_recentFiles.paths();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        QAction* entry = m_recentMenu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        connect(entry, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    if (paths.isEmpty())
+        m_recentMenu->addAction(QStringLiteral("(keine)"))->setEnabled(false);
+}
+
+void MainWindow::openRecent(const QString& path) {
+    if (QFileInfo::exists(path)) {
+        openDocument(path);
+        return;
+    }
+    m_recentFiles.remove(path);
+    QMessageBox::warning(this, ProgramCaption,
+                         QStringLiteral("%1 gibt es nicht mehr; die Datei wurde aus der Liste "
+                                        "entfernt.")
+                             .arg(QDir::toNativeSeparators(path)));
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); }))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            openDocument(url.toLocalFile());
+    }
+    event->acceptProposedAction();
+}
+
+void MainWindow::exportActiveDocument() {
+    DocumentWindow* window = activeDocument();
+    if (window == nullptr)
+        return;
+    const QString path = m_fileDialogs.exportTo(this, window->filePath());
+    if (path.isEmpty())
+        return;
+    QProgressDialog progress(
+        QStringLiteral("Exportiere %1 ...").arg(QDir::toNativeSeparators(path)),
+        QStringLiteral("Abbrechen"), 0, 100, this);
+    progress.setWindowTitle(ProgramCaption);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    ExportOptions options;
+    options.labels = m_labels;
+    options.progress = [&progress](qint64 done, qint64 total) {
+        progress.setValue(static_cast<int>(100 * done / std::max<qint64>(total, 1)));
+        return !progress.wasCanceled();
+    };
+    DocumentEditor& editor = window->editor();
+    try {
+        exportDocument(editor.document(), editor.measurer(), path, options);
+    } catch (const ExportCancelled&) {
+        return;
+    } catch (const std::exception& failure) {
+        progress.cancel();
+        QMessageBox::critical(this, ProgramCaption,
+                              QStringLiteral("Der Export ist fehlgeschlagen: %1")
+                                  .arg(germanReason(QString::fromUtf8(failure.what()))));
+    }
 }
 
 void MainWindow::closeActiveDocument() {

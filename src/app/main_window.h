@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/file_dialogs.h"
+#include "app/recent_files.h"
 #include "app/tool.h"
 #include "model/binary_io.h"
 #include "model/default_labels.h"
@@ -52,11 +54,20 @@ public:
     // Ends paste mode in every document window; harmless when it is off.
     void leavePasteMode();
     const DefaultLabels& labels() const { return m_labels; }
+    // Saves to the document's file, or asks for one; false when the user
+    // cancelled or the save failed (then the user was told why).
+    bool saveDocument(DocumentWindow& window);
+    bool saveDocumentAs(DocumentWindow& window);
+    const RecentFiles& recentFiles() const { return m_recentFiles; }
+    // Where file names come from; tests answer without a modal dialog.
+    void setFileDialogs(FileDialogs dialogs) { m_fileDialogs = std::move(dialogs); }
     // Enables and disables every command by the rule it was added with.
     void updateCommands();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -71,6 +82,7 @@ private:
         QAction* fileSave;
         QAction* fileSaveAs;
         QAction* fileClose;
+        QAction* fileExport;
         QAction* filePrint;
         QAction* filePrintSetup;
         QAction* fileExit;
@@ -104,6 +116,10 @@ private:
     void addDocumentWindow(DocumentWindow* window);
     void documentActivated(DocumentWindow* window);
     void openFromDialog();
+    bool writeDocument(DocumentWindow& window, const QString& path);
+    void exportActiveDocument();
+    void fillRecentMenu();
+    void openRecent(const QString& path);
     void closeActiveDocument();
     void undo();
     void cut();
@@ -142,6 +158,9 @@ private:
     CaseLabelsDialog* m_labelsDialog;
     // The document whose element the text dialog shows.
     QPointer<DocumentEditor> m_textEntryEditor;
+    FileDialogs m_fileDialogs = systemFileDialogs();
+    RecentFiles m_recentFiles;
+    QMenu* m_recentMenu = nullptr;
 };
 
 } // namespace velbrant

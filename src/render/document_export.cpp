@@ -31,12 +31,14 @@ Bytes readFile(const QString& path) {
 // Paints the picture area of the document into a device whose painter has
 // been set to show `area` (model units).
 void paintArea(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
-               const QRect& area) {
+               const DefaultLabels& labels, const QRect& area) {
     painter.setRenderHint(QPainter::Antialiasing);
-    renderDocument(painter, document, measurer, DefaultLabels{}, area);
+    renderDocument(painter, document, measurer, labels, area);
 }
 
-void writePng(QIODevice& out, const Document& document, QtTextMeasurer& measurer, int dpi) {
+void writePng(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
+              const ExportOptions& options) {
+    const int dpi = options.dotsPerInch;
     const QRect area = pictureArea(document);
     const double pixelsPerUnit = dpi / UnitsPerInch;
     const qint64 width = qCeil(area.width() * pixelsPerUnit);
@@ -47,6 +49,8 @@ void writePng(QIODevice& out, const Document& document, QtTextMeasurer& measurer
     const PngBandWriter writer(static_cast<int>(width), static_cast<int>(height),
                                qRound(dpi / 0.0254));
     writer.write(out, [&](QImage& band, int top) {
+        if (options.progress && !options.progress(top, height))
+            throw ExportCancelled();
         band.fill(Qt::white);
         QPainter painter(&band);
         painter.translate(0, -top);
@@ -54,11 +58,12 @@ void writePng(QIODevice& out, const Document& document, QtTextMeasurer& measurer
         painter.translate(-area.left(), -area.top());
         const QRect bandArea(area.left(), area.top() + qFloor(top / pixelsPerUnit), area.width(),
                              qCeil(band.height() / pixelsPerUnit) + 1);
-        paintArea(painter, document, measurer, bandArea);
+        paintArea(painter, document, measurer, options.labels, bandArea);
     });
 }
 
-void writeSvg(QIODevice& out, const Document& document, QtTextMeasurer& measurer) {
+void writeSvg(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
+              const DefaultLabels& labels) {
     const QRect area = pictureArea(document);
     QSvgGenerator svg;
     svg.setOutputDevice(&out);
@@ -67,10 +72,11 @@ void writeSvg(QIODevice& out, const Document& document, QtTextMeasurer& measurer
     svg.setViewBox(area);
     svg.setTitle(QStringLiteral("Struktogramm"));
     QPainter painter(&svg);
-    paintArea(painter, document, measurer, area);
+    paintArea(painter, document, measurer, labels, area);
 }
 
-void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer) {
+void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
+              const DefaultLabels& labels) {
     const QRect area = pictureArea(document);
     QPdfWriter pdf(&out);
     pdf.setResolution(PdfDotsPerInch);
@@ -82,7 +88,7 @@ void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer
     painter.setWindow(area);
     painter.setViewport(0, 0, qRound(area.width() * PdfDotsPerInch / UnitsPerInch),
                         qRound(area.height() * PdfDotsPerInch / UnitsPerInch));
-    paintArea(painter, document, measurer, area);
+    paintArea(painter, document, measurer, labels, area);
 }
 
 void writeStructogram(QIODevice& out, const Document& document) {
@@ -90,13 +96,18 @@ void writeStructogram(QIODevice& out, const Document& document) {
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
 }
 
-} // namespace
-
-void exportStructogram(const QString& input, const QString& output, const ExportOptions& options) {
+QString outputSuffix(const QString& output) {
     const QString suffix = QFileInfo(output).suffix().toLower();
     if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf" && suffix != u"str")
         throw ExportError("Unbekanntes Ausgabeformat \"." + suffix.toStdString() +
                           "\" (erlaubt: .png, .svg, .pdf, .STR)");
+    return suffix;
+}
+
+} // namespace
+
+void exportStructogram(const QString& input, const QString& output, const ExportOptions& options) {
+    outputSuffix(output);
     QtTextMeasurer measurer;
     std::unique_ptr<Document> document;
     try {
@@ -110,18 +121,23 @@ void exportStructogram(const QString& input, const QString& output, const Export
         document->setFormat(std::move(format));
     }
     document->layout(measurer, PaperSize{});
+    exportDocument(*document, measurer, output, options);
+}
 
+void exportDocument(const Document& document, QtTextMeasurer& measurer, const QString& output,
+                    const ExportOptions& options) {
+    const QString suffix = outputSuffix(output);
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly))
         throw ExportError(QStringLiteral("%1: %2").arg(output, file.errorString()).toStdString());
     if (suffix == u"png")
-        writePng(file, *document, measurer, options.dotsPerInch);
+        writePng(file, document, measurer, options);
     else if (suffix == u"svg")
-        writeSvg(file, *document, measurer);
+        writeSvg(file, document, measurer, options.labels);
     else if (suffix == u"pdf")
-        writePdf(file, *document, measurer);
+        writePdf(file, document, measurer, options.labels);
     else
-        writeStructogram(file, *document);
+        writeStructogram(file, document);
     if (!file.commit())
         throw ExportError(QStringLiteral("%1: %2").arg(output, file.errorString()).toStdString());
 }

@@ -1,15 +1,26 @@
 #pragma once
 
+#include "model/default_labels.h"
+
 #include <QString>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 
 namespace velbrant {
 
+class Document;
+class QtTextMeasurer;
+
 struct ExportOptions {
-    // Overrides the document's scale, in percent.
+    // Overrides the document's scale, in percent (files only).
     std::optional<int> scalePercent;
     int dotsPerInch = 300;
+    // The branch labels and arrow option to draw with.
+    DefaultLabels labels;
+    // Told the rows done of all while a picture is painted; answers false
+    // to cancel the export.
+    std::function<bool(qint64 done, qint64 total)> progress;
 };
 
 // A failed export; the message is for the user, in one line.
@@ -18,10 +29,21 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The user cancelled the export; nothing was written.
+class ExportCancelled : public ExportError {
+public:
+    ExportCancelled() : ExportError("Der Export wurde abgebrochen.") {}
+};
+
 // Reads a ".STR" file and writes it, laid out, as the picture the
 // extension of `output` names: .png, .svg, .pdf, or .STR for a laid-out
 // copy. Needs a QGuiApplication (any platform, offscreen serves). Nothing
 // is written unless the whole export succeeds.
 void exportStructogram(const QString& input, const QString& output, const ExportOptions& options);
+
+// Writes a document laid out on its page as the picture the extension of
+// `output` names; nothing is written unless the whole export succeeds.
+void exportDocument(const Document& document, QtTextMeasurer& measurer, const QString& output,
+                    const ExportOptions& options);
 
 } // namespace velbrant

@@ -1,0 +1,182 @@
+#include "app/recent_files.h"
+#include "app_fixture.h"
+#include "model/structogram_file.h"
+#include "render/qt_text_measurer.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
+
+namespace velbrant::test {
+namespace {
+
+class FileCommandsTest : public AppTest {
+protected:
+    QTemporaryDir dir;
+    QString savePath; // what the save dialog answers; empty: cancelled
+    QString savePreset;
+
+    void SetUp() override {
+        AppTest::SetUp();
+        FileDialogs dialogs;
+        dialogs.open = [](QWidget*) { return QString(); };
+        dialogs.save = [this](QWidget*, const QString& preset) {
+            savePreset = preset;
+            return savePath;
+        };
+        dialogs.exportTo = [this](QWidget*, const QString&) { return savePath; };
+        frame.setFileDialogs(dialogs);
+    }
+    QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+    static QByteArray bytesOf(const QString& file) {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    DocumentWindow* modifiedNewDocument() {
+        DocumentWindow* window = frame.newDocument();
+        frame.setTool(elementTool(ElementKind::Call));
+        click(window->view(), {300, 400});
+        return window;
+    }
+};
+
+TEST_F(FileCommandsTest, NewNamesCountOnAndAnOpenedFileClosesWithoutAsking) {
+    DocumentWindow* first = frame.newDocument();
+    EXPECT_EQ(first->fileName(), "STRUKT1.STR");
+    EXPECT_EQ(first->editor().document().format().title, "STRUKT1");
+    EXPECT_TRUE(first->close());
+    QApplication::processEvents();
+    EXPECT_EQ(frame.newDocument()->fileName(), "STRUKT2.STR");
+
+    DocumentWindow* opened = frame.openDocument(VELBRANT_SOURCE_DIR "/examples/lineare-suche.STR");
+    ASSERT_NE(opened, nullptr);
+    EXPECT_FALSE(opened->isModified());
+    EXPECT_TRUE(opened->close()); // a prompt would block here
+}
+
+TEST_F(FileCommandsTest, SaveAsksForANameThenWritesBytesThatReloadToTheSameDocument) {
+    DocumentWindow* window = modifiedNewDocument();
+    action("FileSaveItem")->trigger();
+    EXPECT_EQ(savePreset, "STRUKT1.STR");
+    EXPECT_FALSE(window->hasFileName());
+    EXPECT_TRUE(window->isModified());
+
+    savePath = path("ablauf.STR");
+    action("FileSaveItem")->trigger();
+    EXPECT_FALSE(window->isModified());
+    EXPECT_EQ(window->windowTitle(), QDir::toNativeSeparators(savePath));
+    const QByteArray saved = bytesOf(savePath);
+    QtTextMeasurer measurer;
+    const auto reloaded =
+        loadDocument(Bytes(saved.begin(), saved.end()), measurer, DefaultLabels{});
+    reloaded->layout(measurer, window->editor().paper());
+    const Bytes again = encodeDocument(*reloaded);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(again.data()),
+                         static_cast<qsizetype>(again.size())),
+              saved);
+    EXPECT_EQ(frame.recentFiles().paths().value(0), savePath);
+
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    frame.newDocument();
+    frame.findChild<QMdiArea*>("MdiArea")->setActiveSubWindow(window);
+    EXPECT_EQ(window->windowTitle(), "ablauf.STR");
+    QDir::setCurrent(before);
+}
+
+TEST_F(FileCommandsTest, AFailedSaveKeepsTheOldFileAndTheDocumentModified) {
+    DocumentWindow* window = modifiedNewDocument();
+    savePath = path("alt.STR");
+    ASSERT_TRUE(frame.saveDocument(*window));
+    const QByteArray old = bytesOf(savePath);
+    frame.setTool(elementTool(ElementKind::Exit));
+    click(window->view(), {300, 400});
+    ASSERT_TRUE(window->isModified());
+
+    savePath = path("alt.STR/neu.STR"); // its parent is a file
+    answerNextMessageBox(QMessageBox::Ok);
+    EXPECT_FALSE(frame.saveDocumentAs(*window));
+    EXPECT_TRUE(window->isModified());
+    EXPECT_EQ(window->filePath(), QDir::toNativeSeparators(path("alt.STR")));
+    EXPECT_EQ(bytesOf(path("alt.STR")), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"alt.STR"});
+}
+
+TEST_F(FileCommandsTest, YesWithACancelledSaveKeepsTheWindowAndTheFrame) {
+    modifiedNewDocument();
+    savePath.clear();
+    answerNextMessageBox(QMessageBox::Yes);
+    EXPECT_FALSE(frame.close());
+    EXPECT_EQ(frame.documents().size(), 1);
+
+    savePath = path("gesichert.STR");
+    answerNextMessageBox(QMessageBox::Yes);
+    EXPECT_TRUE(frame.close());
+    EXPECT_TRUE(QFile::exists(savePath));
+}
+
+TEST_F(FileCommandsTest, ADamagedOrMissingFileSaysWhyAndLeavesNoWindow) {
+    QFile damaged(path("kaputt.STR"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(bytesOf(VELBRANT_SOURCE_DIR "/examples/lineare-suche.STR").left(400));
+    damaged.close();
+    for (const char* name : {"kaputt.STR", "fehlt.STR"}) {
+        QString message;
+        QTimer::singleShot(0, [&message] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            message = box->text();
+            box->accept();
+        });
+        EXPECT_EQ(frame.openDocument(path(name)), nullptr);
+        EXPECT_TRUE(message.contains(QString::fromUtf8(name))) << message.toStdString();
+        EXPECT_TRUE(frame.documents().isEmpty());
+    }
+}
+
+TEST_F(FileCommandsTest, RecentFilesKeepTheEightNewestAndDropMissingOnes) {
+    RecentFiles recent;
+    for (int i = 0; i < 10; ++i)
+        recent.add(path(QByteArray::number(i).constData()));
+    recent.add(path("5"));
+    EXPECT_EQ(recent.paths().size(), RecentFiles::MaxCount);
+    EXPECT_EQ(recent.paths().front(), path("5"));
+    EXPECT_EQ(recent.paths().back(), path("2"));
+
+    const QString copy = path("kopie.STR");
+    ASSERT_TRUE(QFile::copy(VELBRANT_SOURCE_DIR "/examples/lineare-suche.STR", copy));
+    ASSERT_NE(frame.openDocument(copy), nullptr);
+    QFile::remove(copy);
+    auto* menu = frame.findChild<QMenu*>("RecentFilesMenu");
+    emit menu->aboutToShow();
+    answerNextMessageBox(QMessageBox::Ok);
+    menu->actions().front()->trigger();
+    EXPECT_TRUE(frame.recentFiles().paths().isEmpty());
+}
+
+TEST_F(FileCommandsTest, ADroppedFileOpensAndExportWritesAPicture) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(VELBRANT_SOURCE_DIR "/examples/menue.STR")});
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &drop);
+    ASSERT_EQ(frame.documents().size(), 1);
+
+    savePath = path("bild.svg");
+    action("FileExportItem")->trigger();
+    EXPECT_TRUE(bytesOf(savePath).contains("<svg"));
+    savePath = path("bild.svg/x.png");
+    answerNextMessageBox(QMessageBox::Ok);
+    action("FileExportItem")->trigger();
+    EXPECT_FALSE(QFile::exists(savePath));
+}
+
+} // namespace
+} // namespace velbrant::test
