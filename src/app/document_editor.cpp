@@ -2,6 +2,7 @@
 
 #include "model/case.h"
 #include "model/sequence.h"
+#include "model/transfer_stream.h"
 #include "model/undo_snapshot.h"
 
 #include <cstdlib>
@@ -158,14 +159,37 @@ void DocumentEditor::endTextEntry() {
 }
 
 void DocumentEditor::undo() {
-    if (!canUndo())
-        return;
-    const Bytes previous = m_history.undo(takeSnapshot(*m_document));
+    if (canUndo())
+        restore(m_history.undo(takeSnapshot(*m_document)));
+}
+
+void DocumentEditor::redo() {
+    if (canRedo())
+        restore(m_history.redo(takeSnapshot(*m_document)));
+}
+
+void DocumentEditor::restore(const Bytes& snapshot) {
     dropTreeReferences();
-    restoreSnapshot(*m_document, previous, layoutContext());
+    restoreSnapshot(*m_document, snapshot, layoutContext());
     layoutPage();
     emit treeReplaced();
     emit changed();
+}
+
+Bytes DocumentEditor::copySelection() const {
+    return m_selected != nullptr ? copyToStream(*m_selected, true) : Bytes();
+}
+
+Bytes DocumentEditor::cutSelection() {
+    Bytes run = copySelection();
+    deleteSelection();
+    return run;
+}
+
+void DocumentEditor::paste(std::span<const std::uint8_t> stream, Point at, InsertMode mode) {
+    BinaryReader in(stream);
+    auto run = readRun(in, layoutContext());
+    edit([&](Sequence& top, const LayoutContext&) { top.paste(std::move(run), at, mode); });
 }
 
 void DocumentEditor::nameNewDocument(std::string title) {

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <span>
 
 namespace velbrant {
 
@@ -65,7 +66,19 @@ public:
     void endTextEntry();
 
     bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
     void undo();
+    void redo();
+    const UndoHistory& history() const { return m_history; }
+
+    // The selected run as a transfer stream; empty without a selection.
+    Bytes copySelection() const;
+    // The selected run, which is then deleted (an undoable change).
+    Bytes cutSelection();
+    // Pastes a transfer stream before or after the element at the point.
+    // The whole run is read first: a damaged stream throws a FormatError
+    // and changes nothing.
+    void paste(std::span<const std::uint8_t> stream, Point at, InsertMode mode);
 
     // The title of a document that has not been changed yet.
     void nameNewDocument(std::string title);
@@ -90,6 +103,8 @@ private:
     // The one path of every change: snapshot, operation, relayout, signal.
     void change(const std::function<void(Document&, const LayoutContext&)>& operation);
     void dropTreeReferences();
+    // Puts a snapshot in place of the document's tree and header.
+    void restore(const Bytes& snapshot);
 
     QtTextMeasurer m_measurer;
     DefaultLabels m_labels;

@@ -11,6 +11,7 @@
 #include "app/storable_text.h"
 #include "model/case.h"
 #include "model/element_factory.h"
+#include "render/diagram_picture.h"
 #include "render/document_export.h"
 #include "render/text_codec.h"
 
@@ -69,6 +70,9 @@ const std::array<ToolButton, ToolCount> ToolButtons{{
     {"CallButton", "call", "Aufruf"},
     {"ExitButton", "exit", "Aussprung"},
 }};
+
+// Runs of elements on the system clipboard, as transfer streams.
+const QString ElementsMimeType = QStringLiteral("application/x-velbrant-elements");
 
 QIcon icon(const char* name) {
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
@@ -188,6 +192,11 @@ void MainWindow::createCommands() {
     c.editUndo = addCommand("EditUndoItem", "&Rückgängig", "Die letzte Aktion rückgängig machen",
                             Needs::Undo, [this] { undo(); });
     c.editUndo->setShortcut(QKeySequence::Undo);
+    c.editRedo = addCommand("EditRedoItem", "&Wiederherstellen",
+                            "Die rückgängig gemachte Aktion wiederherstellen", Needs::Redo,
+                            [this] { redo(); });
+    c.editRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     c.editCut = addCommand("EditCutItem", "&Ausschneiden", "Markiertes Element löschen",
                            Needs::EditSelection, [this] { cut(); });
     c.editCut->setShortcut(QKeySequence::Cut);
@@ -200,7 +209,8 @@ void MainWindow::createCommands() {
     c.editPaste->setShortcut(QKeySequence::Paste);
     c.editDelete = addCommand("EditDeleteItem", "&Löschen", "Aktuelle Markierung löschen",
                               Needs::EditSelection, [this] { deleteSelection(); });
-    c.graphCopy = addCommand("GraphCopyItem", "&Graphik kopieren", QString(), Needs::Document, {});
+    c.graphCopy = addCommand("GraphCopyItem", "&Graphik kopieren", QString(), Needs::Document,
+                             [this] { copyGraphic(); });
     c.graphCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 
     c.formatStrukt =
@@ -246,7 +256,7 @@ void MainWindow::createMenus() {
     file->addAction(c.fileExit);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-    edit->addAction(c.editUndo);
+    edit->addActions({c.editUndo, c.editRedo});
     edit->addSeparator();
     edit->addActions({c.editCut, c.editCopy, c.editPaste, c.editDelete});
     edit->addSeparator();
@@ -311,6 +321,7 @@ void MainWindow::createSpeedBar() {
     addSpeedButton(c.fileSave, "SaveButton", "save", "Speichern");
     m_speedBar->addSeparator();
     addSpeedButton(c.editUndo, "CancelButton", "undo", "Rückgängig");
+    addSpeedButton(c.editRedo, "RedoButton", "redo", "Wiederherstellen");
     addSpeedButton(c.editCut, "CutButton", "cut", "Ausschneiden");
     addSpeedButton(c.editCopy, "CopyButton", "copy", "Kopieren");
     addSpeedButton(c.editPaste, "PasteButton", "paste", "Einfügen");
@@ -397,6 +408,8 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
     connect(&editor, &DocumentEditor::changed, this, &MainWindow::updateCommands);
     connect(&editor, &DocumentEditor::selectionChanged, this, &MainWindow::updateCommands);
     connect(&view, &DocumentView::pasteModeLeft, this, &MainWindow::leavePasteMode);
+    connect(&view, &DocumentView::pasteRequested, this,
+            [this, &editor](Point at, InsertMode mode) { pasteInto(editor, at, mode); });
     connect(&editor, &DocumentEditor::textEntryChanged, this,
             [this, &editor] { textEntryChanged(editor); });
     connect(&view, &DocumentView::caseInsertRequested, this,
@@ -569,19 +582,105 @@ void MainWindow::undo() {
         document->editor().undo();
 }
 
+void MainWindow::redo() {
+    if (DocumentWindow* document = activeDocument())
+        document->editor().redo();
+}
+
 void MainWindow::cut() {
     if (isTextEntryOpen())
         m_textDialog->memo().cut();
+    else if (DocumentWindow* document = activeDocument())
+        keepElements(document->editor().cutSelection());
 }
 
 void MainWindow::copy() {
     if (isTextEntryOpen())
         m_textDialog->memo().copy();
+    else if (DocumentWindow* document = activeDocument())
+        keepElements(document->editor().copySelection());
 }
 
+void MainWindow::keepElements(Bytes run) {
+    if (run.empty())
+        return;
+    m_elementClipboard = std::move(run);
+    auto* data = new QMimeData;
+    data->setData(ElementsMimeType,
+                  QByteArray(reinterpret_cast<const char*>(m_elementClipboard.data()),
+                             static_cast<qsizetype>(m_elementClipboard.size())));
+    QGuiApplication::clipboard()->setMimeData(data);
+    updateCommands();
+}
+
+Bytes MainWindow::elementsToPaste() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data != nullptr && data->hasFormat(ElementsMimeType)) {
+        const QByteArray stream = data->data(ElementsMimeType);
+        return Bytes(stream.begin(), stream.end());
+    }
+    return m_elementClipboard;
+}
+
+bool MainWindow::canPasteElements() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return !m_elementClipboard.empty() || (data != nullptr && data->hasFormat(ElementsMimeType));
+}
+
+// The first Paste turns paste mode on in every window, the second off; the
+// next release in a window pastes there.
 void MainWindow::paste() {
-    if (isTextEntryOpen())
+    if (isTextEntryOpen()) {
         m_textDialog->memo().paste();
+        m_pasteButton->setChecked(false);
+    } else if (m_pasteMode || !canPasteElements()) {
+        leavePasteMode();
+    } else {
+        enterPasteMode();
+    }
+}
+
+void MainWindow::enterPasteMode() {
+    m_pasteMode = true;
+    m_cmd.editPaste->setText(QStringLiteral("&Einfügemodus verlassen"));
+    m_pasteButton->setChecked(true);
+    for (DocumentWindow* document : documents())
+        document->view().setPasteMode(true);
+}
+
+void MainWindow::pasteInto(DocumentEditor& editor, Point at, InsertMode mode) {
+    const Bytes run = elementsToPaste();
+    if (run.empty())
+        return;
+    try {
+        editor.paste(run, at, mode);
+    } catch (const FormatError& failure) {
+        QMessageBox::critical(this, ProgramCaption,
+                              QStringLiteral("Die Zwischenablage enthält keine lesbaren "
+                                             "Elemente; es wurde nichts eingefügt.\n%1")
+                                  .arg(QString::fromUtf8(failure.what())));
+    }
+}
+
+void MainWindow::copyGraphic() {
+    DocumentWindow* window = activeDocument();
+    if (window == nullptr)
+        return;
+    DocumentEditor& editor = window->editor();
+    try {
+        QGuiApplication::clipboard()->setMimeData(
+            diagramPicture(editor.document(), editor.measurer(), m_labels).release());
+    } catch (const std::exception& failure) {
+        QMessageBox::critical(this, ProgramCaption,
+                              QStringLiteral("Die Graphik ließ sich nicht kopieren: %1")
+                                  .arg(QString::fromUtf8(failure.what())));
+        return;
+    }
+    const QMimeData* placed = QGuiApplication::clipboard()->mimeData();
+    if (placed == nullptr || !placed->hasFormat(QStringLiteral("image/png")))
+        QMessageBox::critical(this, ProgramCaption,
+                              QStringLiteral("Die Zwischenablage hat die Graphik nicht "
+                                             "angenommen."));
 }
 
 void MainWindow::deleteSelection() {
@@ -683,8 +782,10 @@ bool MainWindow::isEnabled(Needs needs) const {
         return textEntry ? m_textDialog->memo().textCursor().hasSelection() : selection;
     case Needs::Undo:
         return editor.canUndo();
+    case Needs::Redo:
+        return !textEntry && editor.canRedo();
     case Needs::Paste:
-        return textEntry ? clipboardHasText() : !m_elementClipboard.empty();
+        return textEntry ? clipboardHasText() : canPasteElements();
     default:
         return true;
     }

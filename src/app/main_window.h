@@ -74,7 +74,7 @@ private:
     // What a command needs to be enabled.
     // Selection: the block format follows it even during text entry;
     // EditSelection: cut, copy and delete act on the memo then.
-    enum class Needs { Nothing, Document, Selection, EditSelection, Undo, Paste };
+    enum class Needs { Nothing, Document, Selection, EditSelection, Undo, Redo, Paste };
     // Each command is one action, shared by its menu item and its button.
     struct Commands {
         QAction* fileNew;
@@ -87,6 +87,7 @@ private:
         QAction* filePrintSetup;
         QAction* fileExit;
         QAction* editUndo;
+        QAction* editRedo;
         QAction* editCut;
         QAction* editCopy;
         QAction* editPaste;
@@ -122,10 +123,21 @@ private:
     void openRecent(const QString& path);
     void closeActiveDocument();
     void undo();
+    void redo();
     void cut();
     void copy();
     void paste();
     void deleteSelection();
+    void copyGraphic();
+    // Keeps a copied or cut run in the element clipboard and on the system
+    // clipboard, for other Velbrant windows.
+    void keepElements(Bytes run);
+    // The run to paste: another Velbrant's from the system clipboard, or
+    // this frame's own.
+    Bytes elementsToPaste() const;
+    bool canPasteElements() const;
+    void enterPasteMode();
+    void pasteInto(DocumentEditor& editor, Point at, InsertMode mode);
     // Text entry in the active document: the edit commands act on the memo.
     bool isTextEntryOpen() const;
     void textEntryChanged(DocumentEditor& editor);

@@ -6,8 +6,6 @@ namespace velbrant {
 
 namespace {
 
-void writeRun(BinaryWriter& out, const Sequence& sequence, bool selectedOnly);
-
 void writeElement(BinaryWriter& out, const Element& element, bool selectedOnly) {
     checkCount(element.lines().size(), "Textzeilen");
     out.i32(static_cast<std::int32_t>(element.kind()));
@@ -22,22 +20,6 @@ void writeElement(BinaryWriter& out, const Element& element, bool selectedOnly) 
     writeCompoundTail(out, element, [&out, selectedOnly](const Sequence& nested) {
         writeRun(out, nested, selectedOnly);
     });
-}
-
-void writeRun(BinaryWriter& out, const Sequence& sequence, bool selectedOnly) {
-    std::size_t first = 0;
-    std::size_t end = sequence.size();
-    if (selectedOnly) {
-        while (first < end && !sequence.at(first).isSelected())
-            ++first;
-        std::size_t last = first;
-        while (last < end && sequence.at(last).isSelected())
-            ++last;
-        end = last;
-    }
-    for (std::size_t i = first; i < end; ++i)
-        writeElement(out, sequence.at(i), selectedOnly);
-    out.u16(0);
 }
 
 class RunReader {
@@ -79,6 +61,22 @@ private:
 };
 
 } // namespace
+
+void writeRun(BinaryWriter& out, const Sequence& sequence, bool selectedOnly) {
+    std::size_t first = 0;
+    std::size_t end = sequence.size();
+    if (selectedOnly) {
+        while (first < end && !sequence.at(first).isSelected())
+            ++first;
+        std::size_t last = first;
+        while (last < end && sequence.at(last).isSelected())
+            ++last;
+        end = last;
+    }
+    for (std::size_t i = first; i < end; ++i)
+        writeElement(out, sequence.at(i), selectedOnly);
+    out.u16(0);
+}
 
 Bytes copyToStream(const Sequence& sequence, bool selectedOnly) {
     BinaryWriter out;

@@ -17,6 +17,8 @@ namespace velbrant {
 // The selected run (from the first selected element to the next unselected
 // one), or with selectedOnly false every element.
 Bytes copyToStream(const Sequence& sequence, bool selectedOnly);
+// The same, appended to a writer.
+void writeRun(BinaryWriter& out, const Sequence& sequence, bool selectedOnly);
 // The selected run, which is then deleted.
 Bytes cutToStream(Sequence& sequence, const LayoutContext& context);
 

@@ -1,18 +1,52 @@
 #include "model/undo_history.h"
 
+#include <cstring>
+#include <stdexcept>
+#include <zlib.h>
+
 namespace velbrant {
+
+namespace {
+
+// Snapshots are mostly font records and zeros: kept deflated they take a
+// tenth of the memory, so far more steps fit within the byte limit.
+Bytes deflated(const Bytes& plain) {
+    uLongf size = compressBound(static_cast<uLong>(plain.size()));
+    Bytes packed(sizeof(std::uint64_t) + size);
+    const std::uint64_t plainSize = plain.size();
+    std::memcpy(packed.data(), &plainSize, sizeof plainSize);
+    if (compress2(packed.data() + sizeof plainSize, &size, plain.data(),
+                  static_cast<uLong>(plain.size()), Z_BEST_SPEED) != Z_OK)
+        throw std::bad_alloc();
+    packed.resize(sizeof plainSize + size);
+    return packed;
+}
+
+Bytes inflated(const Bytes& packed) {
+    std::uint64_t plainSize = 0;
+    std::memcpy(&plainSize, packed.data(), sizeof plainSize);
+    Bytes plain(plainSize);
+    uLongf size = static_cast<uLongf>(plainSize);
+    if (uncompress(plain.data(), &size, packed.data() + sizeof plainSize,
+                   static_cast<uLong>(packed.size() - sizeof plainSize)) != Z_OK)
+        throw std::runtime_error("Undo-Schritt beschädigt");
+    return plain;
+}
+
+} // namespace
 
 UndoHistory::UndoHistory(std::size_t maxLevels, std::size_t maxBytes)
     : m_maxLevels(maxLevels), m_maxBytes(maxBytes) {}
 
-void UndoHistory::record(Bytes before) {
+void UndoHistory::record(const Bytes& before) {
     for (const Bytes& undone : m_redo)
         m_bytes -= undone.size();
     m_redo.clear();
     if (m_cleanPosition && *m_cleanPosition > m_position)
         m_cleanPosition.reset();
-    m_bytes += before.size();
-    m_undo.push_back(std::move(before));
+    Bytes packed = deflated(before);
+    m_bytes += packed.size();
+    m_undo.push_back(std::move(packed));
     ++m_position;
     dropOldestBeyondLimits();
 }
@@ -27,22 +61,24 @@ void UndoHistory::dropNewest() {
         m_cleanPosition.reset();
 }
 
-Bytes UndoHistory::undo(Bytes current) {
+Bytes UndoHistory::undo(const Bytes& current) {
     Bytes previous = std::move(m_undo.back());
     m_undo.pop_back();
-    m_bytes += current.size() - previous.size();
-    m_redo.push_back(std::move(current));
+    Bytes packed = deflated(current);
+    m_bytes += packed.size() - previous.size();
+    m_redo.push_back(std::move(packed));
     --m_position;
-    return previous;
+    return inflated(previous);
 }
 
-Bytes UndoHistory::redo(Bytes current) {
+Bytes UndoHistory::redo(const Bytes& current) {
     Bytes next = std::move(m_redo.back());
     m_redo.pop_back();
-    m_bytes += current.size() - next.size();
-    m_undo.push_back(std::move(current));
+    Bytes packed = deflated(current);
+    m_bytes += packed.size() - next.size();
+    m_undo.push_back(std::move(packed));
     ++m_position;
-    return next;
+    return inflated(next);
 }
 
 // The newest step always stays, however large.

@@ -21,22 +21,23 @@ public:
 
     // A change is about to be made from the state `before`; the states
     // undone so far can no longer be redone.
-    void record(Bytes before);
+    void record(const Bytes& before);
     // Forgets the newest step, recorded before a change that then changed
     // nothing.
     void dropNewest();
     bool canUndo() const { return !m_undo.empty(); }
     bool canRedo() const { return !m_redo.empty(); }
     // The state to go back to; `current` is kept for redo.
-    Bytes undo(Bytes current);
+    Bytes undo(const Bytes& current);
     // The state to go forward to; `current` is kept for undo.
-    Bytes redo(Bytes current);
+    Bytes redo(const Bytes& current);
 
     // The current state is the one in the file.
     void markClean() { m_cleanPosition = m_position; }
     bool isClean() const { return m_cleanPosition == m_position; }
 
     std::size_t levels() const { return m_undo.size(); }
+    // Memory held, counting the snapshots as kept (deflated).
     std::size_t bytes() const { return m_bytes; }
 
 private:

@@ -34,7 +34,7 @@ Bytes takeSnapshot(const Document& document) {
     out.i32(static_cast<std::int32_t>(format.comment.size()));
     for (const std::string& line : format.comment)
         out.text32(line);
-    out.bytes(copyToStream(document.topSequence(), false));
+    writeRun(out, document.topSequence(), false);
     return out.take();
 }
 

@@ -106,6 +106,16 @@ QString outputSuffix(const QString& output) {
 
 } // namespace
 
+void writePicture(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
+                  const QString& suffix, const ExportOptions& options) {
+    if (suffix == u"png")
+        writePng(out, document, measurer, options);
+    else if (suffix == u"svg")
+        writeSvg(out, document, measurer, options.labels);
+    else
+        writePdf(out, document, measurer, options.labels);
+}
+
 void exportStructogram(const QString& input, const QString& output, const ExportOptions& options) {
     outputSuffix(output);
     QtTextMeasurer measurer;
@@ -130,14 +140,10 @@ void exportDocument(const Document& document, QtTextMeasurer& measurer, const QS
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly))
         throw ExportError(QStringLiteral("%1: %2").arg(output, file.errorString()).toStdString());
-    if (suffix == u"png")
-        writePng(file, document, measurer, options);
-    else if (suffix == u"svg")
-        writeSvg(file, document, measurer, options.labels);
-    else if (suffix == u"pdf")
-        writePdf(file, document, measurer, options.labels);
-    else
+    if (suffix == u"str")
         writeStructogram(file, document);
+    else
+        writePicture(file, document, measurer, suffix, options);
     if (!file.commit())
         throw ExportError(QStringLiteral("%1: %2").arg(output, file.errorString()).toStdString());
 }

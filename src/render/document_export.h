@@ -2,6 +2,7 @@
 
 #include "model/default_labels.h"
 
+#include <QIODevice>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -40,6 +41,11 @@ public:
 // copy. Needs a QGuiApplication (any platform, offscreen serves). Nothing
 // is written unless the whole export succeeds.
 void exportStructogram(const QString& input, const QString& output, const ExportOptions& options);
+
+// Writes the picture of a laid-out document in the format the suffix names
+// ("png", "svg", "pdf") into a device.
+void writePicture(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
+                  const QString& suffix, const ExportOptions& options);
 
 // Writes a document laid out on its page as the picture the extension of
 // `output` names; nothing is written unless the whole export succeeds.

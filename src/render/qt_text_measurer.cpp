@@ -8,8 +8,14 @@ namespace velbrant {
 
 QtTextMeasurer::QtTextMeasurer() : m_current(&m_cache.lookup(makeLogFont({"Arial", 10, 0}))) {}
 
+// Layout sets the same font for element after element: the last one is
+// kept without a lookup.
 void QtTextMeasurer::setFont(const ElementFont& font, double heightFactor) {
+    if (font == m_lastFont && heightFactor == m_lastFactor)
+        return;
     m_current = &m_cache.lookup(makeLogFont(font, heightFactor));
+    m_lastFont = font;
+    m_lastFactor = heightFactor;
 }
 
 int QtTextMeasurer::textWidth(std::string_view text) const {

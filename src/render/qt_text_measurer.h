@@ -20,6 +20,8 @@ public:
 private:
     FontCache m_cache;
     const FontMetricsEntry* m_current;
+    ElementFont m_lastFont{"Arial", 10, 0};
+    double m_lastFactor = 1.0;
 };
 
 } // namespace velbrant

@@ -80,18 +80,31 @@ TEST_F(UndoTest, TheCleanStateFollowsSaveUndoRedoAndNewChanges) {
 }
 
 TEST_F(UndoTest, TheOldestStepsGoBeyondTheLevelAndByteLimits) {
+    // Noise does not deflate, so every step keeps about its own size.
+    const auto noise = [](std::uint8_t seed, std::size_t size) {
+        Bytes bytes(size);
+        std::uint32_t state = seed + 1u;
+        for (std::uint8_t& byte : bytes) {
+            state = state * 1664525u + 1013904223u;
+            byte = static_cast<std::uint8_t>(state >> 24);
+        }
+        return bytes;
+    };
     UndoHistory levels(3, 1 << 20);
     for (std::uint8_t i = 0; i < 5; ++i)
-        levels.record(Bytes(10, i));
+        levels.record(noise(i, 100));
     EXPECT_EQ(levels.levels(), 3u);
-    EXPECT_EQ(levels.undo({}), Bytes(10, 4));
-    UndoHistory bytes(100, 25);
+    EXPECT_EQ(levels.undo({}), noise(4, 100));
+
+    UndoHistory probe;
+    probe.record(noise(0, 1000));
+    UndoHistory bytes(100, probe.bytes() * 5 / 2);
     for (std::uint8_t i = 0; i < 5; ++i)
-        bytes.record(Bytes(10, i));
+        bytes.record(noise(i, 1000));
     EXPECT_EQ(bytes.levels(), 2u);
-    EXPECT_LE(bytes.bytes(), 25u);
-    bytes.record(Bytes(100, 9)); // the newest stays, however large
+    bytes.record(noise(9, 10'000)); // the newest stays, however large
     EXPECT_EQ(bytes.levels(), 1u);
+    EXPECT_EQ(bytes.undo({}), noise(9, 10'000));
 }
 
 } // namespace
