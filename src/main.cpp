@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/settings_file.h"
 #include "render/document_export.h"
 
 #include <QApplication>
@@ -109,6 +110,7 @@ int main(int argc, char* argv[]) {
     if (exporting)
         return runExport(parser);
     velbrant::MainWindow frame;
+    frame.useSettings(std::make_unique<velbrant::SettingsFile>(velbrant::SettingsFile::standard()));
     frame.show();
     for (const QString& path : parser.positionalArguments())
         frame.openDocument(path);

@@ -1,5 +1,6 @@
 #include "app/case_labels_dialog.h"
 
+#include "app/dialog_parts.h"
 #include "app/storable_text.h"
 
 #include <QBoxLayout>
@@ -41,18 +42,10 @@ private:
     QLabel& m_hint;
 };
 
-QPushButton* addButton(QBoxLayout* layout, QWidget* parent, const char* name,
-                       const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    layout->addWidget(button);
-    return button;
-}
-
 } // namespace
 
 CaseLabelsDialog::CaseLabelsDialog(QWidget* parent)
-    : QDialog(parent), m_grid(new QTableWidget(0, 2, this)), m_hint(new QLabel(this)) {
+    : QDialog(parent), m_grid(new QTableWidget(0, 2, this)), m_hint(makeRefusalNote(this)) {
     setObjectName(QStringLiteral("CaseEditDlg"));
     setWindowTitle(QStringLiteral("Abfrage-Ergebnisse editieren"));
     m_grid->setObjectName(QStringLiteral("CaseGrid"));
@@ -62,15 +55,11 @@ CaseLabelsDialog::CaseLabelsDialog(QWidget* parent)
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setMinimumSize(340, 201);
     m_grid->setItemDelegateForColumn(1, new LabelDelegate(*m_hint, m_grid));
-    m_hint->setObjectName(QStringLiteral("HintLabel"));
-    m_hint->setWordWrap(true);
-    m_hint->setStyleSheet(QStringLiteral("color: #a00000"));
-    m_hint->hide();
 
     auto* buttons = new QVBoxLayout;
-    QPushButton* ok = addButton(buttons, this, "OKBtn", QStringLiteral("&OK"));
-    QPushButton* cancel = addButton(buttons, this, "CancelBtn", QStringLiteral("&Abbruch"));
-    QPushButton* help = addButton(buttons, this, "HelpBtn", QStringLiteral("&Help"));
+    QPushButton* ok = makeButton(this, "OKBtn", QStringLiteral("&OK"), buttons);
+    QPushButton* cancel = makeButton(this, "CancelBtn", QStringLiteral("&Abbruch"), buttons);
+    QPushButton* help = makeButton(this, "HelpBtn", QStringLiteral("&Help"), buttons);
     buttons->addStretch();
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

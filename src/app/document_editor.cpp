@@ -53,6 +53,18 @@ void DocumentEditor::edit(const Operation& operation) {
     });
 }
 
+ElementFormat DocumentEditor::selectionFormat() const {
+    ElementFormat format;
+    m_document->topSequence().getFormat(format);
+    return format;
+}
+
+void DocumentEditor::applyFormat(const ElementFormat& format) {
+    edit([&format](Sequence& top, const LayoutContext& context) {
+        top.applyFormat(format, context);
+    });
+}
+
 void DocumentEditor::setFormat(DiagramFormat format) {
     change([&format](Document& document, const LayoutContext&) {
         document.setFormat(std::move(format));

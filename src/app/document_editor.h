@@ -42,6 +42,10 @@ public:
     void insertElement(std::unique_ptr<Element> element, Point at, InsertMode mode);
     // Title, comment, fonts, position, thickness and scale.
     void setFormat(DiagramFormat format);
+    // The format of the first selected element in tree order, zeroed
+    // without a selection; and the format for every selected element.
+    ElementFormat selectionFormat() const;
+    void applyFormat(const ElementFormat& format);
     // Removes the selected elements; nothing happens without a selection.
     void deleteSelection();
 

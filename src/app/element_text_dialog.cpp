@@ -1,5 +1,6 @@
 #include "app/element_text_dialog.h"
 
+#include "app/dialog_parts.h"
 #include "app/storable_text.h"
 #include "render/font_cache.h"
 
@@ -11,36 +12,21 @@
 
 namespace velbrant {
 
-namespace {
-
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
 ElementTextDialog::ElementTextDialog(QWidget* parent)
-    : QDialog(parent, Qt::Tool), m_memo(new StorableTextEdit(this)), m_hint(new QLabel(this)),
-      m_labelsButton(addButton(this, "AbfragenBtn", QStringLiteral("Ab&fragen"))),
+    : QDialog(parent, Qt::Tool), m_memo(new StorableTextEdit(this)), m_hint(makeRefusalNote(this)),
+      m_labelsButton(makeButton(this, "AbfragenBtn", QStringLiteral("Ab&fragen"))),
       m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("EditDlg"));
     setWindowTitle(QStringLiteral("Block beschriften"));
-    QPushButton* close = addButton(this, "OKBtn", QStringLiteral("&Schließen"));
-    QPushButton* cancel = addButton(this, "CancelBtn", QStringLiteral("&Abbruch"));
-    QPushButton* help = addButton(this, "HelpBtn", QStringLiteral("&Help"));
-    QPushButton* font = addButton(this, "FontBtn", QStringLiteral("Sch&rift"));
+    QPushButton* close = makeButton(this, "OKBtn", QStringLiteral("&Schließen"));
+    QPushButton* cancel = makeButton(this, "CancelBtn", QStringLiteral("&Abbruch"));
+    QPushButton* help = makeButton(this, "HelpBtn", QStringLiteral("&Help"));
+    QPushButton* font = makeButton(this, "FontBtn", QStringLiteral("Sch&rift"));
     m_memo->setObjectName(QStringLiteral("Memo"));
     m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_memo->setTabChangesFocus(false);
     m_memo->setMinimumSize(281, 161);
     m_memo->installEventFilter(this);
-    m_hint->setObjectName(QStringLiteral("HintLabel"));
-    m_hint->setWordWrap(true);
-    m_hint->setStyleSheet(QStringLiteral("color: #a00000"));
-    m_hint->hide();
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_memo, 0, 0, 5, 1);

@@ -2,12 +2,16 @@
 
 #include "app/app_info.h"
 #include "app/case_labels_dialog.h"
+#include "app/default_labels_dialog.h"
+#include "app/diagram_format_dialog.h"
 #include "app/document_editor.h"
 #include "app/document_view.h"
 #include "app/document_window.h"
+#include "app/element_format_dialog.h"
 #include "app/element_text_dialog.h"
 #include "app/file_errors.h"
 #include "app/new_case_dialog.h"
+#include "app/settings_file.h"
 #include "app/storable_text.h"
 #include "model/case.h"
 #include "model/element_factory.h"
@@ -110,7 +114,10 @@ std::vector<std::string> encodeLines(const QStringList& lines, bool symbolFont) 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), m_mdiArea(new QMdiArea(this)), m_paper(defaultPaper()),
       m_textDialog(new ElementTextDialog(this)), m_caseDialog(new NewCaseDialog(this)),
-      m_labelsDialog(new CaseLabelsDialog(this)) {
+      m_labelsDialog(new CaseLabelsDialog(this)),
+      m_defaultLabelsDialog(new DefaultLabelsDialog(this)),
+      m_elementFormatDialog(new ElementFormatDialog(this)),
+      m_diagramFormatDialog(new DiagramFormatDialog(this)) {
     initIconResources();
     setWindowTitle(ProgramCaption);
     setObjectName(QStringLiteral("MainForm"));
@@ -215,11 +222,15 @@ void MainWindow::createCommands() {
 
     c.formatStrukt =
         addCommand("FormatStruktItem", "&Struktogramm...",
-                   "Format des komplette Struktogramms festlegen", Needs::Document, {});
-    c.formatBlock = addCommand("FormatBlockItem", "&Block...",
-                               "Format des ausgewählten Blockes festlegen", Needs::Selection, {});
-    c.defaultLabels =
-        addCommand("Eigenschaften1", "&Standardbeschriftung...", QString(), Needs::Nothing, {});
+                   "Format des komplette Struktogramms festlegen", Needs::Document, [this] {
+                       if (DocumentWindow* document = activeDocument())
+                           formatDiagram(document->editor());
+                   });
+    c.formatBlock =
+        addCommand("FormatBlockItem", "&Block...", "Format des ausgewählten Blockes festlegen",
+                   Needs::Selection, [this] { formatElements(); });
+    c.defaultLabels = addCommand("Eigenschaften1", "&Standardbeschriftung...", QString(),
+                                 Needs::Nothing, [this] { editDefaultLabels(); });
 
     c.windowTile =
         addCommand("WindowTileItem", "&Nebeneinander", "Alle Fenster nebeneinander anordnen",
@@ -412,6 +423,8 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
             [this, &editor](Point at, InsertMode mode) { pasteInto(editor, at, mode); });
     connect(&editor, &DocumentEditor::textEntryChanged, this,
             [this, &editor] { textEntryChanged(editor); });
+    connect(&view, &DocumentView::diagramFormatRequested, this,
+            [this, &editor] { formatDiagram(editor); });
     connect(&view, &DocumentView::caseInsertRequested, this,
             [this, &editor](Point at, InsertMode mode) { insertCase(editor, at, mode); });
     // Whatever ends text entry in a window takes the typed text along.
@@ -743,6 +756,48 @@ void MainWindow::editCaseLabels() {
         m_textEntryEditor->setCaseLabels(encodeLines(m_labelsDialog->labels(), false));
 }
 
+void MainWindow::useSettings(std::unique_ptr<SettingsFile> settings) {
+    m_settings = std::move(settings);
+    m_labels = m_settings->labels();
+    m_recentFiles = RecentFiles(m_settings->recentFiles());
+}
+
+void MainWindow::saveSettings() {
+    if (!m_settings)
+        return;
+    m_settings->setLabels(m_labels);
+    m_settings->setRecentFiles(m_recentFiles.paths());
+    QString failedPath;
+    if (!m_settings->save(&failedPath))
+        QMessageBox::critical(this, ProgramCaption,
+                              QStringLiteral("Unable to write to %1").arg(failedPath));
+}
+
+// The branch labels and the arrow option show in every diagram at once.
+void MainWindow::editDefaultLabels() {
+    m_defaultLabelsDialog->setLabels(m_labels);
+    if (m_defaultLabelsDialog->exec() != QDialog::Accepted)
+        return;
+    m_labels = m_defaultLabelsDialog->labels();
+    for (DocumentWindow* document : documents())
+        document->editor().setLabels(m_labels);
+}
+
+void MainWindow::formatElements() {
+    DocumentWindow* window = activeDocument();
+    if (window == nullptr || window->editor().selectedSequence() == nullptr)
+        return;
+    m_elementFormatDialog->setFormat(window->editor().selectionFormat());
+    if (m_elementFormatDialog->exec() == QDialog::Accepted)
+        window->editor().applyFormat(m_elementFormatDialog->format());
+}
+
+void MainWindow::formatDiagram(DocumentEditor& editor) {
+    m_diagramFormatDialog->setFormat(editor.document().format());
+    if (m_diagramFormatDialog->exec() == QDialog::Accepted)
+        editor.setFormat(m_diagramFormatDialog->format());
+}
+
 void MainWindow::insertCase(DocumentEditor& editor, Point at, InsertMode mode) {
     if (m_caseDialog->exec() != QDialog::Accepted)
         return;
@@ -821,13 +876,16 @@ void MainWindow::zoomChosen() {
     document->view().setFocus();
 }
 
+// Each window is asked in turn and closes at once on its answer; the first
+// that stays open stops the frame's close, and the rest are not asked.
 void MainWindow::closeEvent(QCloseEvent* event) {
     for (DocumentWindow* document : documents()) {
-        if (!document->confirmClose()) {
+        if (!document->close()) {
             event->ignore();
             return;
         }
     }
+    saveSettings();
     event->accept();
 }
 

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -25,6 +26,10 @@ class QToolButton;
 namespace velbrant {
 
 class CaseLabelsDialog;
+class DefaultLabelsDialog;
+class DiagramFormatDialog;
+class ElementFormatDialog;
+class SettingsFile;
 class DocumentEditor;
 class DocumentWindow;
 class ElementTextDialog;
@@ -59,6 +64,9 @@ public:
     bool saveDocument(DocumentWindow& window);
     bool saveDocumentAs(DocumentWindow& window);
     const RecentFiles& recentFiles() const { return m_recentFiles; }
+    // Takes the labels and recent files from the settings file, and writes
+    // them back to it when the frame closes.
+    void useSettings(std::unique_ptr<SettingsFile> settings);
     // Where file names come from; tests answer without a modal dialog.
     void setFileDialogs(FileDialogs dialogs) { m_fileDialogs = std::move(dialogs); }
     // Enables and disables every command by the rule it was added with.
@@ -144,6 +152,10 @@ private:
     void connectTextDialog();
     void editCaseLabels();
     void insertCase(DocumentEditor& editor, Point at, InsertMode mode);
+    void editDefaultLabels();
+    void formatElements();
+    void formatDiagram(DocumentEditor& editor);
+    void saveSettings();
     void zoomChosen();
     void showZoom(double zoom);
     void updateClock();
@@ -168,6 +180,10 @@ private:
     ElementTextDialog* m_textDialog;
     NewCaseDialog* m_caseDialog;
     CaseLabelsDialog* m_labelsDialog;
+    DefaultLabelsDialog* m_defaultLabelsDialog;
+    ElementFormatDialog* m_elementFormatDialog;
+    DiagramFormatDialog* m_diagramFormatDialog;
+    std::unique_ptr<SettingsFile> m_settings;
     // The document whose element the text dialog shows.
     QPointer<DocumentEditor> m_textEntryEditor;
     FileDialogs m_fileDialogs = systemFileDialogs();

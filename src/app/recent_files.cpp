@@ -4,6 +4,11 @@
 
 namespace velbrant {
 
+RecentFiles::RecentFiles(const QStringList& paths) {
+    for (auto path = paths.rbegin(); path != paths.rend(); ++path)
+        add(*path);
+}
+
 void RecentFiles::add(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     m_paths.removeAll(absolute);

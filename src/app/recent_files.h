@@ -9,6 +9,9 @@ class RecentFiles {
 public:
     static constexpr int MaxCount = 8;
 
+    RecentFiles() = default;
+    explicit RecentFiles(const QStringList& paths);
+
     const QStringList& paths() const { return m_paths; }
     void add(const QString& path);
     void remove(const QString& path);

@@ -114,8 +114,13 @@ bool Element::getFormat(ElementFormat& format) const {
 void Element::applyFormat(const ElementFormat& format, const LayoutContext& context) {
     if (!m_selected)
         return;
-    if (!format.font.name.empty())
-        setFont(format.font, context.measurer);
+    // A font without a size keeps each element's own size.
+    if (!format.font.name.empty()) {
+        ElementFont font = format.font;
+        if (font.size == 0)
+            font.size = m_font.size;
+        setFont(font, context.measurer);
+    }
     if (format.borderWidth != 0)
         m_borderWidth = format.borderWidth;
     if (format.innerLineWidth != 0)

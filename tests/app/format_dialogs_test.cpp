@@ -1,0 +1,206 @@
+#include "app/default_labels_dialog.h"
+#include "app/diagram_format_dialog.h"
+#include "app/element_format_dialog.h"
+#include "app/settings_file.h"
+#include "app_fixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+namespace velbrant::test {
+namespace {
+
+class FormatDialogsTest : public AppTest {
+protected:
+    DocumentView* view = nullptr;
+
+    void SetUp() override {
+        AppTest::SetUp();
+        view = &newView();
+    }
+    DocumentEditor& editor() { return view->editor(); }
+    const Sequence& top() { return topOf(*view); }
+    // Runs the frame's command while the test answers its modal dialog.
+    template <typename Dialog>
+    void answer(const char* command, const std::function<void(Dialog&)>& fill,
+                const char* button = "OKBtn") {
+        QTimer::singleShot(0, [fill, button] {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            fill(*dialog);
+            dialog->template findChild<QPushButton*>(button)->click();
+        });
+        action(command)->trigger();
+    }
+    static void setText(QWidget& dialog, const char* name, const QString& text) {
+        dialog.findChild<QLineEdit*>(name)->setText(text);
+    }
+    static QString text(QWidget& dialog, const char* name) {
+        return dialog.findChild<QLineEdit*>(name)->text();
+    }
+};
+
+TEST_F(FormatDialogsTest, TheTitlePrefixRefusesBlanksAndCancelKeepsEveryLabel) {
+    auto* dialog = frame.findChild<DefaultLabelsDialog*>("frmBeschriftungen");
+    dialog->setLabels(frame.labels());
+    dialog->show();
+    QApplication::setActiveWindow(dialog);
+    auto* prefix = dialog->findChild<QLineEdit*>("edtStrukto");
+    prefix->setText("AB LAUF");
+    prefix->setFocus();
+    QTest::keyClick(prefix, Qt::Key_Tab);
+    answerNextMessageBox(QMessageBox::Ok);
+    QApplication::processEvents();
+    EXPECT_EQ(dialog->focusWidget(), prefix);
+    EXPECT_EQ(prefix->selectedText(), "AB LAUF");
+    answerNextMessageBox(QMessageBox::Ok);
+    QTest::keyClick(prefix, Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->reject();
+
+    answer<DefaultLabelsDialog>(
+        "Eigenschaften1",
+        [](DefaultLabelsDialog& labels) {
+            setText(labels, "edtWahr", "Ja");
+            labels.findChild<QCheckBox*>("chkPfeilErsetzen")->setChecked(true);
+        },
+        "BitBtn2");
+    EXPECT_EQ(frame.labels(), DefaultLabels{});
+}
+
+TEST_F(FormatDialogsTest, TheTrueLabelRelabelsEveryOpenDiagramAndNewDocumentsTakeThePrefix) {
+    DocumentView& other = newView();
+    answer<DefaultLabelsDialog>(
+        "Eigenschaften1",
+        [](DefaultLabelsDialog& labels) {
+            setText(labels, "edtWahr", "Ja");
+            setText(labels, "edtStrukto", "ABLAUF");
+        },
+        "BitBtn1");
+    EXPECT_EQ(editor().labels().yes, "Ja");
+    EXPECT_EQ(other.editor().labels().yes, "Ja");
+    EXPECT_EQ(frame.newDocument()->fileName(), "ABLAUF3.STR");
+}
+
+TEST_F(FormatDialogsTest, LineWidthsFontsAndAlignmentsReadAsTheDialogShowsThem) {
+    for (ElementKind kind : {ElementKind::Call, ElementKind::Block}) {
+        frame.setTool(elementTool(kind));
+        click(*view, {300, 5000});
+    }
+    editor().edit([](Sequence& sequence, const LayoutContext& context) {
+        sequence.at(1).setFont({"Courier New", 12, Bold}, context.measurer);
+        sequence.at(1).setHAlign(Alignment::End);
+    });
+    frame.setTool(Tool::Select);
+    const QPoint from = pixelAt(*view, {top().left() - 20, top().top() - 20});
+    const QPoint to =
+        pixelAt(*view, {top().left() + top().width() + 20, top().at(1).bottom() + 20});
+    drag(*view, from, to);
+
+    answer<ElementFormatDialog>("FormatBlockItem", [](ElementFormatDialog& format) {
+        EXPECT_EQ(text(format, "UmrandungEdit"), "0,4 mm");
+        EXPECT_EQ(text(format, "BlockInhaltEdit"), "0,2 mm");
+        EXPECT_EQ(text(format, "FontNameEdit"), "Arial");
+        setText(format, "UmrandungEdit", "1");
+        setText(format, "BlockInhaltEdit", "1,5");
+    });
+    EXPECT_EQ(top().at(0).borderWidth(), 10);
+    EXPECT_EQ(top().at(1).innerLineWidth(), 15);
+    EXPECT_EQ(top().at(1).font(), (ElementFont{"Arial", 10, 0})); // the first one's font
+
+    action("EditUndoItem")->trigger();
+    drag(*view, from, to);
+    answer<ElementFormatDialog>("FormatBlockItem", [](ElementFormatDialog& format) {
+        setText(format, "FontNameEdit", "");
+        auto* left = format.findChild<QRadioButton*>("LeftButton");
+        ASSERT_TRUE(left->isChecked());
+        QTest::mouseDClick(left, Qt::LeftButton);
+        EXPECT_FALSE(left->isChecked());
+    });
+    EXPECT_EQ(top().at(1).font(), (ElementFont{"Courier New", 12, Bold}));
+    EXPECT_EQ(top().at(1).hAlign(), Alignment::End);
+
+    drag(*view, from, to);
+    answer<ElementFormatDialog>("FormatBlockItem", [](ElementFormatDialog& format) {
+        setText(format, "FontNameEdit", "Times New Roman");
+        setText(format, "FontSizeEdit", "");
+    });
+    EXPECT_EQ(top().at(0).font(), (ElementFont{"Times New Roman", 10, 0}));
+    EXPECT_EQ(top().at(1).font(), (ElementFont{"Times New Roman", 12, 0}));
+}
+
+TEST_F(FormatDialogsTest, TheDiagramFormatReadsLengthsByItsRuleAndCentringKeepsThePosition) {
+    answer<DiagramFormatDialog>("FormatStruktItem", [](DiagramFormatDialog& format) {
+        EXPECT_EQ(text(format, "HorzPosEdit"), "1,50 cm");
+        EXPECT_EQ(text(format, "FrameThickEdit"), "0,40 mm");
+        format.findChild<QCheckBox*>("HorzZentrCheckBox")->setChecked(true);
+        EXPECT_FALSE(format.findChild<QLineEdit*>("HorzPosEdit")->isEnabled());
+        setText(format, "HorzPosEdit", "9,99 cm");
+        setText(format, "VertPosEdit", " 2,00 cm");
+        setText(format, "FrameThickEdit", "0,45 mm");
+        setText(format, "TitelEdit", "Ablauf");
+    });
+    const DiagramFormat& format = editor().document().format();
+    EXPECT_TRUE(format.centerHorz);
+    EXPECT_NE(format.frameLeft, 999);
+    EXPECT_EQ(format.frameTop, 200);
+    EXPECT_EQ(format.frameThickness, 4);
+    EXPECT_EQ(format.title, "Ablauf");
+    EXPECT_TRUE(isEnabled("EditUndoItem"));
+
+    answer<DiagramFormatDialog>(
+        "FormatStruktItem",
+        [](DiagramFormatDialog& dialog) { setText(dialog, "FrameThickEdit", "0,55 mm"); },
+        "CancelBtn");
+    EXPECT_EQ(editor().document().format().frameThickness, 4);
+    action("EditUndoItem")->trigger();
+    EXPECT_FALSE(isEnabled("EditUndoItem")); // Cancel took no snapshot
+    answer<DiagramFormatDialog>("FormatStruktItem", [](DiagramFormatDialog& dialog) {
+        setText(dialog, "FrameThickEdit", "0,55 mm");
+    });
+    EXPECT_EQ(editor().document().format().frameThickness, 6);
+}
+
+TEST(SettingsPersistence, LabelsAndRecentFilesSurviveARestartAndAFailedWriteStillCloses) {
+    QTemporaryDir dir;
+    const QString beside = dir.filePath("programm/velbrant.def");
+    const QString config = dir.filePath("config/velbrant.def");
+    {
+        MainWindow frame;
+        frame.useSettings(std::make_unique<SettingsFile>(beside, config));
+        QTimer::singleShot(0, [] {
+            QWidget* labels = QApplication::activeModalWidget();
+            labels->findChild<QLineEdit*>("edtSonst")->setText("andernfalls");
+            labels->findChild<QPushButton*>("BitBtn1")->click();
+        });
+        frame.findChild<QAction*>("Eigenschaften1")->trigger();
+        ASSERT_NE(frame.openDocument(VELBRANT_SOURCE_DIR "/examples/menue.STR"), nullptr);
+        EXPECT_TRUE(frame.close());
+    }
+    EXPECT_FALSE(QFile::exists(beside));
+    ASSERT_TRUE(QFile::exists(config));
+    MainWindow again;
+    again.useSettings(std::make_unique<SettingsFile>(beside, config));
+    EXPECT_EQ(again.labels().caseElse, "andernfalls");
+    EXPECT_TRUE(again.recentFiles().paths().value(0).endsWith("menue.STR"));
+
+    MainWindow failing;
+    const QString blocked = dir.filePath("config/velbrant.def/x.def"); // parent is a file
+    failing.useSettings(std::make_unique<SettingsFile>(blocked, blocked));
+    QString message;
+    QTimer::singleShot(0, [&message] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        message = box->text();
+        box->accept();
+    });
+    EXPECT_TRUE(failing.close());
+    EXPECT_EQ(message, "Unable to write to " + QDir::toNativeSeparators(blocked));
+}
+
+} // namespace
+} // namespace velbrant::test
