@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
-  fonts-liberation2 fonts-dejavu-core time
+  fonts-liberation2 fonts-dejavu-core qt6-translations-l10n time
 )
 packages+=("$@")
 

@@ -1,13 +1,16 @@
 #include "app/main_window.h"
 #include "app/settings_file.h"
+#include "app/translations.h"
 #include "render/document_export.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -37,6 +40,27 @@ void keepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const Q
     std::exit(1);
 }
 
+// Qt aborts without a display; the user is told instead. A platform chosen
+// explicitly (offscreen, vnc) needs none.
+bool hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+// A long export shows how far it is, on a terminal only.
+void reportProgressOnTerminal(ExportOptions& options) {
+    if (isatty(fileno(stderr)) == 0)
+        return;
+    options.progress = [lastPercent = -1](qint64 done, qint64 total) mutable {
+        const int percent = static_cast<int>(100 * done / std::max<qint64>(total, 1));
+        if (percent != lastPercent)
+            std::fprintf(stderr, "\rvelbrant: %d %%", percent);
+        lastPercent = percent;
+        return true;
+    };
+}
+
 int parsedNumber(const QCommandLineParser& parser, const QString& name, int low, int high) {
     bool ok = false;
     const int value = parser.value(name).toInt(&ok);
@@ -58,12 +82,17 @@ int runExport(const QCommandLineParser& parser) {
         options.scalePercent = parsedNumber(parser, QStringLiteral("scale"), 5, 400);
     if (parser.isSet(QStringLiteral("dpi")))
         options.dotsPerInch = parsedNumber(parser, QStringLiteral("dpi"), 10, 2400);
+    reportProgressOnTerminal(options);
     try {
         velbrant::exportStructogram(inputs.front(), parser.value(QStringLiteral("export")),
                                     options);
     } catch (const std::exception& error) {
+        if (options.progress)
+            std::fputc('\n', stderr);
         fail(QString::fromUtf8(error.what()));
     }
+    if (options.progress)
+        std::fputs("\rvelbrant: 100 %\n", stderr);
     return 0;
 }
 
@@ -77,6 +106,10 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepOnlyCriticalMessages);
     }
+    if (!exporting && !informing && !hasDisplay())
+        fail(QStringLiteral("Der Editor braucht eine grafische Anzeige (DISPLAY oder "
+                            "WAYLAND_DISPLAY ist nicht gesetzt). Ohne Anzeige: velbrant "
+                            "--export AUSGABE.png DATEI.STR"));
     // Only the editor needs a display; help and version need not even fonts.
     std::unique_ptr<QCoreApplication> app;
     if (exporting)
@@ -109,6 +142,7 @@ int main(int argc, char* argv[]) {
     parser.process(*app);
     if (exporting)
         return runExport(parser);
+    velbrant::installGermanTranslations(*app);
     velbrant::MainWindow frame;
     frame.useSettings(std::make_unique<velbrant::SettingsFile>(velbrant::SettingsFile::standard()));
     frame.show();

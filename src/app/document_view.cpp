@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace velbrant {
@@ -49,9 +50,15 @@ DocumentView::DocumentView(DocumentEditor& editor, QWidget* parent)
     updateCursor();
 }
 
+// The point at the middle of the view stays there.
 void DocumentView::setZoom(double zoom) {
+    const QPointF middle = toModelF(viewport()->rect().center());
     m_zoom = zoom;
     updateScrollRanges();
+    const QPointF pixel = QPointF((middle.x() - m_scene.left()) * m_zoom / m_pixelSizeX,
+                                  (middle.y() - m_scene.top()) * m_zoom / m_pixelSizeY);
+    horizontalScrollBar()->setValue(qRound(pixel.x() - viewport()->width() / 2.0));
+    verticalScrollBar()->setValue(qRound(pixel.y() - viewport()->height() / 2.0));
     viewport()->repaint();
 }
 
@@ -84,9 +91,13 @@ QSize DocumentView::paperSizeMm() const {
 Point DocumentView::toModel(QPoint pixel, QPoint scroll) const {
     const Sequence& top = m_editor.document().topSequence();
     const double scale = m_editor.document().format().scale;
-    const int x0 = rnd((pixel.x() + scroll.x()) * m_pixelSizeX / m_zoom) - SheetBorder;
-    const int y0 = rnd((pixel.y() + scroll.y()) * m_pixelSizeY / m_zoom) - SheetBorder;
+    const int x0 = rnd((pixel.x() + scroll.x()) * m_pixelSizeX / m_zoom) + m_scene.left();
+    const int y0 = rnd((pixel.y() + scroll.y()) * m_pixelSizeY / m_zoom) + m_scene.top();
     return {top.left() + rnd((x0 - top.left()) / scale), top.top() + rnd((y0 - top.top()) / scale)};
+}
+
+QPointF DocumentView::toModelF(QPoint pixel) const {
+    return sheetTransform().inverted().map(QPointF(pixel));
 }
 
 QPointF DocumentView::toPixel(Point point) const {
@@ -102,14 +113,18 @@ QTransform DocumentView::sheetTransform() const {
     const QPoint scroll = scrollPosition();
     transform.translate(-scroll.x(), -scroll.y());
     transform.scale(m_zoom / m_pixelSizeX, m_zoom / m_pixelSizeY);
-    transform.translate(SheetBorder, SheetBorder);
+    transform.translate(-m_scene.left(), -m_scene.top());
     return transform;
 }
 
+// The scrolled area holds the sheet and the whole frame, which may stand
+// beyond the sheet, with a 10 mm border.
 void DocumentView::updateScrollRanges() {
-    const QSize paper = paperSizeMm();
-    const int width = rnd((paper.width() + 20) * m_zoom * 10 / m_pixelSizeX);
-    const int height = rnd((paper.height() + 20) * m_zoom * 10 / m_pixelSizeY);
+    const QRect sheet(QPoint(0, 0), paperSizeMm() * 10);
+    m_scene = sheet.united(pictureArea(m_editor.document()))
+                  .adjusted(-SheetBorder, -SheetBorder, SheetBorder, SheetBorder);
+    const int width = rnd(m_scene.width() * m_zoom / m_pixelSizeX);
+    const int height = rnd(m_scene.height() * m_zoom / m_pixelSizeY);
     const QSize visible = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, width - visible.width()));
     horizontalScrollBar()->setPageStep(visible.width());
@@ -132,14 +147,16 @@ void DocumentView::paintSheet(QPainter& painter, const QRect& exposed) {
     const QTransform transform = sheetTransform();
     painter.setTransform(transform);
     const QRect sheet(QPoint(0, 0), paperSizeMm() * 10);
-    painter.setPen(QPen(QColor(128, 128, 128), 2));
-    painter.setBrush(Qt::white);
-    painter.drawRect(sheet);
-    painter.setClipRect(sheet);
+    painter.fillRect(sheet, Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect visible = transform.inverted().mapRect(QRect(exposed)).adjusted(-2, -2, 2, 2);
-    renderDocument(painter, m_editor.document(), m_editor.measurer(), m_editor.labels(),
-                   visible.intersected(sheet));
+    renderDocument(painter, m_editor.document(), m_editor.measurer(), m_editor.labels(), visible);
+    // On top: where a diagram reaches beyond the page, the user sees where
+    // the page ends.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(128, 128, 128), 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(sheet);
 }
 
 // A dotted one-pixel rectangle whose start corner follows scrolling.
@@ -235,6 +252,14 @@ bool DocumentView::isOnHeader(Point at) const {
         top.top() + rnd((document.frameLayout().headerTop - top.top()) / document.format().scale);
     return top.left() < at.x && at.x < top.left() + top.width() && headerTop < at.y &&
            at.y < top.top();
+}
+
+void DocumentView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier))
+        return QAbstractScrollArea::wheelEvent(event);
+    if (event->angleDelta().y() != 0)
+        emit zoomStepRequested(event->angleDelta().y() > 0 ? 1 : -1);
+    event->accept();
 }
 
 void DocumentView::keyPressEvent(QKeyEvent* event) {

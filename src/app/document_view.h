@@ -18,7 +18,7 @@ class DocumentView : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
-    // The 10 mm border left of and above the sheet at scroll position 0.
+    // The 10 mm border around the sheet and the frame.
     static constexpr int SheetBorder = 100;
     static constexpr int LineStep = 8;
 
@@ -37,6 +37,9 @@ public:
 
     // A client pixel at the given scroll position as an unscaled model point.
     Point toModel(QPoint pixel, QPoint scroll) const;
+    // A client pixel at the current scroll position on the sheet, before the
+    // document's scale is undone.
+    QPointF toModelF(QPoint pixel) const;
     // Where a model point is drawn, in client pixels.
     QPointF toPixel(Point point) const;
 
@@ -47,6 +50,8 @@ signals:
     void pasteModeLeft();
     // A release in paste mode: paste the element clipboard at the point.
     void pasteRequested(Point at, InsertMode mode);
+    // Ctrl+wheel: one zoom step up (1) or down (-1).
+    void zoomStepRequested(int step);
     // A click with the case tool: ask for the branches, then insert.
     void caseInsertRequested(Point at, InsertMode mode);
     // A text-tool click while text entry is open: the dialog's text goes
@@ -59,6 +64,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Ctrl and the wheel zoom through the zoom box's steps.
+    void wheelEvent(QWheelEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
@@ -79,6 +86,9 @@ private:
     Tool m_tool = Tool::Select;
     bool m_pasteMode = false;
     double m_zoom = 1.0;
+    // What the scroll bars cover, in model units: sheet and frame with a
+    // border; scroll position 0 is its top-left corner.
+    QRect m_scene{-SheetBorder, -SheetBorder, 2300, 3170};
     double m_pixelSizeX;
     double m_pixelSizeY;
     QPoint m_dragStart;

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QMessageBox>
 #include <QSaveFile>
 
@@ -72,6 +73,12 @@ bool DocumentWindow::writeFile(const QString& path, QString* error) {
     }
     m_editor->markSaved();
     return true;
+}
+
+QSize DocumentWindow::sizeHint() const {
+    if (const QMdiArea* area = mdiArea())
+        return area->viewport()->size() * 2 / 3;
+    return QMdiSubWindow::sizeHint();
 }
 
 bool DocumentWindow::isModified() const {

@@ -42,6 +42,8 @@ public:
     // answers whether the document was saved.
     void setSaveCommand(SaveCommand save) { m_save = std::move(save); }
     bool isModified() const;
+    // Two thirds of the area: what cascading and restoring give a window.
+    QSize sizeHint() const override;
     // The directory and name, or the name alone for a file in the current
     // working directory or a new document.
     QString caption() const;

@@ -36,6 +36,7 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTime>
 #include <QToolBar>
@@ -52,9 +53,14 @@ namespace velbrant {
 
 namespace {
 
+QIcon programIcon() {
+    return QIcon(QStringLiteral(":/icons/velbrant.svg"));
+}
+
 const QStringList ZoomEntries{"10 %",  "25 %",  "33 %",  "50 %",  "66 %",  "75 %", "100 %",
                               "150 %", "200 %", "300 %", "400 %", "500 %", "600 %"};
 constexpr int InitialZoomEntry = 6;
+constexpr int LargestAllowedZoomEntry = 10;
 
 struct ToolButton {
     const char* name;
@@ -122,7 +128,8 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle(ProgramCaption);
     setObjectName(QStringLiteral("MainForm"));
     setAcceptDrops(true);
-    resize(900, 700);
+    setWindowIcon(programIcon());
+    placeOnScreen();
     m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(m_mdiArea);
     createCommands();
@@ -239,7 +246,7 @@ void MainWindow::createCommands() {
         addCommand("WindowCascadeItem", "&Übereinander", "Alle Fenster übereinander anordnen",
                    Needs::Document, [this] { m_mdiArea->cascadeSubWindows(); });
     c.windowArrange = addCommand("WindowArrangeItem", "&Symbole anordnen", "Alle Symbole anordnen",
-                                 Needs::Document, {});
+                                 Needs::Document, [this] { arrangeIcons(); });
 
     c.helpContents = addCommand("HelpContentsItem", "&Inhalt",
                                 "Inhaltsübersicht der Hilfe anzeigen", Needs::Nothing, {});
@@ -423,6 +430,7 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
             [this, &editor](Point at, InsertMode mode) { pasteInto(editor, at, mode); });
     connect(&editor, &DocumentEditor::textEntryChanged, this,
             [this, &editor] { textEntryChanged(editor); });
+    connect(&view, &DocumentView::zoomStepRequested, this, &MainWindow::stepZoom);
     connect(&view, &DocumentView::diagramFormatRequested, this,
             [this, &editor] { formatDiagram(editor); });
     connect(&view, &DocumentView::caseInsertRequested, this,
@@ -435,6 +443,9 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
     connect(&view, &DocumentView::textEntryCommitRequested, this, commitTyped);
     connect(window, &DocumentWindow::closing, this, commitTyped);
     m_mdiArea->addSubWindow(window);
+    window->setWindowIcon(programIcon());
+    // Restored, the window keeps a size worth working in.
+    window->resize(m_mdiArea->viewport()->size() * 2 / 3);
     window->showMaximized();
     updateCommands();
 }
@@ -760,6 +771,9 @@ void MainWindow::useSettings(std::unique_ptr<SettingsFile> settings) {
     m_settings = std::move(settings);
     m_labels = m_settings->labels();
     m_recentFiles = RecentFiles(m_settings->recentFiles());
+    const QByteArray geometry = m_settings->frameGeometry();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
 }
 
 void MainWindow::saveSettings() {
@@ -767,6 +781,7 @@ void MainWindow::saveSettings() {
         return;
     m_settings->setLabels(m_labels);
     m_settings->setRecentFiles(m_recentFiles.paths());
+    m_settings->setFrameGeometry(saveGeometry());
     QString failedPath;
     if (!m_settings->save(&failedPath))
         QMessageBox::critical(this, ProgramCaption,
@@ -853,6 +868,36 @@ void MainWindow::updateCommands() {
 
 void MainWindow::showZoom(double zoom) {
     m_zoomBox->setCurrentText(QStringLiteral("%1 %").arg(rnd(zoom * 100)));
+}
+
+// The steps of the zoom box that are allowed: 10 to 400 %.
+void MainWindow::stepZoom(int step) {
+    DocumentWindow* document = activeDocument();
+    if (document == nullptr)
+        return;
+    const int current =
+        m_zoomBox->findText(QStringLiteral("%1 %").arg(rnd(document->view().zoom() * 100)));
+    int index = current < 0 ? InitialZoomEntry : current + step;
+    index = std::clamp(index, 0, LargestAllowedZoomEntry);
+    m_zoomBox->setCurrentIndex(index);
+    zoomChosen();
+}
+
+void MainWindow::placeOnScreen() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(screen.size() * 4 / 5);
+    move(screen.center() - rect().center());
+}
+
+// Minimized windows side by side along the bottom of the area.
+void MainWindow::arrangeIcons() {
+    int x = 0;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (!window->isMinimized())
+            continue;
+        window->move(x, m_mdiArea->viewport()->height() - window->height());
+        x += window->width();
+    }
 }
 
 void MainWindow::zoomChosen() {

@@ -157,6 +157,9 @@ private:
     void formatDiagram(DocumentEditor& editor);
     void saveSettings();
     void zoomChosen();
+    void stepZoom(int step);
+    void placeOnScreen();
+    void arrangeIcons();
     void showZoom(double zoom);
     void updateClock();
 

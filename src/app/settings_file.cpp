@@ -73,6 +73,15 @@ void SettingsFile::setRecentFiles(const QStringList& paths) {
     }
 }
 
+QByteArray SettingsFile::frameGeometry() const {
+    return QByteArray::fromBase64(
+        QByteArray::fromStdString(m_file.value("window", "geometry").value_or(std::string())));
+}
+
+void SettingsFile::setFrameGeometry(const QByteArray& geometry) {
+    m_file.setValue("window", "geometry", geometry.toBase64().toStdString());
+}
+
 bool SettingsFile::save(QString* failedPath) {
     const std::string text = m_file.text();
     if (writeText(m_readFrom, text))

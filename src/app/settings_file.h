@@ -22,6 +22,9 @@ public:
     void setLabels(const DefaultLabels& labels);
     QStringList recentFiles() const;
     void setRecentFiles(const QStringList& paths);
+    // The frame's saved geometry, empty when none was kept.
+    QByteArray frameGeometry() const;
+    void setFrameGeometry(const QByteArray& geometry);
 
     // False when no place took the file; `failedPath` names the last one
     // tried.

@@ -13,7 +13,7 @@ void BinaryReader::fail(const std::string& what, std::size_t offset) const {
 
 std::span<const std::uint8_t> BinaryReader::bytes(std::size_t count) {
     if (count > m_data.size() - m_offset)
-        fail("Read beyond end of file", m_data.size());
+        fail("Unerwartetes Dateiende", m_data.size());
     const auto piece = m_data.subspan(m_offset, count);
     m_offset += count;
     return piece;

@@ -25,6 +25,7 @@ ProcessResult velbrant(const QStringList& arguments) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELBRANT_BINARY), arguments);
@@ -81,11 +82,15 @@ TEST_F(ExportTest, ScaleAndResolutionChangeThePicture) {
     EXPECT_NEAR(half.width(), sampleArea().width() * 100 / 254.0 / 2, 3);
 }
 
-TEST_F(ExportTest, HelpAndVersionNeedNoDisplay) {
+TEST_F(ExportTest, HelpAndVersionNeedNoDisplayAndTheEditorSaysItNeedsOne) {
     const ProcessResult help = velbrant({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.output.contains("--export")) << help.output.toStdString();
     EXPECT_EQ(velbrant({"--version"}).exitCode, 0);
+    const ProcessResult editor = velbrant({Sample});
+    EXPECT_EQ(editor.exitCode, 1);
+    EXPECT_TRUE(editor.errors.contains("grafische Anzeige")) << editor.errors.toStdString();
+    EXPECT_EQ(editor.errors.count(u'\n'), 1);
 }
 
 TEST_F(ExportTest, FailuresSayWhyInOneLineAndWriteNothing) {
@@ -98,7 +103,7 @@ TEST_F(ExportTest, FailuresSayWhyInOneLineAndWriteNothing) {
         const char* message;
     } cases[] = {
         {{"--export", out("x.png"), out("missing.STR")}, "missing.STR"},
-        {{"--export", out("x.png"), out("damaged.STR")}, "Read beyond end of file"},
+        {{"--export", out("x.png"), out("damaged.STR")}, "Unerwartetes Dateiende"},
         {{"--export", out("x.doc"), Sample}, "Unbekanntes Ausgabeformat"},
         {{"--export", out("x.png"), "--scale", "401", Sample}, "--scale"},
         {{"--export", out("x.png")}, "genau eine Eingabedatei"},

@@ -120,7 +120,7 @@ TEST_F(StructogramFileTest, DamagedFilesAreRefusedWithWhatAndWhere) {
     const std::size_t first = FirstElement + 1;
     for (std::size_t size = 0; size < good.size(); size += 7)
         expectRejected(Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(size)),
-                       "Read beyond end of file");
+                       "Unerwartetes Dateiende");
 
     const auto patched = [&good](std::size_t at, Bytes with) {
         Bytes bytes = good;

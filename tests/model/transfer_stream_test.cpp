@@ -89,7 +89,7 @@ TEST_F(TransferStreamTest, ADamagedStreamPastesNothing) {
         pasteFromStream(target, stream, {0, 0}, InsertMode::After, context);
         ADD_FAILURE() << "a short stream was accepted";
     } catch (const FormatError& error) {
-        EXPECT_STREQ(error.what(), "Read beyond end of file (Byte 276)");
+        EXPECT_STREQ(error.what(), "Unerwartetes Dateiende (Byte 276)");
     }
     EXPECT_TRUE(target.empty());
 }
