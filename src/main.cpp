@@ -1,3 +1,4 @@
+#include "app/app_info.h"
 #include "app/main_window.h"
 #include "app/settings_file.h"
 #include "app/translations.h"
@@ -119,7 +120,7 @@ int main(int argc, char* argv[]) {
     else
         app = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velbrant"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VELBRANT_VERSION));
+    QCoreApplication::setApplicationVersion(velbrant::ProgramVersion);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -256,7 +256,10 @@ void MainWindow::createCommands() {
     c.helpHowToUse = addCommand("HelpHowToUseItem", "&Hilfe benutzen",
                                 "Hilfe zur Benutzung des Hilfesystems", Needs::Nothing, {});
     c.helpAbout = addCommand("HelpAboutItem", "Inf&o...", "Programminformationen anzeigen",
-                             Needs::Nothing, {});
+                             Needs::Nothing, [this] {
+        AboutDialog about(m_dog, this);
+        about.exec();
+    });
 }
 
 void MainWindow::createMenus() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/about_dialog.h"
 #include "app/file_dialogs.h"
 #include "app/recent_files.h"
 #include "app/tool.h"
@@ -187,6 +188,7 @@ private:
     ElementFormatDialog* m_elementFormatDialog;
     DiagramFormatDialog* m_diagramFormatDialog;
     std::unique_ptr<SettingsFile> m_settings;
+    DogAnimation m_dog;
     // The document whose element the text dialog shows.
     QPointer<DocumentEditor> m_textEntryEditor;
     FileDialogs m_fileDialogs = systemFileDialogs();
