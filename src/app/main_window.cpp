@@ -11,6 +11,7 @@
 #include "app/element_text_dialog.h"
 #include "app/file_errors.h"
 #include "app/new_case_dialog.h"
+#include "app/print_progress_dialog.h"
 #include "app/settings_file.h"
 #include "app/storable_text.h"
 #include "model/case.h"
@@ -33,7 +34,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPageSetupDialog>
 #include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QScreen>
@@ -88,12 +94,17 @@ QIcon icon(const char* name) {
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
 }
 
-// The sheet is the size of the default printer's page, or A4 without one.
-PaperSize defaultPaper() {
+// The sheet is the printer's page in its orientation; A4 portrait when no
+// printer is installed (printing goes to a PDF file then).
+PaperSize paperOf(const QPageLayout& layout) {
+    const QSize size = layout.fullRect(QPageLayout::Millimeter).size().toSize();
+    return {size.width(), size.height()};
+}
+
+QPageLayout defaultPageLayout() {
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     const QPageSize page = printer.isNull() ? QPageSize(QPageSize::A4) : printer.defaultPageSize();
-    const QSize size = page.size(QPageSize::Millimeter).toSize();
-    return {size.width(), size.height()};
+    return QPageLayout(page, QPageLayout::Portrait, QMarginsF());
 }
 
 bool clipboardHasText() {
@@ -118,7 +129,7 @@ std::vector<std::string> encodeLines(const QStringList& lines, bool symbolFont) 
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), m_mdiArea(new QMdiArea(this)), m_paper(defaultPaper()),
+    : QMainWindow(parent), m_mdiArea(new QMdiArea(this)), m_paper(paperOf(defaultPageLayout())),
       m_textDialog(new ElementTextDialog(this)), m_caseDialog(new NewCaseDialog(this)),
       m_labelsDialog(new CaseLabelsDialog(this)),
       m_defaultLabelsDialog(new DefaultLabelsDialog(this)),
@@ -128,6 +139,7 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle(ProgramCaption);
     setObjectName(QStringLiteral("MainForm"));
     setAcceptDrops(true);
+    m_printer.setPageSize(defaultPageLayout().pageSize());
     setWindowIcon(programIcon());
     placeOnScreen();
     m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
@@ -194,11 +206,15 @@ void MainWindow::createCommands() {
     c.fileExport = addCommand("FileExportItem", "&Exportieren...",
                               "Aktuelle Datei als Bild (PNG, SVG oder PDF) speichern",
                               Needs::Document, [this] { exportActiveDocument(); });
-    c.filePrint =
-        addCommand("FilePrintItem", "&Drucken", "Aktuelle Datei drucken", Needs::Document, {});
+    c.filePrint = addCommand("FilePrintItem", "&Drucken", "Aktuelle Datei drucken", Needs::Document,
+                             [this] { filePrint(); });
     c.filePrint->setShortcut(QKeySequence::Print);
-    c.filePrintSetup = addCommand("FilePrintSetupItem", "Drucker&einrichtung...",
-                                  "Druckereinrichtung ändern", Needs::Document, {});
+    c.filePreview = addCommand("FilePreviewItem", "Seitenan&sicht...",
+                               "Die Druckseiten der aktuellen Datei ansehen", Needs::Document,
+                               [this] { filePreview(); });
+    c.filePrintSetup =
+        addCommand("FilePrintSetupItem", "Drucker&einrichtung...", "Druckereinrichtung ändern",
+                   Needs::Document, [this] { filePrintSetup(); });
     c.fileExit = addCommand("FileExitItem", "&Beenden", "Diese Anwendung beenden", Needs::Nothing,
                             [this] { close(); });
     c.fileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -257,9 +273,9 @@ void MainWindow::createCommands() {
                                 "Hilfe zur Benutzung des Hilfesystems", Needs::Nothing, {});
     c.helpAbout = addCommand("HelpAboutItem", "Inf&o...", "Programminformationen anzeigen",
                              Needs::Nothing, [this] {
-        AboutDialog about(m_dog, this);
-        about.exec();
-    });
+                                 AboutDialog about(m_dog, this);
+                                 about.exec();
+                             });
 }
 
 void MainWindow::createMenus() {
@@ -268,7 +284,7 @@ void MainWindow::createMenus() {
     file->addActions({c.fileNew, c.fileOpen, c.fileSave, c.fileSaveAs, c.fileClose});
     file->addSeparator();
     file->addAction(c.fileExport);
-    file->addActions({c.filePrint, c.filePrintSetup});
+    file->addActions({c.filePrint, c.filePreview, c.filePrintSetup});
     file->addSeparator();
     m_recentMenu = file->addMenu(QStringLiteral("&Zuletzt geöffnete Dateien"));
     m_recentMenu->setObjectName(QStringLiteral("RecentFilesMenu"));
@@ -768,6 +784,114 @@ void MainWindow::editCaseLabels() {
                               switchCase->hasElse());
     if (m_labelsDialog->exec() == QDialog::Accepted && m_textEntryEditor)
         m_textEntryEditor->setCaseLabels(encodeLines(m_labelsDialog->labels(), false));
+}
+
+void MainWindow::filePrint() {
+    QPrintDialog dialog(&m_printer, this);
+    dialog.setOptionTabs({pageModeChoice(nullptr)});
+    if (dialog.exec() == QDialog::Accepted)
+        printActiveDocument();
+}
+
+void MainWindow::filePrintSetup() {
+    QPageSetupDialog dialog(&m_printer, this);
+    dialog.exec();
+    usePageLayout(m_printer.pageLayout());
+}
+
+void MainWindow::usePageLayout(const QPageLayout& layout) {
+    m_printer.setPageLayout(layout);
+    m_paper = paperOf(layout);
+    for (DocumentWindow* document : documents())
+        document->editor().setPaper(m_paper);
+}
+
+// The three ways onto pages, for the print dialog's tab and the preview.
+QWidget* MainWindow::pageModeChoice(QWidget* parent) {
+    auto* choice = new QComboBox(parent);
+    choice->setObjectName(QStringLiteral("PageModeBox"));
+    choice->setWindowTitle(QStringLiteral("Seiten"));
+    choice->addItems({QStringLiteral("Wie auf dem Blatt (eine Seite)"),
+                      QStringLiteral("Auf Seite einpassen"),
+                      QStringLiteral("Auf mehrere Seiten verteilen")});
+    choice->setCurrentIndex(static_cast<int>(m_pageMode));
+    connect(choice, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_pageMode = static_cast<PageMode>(index); });
+    return choice;
+}
+
+void MainWindow::filePreview() {
+    DocumentWindow* window = activeDocument();
+    if (window == nullptr)
+        return;
+    QPrintPreviewDialog preview(&m_printer, this);
+    preview.setWindowTitle(QStringLiteral("Seitenansicht"));
+    if (auto* bar = preview.findChild<QToolBar*>()) {
+        auto* choice = qobject_cast<QComboBox*>(pageModeChoice(bar));
+        bar->addSeparator();
+        bar->addWidget(choice);
+        connect(choice, &QComboBox::currentIndexChanged, &preview, [&preview] {
+            if (auto* widget = preview.findChild<QPrintPreviewWidget*>())
+                widget->updatePreview();
+        });
+    }
+    DocumentEditor& editor = window->editor();
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &editor](QPrinter* printer) {
+                QPainter painter(printer);
+                const PrintablePage page{
+                    printer->pageLayout().paintRectPixels(printer->resolution()).size(),
+                    static_cast<double>(printer->resolution())};
+                paintPages(painter, page, editor.document(), editor.measurer(), m_labels,
+                           m_pageMode, [printer] { return printer->newPage(); });
+            });
+    preview.exec();
+}
+
+void MainWindow::printActiveDocument() {
+    DocumentWindow* window = activeDocument();
+    if (window == nullptr)
+        return;
+    window->editor().clearSelection();
+    m_printer.setDocName(printJobName(window->fileName()));
+    const QString printerName = m_printer.outputFormat() == QPrinter::PdfFormat
+                                    ? QDir::toNativeSeparators(m_printer.outputFileName())
+                                    : m_printer.printerName();
+    PrintProgressDialog progress(window->fileName(), printerName, this);
+    QString error;
+    progress.run([&] { error = printDocument(*window, progress); });
+    if (!error.isEmpty())
+        QMessageBox::critical(this, ProgramCaption, error);
+}
+
+QString MainWindow::printDocument(DocumentWindow& window, const PrintProgressDialog& progress) {
+    QPainter painter;
+    if (!painter.begin(&m_printer)) {
+        if (m_printer.outputFormat() == QPrinter::PdfFormat)
+            return QStringLiteral("Der Druck ist fehlgeschlagen: %1 lässt sich nicht schreiben.")
+                .arg(QDir::toNativeSeparators(m_printer.outputFileName()));
+        return QStringLiteral("Der Druck ist fehlgeschlagen: der Drucker „%1“ nimmt keinen "
+                              "Auftrag an.")
+            .arg(m_printer.printerName());
+    }
+    DocumentEditor& editor = window.editor();
+    const PrintablePage page{m_printer.pageLayout().paintRectPixels(m_printer.resolution()).size(),
+                             static_cast<double>(m_printer.resolution())};
+    const int pages = paintPages(painter, page, editor.document(), editor.measurer(), m_labels,
+                                 m_pageMode, [this, &progress] {
+                                     QCoreApplication::processEvents();
+                                     return !progress.isCancelled() && m_printer.newPage();
+                                 });
+    QCoreApplication::processEvents();
+    if (progress.isCancelled()) {
+        m_printer.abort();
+        painter.end();
+        return QString();
+    }
+    if (!painter.end() || pages == 0 || m_printer.printerState() == QPrinter::Error)
+        return QStringLiteral("Der Druck ist fehlgeschlagen: der Drucker oder die Warteschlange "
+                              "meldet einen Fehler.");
+    return QString();
 }
 
 void MainWindow::useSettings(std::unique_ptr<SettingsFile> settings) {

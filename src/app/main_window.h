@@ -7,9 +7,11 @@
 #include "model/binary_io.h"
 #include "model/default_labels.h"
 #include "model/document.h"
+#include "render/page_printer.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QPrinter>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -35,6 +37,7 @@ class DocumentEditor;
 class DocumentWindow;
 class ElementTextDialog;
 class NewCaseDialog;
+class PrintProgressDialog;
 
 // The frame: menus, speed bar with the zoom box, tool palette, status line
 // with the clock, and the document windows inside one MDI area. Owns the
@@ -68,6 +71,14 @@ public:
     // Takes the labels and recent files from the settings file, and writes
     // them back to it when the frame closes.
     void useSettings(std::unique_ptr<SettingsFile> settings);
+    // The printer every print and page setup uses.
+    QPrinter& printer() { return m_printer; }
+    // Prints the active document on the printer as it is set up, with the
+    // progress dialog; failures are told.
+    void printActiveDocument();
+    // Every document's sheet takes the page's size and orientation.
+    void usePageLayout(const QPageLayout& layout);
+    void setPageMode(PageMode mode) { m_pageMode = mode; }
     // Where file names come from; tests answer without a modal dialog.
     void setFileDialogs(FileDialogs dialogs) { m_fileDialogs = std::move(dialogs); }
     // Enables and disables every command by the rule it was added with.
@@ -92,6 +103,7 @@ private:
         QAction* fileSaveAs;
         QAction* fileClose;
         QAction* fileExport;
+        QAction* filePreview;
         QAction* filePrint;
         QAction* filePrintSetup;
         QAction* fileExit;
@@ -157,6 +169,12 @@ private:
     void formatElements();
     void formatDiagram(DocumentEditor& editor);
     void saveSettings();
+    void filePrint();
+    void filePrintSetup();
+    void filePreview();
+    // The job's error in the user's words, empty when it printed.
+    QString printDocument(DocumentWindow& window, const PrintProgressDialog& progress);
+    QWidget* pageModeChoice(QWidget* parent);
     void zoomChosen();
     void stepZoom(int step);
     void placeOnScreen();
@@ -189,6 +207,8 @@ private:
     DiagramFormatDialog* m_diagramFormatDialog;
     std::unique_ptr<SettingsFile> m_settings;
     DogAnimation m_dog;
+    QPrinter m_printer;
+    PageMode m_pageMode = PageMode::AsShown;
     // The document whose element the text dialog shows.
     QPointer<DocumentEditor> m_textEntryEditor;
     FileDialogs m_fileDialogs = systemFileDialogs();

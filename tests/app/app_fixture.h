@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace velbrant::test {
@@ -56,13 +57,24 @@ protected:
         QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, to);
     }
 
+    // Handles the next modal message box as soon as it is on the screen.
+    static void onNextMessageBox(const std::function<void(QMessageBox&)>& handle) {
+        auto* poll = new QTimer;
+        poll->setInterval(5);
+        QObject::connect(poll, &QTimer::timeout, [poll, handle, tries = 0]() mutable {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr && ++tries < 1000)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            ASSERT_NE(box, nullptr);
+            handle(*box);
+        });
+        poll->start();
+    }
     // Answers the next modal message box with the button of the role.
     static void answerNextMessageBox(QMessageBox::StandardButton button) {
-        QTimer::singleShot(0, [button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            box->button(button)->click();
-        });
+        onNextMessageBox([button](QMessageBox& box) { box.button(button)->click(); });
     }
 };
 
