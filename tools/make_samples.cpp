@@ -2,12 +2,14 @@
 // examples/ with the project's own writer, laid out with real fonts.
 // Usage: velbrant_make_samples DATA_DIR EXAMPLES_DIR
 //        velbrant_make_samples --large COUNT DEPTH FILE   (a generated benchmark file)
+//        velbrant_make_samples --help-pictures DIR        (the help's element pictures)
 
 #include "diagram_builder.h"
 #include "model/case.h"
 #include "model/compound_element.h"
 #include "model/element_factory.h"
 #include "model/structogram_file.h"
+#include "render/document_export.h"
 #include "render/qt_text_measurer.h"
 #include "render/text_codec.h"
 
@@ -69,10 +71,15 @@ public:
         return dynamic_cast<CompoundElement&>(element).sequenceAt(index);
     }
 
-    void write(Document& document, const QString& path) {
+    // Empty branches get their statement; laid out on the page.
+    void prepare(Document& document) {
         fillEmpty(document.topSequence(), context(document));
         document.topSequence().relayout(context(document));
         document.layout(measurer, PaperSize{});
+    }
+
+    void write(Document& document, const QString& path) {
+        prepare(document);
         const Bytes bytes = encodeDocument(document);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) ||
@@ -174,6 +181,39 @@ void writeSort(SampleWriter& w, const QDir& dir) {
     w.write(*doc, dir.filePath("bubblesort.STR"));
 }
 
+// One small picture of each element kind for the help pages, exported as
+// the program exports.
+void writeHelpPictures(SampleWriter& w, const QDir& dir) {
+    struct Picture {
+        const char* file;
+        ElementKind kind;
+        std::vector<std::string> lines;
+    };
+    const Picture pictures[] = {
+        {"anweisung.png", ElementKind::Block, {"summe := summe + x"}},
+        {"bedingung.png", ElementKind::Conditional, {"x > 0"}},
+        {"kopfschleife.png", ElementKind::WhileLoop, {"solange i <= n"}},
+        {"fussschleife.png", ElementKind::RepeatLoop, {"bis gefunden"}},
+        {"zaehlschleife.png", ElementKind::ForLoop, {"für i := 1 bis n"}},
+        {"fallunterscheidung.png", ElementKind::Case, {"wahl"}},
+        {"aufruf.png", ElementKind::Call, {"Sortiere(a)"}},
+        {"aussprung.png", ElementKind::Exit, {"Abbruch"}},
+    };
+    for (const Picture& picture : pictures) {
+        auto doc = w.newDocument("", {});
+        Element& element = w.add(*doc, doc->topSequence(), picture.kind, picture.lines);
+        if (auto* switchCase = dynamic_cast<Case*>(&element)) {
+            switchCase->setBranchCount(3);
+            for (const char* label : {"1", "2", "sonst"})
+                switchCase->addBranch(label);
+        }
+        w.prepare(*doc);
+        ExportOptions options;
+        options.dotsPerInch = 120;
+        exportDocument(*doc, w.measurer, dir.filePath(QString::fromLatin1(picture.file)), options);
+    }
+}
+
 void writeLarge(SampleWriter& w, int count, int depth, const QString& path) {
     auto doc = w.newDocument("Großes Struktogramm", {std::to_string(count) + " Elemente"});
     buildMixedTree(doc->topSequence(), w.context(*doc), count, depth);
@@ -189,6 +229,10 @@ int main(int argc, char* argv[]) {
     using namespace velbrant::test;
     SampleWriter writer;
     try {
+        if (argc == 3 && QString(argv[1]) == u"--help-pictures") {
+            writeHelpPictures(writer, QDir(argv[2]));
+            return 0;
+        }
         if (argc == 5 && QString(argv[1]) == u"--large") {
             writeLarge(writer, QString(argv[2]).toInt(), QString(argv[3]).toInt(), argv[4]);
             return 0;

@@ -53,8 +53,7 @@ AboutDialog::AboutDialog(DogAnimation& dog, QWidget* parent)
     version->setObjectName(QStringLiteral("Version"));
     version->setGeometry(70, 53, 116, 20);
     version->setAlignment(Qt::AlignCenter);
-    auto* comments =
-        new QLabel(QStringLiteral("Struktogramm-Editor für Linux-Desktops"), panel);
+    auto* comments = new QLabel(QStringLiteral("Struktogramm-Editor für Linux-Desktops"), panel);
     comments->setObjectName(QStringLiteral("Comments"));
     comments->setGeometry(20, 84, 158, 30);
     comments->setAlignment(Qt::AlignCenter);
@@ -79,7 +78,8 @@ AboutDialog::AboutDialog(DogAnimation& dog, QWidget* parent)
 }
 
 void AboutDialog::showFrame(int frame) {
-    m_dog->setPixmap(QIcon(QStringLiteral(":/about/dog%1.svg").arg(frame)).pixmap(DogSize, DogSize));
+    m_dog->setPixmap(
+        QIcon(QStringLiteral(":/about/dog%1.svg").arg(frame)).pixmap(DogSize, DogSize));
     m_dog->setProperty("frame", frame);
 }
 

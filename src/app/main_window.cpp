@@ -10,6 +10,7 @@
 #include "app/element_format_dialog.h"
 #include "app/element_text_dialog.h"
 #include "app/file_errors.h"
+#include "app/help_window.h"
 #include "app/new_case_dialog.h"
 #include "app/print_progress_dialog.h"
 #include "app/settings_file.h"
@@ -134,7 +135,7 @@ MainWindow::MainWindow(QWidget* parent)
       m_labelsDialog(new CaseLabelsDialog(this)),
       m_defaultLabelsDialog(new DefaultLabelsDialog(this)),
       m_elementFormatDialog(new ElementFormatDialog(this)),
-      m_diagramFormatDialog(new DiagramFormatDialog(this)) {
+      m_diagramFormatDialog(new DiagramFormatDialog(this)), m_help(new HelpWindow(this)) {
     initIconResources();
     setWindowTitle(ProgramCaption);
     setObjectName(QStringLiteral("MainForm"));
@@ -152,6 +153,15 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this,
             [this] { documentActivated(activeDocument()); });
     connectTextDialog();
+    const auto helpFrom = [this](auto* dialog) {
+        using Dialog = std::remove_pointer_t<decltype(dialog)>;
+        connect(dialog, &Dialog::helpRequested, m_help, &HelpWindow::showKeyword);
+    };
+    helpFrom(m_textDialog);
+    helpFrom(m_caseDialog);
+    helpFrom(m_labelsDialog);
+    helpFrom(m_elementFormatDialog);
+    helpFrom(m_diagramFormatDialog);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &MainWindow::updateCommands);
     setTool(Tool::Select);
@@ -264,13 +274,15 @@ void MainWindow::createCommands() {
     c.windowArrange = addCommand("WindowArrangeItem", "&Symbole anordnen", "Alle Symbole anordnen",
                                  Needs::Document, [this] { arrangeIcons(); });
 
-    c.helpContents = addCommand("HelpContentsItem", "&Inhalt",
-                                "Inhaltsübersicht der Hilfe anzeigen", Needs::Nothing, {});
+    c.helpContents =
+        addCommand("HelpContentsItem", "&Inhalt", "Inhaltsübersicht der Hilfe anzeigen",
+                   Needs::Nothing, [this] { m_help->showContents(); });
     c.helpContents->setShortcut(QKeySequence::HelpContents);
     c.helpSearch = addCommand("HelpSearchItem", "&Suchen...", "Hilfe zu einem Thema suchen",
-                              Needs::Nothing, {});
-    c.helpHowToUse = addCommand("HelpHowToUseItem", "&Hilfe benutzen",
-                                "Hilfe zur Benutzung des Hilfesystems", Needs::Nothing, {});
+                              Needs::Nothing, [this] { m_help->showSearch(); });
+    c.helpHowToUse =
+        addCommand("HelpHowToUseItem", "&Hilfe benutzen", "Hilfe zur Benutzung des Hilfesystems",
+                   Needs::Nothing, [this] { m_help->showHelpOnHelp(); });
     c.helpAbout = addCommand("HelpAboutItem", "Inf&o...", "Programminformationen anzeigen",
                              Needs::Nothing, [this] {
                                  AboutDialog about(m_dog, this);

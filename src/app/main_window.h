@@ -36,6 +36,7 @@ class SettingsFile;
 class DocumentEditor;
 class DocumentWindow;
 class ElementTextDialog;
+class HelpWindow;
 class NewCaseDialog;
 class PrintProgressDialog;
 
@@ -205,6 +206,7 @@ private:
     DefaultLabelsDialog* m_defaultLabelsDialog;
     ElementFormatDialog* m_elementFormatDialog;
     DiagramFormatDialog* m_diagramFormatDialog;
+    HelpWindow* m_help;
     std::unique_ptr<SettingsFile> m_settings;
     DogAnimation m_dog;
     QPrinter m_printer;

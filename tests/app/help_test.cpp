@@ -1,0 +1,80 @@
+#include "app/help_window.h"
+#include "app_fixture.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+
+namespace velbrant::test {
+namespace {
+
+QString pageSource(const QString& page) {
+    QFile file(QStringLiteral(":/help/") + page);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+    return QString::fromUtf8(file.readAll());
+}
+
+bool hasAnchor(const QString& page, const QString& anchor) {
+    return anchor.isEmpty() || pageSource(page).contains(QStringLiteral("name=\"%1\"").arg(anchor));
+}
+
+// Every link of every page and every keyword lead somewhere that exists.
+TEST(Help, EveryLinkAndKeywordResolves) {
+    const QStringList pages = HelpWindow::pages();
+    ASSERT_GE(pages.size(), 8);
+    const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"#]*)#?([^\"]*)\""));
+    for (const QString& page : pages) {
+        auto match = reference.globalMatch(pageSource(page));
+        while (match.hasNext()) {
+            const auto found = match.next();
+            const QString target = found.captured(1).isEmpty() ? page : found.captured(1);
+            EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + target))
+                << page.toStdString() << " -> " << target.toStdString();
+            if (target.endsWith(u".html")) {
+                EXPECT_TRUE(hasAnchor(target, found.captured(2)))
+                    << page.toStdString() << " -> " << found.captured(0).toStdString();
+            }
+        }
+    }
+    for (const QString keyword :
+         {"text_eingeben", "case_block", "format_block", "format_strukt"}) {
+        const QStringList target = HelpWindow::keywordTargets().value(keyword).split(u'#');
+        ASSERT_EQ(target.size(), 2) << keyword.toStdString();
+        EXPECT_TRUE(hasAnchor(target[0], target[1])) << keyword.toStdString();
+    }
+}
+
+TEST_F(AppTest, TheHelpCommandsAndADialogsHelpButtonOpenTheirPages) {
+    auto* help = frame.findChild<HelpWindow*>("HelpWindow");
+    auto* browser = help->findChild<QTextBrowser*>("HelpBrowser");
+    action("HelpContentsItem")->trigger();
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(browser->source().toString().endsWith("index.html"));
+    action("HelpHowToUseItem")->trigger();
+    EXPECT_TRUE(browser->source().toString().endsWith("hilfe.html"));
+
+    auto* search = help->findChild<QLineEdit*>("HelpSearchEdit");
+    search->setText(QStringLiteral("Tabulator"));
+    auto* results = help->findChild<QListWidget*>("HelpResults");
+    ASSERT_GT(results->count(), 0);
+    search->setText(QStringLiteral("format_block"));
+    ASSERT_EQ(results->count(), 1);
+    EXPECT_EQ(results->item(0)->data(Qt::UserRole).toString(), "dialoge.html");
+
+    frame.setTool(Tool::Text);
+    DocumentView& view = newView();
+    frame.setTool(elementTool(ElementKind::Block));
+    click(view, {300, 400});
+    frame.setTool(Tool::Text);
+    const Element& block = topOf(view).at(0);
+    click(view, {block.left() + 20, block.top() + 20});
+    QTest::mouseClick(frame.findChild<QWidget*>("EditDlg")->findChild<QPushButton*>("HelpBtn"),
+                      Qt::LeftButton);
+    EXPECT_EQ(browser->source().fragment(), "text_eingeben");
+}
+
+} // namespace
+} // namespace velbrant::test
