@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 ARGS ?= examples/lineare-suche.STR
 
-.PHONY: all deps build test run bench fuzz format clean
+.PHONY: all deps build test run bench fuzz format package clean
 
 all: build
 
@@ -39,6 +39,10 @@ fuzz:
 	  build-fuzz/tests/fuzz/$${f}_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	    tests/data/fuzz-corpus/$$f || exit 1; \
 	done
+
+# A Debian package in $(BUILD_DIR): velbrant_VERSION_ARCH.deb
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
