@@ -1,0 +1,93 @@
+#include "model/windows1252.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace velbrant {
+
+namespace {
+
+// Bytes 0x80..0x9F; 0 where Windows-1252 leaves a byte undefined.
+constexpr std::array<char32_t, 32> High = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+constexpr std::array<std::pair<char32_t, const char*>, 10> Spellings{{
+    {0x2264, "<="}, {0x2265, ">="}, {0x2260, "<>"}, {0x2190, "<-"}, {0x2192, "->"},
+    {0x21D0, "<="}, {0x21D2, "=>"}, {0x2227, "und"}, {0x2228, "oder"}, {0x2212, "-"},
+}};
+
+char32_t codePointOf(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 && High[byte - 0x80] != 0 ? High[byte - 0x80] : byte;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// The next code point; a malformed sequence reads as U+FFFD.
+char32_t nextCodePoint(std::string_view utf8, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(utf8[i++]);
+    const int more = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    if (more < 0)
+        return 0xFFFD;
+    char32_t c = more == 0 ? lead : lead & (0x3F >> more);
+    for (int k = 0; k < more; ++k) {
+        if (i >= utf8.size() || (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80)
+            return 0xFFFD;
+        c = (c << 6) | (static_cast<unsigned char>(utf8[i++]) & 0x3F);
+    }
+    return c;
+}
+
+} // namespace
+
+std::string utf8FromWindows1252(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char byte : bytes)
+        appendUtf8(out, codePointOf(static_cast<unsigned char>(byte)));
+    return out;
+}
+
+std::string windows1252FromUtf8(std::string_view utf8, std::string& replaced) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t c = nextCodePoint(utf8, i);
+        if (c < 0x80 || (c >= 0xA0 && c < 0x100)) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        if (const auto high = std::find(High.begin(), High.end(), c); high != High.end()) {
+            out += static_cast<char>(0x80 + (high - High.begin()));
+            continue;
+        }
+        const auto spelling = std::find_if(Spellings.begin(), Spellings.end(),
+                                           [c](const auto& entry) { return entry.first == c; });
+        out += spelling != Spellings.end() ? spelling->second : "?";
+        std::string character;
+        appendUtf8(character, c);
+        if (replaced.find(character) == std::string::npos)
+            replaced += character;
+    }
+    return out;
+}
+
+} // namespace velbrant
