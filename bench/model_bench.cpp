@@ -1,6 +1,7 @@
 #include "diagram_builder.h"
 #include "model/block.h"
 #include "model/document.h"
+#include "model/nsd_file.h"
 #include "model/sequence.h"
 #include "model/undo_history.h"
 #include "model/undo_snapshot.h"
@@ -112,6 +113,19 @@ void BM_HistoryOf100Steps2000(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_HistoryOf100Steps2000)->Unit(benchmark::kMillisecond);
+
+// Reading and laying out a 20,000-element Structorizer file.
+void BM_ReadNsd20000(benchmark::State& state) {
+    QtTextMeasurer measurer;
+    Document source(measurer);
+    test::buildMixedTree(source.topSequence(), source.layoutContext(measurer, DefaultLabels{}),
+                         20'000, 4);
+    const std::string file = encodeNsd(source);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loadNsd(file, measurer, DefaultLabels{}));
+    state.counters["MB"] = static_cast<double>(file.size()) / (1 << 20);
+}
+BENCHMARK(BM_ReadNsd20000)->Unit(benchmark::kMillisecond);
 
 void BM_RelayoutQtMetrics(benchmark::State& state) {
     QtTextMeasurer measurer;

@@ -4,7 +4,7 @@
 #include "app/document_editor.h"
 #include "app/document_view.h"
 #include "app/file_errors.h"
-#include "model/structogram_file.h"
+#include "render/document_files.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -25,20 +25,13 @@ DocumentWindow::DocumentWindow(const DefaultLabels& labels, QString fileDir, QSt
     setWindowTitle(caption());
 }
 
-bool DocumentWindow::load(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1 lässt sich nicht öffnen: %2")
-                     .arg(QDir::toNativeSeparators(path), germanReason(file.errorString()));
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
+bool DocumentWindow::load(const QString& path, QString* error, QStringList* conversions) {
     try {
-        m_editor->replaceDocument(loadDocument(Bytes(bytes.begin(), bytes.end()),
-                                               m_editor->measurer(), m_editor->labels()));
-    } catch (const FormatError& failure) {
-        *error = QStringLiteral("%1 ist kein lesbares Struktogramm: %2")
-                     .arg(QDir::toNativeSeparators(path), QString::fromUtf8(failure.what()));
+        LoadedDocument loaded = readDocumentFile(path, m_editor->measurer(), m_editor->labels());
+        m_editor->replaceDocument(std::move(loaded.document));
+        *conversions = loaded.conversions;
+    } catch (const DocumentFileError& failure) {
+        *error = QString::fromUtf8(failure.what());
         return false;
     }
     setWindowTitle(caption());
@@ -55,18 +48,16 @@ void DocumentWindow::setFilePath(const QString& path) {
 
 bool DocumentWindow::writeFile(const QString& path, QString* error) {
     const QString shownPath = QDir::toNativeSeparators(path);
-    Bytes bytes;
+    QByteArray bytes;
     try {
-        bytes = encodeDocument(m_editor->document());
+        bytes = encodeDocumentFor(path, m_editor->document());
     } catch (const std::length_error& failure) {
         *error = QStringLiteral("%1 lässt sich nicht speichern: %2")
                      .arg(shownPath, QString::fromUtf8(failure.what()));
         return false;
     }
     QSaveFile file(path);
-    const auto size = static_cast<qint64>(bytes.size());
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         *error = QStringLiteral("%1 lässt sich nicht speichern: %2")
                      .arg(shownPath, germanReason(file.errorString()));
         return false;

@@ -19,9 +19,10 @@ public:
     DocumentWindow(const DefaultLabels& labels, QString fileDir, QString fileName,
                    bool hasFileName);
 
-    // Reads a ".STR" file into this window; on failure fills `error` and
-    // leaves the window as it was.
-    bool load(const QString& path, QString* error);
+    // Reads a ".STR" or ".nsd" file into this window; on failure fills
+    // `error` and leaves the window as it was. `conversions` gets what a
+    // Structorizer file's read had to change.
+    bool load(const QString& path, QString* error, QStringList* conversions);
 
     DocumentEditor& editor() { return *m_editor; }
     DocumentView& view() { return *m_view; }

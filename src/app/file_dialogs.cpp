@@ -8,6 +8,8 @@ namespace velbrant {
 namespace {
 
 const QString StructogramFilter = QStringLiteral("Struktogramme (*.STR *.str)");
+const QString StructorizerFilter = QStringLiteral("Structorizer-Diagramme (*.nsd)");
+const QString AnyDiagramFilter = QStringLiteral("Alle Diagramme (*.STR *.str *.nsd)");
 const QString AllFilesFilter = QStringLiteral("Alle Dateien (*)");
 
 QString ask(QFileDialog& dialog) {
@@ -33,15 +35,22 @@ FileDialogs systemFileDialogs() {
     dialogs.open = [](QWidget* parent) {
         QFileDialog dialog(parent, QStringLiteral("Öffnen"));
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilters({StructogramFilter, AllFilesFilter});
+        dialog.setNameFilters(
+            {AnyDiagramFilter, StructogramFilter, StructorizerFilter, AllFilesFilter});
         dialog.setDefaultSuffix(QStringLiteral("str"));
         return ask(dialog);
     };
     dialogs.save = [](QWidget* parent, const QString& preset) {
         QFileDialog dialog(parent, QStringLiteral("Speichern unter"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilters({StructogramFilter, AllFilesFilter});
+        dialog.setNameFilters({StructogramFilter, StructorizerFilter, AllFilesFilter});
         dialog.setDefaultSuffix(QStringLiteral("str"));
+        // The chosen filter names the format of a name without extension.
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+                dialog.setDefaultSuffix(filter == StructorizerFilter ? QStringLiteral("nsd")
+                                                                     : QStringLiteral("str"));
+            });
         const QFileInfo info(preset);
         if (info.isAbsolute())
             dialog.setDirectory(info.absolutePath());

@@ -505,13 +505,20 @@ DocumentWindow* MainWindow::openDocument(const QString& path) {
     auto* window = new DocumentWindow(m_labels, QDir::toNativeSeparators(info.absolutePath() + '/'),
                                       info.fileName(), true);
     QString error;
-    if (!window->load(path, &error)) {
+    QStringList conversions;
+    if (!window->load(path, &error, &conversions)) {
         delete window;
         QMessageBox::critical(this, ProgramCaption, error);
         return nullptr;
     }
     addDocumentWindow(window);
     m_recentFiles.add(path);
+    if (!conversions.isEmpty())
+        QMessageBox::information(
+            this, ProgramCaption,
+            QStringLiteral("%1 ist ein Structorizer-Diagramm. Beim Übernehmen wurde "
+                           "angepasst:\n\n• %2")
+                .arg(QDir::toNativeSeparators(path), conversions.join(QStringLiteral("\n• "))));
     return window;
 }
 

@@ -1,6 +1,6 @@
 #include "render/document_export.h"
 
-#include "model/structogram_file.h"
+#include "render/document_files.h"
 #include "render/document_renderer.h"
 #include "render/png_band_writer.h"
 
@@ -19,14 +19,6 @@ namespace {
 constexpr double UnitsPerInch = 254.0;
 constexpr int PdfDotsPerInch = 1200;
 constexpr qint64 MaxPngSide = std::numeric_limits<std::int32_t>::max();
-
-Bytes readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ExportError(QStringLiteral("%1: %2").arg(path, file.errorString()).toStdString());
-    const QByteArray data = file.readAll();
-    return Bytes(data.begin(), data.end());
-}
 
 // Paints the picture area of the document into a device whose painter has
 // been set to show `area` (model units).
@@ -91,16 +83,16 @@ void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer
     paintArea(painter, document, measurer, labels, area);
 }
 
-void writeStructogram(QIODevice& out, const Document& document) {
-    const Bytes bytes = encodeDocument(document);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+void writeDocumentFile(QIODevice& out, const QString& path, const Document& document) {
+    out.write(encodeDocumentFor(path, document));
 }
 
 QString outputSuffix(const QString& output) {
     const QString suffix = QFileInfo(output).suffix().toLower();
-    if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf" && suffix != u"str")
+    if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf" && suffix != u"str" &&
+        suffix != u"nsd")
         throw ExportError("Unbekanntes Ausgabeformat \"." + suffix.toStdString() +
-                          "\" (erlaubt: .png, .svg, .pdf, .STR)");
+                          "\" (erlaubt: .png, .svg, .pdf, .STR, .nsd)");
     return suffix;
 }
 
@@ -121,9 +113,9 @@ void exportStructogram(const QString& input, const QString& output, const Export
     QtTextMeasurer measurer;
     std::unique_ptr<Document> document;
     try {
-        document = loadDocument(readFile(input), measurer, DefaultLabels{});
-    } catch (const FormatError& error) {
-        throw ExportError(QStringLiteral("%1: ").arg(input).toStdString() + error.what());
+        document = readDocumentFile(input, measurer, DefaultLabels{}).document;
+    } catch (const DocumentFileError& error) {
+        throw ExportError(error.what());
     }
     if (options.scalePercent) {
         DiagramFormat format = document->format();
@@ -140,8 +132,8 @@ void exportDocument(const Document& document, QtTextMeasurer& measurer, const QS
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly))
         throw ExportError(QStringLiteral("%1: %2").arg(output, file.errorString()).toStdString());
-    if (suffix == u"str")
-        writeStructogram(file, document);
+    if (suffix == u"str" || suffix == u"nsd")
+        writeDocumentFile(file, output, document);
     else
         writePicture(file, document, measurer, suffix, options);
     if (!file.commit())

@@ -117,6 +117,18 @@ TEST_F(ExportTest, FailuresSayWhyInOneLineAndWriteNothing) {
     }
 }
 
+TEST_F(ExportTest, StructorizerFilesAreWrittenAndReadWhereverAStructogramIs) {
+    const ProcessResult written = velbrant({QStringLiteral("--export"), out("suche.nsd"), Sample});
+    EXPECT_EQ(written.exitCode, 0) << written.errors.toStdString();
+    EXPECT_TRUE(readAll(out("suche.nsd")).contains("<alternative text="));
+    const ProcessResult read =
+        velbrant({QStringLiteral("--export"), out("suche.STR"), out("suche.nsd")});
+    EXPECT_EQ(read.exitCode, 0) << read.errors.toStdString();
+    EXPECT_EQ(velbrant({QStringLiteral("--export"), out("suche2.nsd"), out("suche.STR")}).exitCode,
+              0);
+    EXPECT_EQ(readAll(out("suche2.nsd")), readAll(out("suche.nsd")));
+}
+
 TEST_F(ExportTest, AStructogramCopyIsCentredOnThePageAsTheEditorWouldDoIt) {
     const QByteArray centred =
         readAll(QStringLiteral(VELBRANT_SOURCE_DIR "/tests/data/fonts-tabs-arrows.STR"));

@@ -26,6 +26,10 @@ TEST(FuzzCorpus, FileReaderHandlesEveryKeptInput) {
     checkCorpus("file_reader", checkFileReader);
 }
 
+TEST(FuzzCorpus, NsdReaderHandlesEveryKeptInput) {
+    checkCorpus("nsd_reader", checkNsdReader);
+}
+
 TEST(FuzzCorpus, StreamReaderHandlesEveryKeptInput) {
     checkCorpus("stream_reader", checkStreamReader);
 }

@@ -1,6 +1,7 @@
 #include "reader_checks.h"
 
 #include "model/binary_io.h"
+#include "model/nsd_file.h"
 #include "model/structogram_file.h"
 #include "model/transfer_stream.h"
 #include "recording_canvas.h"
@@ -29,6 +30,19 @@ void checkFileReader(std::span<const std::uint8_t> input) {
         return;
     }
     if (loadAndSave(saved, measurer) != saved)
+        std::abort();
+}
+
+void checkNsdReader(std::span<const std::uint8_t> input) {
+    FixedWidthMeasurer measurer;
+    const std::string_view text(reinterpret_cast<const char*>(input.data()), input.size());
+    std::string written;
+    try {
+        written = encodeNsd(*loadNsd(text, measurer, DefaultLabels{}).document);
+    } catch (const FormatError&) {
+        return;
+    }
+    if (encodeNsd(*loadNsd(written, measurer, DefaultLabels{}).document) != written)
         std::abort();
 }
 

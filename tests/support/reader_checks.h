@@ -12,5 +12,8 @@ namespace velbrant::test {
 // A violation aborts.
 void checkFileReader(std::span<const std::uint8_t> input);
 void checkStreamReader(std::span<const std::uint8_t> input);
+// A Structorizer file either loads, writes and loads again to the same
+// texts, or fails with a FormatError.
+void checkNsdReader(std::span<const std::uint8_t> input);
 
 } // namespace velbrant::test
