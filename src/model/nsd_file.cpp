@@ -67,9 +67,10 @@ public:
         : m_file(file), m_context(context) {}
 
     void fail(const std::string& what, std::ptrdiff_t offset) const {
-        const auto end = std::min<std::size_t>(static_cast<std::size_t>(std::max<std::ptrdiff_t>(offset, 0)),
-                                               m_file.size());
-        const auto line = 1 + std::count(m_file.begin(), m_file.begin() + static_cast<std::ptrdiff_t>(end), '\n');
+        const auto end = std::min<std::size_t>(
+            static_cast<std::size_t>(std::max<std::ptrdiff_t>(offset, 0)), m_file.size());
+        const auto line =
+            1 + std::count(m_file.begin(), m_file.begin() + static_cast<std::ptrdiff_t>(end), '\n');
         throw FormatError(what + " (Zeile " + std::to_string(line) + ")", end);
     }
 
@@ -126,9 +127,10 @@ private:
             return element;
         }
         if (name == "while" || name == "repeat" || name == "for")
-            return loop(node, name == "while"  ? ElementKind::WhileLoop
-                              : name == "repeat" ? ElementKind::RepeatLoop
-                                                 : ElementKind::ForLoop,
+            return loop(node,
+                        name == "while"    ? ElementKind::WhileLoop
+                        : name == "repeat" ? ElementKind::RepeatLoop
+                                           : ElementKind::ForLoop,
                         depth);
         if (name == "forever") {
             count("Endlosschleifen als kopfgesteuerte Schleife „solange wahr“");
@@ -195,6 +197,9 @@ private:
         for (const pugi::xml_node& branch : node.children(branchName))
             readChildren(branch, result.addBranch(labelPrefix + std::to_string(++number)),
                          depth + 1);
+        // A case has at least two columns.
+        while (number < 2)
+            result.addBranch(labelPrefix + std::to_string(++number));
         result.setBranchCount(number);
         return element;
     }
@@ -280,7 +285,7 @@ private:
     }
 
     static pugi::xml_node node(pugi::xml_node parent, const char* name,
-                                  const std::vector<std::string>& lines) {
+                               const std::vector<std::string>& lines) {
         pugi::xml_node added = parent.append_child(name);
         added.append_attribute("text") = commaText(utf8(lines)).c_str();
         added.append_attribute("comment") = "";

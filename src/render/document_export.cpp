@@ -28,8 +28,7 @@ void paintArea(QPainter& painter, const Document& document, QtTextMeasurer& meas
     renderDocument(painter, document, measurer, labels, area);
 }
 
-void writePng(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
-              const ExportOptions& options) {
+void writePng(QIODevice& out, const Document& document, const ExportOptions& options) {
     const int dpi = options.dotsPerInch;
     const QRect area = pictureArea(document);
     const double pixelsPerUnit = dpi / UnitsPerInch;
@@ -40,18 +39,22 @@ void writePng(QIODevice& out, const Document& document, QtTextMeasurer& measurer
                           std::to_string(height) + " Pixel groß; so groß kann kein PNG sein");
     const PngBandWriter writer(static_cast<int>(width), static_cast<int>(height),
                                qRound(dpi / 0.0254));
-    writer.write(out, [&](QImage& band, int top) {
-        if (options.progress && !options.progress(top, height))
-            throw ExportCancelled();
-        band.fill(Qt::white);
-        QPainter painter(&band);
-        painter.translate(0, -top);
-        painter.scale(pixelsPerUnit, pixelsPerUnit);
-        painter.translate(-area.left(), -area.top());
-        const QRect bandArea(area.left(), area.top() + qFloor(top / pixelsPerUnit), area.width(),
-                             qCeil(band.height() / pixelsPerUnit) + 1);
-        paintArea(painter, document, measurer, options.labels, bandArea);
-    });
+    // Each thread measures with its own fonts; the metrics are the same.
+    const auto painters = [&] {
+        auto ownMeasurer = std::make_shared<QtTextMeasurer>();
+        return PngBandWriter::PaintBand([&, ownMeasurer](QImage& band, int top) {
+            band.fill(Qt::white);
+            QPainter painter(&band);
+            painter.translate(0, -top);
+            painter.scale(pixelsPerUnit, pixelsPerUnit);
+            painter.translate(-area.left(), -area.top());
+            const QRect bandArea(area.left(), area.top() + qFloor(top / pixelsPerUnit),
+                                 area.width(), qCeil(band.height() / pixelsPerUnit) + 1);
+            paintArea(painter, document, *ownMeasurer, options.labels, bandArea);
+        });
+    };
+    if (!writer.write(out, painters, options.threads, options.progress))
+        throw ExportCancelled();
 }
 
 void writeSvg(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
@@ -101,7 +104,7 @@ QString outputSuffix(const QString& output) {
 void writePicture(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
                   const QString& suffix, const ExportOptions& options) {
     if (suffix == u"png")
-        writePng(out, document, measurer, options);
+        writePng(out, document, options);
     else if (suffix == u"svg")
         writeSvg(out, document, measurer, options.labels);
     else

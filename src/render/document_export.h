@@ -4,6 +4,7 @@
 
 #include <QIODevice>
 #include <QString>
+#include <QThread>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -17,6 +18,8 @@ struct ExportOptions {
     // Overrides the document's scale, in percent (files only).
     std::optional<int> scalePercent;
     int dotsPerInch = 300;
+    // Threads that paint and compress a PNG; every core by default.
+    int threads = QThread::idealThreadCount();
     // The branch labels and arrow option to draw with.
     DefaultLabels labels;
     // Told the rows done of all while a picture is painted; answers false

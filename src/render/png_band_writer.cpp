@@ -1,98 +1,213 @@
 #include "render/png_band_writer.h"
 
+#include <QtEndian>
 #include <algorithm>
-#include <png.h>
+#include <atomic>
+#include <condition_variable>
+#include <exception>
+#include <map>
+#include <mutex>
 #include <stdexcept>
+#include <thread>
+#include <vector>
 #include <zlib.h>
 
 namespace velbrant {
 
 namespace {
 
-// Where the rows go, and whether the device refused any of them. A refusal
-// is reported after libpng is done, so no error has to cross libpng's frames.
-struct Sink {
-    QIODevice* device;
-    bool failed = false;
+constexpr int BandsInFlightPerThread = 2;
+constexpr qint64 MaxChunkSize = 1 << 20;
+
+// One band's rows, filtered (a zero filter byte before each row, RGB bytes)
+// and deflated as a raw piece of the picture's stream.
+struct DeflatedBand {
+    QByteArray bytes;
+    uLong adler = 1;
+    qint64 length = 0;
 };
 
-void writeToDevice(png_structp png, png_bytep data, png_size_t length) {
-    auto* sink = static_cast<Sink*>(png_get_io_ptr(png));
-    const auto size = static_cast<qint64>(length);
-    if (!sink->failed && sink->device->write(reinterpret_cast<const char*>(data), size) != size)
-        sink->failed = true;
+void putChunk(QIODevice& device, const char* type, const QByteArray& data) {
+    QByteArray chunk(4, '\0');
+    qToBigEndian<quint32>(static_cast<quint32>(data.size()), chunk.data());
+    chunk.append(type, 4);
+    chunk.append(data);
+    QByteArray crc(4, '\0');
+    qToBigEndian<quint32>(
+        static_cast<quint32>(crc32(0, reinterpret_cast<const Bytef*>(chunk.constData() + 4),
+                                   static_cast<uInt>(chunk.size() - 4))),
+        crc.data());
+    chunk.append(crc);
+    if (device.write(chunk) != chunk.size())
+        throw std::runtime_error(device.errorString().toStdString());
 }
 
-void flushDevice(png_structp) {}
-
-// Only reached on invalid parameters, which the caller's size checks
-// exclude; libpng is built with unwind tables on the platforms we build for.
-[[noreturn]] void onError(png_structp, png_const_charp message) {
-    throw std::runtime_error(std::string("PNG: ") + message);
-}
-
-void onWarning(png_structp, png_const_charp) {}
-
-// Owns the libpng write structures for one file.
-class PngWriteStruct {
-public:
-    PngWriteStruct()
-        : m_png(png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, onError, onWarning)),
-          m_info(m_png ? png_create_info_struct(m_png) : nullptr) {
-        if (m_info == nullptr)
-            throw std::runtime_error("PNG: kein Speicher");
+DeflatedBand deflateBand(const QImage& band, int rows, bool last) {
+    const int width = band.width();
+    QByteArray raw(static_cast<qsizetype>(rows) * (1 + 3 * qsizetype{width}), '\0');
+    auto* out = reinterpret_cast<unsigned char*>(raw.data());
+    for (int y = 0; y < rows; ++y) {
+        *out++ = 0; // filter: none
+        const auto* pixels = reinterpret_cast<const QRgb*>(band.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            *out++ = static_cast<unsigned char>(qRed(pixels[x]));
+            *out++ = static_cast<unsigned char>(qGreen(pixels[x]));
+            *out++ = static_cast<unsigned char>(qBlue(pixels[x]));
+        }
     }
-    ~PngWriteStruct() { png_destroy_write_struct(&m_png, &m_info); }
-    PngWriteStruct(const PngWriteStruct&) = delete;
-    PngWriteStruct& operator=(const PngWriteStruct&) = delete;
+    z_stream stream{};
+    // Diagrams are mostly white: fast compression loses little here.
+    if (deflateInit2(&stream, 1, Z_DEFLATED, -MAX_WBITS, 8, Z_RLE) != Z_OK)
+        throw std::runtime_error("PNG: zlib");
+    DeflatedBand result;
+    result.bytes.resize(
+        static_cast<qsizetype>(deflateBound(&stream, static_cast<uLong>(raw.size())) + 16));
+    stream.next_in = reinterpret_cast<Bytef*>(raw.data());
+    stream.avail_in = static_cast<uInt>(raw.size());
+    stream.next_out = reinterpret_cast<Bytef*>(result.bytes.data());
+    stream.avail_out = static_cast<uInt>(result.bytes.size());
+    deflate(&stream, last ? Z_FINISH : Z_SYNC_FLUSH);
+    result.bytes.resize(static_cast<qsizetype>(stream.total_out));
+    deflateEnd(&stream);
+    result.adler =
+        adler32(1, reinterpret_cast<const Bytef*>(raw.constData()), static_cast<uInt>(raw.size()));
+    result.length = raw.size();
+    return result;
+}
 
-    png_structp png() const { return m_png; }
-    png_infop info() const { return m_info; }
+// The deflated bands in order, as they come from the workers.
+class BandQueue {
+public:
+    BandQueue(int bands, int inFlight) : m_bands(bands), m_inFlight(inFlight) {}
+
+    // The next band to paint, or -1 when there is none or work stopped.
+    int take() {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_stopped || m_next - m_written < m_inFlight; });
+        if (m_stopped || m_next >= m_bands)
+            return -1;
+        return m_next++;
+    }
+    void put(int index, DeflatedBand band) {
+        std::lock_guard lock(m_mutex);
+        m_done.emplace(index, std::move(band));
+        m_changed.notify_all();
+    }
+    void fail(std::exception_ptr error) {
+        std::lock_guard lock(m_mutex);
+        if (!m_error)
+            m_error = error;
+        m_stopped = true;
+        m_changed.notify_all();
+    }
+    void stop() {
+        std::lock_guard lock(m_mutex);
+        m_stopped = true;
+        m_changed.notify_all();
+    }
+    // The next band in order, waiting for it; throws a worker's error.
+    DeflatedBand next() {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_error || m_done.count(m_written) > 0; });
+        if (m_error)
+            std::rethrow_exception(m_error);
+        DeflatedBand band = std::move(m_done.at(m_written));
+        m_done.erase(m_written++);
+        m_changed.notify_all();
+        return band;
+    }
 
 private:
-    png_structp m_png;
-    png_infop m_info;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::map<int, DeflatedBand> m_done;
+    std::exception_ptr m_error;
+    int m_bands;
+    int m_inFlight;
+    int m_next = 0;
+    int m_written = 0;
+    bool m_stopped = false;
 };
 
 } // namespace
 
 PngBandWriter::PngBandWriter(int width, int height, int dotsPerMeter, qint64 bandBytes)
-    : m_width(width), m_height(height), m_dotsPerMeter(dotsPerMeter), m_bandBytes(bandBytes) {}
+    : m_width(width), m_height(height), m_dotsPerMeter(dotsPerMeter),
+      m_bandRows(static_cast<int>(std::clamp<qint64>(bandBytes / (qint64{width} * 4), 1, height))) {
+}
 
-void PngBandWriter::write(QIODevice& device, const PaintBand& paintBand) const {
-    PngWriteStruct png;
-    Sink sink{&device};
-    png_set_write_fn(png.png(), &sink, writeToDevice, flushDevice);
-    png_set_user_limits(png.png(), PNG_UINT_31_MAX, PNG_UINT_31_MAX);
-    png_set_IHDR(png.png(), png.info(), static_cast<png_uint_32>(m_width),
-                 static_cast<png_uint_32>(m_height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_pHYs(png.png(), png.info(), static_cast<png_uint_32>(m_dotsPerMeter),
-                 static_cast<png_uint_32>(m_dotsPerMeter), PNG_RESOLUTION_METER);
-    // Diagrams are mostly white: fast compression loses little here.
-    png_set_compression_level(png.png(), 1);
-    png_set_compression_strategy(png.png(), Z_RLE);
-    png_set_filter(png.png(), 0, PNG_FILTER_NONE);
-    png_write_info(png.png(), png.info());
-
-    const int bandRows =
-        static_cast<int>(std::clamp<qint64>(m_bandBytes / (qint64{m_width} * 4), 1, m_height));
-    // Painted in the raster engine's native format; libpng drops the filler
-    // byte and swaps blue and red of 0xffRRGGBB as it writes.
-    QImage band(m_width, bandRows, QImage::Format_RGB32);
-    png_set_filler(png.png(), 0,
-                   Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? PNG_FILLER_AFTER : PNG_FILLER_BEFORE);
-    if (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
-        png_set_bgr(png.png());
-    for (int top = 0; top < m_height; top += bandRows) {
-        paintBand(band, top);
-        const int rows = std::min(bandRows, m_height - top);
-        for (int row = 0; row < rows; ++row)
-            png_write_row(png.png(), band.constScanLine(row));
-    }
-    png_write_end(png.png(), nullptr);
-    if (sink.failed)
+bool PngBandWriter::write(QIODevice& device, const BandPainterFactory& painters, int threads,
+                          const Progress& progress) const {
+    static const char Signature[] = "\x89PNG\r\n\x1a\n";
+    if (device.write(Signature, 8) != 8)
         throw std::runtime_error(device.errorString().toStdString());
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(static_cast<quint32>(m_width), header.data());
+    qToBigEndian<quint32>(static_cast<quint32>(m_height), header.data() + 4);
+    header[8] = 8; // bits per channel
+    header[9] = 2; // RGB
+    putChunk(device, "IHDR", header);
+    QByteArray density(9, '\0');
+    qToBigEndian<quint32>(static_cast<quint32>(m_dotsPerMeter), density.data());
+    qToBigEndian<quint32>(static_cast<quint32>(m_dotsPerMeter), density.data() + 4);
+    density[8] = 1; // per metre
+    putChunk(device, "pHYs", density);
+
+    const int bands = (m_height + m_bandRows - 1) / m_bandRows;
+    threads = std::clamp(threads, 1, bands);
+    BandQueue queue(bands, threads * BandsInFlightPerThread);
+    std::vector<std::thread> workers;
+    for (int t = 0; t < threads; ++t) {
+        workers.emplace_back([&] {
+            try {
+                const PaintBand paint = painters();
+                QImage band(m_width, m_bandRows, QImage::Format_RGB32);
+                for (int index = queue.take(); index >= 0; index = queue.take()) {
+                    const int top = index * m_bandRows;
+                    paint(band, top);
+                    queue.put(index, deflateBand(band, std::min(m_bandRows, m_height - top),
+                                                 index == bands - 1));
+                }
+            } catch (...) {
+                queue.fail(std::current_exception());
+            }
+        });
+    }
+    bool finished = true;
+    try {
+        QByteArray stream("\x78\x01", 2); // zlib header: deflate, fastest
+        uLong adler = 1;
+        for (int index = 0; index < bands; ++index) {
+            if (progress && !progress(qint64{index} * m_bandRows, m_height)) {
+                finished = false;
+                break;
+            }
+            DeflatedBand band = queue.next();
+            adler = adler32_combine(adler, band.adler, band.length);
+            stream.append(band.bytes);
+            if (index == bands - 1) {
+                QByteArray check(4, '\0');
+                qToBigEndian<quint32>(static_cast<quint32>(adler), check.data());
+                stream.append(check);
+            }
+            while (stream.size() >= MaxChunkSize || (index == bands - 1 && !stream.isEmpty())) {
+                const qsizetype size = std::min<qsizetype>(stream.size(), MaxChunkSize);
+                putChunk(device, "IDAT", stream.left(size));
+                stream.remove(0, size);
+            }
+        }
+        if (finished)
+            putChunk(device, "IEND", QByteArray());
+    } catch (...) {
+        queue.stop();
+        for (std::thread& worker : workers)
+            worker.join();
+        throw;
+    }
+    queue.stop();
+    for (std::thread& worker : workers)
+        worker.join();
+    return finished;
 }
 
 } // namespace velbrant
