@@ -18,6 +18,9 @@ namespace {
 
 constexpr double UnitsPerInch = 254.0;
 constexpr int PdfDotsPerInch = 1200;
+constexpr int SvgStripUnits = 20'000;
+// PDF 1.7 (Annex C) allows pages of at most 14,400 points, 200 inches.
+constexpr int MaxPdfPageUnits = 200 * 254;
 constexpr qint64 MaxPngSide = std::numeric_limits<std::int32_t>::max();
 
 // Paints the picture area of the document into a device whose painter has
@@ -60,30 +63,61 @@ void writePng(QIODevice& out, const Document& document, const ExportOptions& opt
 void writeSvg(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
               const DefaultLabels& labels) {
     const QRect area = pictureArea(document);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&out);
-    svg.setResolution(qRound(UnitsPerInch)); // one unit, 0.1 mm, a pixel
-    svg.setSize(area.size());
-    svg.setViewBox(area);
-    svg.setTitle(QStringLiteral("Struktogramm"));
-    QPainter painter(&svg);
-    paintArea(painter, document, measurer, labels, area);
+    // QSvgGenerator keeps everything until it ends; painted strip by strip,
+    // each strip's drawing goes out as one more group of the same picture,
+    // so memory holds one strip. Frame and header are drawn with each strip.
+    for (int top = area.top(); top < area.bottom(); top += SvgStripUnits) {
+        QBuffer strip;
+        strip.open(QIODevice::WriteOnly);
+        {
+            QSvgGenerator svg;
+            svg.setOutputDevice(&strip);
+            svg.setResolution(qRound(UnitsPerInch)); // one unit, 0.1 mm, a pixel
+            svg.setSize(area.size());
+            svg.setViewBox(area);
+            svg.setTitle(QStringLiteral("Struktogramm"));
+            QPainter painter(&svg);
+            paintArea(painter, document, measurer, labels,
+                      QRect(area.left(), top, area.width(),
+                            std::min(SvgStripUnits, area.bottom() + 1 - top)));
+        }
+        const QByteArray& text = strip.data();
+        const qsizetype from =
+            top == area.top() ? 0 : text.indexOf("</defs>\n") + qsizetype{sizeof "</defs>\n"} - 1;
+        const qsizetype to = text.lastIndexOf("</svg>");
+        if (out.write(text.constData() + from, to - from) != to - from)
+            throw ExportError(out.errorString().toStdString());
+    }
+    if (out.write("</svg>\n") < 0)
+        throw ExportError(out.errorString().toStdString());
 }
 
 void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
               const DefaultLabels& labels) {
     const QRect area = pictureArea(document);
+    // One page the size of the frame, or pages of the largest size PDF
+    // allows, row by row, when the frame is larger.
+    const QSize page(std::min(area.width(), MaxPdfPageUnits),
+                     std::min(area.height(), MaxPdfPageUnits));
     QPdfWriter pdf(&out);
     pdf.setResolution(PdfDotsPerInch);
-    pdf.setPageSize(QPageSize(QSizeF(area.width() / 10.0, area.height() / 10.0),
+    pdf.setPageSize(QPageSize(QSizeF(page.width() / 10.0, page.height() / 10.0),
                               QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setCreator(QStringLiteral("Velbrant"));
     QPainter painter(&pdf);
-    painter.setWindow(area);
-    painter.setViewport(0, 0, qRound(area.width() * PdfDotsPerInch / UnitsPerInch),
-                        qRound(area.height() * PdfDotsPerInch / UnitsPerInch));
-    paintArea(painter, document, measurer, labels, area);
+    const QRect viewport(0, 0, qRound(page.width() * PdfDotsPerInch / UnitsPerInch),
+                         qRound(page.height() * PdfDotsPerInch / UnitsPerInch));
+    for (int top = area.top(); top < area.bottom(); top += page.height()) {
+        for (int left = area.left(); left < area.right(); left += page.width()) {
+            if (top != area.top() || left != area.left())
+                pdf.newPage();
+            const QRect shown(QPoint(left, top), page);
+            painter.setWindow(shown);
+            painter.setViewport(viewport);
+            paintArea(painter, document, measurer, labels, shown);
+        }
+    }
 }
 
 void writeDocumentFile(QIODevice& out, const QString& path, const Document& document) {

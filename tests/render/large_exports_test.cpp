@@ -1,0 +1,96 @@
+#include "diagram_builder.h"
+#include "model/document.h"
+#include "render/document_export.h"
+#include "render/document_renderer.h"
+#include "render/qt_text_measurer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSizeF>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace velbrant {
+namespace {
+
+// The pages' sizes in points, from their media boxes.
+std::vector<QSizeF> pageSizes(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(file.readAll());
+    std::vector<QSizeF> sizes;
+    const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+    for (auto match = box.globalMatch(text); match.hasNext();) {
+        const auto found = match.next();
+        sizes.emplace_back(found.captured(1).toDouble(), found.captured(2).toDouble());
+    }
+    return sizes;
+}
+
+TEST(PdfPages, NoPageIsLargerThanPdfAllowsAndTheirCountCoversTheFrame) {
+    QtTextMeasurer measurer;
+    QTemporaryDir dir;
+    for (const int elements : {20, 2000}) {
+        Document document(measurer);
+        test::buildMixedTree(document.topSequence(),
+                             document.layoutContext(measurer, DefaultLabels{}), elements, 4);
+        document.layout(measurer, PaperSize{});
+        const QString path = dir.filePath(QStringLiteral("d%1.pdf").arg(elements));
+        exportDocument(document, measurer, path, ExportOptions{});
+        const auto sizes = pageSizes(path);
+        const double heightPt = document.frameLayout().frameHeight / 254.0 * 72;
+        const auto expected = static_cast<std::size_t>(std::ceil(heightPt / 14400.0 - 1e-6)) *
+                              static_cast<std::size_t>(std::ceil(
+                                  document.frameLayout().frameWidth / 254.0 * 72 / 14400.0 - 1e-6));
+        EXPECT_EQ(sizes.size(), expected) << elements;
+        if (elements == 2000) {
+            EXPECT_GT(sizes.size(), 1u); // over 14,400 pt tall
+        }
+        for (const QSizeF& size : sizes) {
+            EXPECT_LE(size.width(), 14400.5) << elements;
+            EXPECT_LE(size.height(), 14400.5) << elements;
+        }
+    }
+}
+
+// A tall diagram's SVG is written strip by strip: still one valid picture
+// of the whole frame.
+TEST(SvgStrips, ATallDiagramIsOneValidPictureOfTheWholeFrame) {
+    QtTextMeasurer measurer;
+    QTemporaryDir dir;
+    Document document(measurer);
+    test::buildMixedTree(document.topSequence(), document.layoutContext(measurer, DefaultLabels{}),
+                         2000, 4);
+    document.layout(measurer, PaperSize{});
+    const QString path = dir.filePath(QStringLiteral("tall.svg"));
+    exportDocument(document, measurer, path, ExportOptions{});
+    QSvgRenderer svg(path);
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), pictureArea(document));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_EQ(text.count("<svg"), 1);
+    EXPECT_GT(text.count("<g fill=\"none\" stroke=\"black\""), 1); // several strips
+}
+
+TEST(PngExport, ACancelledExportLeavesNothingBehind) {
+    QtTextMeasurer measurer;
+    QTemporaryDir dir;
+    Document document(measurer);
+    test::buildMixedTree(document.topSequence(), document.layoutContext(measurer, DefaultLabels{}),
+                         200, 3);
+    document.layout(measurer, PaperSize{});
+    const QString path = dir.filePath(QStringLiteral("cancelled.png"));
+    ExportOptions options;
+    options.dotsPerInch = 600;
+    options.progress = [](qint64 done, qint64) { return done == 0; };
+    EXPECT_THROW(exportDocument(document, measurer, path, options), ExportCancelled);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+} // namespace
+} // namespace velbrant
