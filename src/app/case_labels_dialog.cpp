@@ -56,16 +56,8 @@ CaseLabelsDialog::CaseLabelsDialog(QWidget* parent)
     m_grid->setMinimumSize(340, 201);
     m_grid->setItemDelegateForColumn(1, new LabelDelegate(*m_hint, m_grid));
 
-    auto* buttons = new QVBoxLayout;
-    QPushButton* ok = makeButton(this, "OKBtn", QStringLiteral("&OK"), buttons);
-    QPushButton* cancel = makeButton(this, "CancelBtn", QStringLiteral("&Abbruch"), buttons);
-    QPushButton* help = makeButton(this, "HelpBtn", QStringLiteral("&Help"), buttons);
-    buttons->addStretch();
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this,
-            [this] { emit helpRequested(QStringLiteral("case_block")); });
+    QBoxLayout* buttons =
+        makeOkCancelHelp(this, [this] { emit helpRequested(QStringLiteral("case_block")); });
 
     auto* grid = new QVBoxLayout;
     grid->addWidget(m_grid);

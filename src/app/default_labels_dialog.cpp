@@ -71,7 +71,6 @@ DefaultLabelsDialog::DefaultLabelsDialog(QWidget* parent)
         });
         m_fields[i]->setValidator(validator);
     }
-    m_fields[0]->installEventFilter(this);
     m_arrow->setObjectName(QStringLiteral("chkPfeilErsetzen"));
 
     auto* arrowFrame = new QGroupBox(QStringLiteral("Textfelder"), this);
@@ -84,6 +83,8 @@ DefaultLabelsDialog::DefaultLabelsDialog(QWidget* parent)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &DefaultLabelsDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    refuseLeavingInvalid(
+        m_fields[0], cancel, [this] { return isPrefixValid(); }, [this] { refusePrefix(); });
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(group("GroupBox4", QStringLiteral("Struktogramm"), 0, 1), 0, 0);
@@ -115,29 +116,12 @@ bool DefaultLabelsDialog::isPrefixValid() const {
 }
 
 void DefaultLabelsDialog::refusePrefix() {
-    m_refusing = true;
     m_fields[0]->selectAll();
     QMessageBox::critical(
         this, ProgramCaption,
         QStringLiteral("Der Titelpräfix eines Struktogrammes darf keine Leerzeichen enthalten!"));
-    m_refusing = false;
     m_fields[0]->setFocus();
     m_fields[0]->selectAll();
-}
-
-bool DefaultLabelsDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_fields[0] && event->type() == QEvent::FocusOut && !m_refusing &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (isVisible() && !isPrefixValid() &&
-                    !findChild<QPushButton*>("BitBtn2")->hasFocus())
-                    refusePrefix();
-            },
-            Qt::QueuedConnection);
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void DefaultLabelsDialog::accept() {

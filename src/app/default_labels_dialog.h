@@ -25,16 +25,12 @@ public:
     // Confirms only a title prefix without blanks.
     void accept() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     bool isPrefixValid() const;
     void refusePrefix();
 
     std::array<QLineEdit*, 10> m_fields{};
     QCheckBox* m_arrow;
-    bool m_refusing = false;
 };
 
 } // namespace velbrant

@@ -63,16 +63,8 @@ DiagramFormatDialog::DiagramFormatDialog(QWidget* parent)
     m_pages->addTab(otherPage(), QStringLiteral("Sonstiges"));
     m_pages->setCurrentIndex(OtherPage);
 
-    auto* buttons = new QVBoxLayout;
-    QPushButton* ok = makeButton(this, "OKBtn", QStringLiteral("&OK"), buttons);
-    QPushButton* cancel = makeButton(this, "CancelBtn", QStringLiteral("&Abbruch"), buttons);
-    QPushButton* help = makeButton(this, "HelpBtn", QStringLiteral("&Help"), buttons);
-    buttons->addStretch();
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this,
-            [this] { emit helpRequested(QStringLiteral("format_strukt")); });
+    QBoxLayout* buttons =
+        makeOkCancelHelp(this, [this] { emit helpRequested(QStringLiteral("format_strukt")); });
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_pages);
     layout->addLayout(buttons);

@@ -80,16 +80,8 @@ ElementFormatDialog::ElementFormatDialog(QWidget* parent)
     m_pages->addTab(fontPage(), QStringLiteral("Schriftart"));
     m_pages->setCurrentIndex(FontPage);
 
-    auto* buttons = new QVBoxLayout;
-    QPushButton* ok = makeButton(this, "OKBtn", QStringLiteral("&OK"), buttons);
-    QPushButton* cancel = makeButton(this, "CancelBtn", QStringLiteral("&Abbruch"), buttons);
-    QPushButton* help = makeButton(this, "HelpBtn", QStringLiteral("&Help"), buttons);
-    buttons->addStretch();
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this,
-            [this] { emit helpRequested(QStringLiteral("format_block")); });
+    QBoxLayout* buttons =
+        makeOkCancelHelp(this, [this] { emit helpRequested(QStringLiteral("format_block")); });
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_pages);
     layout->addLayout(buttons);

@@ -1,6 +1,7 @@
 #include "app/new_case_dialog.h"
 
 #include "app/app_info.h"
+#include "app/dialog_parts.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -25,7 +26,6 @@ NewCaseDialog::NewCaseDialog(QWidget* parent)
     m_count->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), m_count));
     m_count->setFixedWidth(m_count->fontMetrics().horizontalAdvance(u'0') * 3);
-    m_count->installEventFilter(this);
     m_hasElse->setObjectName(QStringLiteral("HasElseBlockCheckBox"));
     m_hasElse->setChecked(true);
 
@@ -50,6 +50,8 @@ NewCaseDialog::NewCaseDialog(QWidget* parent)
     connect(help, &QPushButton::clicked, this,
             [this] { emit helpRequested(QStringLiteral("case_block")); });
 
+    refuseLeavingInvalid(
+        m_count, m_cancel, [this] { return isCountValid(); }, [this] { refuseCount(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addWidget(buttons);
@@ -68,29 +70,11 @@ bool NewCaseDialog::isCountValid() const {
 }
 
 void NewCaseDialog::refuseCount() {
-    m_refusing = true;
     QMessageBox::critical(
         this, ProgramCaption,
         QStringLiteral("Eine Case-Anweisung muß mindestens\n2 Fälle behandeln !"));
-    m_refusing = false;
     m_count->setFocus();
     m_count->selectAll();
-}
-
-// Leaving the field with too small a count or none is refused at once;
-// going to "&Abbruch" is not leaving it.
-bool NewCaseDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_count && event->type() == QEvent::FocusOut && !m_refusing &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (isVisible() && !isCountValid() && !m_cancel->hasFocus())
-                    refuseCount();
-            },
-            Qt::QueuedConnection);
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void NewCaseDialog::accept() {

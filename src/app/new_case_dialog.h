@@ -26,9 +26,6 @@ public:
 signals:
     void helpRequested(const QString& keyword);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     bool isCountValid() const;
     // The message, and the focus back into the field.
@@ -37,7 +34,6 @@ private:
     QLineEdit* m_count;
     QCheckBox* m_hasElse;
     QPushButton* m_cancel = nullptr;
-    bool m_refusing = false;
 };
 
 } // namespace velbrant

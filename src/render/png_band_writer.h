@@ -21,7 +21,7 @@ public:
     using Progress = std::function<bool(qint64 done, qint64 total)>;
 
     // Bands hold about bandBytes of pixels, at least one row.
-    PngBandWriter(int width, int height, int dotsPerMeter, qint64 bandBytes = 16 << 20);
+    PngBandWriter(int width, int height, int dotsPerMeter, qint64 bandBytes = 32 << 20);
     // Throws std::runtime_error when the device fails; returns false when
     // `progress` stopped it.
     bool write(QIODevice& device, const BandPainterFactory& painters, int threads,

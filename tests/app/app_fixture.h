@@ -15,6 +15,26 @@
 
 namespace velbrant::test {
 
+// Handles the next modal message box as soon as it is on the screen.
+inline void onNextMessageBox(const std::function<void(QMessageBox&)>& handle) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, handle, tries = 0]() mutable {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr && ++tries < 1000)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        ASSERT_NE(box, nullptr);
+        handle(*box);
+    });
+    poll->start();
+}
+// Answers the next modal message box with the button of the role.
+inline void answerNextMessageBox(QMessageBox::StandardButton button) {
+    onNextMessageBox([button](QMessageBox& box) { box.button(button)->click(); });
+}
+
 class AppTest : public ::testing::Test {
 protected:
     MainWindow frame;
@@ -55,26 +75,6 @@ protected:
         QTest::mousePress(view.viewport(), Qt::LeftButton, {}, from);
         QTest::mouseMove(view.viewport(), to);
         QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, to);
-    }
-
-    // Handles the next modal message box as soon as it is on the screen.
-    static void onNextMessageBox(const std::function<void(QMessageBox&)>& handle) {
-        auto* poll = new QTimer;
-        poll->setInterval(5);
-        QObject::connect(poll, &QTimer::timeout, [poll, handle, tries = 0]() mutable {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr && ++tries < 1000)
-                return;
-            poll->stop();
-            poll->deleteLater();
-            ASSERT_NE(box, nullptr);
-            handle(*box);
-        });
-        poll->start();
-    }
-    // Answers the next modal message box with the button of the role.
-    static void answerNextMessageBox(QMessageBox::StandardButton button) {
-        onNextMessageBox([button](QMessageBox& box) { box.button(button)->click(); });
     }
 };
 

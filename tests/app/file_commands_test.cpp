@@ -127,11 +127,9 @@ TEST_F(FileCommandsTest, ADamagedOrMissingFileSaysWhyAndLeavesNoWindow) {
     damaged.close();
     for (const char* name : {"kaputt.STR", "fehlt.STR"}) {
         QString message;
-        QTimer::singleShot(0, [&message] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            message = box->text();
-            box->accept();
+        onNextMessageBox([&message](QMessageBox& box) {
+            message = box.text();
+            box.accept();
         });
         EXPECT_EQ(frame.openDocument(path(name)), nullptr);
         EXPECT_TRUE(message.contains(QString::fromUtf8(name))) << message.toStdString();

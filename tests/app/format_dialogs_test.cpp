@@ -192,11 +192,9 @@ TEST(SettingsPersistence, LabelsAndRecentFilesSurviveARestartAndAFailedWriteStil
     const QString blocked = dir.filePath("config/velbrant.def/x.def"); // parent is a file
     failing.useSettings(std::make_unique<SettingsFile>(blocked, blocked));
     QString message;
-    QTimer::singleShot(0, [&message] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        message = box->text();
-        box->accept();
+    onNextMessageBox([&message](QMessageBox& box) {
+        message = box.text();
+        box.accept();
     });
     EXPECT_TRUE(failing.close());
     EXPECT_EQ(message, "Unable to write to " + QDir::toNativeSeparators(blocked));

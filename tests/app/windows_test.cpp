@@ -102,11 +102,9 @@ TEST_F(WindowsTest, ClosingAsksEachWindowInTurnAndActsOnItsAnswerAtOnce) {
     EXPECT_TRUE(buttons.contains("Abbrechen"));
 
     QString message;
-    QTimer::singleShot(0, [&message] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        message = box->text();
-        box->accept();
+    onNextMessageBox([&message](QMessageBox& box) {
+        message = box.text();
+        box.accept();
     });
     frame.openDocument("/nicht/da.STR");
     EXPECT_TRUE(message.contains("nicht gefunden")) << message.toStdString();
