@@ -73,60 +73,59 @@ TEST_F(NsdFile, EverySampleGoesThroughStructorizerAndComesBackTheSame) {
 }
 
 TEST_F(NsdFile, EveryStructorizerKindEscapeAndConversionIsReadAndTold) {
-    const NsdImport read = loadNsd(
-        readText(std::string(VELBRANT_SOURCE_DIR) + "/tests/data/nsd/alle-arten.nsd"), canvas,
-        DefaultLabels{});
-    EXPECT_EQ(dump(*read.document),
-              "Suche\n"
-              "# Findet x\n"
-              "# in a[1..n]\n"
-              "2 [Eingabe: n] [i <- 1]\n"
-              "3 [a[i] = \"x\" & i <= n]\n"
-              " |\n"
-              "  9 [leave]\n"
-              " |\n"
-              "  2\n"
-              "4 [i < n]\n"
-              " |\n"
-              "  8 [Zeige(i)]\n"
-              "5 [bis fertig]\n"
-              " |\n"
-              "  6 [f\xFCr k <- 1 bis 3]\n"
-              "   |\n"
-              "    2 [k]\n"
-              "7 [wahl] else <1> <2> <sonst>\n"
-              " |\n"
-              "  2 [eins]\n"
-              " |\n"
-              "  2\n"
-              " |\n"
-              "  2 [anderes]\n"
-              "7 [farbe] no-else <rot> <gr\xFCn>\n"
-              " |\n"
-              "  2\n"
-              " |\n"
-              "  2\n"
-              "4 [solange wahr (Endlosschleife)]\n"
-              " |\n"
-              "  2 [warte]\n"
-              "7 [parallel] no-else <Strang 1> <Strang 2>\n"
-              " |\n"
-              "  2 [A]\n"
-              " |\n"
-              "  2 [B]\n"
-              "7 [ex] no-else <Try> <Catch> <Finally>\n"
-              " |\n"
-              "  2 [lies]\n"
-              " |\n"
-              "  2 [melde ex]\n"
-              " |\n"
-              "  2\n");
+    const NsdImport read =
+        loadNsd(readText(std::string(VELBRANT_SOURCE_DIR) + "/tests/data/nsd/alle-arten.nsd"),
+                canvas, DefaultLabels{});
+    EXPECT_EQ(dump(*read.document), "Suche\n"
+                                    "# Findet x\n"
+                                    "# in a[1..n]\n"
+                                    "2 [Eingabe: n] [i <- 1]\n"
+                                    "3 [a[i] = \"x\" & i <= n]\n"
+                                    " |\n"
+                                    "  9 [leave]\n"
+                                    " |\n"
+                                    "  2\n"
+                                    "4 [i < n]\n"
+                                    " |\n"
+                                    "  8 [Zeige(i)]\n"
+                                    "5 [bis fertig]\n"
+                                    " |\n"
+                                    "  6 [f\xFCr k <- 1 bis 3]\n"
+                                    "   |\n"
+                                    "    2 [k]\n"
+                                    "7 [wahl] else <1> <2> <sonst>\n"
+                                    " |\n"
+                                    "  2 [eins]\n"
+                                    " |\n"
+                                    "  2\n"
+                                    " |\n"
+                                    "  2 [anderes]\n"
+                                    "7 [farbe] no-else <rot> <gr\xFCn>\n"
+                                    " |\n"
+                                    "  2\n"
+                                    " |\n"
+                                    "  2\n"
+                                    "4 [solange wahr (Endlosschleife)]\n"
+                                    " |\n"
+                                    "  2 [warte]\n"
+                                    "7 [parallel] no-else <Strang 1> <Strang 2>\n"
+                                    " |\n"
+                                    "  2 [A]\n"
+                                    " |\n"
+                                    "  2 [B]\n"
+                                    "7 [ex] no-else <Try> <Catch> <Finally>\n"
+                                    " |\n"
+                                    "  2 [lies]\n"
+                                    " |\n"
+                                    "  2 [melde ex]\n"
+                                    " |\n"
+                                    "  2\n");
     std::string told;
     for (const std::string& line : read.conversions)
         told += line + "\n";
     for (const char* expected :
-         {"Endlosschleifen", "Parallelabschnitte", "Ausnahmebehandlungen", "Kommentare",
-          "Farben", "Deaktivierte", "\xE2\x89\xA4", "\xE2\x86\x90"})
+         {"Endlosschleifen", "Parallelabschnitte", "Ausnahmebehandlungen", "Kommentare", "Farben",
+          "Deaktivierte", "\xE2\x89\xA4", "\xE2\x86\x90"})
         EXPECT_NE(told.find(expected), std::string::npos) << expected << "\n" << told;
 }
 
