@@ -110,20 +110,6 @@ TEST_F(EditingTest, ClicksHitTheDrawnElementAtScaleTwoAndHalfZoom) {
     }
 }
 
-TEST_F(EditingTest, KeysScrollTheSheet) {
-    view->resize(300, 200);
-    view->setZoom(2.0);
-    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
-    EXPECT_GT(view->verticalScrollBar()->value(), 0);
-    QTest::keyClick(view, Qt::Key_Home);
-    EXPECT_EQ(view->horizontalScrollBar()->value(), 0);
-    EXPECT_GT(view->verticalScrollBar()->value(), 0);
-    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
-    EXPECT_EQ(view->verticalScrollBar()->value(), 0);
-    QTest::keyClick(view, Qt::Key_Down);
-    EXPECT_EQ(view->verticalScrollBar()->value(), DocumentView::LineStep);
-}
-
 TEST_F(EditingTest, ReplacingTheTreeDropsTheSelectionAndTheTextEntry) {
     addStatements(2);
     DocumentEditor& editor = view->editor();

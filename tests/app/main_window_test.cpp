@@ -40,18 +40,6 @@ TEST_F(MainWindowTest, CommandsFollowDocumentsAndSelection) {
         EXPECT_TRUE(isEnabled(name)) << name;
 }
 
-TEST_F(MainWindowTest, TheTextToolTurnsEveryCursorIntoAnIBeam) {
-    DocumentView& first = newView();
-    DocumentView& second = newView();
-    frame.setTool(Tool::Text);
-    EXPECT_EQ(first.viewport()->cursor().shape(), Qt::IBeamCursor);
-    EXPECT_EQ(second.viewport()->cursor().shape(), Qt::IBeamCursor);
-    EXPECT_TRUE(action("TextButton")->isChecked());
-    frame.setTool(elementTool(ElementKind::Case));
-    EXPECT_EQ(first.viewport()->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_FALSE(action("TextButton")->isChecked());
-}
-
 TEST_F(MainWindowTest, TheZoomBoxRefusesSixHundredPercentAndKeepsTheZoom) {
     DocumentView& view = frame.newDocument()->view();
     auto* box = frame.findChild<QComboBox*>("ZoomBox");
@@ -66,31 +54,6 @@ TEST_F(MainWindowTest, TheZoomBoxRefusesSixHundredPercentAndKeepsTheZoom) {
     emit box->activated(box->currentIndex());
     EXPECT_EQ(box->currentText(), "33 %");
     EXPECT_DOUBLE_EQ(view.zoom(), 0.33);
-}
-
-TEST_F(MainWindowTest, TheCaptionShowsTheDirectoryOnlyOutsideTheWorkingOne) {
-    QTemporaryDir dir;
-    const QString copy = dir.filePath("suche.STR");
-    ASSERT_TRUE(QFile::copy(VELBRANT_SOURCE_DIR "/examples/lineare-suche.STR", copy));
-    const QString before = QDir::currentPath();
-    EXPECT_EQ(frame.openDocument(copy)->caption(),
-              QDir::toNativeSeparators(dir.path() + '/') + "suche.STR");
-    QDir::setCurrent(dir.path());
-    EXPECT_EQ(frame.openDocument(copy)->caption(), "suche.STR");
-    QDir::setCurrent(before);
-    EXPECT_EQ(frame.newDocument()->caption(), "STRUKT1.STR");
-}
-
-TEST_F(MainWindowTest, CancelOnTheFirstModifiedDocumentKeepsTheFrameOpen) {
-    for (int i = 0; i < 2; ++i) {
-        DocumentView& view = newView();
-        frame.setTool(elementTool(ElementKind::Call));
-        click(view, {300, 400});
-    }
-    answerNextMessageBox(QMessageBox::Cancel);
-    EXPECT_FALSE(frame.close());
-    EXPECT_TRUE(frame.isVisible());
-    EXPECT_EQ(frame.documents().size(), 2);
 }
 
 } // namespace

@@ -64,20 +64,6 @@ TEST_F(WindowsTest, ZoomKeepsTheMiddleAndCtrlWheelStepsThroughTheZoomBox) {
     EXPECT_EQ(frame.findChild<QComboBox*>("ZoomBox")->currentText(), "150 %");
 }
 
-TEST_F(WindowsTest, RestoredAndCascadedWindowsAreLargeEnoughToWorkIn) {
-    frame.newDocument();
-    DocumentWindow* second = frame.newDocument();
-    second->showNormal();
-    const QSize space = area().viewport()->size();
-    EXPECT_GE(second->width() * 3, space.width());
-    EXPECT_GE(second->height() * 3, space.height());
-    action("WindowCascadeItem")->trigger();
-    for (DocumentWindow* window : frame.documents()) {
-        EXPECT_GE(window->width() * 3, space.width());
-        EXPECT_GE(window->height() * 3, space.height());
-    }
-}
-
 TEST_F(WindowsTest, ClosingAsksEachWindowInTurnAndActsOnItsAnswerAtOnce) {
     for (int i = 0; i < 3; ++i) {
         DocumentView& view = frame.newDocument()->view();

@@ -37,15 +37,6 @@ TEST_F(CaseTest, BranchesAreLabelledFromTheDefaults) {
               (std::vector<std::string>{"Wert 1", "Wert 2", "Wert 3"}));
 }
 
-TEST_F(CaseTest, WithoutHeadTextTheHeadIsTwoLinesHighAndColumnsFitTheirLabels) {
-    const Case& c = insertCase(3, true);
-    EXPECT_EQ(c.headHeight(), 2 * TextMarginY + 2 * LineHeight);
-    // "Fall 1" is 60 units: 160 with its margins; "sonst" 150.
-    EXPECT_EQ(columnWidths(c), (std::vector<int>{160, 160, 150}));
-    EXPECT_EQ(c.width(), 470);
-    EXPECT_EQ(checkLayout(top), "");
-}
-
 TEST_F(CaseTest, ExtraWidthIsSharedEquallyWithTheRestToTheLastColumn) {
     context.labels.casePrefix = "F";
     Case& c = insertCase(3, true);

@@ -21,33 +21,12 @@ protected:
     }
 };
 
-TEST_F(ConditionalTest, AnEmptyConditionHasAHeadOfATextBoxAndALineAnd300Units) {
-    EXPECT_EQ(cond.headHeight(), 40 + 2 * LineHeight);
-    EXPECT_EQ(cond.width(), 300);
-    EXPECT_EQ(cond.splitX(), 250);
-    EXPECT_EQ(cond.kindTag(), Conditional::Tag);
-    ASSERT_EQ(cond.thenSequence().size(), 1u);
-    EXPECT_TRUE(cond.thenSequence().at(0).isEmptyStatement());
-    EXPECT_TRUE(cond.elseSequence().at(0).isEmptyStatement());
-}
-
 TEST_F(ConditionalTest, TheSplitXBelongsToTheElseBranch) {
     insertInBranch({cond.splitX(), branchY()}, "else");
     insertInBranch({cond.splitX() - 1, branchY()}, "then");
     EXPECT_EQ(text(cond.thenSequence().at(0)), "then");
     EXPECT_EQ(text(cond.elseSequence().at(0)), "else");
     EXPECT_EQ(top.size(), 1u);
-}
-
-TEST_F(ConditionalTest, BranchesKeepEqualHeightsAndFillTheWidth) {
-    insertInBranch(inThen(), "a");
-    for (const char* line : {"b", "c"})
-        insertInBranch({inThen().x, cond.bottom() - 1}, line);
-    insertInBranch(inElse(), std::string(40, 'x').c_str());
-    EXPECT_EQ(cond.thenSequence().size(), 3u);
-    EXPECT_EQ(checkLayout(top), "");
-    EXPECT_EQ(cond.thenSequence().height(), cond.elseSequence().height());
-    EXPECT_EQ(cond.elseSequence().at(0).height(), cond.thenSequence().height());
 }
 
 TEST_F(ConditionalTest, WideningByAnOddAmountGivesTheElseBranchTheExtraUnit) {
@@ -72,11 +51,6 @@ TEST_F(ConditionalTest, AClickInTheHeadSelectsTheSubtreeAndItsBottomLineIsABranc
     EXPECT_TRUE(cond.thenSequence().at(0).isSelected());
     EXPECT_FALSE(cond.elseSequence().at(0).isSelected());
     EXPECT_EQ(branch.owner, &cond.thenSequence());
-}
-
-TEST_F(ConditionalTest, ElementAtGivesTheConditionalInTheHeadAndTheBranchElementBelow) {
-    EXPECT_EQ(top.elementAt({cond.left() + 5, cond.top() + 5}), &cond);
-    EXPECT_EQ(top.elementAt(inElse()), &cond.elseSequence().at(0));
 }
 
 TEST_F(ConditionalTest, APointInTheHeadInsertsBesideTheWholeConditional) {
@@ -120,36 +94,6 @@ TEST_F(ConditionalTest, ARubberBandHitInABranchStopsTheOuterScan) {
     EXPECT_TRUE(b.isSelected());
     EXPECT_FALSE(below.isSelected());
     EXPECT_EQ(state.owner, &cond.thenSequence());
-}
-
-TEST_F(ConditionalTest, AlignmentStaysCentredWhateverTheFormat) {
-    click({cond.left() + 5, cond.top() + 5});
-    top.applyFormat({Alignment::End, Alignment::Start, 0, 0, {}}, context);
-    EXPECT_EQ(cond.hAlign(), Alignment::Center);
-    EXPECT_EQ(cond.vAlign(), Alignment::Start);
-}
-
-TEST_F(ConditionalTest, DrawsTextOverTheSplitDiagonalsAndTheCurrentLabels) {
-    cond.setLines({"n > 0"});
-    top.relayout(context);
-    DrawContext drawContext;
-    drawContext.labels.yes = "ja";
-    drawContext.labels.no = "nein";
-    canvas.clear();
-    cond.draw(canvas, drawContext);
-    const int headBottom = cond.top() + cond.headHeight();
-    const auto texts = canvas.opsOfType(Op::Text);
-    ASSERT_GE(texts.size(), 3u);
-    EXPECT_EQ(texts[0].text, "n > 0");
-    EXPECT_EQ(texts[0].points[0], (Point{cond.splitX() - 25, cond.top() + TextMarginY}));
-    EXPECT_EQ(texts[1].text, "ja");
-    EXPECT_EQ(texts[1].points[0], (Point{cond.left() + 20, cond.top() + cond.headHeight() / 2}));
-    EXPECT_EQ(texts[2].text, "nein");
-    EXPECT_EQ(texts[2].points[0].x, cond.left() + cond.width() - 20 - 40);
-    EXPECT_EQ(canvas.opsOfType(Op::Polyline)[0].points,
-              (std::vector<Point>{{cond.left(), cond.top()},
-                                  {cond.splitX(), headBottom},
-                                  {cond.left() + cond.width(), cond.top()}}));
 }
 
 } // namespace

@@ -5,20 +5,6 @@ namespace {
 
 using ElementTest = ModelTest;
 
-TEST_F(ElementTest, NewElementsTakeTheDocumentDefaults) {
-    context.defaultFont = {"Times New Roman", 12, Italic};
-    context.defaultLineHeight = 77; // not what the font measures: taken as given
-    const auto block = makeBlock();
-    EXPECT_EQ(block->font(), context.defaultFont);
-    EXPECT_EQ(block->lineHeight(), 77);
-    EXPECT_EQ(block->hAlign(), Alignment::Start);
-    EXPECT_EQ(block->vAlign(), Alignment::Center);
-    EXPECT_EQ(block->borderWidth(), 4);
-    EXPECT_EQ(block->innerLineWidth(), 2);
-    EXPECT_EQ(block->kindTag(), 0);
-    EXPECT_FALSE(block->isSelected());
-}
-
 TEST_F(ElementTest, MeasureFollowsTheLines) {
     auto block = makeBlock();
     block->measure(context);
@@ -40,14 +26,6 @@ TEST_F(ElementTest, MeasureFollowsTheLines) {
     EXPECT_EQ(block->minWidth(), 100);
 }
 
-TEST_F(ElementTest, SetFontMeasuresTheLineHeightOfTheNewFont) {
-    auto block = makeBlock({"abc"});
-    block->setFont({"Arial", 20, Bold}, canvas);
-    EXPECT_EQ(block->lineHeight(), 71 + RecordingCanvas::CellExtra);
-    block->measure(context);
-    EXPECT_EQ(block->minHeight(), block->lineHeight() + 40);
-}
-
 TEST_F(ElementTest, SelectAtExcludesTheRightAndBottomEdges) {
     auto block = placedBlock(100, 200, 300, 80);
     SelectionState state;
@@ -60,14 +38,6 @@ TEST_F(ElementTest, SelectAtExcludesTheRightAndBottomEdges) {
     EXPECT_FALSE(block->isSelected());
 }
 
-TEST_F(ElementTest, ElementAtIncludesEveryEdge) {
-    auto block = placedBlock(100, 200, 300, 80);
-    EXPECT_EQ(block->elementAt({400, 280}), block.get());
-    EXPECT_EQ(block->elementAt({100, 200}), block.get());
-    EXPECT_EQ(block->elementAt({401, 250}), nullptr);
-    EXPECT_EQ(block->elementAt({250, 199}), nullptr);
-}
-
 TEST_F(ElementTest, RectangleSelectionNeedsTheWholeBox) {
     auto block = placedBlock(100, 200, 300, 80);
     SelectionState state;
@@ -78,19 +48,6 @@ TEST_F(ElementTest, RectangleSelectionNeedsTheWholeBox) {
     EXPECT_FALSE(block->selectInRect({100, 200}, {399, 280}, state));
     EXPECT_FALSE(block->selectInRect({100, 200}, {400, 279}, state));
     EXPECT_FALSE(block->isSelected());
-}
-
-TEST_F(ElementTest, GetFormatAnswersOnlyForASelectedElement) {
-    auto block = makeBlock();
-    ElementFormat format{Alignment::End, Alignment::End, 9, 9, {"Courier", 8, 0}};
-    const ElementFormat before = format;
-    EXPECT_FALSE(block->getFormat(format));
-    EXPECT_EQ(format, before);
-
-    block->setSelected(true);
-    EXPECT_TRUE(block->getFormat(format));
-    EXPECT_EQ(format,
-              (ElementFormat{Alignment::Start, Alignment::Center, 4, 2, context.defaultFont}));
 }
 
 TEST_F(ElementTest, ApplyFormatChangesOnlyTheNonZeroFieldsOfASelectedElement) {

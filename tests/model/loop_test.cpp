@@ -21,14 +21,6 @@ protected:
     Point leftBar() const { return {loop.left() + 5, bodyPoint().y}; }
 };
 
-TEST_P(LoopKindTest, IsAtLeast150WideWithABodyBesideTheBars) {
-    EXPECT_EQ(loop.width(), 150);
-    EXPECT_EQ(loop.barHeight(), 40 + LineHeight);
-    ASSERT_EQ(loop.body().size(), 1u);
-    EXPECT_TRUE(loop.body().at(0).isEmptyStatement());
-    EXPECT_EQ(checkLayout(top), "");
-}
-
 TEST_P(LoopKindTest, TheBarsSelectTheLoopAndTheBodyItsElement) {
     for (const Point bar : {textBar(), leftBar()}) {
         click(bar);
@@ -74,46 +66,11 @@ TEST_P(LoopKindTest, DeletingTheBodyRefillsItAndShrinksAStretchedLastElement) {
     EXPECT_TRUE(loop.body().at(0).isEmptyStatement());
 }
 
-TEST_P(LoopKindTest, TextStandsInTheTextBarAlignedOverTheWholeWidth) {
-    loop.setLines({"i < n"});
-    loop.setSelected(true);
-    top.applyFormat({Alignment::End, Alignment::Unchanged, 0, 0, {}}, context);
-    canvas.clear();
-    loop.draw(canvas, DrawContext{});
-    const int barTop = textInFoot() ? loop.bottom() - loop.barHeight() : loop.top();
-    const auto texts = canvas.opsOfType(Op::Text);
-    ASSERT_FALSE(texts.empty());
-    EXPECT_EQ(texts[0].points[0],
-              (Point{loop.left() + loop.width() - TextMarginX - 50, barTop + TextMarginY}));
-
-    top.applyFormat({Alignment::Center, Alignment::Unchanged, 0, 0, {}}, context);
-    canvas.clear();
-    loop.draw(canvas, DrawContext{});
-    EXPECT_EQ(canvas.opsOfType(Op::Text)[0].points[0].x, loop.left() + loop.width() / 2 - 25);
-}
-
 INSTANTIATE_TEST_SUITE_P(AllLoops, LoopKindTest,
                          ::testing::Values(ElementKind::WhileLoop, ElementKind::RepeatLoop,
                                            ElementKind::ForLoop));
 
 using LoopTest = ModelTest;
-
-TEST_F(LoopTest, ACountingLoopIsOneBarTallerThanAWhileLoop) {
-    auto& whileLoop = insert<Loop>(ElementKind::WhileLoop, {0, 0}, InsertMode::After, {"i < n"});
-    auto& forLoop = insert<Loop>(ElementKind::ForLoop, {0, 0}, InsertMode::Before, {"i < n"});
-    EXPECT_EQ(forLoop.height() - whileLoop.height(), whileLoop.barHeight());
-    EXPECT_EQ(forLoop.barHeight(), whileLoop.barHeight());
-}
-
-TEST_F(LoopTest, TheEmptyFootOfACountingLoopIsABarWithoutText) {
-    auto& loop = insert<Loop>(ElementKind::ForLoop, {0, 0});
-    const Point foot{loop.left() + 100, loop.bottom() - 5};
-    click(foot);
-    EXPECT_TRUE(loop.isSelected());
-    EXPECT_EQ(top.elementAt(foot), nullptr);
-    insert(ElementKind::Block, foot, InsertMode::After, {"nach"});
-    EXPECT_EQ(top.size(), 2u);
-}
 
 TEST_F(LoopTest, BelowAWhileLoopThatEndsItsSequenceTheBodyTakesTheElement) {
     auto& loop = insert<Loop>(ElementKind::WhileLoop, {0, 0});

@@ -75,33 +75,6 @@ TEST_F(SequenceTest, APointOnTheLineBetweenTwoElementsBelongsToTheUpperOne) {
     EXPECT_EQ(textAt(2), "b");
 }
 
-TEST_F(SequenceTest, RelayoutGivesEveryElementTheWidestMinimumWidth) {
-    fill({"a", "b", "c"});
-    sequence.at(0).setLines({std::string(20, 'x')});      // 300
-    sequence.at(1).setLines({std::string(70, 'x')});      // 800
-    sequence.at(2).setLines({std::string(40, 'x'), "y"}); // 500, two lines
-    sequence.relayout(context);
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(sequence.at(i).width(), 800);
-        EXPECT_EQ(sequence.at(i).left(), 100);
-        EXPECT_EQ(sequence.at(i).height(), sequence.at(i).minHeight());
-    }
-    EXPECT_EQ(sequence.width(), 800);
-    EXPECT_EQ(sequence.height(), 3 * (LineHeight + 40) + LineHeight + LineGap);
-    EXPECT_EQ(sequence.at(1).top(), sequence.at(0).bottom());
-    EXPECT_EQ(sequence.at(2).top(), sequence.at(1).bottom());
-}
-
-TEST_F(SequenceTest, ExtraHeightGoesToTheLastElementOnly) {
-    fill({"a", "b", "c"});
-    const int minimum = sequence.height();
-    sequence.setCoord(Coord::Height, minimum + 300);
-    EXPECT_EQ(sequence.at(0).height(), sequence.at(0).minHeight());
-    EXPECT_EQ(sequence.at(1).height(), sequence.at(1).minHeight());
-    EXPECT_EQ(sequence.at(2).height(), sequence.at(2).minHeight() + 300);
-    EXPECT_EQ(sequence.at(2).top(), sequence.at(1).bottom());
-}
-
 TEST_F(SequenceTest, ARectangleOverTwoWholeElementsAndPartOfAThirdSelectsTwo) {
     fill({"a", "b", "c"});
     SelectionState state;
@@ -118,24 +91,6 @@ TEST_F(SequenceTest, ARectangleOverTwoWholeElementsAndPartOfAThirdSelectsTwo) {
     EXPECT_FALSE(sequence.selectInRect({0, 0}, {1, 1}, again));
     EXPECT_FALSE(sequence.at(0).isSelected());
     EXPECT_EQ(again.owner, nullptr);
-}
-
-TEST_F(SequenceTest, DeletingEveryElementLeavesAnEmptySequence) {
-    fill({"a", "b", "c"});
-    SelectionState state;
-    sequence.selectInRect({0, 0}, {9999, 9999}, state);
-    EXPECT_TRUE(sequence.deleteSelected(context));
-    EXPECT_TRUE(sequence.empty());
-    EXPECT_EQ(sequence.height(), 0);
-    EXPECT_EQ(sequence.width(), 0);
-    EXPECT_FALSE(sequence.deleteSelected(context));
-}
-
-TEST_F(SequenceTest, ElementAtGivesTheFirstElementOnASharedEdge) {
-    fill({"a", "b"});
-    EXPECT_EQ(sequence.elementAt({150, sequence.at(0).bottom()}), &sequence.at(0));
-    EXPECT_EQ(sequence.elementAt({150, sequence.at(0).bottom() + 1}), &sequence.at(1));
-    EXPECT_EQ(sequence.elementAt({150, sequence.at(1).bottom() + 1}), nullptr);
 }
 
 TEST_F(SequenceTest, DrawingSkipsElementsOutsideTheClipArea) {

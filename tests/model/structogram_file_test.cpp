@@ -56,42 +56,6 @@ TEST_F(StructogramFileTest, ScaleIsAnExactEightyBitExtended) {
         EXPECT_EQ(fromExtended(toExtended(value)), value);
 }
 
-TEST_F(StructogramFileTest, AStatementWithTheLineAbcIsItsBaseBodyAndSevenBytes) {
-    document.topSequence().insertElement(makeBlock({"ABC"}), {0, 0}, InsertMode::After,
-                                         documentContext());
-    const Bytes bytes = save();
-    ASSERT_EQ(bytes.size(), FirstElement + 1 + BaseBodySize + 7);
-    EXPECT_EQ(bytes[FirstElement], 2);
-    const std::size_t lines = FirstElement + 1 + 285;
-    EXPECT_EQ(Bytes(bytes.begin() + lines, bytes.end()), (Bytes{1, 0, 3, 0, 0, 0, 'A', 'B', 'C'}));
-}
-
-TEST_F(StructogramFileTest, AConditionalInALoopIsWrittenDepthFirst) {
-    Sequence& tree = document.topSequence();
-    tree.insertElement(createElement(ElementKind::WhileLoop, documentContext()), {0, 0},
-                       InsertMode::After, documentContext());
-    const Element& loop = tree.at(0);
-    tree.insertElement(createElement(ElementKind::Conditional, documentContext()),
-                       {loop.left() + 100, loop.bottom() - 5}, InsertMode::After,
-                       documentContext());
-    const Bytes bytes = save();
-    const auto i16At = [&bytes](std::size_t at) { return bytes[at] | (bytes[at + 1] << 8); };
-    std::size_t at = FirstElement;
-    EXPECT_EQ(bytes[at], 4);
-    at += 1 + BaseBodySize;
-    EXPECT_EQ(i16At(at), 1);
-    at += 18;
-    EXPECT_EQ(bytes[at], 3);
-    at += 1 + BaseBodySize;
-    for (int branch = 0; branch < 2; ++branch) {
-        EXPECT_EQ(i16At(at), 1);
-        at += 18;
-        EXPECT_EQ(bytes[at], 2);
-        at += 1 + BaseBodySize;
-    }
-    EXPECT_EQ(at, bytes.size());
-}
-
 TEST_F(StructogramFileTest, SaveLoadSaveIsByteIdenticalWithSelectionFontsAndLabels) {
     Sequence& tree = document.topSequence();
     buildEveryKindNested(tree, documentContext());

@@ -67,13 +67,6 @@ TEST_F(TextLineTest, TheArrowIsDrawnInSymbolOnlyWhenAskedFor) {
     EXPECT_EQ(draw("a<-b"), (std::vector<Piece>{{"a<-b", {100, 200}}}));
 }
 
-TEST_F(TextLineTest, ALessThanSignWithoutAHyphenStaysAsItIs) {
-    context.labels.replaceArrow = true;
-    EXPECT_EQ(draw("a<"), (std::vector<Piece>{{"a<", {100, 200}}}));
-    EXPECT_EQ(draw("<x-"), (std::vector<Piece>{{"<x-", {100, 200}}}));
-    EXPECT_EQ(draw("<<-").size(), 2u);
-}
-
 TEST_F(TextLineTest, ArrowWidthCountsTowardsTheNextTabStop) {
     context.labels.replaceArrow = true;
     const std::string line = std::string(13, 'x') + "<-\ty"; // 130 + arrow 10 = 140

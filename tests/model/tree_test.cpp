@@ -86,12 +86,5 @@ TEST_F(TreeTest, MeasuredSizesBeyondSixteenBitsStayPositiveAndExact) {
     EXPECT_EQ(checkLayout(top), "");
 }
 
-TEST(Extents, SaturateInsteadOfWrapping) {
-    EXPECT_EQ(clampExtent(std::int64_t{1} << 40), MaxExtent);
-    EXPECT_EQ(clampExtent(-5), 0);
-    EXPECT_EQ(clampExtent(40000), 40000);
-    EXPECT_EQ(rnd(1e12), std::numeric_limits<int>::max());
-}
-
 } // namespace
 } // namespace velbrant::test

@@ -63,22 +63,6 @@ TEST_F(UndoTest, UndoKeepsFramePositionCentringAndScale) {
     EXPECT_TRUE(document.topSequence().empty());
 }
 
-TEST_F(UndoTest, TheCleanStateFollowsSaveUndoRedoAndNewChanges) {
-    EXPECT_TRUE(history.isClean());
-    editWith(ElementKind::Block, 0);
-    EXPECT_FALSE(history.isClean());
-    undo();
-    EXPECT_TRUE(history.isClean());
-    redo();
-    history.markClean();
-    undo();
-    EXPECT_FALSE(history.isClean());
-    editWith(ElementKind::Call, 0); // the saved state is now out of reach
-    EXPECT_FALSE(history.canRedo());
-    undo();
-    EXPECT_FALSE(history.isClean());
-}
-
 TEST_F(UndoTest, TheOldestStepsGoBeyondTheLevelAndByteLimits) {
     // Noise does not deflate, so every step keeps about its own size.
     const auto noise = [](std::uint8_t seed, std::size_t size) {

@@ -16,13 +16,6 @@ TEST(Rnd, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(rnd(17.5), 18);
 }
 
-TEST(Rnd, OtherValuesGoToTheNearest) {
-    EXPECT_EQ(rnd(2.4999), 2);
-    EXPECT_EQ(rnd(2.5001), 3);
-    EXPECT_EQ(rnd(-2.6), -3);
-    EXPECT_EQ(rnd(35.27), 35);
-}
-
 TEST(CharacterHeight, PointsBecomeTenthsOfMillimetres) {
     EXPECT_EQ(characterHeight({"Arial", 10, 0}), 35);
     EXPECT_EQ(characterHeight({"Arial", 12, 0}), 42);

@@ -20,17 +20,6 @@ TEST(QtTextMeasurer, ArialResolvesToMetricTwinsAndMeasuresInModelUnits) {
     EXPECT_EQ(measurer.textWidth(""), 0);
 }
 
-TEST(QtTextMeasurer, WidthsScaleLinearlyWithTheFont) {
-    QtTextMeasurer measurer;
-    const std::string text = "Solange i < n: summe := summe + a[i]";
-    measurer.setFont({"Arial", 10, 0}, 1.0);
-    const int base = measurer.textWidth(text);
-    measurer.setFont({"Arial", 10, 0}, 4.0);
-    EXPECT_NEAR(measurer.textWidth(text), 4 * base, 4);
-    measurer.setFont({"Arial", 10, Bold}, 1.0);
-    EXPECT_GT(measurer.textWidth(text), base);
-}
-
 TEST(QtTextMeasurer, SizesBeyondTheFontEnginesReachMeasureAtTheLimit) {
     QtTextMeasurer measurer;
     const int atLimit = lineHeightOf(measurer, {"Arial", MaxFontPoints, 0});
