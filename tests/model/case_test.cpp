@@ -1,4 +1,3 @@
-#include "layout_check.h"
 #include "model/case.h"
 #include "model_fixture.h"
 

@@ -5,8 +5,6 @@
 namespace velbrant::test {
 namespace {
 
-using Op = RecordingCanvas::OpType;
-
 // A conditional alone in the top sequence at (100, 200): with fake metrics
 // its head is 40 + 39 + 39 = 118 high and each branch 150 wide.
 class ConditionalTest : public ModelTest {

@@ -5,8 +5,6 @@
 namespace velbrant::test {
 namespace {
 
-using Op = RecordingCanvas::OpType;
-
 // One loop alone in the top sequence at (100, 200); with fake metrics an
 // empty bar is 79 high and an empty loop 150 wide.
 class LoopKindTest : public ModelTest, public ::testing::WithParamInterface<ElementKind> {
