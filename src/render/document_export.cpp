@@ -65,7 +65,7 @@ void writeSvg(QIODevice& out, const Document& document, QtTextMeasurer& measurer
     const QRect area = pictureArea(document);
     // QSvgGenerator keeps everything until it ends; painted strip by strip,
     // each strip's drawing goes out as one more group of the same picture,
-    // so memory holds one strip. Frame and header are drawn with each strip.
+    // so memory holds one strip. Each shape goes into the strip where it begins.
     for (int top = area.top(); top < area.bottom(); top += SvgStripUnits) {
         QBuffer strip;
         strip.open(QIODevice::WriteOnly);
@@ -77,9 +77,10 @@ void writeSvg(QIODevice& out, const Document& document, QtTextMeasurer& measurer
             svg.setViewBox(area);
             svg.setTitle(QStringLiteral("Struktogramm"));
             QPainter painter(&svg);
-            paintArea(painter, document, measurer, labels,
-                      QRect(area.left(), top, area.width(),
-                            std::min(SvgStripUnits, area.bottom() + 1 - top)));
+            painter.setRenderHint(QPainter::Antialiasing);
+            renderDocumentStrip(painter, document, measurer, labels,
+                                QRect(area.left(), top, area.width(),
+                                      std::min(SvgStripUnits, area.bottom() + 1 - top)));
         }
         const QByteArray& text = strip.data();
         const qsizetype from =

@@ -1,17 +1,33 @@
 #include "render/document_renderer.h"
 
 #include "render/qt_canvas.h"
+#include "render/strip_canvas.h"
 
 namespace velbrant {
 
-void renderDocument(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
-                    const DefaultLabels& labels, const QRect& visible) {
-    QtCanvas canvas(painter, measurer);
+namespace {
+
+DrawContext clippedTo(const QRect& visible, const DefaultLabels& labels) {
     DrawContext context;
     context.labels = labels;
     context.clipTopLeft = {visible.left(), visible.top()};
     context.clipBottomRight = {visible.right() + 1, visible.bottom() + 1};
-    document.draw(canvas, context);
+    return context;
+}
+
+} // namespace
+
+void renderDocument(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
+                    const DefaultLabels& labels, const QRect& visible) {
+    QtCanvas canvas(painter, measurer);
+    document.draw(canvas, clippedTo(visible, labels));
+}
+
+void renderDocumentStrip(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
+                         const DefaultLabels& labels, const QRect& strip) {
+    QtCanvas canvas(painter, measurer);
+    StripCanvas beginningHere(canvas, strip.top());
+    document.draw(beginningHere, clippedTo(strip, labels));
 }
 
 QRect pictureArea(const Document& document) {

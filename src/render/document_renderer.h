@@ -16,6 +16,12 @@ namespace velbrant {
 void renderDocument(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
                     const DefaultLabels& labels, const QRect& visible);
 
+// Draws the shapes of the document that begin within `strip` (model units),
+// whole, also where they reach below it: strips drawn one after another onto
+// one surface give the picture with every shape drawn once.
+void renderDocumentStrip(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
+                         const DefaultLabels& labels, const QRect& strip);
+
 // The area a picture of the document covers: the frame with its outline.
 QRect pictureArea(const Document& document);
 

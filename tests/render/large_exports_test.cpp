@@ -6,10 +6,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QSizeF>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace velbrant {
@@ -74,6 +77,38 @@ TEST(SvgStrips, ATallDiagramIsOneValidPictureOfTheWholeFrame) {
     const QByteArray text = file.readAll();
     EXPECT_EQ(text.count("<svg"), 1);
     EXPECT_GT(text.count("<g fill=\"none\" stroke=\"black\""), 1); // several strips
+
+    // The strips together draw what one pass draws: no box filled in a later
+    // strip covers what an earlier one drew inside it.
+    const QRect area = pictureArea(document);
+    const auto picture = [&area](const std::function<void(QPainter&)>& paint) {
+        QImage image(area.width() / 20, area.height() / 20, QImage::Format_Grayscale8);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        paint(painter);
+        return image;
+    };
+    const QImage fromSvg = picture([&svg](QPainter& painter) { svg.render(&painter); });
+    const QImage direct = picture([&](QPainter& painter) {
+        painter.scale(0.05, 0.05);
+        painter.translate(-area.topLeft());
+        renderDocument(painter, document, measurer, DefaultLabels{}, area);
+    });
+    // Lines are drawn at different weights; compare where there is ink.
+    const auto inkIn = [](const QImage& image, int cellX, int cellY) {
+        for (int y = cellY * 8; y < std::min(image.height(), cellY * 8 + 8); ++y)
+            for (int x = cellX * 8; x < std::min(image.width(), cellX * 8 + 8); ++x)
+                if (qGray(image.pixel(x, y)) < 250)
+                    return true;
+        return false;
+    };
+    qint64 differing = 0;
+    const int cellsX = direct.width() / 8;
+    const int cellsY = direct.height() / 8;
+    for (int y = 0; y < cellsY; ++y)
+        for (int x = 0; x < cellsX; ++x)
+            differing += inkIn(fromSvg, x, y) != inkIn(direct, x, y);
+    EXPECT_LT(differing, qint64{cellsX} * cellsY / 100);
 }
 
 TEST(PngExport, ACancelledExportLeavesNothingBehind) {
