@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace velbrant {
 namespace {
@@ -32,14 +33,22 @@ std::vector<QSizeF> pageSizes(const QString& path) {
     return sizes;
 }
 
+// A laid-out document of `elements` elements of every kind, nested `depth`
+// deep.
+std::unique_ptr<Document> mixedDocument(QtTextMeasurer& measurer, int elements, int depth) {
+    auto document = std::make_unique<Document>(measurer);
+    test::buildMixedTree(document->topSequence(),
+                         document->layoutContext(measurer, DefaultLabels{}), elements, depth);
+    document->layout(measurer, PaperSize{});
+    return document;
+}
+
 TEST(PdfPages, NoPageIsLargerThanPdfAllowsAndTheirCountCoversTheFrame) {
     QtTextMeasurer measurer;
     QTemporaryDir dir;
     for (const int elements : {20, 2000}) {
-        Document document(measurer);
-        test::buildMixedTree(document.topSequence(),
-                             document.layoutContext(measurer, DefaultLabels{}), elements, 4);
-        document.layout(measurer, PaperSize{});
+        const auto owned = mixedDocument(measurer, elements, 4);
+        const Document& document = *owned;
         const QString path = dir.filePath(QStringLiteral("d%1.pdf").arg(elements));
         exportDocument(document, measurer, path, ExportOptions{});
         const auto sizes = pageSizes(path);
@@ -63,10 +72,8 @@ TEST(PdfPages, NoPageIsLargerThanPdfAllowsAndTheirCountCoversTheFrame) {
 TEST(SvgStrips, ATallDiagramIsOneValidPictureOfTheWholeFrame) {
     QtTextMeasurer measurer;
     QTemporaryDir dir;
-    Document document(measurer);
-    test::buildMixedTree(document.topSequence(), document.layoutContext(measurer, DefaultLabels{}),
-                         2000, 4);
-    document.layout(measurer, PaperSize{});
+    const auto owned = mixedDocument(measurer, 2000, 4);
+    const Document& document = *owned;
     const QString path = dir.filePath(QStringLiteral("tall.svg"));
     exportDocument(document, measurer, path, ExportOptions{});
     QSvgRenderer svg(path);
@@ -114,10 +121,8 @@ TEST(SvgStrips, ATallDiagramIsOneValidPictureOfTheWholeFrame) {
 TEST(PngExport, ACancelledExportLeavesNothingBehind) {
     QtTextMeasurer measurer;
     QTemporaryDir dir;
-    Document document(measurer);
-    test::buildMixedTree(document.topSequence(), document.layoutContext(measurer, DefaultLabels{}),
-                         200, 3);
-    document.layout(measurer, PaperSize{});
+    const auto owned = mixedDocument(measurer, 200, 3);
+    const Document& document = *owned;
     const QString path = dir.filePath(QStringLiteral("cancelled.png"));
     ExportOptions options;
     options.dotsPerInch = 600;
