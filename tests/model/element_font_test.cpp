@@ -5,18 +5,6 @@
 namespace velbrant {
 namespace {
 
-TEST(MakeLogFont, TenPointArialIsANormalAnsiFont) {
-    const LogicalFont font = makeLogFont({"Arial", 10, 0});
-    EXPECT_EQ(font.height, -35);
-    EXPECT_EQ(font.weight, 400);
-    EXPECT_EQ(font.charSet, AnsiCharSet);
-    EXPECT_FALSE(font.italic || font.underline || font.strikeOut);
-    EXPECT_EQ(font.width, 0);
-    EXPECT_EQ(font.quality, 2);
-    EXPECT_EQ(font.pitchAndFamily, 4);
-    EXPECT_EQ(font.faceName, "Arial");
-}
-
 TEST(MakeLogFont, StyleBitsBecomeWeightAndFlags) {
     EXPECT_EQ(makeLogFont({"Arial", 14, Bold}).height, -49);
     EXPECT_EQ(makeLogFont({"Arial", 14, Bold}).weight, 700);
@@ -35,19 +23,6 @@ TEST(MakeLogFont, TheScaledHeightIsRoundedAgain) {
     EXPECT_EQ(makeLogFont({"Arial", 10, 0}, 2.0).height, -70);
     EXPECT_EQ(makeLogFont({"Arial", 10, 0}, 0.5).height, -18); // 17.5 to even
     EXPECT_EQ(makeLogFont({"Arial", 10, 0}, 0.1).height, -4);  // 3.5 to even
-}
-
-TEST(FontRecord, IsTwoHundredSixtyBytesWithALengthPrefixedName) {
-    const FontRecord record = encodeFontRecord({"Arial", 10, Bold | Italic});
-    EXPECT_EQ(record.size(), 260u);
-    EXPECT_EQ(record[0], 5);
-    EXPECT_EQ(record[1], 'A');
-    EXPECT_EQ(record[5], 'l');
-    EXPECT_EQ(record[6], 0);
-    EXPECT_EQ(record[256], 10);
-    EXPECT_EQ(record[257], 0);
-    EXPECT_EQ(record[258], 3);
-    EXPECT_EQ(record[259], 0);
 }
 
 TEST(FontRecord, RoundTripsLongNamesHighBytesAndNegativeSizes) {
