@@ -1,6 +1,7 @@
 #include "app/document_editor.h"
 #include "app/document_view.h"
 #include "app/document_window.h"
+#include "app/file_commands.h"
 #include "app/main_window.h"
 #include "diagram_builder.h"
 #include "model/sequence.h"
@@ -21,10 +22,14 @@ void BM_ClickToRepaint(benchmark::State& state) {
     frame.show();
     if (!QTest::qWaitForWindowExposed(&frame))
         state.SkipWithError("the frame was never shown");
-    DocumentWindow* window = frame.newDocument();
-    window->editor().edit([](Sequence& top, const LayoutContext& context) {
-        test::buildMixedTree(top, context, 500, 4);
-    });
+    DocumentWindow* window = frame.files().newDocument();
+    DocumentEditor& editor = window->editor();
+    editor.paste(test::runOf(
+                     [](Sequence& run, const LayoutContext& context) {
+                         test::buildMixedTree(run, context, 500, 4);
+                     },
+                     editor.layoutContext()),
+                 {0, 0}, InsertMode::After);
     DocumentView& view = window->view();
     view.viewport()->repaint();
     const Element& target = window->editor().document().topSequence().at(0);
@@ -43,10 +48,14 @@ class LargeFile {
 public:
     LargeFile() {
         MainWindow frame;
-        DocumentWindow* window = frame.newDocument();
-        window->editor().edit([](Sequence& top, const LayoutContext& context) {
-            test::buildMixedTree(top, context, 20'000, 4);
-        });
+        DocumentWindow* window = frame.files().newDocument();
+        DocumentEditor& editor = window->editor();
+        editor.paste(test::runOf(
+                         [](Sequence& run, const LayoutContext& context) {
+                             test::buildMixedTree(run, context, 20'000, 4);
+                         },
+                         editor.layoutContext()),
+                     {0, 0}, InsertMode::After);
         QString error;
         if (!window->writeFile(path(), &error))
             qFatal("%s", qPrintable(error));
@@ -71,7 +80,7 @@ void BM_OpenAndFirstPaint20000(benchmark::State& state) {
     if (!QTest::qWaitForWindowExposed(&frame))
         state.SkipWithError("the frame was never shown");
     for (auto _ : state) {
-        DocumentWindow* window = frame.openDocument(path);
+        DocumentWindow* window = frame.files().openDocument(path);
         window->view().viewport()->repaint();
         state.PauseTiming();
         delete window;
@@ -83,7 +92,7 @@ BENCHMARK(BM_OpenAndFirstPaint20000)->Unit(benchmark::kMillisecond);
 // Save a 20,000-element document (encode and write through QSaveFile).
 void BM_Save20000(benchmark::State& state) {
     MainWindow frame;
-    DocumentWindow* window = frame.openDocument(largeFile().path());
+    DocumentWindow* window = frame.files().openDocument(largeFile().path());
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("copy.STR"));
     QString error;

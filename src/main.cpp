@@ -1,4 +1,5 @@
 #include "app/app_info.h"
+#include "app/file_commands.h"
 #include "app/main_window.h"
 #include "app/settings_file.h"
 #include "app/translations.h"
@@ -148,6 +149,6 @@ int main(int argc, char* argv[]) {
     frame.useSettings(std::make_unique<velbrant::SettingsFile>(velbrant::SettingsFile::standard()));
     frame.show();
     for (const QString& path : parser.positionalArguments())
-        frame.openDocument(path);
+        frame.files().openDocument(path);
     return QApplication::exec();
 }

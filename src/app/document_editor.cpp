@@ -1,6 +1,7 @@
 #include "app/document_editor.h"
 
 #include "model/case.h"
+#include "model/element_factory.h"
 #include "model/sequence.h"
 #include "model/transfer_stream.h"
 #include "model/undo_snapshot.h"
@@ -18,7 +19,9 @@ constexpr int ClickTolerance = 10;
 
 DocumentEditor::DocumentEditor(DefaultLabels labels, QObject* parent)
     : QObject(parent), m_labels(std::move(labels)),
-      m_document(std::make_unique<Document>(m_measurer)) {}
+      m_document(std::make_unique<Document>(m_measurer)) {
+    m_document->layout(m_measurer, m_paper);
+}
 
 LayoutContext DocumentEditor::layoutContext() {
     return m_document->layoutContext(m_measurer, m_labels);
@@ -31,19 +34,19 @@ void DocumentEditor::setLabels(const DefaultLabels& labels) {
 
 void DocumentEditor::setPaper(PaperSize paper) {
     m_paper = paper;
+    m_document->layout(m_measurer, m_paper);
     emit appearanceChanged();
 }
 
-void DocumentEditor::layoutPage() {
+void DocumentEditor::relayout() {
+    m_document->topSequence().relayout(layoutContext());
     m_document->layout(m_measurer, m_paper);
 }
 
 void DocumentEditor::change(const std::function<void(Document&, const LayoutContext&)>& operation) {
     m_history.record(takeSnapshot(*m_document));
-    const LayoutContext context = layoutContext();
-    operation(*m_document, context);
-    m_document->topSequence().relayout(context);
-    layoutPage();
+    operation(*m_document, layoutContext());
+    relayout();
     emit changed();
 }
 
@@ -75,6 +78,18 @@ void DocumentEditor::insertElement(std::unique_ptr<Element> element, Point at, I
     edit([&](Sequence& top, const LayoutContext& context) {
         top.insertElement(std::move(element), at, mode, context);
     });
+}
+
+void DocumentEditor::insertNewElement(ElementKind kind, Point at, InsertMode mode) {
+    insertElement(createElement(kind, layoutContext()), at, mode);
+}
+
+void DocumentEditor::insertCase(int branchCount, bool hasElse, Point at, InsertMode mode) {
+    auto element = createElement(ElementKind::Case, layoutContext());
+    auto& switchCase = static_cast<Case&>(*element);
+    switchCase.setBranchCount(branchCount);
+    switchCase.setHasElse(hasElse);
+    insertElement(std::move(element), at, mode);
 }
 
 void DocumentEditor::deleteSelection() {
@@ -110,21 +125,22 @@ void DocumentEditor::beginTextEntry(Point at) {
     if (element == nullptr)
         return;
     clearSelection();
-    m_entrySnapshot = takeSnapshot(*m_document);
-    m_history.record(m_entrySnapshot);
-    m_editElement = element;
-    m_savedLines = element->lines();
-    m_savedFont = element->font();
+    m_entry = OpenEntry{element, element->lines(), element->font(), takeSnapshot(*m_document)};
     emit textEntryChanged();
     emit changed();
 }
 
+// Until the first real change the redo steps stay: an entry that is left
+// as it was must not cost them.
 void DocumentEditor::changeEditElement(const std::function<void(Element&)>& change) {
-    if (m_editElement == nullptr)
+    if (!m_entry)
         return;
-    change(*m_editElement);
-    m_document->topSequence().relayout(layoutContext());
-    layoutPage();
+    change(*m_entry->element);
+    relayout();
+    if (!m_entry->recorded && takeSnapshot(*m_document) != m_entry->snapshot) {
+        m_history.record(m_entry->snapshot);
+        m_entry->recorded = true;
+    }
     emit changed();
 }
 
@@ -149,23 +165,23 @@ void DocumentEditor::commitTextEntry(std::vector<std::string> lines) {
 }
 
 void DocumentEditor::revertTextEntry() {
+    if (!m_entry)
+        return;
     changeEditElement([this](Element& element) {
-        element.setFont(m_savedFont, m_measurer);
-        element.setLines(m_savedLines);
+        element.setFont(m_entry->savedFont, m_measurer);
+        element.setLines(m_entry->savedLines);
     });
     endTextEntry();
 }
 
-// An entry that changed nothing leaves no undo step behind.
+// An entry that ends as it began leaves no undo step behind.
 void DocumentEditor::endTextEntry() {
-    if (m_editElement == nullptr)
+    if (!m_entry)
         return;
-    m_editElement = nullptr;
-    m_document->topSequence().relayout(layoutContext());
-    layoutPage();
-    if (takeSnapshot(*m_document) == m_entrySnapshot)
+    const OpenEntry entry = std::move(*m_entry);
+    m_entry.reset();
+    if (entry.recorded && takeSnapshot(*m_document) == entry.snapshot)
         m_history.dropNewest();
-    m_entrySnapshot.clear();
     emit textEntryChanged();
     emit changed();
 }
@@ -183,7 +199,7 @@ void DocumentEditor::redo() {
 void DocumentEditor::restore(const Bytes& snapshot) {
     dropTreeReferences();
     restoreSnapshot(*m_document, snapshot, layoutContext());
-    layoutPage();
+    m_document->layout(m_measurer, m_paper);
     emit treeReplaced();
     emit changed();
 }
@@ -208,22 +224,22 @@ void DocumentEditor::nameNewDocument(std::string title) {
     DiagramFormat format = m_document->format();
     format.title = std::move(title);
     m_document->setFormat(std::move(format));
+    m_document->layout(m_measurer, m_paper);
 }
 
 void DocumentEditor::replaceDocument(std::unique_ptr<Document> document) {
     dropTreeReferences();
     m_document = std::move(document);
     m_history = UndoHistory();
-    layoutPage();
+    m_document->layout(m_measurer, m_paper);
     emit treeReplaced();
     emit changed();
 }
 
 void DocumentEditor::dropTreeReferences() {
     m_selected = nullptr;
-    const bool wasEditing = m_editElement != nullptr;
-    m_editElement = nullptr;
-    m_entrySnapshot.clear();
+    const bool wasEditing = m_entry.has_value();
+    m_entry.reset();
     emit selectionChanged();
     if (wasEditing)
         emit textEntryChanged();

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 
 namespace velbrant {
@@ -32,14 +33,14 @@ public:
     const DefaultLabels& labels() const { return m_labels; }
     void setLabels(const DefaultLabels& labels);
     PaperSize paper() const { return m_paper; }
+    // The frame is laid out on the new page (centring follows it).
     void setPaper(PaperSize paper);
-    // Lays the frame and header out on the page, as before every paint.
-    void layoutPage();
 
-    using Operation = std::function<void(Sequence& top, const LayoutContext& context)>;
-    // One change of the diagram.
-    void edit(const Operation& operation);
-    void insertElement(std::unique_ptr<Element> element, Point at, InsertMode mode);
+    // A new element of the kind, set up with the document's defaults,
+    // before or after the element at the point.
+    void insertNewElement(ElementKind kind, Point at, InsertMode mode);
+    // A new case with that many branches, the else branch counted in.
+    void insertCase(int branchCount, bool hasElse, Point at, InsertMode mode);
     // Title, comment, fonts, position, thickness and scale.
     void setFormat(DiagramFormat format);
     // The format of the first selected element in tree order, zeroed
@@ -55,10 +56,10 @@ public:
     void clearSelection();
 
     // Text entry for the element at the point, if any: everything is
-    // deselected, the undo snapshot taken, and what the element holds kept
-    // for a revert.
+    // deselected and what the element holds kept for a revert. The undo
+    // step is recorded at the first real change.
     void beginTextEntry(Point at);
-    Element* editElement() const { return m_editElement; }
+    Element* editElement() const { return m_entry ? m_entry->element : nullptr; }
     // While text entry is open: the typed lines, a font, the case labels.
     void setEditText(std::vector<std::string> lines);
     void setEditFont(const ElementFont& font);
@@ -104,26 +105,36 @@ signals:
     void textEntryChanged();
 
 private:
+    // An element under text entry and what it held when the entry began.
+    struct OpenEntry {
+        Element* element;
+        std::vector<std::string> savedLines;
+        ElementFont savedFont;
+        Bytes snapshot;
+        bool recorded = false;
+    };
+    using Operation = std::function<void(Sequence& top, const LayoutContext& context)>;
+
     // The one path of every change: snapshot, operation, relayout, signal.
     void change(const std::function<void(Document&, const LayoutContext&)>& operation);
+    void edit(const Operation& operation);
+    void insertElement(std::unique_ptr<Element> element, Point at, InsertMode mode);
+    void relayout();
     void dropTreeReferences();
     // Puts a snapshot in place of the document's tree and header.
     void restore(const Bytes& snapshot);
+    // Runs on the element under text entry, then relayout and `changed`.
+    // The entry's undo step is recorded before the first change that
+    // alters the document; later ones add none.
+    void changeEditElement(const std::function<void(Element&)>& change);
 
     QtTextMeasurer m_measurer;
     DefaultLabels m_labels;
     PaperSize m_paper;
     std::unique_ptr<Document> m_document;
     UndoHistory m_history;
-    // Runs on the element under text entry, then relayout and `changed`,
-    // without a new undo step: the one taken when text entry began covers it.
-    void changeEditElement(const std::function<void(Element&)>& change);
-
     Sequence* m_selected = nullptr;
-    Element* m_editElement = nullptr;
-    std::vector<std::string> m_savedLines;
-    ElementFont m_savedFont;
-    Bytes m_entrySnapshot;
+    std::optional<OpenEntry> m_entry;
 };
 
 } // namespace velbrant

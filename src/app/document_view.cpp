@@ -1,7 +1,6 @@
 #include "app/document_view.h"
 
 #include "app/document_editor.h"
-#include "model/element_factory.h"
 #include "render/document_renderer.h"
 
 #include <QGuiApplication>
@@ -15,22 +14,6 @@
 
 namespace velbrant {
 
-namespace {
-
-// Keeps a paint from starting inside another one.
-class PaintGuard {
-public:
-    explicit PaintGuard(bool& painting) : m_painting(painting) { m_painting = true; }
-    ~PaintGuard() { m_painting = false; }
-    PaintGuard(const PaintGuard&) = delete;
-    PaintGuard& operator=(const PaintGuard&) = delete;
-
-private:
-    bool& m_painting;
-};
-
-} // namespace
-
 DocumentView::DocumentView(DocumentEditor& editor, QWidget* parent)
     : QAbstractScrollArea(parent), m_editor(editor) {
     setObjectName(QStringLiteral("DocumentView"));
@@ -43,9 +26,14 @@ DocumentView::DocumentView(DocumentEditor& editor, QWidget* parent)
     horizontalScrollBar()->setSingleStep(LineStep);
     verticalScrollBar()->setSingleStep(LineStep);
     const auto repaint = [this] { viewport()->update(); };
-    connect(&m_editor, &DocumentEditor::changed, this, repaint);
+    // The frame may have grown or moved: the scrolled area follows it.
+    const auto refit = [this] {
+        updateScrollRanges();
+        viewport()->update();
+    };
+    connect(&m_editor, &DocumentEditor::changed, this, refit);
+    connect(&m_editor, &DocumentEditor::appearanceChanged, this, refit);
     connect(&m_editor, &DocumentEditor::selectionChanged, this, repaint);
-    connect(&m_editor, &DocumentEditor::appearanceChanged, this, repaint);
     updateScrollRanges();
     updateCursor();
 }
@@ -89,11 +77,9 @@ QSize DocumentView::paperSizeMm() const {
 }
 
 Point DocumentView::toModel(QPoint pixel, QPoint scroll) const {
-    const Sequence& top = m_editor.document().topSequence();
-    const double scale = m_editor.document().format().scale;
     const int x0 = rnd((pixel.x() + scroll.x()) * m_pixelSizeX / m_zoom) + m_scene.left();
     const int y0 = rnd((pixel.y() + scroll.y()) * m_pixelSizeY / m_zoom) + m_scene.top();
-    return {top.left() + rnd((x0 - top.left()) / scale), top.top() + rnd((y0 - top.top()) / scale)};
+    return m_editor.document().diagramTransform().unmap({x0, y0});
 }
 
 QPointF DocumentView::toModelF(QPoint pixel) const {
@@ -101,11 +87,8 @@ QPointF DocumentView::toModelF(QPoint pixel) const {
 }
 
 QPointF DocumentView::toPixel(Point point) const {
-    const Sequence& top = m_editor.document().topSequence();
-    const double scale = m_editor.document().format().scale;
-    const double x = top.left() + (point.x - top.left()) * scale;
-    const double y = top.top() + (point.y - top.top()) * scale;
-    return sheetTransform().map(QPointF(x, y));
+    const Point drawn = m_editor.document().diagramTransform().map(point.x, point.y);
+    return sheetTransform().map(QPointF(drawn.x, drawn.y));
 }
 
 QTransform DocumentView::sheetTransform() const {
@@ -132,12 +115,12 @@ void DocumentView::updateScrollRanges() {
     verticalScrollBar()->setPageStep(visible.height());
 }
 
-void DocumentView::paintEvent(QPaintEvent* event) {
-    if (m_painting)
-        return;
-    const PaintGuard guard(m_painting);
-    m_editor.layoutPage();
+void DocumentView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
     updateScrollRanges();
+}
+
+void DocumentView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     paintSheet(painter, event->rect());
     paintRubberBand(painter);
@@ -229,7 +212,7 @@ void DocumentView::insertNewElement(Qt::MouseButton button, Point at) {
     if (kind == ElementKind::Case)
         emit caseInsertRequested(at, mode);
     else
-        m_editor.insertElement(createElement(kind, m_editor.layoutContext()), at, mode);
+        m_editor.insertNewElement(kind, at, mode);
 }
 
 // A click commits the text typed so far, then opens the element clicked.
@@ -249,7 +232,7 @@ bool DocumentView::isOnHeader(Point at) const {
     const Document& document = m_editor.document();
     const Sequence& top = document.topSequence();
     const int headerTop =
-        top.top() + rnd((document.frameLayout().headerTop - top.top()) / document.format().scale);
+        document.diagramTransform().unmapAbout(document.frameLayout().headerTop, top.top());
     return top.left() < at.x && at.x < top.left() + top.width() && headerTop < at.y &&
            at.y < top.top();
 }

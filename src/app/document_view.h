@@ -60,6 +60,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -96,7 +97,6 @@ private:
     QPoint m_dragScroll;
     bool m_mouseIsDown = false;
     bool m_rubberBand = false;
-    bool m_painting = false;
 };
 
 } // namespace velbrant

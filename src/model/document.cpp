@@ -91,9 +91,17 @@ void Document::draw(Canvas& canvas, DrawContext context) const {
         {m_format.frameLeft, m_format.frameTop},
         {m_format.frameLeft + m_layout.frameWidth, m_format.frameTop + m_layout.frameHeight});
     drawHeader(canvas, context);
-    context.scale = m_format.scale;
-    context.origin = {m_top->left(), m_top->top()};
+    const DrawContext transform = diagramTransform();
+    context.scale = transform.scale;
+    context.origin = transform.origin;
     m_top->draw(canvas, context);
+}
+
+DrawContext Document::diagramTransform() const {
+    DrawContext transform;
+    transform.scale = m_format.scale;
+    transform.origin = {m_top->left(), m_top->top()};
+    return transform;
 }
 
 } // namespace velbrant

@@ -87,6 +87,10 @@ public:
     // position is kept in the format, and so in files).
     void layout(TextMeasurer& measurer, PaperSize paper);
 
+    // How the diagram is drawn: at the format's scale about the top
+    // sequence's corner (frame and header are laid out scaled already).
+    DrawContext diagramTransform() const;
+
     // Frame, header and diagram; the context brings labels and clip area,
     // the document its scale.
     void draw(Canvas& canvas, DrawContext context) const;

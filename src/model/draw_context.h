@@ -29,6 +29,14 @@ struct DrawContext {
     int mapX(int x) const { return mapAbout(x, origin.x); }
     int mapY(int y) const { return mapAbout(y, origin.y); }
     Point map(int x, int y) const { return {mapX(x), mapY(y)}; }
+    // Where a drawn point lies before scaling: the inverse of `map`.
+    int unmapAbout(int value, int about) const {
+        return clampCoordinate(std::int64_t{rnd((static_cast<double>(value) - about) / scale)} +
+                               about);
+    }
+    Point unmap(Point drawn) const {
+        return {unmapAbout(drawn.x, origin.x), unmapAbout(drawn.y, origin.y)};
+    }
     // Pen widths, font heights and tab steps.
     int scaled(int length) const { return rnd(length * scale); }
     // Whether a model box, once mapped, reaches into the clip area; penWidth

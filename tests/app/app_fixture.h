@@ -3,7 +3,12 @@
 #include "app/document_editor.h"
 #include "app/document_view.h"
 #include "app/document_window.h"
+#include "app/file_commands.h"
+#include "app/format_commands.h"
 #include "app/main_window.h"
+#include "app/print_commands.h"
+#include "diagram_builder.h"
+#include "qstring_printer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,6 +19,13 @@
 #include <gtest/gtest.h>
 
 namespace velbrant::test {
+
+// Appends what the builder makes to the end of the editor's diagram, as
+// one paste.
+inline void appendBuilt(DocumentEditor& editor,
+                        const std::function<void(Sequence&, const LayoutContext&)>& builder) {
+    editor.paste(runOf(builder, editor.layoutContext()), {0, MaxCoordinate}, InsertMode::After);
+}
 
 // Handles the next modal message box as soon as it is on the screen.
 inline void onNextMessageBox(const std::function<void(QMessageBox&)>& handle) {
@@ -46,7 +58,7 @@ protected:
 
     // A new document shown at one screen pixel a model unit, laid out.
     DocumentView& newView() {
-        DocumentWindow* window = frame.newDocument();
+        DocumentWindow* window = frame.files().newDocument();
         DocumentView& view = window->view();
         view.setZoom(view.pixelSizeX());
         return view;

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QSvgRenderer>
+#include <QToolBar>
 
 namespace velbrant::test {
 namespace {
@@ -75,6 +76,15 @@ TEST_F(ClipboardTest, CutAndUndoBringTheRunBackAndTheClipboardKeepsIt) {
     EXPECT_EQ(view->viewport()->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(topOf(*view).size(), 2u);
     EXPECT_TRUE(isEnabled("PasteButton"));
+
+    // Whichever tool is chosen, even the one already active, paste mode ends.
+    for (int tool = 0; tool < ToolCount; ++tool) {
+        action("EditPasteItem")->trigger();
+        ASSERT_EQ(view->viewport()->cursor().shape(), Qt::DragCopyCursor);
+        frame.findChild<QToolBar*>("Panel1")->actions().at(tool)->trigger();
+        EXPECT_EQ(action("EditPasteItem")->text(), "&Einfügen") << tool;
+        EXPECT_NE(view->viewport()->cursor().shape(), Qt::DragCopyCursor) << tool;
+    }
 }
 
 TEST_F(ClipboardTest, CopyInOneDocumentAndPasteWithAClickInAnother) {
@@ -102,7 +112,7 @@ TEST_F(ClipboardTest, ElementsTravelBetweenTwoFramesAndDamagedOnesPasteNothing) 
 
     MainWindow second;
     second.show();
-    DocumentWindow* window = second.newDocument();
+    DocumentWindow* window = second.files().newDocument();
     DocumentView& target = window->view();
     target.setZoom(target.pixelSizeX());
     second.findChild<QAction*>("EditPasteItem")->trigger();

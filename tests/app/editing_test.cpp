@@ -22,11 +22,9 @@ protected:
     }
     // Statements with text, one below the other, inserted by clicks.
     void addStatements(int count) {
-        frame.setTool(elementTool(ElementKind::Block));
         for (int i = 0; i < count; ++i) {
-            click(*view, {300, 600});
-            view->editor().edit([i](Sequence& top, const LayoutContext&) {
-                top.at(top.size() - 1).setLines({"Anweisung " + std::to_string(i)});
+            appendBuilt(view->editor(), [i](Sequence& run, const LayoutContext& context) {
+                appendNew(run, ElementKind::Block, context, {"Anweisung " + std::to_string(i)});
             });
         }
         frame.setTool(Tool::Select);
@@ -111,7 +109,7 @@ TEST_F(EditingTest, ClicksHitTheDrawnElementAtScaleTwoAndHalfZoom) {
 }
 
 TEST_F(EditingTest, ReplacingTheTreeDropsTheSelectionAndTheTextEntry) {
-    addStatements(2);
+    addStatements(3);
     DocumentEditor& editor = view->editor();
     click(*view, middleOf(top().at(0)));
     ASSERT_NE(editor.selectedSequence(), nullptr);
@@ -129,7 +127,7 @@ TEST_F(EditingTest, ReplacingTheTreeDropsTheSelectionAndTheTextEntry) {
     EXPECT_EQ(editor.editElement(), nullptr);
     frame.setTool(elementTool(ElementKind::Block));
     click(*view, middleOf(top().at(0)));
-    EXPECT_EQ(top().size(), 3u);
+    EXPECT_EQ(top().size(), 2u);
 }
 
 } // namespace

@@ -30,7 +30,7 @@ protected:
             return savePath;
         };
         dialogs.exportTo = [this](QWidget*, const QString&) { return savePath; };
-        frame.setFileDialogs(dialogs);
+        frame.files().setFileDialogs(dialogs);
     }
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
     static QByteArray bytesOf(const QString& file) {
@@ -38,7 +38,7 @@ protected:
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
     DocumentWindow* modifiedNewDocument() {
-        DocumentWindow* window = frame.newDocument();
+        DocumentWindow* window = frame.files().newDocument();
         frame.setTool(elementTool(ElementKind::Call));
         click(window->view(), {300, 400});
         return window;
@@ -46,14 +46,15 @@ protected:
 };
 
 TEST_F(FileCommandsTest, NewNamesCountOnAndAnOpenedFileClosesWithoutAsking) {
-    DocumentWindow* first = frame.newDocument();
+    DocumentWindow* first = frame.files().newDocument();
     EXPECT_EQ(first->fileName(), "STRUKT1.STR");
     EXPECT_EQ(first->editor().document().format().title, "STRUKT1");
     EXPECT_TRUE(first->close());
     QApplication::processEvents();
-    EXPECT_EQ(frame.newDocument()->fileName(), "STRUKT2.STR");
+    EXPECT_EQ(frame.files().newDocument()->fileName(), "STRUKT2.STR");
 
-    DocumentWindow* opened = frame.openDocument(VELBRANT_SOURCE_DIR "/examples/lineare-suche.STR");
+    DocumentWindow* opened =
+        frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/lineare-suche.STR");
     ASSERT_NE(opened, nullptr);
     EXPECT_FALSE(opened->isModified());
     EXPECT_TRUE(opened->close()); // a prompt would block here
@@ -79,11 +80,11 @@ TEST_F(FileCommandsTest, SaveAsksForANameThenWritesBytesThatReloadToTheSameDocum
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(again.data()),
                          static_cast<qsizetype>(again.size())),
               saved);
-    EXPECT_EQ(frame.recentFiles().paths().value(0), savePath);
+    EXPECT_EQ(frame.files().recentFiles().paths().value(0), savePath);
 
     const QString before = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    frame.newDocument();
+    frame.files().newDocument();
     frame.findChild<QMdiArea*>("MdiArea")->setActiveSubWindow(window);
     EXPECT_EQ(window->windowTitle(), "ablauf.STR");
     QDir::setCurrent(before);
@@ -92,7 +93,7 @@ TEST_F(FileCommandsTest, SaveAsksForANameThenWritesBytesThatReloadToTheSameDocum
 TEST_F(FileCommandsTest, AFailedSaveKeepsTheOldFileAndTheDocumentModified) {
     DocumentWindow* window = modifiedNewDocument();
     savePath = path("alt.STR");
-    ASSERT_TRUE(frame.saveDocument(*window));
+    ASSERT_TRUE(frame.files().save(*window));
     const QByteArray old = bytesOf(savePath);
     frame.setTool(elementTool(ElementKind::Exit));
     click(window->view(), {300, 400});
@@ -100,7 +101,7 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheOldFileAndTheDocumentModified) {
 
     savePath = path("alt.STR/neu.STR"); // its parent is a file
     answerNextMessageBox(QMessageBox::Ok);
-    EXPECT_FALSE(frame.saveDocumentAs(*window));
+    EXPECT_FALSE(frame.files().saveAs(*window));
     EXPECT_TRUE(window->isModified());
     EXPECT_EQ(window->filePath(), QDir::toNativeSeparators(path("alt.STR")));
     EXPECT_EQ(bytesOf(path("alt.STR")), old);
@@ -131,7 +132,7 @@ TEST_F(FileCommandsTest, ADamagedOrMissingFileSaysWhyAndLeavesNoWindow) {
             message = box.text();
             box.accept();
         });
-        EXPECT_EQ(frame.openDocument(path(name)), nullptr);
+        EXPECT_EQ(frame.files().openDocument(path(name)), nullptr);
         EXPECT_TRUE(message.contains(QString::fromUtf8(name))) << message.toStdString();
         EXPECT_TRUE(frame.documents().isEmpty());
     }
@@ -148,13 +149,13 @@ TEST_F(FileCommandsTest, RecentFilesKeepTheEightNewestAndDropMissingOnes) {
 
     const QString copy = path("kopie.STR");
     ASSERT_TRUE(QFile::copy(VELBRANT_SOURCE_DIR "/examples/lineare-suche.STR", copy));
-    ASSERT_NE(frame.openDocument(copy), nullptr);
+    ASSERT_NE(frame.files().openDocument(copy), nullptr);
     QFile::remove(copy);
     auto* menu = frame.findChild<QMenu*>("RecentFilesMenu");
     emit menu->aboutToShow();
     answerNextMessageBox(QMessageBox::Ok);
     menu->actions().front()->trigger();
-    EXPECT_TRUE(frame.recentFiles().paths().isEmpty());
+    EXPECT_TRUE(frame.files().recentFiles().paths().isEmpty());
 }
 
 TEST_F(FileCommandsTest, ADroppedFileOpensAndExportWritesAPicture) {

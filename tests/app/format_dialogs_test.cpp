@@ -3,6 +3,7 @@
 #include "app/element_format_dialog.h"
 #include "app/settings_file.h"
 #include "app_fixture.h"
+#include "model/structogram_file.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -46,7 +47,7 @@ protected:
 
 TEST_F(FormatDialogsTest, TheTitlePrefixRefusesBlanksAndCancelKeepsEveryLabel) {
     auto* dialog = frame.findChild<DefaultLabelsDialog*>("frmBeschriftungen");
-    dialog->setLabels(frame.labels());
+    dialog->setLabels(frame.formats().labels());
     dialog->show();
     QApplication::setActiveWindow(dialog);
     auto* prefix = dialog->findChild<QLineEdit*>("edtStrukto");
@@ -69,7 +70,7 @@ TEST_F(FormatDialogsTest, TheTitlePrefixRefusesBlanksAndCancelKeepsEveryLabel) {
             labels.findChild<QCheckBox*>("chkPfeilErsetzen")->setChecked(true);
         },
         "BitBtn2");
-    EXPECT_EQ(frame.labels(), DefaultLabels{});
+    EXPECT_EQ(frame.formats().labels(), DefaultLabels{});
 }
 
 TEST_F(FormatDialogsTest, TheTrueLabelRelabelsEveryOpenDiagramAndNewDocumentsTakeThePrefix) {
@@ -83,23 +84,34 @@ TEST_F(FormatDialogsTest, TheTrueLabelRelabelsEveryOpenDiagramAndNewDocumentsTak
         "BitBtn1");
     EXPECT_EQ(editor().labels().yes, "Ja");
     EXPECT_EQ(other.editor().labels().yes, "Ja");
-    EXPECT_EQ(frame.newDocument()->fileName(), "ABLAUF3.STR");
+    EXPECT_EQ(frame.files().newDocument()->fileName(), "ABLAUF3.STR");
 }
 
 TEST_F(FormatDialogsTest, LineWidthsFontsAndAlignmentsReadAsTheDialogShowsThem) {
-    for (ElementKind kind : {ElementKind::Call, ElementKind::Block}) {
-        frame.setTool(elementTool(kind));
-        click(*view, {300, 5000});
-    }
-    editor().edit([](Sequence& sequence, const LayoutContext& context) {
-        sequence.at(1).setFont({"Courier New", 12, Bold}, context.measurer);
-        sequence.at(1).setHAlign(Alignment::End);
+    appendBuilt(editor(), [](Sequence& run, const LayoutContext& context) {
+        appendNew(run, ElementKind::Call, context);
+        Element& block = appendNew(run, ElementKind::Block, context);
+        block.setFont({"Courier New", 12, Bold}, context.measurer);
+        block.setHAlign(Alignment::End);
     });
     frame.setTool(Tool::Select);
     const QPoint from = pixelAt(*view, {top().left() - 20, top().top() - 20});
     const QPoint to =
         pixelAt(*view, {top().left() + top().width() + 20, top().at(1).bottom() + 20});
     drag(*view, from, to);
+
+    const Bytes before = encodeDocument(editor().document());
+    const std::size_t steps = editor().history().levels();
+    answer<ElementFormatDialog>(
+        "FormatBlockItem",
+        [](ElementFormatDialog& format) {
+            setText(format, "UmrandungEdit", "2");
+            setText(format, "FontNameEdit", "Times New Roman");
+            format.findChild<QRadioButton*>("LeftButton")->click();
+        },
+        "CancelBtn");
+    EXPECT_EQ(encodeDocument(editor().document()), before);
+    EXPECT_EQ(editor().history().levels(), steps);
 
     answer<ElementFormatDialog>("FormatBlockItem", [](ElementFormatDialog& format) {
         EXPECT_EQ(text(format, "UmrandungEdit"), "0,4 mm");
@@ -178,15 +190,15 @@ TEST(SettingsPersistence, LabelsAndRecentFilesSurviveARestartAndAFailedWriteStil
             labels->findChild<QPushButton*>("BitBtn1")->click();
         });
         frame.findChild<QAction*>("Eigenschaften1")->trigger();
-        ASSERT_NE(frame.openDocument(VELBRANT_SOURCE_DIR "/examples/menue.STR"), nullptr);
+        ASSERT_NE(frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/menue.STR"), nullptr);
         EXPECT_TRUE(frame.close());
     }
     EXPECT_FALSE(QFile::exists(beside));
     ASSERT_TRUE(QFile::exists(config));
     MainWindow again;
     again.useSettings(std::make_unique<SettingsFile>(beside, config));
-    EXPECT_EQ(again.labels().caseElse, "andernfalls");
-    EXPECT_TRUE(again.recentFiles().paths().value(0).endsWith("menue.STR"));
+    EXPECT_EQ(again.formats().labels().caseElse, "andernfalls");
+    EXPECT_TRUE(again.files().recentFiles().paths().value(0).endsWith("menue.STR"));
 
     MainWindow failing;
     const QString blocked = dir.filePath("config/velbrant.def/x.def"); // parent is a file

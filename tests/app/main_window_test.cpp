@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, CommandsFollowDocumentsAndSelection) {
 }
 
 TEST_F(MainWindowTest, TheZoomBoxRefusesSixHundredPercentAndKeepsTheZoom) {
-    DocumentView& view = frame.newDocument()->view();
+    DocumentView& view = frame.files().newDocument()->view();
     auto* box = frame.findChild<QComboBox*>("ZoomBox");
     EXPECT_EQ(box->currentText(), "100 %");
     answerNextMessageBox(QMessageBox::Ok);

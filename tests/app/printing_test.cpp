@@ -10,14 +10,14 @@ class PrintingTest : public AppTest {
 protected:
     QTemporaryDir dir;
     void printTo(const QString& path) {
-        frame.printer().setOutputFormat(QPrinter::PdfFormat);
-        frame.printer().setOutputFileName(path);
-        frame.printActiveDocument();
+        frame.printing().printer().setOutputFormat(QPrinter::PdfFormat);
+        frame.printing().printer().setOutputFileName(path);
+        frame.printing().printDocument(*frame.activeDocument());
     }
 };
 
 TEST_F(PrintingTest, ADocumentPrintsToOnePdfPageWithItsJobNameAndNoSelection) {
-    DocumentWindow* window = frame.openDocument(VELBRANT_SOURCE_DIR "/examples/menue.STR");
+    DocumentWindow* window = frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/menue.STR");
     DocumentView& view = window->view();
     const Element& first = topOf(view).at(0);
     click(view, {first.left() + 5, first.top() + 5});
@@ -29,13 +29,13 @@ TEST_F(PrintingTest, ADocumentPrintsToOnePdfPageWithItsJobNameAndNoSelection) {
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 1);
-    EXPECT_EQ(frame.printer().docName(), "Velbrant : menue.STR");
+    EXPECT_EQ(frame.printing().printer().docName(), "Velbrant : menue.STR");
     EXPECT_EQ(view.editor().selectedSequence(), nullptr);
 }
 
 TEST_F(PrintingTest, AFailedPrintIsToldAndLandscapeWidensEverySheet) {
-    DocumentWindow* first = frame.newDocument();
-    DocumentWindow* second = frame.newDocument();
+    DocumentWindow* first = frame.files().newDocument();
+    DocumentWindow* second = frame.files().newDocument();
     QString message;
     onNextMessageBox([&message](QMessageBox& box) {
         message = box.text();
@@ -47,7 +47,8 @@ TEST_F(PrintingTest, AFailedPrintIsToldAndLandscapeWidensEverySheet) {
     printTo(dir.filePath("datei/druck.pdf")); // its parent is a file
     EXPECT_TRUE(message.contains("fehlgeschlagen")) << message.toStdString();
 
-    frame.usePageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
+    frame.printing().usePageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
     for (DocumentWindow* window : {first, second}) {
         EXPECT_EQ(window->editor().paper().widthMm, 297);
         EXPECT_EQ(window->editor().paper().heightMm, 210);

@@ -31,10 +31,8 @@ protected:
     DocumentEditor& editor() { return view->editor(); }
     const Sequence& top() { return topOf(*view); }
     Element& insert(ElementKind kind, std::vector<std::string> lines) {
-        frame.setTool(elementTool(kind));
-        click(*view, {300, 5000});
-        editor().edit([&lines](Sequence& sequence, const LayoutContext&) {
-            sequence.at(sequence.size() - 1).setLines(lines);
+        appendBuilt(editor(), [&](Sequence& run, const LayoutContext& context) {
+            appendNew(run, kind, context, lines);
         });
         return const_cast<Element&>(top().at(top().size() - 1));
     }
@@ -107,6 +105,30 @@ TEST_F(TextEntryTest, AClickOnAnotherElementCommitsAndOpensItAndAnEmptyEntryLeav
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
     editor().undo(); // the entry on the loop changed nothing: this undoes the first
+    EXPECT_EQ(top().at(0).lines(), std::vector<std::string>{"a"});
+}
+
+TEST_F(TextEntryTest, AnEntryLeftAsItWasKeepsRedoWhichWaitsWhileTheEntryIsOpen) {
+    insert(ElementKind::Block, {"a"});
+    insert(ElementKind::Call, {"b"});
+    action("EditUndoItem")->trigger();
+    ASSERT_EQ(top().size(), 1u);
+    openTextEntry(top().at(0));
+    EXPECT_FALSE(isEnabled("EditRedoItem"));
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    EXPECT_TRUE(isEnabled("EditRedoItem"));
+    action("EditRedoItem")->trigger();
+    EXPECT_EQ(top().size(), 2u);
+
+    // A real change is a new step: it takes the redo steps.
+    action("EditUndoItem")->trigger();
+    openTextEntry(top().at(0));
+    memo->selectAll();
+    QTest::keyClicks(memo, "c");
+    clickButton("OKBtn");
+    EXPECT_EQ(top().at(0).lines(), std::vector<std::string>{"c"});
+    EXPECT_FALSE(isEnabled("EditRedoItem"));
+    action("EditUndoItem")->trigger();
     EXPECT_EQ(top().at(0).lines(), std::vector<std::string>{"a"});
 }
 

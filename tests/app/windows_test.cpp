@@ -24,9 +24,10 @@ protected:
 };
 
 TEST_F(WindowsTest, ADiagramLargerThanTheSheetCanBeScrolledToItsLastCorner) {
-    DocumentView& view = frame.newDocument()->view();
-    view.editor().edit(
-        [](Sequence& top, const LayoutContext& context) { buildMixedTree(top, context, 600, 3); });
+    DocumentView& view = frame.files().newDocument()->view();
+    appendBuilt(view.editor(), [](Sequence& run, const LayoutContext& context) {
+        buildMixedTree(run, context, 600, 3);
+    });
     const Document& document = view.editor().document();
     const int frameBottom = document.format().frameTop + document.frameLayout().frameHeight;
     ASSERT_GT(frameBottom, 2970 * 2); // far below an A4 sheet
@@ -48,7 +49,8 @@ TEST_F(WindowsTest, ADiagramLargerThanTheSheetCanBeScrolledToItsLastCorner) {
 }
 
 TEST_F(WindowsTest, ZoomKeepsTheMiddleAndCtrlWheelStepsThroughTheZoomBox) {
-    DocumentView& view = frame.openDocument(VELBRANT_SOURCE_DIR "/examples/bubblesort.STR")->view();
+    DocumentView& view =
+        frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/bubblesort.STR")->view();
     view.setZoom(4.0);
     view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum() / 3);
     const QPointF before = middleInModel(view);
@@ -66,7 +68,7 @@ TEST_F(WindowsTest, ZoomKeepsTheMiddleAndCtrlWheelStepsThroughTheZoomBox) {
 
 TEST_F(WindowsTest, ClosingAsksEachWindowInTurnAndActsOnItsAnswerAtOnce) {
     for (int i = 0; i < 3; ++i) {
-        DocumentView& view = frame.newDocument()->view();
+        DocumentView& view = frame.files().newDocument()->view();
         frame.setTool(elementTool(ElementKind::Call));
         click(view, {300, 400});
     }
@@ -92,7 +94,7 @@ TEST_F(WindowsTest, ClosingAsksEachWindowInTurnAndActsOnItsAnswerAtOnce) {
         message = box.text();
         box.accept();
     });
-    frame.openDocument("/nicht/da.STR");
+    frame.files().openDocument("/nicht/da.STR");
     EXPECT_TRUE(message.contains("nicht gefunden")) << message.toStdString();
 }
 

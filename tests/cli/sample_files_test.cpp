@@ -1,4 +1,5 @@
 #include "model/structogram_file.h"
+#include "qstring_printer.h"
 #include "render/qt_text_measurer.h"
 
 #include <QDir>

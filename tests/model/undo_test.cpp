@@ -91,5 +91,31 @@ TEST_F(UndoTest, TheOldestStepsGoBeyondTheLevelAndByteLimits) {
     EXPECT_EQ(bytes.undo({}), noise(9, 10'000));
 }
 
+TEST_F(UndoTest, TheSavedStateStaysFoundWhileOldStepsGoAndIsLostWithThem) {
+    UndoHistory history(3);
+    history.record({1});
+    history.markClean(); // saved after one change
+    for (std::uint8_t i = 2; i < 4; ++i)
+        history.record({i});
+    EXPECT_FALSE(history.isClean());
+    history.record({4}); // the oldest step goes; the saved state is still kept
+    EXPECT_EQ(history.levels(), 3u);
+    history.undo({5});
+    history.undo({4});
+    EXPECT_FALSE(history.isClean());
+    history.undo({3});
+    EXPECT_TRUE(history.isClean());
+    history.redo({2});
+    EXPECT_FALSE(history.isClean());
+
+    history.redo({3});
+    history.redo({4});
+    history.record({5}); // now the saved state itself is dropped
+    for (int i = 0; i < 3; ++i) {
+        history.undo({});
+        EXPECT_FALSE(history.isClean()) << i;
+    }
+}
+
 } // namespace
 } // namespace velbrant::test

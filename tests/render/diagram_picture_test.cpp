@@ -2,6 +2,7 @@
 #include "layout_check.h"
 #include "model/case.h"
 #include "model/conditional.h"
+#include "qstring_printer.h"
 #include "render/qt_canvas.h"
 
 #include <QImage>

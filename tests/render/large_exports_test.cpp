@@ -1,5 +1,6 @@
 #include "diagram_builder.h"
 #include "model/document.h"
+#include "qstring_printer.h"
 #include "render/document_export.h"
 #include "render/document_renderer.h"
 #include "render/qt_text_measurer.h"

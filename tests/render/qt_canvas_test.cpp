@@ -1,6 +1,7 @@
 #include "model/block.h"
 #include "model/sequence.h"
 #include "model/text_line.h"
+#include "qstring_printer.h"
 #include "render/qt_canvas.h"
 #include "render/text_codec.h"
 

@@ -1,3 +1,4 @@
+#include "qstring_printer.h"
 #include "render/text_codec.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 
 #include "model/compound_element.h"
 #include "model/element_factory.h"
+#include "model/transfer_stream.h"
 
 namespace velbrant::test {
 
@@ -66,6 +67,13 @@ void buildDeepChain(Sequence& top, const LayoutContext& context, int depth) {
         current = &asCompound(element)->sequenceAt(0);
     }
     top.relayout(context);
+}
+
+Bytes runOf(const std::function<void(Sequence&, const LayoutContext&)>& builder,
+            const LayoutContext& context) {
+    Sequence run(100, 100, 0, 0);
+    builder(run, context);
+    return copyToStream(run, false);
 }
 
 } // namespace velbrant::test

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "model/binary_io.h"
 #include "model/element.h"
 #include "model/sequence.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,5 +41,10 @@ std::unique_ptr<Sequence> build(Builder builder, const LayoutContext& context, A
     builder(*top, context, args...);
     return top;
 }
+
+// What a builder appends to an empty sequence, as a transfer stream: a run
+// that an editor pastes as one change.
+Bytes runOf(const std::function<void(Sequence&, const LayoutContext&)>& builder,
+            const LayoutContext& context);
 
 } // namespace velbrant::test

@@ -1,0 +1,80 @@
+#include "app/edit_commands.h"
+
+#include "app/app_info.h"
+#include "app/document_editor.h"
+#include "app/document_window.h"
+#include "app/element_clipboard.h"
+#include "app/storable_text.h"
+#include "app/text_entry_controller.h"
+#include "render/diagram_picture.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace velbrant {
+
+EditCommands::EditCommands(QWidget* frame, ElementClipboard& clipboard,
+                           TextEntryController& textEntry)
+    : QObject(frame), m_frame(frame), m_clipboard(clipboard), m_textEntry(textEntry) {}
+
+bool EditCommands::isTextEntryOpen(DocumentWindow& window) const {
+    return m_textEntry.isOpenFor(&window.editor());
+}
+
+void EditCommands::undo(DocumentWindow& window) {
+    if (isTextEntryOpen(window))
+        m_textEntry.memo().undo();
+    else
+        window.editor().undo();
+}
+
+void EditCommands::cut(DocumentWindow& window) {
+    if (isTextEntryOpen(window))
+        m_textEntry.memo().cut();
+    else
+        m_clipboard.keep(window.editor().cutSelection());
+}
+
+void EditCommands::copy(DocumentWindow& window) {
+    if (isTextEntryOpen(window))
+        m_textEntry.memo().copy();
+    else
+        m_clipboard.keep(window.editor().copySelection());
+}
+
+void EditCommands::paste(DocumentWindow& window) {
+    if (isTextEntryOpen(window)) {
+        m_textEntry.memo().paste();
+        m_clipboard.setPasteMode(false);
+    } else {
+        m_clipboard.setPasteMode(!m_clipboard.isPasteMode() && m_clipboard.canPaste());
+    }
+}
+
+void EditCommands::deleteSelection(DocumentWindow& window) {
+    if (isTextEntryOpen(window))
+        m_textEntry.memo().textCursor().removeSelectedText();
+    else
+        window.editor().deleteSelection();
+}
+
+void EditCommands::copyPicture(DocumentWindow& window) {
+    DocumentEditor& editor = window.editor();
+    try {
+        QGuiApplication::clipboard()->setMimeData(
+            diagramPicture(editor.document(), editor.measurer(), editor.labels()).release());
+    } catch (const std::exception& failure) {
+        QMessageBox::critical(m_frame, ProgramCaption,
+                              QStringLiteral("Die Graphik ließ sich nicht kopieren: %1")
+                                  .arg(QString::fromUtf8(failure.what())));
+        return;
+    }
+    const QMimeData* placed = QGuiApplication::clipboard()->mimeData();
+    if (placed == nullptr || !placed->hasFormat(QStringLiteral("image/png")))
+        QMessageBox::critical(m_frame, ProgramCaption,
+                              QStringLiteral("Die Zwischenablage hat die Graphik nicht "
+                                             "angenommen."));
+}
+
+} // namespace velbrant

@@ -1,0 +1,61 @@
+#include "app/element_clipboard.h"
+
+#include "app/app_info.h"
+#include "app/document_editor.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeData>
+
+namespace velbrant {
+
+const QString ElementClipboard::MimeType = QStringLiteral("application/x-velbrant-elements");
+
+ElementClipboard::ElementClipboard(QWidget* frame) : QObject(frame), m_frame(frame) {}
+
+void ElementClipboard::keep(Bytes run) {
+    if (run.empty())
+        return;
+    m_kept = std::move(run);
+    auto* data = new QMimeData;
+    data->setData(MimeType, QByteArray(reinterpret_cast<const char*>(m_kept.data()),
+                                       static_cast<qsizetype>(m_kept.size())));
+    QGuiApplication::clipboard()->setMimeData(data);
+    emit changed();
+}
+
+Bytes ElementClipboard::toPaste() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data != nullptr && data->hasFormat(MimeType)) {
+        const QByteArray stream = data->data(MimeType);
+        return Bytes(stream.begin(), stream.end());
+    }
+    return m_kept;
+}
+
+bool ElementClipboard::canPaste() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return !m_kept.empty() || (data != nullptr && data->hasFormat(MimeType));
+}
+
+void ElementClipboard::pasteInto(DocumentEditor& editor, Point at, InsertMode mode) {
+    const Bytes run = toPaste();
+    if (run.empty())
+        return;
+    try {
+        editor.paste(run, at, mode);
+    } catch (const FormatError& failure) {
+        QMessageBox::critical(m_frame, ProgramCaption,
+                              QStringLiteral("Die Zwischenablage enthält keine lesbaren "
+                                             "Elemente; es wurde nichts eingefügt.\n%1")
+                                  .arg(QString::fromUtf8(failure.what())));
+    }
+}
+
+void ElementClipboard::setPasteMode(bool on) {
+    m_pasteMode = on;
+    emit changed();
+}
+
+} // namespace velbrant

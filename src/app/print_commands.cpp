@@ -1,0 +1,144 @@
+#include "app/print_commands.h"
+
+#include "app/app_info.h"
+#include "app/document_editor.h"
+#include "app/document_window.h"
+#include "app/print_progress_dialog.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinterInfo>
+#include <QToolBar>
+
+namespace velbrant {
+
+namespace {
+
+// The sheet is the printer's page in its orientation; A4 portrait when no
+// printer is installed (printing goes to a PDF file then).
+PaperSize paperOf(const QPageLayout& layout) {
+    const QSize size = layout.fullRect(QPageLayout::Millimeter).size().toSize();
+    return {size.width(), size.height()};
+}
+
+QPageLayout defaultPageLayout() {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    const QPageSize page = printer.isNull() ? QPageSize(QPageSize::A4) : printer.defaultPageSize();
+    return QPageLayout(page, QPageLayout::Portrait, QMarginsF());
+}
+
+PrintablePage printableArea(QPrinter& printer) {
+    return {printer.pageLayout().paintRectPixels(printer.resolution()).size(),
+            static_cast<double>(printer.resolution())};
+}
+
+} // namespace
+
+PrintCommands::PrintCommands(QWidget* frame)
+    : QObject(frame), m_frame(frame), m_paper(paperOf(defaultPageLayout())) {
+    m_printer.setPageSize(defaultPageLayout().pageSize());
+}
+
+void PrintCommands::print(DocumentWindow& window) {
+    QPrintDialog dialog(&m_printer, m_frame);
+    dialog.setOptionTabs({pageModeChoice(nullptr)});
+    if (dialog.exec() == QDialog::Accepted)
+        printDocument(window);
+}
+
+void PrintCommands::pageSetup() {
+    QPageSetupDialog dialog(&m_printer, m_frame);
+    dialog.exec();
+    usePageLayout(m_printer.pageLayout());
+}
+
+void PrintCommands::usePageLayout(const QPageLayout& layout) {
+    m_printer.setPageLayout(layout);
+    m_paper = paperOf(layout);
+    emit paperChanged(m_paper);
+}
+
+// The three ways onto pages, for the print dialog's tab and the preview.
+QWidget* PrintCommands::pageModeChoice(QWidget* parent) {
+    auto* choice = new QComboBox(parent);
+    choice->setObjectName(QStringLiteral("PageModeBox"));
+    choice->setWindowTitle(QStringLiteral("Seiten"));
+    choice->addItems({QStringLiteral("Wie auf dem Blatt (eine Seite)"),
+                      QStringLiteral("Auf Seite einpassen"),
+                      QStringLiteral("Auf mehrere Seiten verteilen")});
+    choice->setCurrentIndex(static_cast<int>(m_pageMode));
+    connect(choice, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_pageMode = static_cast<PageMode>(index); });
+    return choice;
+}
+
+void PrintCommands::preview(DocumentWindow& window) {
+    QPrintPreviewDialog preview(&m_printer, m_frame);
+    preview.setWindowTitle(QStringLiteral("Seitenansicht"));
+    if (auto* bar = preview.findChild<QToolBar*>()) {
+        auto* choice = qobject_cast<QComboBox*>(pageModeChoice(bar));
+        bar->addSeparator();
+        bar->addWidget(choice);
+        connect(choice, &QComboBox::currentIndexChanged, &preview, [&preview] {
+            if (auto* widget = preview.findChild<QPrintPreviewWidget*>())
+                widget->updatePreview();
+        });
+    }
+    DocumentEditor& editor = window.editor();
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &editor](QPrinter* printer) {
+                QPainter painter(printer);
+                paintPages(painter, printableArea(*printer), editor.document(), editor.measurer(),
+                           editor.labels(), m_pageMode, [printer] { return printer->newPage(); });
+            });
+    preview.exec();
+}
+
+void PrintCommands::printDocument(DocumentWindow& window) {
+    window.editor().clearSelection();
+    m_printer.setDocName(printJobName(window.fileName()));
+    const QString printerName = m_printer.outputFormat() == QPrinter::PdfFormat
+                                    ? QDir::toNativeSeparators(m_printer.outputFileName())
+                                    : m_printer.printerName();
+    PrintProgressDialog progress(window.fileName(), printerName, m_frame);
+    QString error;
+    progress.run([&] { error = runJob(window, progress); });
+    if (!error.isEmpty())
+        QMessageBox::critical(m_frame, ProgramCaption, error);
+}
+
+QString PrintCommands::runJob(DocumentWindow& window, const PrintProgressDialog& progress) {
+    QPainter painter;
+    if (!painter.begin(&m_printer)) {
+        if (m_printer.outputFormat() == QPrinter::PdfFormat)
+            return QStringLiteral("Der Druck ist fehlgeschlagen: %1 lässt sich nicht schreiben.")
+                .arg(QDir::toNativeSeparators(m_printer.outputFileName()));
+        return QStringLiteral("Der Druck ist fehlgeschlagen: der Drucker „%1“ nimmt keinen "
+                              "Auftrag an.")
+            .arg(m_printer.printerName());
+    }
+    DocumentEditor& editor = window.editor();
+    const int pages = paintPages(painter, printableArea(m_printer), editor.document(),
+                                 editor.measurer(), editor.labels(), m_pageMode, [this, &progress] {
+                                     QCoreApplication::processEvents();
+                                     return !progress.isCancelled() && m_printer.newPage();
+                                 });
+    QCoreApplication::processEvents();
+    if (progress.isCancelled()) {
+        m_printer.abort();
+        painter.end();
+        return QString();
+    }
+    if (!painter.end() || pages == 0 || m_printer.printerState() == QPrinter::Error)
+        return QStringLiteral("Der Druck ist fehlgeschlagen: der Drucker oder die Warteschlange "
+                              "meldet einen Fehler.");
+    return QString();
+}
+
+} // namespace velbrant
