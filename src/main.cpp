@@ -122,6 +122,9 @@ int main(int argc, char* argv[]) {
         app = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velbrant"));
     QCoreApplication::setApplicationVersion(velbrant::ProgramVersion);
+    // Before the parser: its own texts ("Aufruf", the help and version
+    // options) come from Qt's German translation.
+    velbrant::installGermanTranslations(*app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -129,8 +132,9 @@ int main(int argc, char* argv[]) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({QStringLiteral("export"),
-                      QStringLiteral("Exportiert das Struktogramm ohne Fenster nach AUSGABE "
-                                     "(.png, .svg, .pdf oder .STR)."),
+                      QStringLiteral("Exportiert das Struktogramm ohne Fenster nach AUSGABE; "
+                                     "die Endung wählt das Format: .png, .svg, .pdf, .nsd "
+                                     "(Structorizer) oder .STR."),
                       QStringLiteral("AUSGABE")});
     parser.addOption({QStringLiteral("scale"),
                       QStringLiteral("Maßstab des Exports in Prozent (5 bis 400)."),
@@ -139,12 +143,11 @@ int main(int argc, char* argv[]) {
                       QStringLiteral("Auflösung eines PNG-Exports (Standard 300)."),
                       QStringLiteral("N")});
     parser.addPositionalArgument(QStringLiteral("dateien"),
-                                 QStringLiteral("Struktogramm-Dateien (.STR)."),
+                                 QStringLiteral("Struktogramm-Dateien (.STR oder .nsd)."),
                                  QStringLiteral("[DATEI.STR ...]"));
     parser.process(*app);
     if (exporting)
         return runExport(parser);
-    velbrant::installGermanTranslations(*app);
     velbrant::MainWindow frame;
     frame.useSettings(std::make_unique<velbrant::SettingsFile>(velbrant::SettingsFile::standard()));
     frame.show();

@@ -47,6 +47,8 @@ private:
 CaseLabelsDialog::CaseLabelsDialog(QWidget* parent)
     : QDialog(parent), m_grid(new QTableWidget(0, 2, this)), m_hint(makeRefusalNote(this)) {
     setObjectName(QStringLiteral("CaseEditDlg"));
+    // Modal to the frame only: the help stays usable beside it.
+    setWindowModality(Qt::WindowModal);
     setWindowTitle(QStringLiteral("Abfrage-Ergebnisse editieren"));
     m_grid->setObjectName(QStringLiteral("CaseGrid"));
     m_grid->horizontalHeader()->hide();

@@ -14,8 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
-#include <QSpinBox>
 #include <QTabWidget>
 
 namespace velbrant {
@@ -26,14 +24,20 @@ constexpr int OtherPage = 3;
 constexpr int UnitsPerCentimetre = 100;
 constexpr int UnitsPerMillimetre = 10;
 
-QLineEdit* lengthField(QWidget* parent, const char* name, const QString& unit) {
+QLineEdit* numberField(QWidget* parent, const char* name) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("^\\s*\\d{0,2}(,\\d{0,2})?\\s*(%1)?\\s*$").arg(unit)),
-        edit));
     return edit;
 }
+
+const NumberRule LeftRule{QStringLiteral("Der Abstand vom linken Blattrand"), 0, 99.99,
+                          QStringLiteral("cm"), 2};
+const NumberRule TopRule{QStringLiteral("Der Abstand vom oberen Blattrand"), 0, 99.99,
+                         QStringLiteral("cm"), 2};
+const NumberRule ScaleRule{QStringLiteral("Der Maßstab"), Document::MinScale * 100,
+                           Document::MaxScale * 100, QStringLiteral("%"), 0};
+const NumberRule ThicknessRule{QStringLiteral("Die Dicke des äußeren Rahmens"), 0, 99.99,
+                               QStringLiteral("mm"), 2};
 
 // A page: its fields in a grid, the hint text below.
 QWidget* page(const QString& hint, const std::function<void(QWidget*, QGridLayout*)>& fill) {
@@ -68,6 +72,16 @@ DiagramFormatDialog::DiagramFormatDialog(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_pages);
     layout->addLayout(buttons);
+    m_numbers.add(m_left, LeftRule);
+    m_numbers.add(m_top, TopRule);
+    m_numbers.add(m_scale, ScaleRule);
+    m_numbers.add(m_thickness, ThicknessRule);
+    m_numbers.guardLeaving(findChild<QPushButton*>(QStringLiteral("CancelBtn")));
+}
+
+void DiagramFormatDialog::accept() {
+    if (m_numbers.check())
+        QDialog::accept();
 }
 
 QWidget* DiagramFormatDialog::titlePage() {
@@ -110,19 +124,15 @@ QWidget* DiagramFormatDialog::positionPage() {
     return page(
         QStringLiteral("Legen Sie die Position und Größe des Struktogramms auf dem Blatt fest. "),
         [this](QWidget* parent, QGridLayout* grid) {
-            m_left = lengthField(parent, "HorzPosEdit", QStringLiteral("cm"));
-            m_top = lengthField(parent, "VertPosEdit", QStringLiteral("cm"));
+            m_left = numberField(parent, "HorzPosEdit");
+            m_top = numberField(parent, "VertPosEdit");
             m_centerHorz = new QCheckBox(QStringLiteral("&horizontal zentriert auf Blatt"), parent);
             m_centerHorz->setObjectName(QStringLiteral("HorzZentrCheckBox"));
             m_centerVert = new QCheckBox(QStringLiteral("&vertikal zentriert auf Blatt"), parent);
             m_centerVert->setObjectName(QStringLiteral("VertZentrCheckBox"));
             connect(m_centerHorz, &QCheckBox::toggled, m_left, &QWidget::setDisabled);
             connect(m_centerVert, &QCheckBox::toggled, m_top, &QWidget::setDisabled);
-            m_scale = new QSpinBox(parent);
-            m_scale->setObjectName(QStringLiteral("ZoomEdit"));
-            m_scale->setRange(5, 400);
-            m_scale->setSingleStep(5);
-            m_scale->setSuffix(QStringLiteral(" %"));
+            m_scale = numberField(parent, "ZoomEdit");
             grid->addWidget(label(parent, QStringLiteral("Abstand vom &linken Blattrand"), m_left),
                             0, 0);
             grid->addWidget(m_left, 0, 1);
@@ -141,7 +151,7 @@ QWidget* DiagramFormatDialog::otherPage() {
     return page(QStringLiteral("Sonstige Einstellungen für das Erscheinungsbild des "
                                "Struktogrammes"),
                 [this](QWidget* parent, QGridLayout* grid) {
-                    m_thickness = lengthField(parent, "FrameThickEdit", QStringLiteral("mm"));
+                    m_thickness = numberField(parent, "FrameThickEdit");
                     grid->addWidget(
                         label(parent, QStringLiteral("Dicke des äußeren Rahmens"), m_thickness), 0,
                         0);
@@ -164,7 +174,7 @@ void DiagramFormatDialog::setFormat(const DiagramFormat& format) {
     m_top->setEnabled(!format.centerVert);
     m_left->setText(lengthText(format.frameLeft, UnitsPerCentimetre, QStringLiteral("cm")));
     m_top->setText(lengthText(format.frameTop, UnitsPerCentimetre, QStringLiteral("cm")));
-    m_scale->setValue(rnd(format.scale * 100));
+    m_scale->setText(QStringLiteral("%1 %").arg(rnd(format.scale * 100)));
     m_thickness->setText(
         lengthText(format.frameThickness, UnitsPerMillimetre, QStringLiteral("mm")));
 }
@@ -179,12 +189,18 @@ DiagramFormat DiagramFormatDialog::format() const {
             format.comment.push_back(encodeText(line));
     format.centerHorz = m_centerHorz->isChecked();
     format.centerVert = m_centerVert->isChecked();
+    // A field its rule refuses keeps the value the dialog was given.
+    const auto readLength = [this](const QLineEdit* field, int unitsPerShown, int& length) {
+        if (const std::optional<double> value = m_numbers.value(field))
+            length = rnd(*value * unitsPerShown);
+    };
     if (!format.centerHorz)
-        format.frameLeft = lengthValue(m_left->text(), UnitsPerCentimetre);
+        readLength(m_left, UnitsPerCentimetre, format.frameLeft);
     if (!format.centerVert)
-        format.frameTop = lengthValue(m_top->text(), UnitsPerCentimetre);
-    format.scale = m_scale->value() / 100.0;
-    format.frameThickness = lengthValue(m_thickness->text(), UnitsPerMillimetre);
+        readLength(m_top, UnitsPerCentimetre, format.frameTop);
+    readLength(m_thickness, UnitsPerMillimetre, format.frameThickness);
+    if (const std::optional<double> percent = m_numbers.value(m_scale))
+        format.scale = *percent / 100.0;
     return format;
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "app/dialog_parts.h"
 #include "model/document.h"
 
 #include <QDialog>
 
 class QCheckBox;
 class QLineEdit;
-class QSpinBox;
 class QTabWidget;
 
 namespace velbrant {
@@ -26,6 +26,8 @@ public:
 
     void setFormat(const DiagramFormat& format);
     DiagramFormat format() const;
+    // Confirms only numbers the fields take.
+    void accept() override;
 
 signals:
     void helpRequested(const QString& keyword);
@@ -44,8 +46,9 @@ private:
     QLineEdit* m_top = nullptr;
     QCheckBox* m_centerHorz = nullptr;
     QCheckBox* m_centerVert = nullptr;
-    QSpinBox* m_scale = nullptr;
+    QLineEdit* m_scale = nullptr;
     QLineEdit* m_thickness = nullptr;
+    NumberFields m_numbers{this};
     DiagramFormat m_format;
 };
 

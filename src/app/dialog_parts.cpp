@@ -1,12 +1,17 @@
 #include "app/dialog_parts.h"
 
+#include "app/app_info.h"
+
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QDialog>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
+#include <stdexcept>
 
 namespace velbrant {
 
@@ -21,6 +26,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 }
 
 QBoxLayout* makeOkCancelHelp(QDialog* dialog, const std::function<void()>& help) {
+    dialog->setWindowModality(Qt::WindowModal);
     auto* buttons = new QVBoxLayout;
     QPushButton* ok = makeButton(dialog, "OKBtn", QStringLiteral("&OK"), buttons);
     QPushButton* cancel = makeButton(dialog, "CancelBtn", QStringLiteral("&Abbruch"), buttons);
@@ -77,6 +83,54 @@ private:
 void refuseLeavingInvalid(QLineEdit* field, QAbstractButton* cancel, std::function<bool()> valid,
                           std::function<void()> refuse) {
     new LeavingGuard(field, cancel, std::move(valid), std::move(refuse));
+}
+
+void NumberFields::add(QLineEdit* field, NumberRule rule) {
+    m_fields.emplace_back(field, std::move(rule));
+}
+
+void NumberFields::guardLeaving(QAbstractButton* cancel) {
+    for (const auto& [field, rule] : m_fields) {
+        QLineEdit* checked = field;
+        refuseLeavingInvalid(
+            checked, cancel,
+            [checked, this] { return refusal(checked->text(), ruleOf(checked)).isEmpty(); },
+            [checked, this] { refuses(checked, ruleOf(checked)); });
+    }
+}
+
+bool NumberFields::check() const {
+    for (const auto& [field, rule] : m_fields)
+        if (field->isEnabled() && refuses(field, rule))
+            return false;
+    return true;
+}
+
+std::optional<double> NumberFields::value(const QLineEdit* field) const {
+    return numberValue(field->text(), ruleOf(field));
+}
+
+const NumberRule& NumberFields::ruleOf(const QLineEdit* field) const {
+    for (const auto& [candidate, rule] : m_fields)
+        if (candidate == field)
+            return rule;
+    throw std::logic_error("not a number field of this dialog");
+}
+
+bool NumberFields::refuses(QLineEdit* field, const NumberRule& rule) const {
+    const QString why = refusal(field->text(), rule);
+    if (why.isEmpty())
+        return false;
+    QMessageBox::critical(m_dialog, ProgramCaption, why);
+    // The field's page comes to the front, so the focus can go there.
+    for (QWidget* page = field; page->parentWidget() != nullptr; page = page->parentWidget()) {
+        auto* pages = qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget());
+        if (pages != nullptr && pages->indexOf(page) >= 0)
+            pages->setCurrentWidget(page);
+    }
+    field->setFocus();
+    field->selectAll();
+    return true;
 }
 
 QLabel* makeHint(QWidget* parent, const QString& text) {

@@ -3,6 +3,7 @@
 #include "app/document_window.h"
 
 #include <QMenu>
+#include <memory>
 
 namespace velbrant {
 
@@ -26,6 +27,23 @@ void DocumentArea::addDocument(DocumentWindow* window) {
     addSubWindow(window);
     window->setWindowIcon(QIcon(QStringLiteral(":/icons/velbrant.svg")));
     window->resize(viewport()->size() * 2 / 3);
+    // Closing a maximised window would restore the next one; it stays
+    // maximised instead, as the user had it.
+    auto maximized = std::make_shared<bool>(false);
+    connect(window, &QMdiSubWindow::windowStateChanged, this,
+            [maximized](Qt::WindowStates, Qt::WindowStates now) {
+                *maximized = now.testFlag(Qt::WindowMaximized);
+            });
+    connect(window, &QObject::destroyed, this, [this, maximized] {
+        if (*maximized)
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (QMdiSubWindow* next = currentSubWindow())
+                        next->showMaximized();
+                },
+                Qt::QueuedConnection);
+    });
     window->showMaximized();
 }
 
@@ -48,7 +66,7 @@ void DocumentArea::fillWindowMenu(QMenu& menu, qsizetype fixedItems) {
         menu.addSeparator();
     for (qsizetype i = 0; i < open.size(); ++i) {
         QAction* entry =
-            menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(open[i]->windowTitle()));
+            menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(open[i]->caption()));
         entry->setCheckable(true);
         entry->setChecked(open[i] == activeDocument());
         DocumentWindow* target = open[i];

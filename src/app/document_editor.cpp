@@ -15,6 +15,13 @@ namespace {
 // Less than 1 mm between press and release is a click, not a band.
 constexpr int ClickTolerance = 10;
 
+// The names undo and redo give their steps.
+constexpr const char* InsertStep = "Einfügen";
+constexpr const char* DeleteStep = "Löschen";
+constexpr const char* CutStep = "Ausschneiden";
+constexpr const char* TextStep = "Text";
+constexpr const char* FormatStep = "Format";
+
 } // namespace
 
 DocumentEditor::DocumentEditor(DefaultLabels labels, QObject* parent)
@@ -43,15 +50,16 @@ void DocumentEditor::relayout() {
     m_document->layout(m_measurer, m_paper);
 }
 
-void DocumentEditor::change(const std::function<void(Document&, const LayoutContext&)>& operation) {
-    m_history.record(takeSnapshot(*m_document));
+void DocumentEditor::change(const char* name,
+                            const std::function<void(Document&, const LayoutContext&)>& operation) {
+    m_history.record(takeSnapshot(*m_document), name);
     operation(*m_document, layoutContext());
     relayout();
     emit changed();
 }
 
-void DocumentEditor::edit(const Operation& operation) {
-    change([&operation](Document& document, const LayoutContext& context) {
+void DocumentEditor::edit(const char* name, const Operation& operation) {
+    change(name, [&operation](Document& document, const LayoutContext& context) {
         operation(document.topSequence(), context);
     });
 }
@@ -63,19 +71,19 @@ ElementFormat DocumentEditor::selectionFormat() const {
 }
 
 void DocumentEditor::applyFormat(const ElementFormat& format) {
-    edit([&format](Sequence& top, const LayoutContext& context) {
+    edit(FormatStep, [&format](Sequence& top, const LayoutContext& context) {
         top.applyFormat(format, context);
     });
 }
 
 void DocumentEditor::setFormat(DiagramFormat format) {
-    change([&format](Document& document, const LayoutContext&) {
+    change(FormatStep, [&format](Document& document, const LayoutContext&) {
         document.setFormat(std::move(format));
     });
 }
 
 void DocumentEditor::insertElement(std::unique_ptr<Element> element, Point at, InsertMode mode) {
-    edit([&](Sequence& top, const LayoutContext& context) {
+    edit(InsertStep, [&](Sequence& top, const LayoutContext& context) {
         top.insertElement(std::move(element), at, mode, context);
     });
 }
@@ -93,10 +101,14 @@ void DocumentEditor::insertCase(int branchCount, bool hasElse, Point at, InsertM
 }
 
 void DocumentEditor::deleteSelection() {
+    deleteSelectionAs(DeleteStep);
+}
+
+void DocumentEditor::deleteSelectionAs(const char* name) {
     if (m_selected == nullptr)
         return;
     m_selected = nullptr;
-    edit([](Sequence& top, const LayoutContext& context) { top.deleteSelected(context); });
+    edit(name, [](Sequence& top, const LayoutContext& context) { top.deleteSelected(context); });
     emit selectionChanged();
 }
 
@@ -138,7 +150,7 @@ void DocumentEditor::changeEditElement(const std::function<void(Element&)>& chan
     change(*m_entry->element);
     relayout();
     if (!m_entry->recorded && takeSnapshot(*m_document) != m_entry->snapshot) {
-        m_history.record(m_entry->snapshot);
+        m_history.record(m_entry->snapshot, TextStep);
         m_entry->recorded = true;
     }
     emit changed();
@@ -210,14 +222,15 @@ Bytes DocumentEditor::copySelection() const {
 
 Bytes DocumentEditor::cutSelection() {
     Bytes run = copySelection();
-    deleteSelection();
+    deleteSelectionAs(CutStep);
     return run;
 }
 
 void DocumentEditor::paste(std::span<const std::uint8_t> stream, Point at, InsertMode mode) {
     BinaryReader in(stream);
     auto run = readRun(in, layoutContext());
-    edit([&](Sequence& top, const LayoutContext&) { top.paste(std::move(run), at, mode); });
+    edit(InsertStep,
+         [&](Sequence& top, const LayoutContext&) { top.paste(std::move(run), at, mode); });
 }
 
 void DocumentEditor::nameNewDocument(std::string title) {

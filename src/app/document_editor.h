@@ -6,6 +6,7 @@
 #include "render/qt_text_measurer.h"
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -75,6 +76,10 @@ public:
     void undo();
     void redo();
     const UndoHistory& history() const { return m_history; }
+    // What an undo or a redo would take back or make again ("Einfügen",
+    // "Löschen", "Ausschneiden", "Text", "Format"); empty when nothing.
+    QString undoName() const { return QString::fromStdString(m_history.undoName()); }
+    QString redoName() const { return QString::fromStdString(m_history.redoName()); }
 
     // The selected run as a transfer stream; empty without a selection.
     Bytes copySelection() const;
@@ -116,8 +121,10 @@ private:
     using Operation = std::function<void(Sequence& top, const LayoutContext& context)>;
 
     // The one path of every change: snapshot, operation, relayout, signal.
-    void change(const std::function<void(Document&, const LayoutContext&)>& operation);
-    void edit(const Operation& operation);
+    void change(const char* name,
+                const std::function<void(Document&, const LayoutContext&)>& operation);
+    void edit(const char* name, const Operation& operation);
+    void deleteSelectionAs(const char* name);
     void insertElement(std::unique_ptr<Element> element, Point at, InsertMode mode);
     void relayout();
     void dropTreeReferences();

@@ -38,16 +38,38 @@ DocumentView::DocumentView(DocumentEditor& editor, QWidget* parent)
     updateCursor();
 }
 
-// The point at the middle of the view stays there.
 void DocumentView::setZoom(double zoom) {
-    const QPointF middle = toModelF(viewport()->rect().center());
+    const QRectF diagram = sheetTransform().mapRect(QRectF(pictureArea(m_editor.document())));
+    const QRectF shown = diagram.intersected(QRectF(viewport()->rect()));
+    if (shown.isEmpty())
+        zoomTo(zoom, sheetTransform().inverted().map(diagram.center()),
+               QRectF(viewport()->rect()).center());
+    else
+        zoomAbout(zoom, shown.center().toPoint());
+}
+
+void DocumentView::zoomAbout(double zoom, QPoint pixel) {
+    zoomTo(zoom, toModelF(pixel), pixel);
+}
+
+void DocumentView::zoomTo(double zoom, QPointF sheetPoint, QPointF pixel) {
     m_zoom = zoom;
     updateScrollRanges();
-    const QPointF pixel = QPointF((middle.x() - m_scene.left()) * m_zoom / m_pixelSizeX,
-                                  (middle.y() - m_scene.top()) * m_zoom / m_pixelSizeY);
-    horizontalScrollBar()->setValue(qRound(pixel.x() - viewport()->width() / 2.0));
-    verticalScrollBar()->setValue(qRound(pixel.y() - viewport()->height() / 2.0));
-    viewport()->repaint();
+    const QPointF at((sheetPoint.x() - m_scene.left()) * m_zoom / m_pixelSizeX,
+                     (sheetPoint.y() - m_scene.top()) * m_zoom / m_pixelSizeY);
+    horizontalScrollBar()->setValue(qRound(at.x() - pixel.x()));
+    verticalScrollBar()->setValue(qRound(at.y() - pixel.y()));
+    viewport()->update();
+}
+
+void DocumentView::showWholeDiagram() {
+    const QRect diagram = pictureArea(m_editor.document());
+    const QRect withBorder = diagram.adjusted(-SheetBorder, -SheetBorder, SheetBorder, SheetBorder);
+    const QSize window = viewport()->size();
+    const double fit = std::min(window.width() * m_pixelSizeX / withBorder.width(),
+                                window.height() * m_pixelSizeY / withBorder.height());
+    zoomTo(std::clamp(fit, MinZoom, MaxZoom), QRectF(diagram).center(),
+           QRectF(viewport()->rect()).center());
 }
 
 void DocumentView::setTool(Tool tool) {
@@ -241,7 +263,7 @@ void DocumentView::wheelEvent(QWheelEvent* event) {
     if (!(event->modifiers() & Qt::ControlModifier))
         return QAbstractScrollArea::wheelEvent(event);
     if (event->angleDelta().y() != 0)
-        emit zoomStepRequested(event->angleDelta().y() > 0 ? 1 : -1);
+        emit zoomStepRequested(event->angleDelta().y() > 0 ? 1 : -1, event->position().toPoint());
     event->accept();
 }
 

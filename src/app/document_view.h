@@ -21,12 +21,22 @@ public:
     // The 10 mm border around the sheet and the frame.
     static constexpr int SheetBorder = 100;
     static constexpr int LineStep = 8;
+    static constexpr double MinZoom = 0.1;
+    static constexpr double MaxZoom = 4.0;
 
     explicit DocumentView(DocumentEditor& editor, QWidget* parent = nullptr);
 
     DocumentEditor& editor() const { return m_editor; }
     double zoom() const { return m_zoom; }
+    // Zooms keeping the middle of the diagram's visible part where it is on
+    // the screen; the diagram's middle comes to the view's when none of it
+    // is in view.
     void setZoom(double zoom);
+    // Zooms keeping the point under the pixel where it is (Ctrl+wheel).
+    void zoomAbout(double zoom, QPoint pixel);
+    // The whole frame in the window's middle, as large as fits (10 to
+    // 400 %).
+    void showWholeDiagram();
     // Screen pixels as tenths of a millimetre.
     double pixelSizeX() const { return m_pixelSizeX; }
     double pixelSizeY() const { return m_pixelSizeY; }
@@ -50,8 +60,8 @@ signals:
     void pasteModeLeft();
     // A release in paste mode: paste the element clipboard at the point.
     void pasteRequested(Point at, InsertMode mode);
-    // Ctrl+wheel: one zoom step up (1) or down (-1).
-    void zoomStepRequested(int step);
+    // Ctrl+wheel: one zoom step up (1) or down (-1) about the pixel.
+    void zoomStepRequested(int step, QPoint pixel);
     // A click with the case tool: ask for the branches, then insert.
     void caseInsertRequested(Point at, InsertMode mode);
     // A text-tool click while text entry is open: the dialog's text goes
@@ -71,6 +81,8 @@ protected:
 
 private:
     QPoint scrollPosition() const;
+    // Sets the zoom, then scrolls so that the sheet point lands on the pixel.
+    void zoomTo(double zoom, QPointF sheetPoint, QPointF pixel);
     QTransform sheetTransform() const;
     QSize paperSizeMm() const;
     void updateScrollRanges();

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSaveFile>
 
@@ -22,7 +23,23 @@ DocumentWindow::DocumentWindow(const DefaultLabels& labels, QString fileDir, QSt
       m_fileDir(std::move(fileDir)), m_fileName(std::move(fileName)), m_hasFileName(hasFileName) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(m_view);
-    setWindowTitle(caption());
+    // The frame's commands own the keys: the system menu's own Ctrl+W and
+    // Ctrl+F4 would make them ambiguous, and then neither acts.
+    if (QMenu* menu = systemMenu())
+        for (QAction* item : menu->actions())
+            item->setShortcuts({});
+    showCaption();
+    connect(m_editor, &DocumentEditor::changed, this,
+            [this] { setWindowModified(m_editor->isModified()); });
+}
+
+void DocumentWindow::showCaption() {
+    showName(caption());
+}
+
+// "[*]" shows an asterisk while the document has unsaved changes.
+void DocumentWindow::showName(const QString& name) {
+    setWindowTitle(name + QStringLiteral("[*]"));
 }
 
 bool DocumentWindow::load(const QString& path, QString* error, QStringList* conversions) {
@@ -34,7 +51,7 @@ bool DocumentWindow::load(const QString& path, QString* error, QStringList* conv
         *error = QString::fromUtf8(failure.what());
         return false;
     }
-    setWindowTitle(caption());
+    showCaption();
     return true;
 }
 
@@ -43,7 +60,7 @@ void DocumentWindow::setFilePath(const QString& path) {
     m_fileDir = QDir::toNativeSeparators(info.absolutePath() + '/');
     m_fileName = info.fileName();
     m_hasFileName = true;
-    setWindowTitle(filePath());
+    showName(filePath());
 }
 
 bool DocumentWindow::writeFile(const QString& path, QString* error) {
@@ -63,6 +80,7 @@ bool DocumentWindow::writeFile(const QString& path, QString* error) {
         return false;
     }
     m_editor->markSaved();
+    setWindowModified(false);
     return true;
 }
 

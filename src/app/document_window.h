@@ -48,6 +48,9 @@ public:
     // The directory and name, or the name alone for a file in the current
     // working directory or a new document.
     QString caption() const;
+    // Shows the caption as the title, marked while there are unsaved
+    // changes.
+    void showCaption();
     // Asks whether to save a modified document; false keeps it open.
     bool confirmClose();
 
@@ -59,6 +62,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void showName(const QString& name);
+
     DocumentEditor* m_editor;
     DocumentView* m_view;
     QString m_fileDir;

@@ -2,6 +2,7 @@
 
 #include "app/dialog_parts.h"
 #include "app/length_fields.h"
+#include "model/units.h"
 #include "render/font_cache.h"
 #include "render/text_codec.h"
 
@@ -16,7 +17,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QTabWidget>
 
 namespace velbrant {
@@ -42,12 +42,18 @@ constexpr std::array<AlignmentButton, 3> VerticalButtons{{
     {"BottomButton", "&unten", Qt::AlignBottom},
 }};
 
-QLineEdit* field(QWidget* parent, const char* name, const QString& pattern) {
+QLineEdit* field(QWidget* parent, const char* name) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
     return edit;
 }
+
+const NumberRule BorderRule{
+    QStringLiteral("Die Linienstärke der Umrandung"), 0, 9.9, QStringLiteral("mm"), 1, true};
+const NumberRule InnerRule{
+    QStringLiteral("Die Linienstärke des Blockinhalts"), 0, 9.9, QStringLiteral("mm"), 1, true};
+const NumberRule FontSizeRule{
+    QStringLiteral("Die Schriftgröße"), 1, 99, QStringLiteral("pt"), 0, true};
 
 QCheckBox* styleBox(QWidget* parent, const char* name, const QString& caption) {
     auto* box = new QCheckBox(caption, parent);
@@ -85,6 +91,15 @@ ElementFormatDialog::ElementFormatDialog(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_pages);
     layout->addLayout(buttons);
+    m_numbers.add(m_border, BorderRule);
+    m_numbers.add(m_inner, InnerRule);
+    m_numbers.add(m_fontSize, FontSizeRule);
+    m_numbers.guardLeaving(findChild<QPushButton*>(QStringLiteral("CancelBtn")));
+}
+
+void ElementFormatDialog::accept() {
+    if (m_numbers.check())
+        QDialog::accept();
 }
 
 QWidget* ElementFormatDialog::alignmentPage() {
@@ -122,9 +137,8 @@ QWidget* ElementFormatDialog::alignmentPage() {
 
 QWidget* ElementFormatDialog::linesPage() {
     auto* page = new QWidget;
-    const QString width = QStringLiteral("^\\s*\\d?\\s*,?\\s*\\d?\\s*(mm)?\\s*$");
-    m_border = field(page, "UmrandungEdit", width);
-    m_inner = field(page, "BlockInhaltEdit", width);
+    m_border = field(page, "UmrandungEdit");
+    m_inner = field(page, "BlockInhaltEdit");
     const auto group = [page](const QString& caption, QLineEdit* edit) {
         auto* box = new QGroupBox(caption, page);
         auto* row = new QHBoxLayout(box);
@@ -147,7 +161,7 @@ QWidget* ElementFormatDialog::fontPage() {
     m_fontName = new QLineEdit(page);
     m_fontName->setObjectName(QStringLiteral("FontNameEdit"));
     m_fontName->setMaxLength(static_cast<int>(MaxFontNameLength));
-    m_fontSize = field(page, "FontSizeEdit", QStringLiteral("^\\s*\\d{0,2}\\s*(pt)?\\s*$"));
+    m_fontSize = field(page, "FontSizeEdit");
     auto* fontBox = new QGroupBox(QStringLiteral("Sch&riftart"), page);
     auto* fontGrid = new QGridLayout(fontBox);
     auto* nameLabel = new QLabel(QStringLiteral("&Name"), fontBox);
@@ -211,14 +225,17 @@ ElementFormat ElementFormatDialog::format() const {
     format.hAlign = checkedAlignment(*m_horizontal);
     format.vAlign = checkedAlignment(*m_vertical);
     format.font.name = encodeText(m_fontName->text()).substr(0, MaxFontNameLength);
-    QString size = m_fontSize->text();
-    size.remove(QRegularExpression(QStringLiteral("[^0-9]")));
-    format.font.size = static_cast<std::int16_t>(size.toInt());
+    // An empty or refused field leaves the value unchanged (0).
+    const auto number = [this](const QLineEdit* edit, double perShown) {
+        const std::optional<double> value = m_numbers.value(edit);
+        return value ? rnd(*value * perShown) : 0;
+    };
+    format.font.size = static_cast<std::int16_t>(number(m_fontSize, 1));
     format.font.style = static_cast<std::uint8_t>(
         (m_bold->isChecked() ? Bold : 0) | (m_italic->isChecked() ? Italic : 0) |
         (m_underline->isChecked() ? Underline : 0) | (m_strikeOut->isChecked() ? StrikeOut : 0));
-    format.borderWidth = static_cast<std::uint16_t>(lineWidthValue(m_border->text()));
-    format.innerLineWidth = static_cast<std::uint16_t>(lineWidthValue(m_inner->text()));
+    format.borderWidth = static_cast<std::uint16_t>(number(m_border, 10));
+    format.innerLineWidth = static_cast<std::uint16_t>(number(m_inner, 10));
     return format;
 }
 

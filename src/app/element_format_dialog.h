@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/dialog_parts.h"
 #include "model/element_format.h"
 
 #include <QDialog>
@@ -23,6 +24,8 @@ public:
 
     void setFormat(const ElementFormat& format);
     ElementFormat format() const;
+    // Confirms only numbers the fields take.
+    void accept() override;
 
 signals:
     void helpRequested(const QString& keyword);
@@ -48,6 +51,7 @@ private:
     QCheckBox* m_italic = nullptr;
     QCheckBox* m_underline = nullptr;
     QCheckBox* m_strikeOut = nullptr;
+    NumberFields m_numbers{this};
 };
 
 } // namespace velbrant

@@ -6,6 +6,7 @@
 
 #include <QFontDialog>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextCursor>
@@ -41,6 +42,8 @@ ElementTextDialog::ElementTextDialog(QWidget* parent)
     setTabOrder(help, m_memo);
     setTabOrder(m_memo, font);
     setTabOrder(font, m_labelsButton);
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->installEventFilter(this);
 
     m_timer->setObjectName(QStringLiteral("Timer"));
     m_timer->setSingleShot(true);
@@ -99,7 +102,27 @@ void ElementTextDialog::showFont(const ElementFont& font) {
 bool ElementTextDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_memo && event->type() == QEvent::KeyRelease)
         m_timer->start();
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        if (QPushButton* button = buttonFor(*static_cast<QKeyEvent*>(event))) {
+            // A tool window shares its frame's shortcuts: taken here, the
+            // dialog's mnemonics never reach the frame's menus.
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                button->click();
+            return true;
+        }
+    }
     return QDialog::eventFilter(watched, event);
+}
+
+QPushButton* ElementTextDialog::buttonFor(const QKeyEvent& key) const {
+    if (key.modifiers() != Qt::AltModifier)
+        return nullptr;
+    const QKeySequence pressed(key.keyCombination());
+    for (QPushButton* button : findChildren<QPushButton*>())
+        if (button->isVisible() && QKeySequence::mnemonic(button->text()) == pressed)
+            return button;
+    return nullptr;
 }
 
 void ElementTextDialog::commit() {

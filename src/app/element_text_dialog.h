@@ -7,6 +7,7 @@
 #include <QTimer>
 
 class QLabel;
+class QKeyEvent;
 class QPushButton;
 
 namespace velbrant {
@@ -52,6 +53,8 @@ private:
     void chooseFont();
     void showFont(const ElementFont& font);
     void placeBesideTheDiagram();
+    // The visible button whose mnemonic the key is, if any.
+    QPushButton* buttonFor(const QKeyEvent& key) const;
 
     StorableTextEdit* m_memo;
     QLabel* m_hint;

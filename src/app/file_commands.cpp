@@ -52,7 +52,7 @@ DocumentWindow* FileCommands::openDocument(const QString& path) {
 void FileCommands::openFromDialog() {
     const QString path = m_fileDialogs.open(m_frame);
     if (!path.isEmpty())
-        openDocument(path);
+        openDocument(diagramFileFor(path));
 }
 
 void FileCommands::openDropped(const QList<QUrl>& urls) {

@@ -1,5 +1,6 @@
 #include "app/file_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -30,14 +31,28 @@ QString withPictureSuffix(QString path, const QString& filter) {
 
 } // namespace
 
+QString diagramFileFor(const QString& path) {
+    const QFileInfo typed(path);
+    if (typed.exists() || !typed.suffix().isEmpty())
+        return path;
+    const QDir folder = typed.absoluteDir();
+    for (const QString& extension : {QStringLiteral("str"), QStringLiteral("nsd")})
+        for (const QString& name : folder.entryList(QDir::Files))
+            if (QFileInfo(name).completeBaseName() == typed.fileName() &&
+                QFileInfo(name).suffix().compare(extension, Qt::CaseInsensitive) == 0)
+                return folder.filePath(name);
+    return path;
+}
+
 FileDialogs systemFileDialogs() {
     FileDialogs dialogs;
     dialogs.open = [](QWidget* parent) {
+        // Any name is taken: one typed without extension is looked up by
+        // `diagramFileFor`, whatever the case of the file's extension.
         QFileDialog dialog(parent, QStringLiteral("Öffnen"));
-        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setNameFilters(
             {AnyDiagramFilter, StructogramFilter, StructorizerFilter, AllFilesFilter});
-        dialog.setDefaultSuffix(QStringLiteral("str"));
         return ask(dialog);
     };
     dialogs.save = [](QWidget* parent, const QString& preset) {

@@ -18,6 +18,10 @@ struct FileDialogs {
     std::function<QString(QWidget* parent, const QString& preset)> exportTo;
 };
 
+// The diagram a name typed without extension means: the ".STR" (in any
+// case) or else ".nsd" file of that name beside it; other paths as they are.
+QString diagramFileFor(const QString& path);
+
 // Qt's file dialogs, in German, with the structogram filters.
 FileDialogs systemFileDialogs();
 

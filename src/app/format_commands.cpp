@@ -11,7 +11,8 @@ namespace velbrant {
 FormatCommands::FormatCommands(QWidget* frame)
     : QObject(frame), m_defaultLabelsDialog(new DefaultLabelsDialog(frame)),
       m_elementFormatDialog(new ElementFormatDialog(frame)),
-      m_diagramFormatDialog(new DiagramFormatDialog(frame)), m_caseDialog(new NewCaseDialog(frame)) {
+      m_diagramFormatDialog(new DiagramFormatDialog(frame)),
+      m_caseDialog(new NewCaseDialog(frame)) {
     const auto helpFrom = [this](auto* dialog) {
         using Dialog = std::remove_pointer_t<decltype(dialog)>;
         connect(dialog, &Dialog::helpRequested, this, &FormatCommands::helpRequested);

@@ -7,8 +7,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 
 // The pages live in this static library.
@@ -40,8 +43,10 @@ QString pageTitle(const QString& page) {
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_browser(new QTextBrowser), m_search(new QLineEdit),
+// A window of its own, not the frame's: the dialogs are modal to the frame
+// only, so the help stays usable beside them.
+HelpWindow::HelpWindow()
+    : QWidget(nullptr, Qt::Window), m_browser(new QTextBrowser), m_search(new QLineEdit),
       m_results(new QListWidget) {
     initHelpResources();
     setObjectName(QStringLiteral("HelpWindow"));
@@ -52,6 +57,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_search->setPlaceholderText(QStringLiteral("Suchen"));
     m_search->setClearButtonEnabled(true);
     m_results->setObjectName(QStringLiteral("HelpResults"));
+    m_results->setWordWrap(true);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
     auto* back = new QPushButton(QStringLiteral("&Zurück"));
     auto* forward = new QPushButton(QStringLiteral("&Vor"));
@@ -62,6 +69,11 @@ HelpWindow::HelpWindow(QWidget* parent)
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
     connect(m_search, &QLineEdit::textChanged, this, &HelpWindow::search);
+    connect(m_search, &QLineEdit::returnPressed, this, [this] {
+        if (m_results->count() > 0)
+            open(m_results->item(0)->data(Qt::UserRole).toString());
+    });
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::markFound);
     connect(m_results, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { open(item->data(Qt::UserRole).toString()); });
     connect(m_results, &QListWidget::itemClicked, this,
@@ -78,6 +90,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     splitter->addWidget(side);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 3);
+    splitter->setSizes({260, 640});
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);
     buttons->addWidget(forward);
@@ -90,10 +103,24 @@ HelpWindow::HelpWindow(QWidget* parent)
     search(QString());
 }
 
+// In the manual's order: the contents page, then the pages as it lists
+// them, then any it does not list.
 QStringList HelpWindow::pages() {
     initHelpResources();
-    return QDir(QStringLiteral(":/help"))
-        .entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+    QStringList ordered{QStringLiteral("index.html")};
+    QFile index(QStringLiteral(":/help/index.html"));
+    index.open(QIODevice::ReadOnly);
+    const QRegularExpression link(QStringLiteral("href=\"([^\"#]+\\.html)"));
+    for (auto match = link.globalMatch(QString::fromUtf8(index.readAll())); match.hasNext();) {
+        const QString page = match.next().captured(1);
+        if (!ordered.contains(page))
+            ordered << page;
+    }
+    for (const QString& page : QDir(QStringLiteral(":/help"))
+                                   .entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name))
+        if (!ordered.contains(page))
+            ordered << page;
+    return ordered;
 }
 
 const QMap<QString, QString>& HelpWindow::keywordTargets() {
@@ -135,10 +162,29 @@ void HelpWindow::showKeyword(const QString& keyword) {
     open(keywordTargets().value(keyword, QStringLiteral("index.html")));
 }
 
+// The searched words, marked wherever they stand in the page shown.
+void HelpWindow::markFound() {
+    QList<QTextEdit::ExtraSelection> marks;
+    QTextDocument* page = m_browser->document();
+    for (const QString& word : m_search->text().split(u' ', Qt::SkipEmptyParts)) {
+        for (QTextCursor found = page->find(word); !found.isNull();
+             found = page->find(word, found)) {
+            QTextEdit::ExtraSelection mark;
+            mark.cursor = found;
+            mark.format.setBackground(QColor(255, 230, 80));
+            marks << mark;
+        }
+    }
+    m_browser->setExtraSelections(marks);
+    if (!marks.isEmpty() && m_browser->source().fragment().isEmpty())
+        m_browser->setTextCursor(marks.first().cursor);
+}
+
 // The pages whose text or keywords hold the searched words; all pages
 // while the field is empty.
 void HelpWindow::search(const QString& text) {
     m_results->clear();
+    markFound();
     const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
     for (const QString& page : pages()) {
         QString haystack = pageText(page);

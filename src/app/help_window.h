@@ -11,12 +11,12 @@ namespace velbrant {
 
 // The program's manual: German HTML pages compiled into the program, with
 // back and forward, the contents page, a search over the pages' text, and
-// the dialogs' keywords as jumps to anchors.
+// the dialogs' keywords as jumps to anchors; Esc closes it.
 class HelpWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit HelpWindow(QWidget* parent = nullptr);
+    HelpWindow();
 
     void showContents();
     void showSearch();
@@ -31,6 +31,7 @@ public:
 private:
     void open(const QString& target);
     void search(const QString& text);
+    void markFound();
 
     QTextBrowser* m_browser;
     QLineEdit* m_search;

@@ -12,6 +12,8 @@
 #include "app/help_window.h"
 #include "app/print_commands.h"
 #include "app/settings_file.h"
+#include "app/speed_bar.h"
+#include "app/status_line.h"
 #include "app/storable_text.h"
 #include "app/text_entry_controller.h"
 #include "app/tool_palette.h"
@@ -22,15 +24,10 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
-#include <QStatusBar>
-#include <QTime>
-#include <QToolBar>
-#include <QToolButton>
 #include <QUrl>
 #include <algorithm>
 
@@ -41,23 +38,10 @@ static void initIconResources() {
 
 namespace velbrant {
 
-namespace {
-
-QIcon icon(const char* name) {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
-}
-
-bool clipboardHasText() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data != nullptr && data->hasText();
-}
-
-} // namespace
-
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), m_mdiArea(new DocumentArea(this)),
       m_clipboard(new ElementClipboard(this)), m_formats(new FormatCommands(this)),
-      m_textEntry(new TextEntryController(this)), m_help(new HelpWindow(this)) {
+      m_textEntry(new TextEntryController(this)), m_help(std::make_unique<HelpWindow>()) {
     m_edit = new EditCommands(this, *m_clipboard, *m_textEntry);
     m_files = new FileCommands(this, m_formats->labels());
     m_printing = new PrintCommands(this);
@@ -71,8 +55,11 @@ MainWindow::MainWindow(QWidget* parent)
     createCommands();
     createMenus();
     createSpeedBar();
-    createPalette();
-    createStatusBar();
+    m_palette = new ToolPalette(this);
+    addToolBar(Qt::LeftToolBarArea, m_palette);
+    connect(m_palette, &ToolPalette::toolChosen, this, &MainWindow::setTool);
+    m_statusLine = new StatusLine(this);
+    setStatusBar(m_statusLine);
     connectCollaborators();
     setTool(Tool::Select);
     updateCommands();
@@ -102,8 +89,9 @@ void MainWindow::connectCollaborators() {
     });
     connect(m_clipboard, &ElementClipboard::changed, this, &MainWindow::showPasteMode);
     connect(m_textEntry, &TextEntryController::stateChanged, this, &MainWindow::updateCommands);
-    connect(m_textEntry, &TextEntryController::helpRequested, m_help, &HelpWindow::showKeyword);
-    connect(m_formats, &FormatCommands::helpRequested, m_help, &HelpWindow::showKeyword);
+    connect(m_textEntry, &TextEntryController::helpRequested, m_help.get(),
+            &HelpWindow::showKeyword);
+    connect(m_formats, &FormatCommands::helpRequested, m_help.get(), &HelpWindow::showKeyword);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &MainWindow::updateCommands);
 }
@@ -147,7 +135,8 @@ void MainWindow::createCommands() {
     c.fileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     c.fileClose = addDocumentCommand("FileCloseItem", "S&chließen", QString(), Needs::Document,
                                      [](DocumentWindow& window) { window.close(); });
-    c.fileClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    c.fileClose->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)});
     c.fileExport =
         addDocumentCommand("FileExportItem", "&Exportieren...",
                            "Aktuelle Datei als Bild (PNG, SVG oder PDF) speichern", Needs::Document,
@@ -166,6 +155,7 @@ void MainWindow::createCommands() {
                             [this] { close(); });
     c.fileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     createEditCommands();
+    createViewCommands();
 
     c.formatStrukt = addDocumentCommand(
         "FormatStruktItem", "&Struktogramm...", "Format des komplette Struktogramms festlegen",
@@ -228,11 +218,41 @@ void MainWindow::createEditCommands() {
         addDocumentCommand("EditPasteItem", "&Einfügen", "Inhalt der Zwischenablage einfügen",
                            Needs::Paste, edit(&EditCommands::paste));
     c.editPaste->setShortcut(QKeySequence::Paste);
+    // Checked, and its button down, exactly while paste mode is on.
+    c.editPaste->setCheckable(true);
     c.editDelete = addDocumentCommand("EditDeleteItem", "&Löschen", "Aktuelle Markierung löschen",
                                       Needs::EditSelection, edit(&EditCommands::deleteSelection));
     c.graphCopy = addDocumentCommand("GraphCopyItem", "&Graphik kopieren", QString(),
                                      Needs::Document, edit(&EditCommands::copyPicture));
     c.graphCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+}
+
+void MainWindow::createViewCommands() {
+    auto& c = m_cmd;
+    const auto zoom = [this](const std::function<void(DocumentView&)>& change) {
+        return [this, change](DocumentWindow& window) {
+            change(window.view());
+            m_zoomBox->showZoom(window.view().zoom());
+        };
+    };
+    const auto step = [zoom](int direction) {
+        return zoom([direction](DocumentView& view) {
+            view.setZoom(ZoomBox::stepped(view.zoom(), direction));
+        });
+    };
+    c.viewZoomIn = addDocumentCommand("ViewZoomInItem", "Ver&größern", "Die Ansicht vergrößern",
+                                      Needs::Document, step(1));
+    c.viewZoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    c.viewZoomOut = addDocumentCommand("ViewZoomOutItem", "Ver&kleinern", "Die Ansicht verkleinern",
+                                       Needs::Document, step(-1));
+    c.viewZoomOut->setShortcut(QKeySequence::ZoomOut);
+    c.viewActualSize =
+        addDocumentCommand("ViewActualSizeItem", "&100 %", "Die Ansicht in Originalgröße",
+                           Needs::Document, zoom([](DocumentView& view) { view.setZoom(1.0); }));
+    c.viewActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    c.viewWhole = addDocumentCommand(
+        "ViewWholeItem", "&Ganzes Struktogramm", "Das ganze Struktogramm ins Fenster einpassen",
+        Needs::Document, zoom([](DocumentView& view) { view.showWholeDiagram(); }));
 }
 
 void MainWindow::createMenus() {
@@ -262,6 +282,9 @@ void MainWindow::createMenus() {
     format->addSeparator();
     format->addAction(c.defaultLabels);
 
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+    view->addActions({c.viewZoomIn, c.viewZoomOut, c.viewActualSize, c.viewWhole});
+
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));
     window->addActions({c.windowTile, c.windowCascade, c.windowArrange});
     connect(window, &QMenu::aboutToShow, this,
@@ -273,41 +296,19 @@ void MainWindow::createMenus() {
     help->addAction(c.helpAbout);
 }
 
-// A button shows its tip as tooltip only: the speed bar swallows the status
-// tips of its buttons (eventFilter), so only menu items fill the status line.
-void MainWindow::addSpeedButton(QAction* command, const char* name, const char* iconName,
-                                const QString& tip) {
-    command->setIcon(icon(iconName));
-    command->setToolTip(tip);
-    m_speedBar->addAction(command);
-    m_speedBar->widgetForAction(command)->setObjectName(QString::fromLatin1(name));
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_speedBar && event->type() == QEvent::StatusTip)
-        return true;
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainWindow::createSpeedBar() {
     const auto& c = m_cmd;
-    m_speedBar = addToolBar(QStringLiteral("Symbolleiste"));
-    m_speedBar->setObjectName(QStringLiteral("SpeedBar"));
-    m_speedBar->setMovable(false);
-    m_speedBar->setIconSize(QSize(20, 20));
-    m_speedBar->installEventFilter(this);
-    addSpeedButton(c.fileNew, "NewButton", "new", "Neu");
-    addSpeedButton(c.fileOpen, "OpenButton", "open", "Öffnen");
-    addSpeedButton(c.fileSave, "SaveButton", "save", "Speichern");
+    m_speedBar = new SpeedBar(this);
+    addToolBar(m_speedBar);
+    m_speedBar->addButton(c.fileNew, "NewButton", "new", "Neu");
+    m_speedBar->addButton(c.fileOpen, "OpenButton", "open", "Öffnen");
+    m_speedBar->addButton(c.fileSave, "SaveButton", "save", "Speichern");
     m_speedBar->addSeparator();
-    addSpeedButton(c.editUndo, "CancelButton", "undo", "Rückgängig");
-    addSpeedButton(c.editRedo, "RedoButton", "redo", "Wiederherstellen");
-    addSpeedButton(c.editCut, "CutButton", "cut", "Ausschneiden");
-    addSpeedButton(c.editCopy, "CopyButton", "copy", "Kopieren");
-    addSpeedButton(c.editPaste, "PasteButton", "paste", "Einfügen");
-    // Down exactly while paste mode is on; the menu item changes its text.
-    m_pasteButton = qobject_cast<QToolButton*>(m_speedBar->widgetForAction(c.editPaste));
-    m_pasteButton->setCheckable(true);
+    m_speedBar->addButton(c.editUndo, "CancelButton", "undo", "Rückgängig");
+    m_speedBar->addButton(c.editRedo, "RedoButton", "redo", "Wiederherstellen");
+    m_speedBar->addButton(c.editCut, "CutButton", "cut", "Ausschneiden");
+    m_speedBar->addButton(c.editCopy, "CopyButton", "copy", "Kopieren");
+    m_speedBar->addButton(c.editPaste, "PasteButton", "paste", "Einfügen");
     m_speedBar->addSeparator();
     m_zoomBox = new ZoomBox(m_speedBar);
     connect(m_zoomBox, &ZoomBox::zoomChosen, this, [this](double zoom) {
@@ -319,35 +320,12 @@ void MainWindow::createSpeedBar() {
     m_enableRules.emplace_back(m_speedBar->addWidget(m_zoomBox), Needs::Document);
     m_speedBar->addSeparator();
     // The two window buttons carry each other's names, as the frame always had.
-    addSpeedButton(c.windowTile, "CascadeButton", "tile", "Nebeneinander");
-    addSpeedButton(c.windowCascade, "TileButton", "cascade", "Überlappend");
-    addSpeedButton(c.windowArrange, "ArrangeButton", "arrange", "Anordnen");
+    m_speedBar->addButton(c.windowTile, "CascadeButton", "tile", "Nebeneinander");
+    m_speedBar->addButton(c.windowCascade, "TileButton", "cascade", "Überlappend");
+    m_speedBar->addButton(c.windowArrange, "ArrangeButton", "arrange", "Anordnen");
     m_speedBar->addSeparator();
-    addSpeedButton(c.fileExit, "FileExitButton", "exit-app", "Beenden");
-    addSpeedButton(c.helpContents, "HelpContentsButton", "help", "Hilfeinhalt");
-}
-
-void MainWindow::createPalette() {
-    m_palette = new ToolPalette(this);
-    addToolBar(Qt::LeftToolBarArea, m_palette);
-    connect(m_palette, &ToolPalette::toolChosen, this, &MainWindow::setTool);
-}
-
-void MainWindow::createStatusBar() {
-    statusBar()->setObjectName(QStringLiteral("StatusLine"));
-    m_timePanel = new QLabel(this);
-    m_timePanel->setObjectName(QStringLiteral("TimePanel"));
-    m_timePanel->setFrameShape(QFrame::Panel);
-    m_timePanel->setFrameShadow(QFrame::Sunken);
-    m_timePanel->setMinimumWidth(50);
-    m_timePanel->setAlignment(Qt::AlignCenter);
-    statusBar()->addPermanentWidget(m_timePanel);
-    const auto showTime = [this] {
-        m_timePanel->setText(QTime::currentTime().toString(QStringLiteral("h : mm")));
-    };
-    showTime();
-    connect(&m_clock, &QTimer::timeout, this, showTime);
-    m_clock.start(1000);
+    m_speedBar->addButton(c.fileExit, "FileExitButton", "exit-app", "Beenden");
+    m_speedBar->addButton(c.helpContents, "HelpContentsButton", "help", "Hilfeinhalt");
 }
 
 void MainWindow::setTool(Tool tool) {
@@ -362,7 +340,8 @@ void MainWindow::showPasteMode() {
     const bool on = m_clipboard->isPasteMode();
     m_cmd.editPaste->setText(on ? QStringLiteral("&Einfügemodus verlassen")
                                 : QStringLiteral("&Einfügen"));
-    m_pasteButton->setChecked(on);
+    m_cmd.editPaste->setChecked(on);
+    m_statusLine->showPasteMode(on);
     for (DocumentWindow* document : documents())
         document->view().setPasteMode(on);
     updateCommands();
@@ -384,7 +363,10 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
     connect(
         &view, &DocumentView::pasteRequested, m_clipboard,
         [this, &editor](Point at, InsertMode mode) { m_clipboard->pasteInto(editor, at, mode); });
-    connect(&view, &DocumentView::zoomStepRequested, m_zoomBox, &ZoomBox::step);
+    connect(&view, &DocumentView::zoomStepRequested, this, [this, &view](int step, QPoint pixel) {
+        view.zoomAbout(ZoomBox::stepped(view.zoom(), step), pixel);
+        m_zoomBox->showZoom(view.zoom());
+    });
     connect(&view, &DocumentView::diagramFormatRequested, m_formats,
             [this, &editor] { m_formats->formatDiagram(editor); });
     connect(
@@ -397,7 +379,7 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
 void MainWindow::documentActivated(DocumentWindow* window) {
     m_textEntry->commitUnlessFor(window != nullptr ? &window->editor() : nullptr);
     if (window != nullptr) {
-        window->setWindowTitle(window->caption());
+        window->showCaption();
         m_zoomBox->showZoom(window->view().zoom());
     }
     updateCommands();
@@ -435,14 +417,6 @@ void MainWindow::saveSettings() {
                               QStringLiteral("Unable to write to %1").arg(failedPath));
 }
 
-DocumentWindow* MainWindow::activeDocument() const {
-    return m_mdiArea->activeDocument();
-}
-
-QList<DocumentWindow*> MainWindow::documents() const {
-    return m_mdiArea->documents();
-}
-
 bool MainWindow::isEnabled(Needs needs) const {
     DocumentWindow* active = activeDocument();
     if (needs == Needs::Nothing)
@@ -462,7 +436,8 @@ bool MainWindow::isEnabled(Needs needs) const {
     case Needs::Redo:
         return !textEntry && editor.canRedo();
     case Needs::Paste:
-        return textEntry ? clipboardHasText() : m_clipboard->canPaste();
+        return textEntry ? !QGuiApplication::clipboard()->text().isEmpty()
+                         : m_clipboard->canPaste();
     default:
         return true;
     }
@@ -471,6 +446,25 @@ bool MainWindow::isEnabled(Needs needs) const {
 void MainWindow::updateCommands() {
     for (const auto& [action, needs] : m_enableRules)
         action->setEnabled(isEnabled(needs));
+    showActiveDocument();
+}
+
+// The frame's caption marks unsaved changes of the active document (a
+// maximised window's caption is part of it), and the undo and redo
+// commands name the steps they take back or make again.
+void MainWindow::showActiveDocument() {
+    DocumentWindow* active = activeDocument();
+    const bool textEntry = active != nullptr && m_textEntry->isOpenFor(&active->editor());
+    setWindowModified(active != nullptr && active->isModified());
+    const auto name = [](QAction* command, const QString& caption, const QString& step) {
+        command->setText(step.isEmpty() ? caption : QStringLiteral("%1: %2").arg(caption, step));
+        command->setToolTip(command->text().remove(u'&'));
+    };
+    const DocumentEditor* editor = active != nullptr ? &active->editor() : nullptr;
+    name(m_cmd.editUndo, QStringLiteral("&Rückgängig"),
+         editor != nullptr && !textEntry ? editor->undoName() : QString());
+    name(m_cmd.editRedo, QStringLiteral("&Wiederherstellen"),
+         editor != nullptr && !textEntry ? editor->redoName() : QString());
 }
 
 void MainWindow::placeOnScreen() {

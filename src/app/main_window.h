@@ -1,22 +1,18 @@
 #pragma once
 
 #include "app/about_dialog.h"
+#include "app/document_area.h"
 #include "app/tool.h"
 
 #include <QMainWindow>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
 
 class QAction;
-class QLabel;
-class QToolBar;
-class QToolButton;
 
 namespace velbrant {
 
-class DocumentArea;
 class DocumentWindow;
 class EditCommands;
 class ElementClipboard;
@@ -25,6 +21,8 @@ class FormatCommands;
 class HelpWindow;
 class PrintCommands;
 class SettingsFile;
+class SpeedBar;
+class StatusLine;
 class TextEntryController;
 class ToolPalette;
 class ZoomBox;
@@ -42,11 +40,12 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    DocumentWindow* activeDocument() const;
-    QList<DocumentWindow*> documents() const;
+    DocumentWindow* activeDocument() const { return m_mdiArea->activeDocument(); }
+    QList<DocumentWindow*> documents() const { return m_mdiArea->documents(); }
     FileCommands& files() const { return *m_files; }
     PrintCommands& printing() const { return *m_printing; }
     FormatCommands& formats() const { return *m_formats; }
+    HelpWindow& help() const { return *m_help; }
 
     Tool currentTool() const { return m_tool; }
     // Choosing a tool ends paste mode.
@@ -61,7 +60,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // What a command needs to be enabled.
@@ -90,6 +88,10 @@ private:
         QAction* formatStrukt;
         QAction* formatBlock;
         QAction* defaultLabels;
+        QAction* viewZoomIn;
+        QAction* viewZoomOut;
+        QAction* viewActualSize;
+        QAction* viewWhole;
         QAction* windowTile;
         QAction* windowCascade;
         QAction* windowArrange;
@@ -104,19 +106,19 @@ private:
     // A command that acts on the active document, if there is one.
     QAction* addDocumentCommand(const char* name, const QString& caption, const QString& hint,
                                 Needs needs, const std::function<void(DocumentWindow&)>& command);
-    void addSpeedButton(QAction* command, const char* name, const char* icon, const QString& tip);
     bool isEnabled(Needs needs) const;
     void createCommands();
     // Undo, redo, the clipboard commands and delete.
     void createEditCommands();
+    // The zoom steps, 100 % and the whole diagram.
+    void createViewCommands();
     void createMenus();
     void createSpeedBar();
-    void createPalette();
-    void createStatusBar();
     void connectCollaborators();
     void addDocumentWindow(DocumentWindow* window);
     void documentActivated(DocumentWindow* window);
     void showPasteMode();
+    void showActiveDocument();
     void saveSettings();
     void placeOnScreen();
 
@@ -127,15 +129,13 @@ private:
     PrintCommands* m_printing;
     FormatCommands* m_formats;
     TextEntryController* m_textEntry;
-    HelpWindow* m_help;
-    QToolBar* m_speedBar = nullptr;
+    std::unique_ptr<HelpWindow> m_help;
+    SpeedBar* m_speedBar = nullptr;
+    StatusLine* m_statusLine = nullptr;
     ZoomBox* m_zoomBox = nullptr;
-    QLabel* m_timePanel = nullptr;
-    QTimer m_clock;
     ToolPalette* m_palette = nullptr;
     Commands m_cmd{};
     std::vector<std::pair<QAction*, Needs>> m_enableRules;
-    QToolButton* m_pasteButton = nullptr;
     QMenu* m_recentMenu = nullptr;
     Tool m_tool = Tool::Select;
     std::unique_ptr<SettingsFile> m_settings;

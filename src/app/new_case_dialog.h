@@ -1,20 +1,23 @@
 #pragma once
 
+#include "app/dialog_parts.h"
+
 #include <QDialog>
 
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 
 namespace velbrant {
 
-// Asks how many branches a new case element gets (one digit, 2 to 9) and
-// whether the last one is an else branch; keeps the answers for the next.
+// Asks how many branches a new case element gets (2 to 99, the else branch
+// counted in) and whether the last one is an else branch; keeps the
+// answers for the next.
 class NewCaseDialog : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr int MinBranches = 2;
+    static constexpr int MaxBranches = 99;
 
     explicit NewCaseDialog(QWidget* parent = nullptr);
     int branchCount() const;
@@ -27,13 +30,9 @@ signals:
     void helpRequested(const QString& keyword);
 
 private:
-    bool isCountValid() const;
-    // The message, and the focus back into the field.
-    void refuseCount();
-
     QLineEdit* m_count;
     QCheckBox* m_hasElse;
-    QPushButton* m_cancel = nullptr;
+    NumberFields m_numbers{this};
 };
 
 } // namespace velbrant

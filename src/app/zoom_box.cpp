@@ -1,18 +1,13 @@
 #include "app/zoom_box.h"
 
-#include "app/app_info.h"
-
-#include <QMessageBox>
-#include <algorithm>
+#include <QLineEdit>
+#include <array>
 
 namespace velbrant {
 
 namespace {
 
-const QStringList ZoomEntries{"10 %",  "25 %",  "33 %",  "50 %",  "66 %",  "75 %", "100 %",
-                              "150 %", "200 %", "300 %", "400 %", "500 %", "600 %"};
-constexpr int InitialZoomEntry = 6;
-constexpr int LargestAllowedZoomEntry = 10;
+constexpr std::array<int, 11> ZoomPercents{10, 25, 33, 50, 66, 75, 100, 150, 200, 300, 400};
 
 QString percentText(double zoom) {
     return QStringLiteral("%1 %").arg(qRound(zoom * 100));
@@ -20,42 +15,37 @@ QString percentText(double zoom) {
 
 } // namespace
 
+// Editable only to show a zoom between the steps: the text cannot be typed.
 ZoomBox::ZoomBox(QWidget* parent) : QComboBox(parent) {
     setObjectName(QStringLiteral("ZoomBox"));
     setToolTip(QStringLiteral("Zoom"));
-    addItems(ZoomEntries);
-    setCurrentIndex(InitialZoomEntry);
-    connect(this, &QComboBox::activated, this, &ZoomBox::readChoice);
+    setEditable(true);
+    lineEdit()->setReadOnly(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    for (const int percent : ZoomPercents)
+        addItem(QStringLiteral("%1 %").arg(percent), percent / 100.0);
+    showZoom(1.0);
+    connect(this, &QComboBox::activated, this,
+            [this](int index) { emit zoomChosen(itemData(index).toDouble()); });
 }
 
 void ZoomBox::showZoom(double zoom) {
-    m_zoom = zoom;
-    setCurrentText(percentText(zoom));
+    setCurrentIndex(findData(zoom));
+    setEditText(percentText(zoom));
 }
 
-// Only the steps that are allowed: 10 to 400 %.
-void ZoomBox::step(int step) {
-    const int current = findText(percentText(m_zoom));
-    const int index = current < 0 ? InitialZoomEntry : current + step;
-    setCurrentIndex(std::clamp(index, 0, LargestAllowedZoomEntry));
-    readChoice();
-}
-
-void ZoomBox::readChoice() {
-    QString text = currentText();
-    while (!text.isEmpty() && !text.back().isDigit())
-        text.chop(1);
-    bool ok = false;
-    const int percent = text.toInt(&ok);
-    if (!ok || percent < 10 || percent > 400) {
-        QMessageBox::critical(
-            this, ProgramCaption,
-            QStringLiteral("Der Zoom-Faktor muß zwischen\n10 und 400 Prozent liegen !"));
-        showZoom(m_zoom);
-    } else {
-        showZoom(percent / 100.0);
+double ZoomBox::stepped(double zoom, int step) {
+    const int percent = qRound(zoom * 100);
+    if (step > 0) {
+        for (const int next : ZoomPercents)
+            if (next > percent)
+                return next / 100.0;
+        return ZoomPercents.back() / 100.0;
     }
-    emit zoomChosen(m_zoom);
+    for (auto next = ZoomPercents.rbegin(); next != ZoomPercents.rend(); ++next)
+        if (*next < percent)
+            return *next / 100.0;
+    return ZoomPercents.front() / 100.0;
 }
 
 } // namespace velbrant

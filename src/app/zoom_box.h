@@ -4,8 +4,9 @@
 
 namespace velbrant {
 
-// The speed bar's zoom box: steps from 10 to 400 %, or a typed percentage.
-// Shows the active window's zoom and hands out the one chosen.
+// The speed bar's zoom box: the steps from 10 to 400 %. Shows the active
+// window's zoom, also one between the steps (a fitted window's), and hands
+// out the step chosen.
 class ZoomBox : public QComboBox {
     Q_OBJECT
 
@@ -13,17 +14,12 @@ public:
     explicit ZoomBox(QWidget* parent);
 
     void showZoom(double zoom);
-    // The entry `step` entries away from the one shown (1 up, -1 down).
-    void step(int step);
+    // The step `step` steps away from `zoom` (1 up, -1 down), within the
+    // steps there are.
+    static double stepped(double zoom, int step);
 
 signals:
-    // A zoom was chosen; a refused entry gives back the zoom shown before.
     void zoomChosen(double zoom);
-
-private:
-    void readChoice();
-
-    double m_zoom = 1.0;
 };
 
 } // namespace velbrant

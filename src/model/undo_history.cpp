@@ -38,15 +38,15 @@ Bytes inflated(const Bytes& packed) {
 UndoHistory::UndoHistory(std::size_t maxLevels, std::size_t maxBytes)
     : m_maxLevels(maxLevels), m_maxBytes(maxBytes) {}
 
-void UndoHistory::record(const Bytes& before) {
-    for (const Bytes& undone : m_redo)
-        m_bytes -= undone.size();
+void UndoHistory::record(const Bytes& before, std::string name) {
+    for (const Step& undone : m_redo)
+        m_bytes -= undone.packed.size();
     m_redo.clear();
     if (m_cleanPosition && *m_cleanPosition > m_position)
         m_cleanPosition.reset();
     Bytes packed = deflated(before);
     m_bytes += packed.size();
-    m_undo.push_back(std::move(packed));
+    m_undo.push_back({std::move(packed), std::move(name)});
     ++m_position;
     dropOldestBeyondLimits();
 }
@@ -54,7 +54,7 @@ void UndoHistory::record(const Bytes& before) {
 void UndoHistory::dropNewest() {
     if (m_undo.empty())
         return;
-    m_bytes -= m_undo.back().size();
+    m_bytes -= m_undo.back().packed.size();
     m_undo.pop_back();
     --m_position;
     if (m_cleanPosition && *m_cleanPosition > m_position)
@@ -62,29 +62,29 @@ void UndoHistory::dropNewest() {
 }
 
 Bytes UndoHistory::undo(const Bytes& current) {
-    Bytes previous = std::move(m_undo.back());
+    Step previous = std::move(m_undo.back());
     m_undo.pop_back();
     Bytes packed = deflated(current);
-    m_bytes += packed.size() - previous.size();
-    m_redo.push_back(std::move(packed));
+    m_bytes += packed.size() - previous.packed.size();
+    m_redo.push_back({std::move(packed), previous.name});
     --m_position;
-    return inflated(previous);
+    return inflated(previous.packed);
 }
 
 Bytes UndoHistory::redo(const Bytes& current) {
-    Bytes next = std::move(m_redo.back());
+    Step next = std::move(m_redo.back());
     m_redo.pop_back();
     Bytes packed = deflated(current);
-    m_bytes += packed.size() - next.size();
-    m_undo.push_back(std::move(packed));
+    m_bytes += packed.size() - next.packed.size();
+    m_undo.push_back({std::move(packed), next.name});
     ++m_position;
-    return inflated(next);
+    return inflated(next.packed);
 }
 
 // The newest step always stays, however large.
 void UndoHistory::dropOldestBeyondLimits() {
     while (m_undo.size() > 1 && (m_undo.size() > m_maxLevels || m_bytes > m_maxBytes)) {
-        m_bytes -= m_undo.front().size();
+        m_bytes -= m_undo.front().packed.size();
         m_undo.pop_front();
         // The oldest state kept is now one step later.
         --m_position;

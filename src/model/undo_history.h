@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <deque>
 #include <optional>
+#include <string>
 
 namespace velbrant {
 
@@ -19,14 +20,18 @@ public:
     explicit UndoHistory(std::size_t maxLevels = DefaultMaxLevels,
                          std::size_t maxBytes = DefaultMaxBytes);
 
-    // A change is about to be made from the state `before`; the states
-    // undone so far can no longer be redone.
-    void record(const Bytes& before);
+    // A change named `name` is about to be made from the state `before`;
+    // the states undone so far can no longer be redone.
+    void record(const Bytes& before, std::string name = {});
     // Forgets the newest step, recorded before a change that then changed
     // nothing.
     void dropNewest();
     bool canUndo() const { return !m_undo.empty(); }
     bool canRedo() const { return !m_redo.empty(); }
+    // The name of the change an undo or a redo takes back or makes again;
+    // empty when there is none.
+    std::string undoName() const { return m_undo.empty() ? std::string() : m_undo.back().name; }
+    std::string redoName() const { return m_redo.empty() ? std::string() : m_redo.back().name; }
     // The state to go back to; `current` is kept for redo.
     Bytes undo(const Bytes& current);
     // The state to go forward to; `current` is kept for undo.
@@ -41,10 +46,15 @@ public:
     std::size_t bytes() const { return m_bytes; }
 
 private:
+    // One state, deflated, and the change that leads away from it.
+    struct Step {
+        Bytes packed;
+        std::string name;
+    };
     void dropOldestBeyondLimits();
 
-    std::deque<Bytes> m_undo;
-    std::deque<Bytes> m_redo;
+    std::deque<Step> m_undo;
+    std::deque<Step> m_redo;
     std::size_t m_maxLevels;
     std::size_t m_maxBytes;
     std::size_t m_bytes = 0;

@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QStringList>
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -60,6 +61,17 @@ QFont makeDisplayFont(const ElementFont& font) {
     display.setItalic(font.isItalic());
     display.setUnderline(font.isUnderline());
     display.setStrikeOut(font.isStrikeOut());
+    // Named, the style is the one a font dialog preselects; left to the
+    // weight and slant alone, a dialog may pick a neighbour (bold italic for
+    // bold).
+    const QString family = display.family();
+    for (const QString& style : QFontDatabase::styles(family)) {
+        if (QFontDatabase::bold(family, style) == font.isBold() &&
+            QFontDatabase::italic(family, style) == font.isItalic()) {
+            display.setStyleName(style);
+            break;
+        }
+    }
     return display;
 }
 

@@ -5,6 +5,7 @@
 #include "app/document_window.h"
 #include "app/file_commands.h"
 #include "app/format_commands.h"
+#include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/print_commands.h"
 #include "diagram_builder.h"

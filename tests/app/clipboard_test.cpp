@@ -2,9 +2,11 @@
 #include "model/structogram_file.h"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QMimeData>
 #include <QSvgRenderer>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace velbrant::test {
 namespace {
@@ -68,10 +70,17 @@ TEST_F(ClipboardTest, CutAndUndoBringTheRunBackAndTheClipboardKeepsIt) {
     EXPECT_EQ(topOf(*view).size(), 2u);
     EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(ElementsType));
 
-    action("EditPasteItem")->trigger();
+    auto* button = frame.findChild<QToolButton*>("PasteButton");
+    auto* hint = frame.findChild<QLabel*>("PasteModeHint");
+    QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(action("EditPasteItem")->text(), "&Einfügemodus verlassen");
     EXPECT_EQ(view->viewport()->cursor().shape(), Qt::DragCopyCursor);
+    EXPECT_TRUE(button->isChecked());
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_TRUE(hint->text().contains("Esc"));
     QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_FALSE(button->isChecked());
+    EXPECT_FALSE(hint->isVisible());
     EXPECT_EQ(action("EditPasteItem")->text(), "&Einfügen");
     EXPECT_EQ(view->viewport()->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(topOf(*view).size(), 2u);

@@ -62,6 +62,13 @@ TEST_F(FileCommandsTest, NewNamesCountOnAndAnOpenedFileClosesWithoutAsking) {
 
 TEST_F(FileCommandsTest, SaveAsksForANameThenWritesBytesThatReloadToTheSameDocument) {
     DocumentWindow* window = modifiedNewDocument();
+    // Unsaved changes show in both captions, and undo names its step.
+    EXPECT_EQ(window->windowTitle(), "STRUKT1.STR[*]");
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_EQ(frame.windowTitle(), "Velbrant32 - [STRUKT1.STR[*]]");
+    EXPECT_TRUE(frame.isWindowModified());
+    EXPECT_EQ(action("EditUndoItem")->text(), "&Rückgängig: Einfügen");
+    EXPECT_EQ(frame.findChild<QWidget*>("CancelButton")->toolTip(), "Rückgängig: Einfügen");
     action("FileSaveItem")->trigger();
     EXPECT_EQ(savePreset, "STRUKT1.STR");
     EXPECT_FALSE(window->hasFileName());
@@ -70,7 +77,9 @@ TEST_F(FileCommandsTest, SaveAsksForANameThenWritesBytesThatReloadToTheSameDocum
     savePath = path("ablauf.STR");
     action("FileSaveItem")->trigger();
     EXPECT_FALSE(window->isModified());
-    EXPECT_EQ(window->windowTitle(), QDir::toNativeSeparators(savePath));
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_FALSE(frame.isWindowModified());
+    EXPECT_EQ(window->windowTitle(), QDir::toNativeSeparators(savePath) + "[*]");
     const QByteArray saved = bytesOf(savePath);
     QtTextMeasurer measurer;
     const auto reloaded =
@@ -86,7 +95,7 @@ TEST_F(FileCommandsTest, SaveAsksForANameThenWritesBytesThatReloadToTheSameDocum
     QDir::setCurrent(dir.path());
     frame.files().newDocument();
     frame.findChild<QMdiArea*>("MdiArea")->setActiveSubWindow(window);
-    EXPECT_EQ(window->windowTitle(), "ablauf.STR");
+    EXPECT_EQ(window->windowTitle(), "ablauf.STR[*]");
     QDir::setCurrent(before);
 }
 
@@ -136,6 +145,17 @@ TEST_F(FileCommandsTest, ADamagedOrMissingFileSaysWhyAndLeavesNoWindow) {
         EXPECT_TRUE(message.contains(QString::fromUtf8(name))) << message.toStdString();
         EXPECT_TRUE(frame.documents().isEmpty());
     }
+}
+
+TEST_F(FileCommandsTest, ANameTypedWithoutExtensionOpensItsDiagramWhateverTheCase) {
+    ASSERT_TRUE(
+        QFile::copy(VELBRANT_SOURCE_DIR "/examples/lineare-suche.STR", path("lineare-suche.STR")));
+    FileDialogs dialogs;
+    dialogs.open = [this](QWidget*) { return path("lineare-suche"); };
+    frame.files().setFileDialogs(dialogs);
+    action("FileOpenItem")->trigger();
+    ASSERT_EQ(frame.documents().size(), 1);
+    EXPECT_EQ(frame.activeDocument()->fileName(), "lineare-suche.STR");
 }
 
 TEST_F(FileCommandsTest, RecentFilesKeepTheEightNewestAndDropMissingOnes) {

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFontDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -143,6 +144,23 @@ TEST_F(FormatDialogsTest, LineWidthsFontsAndAlignmentsReadAsTheDialogShowsThem) 
     });
     EXPECT_EQ(top().at(0).font(), (ElementFont{"Times New Roman", 10, 0}));
     EXPECT_EQ(top().at(1).font(), (ElementFont{"Times New Roman", 12, 0}));
+
+    // The font picker starts from the element's style and hands it back.
+    drag(*view, from, to);
+    answer<ElementFormatDialog>("FormatBlockItem", [](ElementFormatDialog& format) {
+        format.findChild<QCheckBox*>("BoldBox")->setChecked(true);
+        QTimer::singleShot(0, [] {
+            auto* fonts = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(fonts, nullptr);
+            EXPECT_TRUE(fonts->currentFont().bold());
+            EXPECT_FALSE(fonts->currentFont().italic());
+            fonts->accept();
+        });
+        format.findChild<QPushButton*>("SelectFontBtn")->click();
+        EXPECT_TRUE(format.findChild<QCheckBox*>("BoldBox")->isChecked());
+        EXPECT_FALSE(format.findChild<QCheckBox*>("ItalicBox")->isChecked());
+    });
+    EXPECT_EQ(top().at(1).font().style, Bold);
 }
 
 TEST_F(FormatDialogsTest, TheDiagramFormatReadsLengthsByItsRuleAndCentringKeepsThePosition) {
@@ -175,6 +193,46 @@ TEST_F(FormatDialogsTest, TheDiagramFormatReadsLengthsByItsRuleAndCentringKeepsT
         setText(dialog, "FrameThickEdit", "0,55 mm");
     });
     EXPECT_EQ(editor().document().format().frameThickness, 6);
+
+    // Typed without the unit, a length is read as it stands.
+    answer<DiagramFormatDialog>("FormatStruktItem", [](DiagramFormatDialog& dialog) {
+        dialog.findChild<QCheckBox*>("HorzZentrCheckBox")->setChecked(false);
+        setText(dialog, "HorzPosEdit", "12");
+        setText(dialog, "VertPosEdit", "4,25");
+        setText(dialog, "FrameThickEdit", "0,8");
+    });
+    EXPECT_EQ(editor().document().format().frameLeft, 1200);
+    EXPECT_EQ(editor().document().format().frameTop, 425);
+    EXPECT_EQ(editor().document().format().frameThickness, 8);
+}
+
+// A number a field does not take is refused with the reason and the range;
+// nothing is cut, turned or dropped on the way.
+TEST_F(FormatDialogsTest, ARefusedNumberIsToldAndChangesNothing) {
+    const Bytes before = encodeDocument(editor().document());
+    for (const char* typed : {"500", "0", "-5", "abc", "12,5"}) {
+        QStringList messages;
+        QTimer::singleShot(0, [typed, &messages] {
+            auto* dialog = qobject_cast<DiagramFormatDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            setText(*dialog, "ZoomEdit", QString::fromLatin1(typed));
+            onNextMessageBox([&messages](QMessageBox& box) {
+                messages << box.text();
+                box.accept();
+            });
+            dialog->findChild<QPushButton*>("OKBtn")->click();
+            EXPECT_TRUE(dialog->isVisible()) << typed;
+            EXPECT_EQ(text(*dialog, "ZoomEdit"), QString::fromLatin1(typed));
+            EXPECT_EQ(dialog->focusWidget(), dialog->findChild<QLineEdit*>("ZoomEdit")) << typed;
+            dialog->findChild<QPushButton*>("CancelBtn")->click();
+        });
+        action("FormatStruktItem")->trigger();
+        ASSERT_EQ(messages.size(), 1) << typed;
+        EXPECT_EQ(messages[0], QStringLiteral("„%1“ ist nicht möglich. Der Maßstab muß eine ganze "
+                                              "Zahl von 5 bis 400 % sein.")
+                                   .arg(QString::fromLatin1(typed)));
+    }
+    EXPECT_EQ(encodeDocument(editor().document()), before);
 }
 
 TEST(SettingsPersistence, LabelsAndRecentFilesSurviveARestartAndAFailedWriteStillCloses) {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTimer>
 
 namespace velbrant::test {
 namespace {
@@ -47,7 +48,7 @@ TEST(Help, EveryLinkAndKeywordResolves) {
 }
 
 TEST_F(AppTest, TheHelpCommandsAndADialogsHelpButtonOpenTheirPages) {
-    auto* help = frame.findChild<HelpWindow*>("HelpWindow");
+    HelpWindow* help = &frame.help();
     auto* browser = help->findChild<QTextBrowser*>("HelpBrowser");
     action("HelpContentsItem")->trigger();
     EXPECT_TRUE(help->isVisible());
@@ -56,9 +57,15 @@ TEST_F(AppTest, TheHelpCommandsAndADialogsHelpButtonOpenTheirPages) {
     EXPECT_TRUE(browser->source().toString().endsWith("hilfe.html"));
 
     auto* search = help->findChild<QLineEdit*>("HelpSearchEdit");
-    search->setText(QStringLiteral("Tabulator"));
     auto* results = help->findChild<QListWidget*>("HelpResults");
+    ASSERT_GT(results->count(), 2); // the contents, in the manual's order
+    EXPECT_EQ(results->item(1)->text(), "Erste Schritte");
+    search->setText(QStringLiteral("Tabulator"));
     ASSERT_GT(results->count(), 0);
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(browser->source().fileName(), results->item(0)->data(Qt::UserRole).toString());
+    ASSERT_FALSE(browser->extraSelections().isEmpty());
+    EXPECT_EQ(browser->extraSelections().first().cursor.selectedText(), "Tabulator");
     search->setText(QStringLiteral("format_block"));
     ASSERT_EQ(results->count(), 1);
     EXPECT_EQ(results->item(0)->data(Qt::UserRole).toString(), "dialoge.html");
@@ -73,6 +80,29 @@ TEST_F(AppTest, TheHelpCommandsAndADialogsHelpButtonOpenTheirPages) {
     QTest::mouseClick(frame.findChild<QWidget*>("EditDlg")->findChild<QPushButton*>("HelpBtn"),
                       Qt::LeftButton);
     EXPECT_EQ(browser->source().fragment(), "text_eingeben");
+}
+
+// A dialog is modal to the frame only: its help can be read and used beside
+// it, and Esc closes the help.
+TEST_F(AppTest, TheHelpStaysUsableBesideTheDialogThatOpenedIt) {
+    newView();
+    HelpWindow& help = frame.help();
+    auto* search = help.findChild<QLineEdit*>("HelpSearchEdit");
+    bool typed = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QPushButton*>("HelpBtn")->click();
+        ASSERT_TRUE(help.isVisible());
+        help.showSearch();
+        QTest::keyClick(help.windowHandle(), 'x');
+        typed = search->text() == "x";
+        QTest::keyClick(help.windowHandle(), Qt::Key_Escape);
+        dialog->findChild<QPushButton*>("CancelBtn")->click();
+    });
+    action("FormatStruktItem")->trigger();
+    EXPECT_TRUE(typed);
+    EXPECT_FALSE(help.isVisible());
 }
 
 } // namespace

@@ -132,6 +132,25 @@ TEST_F(TextEntryTest, AnEntryLeftAsItWasKeepsRedoWhichWaitsWhileTheEntryIsOpen) 
     EXPECT_EQ(top().at(0).lines(), std::vector<std::string>{"a"});
 }
 
+// The dialog is a tool window of the frame and shares its shortcuts; its
+// own mnemonics must still act in it, not open the frame's menus.
+TEST_F(TextEntryTest, TheDialogsMnemonicsActInTheDialog) {
+    Element& block = insert(ElementKind::Block, {"a"});
+    openTextEntry(block);
+    QApplication::setActiveWindow(dialog);
+    QTest::keyClick(memo, Qt::Key_H, Qt::AltModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(frame.help().isVisible());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(memo->toPlainText(), "a");
+    frame.help().close();
+    QTest::keyClicks(memo, "b");
+    QTest::keyClick(memo, Qt::Key_A, Qt::AltModifier); // "&Abbruch", not "&Ansicht"
+    QApplication::processEvents();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(block.lines(), std::vector<std::string>{"a"});
+}
+
 TEST_F(TextEntryTest, EditCommandsActOnTheMemoWhileTextEntryIsOpen) {
     Element& block = insert(ElementKind::Block, {"Text"});
     openTextEntry(block);
@@ -233,26 +252,37 @@ TEST_F(TextEntryTest, CaseLabelsAreEditedInTheGridAndCancelKeepsThem) {
     EXPECT_TRUE(dialog->isVisible());
 }
 
-TEST_F(TextEntryTest, TheBranchCountRefusesOneAndEmptyOnTabAndEnterAndIsKept) {
+TEST_F(TextEntryTest, TheBranchCountRefusesWhatItCannotTakeOnTabAndEnterAndIsKept) {
     auto* cases = frame.findChild<NewCaseDialog*>("CaseDlg");
     auto* count = cases->findChild<QLineEdit*>("NumBlocksEdit");
     cases->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(cases));
-    QApplication::setActiveWindow(cases);
-    QTest::keyClicks(count, "a");
-    EXPECT_EQ(count->text(), "3");
-    for (const char* refused : {"1", ""}) {
+    for (const char* refused : {"1", "", "3a", "100"}) {
         count->setText(QString::fromLatin1(refused));
         QApplication::setActiveWindow(cases);
         count->setFocus();
+        QString message;
+        onNextMessageBox([&message](QMessageBox& box) {
+            message = box.text();
+            box.accept();
+        });
         QTest::keyClick(count, Qt::Key_Tab);
-        answerNextMessageBox(QMessageBox::Ok);
         QApplication::processEvents();
         EXPECT_EQ(cases->focusWidget(), count) << refused;
+        EXPECT_EQ(count->text(), QString::fromLatin1(refused));
+        EXPECT_EQ(message, QString::fromLatin1(refused) == "1"
+                               ? "Eine Case-Anweisung muß mindestens\n2 Fälle behandeln !"
+                               : QStringLiteral("%1Die Anzahl der Verzweigungen muß eine ganze "
+                                                "Zahl von 2 bis 99 sein.")
+                                     .arg(*refused ? QStringLiteral("„%1“ ist nicht möglich. ")
+                                                         .arg(QString::fromLatin1(refused))
+                                                   : QString()));
         answerNextMessageBox(QMessageBox::Ok);
         QTest::keyClick(count, Qt::Key_Return);
         EXPECT_TRUE(cases->isVisible()) << refused;
     }
+    count->setText("99");
+    EXPECT_EQ(cases->branchCount(), 99);
     count->setText("5");
     QTest::keyClick(count, Qt::Key_Return);
     EXPECT_FALSE(cases->isVisible());

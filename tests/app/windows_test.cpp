@@ -48,22 +48,59 @@ TEST_F(WindowsTest, ADiagramLargerThanTheSheetCanBeScrolledToItsLastCorner) {
     }
 }
 
-TEST_F(WindowsTest, ZoomKeepsTheMiddleAndCtrlWheelStepsThroughTheZoomBox) {
+TEST_F(WindowsTest, ZoomKeepsTheDiagramInViewAndCtrlWheelZoomsAboutThePointer) {
     DocumentView& view =
         frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/bubblesort.STR")->view();
-    view.setZoom(4.0);
-    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum() / 3);
-    const QPointF before = middleInModel(view);
-    view.setZoom(1.0);
-    const QPointF after = middleInModel(view);
-    EXPECT_NEAR(after.x(), before.x(), 5);
-    EXPECT_NEAR(after.y(), before.y(), 5);
+    const Document& document = view.editor().document();
+    const auto diagramOnScreen = [&] {
+        return QRectF(
+                   view.toPixel({document.format().frameLeft, document.format().frameTop}),
+                   view.toPixel({document.format().frameLeft + document.frameLayout().frameWidth,
+                                 document.format().frameTop + document.frameLayout().frameHeight}))
+            .intersected(QRectF(view.viewport()->rect()));
+    };
+    // The view's middle is empty paper; the diagram stands at the sheet's top left.
+    ASSERT_FALSE(diagramOnScreen().contains(QRectF(view.viewport()->rect()).center()));
+    const QPoint shownMiddle = diagramOnScreen().center().toPoint();
+    const QPointF underIt = view.toModelF(shownMiddle);
+    action("ViewZoomInItem")->trigger();
+    action("ViewZoomInItem")->trigger();
+    EXPECT_DOUBLE_EQ(view.zoom(), 2.0);
+    EXPECT_FALSE(diagramOnScreen().isEmpty());
+    EXPECT_NEAR(view.toModelF(shownMiddle).x(), underIt.x(), 2);
+    EXPECT_NEAR(view.toModelF(shownMiddle).y(), underIt.y(), 2);
 
-    QWheelEvent up(QPointF(50, 50), view.mapToGlobal(QPointF(50, 50)), {}, {0, 120}, Qt::NoButton,
+    const QPoint pointer(300, 200);
+    const QPointF pointed = view.toModelF(pointer);
+    QWheelEvent up(pointer, view.viewport()->mapToGlobal(pointer), {}, {0, 120}, Qt::NoButton,
                    Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(view.viewport(), &up);
-    EXPECT_DOUBLE_EQ(view.zoom(), 1.5);
-    EXPECT_EQ(frame.findChild<QComboBox*>("ZoomBox")->currentText(), "150 %");
+    EXPECT_DOUBLE_EQ(view.zoom(), 3.0);
+    EXPECT_EQ(frame.findChild<QComboBox*>("ZoomBox")->currentText(), "300 %");
+    EXPECT_NEAR(view.toModelF(pointer).x(), pointed.x(), 2);
+    EXPECT_NEAR(view.toModelF(pointer).y(), pointed.y(), 2);
+
+    action("ViewWholeItem")->trigger();
+    const QRectF whole(
+        view.toPixel({document.format().frameLeft, document.format().frameTop}),
+        view.toPixel({document.format().frameLeft + document.frameLayout().frameWidth,
+                      document.format().frameTop + document.frameLayout().frameHeight}));
+    EXPECT_TRUE(QRectF(view.viewport()->rect()).contains(whole));
+    EXPECT_TRUE(whole.width() > view.viewport()->width() * 0.8 ||
+                whole.height() > view.viewport()->height() * 0.8);
+    EXPECT_EQ(frame.findChild<QComboBox*>("ZoomBox")->currentText(),
+              QStringLiteral("%1 %").arg(qRound(view.zoom() * 100)));
+}
+
+TEST_F(WindowsTest, ClosingAMaximisedDocumentLeavesTheNextOneMaximised) {
+    DocumentWindow* first = frame.files().newDocument();
+    DocumentWindow* second = frame.files().newDocument();
+    ASSERT_TRUE(second->isMaximized());
+    second->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    EXPECT_EQ(frame.documents(), QList<DocumentWindow*>{first});
+    EXPECT_TRUE(first->isMaximized());
 }
 
 TEST_F(WindowsTest, ClosingAsksEachWindowInTurnAndActsOnItsAnswerAtOnce) {

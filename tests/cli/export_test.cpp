@@ -87,6 +87,11 @@ TEST_F(ExportTest, HelpAndVersionNeedNoDisplayAndTheEditorSaysItNeedsOne) {
     const ProcessResult help = velbrant({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.output.contains("--export")) << help.output.toStdString();
+    // German throughout, and every export format named.
+    EXPECT_TRUE(help.output.contains("Aufruf:")) << help.output.toStdString();
+    EXPECT_FALSE(help.output.contains("Usage")) << help.output.toStdString();
+    EXPECT_FALSE(help.output.contains("Displays")) << help.output.toStdString();
+    EXPECT_TRUE(help.output.contains(".nsd")) << help.output.toStdString();
     EXPECT_EQ(velbrant({"--version"}).exitCode, 0);
     const ProcessResult editor = velbrant({Sample});
     EXPECT_EQ(editor.exitCode, 1);
