@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 ARGS ?= examples/lineare-suche.STR
 
-.PHONY: all deps build test run bench fuzz format package clean
+.PHONY: all deps build test run bench fuzz sanitize format package clean
 
 all: build
 
@@ -39,6 +39,20 @@ fuzz:
 	  build-fuzz/tests/fuzz/$${f}_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	    tests/data/fuzz-corpus/$$f || exit 1; \
 	done
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer in
+# build-sanitize/ (about 20 minutes; not part of `make test`). Any report
+# fails the run.
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
+	  -DVELBRANT_TEST_TIMEOUT=1200 \
+	  $$(command -v ninja >/dev/null && echo -G Ninja)
+	cmake --build build-sanitize
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt \
+	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure
 
 # A Debian package in $(BUILD_DIR): velbrant_VERSION_ARCH.deb
 package: build

@@ -4,6 +4,7 @@
 #include "app/settings_file.h"
 #include "app/translations.h"
 #include "render/document_export.h"
+#include "render/file_errors.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -37,9 +39,11 @@ void keepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const Q
         std::fprintf(stderr, "velbrant: %s\n", qUtf8Printable(message));
 }
 
-[[noreturn]] void fail(const QString& message) {
+// Returns the exit code of a failure: main returns it, so the application
+// and its fonts go down in order.
+int fail(const QString& message) {
     std::fprintf(stderr, "velbrant: %s\n", qUtf8Printable(message));
-    std::exit(1);
+    return 1;
 }
 
 // Qt aborts without a display; the user is told instead. A platform chosen
@@ -63,27 +67,38 @@ void reportProgressOnTerminal(ExportOptions& options) {
     };
 }
 
-int parsedNumber(const QCommandLineParser& parser, const QString& name, int low, int high) {
+// The option's number, or nothing (then the user was told) when it is not
+// one from `low` to `high`.
+std::optional<int> parsedNumber(const QCommandLineParser& parser, const QString& name, int low,
+                                int high) {
     bool ok = false;
     const int value = parser.value(name).toInt(&ok);
-    if (!ok || value < low || value > high)
-        fail(QStringLiteral("--%1 erwartet eine ganze Zahl von %2 bis %3, nicht \"%4\"")
-                 .arg(name)
-                 .arg(low)
-                 .arg(high)
-                 .arg(parser.value(name)));
-    return value;
+    if (ok && value >= low && value <= high)
+        return value;
+    fail(QStringLiteral("--%1 erwartet eine ganze Zahl von %2 bis %3, nicht \"%4\"")
+             .arg(name)
+             .arg(low)
+             .arg(high)
+             .arg(parser.value(name)));
+    return std::nullopt;
 }
 
 int runExport(const QCommandLineParser& parser) {
     const QStringList inputs = parser.positionalArguments();
     if (inputs.size() != 1)
-        fail(QStringLiteral("--export braucht genau eine Eingabedatei"));
+        return fail(QStringLiteral("--export braucht genau eine Eingabedatei"));
     ExportOptions options;
-    if (parser.isSet(QStringLiteral("scale")))
+    if (parser.isSet(QStringLiteral("scale"))) {
         options.scalePercent = parsedNumber(parser, QStringLiteral("scale"), 5, 400);
-    if (parser.isSet(QStringLiteral("dpi")))
-        options.dotsPerInch = parsedNumber(parser, QStringLiteral("dpi"), 10, 2400);
+        if (!options.scalePercent)
+            return 1;
+    }
+    if (parser.isSet(QStringLiteral("dpi"))) {
+        const std::optional<int> dpi = parsedNumber(parser, QStringLiteral("dpi"), 10, 2400);
+        if (!dpi)
+            return 1;
+        options.dotsPerInch = *dpi;
+    }
     reportProgressOnTerminal(options);
     try {
         velbrant::exportStructogram(inputs.front(), parser.value(QStringLiteral("export")),
@@ -91,7 +106,7 @@ int runExport(const QCommandLineParser& parser) {
     } catch (const std::exception& error) {
         if (options.progress)
             std::fputc('\n', stderr);
-        fail(QString::fromUtf8(error.what()));
+        return fail(velbrant::germanReason(QString::fromUtf8(error.what())));
     }
     if (options.progress)
         std::fputs("\rvelbrant: 100 %\n", stderr);
@@ -109,9 +124,9 @@ int main(int argc, char* argv[]) {
         qInstallMessageHandler(keepOnlyCriticalMessages);
     }
     if (!exporting && !informing && !hasDisplay())
-        fail(QStringLiteral("Der Editor braucht eine grafische Anzeige (DISPLAY oder "
-                            "WAYLAND_DISPLAY ist nicht gesetzt). Ohne Anzeige: velbrant "
-                            "--export AUSGABE.png DATEI.STR"));
+        return fail(QStringLiteral("Der Editor braucht eine grafische Anzeige (DISPLAY oder "
+                                   "WAYLAND_DISPLAY ist nicht gesetzt). Ohne Anzeige: velbrant "
+                                   "--export AUSGABE.png DATEI.STR"));
     // Only the editor needs a display; help and version need not even fonts.
     std::unique_ptr<QCoreApplication> app;
     if (exporting)

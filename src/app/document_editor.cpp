@@ -228,7 +228,7 @@ Bytes DocumentEditor::cutSelection() {
 
 void DocumentEditor::paste(std::span<const std::uint8_t> stream, Point at, InsertMode mode) {
     BinaryReader in(stream);
-    auto run = readRun(in, layoutContext());
+    auto run = readPastedRun(in, layoutContext());
     edit(InsertStep,
          [&](Sequence& top, const LayoutContext&) { top.paste(std::move(run), at, mode); });
 }

@@ -3,8 +3,8 @@
 #include "app/app_info.h"
 #include "app/document_editor.h"
 #include "app/document_view.h"
-#include "app/file_errors.h"
 #include "render/document_files.h"
+#include "render/file_errors.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -74,9 +74,12 @@ bool DocumentWindow::writeFile(const QString& path, QString* error) {
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("%1 lässt sich nicht speichern: %2")
-                     .arg(shownPath, germanReason(file.errorString()));
+    QString reason;
+    const bool opened = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    if (!opened)
+        reason = writeFailure(file);
+    if (!opened || !commitWhole(file, &reason)) {
+        *error = QStringLiteral("%1 lässt sich nicht speichern: %2").arg(shownPath, reason);
         return false;
     }
     m_editor->markSaved();

@@ -3,8 +3,8 @@
 #include "app/app_info.h"
 #include "app/document_editor.h"
 #include "app/document_window.h"
-#include "app/file_errors.h"
 #include "render/document_export.h"
+#include "render/file_errors.h"
 
 #include <QDir>
 #include <QFileInfo>

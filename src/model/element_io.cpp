@@ -20,6 +20,14 @@ void checkCount(std::size_t count, const char* what) {
                                 " zum Speichern: " + std::to_string(count) + " (höchstens 32767)");
 }
 
+Alignment readAlignment(BinaryReader& in) {
+    const std::size_t at = in.offset();
+    const std::uint8_t code = in.u8();
+    if (code > static_cast<std::uint8_t>(Alignment::End))
+        in.fail("Ungültige Ausrichtung " + std::to_string(code), at);
+    return static_cast<Alignment>(code);
+}
+
 NestingGuard::NestingGuard(int& depth, const BinaryReader& in) : m_depth(depth) {
     if (++m_depth > MaxNestingDepth) {
         --m_depth;

@@ -28,6 +28,10 @@ std::unique_ptr<Element> createStoredElement(BinaryReader& in, std::int64_t code
 // Throws when the model holds more than a 16-bit count can store.
 void checkCount(std::size_t count, const char* what);
 
+// An alignment code the editor knows (0 to 3), or a FormatError: a file or
+// stream with another is damaged.
+Alignment readAlignment(BinaryReader& in);
+
 // Counts the levels of nesting while a reader descends.
 class NestingGuard {
 public:

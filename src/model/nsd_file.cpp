@@ -61,6 +61,37 @@ std::string commaText(const std::vector<std::string>& lines) {
     return text;
 }
 
+// pugixml's reasons in the user's words.
+std::string xmlReason(pugi::xml_parse_status status) {
+    switch (status) {
+    case pugi::status_out_of_memory:
+        return "Nicht genug Arbeitsspeicher";
+    case pugi::status_unrecognized_tag:
+    case pugi::status_bad_start_element:
+        return "Ein Element beginnt fehlerhaft";
+    case pugi::status_bad_pi:
+        return "Eine Verarbeitungsanweisung ist fehlerhaft";
+    case pugi::status_bad_comment:
+        return "Ein Kommentar ist fehlerhaft";
+    case pugi::status_bad_cdata:
+        return "Ein CDATA-Abschnitt ist fehlerhaft";
+    case pugi::status_bad_doctype:
+        return "Die Dokumenttyp-Deklaration ist fehlerhaft";
+    case pugi::status_bad_pcdata:
+        return "Ein Text ist fehlerhaft";
+    case pugi::status_bad_attribute:
+        return "Ein Attribut ist fehlerhaft";
+    case pugi::status_bad_end_element:
+        return "Ein Element endet fehlerhaft";
+    case pugi::status_end_element_mismatch:
+        return "Ein Element endet mit dem falschen Namen oder gar nicht";
+    case pugi::status_no_document_element:
+        return "Die Datei enthält kein Element";
+    default:
+        return "Die Datei ist kein lesbares XML";
+    }
+}
+
 class NsdReader {
 public:
     NsdReader(std::string_view file, const LayoutContext& context)
@@ -101,7 +132,8 @@ public:
         for (const auto& [what, count] : m_counts)
             said.push_back(what + ": " + std::to_string(count));
         if (!m_replaced.empty())
-            said.push_back("Zeichen, die Windows-1252 nicht kennt, ersetzt: " + m_replaced);
+            said.push_back("Zeichen, die Windows-1252 nicht kennt, ersetzt: " +
+                           m_replaced.summary());
         if (m_cut > 0)
             said.push_back("Zeilen auf 255 Zeichen gekürzt: " + std::to_string(m_cut));
         return said;
@@ -253,7 +285,7 @@ private:
     std::string_view m_file;
     const LayoutContext& m_context;
     std::map<std::string, int> m_counts;
-    std::string m_replaced;
+    ReplacedCharacters m_replaced;
     int m_cut = 0;
 };
 
@@ -358,10 +390,12 @@ NsdImport loadNsd(std::string_view file, TextMeasurer& measurer, const DefaultLa
     if (file.size() > MaxNsdSize)
         reader.fail("Die Datei ist größer als 64 MB", 0);
     pugi::xml_document xml;
+    // The encoding by the byte order mark or the declaration: Structorizer
+    // may write UTF-16, older files ISO-8859-1.
     const pugi::xml_parse_result parsed =
-        xml.load_buffer(file.data(), file.size(), pugi::parse_default, pugi::encoding_utf8);
+        xml.load_buffer(file.data(), file.size(), pugi::parse_default, pugi::encoding_auto);
     if (!parsed)
-        reader.fail(std::string("Kein gültiges XML: ") + parsed.description(), parsed.offset);
+        reader.fail("Kein gültiges XML: " + xmlReason(parsed.status), parsed.offset);
     const pugi::xml_node root = xml.child("root");
     if (!root)
         reader.fail("Kein Structorizer-Diagramm: das Element „root“ fehlt", 0);

@@ -50,6 +50,17 @@ void writeSequence(BinaryWriter& out, const Sequence& sequence) {
         writeElement(out, sequence.at(i));
 }
 
+// Within 10 km of the paper's corner: centring a frame wider than the page
+// puts it left of the corner, never further than that. A tree laid out
+// further away would reach where positions saturate, and lose its sizes.
+int checkedPosition(BinaryReader& in, const char* what) {
+    const std::size_t at = in.offset();
+    const int position = in.i32();
+    if (position < -MaxExtent || position > MaxExtent)
+        in.fail(std::string("Ungültige ") + what + " " + std::to_string(position), at);
+    return position;
+}
+
 class FileReader {
 public:
     FileReader(std::span<const std::uint8_t> file, const LayoutContext& context)
@@ -61,8 +72,8 @@ public:
     // sequence keeps its corner for that.
     void readSequence(Sequence& sequence) {
         const int count = m_in.i16();
-        const int left = m_in.i32();
-        const int top = m_in.i32();
+        const int left = checkedPosition(m_in, "Position einer Sequenz");
+        const int top = checkedPosition(m_in, "Position einer Sequenz");
         m_in.i32();
         m_in.i32();
         sequence.moveTo(left, top);
@@ -80,8 +91,8 @@ private:
         element->setKindTag(m_in.u16());
         element->setInnerLineWidth(m_in.u16());
         element->setBorderWidth(m_in.u16());
-        element->setHAlign(static_cast<Alignment>(m_in.u8()));
-        element->setVAlign(static_cast<Alignment>(m_in.u8()));
+        element->setHAlign(readAlignment(m_in));
+        element->setVAlign(readAlignment(m_in));
         std::vector<std::string> lines;
         for (int count = m_in.i16(); count > 0; --count)
             lines.push_back(m_in.text32("Textzeile"));
@@ -110,16 +121,6 @@ Extended checkedScale(BinaryReader& in) {
         scale > Document::MaxScale + Tolerance)
         in.fail("Ungültiger Maßstab", at);
     return bytes;
-}
-
-// Within 10 km of the paper's corner: centring a frame wider than the page
-// puts it left of the corner, never further than that.
-int checkedPosition(BinaryReader& in) {
-    const std::size_t at = in.offset();
-    const int position = in.i32();
-    if (position < -MaxExtent || position > MaxExtent)
-        in.fail("Ungültige Rahmenposition " + std::to_string(position), at);
-    return position;
 }
 
 } // namespace
@@ -155,8 +156,8 @@ std::unique_ptr<Document> loadDocument(std::span<const std::uint8_t> file, TextM
     BinaryReader& in = reader.in();
     DiagramFormat format;
     FrameLayout layout;
-    format.frameLeft = checkedPosition(in);
-    format.frameTop = checkedPosition(in);
+    format.frameLeft = checkedPosition(in, "Rahmenposition");
+    format.frameTop = checkedPosition(in, "Rahmenposition");
     layout.frameWidth = in.i32();
     layout.frameHeight = in.i32();
     layout.contentLeft = in.i32();

@@ -24,12 +24,17 @@ void writeElement(BinaryWriter& out, const Element& element, bool selectedOnly) 
 
 class RunReader {
 public:
-    RunReader(BinaryReader& in, const LayoutContext& context) : m_in(in), m_context(context) {}
+    RunReader(BinaryReader& in, const LayoutContext& context, bool pasted)
+        : m_in(in), m_context(context), m_pasted(pasted) {}
 
+    // No more elements than a sequence of a file can hold.
     std::vector<std::unique_ptr<Element>> readRun() {
         std::vector<std::unique_ptr<Element>> run;
-        while (!m_in.takeEndMarker())
+        while (!m_in.takeEndMarker()) {
+            if (static_cast<std::int64_t>(run.size()) == MaxCount)
+                m_in.fail("Mehr als 32767 Elemente in einer Folge", m_in.offset());
             run.push_back(readElement());
+        }
         return run;
     }
 
@@ -43,10 +48,10 @@ private:
         element->setLines(std::move(lines));
         element->setFont(decodeFontRecord(m_in.bytes(FontRecordSize).first<FontRecordSize>()),
                          m_context.measurer);
-        element->setInnerLineWidth(m_in.u16());
-        element->setBorderWidth(m_in.u16());
-        element->setHAlign(static_cast<Alignment>(m_in.u8()));
-        element->setVAlign(static_cast<Alignment>(m_in.u8()));
+        element->setInnerLineWidth(lineWidth());
+        element->setBorderWidth(lineWidth());
+        element->setHAlign(readAlignment(m_in));
+        element->setVAlign(readAlignment(m_in));
         readCompoundTail(m_in, *element, m_context, [this](Sequence& nested) {
             const NestingGuard guard(m_depth, m_in);
             for (auto& child : readRun())
@@ -55,8 +60,19 @@ private:
         return element;
     }
 
+    // A pasted run comes from outside: it holds only widths the editor can
+    // set. The editor's own snapshots keep what files brought in.
+    std::uint16_t lineWidth() {
+        const std::size_t at = m_in.offset();
+        const std::uint16_t width = m_in.u16();
+        if (m_pasted && width > MaxLineWidth)
+            m_in.fail("Ungültige Linienstärke " + std::to_string(width), at);
+        return width;
+    }
+
     BinaryReader& m_in;
     const LayoutContext& m_context;
+    bool m_pasted;
     int m_depth = 0;
 };
 
@@ -91,13 +107,18 @@ Bytes cutToStream(Sequence& sequence, const LayoutContext& context) {
 }
 
 std::vector<std::unique_ptr<Element>> readRun(BinaryReader& in, const LayoutContext& context) {
-    return RunReader(in, context).readRun();
+    return RunReader(in, context, false).readRun();
+}
+
+std::vector<std::unique_ptr<Element>> readPastedRun(BinaryReader& in,
+                                                    const LayoutContext& context) {
+    return RunReader(in, context, true).readRun();
 }
 
 void pasteFromStream(Sequence& sequence, std::span<const std::uint8_t> stream, Point point,
                      InsertMode mode, const LayoutContext& context) {
     BinaryReader in(stream);
-    sequence.paste(readRun(in, context), point, mode);
+    sequence.paste(readPastedRun(in, context), point, mode);
 }
 
 } // namespace velbrant

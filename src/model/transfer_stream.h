@@ -27,6 +27,10 @@ Bytes cutToStream(Sequence& sequence, const LayoutContext& context);
 // stream is damaged.
 std::vector<std::unique_ptr<Element>> readRun(BinaryReader& in, const LayoutContext& context);
 
+// The same for a run from the clipboard, which may come from outside: it
+// is refused, too, with line widths the editor cannot set.
+std::vector<std::unique_ptr<Element>> readPastedRun(BinaryReader& in, const LayoutContext& context);
+
 // Reads the run first, then pastes it whole; the caller lays the tree out.
 void pasteFromStream(Sequence& sequence, std::span<const std::uint8_t> stream, Point point,
                      InsertMode mode, const LayoutContext& context);

@@ -49,18 +49,30 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// The next code point; a malformed sequence reads as U+FFFD.
+// The next code point; a malformed sequence reads as U+FFFD: a stray or
+// missing continuation byte, an overlong form (C0 AF for "/"), a surrogate,
+// anything beyond U+10FFFF.
 char32_t nextCodePoint(std::string_view utf8, std::size_t& i) {
+    constexpr char32_t Invalid = 0xFFFD;
     const auto lead = static_cast<unsigned char>(utf8[i++]);
-    const int more = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    const int more = lead < 0x80   ? 0
+                     : lead < 0xC2 ? -1
+                     : lead < 0xE0 ? 1
+                     : lead < 0xF0 ? 2
+                     : lead < 0xF5 ? 3
+                                   : -1;
     if (more < 0)
-        return 0xFFFD;
+        return Invalid;
     char32_t c = more == 0 ? lead : lead & (0x3F >> more);
     for (int k = 0; k < more; ++k) {
         if (i >= utf8.size() || (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80)
-            return 0xFFFD;
+            return Invalid;
         c = (c << 6) | (static_cast<unsigned char>(utf8[i++]) & 0x3F);
     }
+    constexpr std::array<char32_t, 4> Smallest{0, 0x80, 0x800, 0x10000};
+    if (c < Smallest[static_cast<std::size_t>(more)] || (c >= 0xD800 && c <= 0xDFFF) ||
+        c > 0x10FFFF)
+        return Invalid;
     return c;
 }
 
@@ -74,7 +86,21 @@ std::string utf8FromWindows1252(std::string_view bytes) {
     return out;
 }
 
-std::string windows1252FromUtf8(std::string_view utf8, std::string& replaced) {
+void ReplacedCharacters::add(char32_t character) {
+    if (m_seen.insert(character).second)
+        m_order.push_back(character);
+}
+
+std::string ReplacedCharacters::summary(std::size_t shown) const {
+    std::string text;
+    for (std::size_t i = 0; i < m_order.size() && i < shown; ++i)
+        appendUtf8(text, m_order[i]);
+    if (m_order.size() > shown)
+        text += " … und " + std::to_string(m_order.size() - shown) + " weitere";
+    return text;
+}
+
+std::string windows1252FromUtf8(std::string_view utf8, ReplacedCharacters& replaced) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
@@ -90,10 +116,7 @@ std::string windows1252FromUtf8(std::string_view utf8, std::string& replaced) {
         const auto spelling = std::find_if(Spellings.begin(), Spellings.end(),
                                            [c](const auto& entry) { return entry.first == c; });
         out += spelling != Spellings.end() ? spelling->second : "?";
-        std::string character;
-        appendUtf8(character, c);
-        if (replaced.find(character) == std::string::npos)
-            replaced += character;
+        replaced.add(c);
     }
     return out;
 }

@@ -2,6 +2,7 @@
 
 #include "render/document_files.h"
 #include "render/document_renderer.h"
+#include "render/file_errors.h"
 #include "render/png_band_writer.h"
 
 #include <QBuffer>
@@ -87,10 +88,10 @@ void writeSvg(QIODevice& out, const Document& document, QtTextMeasurer& measurer
             top == area.top() ? 0 : text.indexOf("</defs>\n") + qsizetype{sizeof "</defs>\n"} - 1;
         const qsizetype to = text.lastIndexOf("</svg>");
         if (out.write(text.constData() + from, to - from) != to - from)
-            throw ExportError(out.errorString().toStdString());
+            throw std::runtime_error(out.errorString().toStdString());
     }
     if (out.write("</svg>\n") < 0)
-        throw ExportError(out.errorString().toStdString());
+        throw std::runtime_error(out.errorString().toStdString());
 }
 
 void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
@@ -121,8 +122,14 @@ void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer
     }
 }
 
+std::string failure(const QString& output, const QString& reason) {
+    return QStringLiteral("%1: %2").arg(output, reason).toStdString();
+}
+
 void writeDocumentFile(QIODevice& out, const QString& path, const Document& document) {
-    out.write(encodeDocumentFor(path, document));
+    const QByteArray bytes = encodeDocumentFor(path, document);
+    if (out.write(bytes) != bytes.size())
+        throw std::runtime_error(out.errorString().toStdString());
 }
 
 QString outputSuffix(const QString& output) {
@@ -169,13 +176,21 @@ void exportDocument(const Document& document, QtTextMeasurer& measurer, const QS
     const QString suffix = outputSuffix(output);
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly))
-        throw ExportError(QStringLiteral("%1: %2").arg(output, file.errorString()).toStdString());
-    if (suffix == u"str" || suffix == u"nsd")
-        writeDocumentFile(file, output, document);
-    else
-        writePicture(file, document, measurer, suffix, options);
-    if (!file.commit())
-        throw ExportError(QStringLiteral("%1: %2").arg(output, file.errorString()).toStdString());
+        throw ExportError(failure(output, germanReason(file.errorString())));
+    try {
+        if (suffix == u"str" || suffix == u"nsd")
+            writeDocumentFile(file, output, document);
+        else
+            writePicture(file, document, measurer, suffix, options);
+    } catch (const ExportError&) {
+        throw;
+    } catch (const std::runtime_error&) {
+        // A writer stopped at a failed write: the device tells why.
+        throw ExportError(failure(output, writeFailure(file)));
+    }
+    QString reason;
+    if (!commitWhole(file, &reason))
+        throw ExportError(failure(output, reason));
 }
 
 } // namespace velbrant

@@ -2,13 +2,22 @@
 
 #include "model/nsd_file.h"
 #include "model/structogram_file.h"
+#include "render/file_errors.h"
 #include "render/qt_text_measurer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 
 namespace velbrant {
+
+namespace {
+
+// Less room than this after a failed write means the disk is full.
+constexpr qint64 FullDiskMargin = 64 * 1024;
+
+} // namespace
 
 bool isNsdPath(const QString& path) {
     return QFileInfo(path).suffix().compare(QStringLiteral("nsd"), Qt::CaseInsensitive) == 0;
@@ -17,12 +26,25 @@ bool isNsdPath(const QString& path) {
 LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
                                 const DefaultLabels& labels) {
     const QString shown = QDir::toNativeSeparators(path);
+    const auto refuse = [&shown](const QString& reason) {
+        return DocumentFileError(
+            QStringLiteral("%1 lässt sich nicht öffnen: %2").arg(shown, reason).toStdString());
+    };
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw refuse(info.isDir() ? QStringLiteral("Das ist ein Verzeichnis")
+                                  : QStringLiteral("Das ist keine gewöhnliche Datei"));
+    if (info.size() > MaxDocumentFileSize)
+        throw refuse(QStringLiteral("Die Datei ist mit %1 MB größer als jedes Struktogramm "
+                                    "(höchstens %2 MB)")
+                         .arg(info.size() >> 20)
+                         .arg(MaxDocumentFileSize >> 20));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw DocumentFileError(QStringLiteral("%1 lässt sich nicht öffnen: %2")
-                                    .arg(shown, file.errorString())
-                                    .toStdString());
-    const QByteArray bytes = file.readAll();
+        throw refuse(germanReason(file.errorString()));
+    const QByteArray bytes = file.read(MaxDocumentFileSize + 1);
+    if (bytes.size() > MaxDocumentFileSize || file.error() != QFileDevice::NoError)
+        throw refuse(germanReason(file.errorString()));
     try {
         if (isNsdPath(path)) {
             NsdImport read =
@@ -39,6 +61,27 @@ LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
                                     .arg(shown, QString::fromUtf8(failure.what()))
                                     .toStdString());
     }
+}
+
+QString writeFailure(const QFileDevice& file) {
+    // Qt often reports a write the disk had no room for as "unknown": the
+    // device's state tells.
+    const QStorageInfo device(QFileInfo(file.fileName()).absolutePath());
+    if (device.isValid() && device.bytesAvailable() < FullDiskMargin)
+        return QStringLiteral("Auf dem Datenträger ist kein Platz mehr");
+    return germanReason(file.errorString());
+}
+
+bool commitWhole(QSaveFile& file, QString* reason) {
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        *reason = writeFailure(file);
+        file.cancelWriting();
+        return false;
+    }
+    if (file.commit())
+        return true;
+    *reason = writeFailure(file);
+    return false;
 }
 
 QByteArray encodeDocumentFor(const QString& path, const Document& document) {

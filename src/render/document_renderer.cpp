@@ -26,7 +26,7 @@ void renderDocument(QPainter& painter, const Document& document, QtTextMeasurer&
 void renderDocumentStrip(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
                          const DefaultLabels& labels, const QRect& strip) {
     QtCanvas canvas(painter, measurer);
-    StripCanvas beginningHere(canvas, strip.top());
+    StripCanvas beginningHere(canvas, strip.top(), strip.top() + strip.height());
     document.draw(beginningHere, clippedTo(strip, labels));
 }
 

@@ -2,6 +2,7 @@
 #include "app_fixture.h"
 #include "model/structogram_file.h"
 #include "render/qt_text_measurer.h"
+#include "small_file_system.h"
 
 #include <QDir>
 #include <QDropEvent>
@@ -115,6 +116,26 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheOldFileAndTheDocumentModified) {
     EXPECT_EQ(window->filePath(), QDir::toNativeSeparators(path("alt.STR")));
     EXPECT_EQ(bytesOf(path("alt.STR")), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"alt.STR"});
+}
+
+TEST_F(FileCommandsTest, ASaveOntoAFullDiskKeepsTheOldFileAndSaysTheDiskIsFull) {
+    SmallFileSystem disk(16 * 1024);
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small file system needs root";
+    DocumentWindow* window = frame.files().newDocument();
+    appendBuilt(window->editor(), [](Sequence& run, const LayoutContext& context) {
+        buildMixedTree(run, context, 300, 3);
+    });
+    const QString target = QString::fromStdString(disk.file("ablauf.STR"));
+    QFile oldFile(target);
+    ASSERT_TRUE(oldFile.open(QIODevice::WriteOnly));
+    oldFile.write("alt");
+    oldFile.close();
+    QString error;
+    EXPECT_FALSE(window->writeFile(target, &error));
+    EXPECT_TRUE(error.contains("Auf dem Datenträger ist kein Platz mehr")) << error.toStdString();
+    EXPECT_EQ(bytesOf(target), "alt");
+    EXPECT_TRUE(window->isModified());
 }
 
 TEST_F(FileCommandsTest, YesWithACancelledSaveKeepsTheWindowAndTheFrame) {

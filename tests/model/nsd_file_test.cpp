@@ -3,6 +3,7 @@
 #include "model/element_io.h"
 #include "model/nsd_file.h"
 #include "model/structogram_file.h"
+#include "model/windows1252.h"
 #include "model_fixture.h"
 
 #include <filesystem>
@@ -129,6 +130,59 @@ TEST_F(NsdFile, EveryStructorizerKindEscapeAndConversionIsReadAndTold) {
         EXPECT_NE(told.find(expected), std::string::npos) << expected << "\n" << told;
 }
 
+TEST_F(NsdFile, UtfSixteenFilesReadAndForeignCharactersAreToldInBrief) {
+    const std::string utf8 =
+        "<?xml version=\"1.0\" encoding=\"UTF-16\"?><root text=\"Gr\xC3\xB6\xC3\x9F"
+        "e\"><children><instruction text=\"x \xE2\x86\x90 1\">"
+        "</instruction></children></root>";
+    std::string utf16{'\xFF', '\xFE'}; // little endian, ASCII and BMP only here
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t c = static_cast<unsigned char>(utf8[i]);
+        const int more = c < 0x80 ? 0 : c < 0xE0 ? 1 : 2;
+        c &= more == 0 ? 0x7F : more == 1 ? 0x1F : 0x0F;
+        for (int k = 1; k <= more; ++k)
+            c = (c << 6) |
+                (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
+        i += static_cast<std::size_t>(more) + 1;
+        utf16 += static_cast<char>(c & 0xFF);
+        utf16 += static_cast<char>(c >> 8);
+    }
+    const NsdImport read = loadNsd(utf16, canvas, DefaultLabels{});
+    EXPECT_EQ(read.document->format().title, "Gr\xF6\xDF"
+                                             "e");
+    EXPECT_EQ(read.document->topSequence().at(0).lines(), std::vector<std::string>{"x <- 1"});
+
+    // Thousands of characters Windows-1252 lacks: each read once, told in brief.
+    std::string text;
+    for (char32_t c = 0x4E00; c < 0x4E00 + 5000; ++c) {
+        text += static_cast<char>(0xE0 | (c >> 12));
+        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    const NsdImport foreign =
+        loadNsd("<root><children><instruction text=\"" + text + "\"/></children></root>", canvas,
+                DefaultLabels{});
+    std::string told;
+    for (const std::string& line : foreign.conversions)
+        told += line;
+    EXPECT_NE(told.find(" … und 4960 weitere"), std::string::npos) << told;
+    EXPECT_LT(told.size(), 400u);
+}
+
+// Overlong forms and surrogates are malformed like any broken sequence.
+TEST(Windows1252, MalformedUtf8IsNeverReadAsAnotherCharacter) {
+    for (const char* malformed :
+         {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80"}) {
+        ReplacedCharacters replaced;
+        const std::string read = windows1252FromUtf8(malformed, replaced);
+        EXPECT_EQ(read.find('/'), std::string::npos) << read;
+        EXPECT_FALSE(replaced.empty());
+    }
+    ReplacedCharacters none;
+    EXPECT_EQ(windows1252FromUtf8("/\xC3\xA4\xE2\x82\xAC", none), "/\xE4\x80");
+    EXPECT_TRUE(none.empty());
+}
+
 TEST_F(NsdFile, DamagedOrForeignXmlIsRefusedWithTheLine) {
     const auto refused = [this](const std::string& text, const std::string& message) {
         try {
@@ -141,6 +195,8 @@ TEST_F(NsdFile, DamagedOrForeignXmlIsRefusedWithTheLine) {
     refused("<?xml version=\"1.0\"?>\n<root>\n<children>\n<instruction text=\"a\">\n</root>",
             "(Zeile 5)");
     refused("<diagram/>", "das Element „root“ fehlt");
+    refused("", "Die Datei enthält kein Element");
+    refused("<root><chi ldren></root>", "Kein gültiges XML: ");
     std::string deep = "<root><children>";
     for (int i = 0; i <= MaxNestingDepth; ++i)
         deep += "<while text=\"x\"><qWhile>";

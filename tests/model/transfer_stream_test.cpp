@@ -1,6 +1,7 @@
 #include "diagram_builder.h"
 #include "layout_check.h"
 #include "model/conditional.h"
+#include "model/element_font.h"
 #include "model/transfer_stream.h"
 #include "model_fixture.h"
 
@@ -92,6 +93,38 @@ TEST_F(TransferStreamTest, ADamagedStreamPastesNothing) {
         EXPECT_STREQ(error.what(), "Unerwartetes Dateiende (Byte 276)");
     }
     EXPECT_TRUE(target.empty());
+}
+
+// A run from another program's clipboard holds only what the editor can
+// make and a file can store.
+TEST_F(TransferStreamTest, APastedRunWithValuesBeyondTheEditorsPastesNothing) {
+    fill({"a"});
+    const Bytes good = copyToStream(top, false);
+    // After the kind (4), the line count (2), the line (2 + 1) and the font.
+    const std::size_t widths = 4 + 2 + 3 + FontRecordSize;
+    Bytes wide = good;
+    wide[widths] = 0xFF;
+    wide[widths + 1] = 0xFF;
+    Bytes aligned = good;
+    aligned[widths + 4] = 200;
+    Bytes many;
+    for (int i = 0; i < 40'000; ++i)
+        many.insert(many.end(), good.begin(), good.end() - 2);
+    many.insert(many.end(), {0, 0});
+    Sequence target{0, 0, 0, 0};
+    for (const auto& [refused, reason] :
+         {std::pair{&wide, "Linienstärke 65535"}, std::pair{&aligned, "Ausrichtung 200"},
+          std::pair{&many, "Mehr als 32767 Elemente"}}) {
+        try {
+            pasteFromStream(target, *refused, {0, 0}, InsertMode::After, context);
+            ADD_FAILURE() << "pasted: " << reason;
+        } catch (const FormatError& error) {
+            EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_TRUE(target.empty());
+    pasteFromStream(target, good, {0, 0}, InsertMode::After, context);
+    EXPECT_EQ(target.size(), 1u);
 }
 
 } // namespace
