@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
   fonts-liberation2 fonts-dejavu-core qt6-translations-l10n time
-  desktop-file-utils appstream dpkg-dev python3 libpugixml-dev
+  desktop-file-utils appstream dpkg-dev python3 libpugixml-dev poppler-utils
 )
 packages+=("$@")
 

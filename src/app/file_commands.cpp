@@ -3,6 +3,7 @@
 #include "app/app_info.h"
 #include "app/document_editor.h"
 #include "app/document_window.h"
+#include "app/export_dialog.h"
 #include "render/document_export.h"
 #include "render/file_errors.h"
 
@@ -15,7 +16,9 @@
 namespace velbrant {
 
 FileCommands::FileCommands(QWidget* frame, const DefaultLabels& labels)
-    : QObject(frame), m_frame(frame), m_labels(labels) {}
+    : QObject(frame), m_frame(frame), m_labels(labels), m_exportDialog(new ExportDialog(frame)) {
+    connect(m_exportDialog, &ExportDialog::helpRequested, this, &FileCommands::helpRequested);
+}
 
 // Numbers are never reused, so a new name never repeats one of this run.
 DocumentWindow* FileCommands::newDocument() {
@@ -88,12 +91,14 @@ bool FileCommands::write(DocumentWindow& window, const QString& path) {
     return true;
 }
 
+// The document's own file name and format stay as they are.
 void FileCommands::exportDocument(DocumentWindow& window) {
-    const QString path = m_fileDialogs.exportTo(m_frame, window.filePath());
-    if (path.isEmpty())
+    m_exportDialog->preset(window.filePath());
+    if (m_exportDialog->exec() != QDialog::Accepted)
         return;
+    const ExportChoice chosen = m_exportDialog->choice();
     QProgressDialog progress(
-        QStringLiteral("Exportiere %1 ...").arg(QDir::toNativeSeparators(path)),
+        QStringLiteral("Exportiere %1 ...").arg(QDir::toNativeSeparators(chosen.path)),
         QStringLiteral("Abbrechen"), 0, 100, m_frame);
     progress.setWindowTitle(ProgramCaption);
     progress.setWindowModality(Qt::WindowModal);
@@ -101,12 +106,15 @@ void FileCommands::exportDocument(DocumentWindow& window) {
     DocumentEditor& editor = window.editor();
     ExportOptions options;
     options.labels = editor.labels();
+    options.dotsPerInch = chosen.dotsPerInch;
+    options.scalePercent = chosen.scalePercent;
+    options.fallbackTitle = window.fileName();
     options.progress = [&progress](qint64 done, qint64 total) {
         progress.setValue(static_cast<int>(100 * done / std::max<qint64>(total, 1)));
         return !progress.wasCanceled();
     };
     try {
-        velbrant::exportDocument(editor.document(), editor.measurer(), path, options);
+        velbrant::exportDocument(editor.document(), editor.measurer(), chosen.path, options);
     } catch (const ExportCancelled&) {
         return;
     } catch (const std::exception& failure) {

@@ -14,6 +14,7 @@ namespace velbrant {
 
 class DocumentEditor;
 class DocumentWindow;
+class ExportDialog;
 
 // The file commands of the frame: new, open, save, save as, export, the
 // recent files and dropped files. New windows are handed to the frame by
@@ -36,7 +37,8 @@ public:
     // cancelled or the save failed (then the user was told why).
     bool save(DocumentWindow& window);
     bool saveAs(DocumentWindow& window);
-    // A picture of the document, in the format the chosen name asks for.
+    // The document in the format the export dialog chooses: a picture, a
+    // Structorizer file or a laid-out ".STR" copy.
     void exportDocument(DocumentWindow& window);
 
     const RecentFiles& recentFiles() const { return m_recentFiles; }
@@ -51,6 +53,7 @@ signals:
     // The document is about to be written: typed text goes in first.
     void aboutToWrite(DocumentEditor& editor);
     void written();
+    void helpRequested(const QString& keyword);
 
 private:
     bool write(DocumentWindow& window, const QString& path);
@@ -60,6 +63,7 @@ private:
     const DefaultLabels& m_labels;
     int m_newCount = 0;
     FileDialogs m_fileDialogs = systemFileDialogs();
+    ExportDialog* m_exportDialog;
     RecentFiles m_recentFiles;
 };
 

@@ -17,18 +17,6 @@ QString ask(QFileDialog& dialog) {
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-// The format follows the chosen filter when the name has no known extension.
-QString withPictureSuffix(QString path, const QString& filter) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"png" || suffix == u"svg" || suffix == u"pdf")
-        return path;
-    if (filter.contains(QStringLiteral("*.svg")))
-        return path + QStringLiteral(".svg");
-    if (filter.contains(QStringLiteral("*.pdf")))
-        return path + QStringLiteral(".pdf");
-    return path + QStringLiteral(".png");
-}
-
 } // namespace
 
 QString diagramFileFor(const QString& path) {
@@ -71,19 +59,6 @@ FileDialogs systemFileDialogs() {
             dialog.setDirectory(info.absolutePath());
         dialog.selectFile(info.fileName());
         return ask(dialog);
-    };
-    dialogs.exportTo = [](QWidget* parent, const QString& preset) {
-        QFileDialog dialog(parent, QStringLiteral("Exportieren"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilters({QStringLiteral("PNG-Bild (*.png)"),
-                               QStringLiteral("SVG-Grafik (*.svg)"),
-                               QStringLiteral("PDF-Dokument (*.pdf)")});
-        const QFileInfo info(preset);
-        if (info.isAbsolute())
-            dialog.setDirectory(info.absolutePath());
-        dialog.selectFile(info.completeBaseName());
-        const QString path = ask(dialog);
-        return path.isEmpty() ? path : withPictureSuffix(path, dialog.selectedNameFilter());
     };
     return dialogs;
 }

@@ -14,8 +14,6 @@ struct FileDialogs {
     std::function<QString(QWidget* parent)> open;
     // Where to save; `preset` is the document's path or name.
     std::function<QString(QWidget* parent, const QString& preset)> save;
-    // Where to export a picture; the extension names the format.
-    std::function<QString(QWidget* parent, const QString& preset)> exportTo;
 };
 
 // The diagram a name typed without extension means: the ".STR" (in any

@@ -129,6 +129,7 @@ const QMap<QString, QString>& HelpWindow::keywordTargets() {
         {QStringLiteral("case_block"), QStringLiteral("dialoge.html#case_block")},
         {QStringLiteral("format_block"), QStringLiteral("dialoge.html#format_block")},
         {QStringLiteral("format_strukt"), QStringLiteral("dialoge.html#format_strukt")},
+        {QStringLiteral("exportieren"), QStringLiteral("dateien.html#export")},
     };
     return targets;
 }

@@ -92,6 +92,7 @@ void MainWindow::connectCollaborators() {
     connect(m_textEntry, &TextEntryController::helpRequested, m_help.get(),
             &HelpWindow::showKeyword);
     connect(m_formats, &FormatCommands::helpRequested, m_help.get(), &HelpWindow::showKeyword);
+    connect(m_files, &FileCommands::helpRequested, m_help.get(), &HelpWindow::showKeyword);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &MainWindow::updateCommands);
 }
@@ -137,10 +138,10 @@ void MainWindow::createCommands() {
                                      [](DocumentWindow& window) { window.close(); });
     c.fileClose->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)});
-    c.fileExport =
-        addDocumentCommand("FileExportItem", "&Exportieren...",
-                           "Aktuelle Datei als Bild (PNG, SVG oder PDF) speichern", Needs::Document,
-                           [this](DocumentWindow& window) { m_files->exportDocument(window); });
+    c.fileExport = addDocumentCommand(
+        "FileExportItem", "&Exportieren...",
+        "Aktuelle Datei als Bild (PNG, SVG, PDF) oder für Structorizer exportieren",
+        Needs::Document, [this](DocumentWindow& window) { m_files->exportDocument(window); });
     c.filePrint =
         addDocumentCommand("FilePrintItem", "&Drucken", "Aktuelle Datei drucken", Needs::Document,
                            [this](DocumentWindow& window) { m_printing->print(window); });
@@ -195,12 +196,9 @@ void MainWindow::createCommands() {
 
 void MainWindow::createEditCommands() {
     auto& c = m_cmd;
-    const auto edit = [this](void (EditCommands::*command)(DocumentWindow&)) {
-        return [this, command](DocumentWindow& window) { (m_edit->*command)(window); };
-    };
     c.editUndo =
         addDocumentCommand("EditUndoItem", "&Rückgängig", "Die letzte Aktion rückgängig machen",
-                           Needs::Undo, edit(&EditCommands::undo));
+                           Needs::Undo, [this](DocumentWindow& window) { m_edit->undo(window); });
     c.editUndo->setShortcut(QKeySequence::Undo);
     c.editRedo = addDocumentCommand("EditRedoItem", "&Wiederherstellen",
                                     "Die rückgängig gemachte Aktion wiederherstellen", Needs::Redo,
@@ -208,22 +206,25 @@ void MainWindow::createEditCommands() {
     c.editRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     c.editCut = addDocumentCommand("EditCutItem", "&Ausschneiden", "Markiertes Element löschen",
-                                   Needs::EditSelection, edit(&EditCommands::cut));
+                                   Needs::EditSelection,
+                                   [this](DocumentWindow& window) { m_edit->cut(window); });
     c.editCut->setShortcut(QKeySequence::Cut);
-    c.editCopy = addDocumentCommand("EditCopyItem", "&Kopieren",
-                                    "Markiertes Element in Zwischenablage kopieren",
-                                    Needs::EditSelection, edit(&EditCommands::copy));
+    c.editCopy = addDocumentCommand(
+        "EditCopyItem", "&Kopieren", "Markiertes Element in Zwischenablage kopieren",
+        Needs::EditSelection, [this](DocumentWindow& window) { m_edit->copy(window); });
     c.editCopy->setShortcut(QKeySequence::Copy);
     c.editPaste =
         addDocumentCommand("EditPasteItem", "&Einfügen", "Inhalt der Zwischenablage einfügen",
-                           Needs::Paste, edit(&EditCommands::paste));
+                           Needs::Paste, [this](DocumentWindow& window) { m_edit->paste(window); });
     c.editPaste->setShortcut(QKeySequence::Paste);
     // Checked, and its button down, exactly while paste mode is on.
     c.editPaste->setCheckable(true);
-    c.editDelete = addDocumentCommand("EditDeleteItem", "&Löschen", "Aktuelle Markierung löschen",
-                                      Needs::EditSelection, edit(&EditCommands::deleteSelection));
-    c.graphCopy = addDocumentCommand("GraphCopyItem", "&Graphik kopieren", QString(),
-                                     Needs::Document, edit(&EditCommands::copyPicture));
+    c.editDelete = addDocumentCommand(
+        "EditDeleteItem", "&Löschen", "Aktuelle Markierung löschen", Needs::EditSelection,
+        [this](DocumentWindow& window) { m_edit->deleteSelection(window); });
+    c.graphCopy =
+        addDocumentCommand("GraphCopyItem", "&Graphik kopieren", QString(), Needs::Document,
+                           [this](DocumentWindow& window) { m_edit->copyPicture(window); });
     c.graphCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 }
 

@@ -8,22 +8,26 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFormLayout>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
+#include <QPushButton>
+#include <QScreen>
 #include <QToolBar>
 
 namespace velbrant {
 
 namespace {
 
-// The sheet is the printer's page in its orientation; A4 portrait when no
-// printer is installed (printing goes to a PDF file then).
+// The sheet is the printable area of the printer's page in its
+// orientation; A4 portrait when no printer is installed (printing goes to
+// a PDF file then, all of whose page is printable).
 PaperSize paperOf(const QPageLayout& layout) {
-    const QSize size = layout.fullRect(QPageLayout::Millimeter).size().toSize();
+    const QSize size = layout.paintRect(QPageLayout::Millimeter).size().toSize();
     return {size.width(), size.height()};
 }
 
@@ -40,14 +44,22 @@ PrintablePage printableArea(QPrinter& printer) {
 
 } // namespace
 
-PrintCommands::PrintCommands(QWidget* frame)
-    : QObject(frame), m_frame(frame), m_paper(paperOf(defaultPageLayout())) {
+// The margins are the least the printer allows (none for a PDF file): the
+// sheet on the screen is as large as what can be printed.
+PrintCommands::PrintCommands(QWidget* frame) : QObject(frame), m_frame(frame) {
+    m_printer.setCreator(QStringLiteral("Velbrant"));
     m_printer.setPageSize(defaultPageLayout().pageSize());
+    m_printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
+    m_paper = paperOf(m_printer.pageLayout());
 }
 
 void PrintCommands::print(DocumentWindow& window) {
     QPrintDialog dialog(&m_printer, m_frame);
-    dialog.setOptionTabs({pageModeChoice(nullptr)});
+    auto* pages = new QWidget;
+    pages->setWindowTitle(QStringLiteral("Seiten"));
+    auto* layout = new QFormLayout(pages);
+    layout->addRow(QStringLiteral("&Seiten:"), pageModeChoice(pages));
+    dialog.setOptionTabs({pages});
     if (dialog.exec() == QDialog::Accepted)
         printDocument(window);
 }
@@ -68,7 +80,6 @@ void PrintCommands::usePageLayout(const QPageLayout& layout) {
 QWidget* PrintCommands::pageModeChoice(QWidget* parent) {
     auto* choice = new QComboBox(parent);
     choice->setObjectName(QStringLiteral("PageModeBox"));
-    choice->setWindowTitle(QStringLiteral("Seiten"));
     choice->addItems({QStringLiteral("Wie auf dem Blatt (eine Seite)"),
                       QStringLiteral("Auf Seite einpassen"),
                       QStringLiteral("Auf mehrere Seiten verteilen")});
@@ -81,6 +92,8 @@ QWidget* PrintCommands::pageModeChoice(QWidget* parent) {
 void PrintCommands::preview(DocumentWindow& window) {
     QPrintPreviewDialog preview(&m_printer, m_frame);
     preview.setWindowTitle(QStringLiteral("Seitenansicht"));
+    // Large enough for the whole tool bar, the page mode at its end.
+    preview.resize(m_frame->screen()->availableSize() * 4 / 5);
     if (auto* bar = preview.findChild<QToolBar*>()) {
         auto* choice = qobject_cast<QComboBox*>(pageModeChoice(bar));
         bar->addSeparator();
@@ -100,7 +113,36 @@ void PrintCommands::preview(DocumentWindow& window) {
     preview.exec();
 }
 
+std::optional<PageMode> PrintCommands::modeFor(DocumentWindow& window) {
+    DocumentEditor& editor = window.editor();
+    if (m_pageMode != PageMode::AsShown ||
+        !reachesBeyondPage(editor.document(), printableArea(m_printer)))
+        return m_pageMode;
+    QMessageBox ask(QMessageBox::Question, ProgramCaption,
+                    QStringLiteral("Das Struktogramm ist größer als die Seite. Wie soll es "
+                                   "gedruckt werden?"),
+                    QMessageBox::NoButton, m_frame);
+    QPushButton* fit =
+        ask.addButton(QStringLiteral("Auf Seite &einpassen"), QMessageBox::AcceptRole);
+    QPushButton* tiles =
+        ask.addButton(QStringLiteral("Auf &mehrere Seiten verteilen"), QMessageBox::AcceptRole);
+    QPushButton* asIs = ask.addButton(QStringLiteral("Seite &so drucken"), QMessageBox::AcceptRole);
+    ask.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    ask.setDefaultButton(fit);
+    ask.exec();
+    if (ask.clickedButton() == fit)
+        return PageMode::FitToPage;
+    if (ask.clickedButton() == tiles)
+        return PageMode::Tiled;
+    if (ask.clickedButton() == asIs)
+        return PageMode::AsShown;
+    return std::nullopt;
+}
+
 void PrintCommands::printDocument(DocumentWindow& window) {
+    const std::optional<PageMode> mode = modeFor(window);
+    if (!mode)
+        return;
     window.editor().clearSelection();
     m_printer.setDocName(printJobName(window.fileName()));
     const QString printerName = m_printer.outputFormat() == QPrinter::PdfFormat
@@ -108,12 +150,13 @@ void PrintCommands::printDocument(DocumentWindow& window) {
                                     : m_printer.printerName();
     PrintProgressDialog progress(window.fileName(), printerName, m_frame);
     QString error;
-    progress.run([&] { error = runJob(window, progress); });
+    progress.run([&] { error = runJob(window, *mode, progress); });
     if (!error.isEmpty())
         QMessageBox::critical(m_frame, ProgramCaption, error);
 }
 
-QString PrintCommands::runJob(DocumentWindow& window, const PrintProgressDialog& progress) {
+QString PrintCommands::runJob(DocumentWindow& window, PageMode mode,
+                              const PrintProgressDialog& progress) {
     QPainter painter;
     if (!painter.begin(&m_printer)) {
         if (m_printer.outputFormat() == QPrinter::PdfFormat)
@@ -125,7 +168,7 @@ QString PrintCommands::runJob(DocumentWindow& window, const PrintProgressDialog&
     }
     DocumentEditor& editor = window.editor();
     const int pages = paintPages(painter, printableArea(m_printer), editor.document(),
-                                 editor.measurer(), editor.labels(), m_pageMode, [this, &progress] {
+                                 editor.measurer(), editor.labels(), mode, [this, &progress] {
                                      QCoreApplication::processEvents();
                                      return !progress.isCancelled() && m_printer.newPage();
                                  });

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPrinter>
+#include <optional>
 
 class QWidget;
 
@@ -30,7 +31,8 @@ public:
     // The print dialog, then the job.
     void print(DocumentWindow& window);
     // Prints on the printer as it is set up, with the progress dialog;
-    // failures are told.
+    // failures are told. A picture larger than the page, to be printed as
+    // the sheet shows it, is asked about first.
     void printDocument(DocumentWindow& window);
     void preview(DocumentWindow& window);
     void pageSetup();
@@ -42,7 +44,9 @@ signals:
 
 private:
     // The job's error in the user's words, empty when it printed.
-    QString runJob(DocumentWindow& window, const PrintProgressDialog& progress);
+    QString runJob(DocumentWindow& window, PageMode mode, const PrintProgressDialog& progress);
+    // The page mode for this job; nothing when the user cancelled.
+    std::optional<PageMode> modeFor(DocumentWindow& window);
     QWidget* pageModeChoice(QWidget* parent);
 
     QWidget* m_frame;

@@ -1,5 +1,6 @@
 #include "model/document.h"
 
+#include "model/compound_element.h"
 #include "model/text_line.h"
 
 #include <algorithm>
@@ -102,6 +103,29 @@ DrawContext Document::diagramTransform() const {
     transform.scale = m_format.scale;
     transform.origin = {m_top->left(), m_top->top()};
     return transform;
+}
+
+namespace {
+
+void collectBoxes(const Sequence& sequence, const DrawContext& transform,
+                  std::vector<Document::DrawnBox>& boxes) {
+    for (std::size_t i = 0; i < sequence.size(); ++i) {
+        const Element& element = sequence.at(i);
+        boxes.push_back({transform.map(element.left(), element.top()),
+                         transform.map(element.left() + element.width(), element.bottom()),
+                         element.kind()});
+        if (const auto* compound = dynamic_cast<const CompoundElement*>(&element))
+            for (std::size_t s = 0; s < compound->sequenceCount(); ++s)
+                collectBoxes(compound->sequenceAt(s), transform, boxes);
+    }
+}
+
+} // namespace
+
+std::vector<Document::DrawnBox> Document::drawnElementBoxes() const {
+    std::vector<DrawnBox> boxes;
+    collectBoxes(*m_top, diagramTransform(), boxes);
+    return boxes;
 }
 
 } // namespace velbrant

@@ -91,6 +91,16 @@ public:
     // sequence's corner (frame and header are laid out scaled already).
     DrawContext diagramTransform() const;
 
+    // A box as drawn, in model units from the paper's corner.
+    struct DrawnBox {
+        Point topLeft;
+        Point bottomRight;
+        ElementKind kind;
+    };
+    // Every element's box as drawn, at any depth: where pages may be cut
+    // between elements.
+    std::vector<DrawnBox> drawnElementBoxes() const;
+
     // Frame, header and diagram; the context brings labels and clip area,
     // the document its scale.
     void draw(Canvas& canvas, DrawContext context) const;

@@ -1,9 +1,11 @@
 #include "render/document_export.h"
 
+#include "model/structogram_file.h"
 #include "render/document_files.h"
 #include "render/document_renderer.h"
 #include "render/file_errors.h"
 #include "render/png_band_writer.h"
+#include "render/text_codec.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -95,7 +97,7 @@ void writeSvg(QIODevice& out, const Document& document, QtTextMeasurer& measurer
 }
 
 void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
-              const DefaultLabels& labels) {
+              const ExportOptions& options) {
     const QRect area = pictureArea(document);
     // One page the size of the frame, or pages of the largest size PDF
     // allows, row by row, when the frame is larger.
@@ -107,6 +109,8 @@ void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer
                               QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setCreator(QStringLiteral("Velbrant"));
+    pdf.setTitle(document.format().title.empty() ? options.fallbackTitle
+                                                 : decodeText(document.format().title));
     QPainter painter(&pdf);
     const QRect viewport(0, 0, qRound(page.width() * PdfDotsPerInch / UnitsPerInch),
                          qRound(page.height() * PdfDotsPerInch / UnitsPerInch));
@@ -117,9 +121,21 @@ void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer
             const QRect shown(QPoint(left, top), page);
             painter.setWindow(shown);
             painter.setViewport(viewport);
-            paintArea(painter, document, measurer, labels, shown);
+            paintArea(painter, document, measurer, options.labels, shown);
         }
     }
+}
+
+// The document at another scale, through the file format, laid out on the
+// paper a file export uses.
+std::unique_ptr<Document> rescaledCopy(const Document& document, QtTextMeasurer& measurer,
+                                       int percent) {
+    auto copy = loadDocument(encodeDocument(document), measurer, DefaultLabels{});
+    DiagramFormat format = copy->format();
+    format.scale = percent / 100.0;
+    copy->setFormat(std::move(format));
+    copy->layout(measurer, PaperSize{});
+    return copy;
 }
 
 std::string failure(const QString& output, const QString& reason) {
@@ -150,7 +166,7 @@ void writePicture(QIODevice& out, const Document& document, QtTextMeasurer& meas
     else if (suffix == u"svg")
         writeSvg(out, document, measurer, options.labels);
     else
-        writePdf(out, document, measurer, options.labels);
+        writePdf(out, document, measurer, options);
 }
 
 void exportStructogram(const QString& input, const QString& output, const ExportOptions& options) {
@@ -162,17 +178,20 @@ void exportStructogram(const QString& input, const QString& output, const Export
     } catch (const DocumentFileError& error) {
         throw ExportError(error.what());
     }
-    if (options.scalePercent) {
-        DiagramFormat format = document->format();
-        format.scale = *options.scalePercent / 100.0;
-        document->setFormat(std::move(format));
-    }
     document->layout(measurer, PaperSize{});
-    exportDocument(*document, measurer, output, options);
+    ExportOptions named = options;
+    named.fallbackTitle = QFileInfo(input).fileName();
+    exportDocument(*document, measurer, output, named);
 }
 
 void exportDocument(const Document& document, QtTextMeasurer& measurer, const QString& output,
                     const ExportOptions& options) {
+    if (options.scalePercent && *options.scalePercent / 100.0 != document.format().scale) {
+        const auto copy = rescaledCopy(document, measurer, *options.scalePercent);
+        ExportOptions asIs = options;
+        asIs.scalePercent.reset();
+        return exportDocument(*copy, measurer, output, asIs);
+    }
     const QString suffix = outputSuffix(output);
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly))

@@ -15,8 +15,12 @@ class Document;
 class QtTextMeasurer;
 
 struct ExportOptions {
-    // Overrides the document's scale, in percent (files only).
+    // Overrides the document's scale, in percent; the document itself is
+    // not touched (a copy is drawn).
     std::optional<int> scalePercent;
+    // What a PDF names as its title when the diagram has no title of its
+    // own: the file's name.
+    QString fallbackTitle;
     int dotsPerInch = 300;
     // Threads that paint and compress a PNG; every core by default.
     int threads = QThread::idealThreadCount();

@@ -5,63 +5,150 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace velbrant {
 
 namespace {
 
 constexpr double UnitsPerInch = 254.0;
-constexpr int TileOverlap = 50;
 constexpr int MaxJobNameLength = 31;
 
-// One page showing the model area whose top-left corner lands at the
-// printable corner, at `unitScale` times the model's size.
+using Span = std::pair<int, int>;
+
+// One page showing `shown` (model units, as drawn) from the printable
+// corner on, at `unitScale` times the model's size; nothing outside it.
 void paintPage(QPainter& painter, const PrintablePage& page, const Document& document,
-               QtTextMeasurer& measurer, const DefaultLabels& labels, QPointF corner,
+               QtTextMeasurer& measurer, const DefaultLabels& labels, const QRectF& shown,
                double unitScale) {
     const double pixelsPerUnit = page.dotsPerInch / UnitsPerInch * unitScale;
     painter.save();
-    painter.setClipRect(QRect(QPoint(0, 0), page.pixels));
+    painter.setClipRect(QRectF(QPointF(0, 0), shown.size() * pixelsPerUnit)
+                            .intersected(QRectF(QPointF(0, 0), QSizeF(page.pixels))));
     painter.scale(pixelsPerUnit, pixelsPerUnit);
-    painter.translate(-corner);
-    const QRectF shown(corner, QSizeF(page.pixels) / pixelsPerUnit);
+    painter.translate(-shown.topLeft());
     renderDocument(painter, document, measurer, labels, shown.toAlignedRect());
     painter.restore();
 }
 
+// The open ranges no cut may fall in: the insides of the elements that
+// would fit on a page, merged.
+std::vector<Span> forbiddenRanges(std::vector<Span> spans, int pageSize) {
+    std::erase_if(spans,
+                  [pageSize](const Span& span) { return span.second - span.first > pageSize; });
+    std::sort(spans.begin(), spans.end());
+    std::vector<Span> merged;
+    for (const Span& span : spans) {
+        if (!merged.empty() && span.first < merged.back().second)
+            merged.back().second = std::max(merged.back().second, span.second);
+        else
+            merged.push_back(span);
+    }
+    return merged;
+}
+
+bool isForbidden(const std::vector<Span>& ranges, int position) {
+    auto after = std::upper_bound(ranges.begin(), ranges.end(), Span{position, position});
+    if (after == ranges.begin())
+        return false;
+    const Span& range = *std::prev(after);
+    return range.first < position && position < range.second;
+}
+
+// Where pages are cut along one axis, from `start` to `end`: a page ends at
+// the far edge of the last element that still fits, when that edge lies in
+// the last third of the page and cuts no element that would fit on a page;
+// failing that, at the last such edge higher up; only where there is none
+// at all, where the page ends.
+std::vector<int> cuts(int start, int end, int pageSize, const std::vector<Span>& spans) {
+    const std::vector<Span> forbidden = forbiddenRanges(spans, pageSize);
+    std::vector<int> edges;
+    edges.reserve(2 * spans.size());
+    for (const Span& span : spans) {
+        edges.push_back(span.first);
+        edges.push_back(span.second);
+    }
+    std::sort(edges.begin(), edges.end());
+    // The last edge from `from` to `to` no element that fits is cut at.
+    const auto lastFreeEdge = [&](int from, int to) -> std::optional<int> {
+        for (auto edge = std::upper_bound(edges.begin(), edges.end(), to);
+             edge != edges.begin() && *std::prev(edge) >= from; --edge)
+            if (!isForbidden(forbidden, *std::prev(edge)))
+                return *std::prev(edge);
+        return std::nullopt;
+    };
+    std::vector<int> result{start};
+    for (int position = start; end - position > pageSize;) {
+        const int limit = position + pageSize;
+        const int lastThird = position + std::max(1, pageSize * 2 / 3);
+        const int cut = lastFreeEdge(lastThird, limit)
+                            .value_or(lastFreeEdge(position + 1, lastThird - 1).value_or(limit));
+        result.push_back(cut);
+        position = cut;
+    }
+    result.push_back(end);
+    return result;
+}
+
 } // namespace
+
+bool reachesBeyondPage(const Document& document, const PrintablePage& page) {
+    const QRect area = pictureArea(document);
+    const QSizeF pageUnits = QSizeF(page.pixels) * (UnitsPerInch / page.dotsPerInch);
+    return area.left() < 0 || area.top() < 0 || area.right() + 1 > pageUnits.width() ||
+           area.bottom() + 1 > pageUnits.height();
+}
+
+std::vector<QRect> tiledPageAreas(const Document& document, QSize pageUnits) {
+    const QRect area = pictureArea(document);
+    std::vector<Span> across;
+    std::vector<Span> down;
+    for (const Document::DrawnBox& box : document.drawnElementBoxes()) {
+        across.emplace_back(box.topLeft.x, box.bottomRight.x);
+        down.emplace_back(box.topLeft.y, box.bottomRight.y);
+    }
+    const std::vector<int> columns =
+        cuts(area.left(), area.left() + area.width(), std::max(1, pageUnits.width()), across);
+    const std::vector<int> rows =
+        cuts(area.top(), area.top() + area.height(), std::max(1, pageUnits.height()), down);
+    std::vector<QRect> pages;
+    for (std::size_t row = 0; row + 1 < rows.size(); ++row)
+        for (std::size_t column = 0; column + 1 < columns.size(); ++column)
+            pages.emplace_back(QPoint(columns[column], rows[row]),
+                               QPoint(columns[column + 1] - 1, rows[row + 1] - 1));
+    return pages;
+}
 
 int paintPages(QPainter& painter, const PrintablePage& page, const Document& document,
                QtTextMeasurer& measurer, const DefaultLabels& labels, PageMode mode,
                const std::function<bool()>& newPage) {
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRect area = pictureArea(document);
     const QSizeF pageUnits = QSizeF(page.pixels) * (UnitsPerInch / page.dotsPerInch);
-    if (mode == PageMode::AsShown) {
-        paintPage(painter, page, document, measurer, labels, QPointF(0, 0), 1.0);
+    const QRectF sheet(QPointF(0, 0), pageUnits);
+    // A picture that fits is printed as the sheet shows it, whatever the mode.
+    if (mode == PageMode::AsShown || !reachesBeyondPage(document, page)) {
+        paintPage(painter, page, document, measurer, labels, sheet, 1.0);
         return 1;
     }
     if (mode == PageMode::FitToPage) {
+        // Scaled down to the printable area, centred at its top.
+        const QRect area = pictureArea(document);
         const double fit =
-            std::min({pageUnits.width() / area.width(), pageUnits.height() / area.height(), 1.0});
-        paintPage(painter, page, document, measurer, labels, area.topLeft(), fit);
+            std::min(pageUnits.width() / area.width(), pageUnits.height() / area.height());
+        const double left = area.left() - (pageUnits.width() / fit - area.width()) / 2;
+        paintPage(painter, page, document, measurer, labels,
+                  QRectF(QPointF(left, area.top()), pageUnits / fit), fit);
         return 1;
     }
-    const double stepX = std::max(1.0, pageUnits.width() - TileOverlap);
-    const double stepY = std::max(1.0, pageUnits.height() - TileOverlap);
-    const int columns =
-        std::max(1, static_cast<int>(std::ceil((area.width() - TileOverlap) / stepX)));
-    const int rows =
-        std::max(1, static_cast<int>(std::ceil((area.height() - TileOverlap) / stepY)));
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < columns; ++column) {
-            if ((row > 0 || column > 0) && !newPage())
-                return 0;
-            const QPointF corner(area.left() + column * stepX, area.top() + row * stepY);
-            paintPage(painter, page, document, measurer, labels, corner, 1.0);
-        }
+    const std::vector<QRect> pages = tiledPageAreas(document, pageUnits.toSize());
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !newPage())
+            return 0;
+        paintPage(painter, page, document, measurer, labels, QRectF(pages[i]), 1.0);
     }
-    return rows * columns;
+    return static_cast<int>(pages.size());
 }
 
 QString printJobName(const QString& fileName) {

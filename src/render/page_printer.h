@@ -5,21 +5,24 @@
 #include <QPainter>
 #include <QString>
 #include <functional>
+#include <vector>
 
 namespace velbrant {
 
 class Document;
 class QtTextMeasurer;
 
-// How a document goes onto printer pages.
+// How a document goes onto printer pages. The sheet is the printable
+// area: its corner is the model's origin on every page as the sheet shows
+// it.
 enum class PageMode {
-    // One page as the sheet shows it: the model origin at the printable
-    // area's corner, cut at the page edge.
+    // One page as the sheet shows it, cut at the page edge.
     AsShown,
-    // One page, the frame scaled down to fit the printable area.
+    // One page: as the sheet shows it when the picture fits, else scaled
+    // down to the printable area, centred at its top.
     FitToPage,
-    // As many pages as the frame needs at its size, row by row, each
-    // overlapping the one before by 5 mm.
+    // As many pages as the picture needs at its size, row by row, cut
+    // between elements where that can be (`tiledPageAreas`).
     Tiled,
 };
 
@@ -36,6 +39,17 @@ struct PrintablePage {
 int paintPages(QPainter& painter, const PrintablePage& page, const Document& document,
                QtTextMeasurer& measurer, const DefaultLabels& labels, PageMode mode,
                const std::function<bool()>& newPage);
+
+// Whether the picture reaches beyond the page as the sheet shows it.
+bool reachesBeyondPage(const Document& document, const PrintablePage& page);
+
+// The parts of the picture (model units, as drawn) the tiled pages show,
+// row by row, left to right, each the page's size or less, together the
+// whole picture once. A page ends at the far edge of the last element
+// that still fits on it, when that edge lies in the page's last third and
+// cuts no element that would fit on a page; only where there is none is an
+// element cut through.
+std::vector<QRect> tiledPageAreas(const Document& document, QSize pageUnits);
 
 // "Velbrant : " and the file name, cut to the 31 characters a job name has.
 QString printJobName(const QString& fileName);

@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -30,13 +32,33 @@ protected:
             savePreset = preset;
             return savePath;
         };
-        dialogs.exportTo = [this](QWidget*, const QString&) { return savePath; };
         frame.files().setFileDialogs(dialogs);
     }
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
     static QByteArray bytesOf(const QString& file) {
         QFile in(file);
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    // Runs "Exportieren" with the name typed into its dialog.
+    void exportAs(const QString& typed) {
+        QTimer::singleShot(0, [typed] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            auto* file = dialog->findChild<QLineEdit*>("ExportFileEdit");
+            file->clear();
+            QTest::keyClicks(file, typed);
+            dialog->findChild<QPushButton*>("OKBtn")->click();
+        });
+        action("FileExportItem")->trigger();
+    }
+    // How Qt's PDF writer spells a title: UTF-16 big-endian after a mark.
+    static QByteArray titleInPdf(const QString& title) {
+        QByteArray bytes("/Title (\xFE\xFF");
+        for (const QChar c : title) {
+            bytes += static_cast<char>(c.unicode() >> 8);
+            bytes += static_cast<char>(c.unicode() & 0xFF);
+        }
+        return bytes + ')';
     }
     DocumentWindow* modifiedNewDocument() {
         DocumentWindow* window = frame.files().newDocument();
@@ -209,13 +231,23 @@ TEST_F(FileCommandsTest, ADroppedFileOpensAndExportWritesAPicture) {
     QApplication::sendEvent(&frame, &drop);
     ASSERT_EQ(frame.documents().size(), 1);
 
-    savePath = path("bild.svg");
-    action("FileExportItem")->trigger();
-    EXPECT_TRUE(bytesOf(savePath).contains("<svg"));
-    savePath = path("bild.svg/x.png");
+    const QString shownPath = frame.activeDocument()->filePath();
+    exportAs(path("bild.svg"));
+    EXPECT_TRUE(bytesOf(path("bild.svg")).contains("<svg"));
+    // A typed extension chooses the format; the document stays what it was.
+    exportAs(path("lineare.nsd"));
+    EXPECT_TRUE(bytesOf(path("lineare.nsd")).contains("<root"));
+    EXPECT_FALSE(QFile::exists(path("lineare.nsd.png")));
+    exportAs(path("bild.pdf"));
+    const QByteArray pdf = bytesOf(path("bild.pdf"));
+    EXPECT_TRUE(pdf.contains(titleInPdf(
+        QString::fromLatin1(frame.activeDocument()->editor().document().format().title.c_str()))));
+    EXPECT_EQ(frame.activeDocument()->filePath(), shownPath);
+    EXPECT_FALSE(frame.activeDocument()->isModified());
+
     answerNextMessageBox(QMessageBox::Ok);
-    action("FileExportItem")->trigger();
-    EXPECT_FALSE(QFile::exists(savePath));
+    exportAs(path("bild.svg/x.png"));
+    EXPECT_FALSE(QFile::exists(path("bild.svg/x.png")));
 }
 
 } // namespace

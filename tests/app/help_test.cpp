@@ -40,7 +40,8 @@ TEST(Help, EveryLinkAndKeywordResolves) {
             }
         }
     }
-    for (const QString keyword : {"text_eingeben", "case_block", "format_block", "format_strukt"}) {
+    for (const QString keyword :
+         {"text_eingeben", "case_block", "format_block", "format_strukt", "exportieren"}) {
         const QStringList target = HelpWindow::keywordTargets().value(keyword).split(u'#');
         ASSERT_EQ(target.size(), 2) << keyword.toStdString();
         EXPECT_TRUE(hasAnchor(target[0], target[1])) << keyword.toStdString();

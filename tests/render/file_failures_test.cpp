@@ -34,8 +34,8 @@ TEST(FileFailures, AnExportOntoAFullDiskLeavesTheOldFileAndSaysTheDiskIsFull) {
         GTEST_SKIP() << "mounting a small file system needs root";
     QtTextMeasurer measurer;
     Document document(measurer);
-    test::buildMixedTree(document.topSequence(),
-                         document.layoutContext(measurer, DefaultLabels{}), 1000, 3);
+    test::buildMixedTree(document.topSequence(), document.layoutContext(measurer, DefaultLabels{}),
+                         1000, 3);
     document.layout(measurer, PaperSize{});
     for (const char* name : {"ziel.STR", "ziel.pdf", "ziel.svg"}) {
         const QString target = QString::fromStdString(disk.file(name));
@@ -50,8 +50,7 @@ TEST(FileFailures, AnExportOntoAFullDiskLeavesTheOldFileAndSaysTheDiskIsFull) {
                 << failure.what();
         }
         EXPECT_EQ(bytesOf(target), old) << name;
-        EXPECT_EQ(QDir(QFileInfo(target).absolutePath()).entryList(QDir::Files).size(), 1)
-            << name;
+        EXPECT_EQ(QDir(QFileInfo(target).absolutePath()).entryList(QDir::Files).size(), 1) << name;
         QFile::remove(target);
     }
 }

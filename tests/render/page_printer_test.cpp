@@ -1,6 +1,7 @@
 #include "diagram_builder.h"
 #include "model/document.h"
 #include "qstring_printer.h"
+#include "render/document_renderer.h"
 #include "render/page_printer.h"
 #include "render/qt_text_measurer.h"
 
@@ -66,14 +67,40 @@ TEST_F(PagePrinter, ALargeDiagramFitsOnePageOrIsTiledOverSeveral) {
     ASSERT_GT(document.frameLayout().frameHeight, 2970);
     EXPECT_EQ(print(PageMode::FitToPage), 1);
     const int pages = print(PageMode::Tiled);
-    const int across = static_cast<int>(std::ceil((document.frameLayout().frameWidth + 4 - 50) /
-                                                  (image.width() * 254.0 / Dpi - 50)));
-    const int down = static_cast<int>(std::ceil((document.frameLayout().frameHeight + 4 - 50) /
-                                                (image.height() * 254.0 / Dpi - 50)));
-    EXPECT_EQ(pages, across * down);
+    const QSize pageUnits(qRound(image.width() * 254.0 / Dpi),
+                          qRound(image.height() * 254.0 / Dpi));
+    EXPECT_EQ(pages, static_cast<int>(tiledPageAreas(document, pageUnits).size()));
     EXPECT_GT(pages, 1);
     EXPECT_EQ(printJobName(QStringLiteral("ein-recht-langer-name.STR")).size(), 31);
     EXPECT_EQ(printJobName(QStringLiteral("kurz.STR")), "Velbrant : kurz.STR");
+}
+
+// Worksheets want whole boxes: pages end between elements, together they
+// show the picture once, and no statement is cut.
+TEST_F(PagePrinter, TiledPagesAreCutBetweenElementsAndShowThePictureOnce) {
+    build(600, 1.0);
+    const QSize a4(2100, 2970);
+    const std::vector<QRect> pages = tiledPageAreas(document, a4);
+    ASSERT_GT(pages.size(), 3u);
+    const QRect area = pictureArea(document);
+    long long covered = 0;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_LE(pages[i].width(), a4.width());
+        EXPECT_LE(pages[i].height(), a4.height());
+        EXPECT_TRUE(area.contains(pages[i])) << i;
+        covered += static_cast<long long>(pages[i].width()) * pages[i].height();
+        for (std::size_t j = 0; j < i; ++j)
+            EXPECT_FALSE(pages[i].intersects(pages[j])) << i << " " << j;
+    }
+    EXPECT_EQ(covered, static_cast<long long>(area.width()) * area.height());
+    for (const QRect& page : pages) {
+        for (const Document::DrawnBox& box : document.drawnElementBoxes()) {
+            if (box.kind != ElementKind::Block)
+                continue; // a compound element may be taller than a page
+            EXPECT_FALSE(box.topLeft.y < page.top() && page.top() < box.bottomRight.y)
+                << "page at " << page.top() << " cuts the box " << box.topLeft.y;
+        }
+    }
 }
 
 } // namespace
