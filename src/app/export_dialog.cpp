@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -42,8 +43,8 @@ int formatOf(const QString& path) {
 
 QString withExtension(const QString& path, int format) {
     const QFileInfo info(path);
-    const QString base = formatOf(path) >= 0 ? path.left(path.size() - info.suffix().size() - 1)
-                                             : path;
+    const QString base =
+        formatOf(path) >= 0 ? path.left(path.size() - info.suffix().size() - 1) : path;
     return base + u'.' + QLatin1String(Formats[static_cast<std::size_t>(format)].extension);
 }
 
@@ -60,8 +61,9 @@ ExportDialog::ExportDialog(QWidget* parent)
     m_path->setMinimumWidth(360);
     m_format->setObjectName(QStringLiteral("ExportFormatBox"));
     for (const Format& format : Formats)
-        m_format->addItem(QStringLiteral("%1 (*.%2)").arg(QString::fromUtf8(format.caption),
-                                                          QLatin1String(format.extension)));
+        m_format->addItem(
+            QStringLiteral("%1 (*.%2)")
+                .arg(QString::fromUtf8(format.caption), QLatin1String(format.extension)));
     m_dpi->setObjectName(QStringLiteral("ExportDpiEdit"));
     m_ownScale->setObjectName(QStringLiteral("ExportOwnScaleBox"));
     m_scale->setObjectName(QStringLiteral("ExportScaleEdit"));
@@ -71,7 +73,9 @@ ExportDialog::ExportDialog(QWidget* parent)
     fileRow->addWidget(m_path);
     fileRow->addWidget(browse);
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("&Datei:"), fileRow);
+    auto* fileLabel = new QLabel(QStringLiteral("&Datei:"), this);
+    fileLabel->setBuddy(m_path);
+    fields->addRow(fileLabel, fileRow);
     fields->addRow(QStringLiteral("&Format:"), m_format);
     fields->addRow(QStringLiteral("A&uflösung (dpi):"), m_dpi);
     fields->addRow(m_ownScale, m_scale);
@@ -105,7 +109,8 @@ ExportChoice ExportDialog::choice() const {
     if (formatOf(chosen.path) < 0)
         chosen.path = withExtension(chosen.path, m_format->currentIndex());
     chosen.dotsPerInch = static_cast<int>(m_numbers.value(m_dpi).value_or(300));
-    if (m_ownScale->isChecked() && Formats[static_cast<std::size_t>(m_format->currentIndex())].picture)
+    if (m_ownScale->isChecked() &&
+        Formats[static_cast<std::size_t>(m_format->currentIndex())].picture)
         chosen.scalePercent = static_cast<int>(m_numbers.value(m_scale).value_or(100));
     return chosen;
 }
@@ -137,8 +142,8 @@ void ExportDialog::formatChosen(int index) {
 }
 
 void ExportDialog::browse() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Exportieren"), m_path->text(), m_format->currentText());
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Exportieren"),
+                                                      m_path->text(), m_format->currentText());
     if (path.isEmpty())
         return;
     m_path->setText(formatOf(path) >= 0 ? path : withExtension(path, m_format->currentIndex()));

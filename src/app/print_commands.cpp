@@ -58,6 +58,7 @@ void PrintCommands::print(DocumentWindow& window) {
     auto* pages = new QWidget;
     pages->setWindowTitle(QStringLiteral("Seiten"));
     auto* layout = new QFormLayout(pages);
+    layout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     layout->addRow(QStringLiteral("&Seiten:"), pageModeChoice(pages));
     dialog.setOptionTabs({pages});
     if (dialog.exec() == QDialog::Accepted)

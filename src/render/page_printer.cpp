@@ -60,8 +60,8 @@ bool isForbidden(const std::vector<Span>& ranges, int position) {
 // Where pages are cut along one axis, from `start` to `end`: a page ends at
 // the far edge of the last element that still fits, when that edge lies in
 // the last third of the page and cuts no element that would fit on a page;
-// failing that, at the last such edge higher up; only where there is none
-// at all, where the page ends.
+// failing that, at such an edge in the middle third (a page is never less
+// than a third full); only where there is none, where the page ends.
 std::vector<int> cuts(int start, int end, int pageSize, const std::vector<Span>& spans) {
     const std::vector<Span> forbidden = forbiddenRanges(spans, pageSize);
     std::vector<int> edges;
@@ -83,8 +83,9 @@ std::vector<int> cuts(int start, int end, int pageSize, const std::vector<Span>&
     for (int position = start; end - position > pageSize;) {
         const int limit = position + pageSize;
         const int lastThird = position + std::max(1, pageSize * 2 / 3);
+        const int secondThird = position + std::max(1, pageSize / 3);
         const int cut = lastFreeEdge(lastThird, limit)
-                            .value_or(lastFreeEdge(position + 1, lastThird - 1).value_or(limit));
+                            .value_or(lastFreeEdge(secondThird, lastThird - 1).value_or(limit));
         result.push_back(cut);
         position = cut;
     }

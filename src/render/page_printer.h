@@ -46,9 +46,9 @@ bool reachesBeyondPage(const Document& document, const PrintablePage& page);
 // The parts of the picture (model units, as drawn) the tiled pages show,
 // row by row, left to right, each the page's size or less, together the
 // whole picture once. A page ends at the far edge of the last element
-// that still fits on it, when that edge lies in the page's last third and
-// cuts no element that would fit on a page; only where there is none is an
-// element cut through.
+// that still fits on it, when that edge lies in the page's last third (else
+// its middle third) and cuts no element that would fit on a page; only
+// where there is none is an element cut through.
 std::vector<QRect> tiledPageAreas(const Document& document, QSize pageUnits);
 
 // "Velbrant : " and the file name, cut to the 31 characters a job name has.
