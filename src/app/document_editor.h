@@ -2,6 +2,7 @@
 
 #include "model/default_labels.h"
 #include "model/document.h"
+#include "model/sequence.h"
 #include "model/undo_history.h"
 #include "render/qt_text_measurer.h"
 
@@ -51,8 +52,34 @@ public:
     // Removes the selected elements; nothing happens without a selection.
     void deleteSelection();
 
+    // Where a new element, a paste or a drop at the point would go, by the
+    // insertion rule: a line before an element, or the empty statement it
+    // would replace (model units, unscaled). Nothing where nothing goes, or
+    // for a drop of the selection into itself or its own descendants.
+    struct InsertionPreview {
+        Point topLeft;
+        Point bottomRight;
+        bool replaces = false;
+    };
+    std::optional<InsertionPreview> insertionPreview(Point at, InsertMode mode,
+                                                     bool dropsSelection);
+    // Moves the selected run where an insertion at the point goes, or
+    // copies it there; one undo step ("Verschieben", "Kopieren"). False,
+    // and nothing changes, where the run may not go.
+    bool moveSelection(Point at, InsertMode mode, bool copy);
+    // A run from another window where an insertion at the point goes; a
+    // damaged stream throws a FormatError and changes nothing.
+    void dropRun(std::span<const std::uint8_t> stream, Point at, InsertMode mode);
+    // Alt+Up and Alt+Down: the selected run one place up (-1) or down (1).
+    void moveSelectionStep(int direction);
+
     // A click (first == second within the tolerance) or a rubber band.
     void select(Point first, Point second);
+    // Tab and Shift+Tab: the next (1) or previous (-1) element in reading
+    // order; the first (or last) when nothing is selected.
+    void selectNext(int direction);
+    // The selected run's box (model units, unscaled), for scrolling to it.
+    std::optional<std::pair<Point, Point>> selectionBox() const;
     Sequence* selectedSequence() const { return m_selected; }
     void clearSelection();
 
@@ -60,6 +87,8 @@ public:
     // deselected and what the element holds kept for a revert. The undo
     // step is recorded at the first real change.
     void beginTextEntry(Point at);
+    // The same on the first selected element (Enter, F2).
+    void beginTextEntryOnSelection();
     Element* editElement() const { return m_entry ? m_entry->element : nullptr; }
     // While text entry is open: the typed lines, a font, the case labels.
     void setEditText(std::vector<std::string> lines);
@@ -125,6 +154,9 @@ private:
                 const std::function<void(Document&, const LayoutContext&)>& operation);
     void edit(const char* name, const Operation& operation);
     void deleteSelectionAs(const char* name);
+    void beginTextEntryOn(Element& element);
+    // The drop target of the selection, unless that is inside the run.
+    std::optional<Sequence::InsertionTarget> selectionTarget(Point at, InsertMode mode);
     void insertElement(std::unique_ptr<Element> element, Point at, InsertMode mode);
     void relayout();
     void dropTreeReferences();

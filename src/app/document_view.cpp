@@ -3,6 +3,7 @@
 #include "app/document_editor.h"
 #include "render/document_renderer.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -21,6 +22,8 @@ DocumentView::DocumentView(DocumentEditor& editor, QWidget* parent)
     m_pixelSizeX = 254.0 / screen->physicalDotsPerInchX();
     m_pixelSizeY = 254.0 / screen->physicalDotsPerInchY();
     viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setMouseTracking(true);
+    viewport()->setAcceptDrops(true);
     viewport()->setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
     horizontalScrollBar()->setSingleStep(LineStep);
@@ -146,6 +149,7 @@ void DocumentView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     paintSheet(painter, event->rect());
     paintRubberBand(painter);
+    paintPreview(painter);
 }
 
 void DocumentView::paintSheet(QPainter& painter, const QRect& exposed) {
@@ -188,14 +192,38 @@ void DocumentView::mousePressEvent(QMouseEvent* event) {
     m_dragEnd = m_dragStart;
     m_dragScroll = scrollPosition();
     m_mouseIsDown = true;
+    // A press on the selection may become a drag of it.
+    m_pressedOnSelection = m_tool == Tool::Select && event->button() == Qt::LeftButton &&
+                           isOnSelection(toModel(m_dragStart, m_dragScroll));
 }
 
 void DocumentView::mouseMoveEvent(QMouseEvent* event) {
-    if (!m_mouseIsDown || m_tool != Tool::Select)
+    const QPoint pixel = event->position().toPoint();
+    if (!m_mouseIsDown) {
+        showInsertionPreview(pixel, InsertMode::After);
         return;
+    }
+    if (m_pressedOnSelection) {
+        if (m_dragging ||
+            (pixel - m_dragStart).manhattanLength() >= QApplication::startDragDistance())
+            dragTo(pixel, event->modifiers());
+        return;
+    }
+    if (m_tool != Tool::Select) {
+        showInsertionPreview(pixel, event->buttons() & Qt::LeftButton ? InsertMode::After
+                                                                      : InsertMode::Before);
+        return;
+    }
     m_rubberBand = true;
-    m_dragEnd = event->position().toPoint();
+    m_dragEnd = pixel;
     viewport()->update();
+}
+
+void DocumentView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (m_tool == Tool::Select && !m_pasteMode) {
+        m_mouseIsDown = false;
+        textToolClick(toModel(event->position().toPoint(), scrollPosition()));
+    }
 }
 
 void DocumentView::mouseReleaseEvent(QMouseEvent* event) {
@@ -203,6 +231,14 @@ void DocumentView::mouseReleaseEvent(QMouseEvent* event) {
     const Point end = toModel(event->position().toPoint(), scrollPosition());
     const InsertMode mode =
         event->button() == Qt::LeftButton ? InsertMode::After : InsertMode::Before;
+    if (m_dragging) {
+        const bool copy = event->modifiers() & Qt::ControlModifier;
+        cancelDrag();
+        m_editor.moveSelection(end, InsertMode::After, copy);
+        return;
+    }
+    m_pressedOnSelection = false;
+    setPreview(std::nullopt);
     if (m_pasteMode) {
         emit pasteRequested(end, mode);
         emit pasteModeLeft();
@@ -273,11 +309,62 @@ void DocumentView::keyPressEvent(QKeyEvent* event) {
     const bool withCtrl = event->modifiers() == Qt::ControlModifier;
     if (event->key() == Qt::Key_Delete)
         m_editor.deleteSelection();
+    else if (event->key() == Qt::Key_Escape && m_dragging)
+        cancelDrag();
     else if (event->key() == Qt::Key_Escape && m_pasteMode)
         emit pasteModeLeft();
-    else if (event->key() != Qt::Key_Escape && !scrollByKey(event->key(), withCtrl))
+    else if (!navigateByKey(*event) && event->key() != Qt::Key_Escape &&
+             !scrollByKey(event->key(), withCtrl))
         return QAbstractScrollArea::keyPressEvent(event);
     viewport()->update();
+}
+
+// Tab and Shift+Tab walk the elements, Enter and F2 open the text, Alt+Up
+// and Alt+Down move the selected run.
+bool DocumentView::navigateByKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    switch (event.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        m_editor.selectNext(event.key() == Qt::Key_Backtab || modifiers & Qt::ShiftModifier ? -1
+                                                                                            : 1);
+        scrollToSelection();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        m_editor.beginTextEntryOnSelection();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (modifiers != Qt::AltModifier)
+            return false;
+        m_editor.moveSelectionStep(event.key() == Qt::Key_Up ? -1 : 1);
+        scrollToSelection();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DocumentView::scrollToSelection() {
+    const auto box = m_editor.selectionBox();
+    if (!box)
+        return;
+    const QRect shown = QRectF(toPixel(box->first), toPixel(box->second)).toAlignedRect();
+    const QRect visible = viewport()->rect();
+    if (shown.top() < visible.top() || shown.height() > visible.height())
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + shown.top() - LineStep);
+    else if (shown.bottom() > visible.bottom())
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + shown.bottom() -
+                                      visible.bottom() + LineStep);
+    if (shown.left() < visible.left() || shown.right() > visible.right())
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + shown.left() - LineStep);
+}
+
+// Tab walks the diagram instead of leaving the view.
+bool DocumentView::focusNextPrevChild(bool) {
+    return false;
 }
 
 bool DocumentView::scrollByKey(int key, bool withCtrl) {

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "app/document_editor.h"
 #include "app/tool.h"
 #include "model/units.h"
 
 #include <QAbstractScrollArea>
 #include <QPoint>
 #include <QTransform>
+#include <optional>
+
+class QMimeData;
 
 namespace velbrant {
-
-class DocumentEditor;
 
 // The sheet of paper with the framed structogram on it, at the window's
 // zoom. Turns mouse and keyboard events into calls of the editor; the tool
@@ -21,6 +23,8 @@ public:
     // The 10 mm border around the sheet and the frame.
     static constexpr int SheetBorder = 100;
     static constexpr int LineStep = 8;
+    static constexpr int AutoScrollMargin = 20;
+    static constexpr int PreviewPen = 3;
     static constexpr double MinZoom = 0.1;
     static constexpr double MaxZoom = 4.0;
 
@@ -43,6 +47,14 @@ public:
 
     void setTool(Tool tool);
     void setPasteMode(bool on);
+    // Ends a drag of the selection without moving anything (Esc, or when
+    // another window took it).
+    void cancelDrag();
+    // Elements dropped at the pixel: from this view the selection moves
+    // (Ctrl: is copied); from elsewhere the run is copied in, and moved
+    // when Shift says so. Answers what the source is to do.
+    Qt::DropAction dropElements(const QMimeData& data, QPoint pixel,
+                                Qt::KeyboardModifiers modifiers, bool fromHere);
     bool isInPasteMode() const { return m_pasteMode; }
 
     // A client pixel at the given scroll position as an unscaled model point.
@@ -74,6 +86,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // With the arrow tool: text entry on the element, as a text-tool click.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Ctrl and the wheel zoom through the zoom box's steps.
     void wheelEvent(QWheelEvent* event) override;
@@ -94,6 +113,14 @@ private:
     void textToolClick(Point at);
     bool isOnHeader(Point at) const;
     bool scrollByKey(int key, bool withCtrl);
+    bool navigateByKey(const QKeyEvent& event);
+    void scrollToSelection();
+    bool isOnSelection(Point at) const;
+    void showInsertionPreview(QPoint pixel, InsertMode mode);
+    void dragTo(QPoint pixel, Qt::KeyboardModifiers modifiers);
+    void setPreview(std::optional<DocumentEditor::InsertionPreview> preview);
+    void paintPreview(QPainter& painter);
+    void dragOutOfView();
 
     DocumentEditor& m_editor;
     Tool m_tool = Tool::Select;
@@ -109,6 +136,9 @@ private:
     QPoint m_dragScroll;
     bool m_mouseIsDown = false;
     bool m_rubberBand = false;
+    bool m_pressedOnSelection = false;
+    bool m_dragging = false;
+    std::optional<DocumentEditor::InsertionPreview> m_preview;
 };
 
 } // namespace velbrant

@@ -2,6 +2,7 @@
 
 #include "app/app_info.h"
 #include "app/document_editor.h"
+#include "app/element_drag.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -10,8 +11,6 @@
 
 namespace velbrant {
 
-const QString ElementClipboard::MimeType = QStringLiteral("application/x-velbrant-elements");
-
 ElementClipboard::ElementClipboard(QWidget* frame) : QObject(frame), m_frame(frame) {}
 
 void ElementClipboard::keep(Bytes run) {
@@ -19,16 +18,16 @@ void ElementClipboard::keep(Bytes run) {
         return;
     m_kept = std::move(run);
     auto* data = new QMimeData;
-    data->setData(MimeType, QByteArray(reinterpret_cast<const char*>(m_kept.data()),
-                                       static_cast<qsizetype>(m_kept.size())));
+    data->setData(elementsMimeType(), QByteArray(reinterpret_cast<const char*>(m_kept.data()),
+                                                 static_cast<qsizetype>(m_kept.size())));
     QGuiApplication::clipboard()->setMimeData(data);
     emit changed();
 }
 
 Bytes ElementClipboard::toPaste() const {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (data != nullptr && data->hasFormat(MimeType)) {
-        const QByteArray stream = data->data(MimeType);
+    if (data != nullptr && data->hasFormat(elementsMimeType())) {
+        const QByteArray stream = data->data(elementsMimeType());
         return Bytes(stream.begin(), stream.end());
     }
     return m_kept;
@@ -36,7 +35,7 @@ Bytes ElementClipboard::toPaste() const {
 
 bool ElementClipboard::canPaste() const {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return !m_kept.empty() || (data != nullptr && data->hasFormat(MimeType));
+    return !m_kept.empty() || (data != nullptr && data->hasFormat(elementsMimeType()));
 }
 
 void ElementClipboard::pasteInto(DocumentEditor& editor, Point at, InsertMode mode) {

@@ -17,9 +17,6 @@ class ElementClipboard : public QObject {
     Q_OBJECT
 
 public:
-    // Runs of elements on the system clipboard, as transfer streams.
-    static const QString MimeType;
-
     // Failures are told in message boxes over `frame`.
     explicit ElementClipboard(QWidget* frame);
 

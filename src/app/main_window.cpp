@@ -53,11 +53,11 @@ MainWindow::MainWindow(QWidget* parent)
     placeOnScreen();
     setCentralWidget(m_mdiArea);
     createCommands();
+    m_palette = new ToolPalette(this);
+    connect(m_palette, &ToolPalette::toolChosen, this, &MainWindow::setTool);
     createMenus();
     createSpeedBar();
-    m_palette = new ToolPalette(this);
     addToolBar(Qt::LeftToolBarArea, m_palette);
-    connect(m_palette, &ToolPalette::toolChosen, this, &MainWindow::setTool);
     m_statusLine = new StatusLine(this);
     setStatusBar(m_statusLine);
     connectCollaborators();
@@ -277,6 +277,8 @@ void MainWindow::createMenus() {
     edit->addActions({c.editCut, c.editCopy, c.editPaste, c.editDelete});
     edit->addSeparator();
     edit->addAction(c.graphCopy);
+    edit->addSeparator();
+    edit->addMenu(QStringLiteral("&Werkzeug"))->addActions(m_palette->actions());
 
     QMenu* format = menuBar()->addMenu(QStringLiteral("Forma&t"));
     format->addActions({c.formatStrukt, c.formatBlock});

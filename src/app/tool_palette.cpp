@@ -40,6 +40,9 @@ ToolPalette::ToolPalette(QWidget* parent) : QToolBar(QStringLiteral("Werkzeuge")
         action->setObjectName(QString::fromLatin1(button.name));
         action->setStatusTip(QString::fromUtf8(button.hint));
         action->setCheckable(true);
+        // Alt and the digits in palette order: Ctrl+0 is the zoom's.
+        action->setShortcut(
+            QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_0 + (index + 1) % 10)));
         group->addAction(action);
         const auto tool = static_cast<Tool>(index);
         connect(action, &QAction::triggered, this, [this, tool] { emit toolChosen(tool); });

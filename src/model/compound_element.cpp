@@ -81,6 +81,12 @@ bool CompoundElement::pasteInto(std::vector<std::unique_ptr<Element>>& run, Poin
     return true;
 }
 
+Element::NestedTarget CompoundElement::nestedTargetAt(Point point) {
+    if (!takesNestedAt(point))
+        return {};
+    return {true, nestedSequenceAt(point)};
+}
+
 void CompoundElement::fillEmptySequences(const LayoutContext& context) {
     for (auto& sequence : m_sequences) {
         if (sequence->empty())

@@ -46,6 +46,7 @@ public:
     bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
                     const LayoutContext& context) final;
     bool pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point, InsertMode mode) final;
+    NestedTarget nestedTargetAt(Point point) final;
     bool selectInRect(Point topLeft, Point bottomRight, SelectionState& state) override;
     bool deleteSelectedInside(const LayoutContext& context) override;
     bool getFormat(ElementFormat& format) const override;

@@ -70,6 +70,10 @@ bool Element::pasteInto(std::vector<std::unique_ptr<Element>>&, Point, InsertMod
     return false;
 }
 
+Element::NestedTarget Element::nestedTargetAt(Point) {
+    return {};
+}
+
 bool Element::contains(Point point) const {
     return point.x >= m_left && point.x < m_left + m_width && point.y >= m_top &&
            point.y < m_top + m_height;

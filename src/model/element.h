@@ -77,6 +77,14 @@ public:
     // and answers true only when a nested sequence is where they belong.
     virtual bool pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point,
                            InsertMode mode);
+    // Whether an insertion at the point goes into the element (`takes`),
+    // and into which nested sequence; taken with no sequence, it goes
+    // nowhere (a case below its head, outside its columns).
+    struct NestedTarget {
+        bool takes = false;
+        Sequence* sequence = nullptr;
+    };
+    virtual NestedTarget nestedTargetAt(Point point);
 
     // Right and bottom edges excluded.
     virtual bool selectAt(Point point, SelectionState& state);

@@ -1,5 +1,7 @@
 #include "model/sequence.h"
 
+#include "model/compound_element.h"
+
 #include <algorithm>
 
 namespace velbrant {
@@ -106,6 +108,68 @@ int Sequence::insertElement(std::unique_ptr<Element> element, Point point, Inser
     m_elements.insert(m_elements.begin() + static_cast<std::ptrdiff_t>(index), std::move(element));
     relayout(context);
     return static_cast<int>(index);
+}
+
+Sequence::InsertionTarget Sequence::insertionTarget(Point point, InsertMode mode) {
+    if (m_elements.empty() || point.y <= m_elements.front()->top())
+        return {this, 0, false};
+    const std::size_t index = indexAtOrBelow(point.y);
+    Element& target = *m_elements[index];
+    if (target.isEmptyStatement())
+        return {this, index, true};
+    if (const Element::NestedTarget nested = target.nestedTargetAt(point); nested.takes)
+        return nested.sequence != nullptr ? nested.sequence->insertionTarget(point, mode)
+                                          : InsertionTarget{};
+    return {this, mode == InsertMode::After ? index + 1 : index, false};
+}
+
+void Sequence::insertRun(const InsertionTarget& target, std::vector<std::unique_ptr<Element>> run) {
+    auto& elements = target.sequence->m_elements;
+    const auto at = elements.begin() + static_cast<std::ptrdiff_t>(target.index);
+    if (target.replaces)
+        elements.erase(at);
+    elements.insert(elements.begin() + static_cast<std::ptrdiff_t>(target.index),
+                    std::make_move_iterator(run.begin()), std::make_move_iterator(run.end()));
+}
+
+bool Sequence::canMoveSelectedRun(int direction) const {
+    const auto first = std::find_if(m_elements.begin(), m_elements.end(),
+                                    [](const auto& element) { return element->isSelected(); });
+    const auto last = std::find_if(first, m_elements.end(),
+                                   [](const auto& element) { return !element->isSelected(); });
+    return first != m_elements.end() &&
+           (direction < 0 ? first != m_elements.begin() : last != m_elements.end());
+}
+
+bool Sequence::moveSelectedRun(int direction) {
+    const auto first = std::find_if(m_elements.begin(), m_elements.end(),
+                                    [](const auto& element) { return element->isSelected(); });
+    const auto last = std::find_if(first, m_elements.end(),
+                                   [](const auto& element) { return !element->isSelected(); });
+    if (first == m_elements.end())
+        return false;
+    if (direction < 0 && first != m_elements.begin())
+        std::rotate(first - 1, first, last);
+    else if (direction > 0 && last != m_elements.end())
+        std::rotate(first, last, last + 1);
+    else
+        return false;
+    return true;
+}
+
+std::vector<std::pair<Element*, Sequence*>> Sequence::readingOrder() {
+    std::vector<std::pair<Element*, Sequence*>> order;
+    appendReadingOrder(order);
+    return order;
+}
+
+void Sequence::appendReadingOrder(std::vector<std::pair<Element*, Sequence*>>& order) {
+    for (auto& element : m_elements) {
+        order.emplace_back(element.get(), this);
+        if (auto* compound = dynamic_cast<CompoundElement*>(element.get()))
+            for (std::size_t s = 0; s < compound->sequenceCount(); ++s)
+                compound->sequenceAt(s).appendReadingOrder(order);
+    }
 }
 
 void Sequence::paste(std::vector<std::unique_ptr<Element>> run, Point point, InsertMode mode) {

@@ -63,6 +63,25 @@ public:
     int insertElement(std::unique_ptr<Element> element, Point point, InsertMode mode,
                       const LayoutContext& context);
 
+    // Where an element inserted at the point would go, by insertElement's
+    // rule: the sequence, the index and whether it takes the place of the
+    // empty statement there. No sequence: nowhere.
+    struct InsertionTarget {
+        Sequence* sequence = nullptr;
+        std::size_t index = 0;
+        bool replaces = false;
+    };
+    InsertionTarget insertionTarget(Point point, InsertMode mode);
+    // Puts a run where the target says; no layout.
+    static void insertRun(const InsertionTarget& target, std::vector<std::unique_ptr<Element>> run);
+    // Moves the selected run one place up (-1) or down (1) past its
+    // neighbour; false when there is no neighbour or no selection here.
+    bool moveSelectedRun(int direction);
+    bool canMoveSelectedRun(int direction) const;
+    // Every element with the sequence that holds it, in reading order: top
+    // to bottom, a compound element before its contents, branch by branch.
+    std::vector<std::pair<Element*, Sequence*>> readingOrder();
+
     // Inserts pasted elements before or after the element under the point,
     // or hands them to it for a nested sequence; at the front when the
     // sequence is empty or the point lies above it. No layout: the caller
@@ -83,6 +102,7 @@ public:
 
 private:
     std::size_t indexAtOrBelow(int y) const;
+    void appendReadingOrder(std::vector<std::pair<Element*, Sequence*>>& order);
     int minHeightOfAllButLast() const;
 
     std::vector<std::unique_ptr<Element>> m_elements;
