@@ -7,6 +7,7 @@
 #include "model/sequence.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -42,6 +43,40 @@ void BM_ClickToRepaint(benchmark::State& state) {
         state.SkipWithError("the click selected nothing");
 }
 BENCHMARK(BM_ClickToRepaint)->Unit(benchmark::kMillisecond);
+
+// Dragging the first element over a 2,000-element diagram: each pointer
+// move finds the drop target and repaints the preview's region (offscreen).
+void BM_DragPreview(benchmark::State& state) {
+    MainWindow frame;
+    frame.resize(1280, 1024);
+    frame.show();
+    if (!QTest::qWaitForWindowExposed(&frame))
+        state.SkipWithError("the frame was never shown");
+    DocumentWindow* window = frame.files().newDocument();
+    DocumentEditor& editor = window->editor();
+    editor.paste(test::runOf(
+                     [](Sequence& run, const LayoutContext& context) {
+                         test::buildMixedTree(run, context, 2000, 4);
+                     },
+                     editor.layoutContext()),
+                 {0, 0}, InsertMode::After);
+    DocumentView& view = window->view();
+    view.setZoom(0.25);
+    view.viewport()->repaint();
+    const Element& first = editor.document().topSequence().at(0);
+    const QPoint start = view.toPixel({first.left() + 5, first.top() + 5}).toPoint();
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, start);
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, start);
+    int step = 0;
+    for (auto _ : state) {
+        const QPoint to = start + QPoint(40 + step % 200, 40 + (step * 7) % 600);
+        QTest::mouseMove(view.viewport(), to);
+        QCoreApplication::processEvents();
+        ++step;
+    }
+    QTest::keyClick(&view, Qt::Key_Escape);
+}
+BENCHMARK(BM_DragPreview)->Unit(benchmark::kMillisecond);
 
 // A 20,000-element file written once for the file benchmarks.
 class LargeFile {
