@@ -41,7 +41,8 @@ fuzz:
 	done
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer in
-# build-sanitize/ (about 20 minutes; not part of `make test`). Any report
+# build-sanitize/ (about 15 minutes, most of it building; not part of
+# `make test`). Any report
 # fails the run.
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 sanitize: deps
