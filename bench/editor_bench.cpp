@@ -17,8 +17,8 @@ namespace {
 
 // A click that selects an element, and the full repaint it causes, on a
 // 500-element diagram at 100 % zoom (offscreen).
-void BM_ClickToRepaint(benchmark::State& state) {
-    MainWindow frame;
+// A shown frame's new document holding a mixed tree of that many elements.
+DocumentWindow* shownDocument(benchmark::State& state, MainWindow& frame, int elements) {
     frame.resize(1280, 1024);
     frame.show();
     if (!QTest::qWaitForWindowExposed(&frame))
@@ -26,11 +26,17 @@ void BM_ClickToRepaint(benchmark::State& state) {
     DocumentWindow* window = frame.files().newDocument();
     DocumentEditor& editor = window->editor();
     editor.paste(test::runOf(
-                     [](Sequence& run, const LayoutContext& context) {
-                         test::buildMixedTree(run, context, 500, 4);
+                     [elements](Sequence& run, const LayoutContext& context) {
+                         test::buildMixedTree(run, context, elements, 4);
                      },
                      editor.layoutContext()),
                  {0, 0}, InsertMode::After);
+    return window;
+}
+
+void BM_ClickToRepaint(benchmark::State& state) {
+    MainWindow frame;
+    DocumentWindow* window = shownDocument(state, frame, 500);
     DocumentView& view = window->view();
     view.viewport()->repaint();
     const Element& target = window->editor().document().topSequence().at(0);
@@ -48,18 +54,8 @@ BENCHMARK(BM_ClickToRepaint)->Unit(benchmark::kMillisecond);
 // move finds the drop target and repaints the preview's region (offscreen).
 void BM_DragPreview(benchmark::State& state) {
     MainWindow frame;
-    frame.resize(1280, 1024);
-    frame.show();
-    if (!QTest::qWaitForWindowExposed(&frame))
-        state.SkipWithError("the frame was never shown");
-    DocumentWindow* window = frame.files().newDocument();
+    DocumentWindow* window = shownDocument(state, frame, 2000);
     DocumentEditor& editor = window->editor();
-    editor.paste(test::runOf(
-                     [](Sequence& run, const LayoutContext& context) {
-                         test::buildMixedTree(run, context, 2000, 4);
-                     },
-                     editor.layoutContext()),
-                 {0, 0}, InsertMode::After);
     DocumentView& view = window->view();
     view.setZoom(0.25);
     view.viewport()->repaint();
