@@ -1,5 +1,4 @@
 #include "app/document_view.h"
-
 #include "app/element_drag.h"
 #include "model/transfer_stream.h"
 
@@ -41,22 +40,24 @@ void DocumentView::dragTo(QPoint pixel, Qt::KeyboardModifiers modifiers) {
                                                     -AutoScrollMargin, -AutoScrollMargin);
     if (!inner.contains(pixel)) {
         horizontalScrollBar()->setValue(horizontalScrollBar()->value() +
-                                        (pixel.x() < inner.left() ? -LineStep
+                                        (pixel.x() < inner.left()    ? -LineStep
                                          : pixel.x() > inner.right() ? LineStep
                                                                      : 0));
         verticalScrollBar()->setValue(verticalScrollBar()->value() +
-                                      (pixel.y() < inner.top() ? -LineStep
+                                      (pixel.y() < inner.top()      ? -LineStep
                                        : pixel.y() > inner.bottom() ? LineStep
                                                                     : 0));
     }
-    setPreview(m_editor.insertionPreview(toModel(pixel, scrollPosition()), InsertMode::After, true));
+    setPreview(
+        m_editor.insertionPreview(toModel(pixel, scrollPosition()), InsertMode::After, true));
     if (!m_preview)
         viewport()->setCursor(Qt::ForbiddenCursor);
     else
         viewport()->setCursor(modifiers & Qt::ControlModifier ? Qt::DragCopyCursor
-                                                               : Qt::DragMoveCursor);
-    if (!viewport()->rect().adjusted(-AutoScrollMargin, -AutoScrollMargin, AutoScrollMargin,
-                                     AutoScrollMargin)
+                                                              : Qt::DragMoveCursor);
+    if (!viewport()
+             ->rect()
+             .adjusted(-AutoScrollMargin, -AutoScrollMargin, AutoScrollMargin, AutoScrollMargin)
              .contains(pixel))
         dragOutOfView();
 }
@@ -131,9 +132,8 @@ void DocumentView::dragLeaveEvent(QDragLeaveEvent*) {
 }
 
 void DocumentView::dropEvent(QDropEvent* event) {
-    const Qt::DropAction action =
-        dropElements(*event->mimeData(), event->position().toPoint(), event->modifiers(),
-                     event->source() == viewport());
+    const Qt::DropAction action = dropElements(*event->mimeData(), event->position().toPoint(),
+                                               event->modifiers(), event->source() == viewport());
     if (action == Qt::IgnoreAction)
         return event->ignore();
     event->setDropAction(action);

@@ -19,7 +19,7 @@ std::unique_ptr<QMimeData> selectionMimeData(DocumentEditor& editor) {
     picture.layout(editor.measurer(), PaperSize{});
     std::unique_ptr<QMimeData> data = diagramPicture(picture, editor.measurer(), editor.labels());
     data->setData(elementsMimeType(), QByteArray(reinterpret_cast<const char*>(run.data()),
-                                               static_cast<qsizetype>(run.size())));
+                                                 static_cast<qsizetype>(run.size())));
     return data;
 }
 

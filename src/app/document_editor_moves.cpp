@@ -1,0 +1,148 @@
+#include "app/document_editor.h"
+
+#include "model/compound_element.h"
+#include "model/transfer_stream.h"
+
+#include <algorithm>
+
+// The editor's part in moving elements: where an insertion or a drop goes,
+// moving and copying the selected run, runs dropped from other windows,
+// and walking the elements from the keyboard.
+
+namespace velbrant {
+
+namespace {
+
+constexpr const char* MoveStep = "Verschieben";
+constexpr const char* CopyStep = "Kopieren";
+constexpr const char* DropStep = "Einfügen";
+
+// Whether the sequence lies in the element's subtree.
+bool holds(const Element& element, const Sequence* sequence) {
+    const auto* compound = dynamic_cast<const CompoundElement*>(&element);
+    if (compound == nullptr)
+        return false;
+    for (std::size_t s = 0; s < compound->sequenceCount(); ++s) {
+        const Sequence& nested = compound->sequenceAt(s);
+        if (&nested == sequence)
+            return true;
+        for (std::size_t i = 0; i < nested.size(); ++i)
+            if (holds(nested.at(i), sequence))
+                return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<Sequence::InsertionTarget> DocumentEditor::selectionTarget(Point at,
+                                                                         InsertMode mode) {
+    const Sequence::InsertionTarget target = m_document->topSequence().insertionTarget(at, mode);
+    if (target.sequence == nullptr || m_selected == nullptr)
+        return std::nullopt;
+    std::size_t first = m_selected->size();
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < m_selected->size(); ++i) {
+        const Element& element = m_selected->at(i);
+        if (!element.isSelected())
+            continue;
+        first = std::min(first, i);
+        last = i;
+        if (holds(element, target.sequence))
+            return std::nullopt;
+    }
+    if (target.sequence == m_selected && target.index >= first && target.index <= last + 1)
+        return std::nullopt;
+    return target;
+}
+
+std::optional<DocumentEditor::InsertionPreview>
+DocumentEditor::insertionPreview(Point at, InsertMode mode, bool dropsSelection) {
+    const std::optional<Sequence::InsertionTarget> target =
+        dropsSelection ? selectionTarget(at, mode)
+                       : std::optional(m_document->topSequence().insertionTarget(at, mode));
+    if (!target || target->sequence == nullptr)
+        return std::nullopt;
+    const Sequence& sequence = *target->sequence;
+    const int left = sequence.left();
+    const int right = left + sequence.width();
+    if (target->replaces) {
+        const Element& empty = sequence.at(target->index);
+        return InsertionPreview{{left, empty.top()}, {right, empty.bottom()}, true};
+    }
+    const int y = target->index < sequence.size() ? sequence.at(target->index).top()
+                  : sequence.empty()              ? sequence.top()
+                                                  : sequence.at(sequence.size() - 1).bottom();
+    return InsertionPreview{{left, y}, {right, y}, false};
+}
+
+bool DocumentEditor::moveSelection(Point at, InsertMode mode, bool copy) {
+    if (!selectionTarget(at, mode))
+        return false;
+    const Bytes run = copySelection();
+    change(copy ? CopyStep : MoveStep, [&](Document& document, const LayoutContext& context) {
+        BinaryReader in(run);
+        Sequence::insertRun(document.topSequence().insertionTarget(at, mode), readRun(in, context));
+        if (!copy)
+            document.topSequence().deleteSelected(context);
+    });
+    if (!copy) {
+        m_selected = nullptr;
+        emit selectionChanged();
+    }
+    return true;
+}
+
+void DocumentEditor::dropRun(std::span<const std::uint8_t> stream, Point at, InsertMode mode) {
+    BinaryReader in(stream);
+    auto run = readPastedRun(in, layoutContext());
+    const Sequence::InsertionTarget target = m_document->topSequence().insertionTarget(at, mode);
+    if (target.sequence == nullptr)
+        return;
+    change(DropStep, [&](Document& document, const LayoutContext&) {
+        Sequence::insertRun(document.topSequence().insertionTarget(at, mode), std::move(run));
+    });
+}
+
+void DocumentEditor::moveSelectionStep(int direction) {
+    if (m_selected == nullptr || !m_selected->canMoveSelectedRun(direction))
+        return;
+    Sequence* owner = m_selected;
+    change(MoveStep, [owner, direction](Document&, const LayoutContext&) {
+        owner->moveSelectedRun(direction);
+    });
+}
+
+void DocumentEditor::selectNext(int direction) {
+    const auto order = m_document->topSequence().readingOrder();
+    if (order.empty())
+        return;
+    const auto selected = std::find_if(order.begin(), order.end(),
+                                       [](const auto& entry) { return entry.first->isSelected(); });
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    std::ptrdiff_t index = direction > 0 ? 0 : count - 1;
+    if (selected != order.end())
+        index = ((selected - order.begin()) + direction + count) % count;
+    const auto& [element, owner] = order[static_cast<std::size_t>(index)];
+    m_document->topSequence().deselectAll();
+    element->setSelected(true);
+    m_selected = owner;
+    emit selectionChanged();
+}
+
+std::optional<std::pair<Point, Point>> DocumentEditor::selectionBox() const {
+    if (m_selected == nullptr)
+        return std::nullopt;
+    std::optional<std::pair<Point, Point>> box;
+    for (std::size_t i = 0; i < m_selected->size(); ++i) {
+        const Element& element = m_selected->at(i);
+        if (!element.isSelected())
+            continue;
+        const Point bottomRight{element.left() + element.width(), element.bottom()};
+        box = box ? std::pair{box->first, bottomRight}
+                  : std::pair{Point{element.left(), element.top()}, bottomRight};
+    }
+    return box;
+}
+
+} // namespace velbrant
