@@ -3,6 +3,7 @@
 #include "app/document_editor.h"
 #include "render/document_renderer.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
