@@ -61,8 +61,8 @@ public:
         Point bottomRight;
         bool replaces = false;
     };
-    std::optional<InsertionPreview> insertionPreview(Point at, InsertMode mode,
-                                                     bool dropsSelection);
+    enum class Inserting { NewElement, Paste, Selection };
+    std::optional<InsertionPreview> insertionPreview(Point at, InsertMode mode, Inserting what);
     // Moves the selected run where an insertion at the point goes, or
     // copies it there; one undo step ("Verschieben", "Kopieren"). False,
     // and nothing changes, where the run may not go.

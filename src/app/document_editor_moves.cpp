@@ -1,5 +1,4 @@
 #include "app/document_editor.h"
-
 #include "model/compound_element.h"
 #include "model/transfer_stream.h"
 
@@ -57,10 +56,12 @@ std::optional<Sequence::InsertionTarget> DocumentEditor::selectionTarget(Point a
 }
 
 std::optional<DocumentEditor::InsertionPreview>
-DocumentEditor::insertionPreview(Point at, InsertMode mode, bool dropsSelection) {
+DocumentEditor::insertionPreview(Point at, InsertMode mode, Inserting what) {
+    Sequence& top = m_document->topSequence();
     const std::optional<Sequence::InsertionTarget> target =
-        dropsSelection ? selectionTarget(at, mode)
-                       : std::optional(m_document->topSequence().insertionTarget(at, mode));
+        what == Inserting::Selection ? selectionTarget(at, mode)
+        : what == Inserting::Paste   ? std::optional(top.pasteTarget(at, mode))
+                                     : std::optional(top.insertionTarget(at, mode));
     if (!target || target->sequence == nullptr)
         return std::nullopt;
     const Sequence& sequence = *target->sequence;

@@ -28,7 +28,9 @@ void DocumentView::showInsertionPreview(QPoint pixel, InsertMode mode) {
         return setPreview(std::nullopt);
     if (m_tool == Tool::Text)
         return setPreview(std::nullopt);
-    setPreview(m_editor.insertionPreview(toModel(pixel, scrollPosition()), mode, false));
+    setPreview(m_editor.insertionPreview(toModel(pixel, scrollPosition()), mode,
+                                         m_pasteMode ? DocumentEditor::Inserting::Paste
+                                                     : DocumentEditor::Inserting::NewElement));
 }
 
 // While the selection is dragged: where it would go, the cursor, and the
@@ -48,8 +50,8 @@ void DocumentView::dragTo(QPoint pixel, Qt::KeyboardModifiers modifiers) {
                                        : pixel.y() > inner.bottom() ? LineStep
                                                                     : 0));
     }
-    setPreview(
-        m_editor.insertionPreview(toModel(pixel, scrollPosition()), InsertMode::After, true));
+    setPreview(m_editor.insertionPreview(toModel(pixel, scrollPosition()), InsertMode::After,
+                                         DocumentEditor::Inserting::Selection));
     if (!m_preview)
         viewport()->setCursor(Qt::ForbiddenCursor);
     else
@@ -120,7 +122,10 @@ void DocumentView::dragEnterEvent(QDragEnterEvent* event) {
 
 void DocumentView::dragMoveEvent(QDragMoveEvent* event) {
     const Point at = toModel(event->position().toPoint(), scrollPosition());
-    setPreview(m_editor.insertionPreview(at, InsertMode::After, event->source() == viewport()));
+    setPreview(m_editor.insertionPreview(at, InsertMode::After,
+                                         event->source() == viewport()
+                                             ? DocumentEditor::Inserting::Selection
+                                             : DocumentEditor::Inserting::NewElement));
     if (m_preview)
         event->acceptProposedAction();
     else

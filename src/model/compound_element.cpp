@@ -72,15 +72,6 @@ bool CompoundElement::insertInto(std::unique_ptr<Element>& element, Point point,
     return true;
 }
 
-bool CompoundElement::pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point,
-                                InsertMode mode) {
-    if (!takesNestedAt(point))
-        return false;
-    if (Sequence* sequence = nestedSequenceAt(point))
-        sequence->paste(std::move(run), point, mode);
-    return true;
-}
-
 Element::NestedTarget CompoundElement::nestedTargetAt(Point point) {
     if (!takesNestedAt(point))
         return {};

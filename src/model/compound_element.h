@@ -45,7 +45,6 @@ public:
     // sequence, it does so and lays itself out again.
     bool insertInto(std::unique_ptr<Element>& element, Point point, InsertMode mode,
                     const LayoutContext& context) final;
-    bool pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point, InsertMode mode) final;
     NestedTarget nestedTargetAt(Point point) final;
     bool selectInRect(Point topLeft, Point bottomRight, SelectionState& state) override;
     bool deleteSelectedInside(const LayoutContext& context) override;

@@ -66,10 +66,6 @@ bool Element::deleteSelectedInside(const LayoutContext&) {
     return false;
 }
 
-bool Element::pasteInto(std::vector<std::unique_ptr<Element>>&, Point, InsertMode) {
-    return false;
-}
-
 Element::NestedTarget Element::nestedTargetAt(Point) {
     return {};
 }

@@ -73,10 +73,6 @@ public:
                             const LayoutContext& context);
     // Deletes selected elements of nested sequences; true if any went.
     virtual bool deleteSelectedInside(const LayoutContext& context);
-    // Offers pasted elements for a nested sequence at the point. Takes them
-    // and answers true only when a nested sequence is where they belong.
-    virtual bool pasteInto(std::vector<std::unique_ptr<Element>>& run, Point point,
-                           InsertMode mode);
     // Whether an insertion at the point goes into the element (`takes`),
     // and into which nested sequence; taken with no sequence, it goes
     // nowhere (a case below its head, outside its columns).

@@ -172,18 +172,21 @@ void Sequence::appendReadingOrder(std::vector<std::pair<Element*, Sequence*>>& o
     }
 }
 
-void Sequence::paste(std::vector<std::unique_ptr<Element>> run, Point point, InsertMode mode) {
+Sequence::InsertionTarget Sequence::pasteTarget(Point point, InsertMode mode) {
+    if (m_elements.empty() || point.y <= m_elements.front()->top())
+        return {this, 0, false};
     std::size_t index = 0;
-    if (!m_elements.empty() && point.y > m_elements.front()->top()) {
-        while (index + 1 < m_elements.size() && m_elements[index + 1]->top() < point.y)
-            ++index;
-        if (m_elements[index]->pasteInto(run, point, mode))
-            return;
-        if (mode == InsertMode::After)
-            ++index;
-    }
-    m_elements.insert(m_elements.begin() + static_cast<std::ptrdiff_t>(index),
-                      std::make_move_iterator(run.begin()), std::make_move_iterator(run.end()));
+    while (index + 1 < m_elements.size() && m_elements[index + 1]->top() < point.y)
+        ++index;
+    if (const Element::NestedTarget nested = m_elements[index]->nestedTargetAt(point); nested.takes)
+        return nested.sequence != nullptr ? nested.sequence->pasteTarget(point, mode)
+                                          : InsertionTarget{};
+    return {this, mode == InsertMode::After ? index + 1 : index, false};
+}
+
+void Sequence::paste(std::vector<std::unique_ptr<Element>> run, Point point, InsertMode mode) {
+    if (const InsertionTarget target = pasteTarget(point, mode); target.sequence != nullptr)
+        insertRun(target, std::move(run));
 }
 
 void Sequence::draw(Canvas& canvas, const DrawContext& context) const {

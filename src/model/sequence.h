@@ -82,6 +82,9 @@ public:
     // to bottom, a compound element before its contents, branch by branch.
     std::vector<std::pair<Element*, Sequence*>> readingOrder();
 
+    // The same for pasted elements, by paste's rule (an empty statement is
+    // not replaced).
+    InsertionTarget pasteTarget(Point point, InsertMode mode);
     // Inserts pasted elements before or after the element under the point,
     // or hands them to it for a nested sequence; at the front when the
     // sequence is empty or the point lies above it. No layout: the caller

@@ -73,7 +73,8 @@ TEST_F(MovingTest, ALoopDroppedIntoItsOwnBodyIsRefused) {
     ASSERT_TRUE(loop.isSelected());
     const auto& body = static_cast<const CompoundElement&>(loop).sequenceAt(0);
     const Point inBody = middleOf(body.at(0));
-    EXPECT_FALSE(editor().insertionPreview(inBody, InsertMode::After, true));
+    EXPECT_FALSE(
+        editor().insertionPreview(inBody, InsertMode::After, DocumentEditor::Inserting::Selection));
     const std::size_t steps = editor().history().levels();
     dragElement({loop.left() + 20, loop.top() + 10}, inBody);
     EXPECT_EQ(editor().history().levels(), steps);
@@ -86,15 +87,22 @@ TEST_F(MovingTest, TheInsertionPreviewShowsWhereANewElementGoes) {
     click(*view, {300, 400});
     const Element& empty = top().at(0);
     ASSERT_TRUE(empty.isEmptyStatement());
-    const auto onEmpty = editor().insertionPreview(middleOf(empty), InsertMode::After, false);
+    const auto onEmpty = editor().insertionPreview(middleOf(empty), InsertMode::After,
+                                                   DocumentEditor::Inserting::NewElement);
     ASSERT_TRUE(onEmpty);
     EXPECT_TRUE(onEmpty->replaces);
     addStatements({"a"});
     const Element& statement = top().at(top().size() - 1);
-    const auto after = editor().insertionPreview(middleOf(statement), InsertMode::After, false);
+    const auto after = editor().insertionPreview(middleOf(statement), InsertMode::After,
+                                                 DocumentEditor::Inserting::NewElement);
     ASSERT_TRUE(after);
     EXPECT_FALSE(after->replaces);
     EXPECT_EQ(after->topLeft.y, statement.bottom());
+    // Paste mode does not replace an empty statement: its preview says so.
+    const auto paste = editor().insertionPreview(middleOf(top().at(0)), InsertMode::After,
+                                                 DocumentEditor::Inserting::Paste);
+    ASSERT_TRUE(paste);
+    EXPECT_FALSE(paste->replaces);
 }
 
 TEST_F(MovingTest, ARunDroppedFromAnotherWindowIsCopiedThere) {
