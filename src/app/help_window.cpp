@@ -181,13 +181,15 @@ void HelpWindow::markFound() {
         m_browser->setTextCursor(marks.first().cursor);
 }
 
-// The pages whose text or keywords hold the searched words; all pages
-// while the field is empty.
+// The pages whose text or keywords hold the searched words; all pages,
+// in the manual's order, while the field is empty.
 void HelpWindow::search(const QString& text) {
     m_results->clear();
     markFound();
     const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
     for (const QString& page : pages()) {
+        if (page == QStringLiteral("index.html"))
+            continue; // the contents themselves, behind "Inhalt"
         QString haystack = pageText(page);
         for (auto target = keywordTargets().begin(); target != keywordTargets().end(); ++target)
             if (target.value().startsWith(page))
