@@ -1,7 +1,9 @@
 #include "diagram_builder.h"
 #include "model/block.h"
+#include "model/default_labels_file.h"
 #include "model/document.h"
 #include "model/nsd_file.h"
+#include "model/profile_file.h"
 #include "model/sequence.h"
 #include "model/undo_history.h"
 #include "model/undo_snapshot.h"
@@ -126,6 +128,21 @@ void BM_ReadNsd20000(benchmark::State& state) {
     state.counters["MB"] = static_cast<double>(file.size()) / (1 << 20);
 }
 BENCHMARK(BM_ReadNsd20000)->Unit(benchmark::kMillisecond);
+
+// A settings file of 30,000 lines in the labels' own section: read it, take
+// the labels, set them again and write it (target: 50 ms).
+void BM_SettingsFile30000Lines(benchmark::State& state) {
+    std::string text = "[defaults]\n";
+    for (int i = 0; i < 30'000; ++i)
+        text += "Schluessel" + std::to_string(i) + "=Wert " + std::to_string(i) + "\n";
+    for (auto _ : state) {
+        ProfileFile file(text);
+        const DefaultLabels labels = readDefaultLabels(file, DefaultLabels{});
+        writeDefaultLabels(file, labels);
+        benchmark::DoNotOptimize(file.text());
+    }
+}
+BENCHMARK(BM_SettingsFile30000Lines)->Unit(benchmark::kMillisecond);
 
 void BM_RelayoutQtMetrics(benchmark::State& state) {
     QtTextMeasurer measurer;

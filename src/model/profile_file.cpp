@@ -77,8 +77,11 @@ std::size_t ProfileFile::sectionEnd(std::size_t header) const {
     return end;
 }
 
+// The section's end is found once: asked on every line, it made reading a
+// long section take the square of its length.
 std::optional<std::size_t> ProfileFile::keyLine(std::size_t header, std::string_view key) const {
-    for (std::size_t i = header + 1; i < sectionEnd(header); ++i) {
+    const std::size_t end = sectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
         if (isKeyLine(m_lines[i], key))
             return i;
     }
