@@ -111,14 +111,31 @@ int Sequence::insertElement(std::unique_ptr<Element> element, Point point, Inser
 }
 
 Sequence::InsertionTarget Sequence::insertionTarget(Point point, InsertMode mode) {
+    return targetAt(point, mode, false);
+}
+
+Sequence::InsertionTarget Sequence::pasteTarget(Point point, InsertMode mode) {
+    return targetAt(point, mode, true);
+}
+
+// A paste looks for the last element that begins above the point and never
+// replaces an empty statement; an insertion takes the element reaching the
+// point and does.
+Sequence::InsertionTarget Sequence::targetAt(Point point, InsertMode mode, bool pasting) {
     if (m_elements.empty() || point.y <= m_elements.front()->top())
         return {this, 0, false};
-    const std::size_t index = indexAtOrBelow(point.y);
+    std::size_t index = 0;
+    if (pasting) {
+        while (index + 1 < m_elements.size() && m_elements[index + 1]->top() < point.y)
+            ++index;
+    } else {
+        index = indexAtOrBelow(point.y);
+    }
     Element& target = *m_elements[index];
-    if (target.isEmptyStatement())
+    if (!pasting && target.isEmptyStatement())
         return {this, index, true};
     if (const Element::NestedTarget nested = target.nestedTargetAt(point); nested.takes)
-        return nested.sequence != nullptr ? nested.sequence->insertionTarget(point, mode)
+        return nested.sequence != nullptr ? nested.sequence->targetAt(point, mode, pasting)
                                           : InsertionTarget{};
     return {this, mode == InsertMode::After ? index + 1 : index, false};
 }
@@ -132,28 +149,30 @@ void Sequence::insertRun(const InsertionTarget& target, std::vector<std::unique_
                     std::make_move_iterator(run.begin()), std::make_move_iterator(run.end()));
 }
 
+std::pair<std::size_t, std::size_t> Sequence::selectedRun() const {
+    const auto selected = [](const auto& element) { return element->isSelected(); };
+    const auto first = std::find_if(m_elements.begin(), m_elements.end(), selected);
+    const auto end = std::find_if_not(first, m_elements.end(), selected);
+    return {static_cast<std::size_t>(first - m_elements.begin()),
+            static_cast<std::size_t>(end - m_elements.begin())};
+}
+
 bool Sequence::canMoveSelectedRun(int direction) const {
-    const auto first = std::find_if(m_elements.begin(), m_elements.end(),
-                                    [](const auto& element) { return element->isSelected(); });
-    const auto last = std::find_if(first, m_elements.end(),
-                                   [](const auto& element) { return !element->isSelected(); });
-    return first != m_elements.end() &&
-           (direction < 0 ? first != m_elements.begin() : last != m_elements.end());
+    const auto [first, end] = selectedRun();
+    return first < end && (direction < 0 ? first > 0 : end < m_elements.size());
 }
 
 bool Sequence::moveSelectedRun(int direction) {
-    const auto first = std::find_if(m_elements.begin(), m_elements.end(),
-                                    [](const auto& element) { return element->isSelected(); });
-    const auto last = std::find_if(first, m_elements.end(),
-                                   [](const auto& element) { return !element->isSelected(); });
-    if (first == m_elements.end())
+    if (!canMoveSelectedRun(direction))
         return false;
-    if (direction < 0 && first != m_elements.begin())
-        std::rotate(first - 1, first, last);
-    else if (direction > 0 && last != m_elements.end())
-        std::rotate(first, last, last + 1);
+    const auto [first, end] = selectedRun();
+    const auto at = [this](std::size_t index) {
+        return m_elements.begin() + static_cast<std::ptrdiff_t>(index);
+    };
+    if (direction < 0)
+        std::rotate(at(first - 1), at(first), at(end));
     else
-        return false;
+        std::rotate(at(first), at(end), at(end + 1));
     return true;
 }
 
@@ -170,18 +189,6 @@ void Sequence::appendReadingOrder(std::vector<std::pair<Element*, Sequence*>>& o
             for (std::size_t s = 0; s < compound->sequenceCount(); ++s)
                 compound->sequenceAt(s).appendReadingOrder(order);
     }
-}
-
-Sequence::InsertionTarget Sequence::pasteTarget(Point point, InsertMode mode) {
-    if (m_elements.empty() || point.y <= m_elements.front()->top())
-        return {this, 0, false};
-    std::size_t index = 0;
-    while (index + 1 < m_elements.size() && m_elements[index + 1]->top() < point.y)
-        ++index;
-    if (const Element::NestedTarget nested = m_elements[index]->nestedTargetAt(point); nested.takes)
-        return nested.sequence != nullptr ? nested.sequence->pasteTarget(point, mode)
-                                          : InsertionTarget{};
-    return {this, mode == InsertMode::After ? index + 1 : index, false};
 }
 
 void Sequence::paste(std::vector<std::unique_ptr<Element>> run, Point point, InsertMode mode) {

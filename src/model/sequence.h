@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace velbrant {
@@ -106,6 +107,10 @@ public:
 private:
     std::size_t indexAtOrBelow(int y) const;
     void appendReadingOrder(std::vector<std::pair<Element*, Sequence*>>& order);
+    InsertionTarget targetAt(Point point, InsertMode mode, bool pasting);
+    // The selected elements here: from the first to just past the last of
+    // the first run; first == end without a selection.
+    std::pair<std::size_t, std::size_t> selectedRun() const;
     int minHeightOfAllButLast() const;
 
     std::vector<std::unique_ptr<Element>> m_elements;
