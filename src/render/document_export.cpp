@@ -1,5 +1,6 @@
 #include "render/document_export.h"
 
+#include "model/code/code_generator.h"
 #include "model/structogram_file.h"
 #include "render/document_files.h"
 #include "render/document_renderer.h"
@@ -151,13 +152,29 @@ void writeDocumentFile(QIODevice& out, const QString& path, const Document& docu
 QString outputSuffix(const QString& output) {
     const QString suffix = QFileInfo(output).suffix().toLower();
     if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf" && suffix != u"str" &&
-        suffix != u"nsd")
+        suffix != u"nsd" && !codeLanguageForExtension(suffix.toStdString()))
         throw ExportError("Unbekanntes Ausgabeformat \"." + suffix.toStdString() +
-                          "\" (erlaubt: .png, .svg, .pdf, .STR, .nsd)");
+                          "\" (erlaubt: .png, .svg, .pdf, .STR, .nsd, .py, .java, .c, .pas)");
     return suffix;
 }
 
+void writeProgram(QIODevice& out, const Document& document, CodeLanguage language,
+                  const ExportOptions& options) {
+    const GeneratedCode code = generateCode(document, language);
+    const auto size = static_cast<qint64>(code.text.size());
+    if (out.write(code.text.data(), size) != size)
+        throw std::runtime_error(out.errorString().toStdString());
+    if (code.untranslatedLines > 0 && options.notice)
+        options.notice(untranslatedNotice(code.untranslatedLines));
+}
+
 } // namespace
+
+QString untranslatedNotice(int lines) {
+    return lines == 1
+               ? QStringLiteral("1 Zeile nicht übersetzt (als Kommentar übernommen)")
+               : QStringLiteral("%1 Zeilen nicht übersetzt (als Kommentar übernommen)").arg(lines);
+}
 
 void writePicture(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
                   const QString& suffix, const ExportOptions& options) {
@@ -199,6 +216,8 @@ void exportDocument(const Document& document, QtTextMeasurer& measurer, const QS
     try {
         if (suffix == u"str" || suffix == u"nsd")
             writeDocumentFile(file, output, document);
+        else if (const auto language = codeLanguageForExtension(suffix.toStdString()))
+            writeProgram(file, document, *language, options);
         else
             writePicture(file, document, measurer, suffix, options);
     } catch (const ExportError&) {

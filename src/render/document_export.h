@@ -29,7 +29,13 @@ struct ExportOptions {
     // Told the rows done of all while a picture is painted; answers false
     // to cancel the export.
     std::function<bool(qint64 done, qint64 total)> progress;
+    // Told what the user should know of a finished export: the lines a
+    // program keeps as comments because no rule translated them.
+    std::function<void(const QString&)> notice;
 };
+
+// "3 Zeilen nicht übersetzt (als Kommentar übernommen)".
+QString untranslatedNotice(int lines);
 
 // A failed export; the message is for the user, in one line.
 class ExportError : public std::runtime_error {
@@ -44,9 +50,9 @@ public:
 };
 
 // Reads a ".STR" file and writes it, laid out, as the picture the
-// extension of `output` names: .png, .svg, .pdf, or .STR for a laid-out
-// copy. Needs a QGuiApplication (any platform, offscreen serves). Nothing
-// is written unless the whole export succeeds.
+// extension of `output` names: .png, .svg, .pdf, .STR or .nsd for a
+// laid-out copy, .py, .java, .c or .pas for the program it stands for. Needs a QGuiApplication (any
+// platform, offscreen serves). Nothing is written unless the whole export succeeds.
 void exportStructogram(const QString& input, const QString& output, const ExportOptions& options);
 
 // Writes the picture of a laid-out document in the format the suffix names

@@ -1,0 +1,54 @@
+#include "model/code/code_generator.h"
+
+#include "model/code/language_writers.h"
+#include "model/code/program_reader.h"
+#include "model/code/pseudocode.h"
+
+namespace velbrant {
+
+std::string_view codeExtension(CodeLanguage language) {
+    switch (language) {
+    case CodeLanguage::Python:
+        return "py";
+    case CodeLanguage::Java:
+        return "java";
+    case CodeLanguage::C:
+        return "c";
+    case CodeLanguage::Pascal:
+        return "pas";
+    }
+    return {};
+}
+
+std::optional<CodeLanguage> codeLanguageForExtension(std::string_view extension) {
+    const std::string lower = code::lowered(extension);
+    for (const CodeLanguage language :
+         {CodeLanguage::Python, CodeLanguage::Java, CodeLanguage::C, CodeLanguage::Pascal}) {
+        if (lower == codeExtension(language))
+            return language;
+    }
+    return std::nullopt;
+}
+
+GeneratedCode generateCode(const Document& document, CodeLanguage language) {
+    const code::TypedProgram typed = code::typeProgram(code::readProgram(document));
+    GeneratedCode result;
+    result.untranslatedLines = typed.unreadLines;
+    switch (language) {
+    case CodeLanguage::Python:
+        result.text = code::writePython(typed);
+        break;
+    case CodeLanguage::Java:
+        result.text = code::writeJava(typed);
+        break;
+    case CodeLanguage::C:
+        result.text = code::writeC(typed);
+        break;
+    case CodeLanguage::Pascal:
+        result.text = code::writePascal(typed);
+        break;
+    }
+    return result;
+}
+
+} // namespace velbrant

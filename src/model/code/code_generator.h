@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velbrant {
+
+class Document;
+
+enum class CodeLanguage { Python, Java, C, Pascal };
+
+// The file name extension of a language's programs, without the dot.
+std::string_view codeExtension(CodeLanguage language);
+// The language whose programs end in the extension (any case), if any.
+std::optional<CodeLanguage> codeLanguageForExtension(std::string_view extension);
+
+struct GeneratedCode {
+    // UTF-8.
+    std::string text;
+    // Text lines no rule read, kept in the program as comments.
+    int untranslatedLines = 0;
+};
+
+// The program a diagram's pseudocode stands for, in the language.
+GeneratedCode generateCode(const Document& document, CodeLanguage language);
+
+} // namespace velbrant

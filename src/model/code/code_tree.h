@@ -1,0 +1,112 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The program a diagram stands for, read from its pseudocode: what every
+// language back end writes. Names are the texts' own spellings
+// (Windows-1252); the back ends give them the target's identifiers.
+namespace velbrant::code {
+
+enum class Scalar : std::uint8_t { Unknown, Int, Real, Bool, Text, Conflict };
+
+struct ValueType {
+    Scalar scalar = Scalar::Unknown;
+    bool array = false;
+    friend bool operator==(const ValueType&, const ValueType&) = default;
+};
+
+enum class Op : std::uint8_t {
+    Add, Sub, Mul, Div, IntDiv, Mod,
+    Eq, Ne, Lt, Le, Gt, Ge,
+    And, Or, Not, Neg,
+};
+
+struct Expr {
+    enum class Kind : std::uint8_t {
+        Int, Real, Text, Bool,
+        Name,      // a variable
+        Index,     // name[args[0]]
+        Range,     // name[args[0]..args[1]], only as an input item
+        Call,      // name(args...)
+        Unary,     // op args[0]
+        Binary,    // args[0] op args[1]
+    };
+    Kind kind = Kind::Int;
+    Op op = Op::Add;
+    // Literal spelling (numbers, texts without quotes, "true"/"false") or name.
+    std::string text;
+    std::vector<Expr> args;
+    // Filled by the type check.
+    Scalar type = Scalar::Unknown;
+};
+
+inline Expr makeExpr(Expr::Kind kind, Op op = Op::Add, std::string text = {},
+                     std::vector<Expr> args = {}) {
+    Expr e;
+    e.kind = kind;
+    e.op = op;
+    e.text = std::move(text);
+    e.args = std::move(args);
+    return e;
+}
+
+struct Stmt;
+using Block = std::vector<Stmt>;
+
+struct CaseBranch {
+    std::vector<Expr> labels;
+    std::string labelText;
+    // A label that could not be read: the branch is never taken.
+    bool unreadLabel = false;
+    Block body;
+};
+
+struct Stmt {
+    enum class Kind : std::uint8_t {
+        Assign,  // target := value
+        Input,   // items (names, indexed names, ranges)
+        Output,  // items
+        Call,    // name(items)
+        If,      // value ? bodies[0] : bodies[1]
+        While,   // while value: bodies[0]
+        Repeat,  // bodies[0] until value
+        For,     // target := value .. limit step step: bodies[0]
+        Case,    // value selects one of branches; else is bodies[0] if hasElse
+        Break,
+        Return,  // value when hasValue
+        End,     // ends the program
+        Comment, // source
+        Unread,  // source, kept as a comment with a placeholder
+    };
+    Kind kind = Kind::Unread;
+    Expr target;
+    Expr value;
+    Expr limit;
+    Expr step;
+    bool hasValue = false;
+    bool downward = false;
+    bool hasElse = false;
+    std::string name;
+    std::vector<Expr> items;
+    std::vector<Block> bodies;
+    std::vector<CaseBranch> branches;
+    // The text the statement came from; for a compound statement whose head
+    // could not be read, the head (then `value` is a placeholder literal).
+    std::vector<std::string> source;
+    bool unreadHead = false;
+};
+
+struct Program {
+    std::string title;
+    std::vector<std::string> comment;
+    // A title "name(a, b)" makes the diagram a function of these parameters.
+    std::string name;
+    std::vector<std::string> parameters;
+    // Set by the title's parameters or by a return with a value.
+    bool isFunction = false;
+    Block body;
+};
+
+} // namespace velbrant::code

@@ -1,0 +1,462 @@
+#include "model/code/code_writer.h"
+
+#include "model/code/pseudocode.h"
+#include "model/windows1252.h"
+
+#include <algorithm>
+#include <array>
+#include <set>
+#include <unordered_set>
+
+namespace velbrant::code {
+
+std::string utf8(std::string_view windows1252) {
+    std::string clean(windows1252);
+    for (char& c : clean) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t')
+            c = ' ';
+    }
+    return utf8FromWindows1252(clean);
+}
+
+namespace {
+
+// Words no identifier may be in any of the four languages, compared
+// without case (Pascal's rule), with the names the programs use themselves.
+const std::unordered_set<std::string>& reservedWords() {
+    static const std::unordered_set<std::string> words = {
+        // Python
+        "false", "none", "true", "and", "as", "assert", "async", "await", "break", "class",
+        "continue", "def", "del", "elif", "else", "except", "finally", "for", "from", "global",
+        "if", "import", "in", "is", "lambda", "nonlocal", "not", "or", "pass", "raise", "return",
+        "try", "while", "with", "yield", "match", "case", "print", "input", "int", "float", "str",
+        "bool", "len", "range", "list", "sys", "main", "next", "exit", "abs", "min", "max",
+        "type", "object", "id", "dict", "set", "iter", "open", "round", "sum",
+        // Java
+        "abstract", "boolean", "byte", "catch", "char", "const", "default", "do", "double",
+        "enum", "extends", "final", "goto", "implements", "instanceof", "interface", "long",
+        "native", "new", "package", "private", "protected", "public", "short", "static",
+        "strictfp", "super", "switch", "synchronized", "this", "throw", "throws", "transient",
+        "void", "volatile", "var", "record", "sealed", "permits", "string", "system", "math",
+        "integer", "args", "out", "java", "locale",
+        // C
+        "auto", "extern", "inline", "register", "restrict", "signed", "sizeof", "struct",
+        "typedef", "union", "unsigned", "printf", "scanf", "strcmp", "malloc", "free", "memcpy",
+        "strlen", "stdin", "stdout", "null", "errno", "fprintf", "stderr",
+        // Pascal
+        "array", "begin", "div", "downto", "end", "file", "function", "label", "mod", "nil",
+        "of", "packed", "procedure", "program", "repeat", "then", "to", "until", "absolute",
+        "asm", "operator", "reintroduce", "self", "shl", "shr", "unit", "uses", "xor",
+        "constructor", "destructor", "implementation", "inherited", "result", "halt", "read",
+        "readln", "write", "writeln", "real", "eof", "eoln", "length", "ord", "chr", "sysutils",
+        "floattostr", "booltostr", "specialize", "generic", "otherwise", "on", "out", "property",
+        "threadvar", "try", "finalization", "initialization", "library", "export", "exports",
+        "resourcestring", "objfpc", "dispose", "new", "output", "text",
+    };
+    return words;
+}
+
+// Windows-1252 letters as ASCII: "ä" "ae", "é" "e".
+std::string asciiLetter(unsigned char c) {
+    static const std::array<const char*, 64> upper = {
+        "A", "A", "A", "A", "Ae", "A", "Ae", "C", "E", "E", "E", "E", "I", "I", "I", "I",
+        "D", "N", "O", "O", "O", "O", "Oe", "",  "O", "U", "U", "U", "Ue", "Y", "Th", "ss",
+        "a", "a", "a", "a", "ae", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+        "d", "n", "o", "o", "o", "o", "oe", "",  "o", "u", "u", "u", "ue", "y", "th", "y"};
+    if (c >= 0xC0)
+        return upper[c - 0xC0];
+    switch (c) {
+    case 0x8A:
+        return "S";
+    case 0x8C:
+        return "Oe";
+    case 0x8E:
+        return "Z";
+    case 0x9A:
+        return "s";
+    case 0x9C:
+        return "oe";
+    case 0x9E:
+        return "z";
+    case 0x9F:
+        return "Y";
+    default:
+        return "";
+    }
+}
+
+std::string sanitized(std::string_view name) {
+    std::string result;
+    for (const char ch : name) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x80 && (std::isalnum(c) != 0 || c == '_'))
+            result += ch;
+        else
+            result += asciiLetter(c);
+    }
+    while (!result.empty() && result.front() == '_')
+        result.erase(0, 1);
+    while (!result.empty() && result.back() == '_')
+        result.pop_back();
+    if (result.empty() || std::isdigit(static_cast<unsigned char>(result.front())) != 0)
+        result.insert(0, "v");
+    return result;
+}
+
+bool isLoop(const Stmt& s) {
+    return s.kind == Stmt::Kind::While || s.kind == Stmt::Kind::Repeat ||
+           s.kind == Stmt::Kind::For;
+}
+
+template <typename Visit>
+void visitAll(const Block& statements, Visit& visit) {
+    for (const Stmt& s : statements) {
+        visit(s);
+        for (const Block& body : s.bodies)
+            visitAll(body, visit);
+        for (const CaseBranch& branch : s.branches)
+            visitAll(branch.body, visit);
+    }
+}
+
+std::string labelKey(const Expr& label) {
+    if (label.kind == Expr::Kind::Unary)
+        return "-" + labelKey(label.args[0]);
+    if (label.kind == Expr::Kind::Int)
+        return std::to_string(std::stoll(label.text));
+    return "'" + label.text;
+}
+
+} // namespace
+
+CodeWriter::CodeWriter(const TypedProgram& program)
+    : m_typed(program), m_program(program.program) {
+    assignIdentifiers();
+}
+
+void CodeWriter::assignIdentifiers() {
+    std::set<std::string> taken;
+    const auto unique = [&taken](std::string base) {
+        std::string candidate = base;
+        for (int n = 2; reservedWords().count(lowered(candidate)) != 0 ||
+                        taken.count(lowered(candidate)) != 0;
+             ++n)
+            candidate = base + std::to_string(n);
+        taken.insert(lowered(candidate));
+        return candidate;
+    };
+    m_programName = unique(sanitized(m_program.name.empty() ? "Programm" : m_program.name));
+    for (const Symbol& symbol : m_typed.symbols.all())
+        m_ids[lowered(symbol.spelling)] = unique(sanitized(symbol.spelling));
+}
+
+std::string CodeWriter::write() {
+    writeProgram();
+    std::string text;
+    for (const std::string& l : m_lines)
+        text += l + "\n";
+    return text;
+}
+
+std::string CodeWriter::id(std::string_view name) const { return m_ids.at(lowered(name)); }
+
+const Symbol& CodeWriter::symbol(std::string_view name) const {
+    return *m_typed.symbols.find(name);
+}
+
+std::vector<const Symbol*> CodeWriter::variables() const {
+    std::vector<const Symbol*> result;
+    for (const Symbol& s : m_typed.symbols.all()) {
+        if (s.kind == SymbolKind::Variable && !s.isParameter)
+            result.push_back(&s);
+    }
+    return result;
+}
+
+std::vector<const Symbol*> CodeWriter::subroutines() const {
+    std::vector<const Symbol*> result;
+    for (const Symbol& s : m_typed.symbols.all()) {
+        if ((s.kind == SymbolKind::Function || s.kind == SymbolKind::Procedure) && s.read &&
+            !s.conflicting)
+            result.push_back(&s);
+    }
+    return result;
+}
+
+long long CodeWriter::indexOffset(std::string_view name) const {
+    return symbol(name).lowestIndex;
+}
+
+void CodeWriter::line(std::string text) {
+    std::string indented;
+    for (int i = 0; i < m_depth; ++i)
+        indented += m_indentUnit;
+    m_lines.push_back(text.empty() ? text : indented + text);
+}
+
+void CodeWriter::blank() {
+    if (!m_lines.empty() && !m_lines.back().empty())
+        m_lines.emplace_back();
+}
+
+void CodeWriter::comment(std::string_view windows1252) {
+    line(commentPrefix() + commentText(utf8(windows1252)));
+}
+
+void CodeWriter::noteComment(std::string_view note, std::string_view windows1252) {
+    line(commentPrefix() + commentText(std::string(note) + utf8(windows1252)));
+}
+
+bool CodeWriter::spacedBefore(const std::vector<Expr>& items, std::size_t i) {
+    return i > 0 && items[i].kind != Expr::Kind::Text && items[i - 1].kind != Expr::Kind::Text;
+}
+
+bool CodeWriter::assignsName(const Block& statements, std::string_view name) {
+    const std::string key = lowered(name);
+    bool found = false;
+    auto visit = [&](const Stmt& s) {
+        const auto names = [&](const Expr& e) {
+            return e.kind == Expr::Kind::Name && lowered(e.text) == key;
+        };
+        if (s.kind == Stmt::Kind::Assign || s.kind == Stmt::Kind::For)
+            found = found || names(s.target);
+        if (s.kind == Stmt::Kind::Input)
+            found = found || std::any_of(s.items.begin(), s.items.end(), names);
+    };
+    visitAll(statements, visit);
+    return found;
+}
+
+Expr CodeWriter::negated(const Expr& condition) {
+    if (condition.kind == Expr::Kind::Unary && condition.op == Op::Not)
+        return condition.args[0];
+    static constexpr std::array<std::pair<Op, Op>, 6> Opposites = {{
+        {Op::Eq, Op::Ne},
+        {Op::Ne, Op::Eq},
+        {Op::Lt, Op::Ge},
+        {Op::Ge, Op::Lt},
+        {Op::Le, Op::Gt},
+        {Op::Gt, Op::Le},
+    }};
+    for (const auto& [op, opposite] : Opposites) {
+        if (condition.kind == Expr::Kind::Binary && condition.op == op) {
+            Expr flipped = condition;
+            flipped.op = opposite;
+            return flipped;
+        }
+    }
+    Expr e = makeExpr(Expr::Kind::Unary, Op::Not, {}, {condition});
+    e.type = Scalar::Bool;
+    return e;
+}
+
+Expr CodeWriter::equality(const Expr& selector, const Expr& label) {
+    Expr e = makeExpr(Expr::Kind::Binary, Op::Eq, {}, {selector, label});
+    e.type = Scalar::Bool;
+    return e;
+}
+
+void CodeWriter::unreadComment(const std::vector<std::string>& source) {
+    for (const std::string& text : source)
+        noteComment("nicht übersetzt: ", text);
+    if (source.empty())
+        noteComment("nicht übersetzt: (leer)", {});
+}
+
+void CodeWriter::nested(const Block& statements) {
+    indent();
+    block(statements);
+    dedent();
+}
+
+void CodeWriter::block(const Block& statements) {
+    for (const Stmt& s : statements)
+        statement(s);
+}
+
+void CodeWriter::statement(const Stmt& s) {
+    switch (s.kind) {
+    case Stmt::Kind::Assign:
+        return assign(s);
+    case Stmt::Kind::Input:
+        return input(s);
+    case Stmt::Kind::Output:
+        return output(s);
+    case Stmt::Kind::Call:
+        return call(s);
+    case Stmt::Kind::If:
+        return ifStatement(s);
+    case Stmt::Kind::While:
+        return whileLoop(s);
+    case Stmt::Kind::Repeat:
+        return repeatLoop(s);
+    case Stmt::Kind::For:
+        return forLoop(s);
+    case Stmt::Kind::Case:
+        return caseStatement(s);
+    case Stmt::Kind::Break:
+    case Stmt::Kind::Return:
+    case Stmt::Kind::End:
+        return jump(s);
+    case Stmt::Kind::Comment:
+        for (const std::string& text : s.source) {
+            const std::size_t start = text.find_first_not_of(" \t/#");
+            comment(start == std::string::npos ? std::string() : text.substr(start));
+        }
+        return;
+    case Stmt::Kind::Unread:
+        unreadComment(s.source);
+        if (!emptyStatement().empty())
+            line(emptyStatement());
+        return;
+    }
+}
+
+std::string CodeWriter::numberLiteral(const Expr& e) const {
+    std::string digits = e.text;
+    while (digits.size() > 1 && digits[0] == '0' && digits[1] != '.')
+        digits.erase(0, 1);
+    return digits;
+}
+
+std::string CodeWriter::indexed(const Expr& e) {
+    const long long offset = indexOffset(e.text);
+    std::string index = expr(e.args[0]);
+    if (offset != 0)
+        index = "(" + index + ") + " + std::to_string(-offset);
+    return id(e.text) + "[" + index + "]";
+}
+
+std::string CodeWriter::argumentList(const std::vector<Expr>& args) {
+    std::string text;
+    for (const Expr& arg : args)
+        text += (text.empty() ? "" : ", ") + expr(arg);
+    return text;
+}
+
+std::string CodeWriter::special(const Expr& e) {
+    switch (e.kind) {
+    case Expr::Kind::Int:
+    case Expr::Kind::Real:
+        return numberLiteral(e);
+    case Expr::Kind::Text:
+        return textLiteral(e.text);
+    case Expr::Kind::Bool:
+        return boolLiteral(e.text == "true");
+    case Expr::Kind::Name:
+        return id(e.text);
+    case Expr::Kind::Index:
+    case Expr::Kind::Range:
+        return indexed(e);
+    case Expr::Kind::Call:
+        return id(e.text) + "(" + argumentList(e.args) + ")";
+    default:
+        return {};
+    }
+}
+
+bool CodeWriter::needsParentheses(const Expr& child, const Expr& parent, bool right) const {
+    if (child.kind != Expr::Kind::Binary && child.kind != Expr::Kind::Unary)
+        return false;
+    if (parent.kind == Expr::Kind::Unary)
+        return child.kind == Expr::Kind::Binary ? precedence(child.op) <= precedence(parent.op)
+                                                : true;
+    const int inner = precedence(child.op);
+    const int outer = precedence(parent.op);
+    const auto comparison = [](Op op) { return op >= Op::Eq && op <= Op::Ge; };
+    return inner < outer ||
+           (inner == outer && (right || comparison(parent.op) || child.kind == Expr::Kind::Unary));
+}
+
+std::string CodeWriter::operand(const Expr& child, const Expr& parent, bool right) {
+    const std::string text = expr(child);
+    return needsParentheses(child, parent, right) ? "(" + text + ")" : text;
+}
+
+std::string CodeWriter::expr(const Expr& e) {
+    if (e.kind == Expr::Kind::Unary) {
+        const std::string sign = spelling(e.op);
+        const bool word = std::isalpha(static_cast<unsigned char>(sign.back())) != 0;
+        return sign + (word ? " " : "") + operand(e.args[0], e, false);
+    }
+    std::string text = special(e);
+    if (text.empty() && e.kind == Expr::Kind::Binary)
+        text = operand(e.args[0], e, false) + " " + spelling(e.op) + " " +
+               operand(e.args[1], e, true);
+    return text;
+}
+
+bool CodeWriter::readsInput(Scalar type) const {
+    bool found = false;
+    auto visit = [&](const Stmt& s) {
+        if (s.kind != Stmt::Kind::Input)
+            return;
+        for (const Expr& item : s.items)
+            found = found || item.type == type;
+    };
+    visitAll(m_program.body, visit);
+    for (const std::string& parameter : m_program.parameters)
+        found = found || symbol(parameter).type.scalar == type;
+    return found;
+}
+
+bool CodeWriter::endsProgram() const {
+    bool found = false;
+    auto visit = [&](const Stmt& s) { found = found || s.kind == Stmt::Kind::End; };
+    visitAll(m_program.body, visit);
+    return found;
+}
+
+bool CodeWriter::hasCode(const Block& statements) {
+    return std::any_of(statements.begin(), statements.end(),
+                       [](const Stmt& s) { return s.kind != Stmt::Kind::Comment; });
+}
+
+bool CodeWriter::breaksLoop(const Block& statements) {
+    for (const Stmt& s : statements) {
+        if (s.kind == Stmt::Kind::Break)
+            return true;
+        if (isLoop(s))
+            continue;
+        for (const Block& body : s.bodies) {
+            if (breaksLoop(body))
+                return true;
+        }
+        for (const CaseBranch& branch : s.branches) {
+            if (breaksLoop(branch.body))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool CodeWriter::plainLabels(const Stmt& s, bool textAllowed) const {
+    if (s.unreadHead || !(s.value.type == Scalar::Int || (textAllowed && s.value.type == Scalar::Text)))
+        return false;
+    std::set<std::string> seen;
+    for (const CaseBranch& branch : s.branches) {
+        if (branch.unreadLabel)
+            return false;
+        for (const Expr& label : branch.labels) {
+            const Expr& literal = label.kind == Expr::Kind::Unary && label.op == Op::Neg
+                                      ? label.args[0]
+                                      : label;
+            const bool fits = literal.kind == Expr::Kind::Int
+                                  ? s.value.type == Scalar::Int
+                                  : literal.kind == Expr::Kind::Text && &literal == &label &&
+                                        s.value.type == Scalar::Text;
+            if (!fits || !seen.insert(labelKey(label)).second)
+                return false;
+        }
+    }
+    return true;
+}
+
+bool CodeWriter::isConstant(const Expr& e) {
+    if (e.kind == Expr::Kind::Name || e.kind == Expr::Kind::Index ||
+        e.kind == Expr::Kind::Call || e.kind == Expr::Kind::Range)
+        return false;
+    return std::all_of(e.args.begin(), e.args.end(), isConstant);
+}
+
+} // namespace velbrant::code

@@ -1,0 +1,275 @@
+#include "model/code/c_family_writer.h"
+#include "model/code/language_writers.h"
+
+#include <algorithm>
+
+namespace velbrant::code {
+
+namespace {
+
+// Java refuses code it can prove unreachable and a function that may end
+// without a result. A jump followed by more statements is written as
+// "if (true) break;", which Java counts as able to go on; the walk below
+// follows Java's own rules to know where that is needed.
+class JavaWriter final : public CFamilyWriter {
+public:
+    using CFamilyWriter::CFamilyWriter;
+
+private:
+    void writeProgram() override {
+        comment(m_program.title);
+        for (const std::string& text : m_program.comment)
+            comment(text);
+        blank();
+        line("class " + programName() + " {");
+        indent();
+        inputHelpers();
+        stubs();
+        blank();
+        if (m_program.isFunction)
+            function();
+        line("public static void main(String[] args) {");
+        indent();
+        if (m_program.isFunction) {
+            callFunction();
+        } else {
+            declarations();
+            block(m_program.body);
+        }
+        dedent();
+        line("}");
+        dedent();
+        line("}");
+    }
+
+    void inputHelpers() {
+        const bool integers = readsInput(Scalar::Int);
+        const bool reals = readsInput(Scalar::Real);
+        const bool texts = readsInput(Scalar::Text);
+        if (!integers && !reals && !texts)
+            return;
+        line("static final java.util.Scanner EINGABE_ =");
+        line("        new java.util.Scanner(System.in).useLocale(java.util.Locale.ROOT);");
+        if (integers)
+            helper("int liesGanzzahl_", "EINGABE_.hasNextInt() ? EINGABE_.nextInt() : 0");
+        if (reals)
+            helper("double liesZahl_", "EINGABE_.hasNextDouble() ? EINGABE_.nextDouble() : 0.0");
+        if (texts)
+            helper("String liesText_", "EINGABE_.hasNext() ? EINGABE_.next() : \"\"");
+    }
+
+    void helper(const std::string& head, const std::string& value) {
+        blank();
+        line("static " + head + "() {");
+        line("    return " + value + ";");
+        line("}");
+    }
+
+    std::string reading(Scalar type) const {
+        switch (type) {
+        case Scalar::Real:
+            return "liesZahl_()";
+        case Scalar::Text:
+            return "liesText_()";
+        case Scalar::Bool:
+            return "false";
+        default:
+            return "liesGanzzahl_()";
+        }
+    }
+
+    void declarations() {
+        for (const Symbol* variable : variables()) {
+            const std::string type = typeName(variable->type.scalar);
+            const std::string name = id(variable->spelling);
+            const std::string note =
+                variable->guessed ? " // Typ nicht erkannt: ganze Zahl angenommen" : "";
+            if (!variable->type.array) {
+                line(type + " " + name + " = " + zero(variable->type.scalar) + ";" + note);
+                continue;
+            }
+            line(type + "[] " + name + " = new " + type + "[" +
+                 std::to_string(HighestIndex + 1 - variable->lowestIndex) + "];" + note);
+            if (variable->type.scalar == Scalar::Text)
+                line("java.util.Arrays.fill(" + name + ", \"\");");
+        }
+    }
+
+    void function() {
+        std::vector<ValueType> types;
+        std::vector<std::string> names;
+        for (const std::string& name : m_program.parameters) {
+            types.push_back(symbol(name).type);
+            names.push_back(id(name));
+        }
+        line(signature(programName(), m_typed.result, types, names) + " {");
+        indent();
+        declarations();
+        block(m_program.body);
+        if (m_typed.result != Scalar::Unknown && completes(m_program.body))
+            line("return " + zero(m_typed.result) + ";");
+        dedent();
+        line("}");
+        blank();
+    }
+
+    void callFunction() {
+        std::string arguments;
+        for (const std::string& name : m_program.parameters) {
+            const Scalar type = symbol(name).type.scalar;
+            line(typeName(type) + " " + id(name) + " = " + reading(type) + ";");
+            arguments += (arguments.empty() ? "" : ", ") + id(name);
+        }
+        const std::string callText = programName() + "(" + arguments + ")";
+        line(m_typed.result == Scalar::Unknown ? callText + ";"
+                                               : "System.out.println(" + callText + ");");
+    }
+
+    void input(const Stmt& s) override {
+        for (const Expr& item : s.items) {
+            if (item.kind != Expr::Kind::Range) {
+                line(expr(item) + " = " + reading(item.type) + ";");
+                continue;
+            }
+            line("for (int k_ = " + expr(item.args[0]) + "; k_ <= " + expr(item.args[1]) +
+                 "; ++k_) {");
+            const long long offset = indexOffset(item.text);
+            line("    " + id(item.text) + "[k_" +
+                 (offset != 0 ? " + " + std::to_string(-offset) : std::string()) +
+                 "] = " + reading(item.type) + ";");
+            line("}");
+        }
+    }
+
+    void output(const Stmt& s) override {
+        std::string text;
+        for (std::size_t i = 0; i < s.items.size(); ++i) {
+            if (i > 0)
+                text += spacedBefore(s.items, i) ? " + \" \" + " : " + ";
+            const Expr& item = s.items[i];
+            const bool atomic = item.kind != Expr::Kind::Binary && item.kind != Expr::Kind::Unary;
+            text += atomic ? expr(item) : "(" + expr(item) + ")";
+        }
+        const bool startsWithText = !s.items.empty() && s.items[0].kind == Expr::Kind::Text;
+        if (s.items.size() > 1 && !startsWithText)
+            text = "\"\" + " + text;
+        line("System.out.println(" + text + ");");
+    }
+
+    void switchStatement(const Stmt& s) override {
+        line("switch (" + expr(s.value) + ") {");
+        indent();
+        for (const CaseBranch& branch : s.branches) {
+            std::string labels;
+            for (const Expr& label : branch.labels)
+                labels += (labels.empty() ? "" : ", ") + expr(label);
+            braced("case " + labels + " ->", branch.body);
+        }
+        if (s.hasElse)
+            braced("default ->", s.bodies[0]);
+        dedent();
+        line("}");
+    }
+
+    bool switchesOnText() const override { return true; }
+
+    // Each statement but the last of a block is written so that it can
+    // complete; inside such a statement every jump is guarded.
+    void block(const Block& statements) override {
+        for (std::size_t i = 0; i < statements.size(); ++i) {
+            const bool guard = i + 1 < statements.size() && !completes(statements[i]);
+            m_guards += guard ? 1 : 0;
+            statement(statements[i]);
+            m_guards -= guard ? 1 : 0;
+        }
+    }
+
+    std::string jumpPrefix() const override { return m_guards > 0 ? "if (true) " : ""; }
+
+    bool completes(const Block& statements) const {
+        return statements.empty() || completes(statements.back());
+    }
+
+    bool completes(const Stmt& s) const {
+        if (m_guards > 0)
+            return true;
+        switch (s.kind) {
+        case Stmt::Kind::Break:
+        case Stmt::Kind::Return:
+            return false;
+        case Stmt::Kind::If:
+            return s.bodies[1].empty() || completes(s.bodies[0]) || completes(s.bodies[1]);
+        case Stmt::Kind::While:
+            return !isTrue(s.value) || breaksLoop(s.bodies[0]);
+        case Stmt::Kind::Repeat:
+            return (completes(s.bodies[0]) && !isTrue(negated(s.value))) ||
+                   breaksLoop(s.bodies[0]);
+        case Stmt::Kind::Case:
+            return !s.hasElse || completes(s.bodies[0]) ||
+                   std::any_of(s.branches.begin(), s.branches.end(),
+                               [this](const CaseBranch& b) { return completes(b.body); });
+        default:
+            return true;
+        }
+    }
+
+    static bool isTrue(const Expr& e) { return e.kind == Expr::Kind::Bool && e.text == "true"; }
+
+    // A constant condition other than "true" would make Java judge the loop
+    // by its value; it is wrapped so that it is not constant.
+    std::string loopCondition(const Expr& condition) override {
+        const std::string text = expr(condition);
+        if (isConstant(condition) && (!isTrue(condition) || m_guards > 0))
+            return "Boolean.valueOf(" + text + ")";
+        return text;
+    }
+
+    std::string textEquality(const Expr& e) override {
+        return std::string(e.op == Op::Ne ? "!" : "") + expr(e.args[0]) + ".equals(" +
+               expr(e.args[1]) + ")";
+    }
+
+    std::string endProgram() const override { return "System.exit(0);"; }
+
+    std::string typeName(Scalar type) const override {
+        switch (type) {
+        case Scalar::Real:
+            return "double";
+        case Scalar::Bool:
+            return "boolean";
+        case Scalar::Text:
+            return "String";
+        default:
+            return "int";
+        }
+    }
+
+    std::string parameter(ValueType type, const std::string& name) const override {
+        return typeName(type.scalar) + (type.array ? "[] " : " ") + name;
+    }
+
+    std::string commentText(std::string text) const override {
+        std::string escaped;
+        for (const char c : text)
+            escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+        return escaped;
+    }
+
+    std::string textLiteral(std::string_view windows1252) const override {
+        std::string result = "\"";
+        for (const char c : utf8(windows1252)) {
+            if (c == '"' || c == '\\')
+                result += '\\';
+            result += c == '\t' ? std::string("\\t") : std::string(1, c);
+        }
+        return result + "\"";
+    }
+
+    int m_guards = 0;
+};
+
+} // namespace
+
+std::string writeJava(const TypedProgram& program) { return JavaWriter(program).write(); }
+
+} // namespace velbrant::code

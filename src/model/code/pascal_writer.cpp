@@ -1,0 +1,427 @@
+#include "model/code/code_writer.h"
+#include "model/code/language_writers.h"
+
+#include <algorithm>
+
+namespace velbrant::code {
+
+namespace {
+
+class PascalWriter final : public CodeWriter {
+public:
+    explicit PascalWriter(const TypedProgram& program) : CodeWriter(program) {
+        m_indentUnit = "  ";
+    }
+
+private:
+    void writeProgram() override {
+        line("{$mode objfpc}{$H+}");
+        comment(m_program.title);
+        for (const std::string& text : m_program.comment)
+            comment(text);
+        if (!m_program.isFunction)
+            line("program " + programName() + ";");
+        blank();
+        line("uses");
+        line("  SysUtils;");
+        inputHelpers();
+        stubs();
+        if (m_program.isFunction)
+            function();
+        blank();
+        if (m_program.isFunction) {
+            mainCallingFunction();
+        } else {
+            declarations(variables(), usesIndexLoop());
+            blank();
+            line("begin");
+            nested(m_program.body);
+        }
+        line("end.");
+    }
+
+    bool usesIndexLoop() const { return readsRange(m_program.body); }
+
+    static bool readsRange(const Block& statements) {
+        for (const Stmt& s : statements) {
+            if (s.kind == Stmt::Kind::Input &&
+                std::any_of(s.items.begin(), s.items.end(),
+                            [](const Expr& e) { return e.kind == Expr::Kind::Range; }))
+                return true;
+            for (const Block& body : s.bodies) {
+                if (readsRange(body))
+                    return true;
+            }
+            for (const CaseBranch& branch : s.branches) {
+                if (readsRange(branch.body))
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    void inputHelpers() {
+        const bool integers = readsInput(Scalar::Int);
+        const bool reals = readsInput(Scalar::Real);
+        if (!integers && !reals && !readsInput(Scalar::Text))
+            return;
+        for (const char* text :
+             {"", "function LiesText_: string;", "var", "  c: char;", "begin", "  Result := '';",
+              "  while not eof do", "  begin", "    read(c);", "    if c in [' ', #9, #10, #13] then",
+              "    begin", "      if Result <> '' then", "        exit;", "    end",
+              "    else", "      Result := Result + c;", "  end;", "end;"})
+            line(text);
+        if (integers)
+            helper("LiesGanzzahl_: integer", "StrToIntDef(LiesText_(), 0)");
+        if (reals)
+            helper("LiesZahl_: double", "StrToFloatDef(LiesText_(), 0.0)");
+    }
+
+    void helper(const std::string& head, const std::string& value) {
+        blank();
+        line("function " + head + ";");
+        line("begin");
+        line("  Result := " + value + ";");
+        line("end;");
+    }
+
+    std::string reading(Scalar type) const {
+        switch (type) {
+        case Scalar::Real:
+            return "LiesZahl_()";
+        case Scalar::Text:
+            return "LiesText_()";
+        case Scalar::Bool:
+            return "False";
+        default:
+            return "LiesGanzzahl_()";
+        }
+    }
+
+    static std::string typeName(Scalar type) {
+        switch (type) {
+        case Scalar::Real:
+            return "double";
+        case Scalar::Bool:
+            return "boolean";
+        case Scalar::Text:
+            return "string";
+        default:
+            return "integer";
+        }
+    }
+
+    static std::string zero(Scalar type) {
+        switch (type) {
+        case Scalar::Real:
+            return "0.0";
+        case Scalar::Bool:
+            return "False";
+        case Scalar::Text:
+            return "''";
+        default:
+            return "0";
+        }
+    }
+
+    void declarations(const std::vector<const Symbol*>& symbols, bool indexLoop) {
+        if (symbols.empty() && !indexLoop)
+            return;
+        line("var");
+        indent();
+        for (const Symbol* variable : symbols) {
+            std::string type = typeName(variable->type.scalar);
+            if (variable->type.array)
+                type = "array[" + std::to_string(variable->lowestIndex) + ".." +
+                       std::to_string(HighestIndex) + "] of " + type;
+            line(id(variable->spelling) + ": " + type + ";" +
+                 (variable->guessed ? " // Typ nicht erkannt: ganze Zahl angenommen" : ""));
+        }
+        if (indexLoop)
+            line("k_: integer;");
+        dedent();
+    }
+
+    // Locals of a function start undefined; strings start empty.
+    void initialisations(const std::vector<const Symbol*>& symbols) {
+        for (const Symbol* variable : symbols) {
+            const std::string name = id(variable->spelling);
+            if (!variable->type.array)
+                line(name + " := " + zero(variable->type.scalar) + ";");
+            else if (variable->type.scalar != Scalar::Text)
+                line("FillChar(" + name + ", SizeOf(" + name + "), 0);");
+        }
+    }
+
+    std::string parameters(const std::vector<ValueType>& types,
+                           const std::vector<std::string>& names) const {
+        if (types.empty())
+            return {};
+        std::string text;
+        for (std::size_t i = 0; i < types.size(); ++i) {
+            text += (i == 0 ? "" : "; ") + std::string(types[i].array ? "var " : "") + names[i] +
+                    ": " + (types[i].array ? "array of " : "") + typeName(types[i].scalar);
+        }
+        return "(" + text + ")";
+    }
+
+    void stubs() {
+        for (const Symbol* routine : subroutines()) {
+            std::vector<std::string> names;
+            for (std::size_t i = 0; i < routine->parameters.size(); ++i)
+                names.push_back("p" + std::to_string(i + 1));
+            const bool function = routine->kind == SymbolKind::Function;
+            blank();
+            line((function ? "function " : "procedure ") + id(routine->spelling) +
+                 parameters(routine->parameters, names) +
+                 (function ? ": " + typeName(routine->type.scalar) : "") + ";");
+            line("begin");
+            if (function)
+                line("  Result := " + zero(routine->type.scalar) + ";");
+            line("end;");
+        }
+    }
+
+    void function() {
+        std::vector<ValueType> types;
+        std::vector<std::string> names;
+        for (const std::string& name : m_program.parameters) {
+            types.push_back(symbol(name).type);
+            names.push_back(id(name));
+        }
+        const bool result = m_typed.result != Scalar::Unknown;
+        blank();
+        line((result ? "function " : "procedure ") + programName() + parameters(types, names) +
+             (result ? ": " + typeName(m_typed.result) : "") + ";");
+        declarations(variables(), usesIndexLoop());
+        line("begin");
+        indent();
+        if (result)
+            line("Result := " + zero(m_typed.result) + ";");
+        initialisations(variables());
+        block(m_program.body);
+        dedent();
+        line("end;");
+    }
+
+    void mainCallingFunction() {
+        std::vector<const Symbol*> parameterSymbols;
+        for (const std::string& name : m_program.parameters)
+            parameterSymbols.push_back(&symbol(name));
+        declarations(parameterSymbols, false);
+        blank();
+        line("begin");
+        indent();
+        std::string arguments;
+        for (const std::string& name : m_program.parameters) {
+            line(id(name) + " := " + reading(symbol(name).type.scalar) + ";");
+            arguments += (arguments.empty() ? "" : ", ") + id(name);
+        }
+        const std::string callText =
+            programName() + (arguments.empty() ? std::string() : "(" + arguments + ")");
+        line(m_typed.result == Scalar::Unknown ? callText + ";"
+                                               : "writeln(" + shown(callText, m_typed.result) + ");");
+        dedent();
+    }
+
+    static std::string shown(const std::string& text, Scalar type) {
+        if (type == Scalar::Real)
+            return "FloatToStr(" + text + ")";
+        if (type == Scalar::Bool)
+            return "BoolToStr(" + text + ", 'true', 'false')";
+        return text;
+    }
+
+    void assign(const Stmt& s) override { line(expr(s.target) + " := " + expr(s.value) + ";"); }
+
+    void input(const Stmt& s) override {
+        for (const Expr& item : s.items) {
+            if (item.kind != Expr::Kind::Range) {
+                line(expr(item) + " := " + reading(item.type) + ";");
+                continue;
+            }
+            line("for k_ := " + expr(item.args[0]) + " to " + expr(item.args[1]) + " do");
+            line("  " + id(item.text) + "[k_] := " + reading(item.type) + ";");
+        }
+    }
+
+    void output(const Stmt& s) override {
+        std::string items;
+        for (std::size_t i = 0; i < s.items.size(); ++i) {
+            if (i > 0)
+                items += spacedBefore(s.items, i) ? ", ' ', " : ", ";
+            items += shown(expr(s.items[i]), s.items[i].type);
+        }
+        line(items.empty() ? "writeln;" : "writeln(" + items + ");");
+    }
+
+    void call(const Stmt& s) override {
+        line(id(s.name) + (s.items.empty() ? "" : "(" + argumentList(s.items) + ")") + ";");
+    }
+
+    void compound(const Block& body, const std::string& after) {
+        line("begin");
+        nested(body);
+        line("end" + after);
+    }
+
+    void head(const Stmt& s) {
+        if (s.unreadHead)
+            unreadComment(s.source);
+    }
+
+    void ifStatement(const Stmt& s) override {
+        head(s);
+        line("if " + expr(s.value) + " then");
+        if (s.bodies[1].empty()) {
+            compound(s.bodies[0], ";");
+            return;
+        }
+        compound(s.bodies[0], "");
+        line("else");
+        compound(s.bodies[1], ";");
+    }
+
+    void whileLoop(const Stmt& s) override {
+        head(s);
+        line("while " + expr(s.value) + " do");
+        compound(s.bodies[0], ";");
+    }
+
+    void repeatLoop(const Stmt& s) override {
+        head(s);
+        line("repeat");
+        nested(s.bodies[0]);
+        line("until " + expr(s.value) + ";");
+    }
+
+    // Pascal counts only by one and forbids changing the counter in the
+    // body; other loops are written as while loops.
+    void forLoop(const Stmt& s) override {
+        const bool unit = s.step.kind == Expr::Kind::Int && std::stoll(s.step.text) == 1;
+        const std::string variable = expr(s.target);
+        if (unit && !assignsName(s.bodies[0], s.target.text) &&
+            !symbol(s.target.text).isParameter) {
+            line("for " + variable + " := " + expr(s.value) + (s.downward ? " downto " : " to ") +
+                 expr(s.limit) + " do");
+            compound(s.bodies[0], ";");
+            return;
+        }
+        line(variable + " := " + expr(s.value) + ";");
+        line("while " + variable + (s.downward ? " >= " : " <= ") + expr(s.limit) + " do");
+        line("begin");
+        nested(s.bodies[0]);
+        line("  " + variable + " := " + variable + (s.downward ? " - " : " + ") +
+             operand(s.step, makeExpr(Expr::Kind::Binary), true) + ";");
+        line("end;");
+    }
+
+    void caseStatement(const Stmt& s) override {
+        head(s);
+        if (plainLabels(s, false)) {
+            line("case " + expr(s.value) + " of");
+            indent();
+            for (const CaseBranch& branch : s.branches) {
+                line(argumentList(branch.labels) + ":");
+                compound(branch.body, ";");
+            }
+            dedent();
+            if (s.hasElse) {
+                line("else");
+                compound(s.bodies[0], ";");
+            }
+            line("end;");
+            return;
+        }
+        for (std::size_t i = 0; i < s.branches.size(); ++i) {
+            const CaseBranch& branch = s.branches[i];
+            if (branch.unreadLabel)
+                unreadComment({branch.labelText});
+            std::string condition;
+            for (const Expr& label : branch.labels) {
+                condition += (condition.empty() ? "(" : " or (") + expr(equality(s.value, label)) +
+                             ")";
+            }
+            if (branch.unreadLabel || condition.empty())
+                condition = "False";
+            line((i == 0 ? "if " : "else if ") + condition + " then");
+            const bool last = i + 1 == s.branches.size() && !s.hasElse;
+            compound(branch.body, last ? ";" : "");
+        }
+        if (s.hasElse) {
+            if (!s.branches.empty())
+                line("else");
+            compound(s.bodies[0], ";");
+        }
+    }
+
+    void jump(const Stmt& s) override {
+        if (s.kind == Stmt::Kind::Break)
+            line("break;");
+        else if (s.kind == Stmt::Kind::End)
+            line("halt;");
+        else if (s.hasValue)
+            line("exit(" + expr(s.value) + ");");
+        else
+            line("exit;");
+    }
+
+    std::string emptyStatement() const override { return {}; }
+    std::string commentPrefix() const override { return "// "; }
+
+    int precedence(Op op) const override {
+        switch (op) {
+        case Op::Add:
+        case Op::Sub:
+        case Op::Or:
+        case Op::Neg:
+            return 2;
+        case Op::Mul:
+        case Op::Div:
+        case Op::IntDiv:
+        case Op::Mod:
+        case Op::And:
+            return 3;
+        case Op::Not:
+            return 4;
+        default:
+            return 1;
+        }
+    }
+
+    std::string spelling(Op op) const override {
+        static const char* const signs[] = {"+",  "-",  "*",  "/",  "div", "mod", "=",   "<>",
+                                            "<",  "<=", ">",  ">=", "and", "or",  "not", "-"};
+        return signs[static_cast<int>(op)];
+    }
+
+    std::string boolLiteral(bool value) const override { return value ? "True" : "False"; }
+
+    std::string indexed(const Expr& e) override {
+        return id(e.text) + "[" + expr(e.args[0]) + "]";
+    }
+
+    // Quotes doubled, tabs as #9 between quoted parts.
+    std::string textLiteral(std::string_view windows1252) const override {
+        std::string result = "'";
+        bool open = true;
+        for (const char c : utf8(windows1252)) {
+            if (c == '\t') {
+                result += open ? "'#9" : "#9";
+                open = false;
+                continue;
+            }
+            if (!open)
+                result += "'";
+            open = true;
+            result += c == '\'' ? std::string("''") : std::string(1, c);
+        }
+        return open ? result + "'" : result;
+    }
+};
+
+} // namespace
+
+std::string writePascal(const TypedProgram& program) { return PascalWriter(program).write(); }
+
+} // namespace velbrant::code

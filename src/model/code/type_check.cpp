@@ -1,0 +1,693 @@
+#include "model/code/type_check.h"
+
+#include "model/code/pseudocode.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace velbrant::code {
+
+Symbol& Symbols::get(std::string_view name) {
+    const std::string key = lowered(name);
+    const auto [it, added] = m_byKey.try_emplace(key, m_all.size());
+    if (added) {
+        m_all.emplace_back();
+        m_all.back().spelling = std::string(name);
+    }
+    return m_all[it->second];
+}
+
+const Symbol* Symbols::find(std::string_view name) const {
+    const auto it = m_byKey.find(lowered(name));
+    return it == m_byKey.end() ? nullptr : &m_all[it->second];
+}
+
+namespace {
+
+bool isNumeric(Scalar s) { return s == Scalar::Int || s == Scalar::Real; }
+bool isKnown(Scalar s) { return s != Scalar::Unknown && s != Scalar::Conflict; }
+
+Scalar joined(Scalar a, Scalar b) {
+    if (a == Scalar::Unknown)
+        return b;
+    if (b == Scalar::Unknown || a == b)
+        return a;
+    if (isNumeric(a) && isNumeric(b))
+        return Scalar::Real;
+    return Scalar::Conflict;
+}
+
+// A value of type `from` may be stored where `to` is expected.
+bool assignable(ValueType from, ValueType to) {
+    if (from.array != to.array)
+        return false;
+    return from.scalar == to.scalar || (from.scalar == Scalar::Int && to.scalar == Scalar::Real);
+}
+
+std::optional<long long> literalIndex(const Expr& e) {
+    if (e.kind == Expr::Kind::Int)
+        return std::stoll(e.text);
+    if (e.kind == Expr::Kind::Unary && e.op == Op::Neg && e.args[0].kind == Expr::Kind::Int)
+        return -std::stoll(e.args[0].text);
+    return std::nullopt;
+}
+
+// First pass: every use tells what it can about the names in it.
+class Inference {
+public:
+    explicit Inference(Symbols& symbols) : m_symbols(symbols) {}
+
+    bool changed = false;
+    Scalar result = Scalar::Unknown;
+    bool hasResult = false;
+
+    void block(Block& statements) {
+        for (Stmt& s : statements)
+            statement(s);
+    }
+
+private:
+    void fill(Scalar& slot, Scalar hint) {
+        if (slot == Scalar::Unknown && isKnown(hint)) {
+            slot = hint;
+            changed = true;
+        }
+    }
+    void unify(Scalar& slot, Scalar value) {
+        const Scalar next = joined(slot, value);
+        if (next != slot) {
+            slot = next;
+            changed = true;
+        }
+    }
+
+    ValueType name(Expr& e, Scalar hint, bool indexed) {
+        Symbol& symbol = m_symbols.get(e.text);
+        if (symbol.kind == SymbolKind::Unset) {
+            symbol.kind = SymbolKind::Variable;
+            changed = true;
+        }
+        if (symbol.kind != SymbolKind::Variable)
+            return {Scalar::Conflict};
+        if (indexed && !symbol.type.array) {
+            symbol.type.array = true;
+            changed = true;
+        }
+        fill(symbol.type.scalar, hint);
+        return symbol.type;
+    }
+
+    void signature(Symbol& symbol, std::vector<Expr>& args, const void* site) {
+        if (symbol.parameters.empty() && !symbol.signatureSet) {
+            symbol.signatureSet = true;
+            symbol.parameters.resize(args.size());
+            m_firstCalls.push_back(site);
+        }
+        const bool first = std::find(m_firstCalls.begin(), m_firstCalls.end(), site) !=
+                           m_firstCalls.end();
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            const Scalar hint =
+                i < symbol.parameters.size() ? symbol.parameters[i].scalar : Scalar::Unknown;
+            const ValueType type = expr(args[i], hint);
+            if (first && i < symbol.parameters.size()) {
+                fill(symbol.parameters[i].scalar, type.scalar);
+                if (type.array && !symbol.parameters[i].array) {
+                    symbol.parameters[i].array = true;
+                    changed = true;
+                }
+            }
+        }
+    }
+
+    ValueType call(Expr& e, Scalar hint) {
+        Symbol& symbol = m_symbols.get(e.text);
+        if (symbol.kind == SymbolKind::Unset) {
+            symbol.kind = SymbolKind::Function;
+            changed = true;
+        }
+        signature(symbol, e.args, &e);
+        if (symbol.kind != SymbolKind::Function)
+            return {Scalar::Conflict};
+        fill(symbol.type.scalar, hint);
+        return {symbol.type.scalar};
+    }
+
+    ValueType expr(Expr& e, Scalar hint) {
+        switch (e.kind) {
+        case Expr::Kind::Int:
+            return {Scalar::Int};
+        case Expr::Kind::Real:
+            return {Scalar::Real};
+        case Expr::Kind::Text:
+            return {Scalar::Text};
+        case Expr::Kind::Bool:
+            return {Scalar::Bool};
+        case Expr::Kind::Name:
+            return name(e, hint, false);
+        case Expr::Kind::Index:
+        case Expr::Kind::Range:
+            return indexed(e, hint);
+        case Expr::Kind::Call:
+            return call(e, hint);
+        case Expr::Kind::Unary:
+            if (e.op == Op::Not) {
+                expr(e.args[0], Scalar::Bool);
+                return {Scalar::Bool};
+            }
+            return expr(e.args[0], isNumeric(hint) ? hint : Scalar::Unknown);
+        case Expr::Kind::Binary:
+            return binary(e, hint);
+        }
+        return {};
+    }
+
+    ValueType indexed(Expr& e, Scalar hint) {
+        Symbol& symbol = m_symbols.get(e.text);
+        const ValueType type = name(e, hint, true);
+        for (Expr& index : e.args) {
+            expr(index, Scalar::Int);
+            if (const auto low = literalIndex(index); low && *low < symbol.lowestIndex)
+                symbol.lowestIndex = *low;
+        }
+        return {type.scalar};
+    }
+
+    // Both sides of a relation or arithmetic tell each other their type.
+    std::pair<Scalar, Scalar> pair(Expr& e, Scalar hint) {
+        Scalar left = expr(e.args[0], hint).scalar;
+        const Scalar right = expr(e.args[1], isKnown(left) ? left : hint).scalar;
+        if (!isKnown(left) && isKnown(right))
+            left = expr(e.args[0], right).scalar;
+        return {left, right};
+    }
+
+    ValueType binary(Expr& e, Scalar hint) {
+        switch (e.op) {
+        case Op::And:
+        case Op::Or:
+            expr(e.args[0], Scalar::Bool);
+            expr(e.args[1], Scalar::Bool);
+            return {Scalar::Bool};
+        case Op::IntDiv:
+        case Op::Mod:
+            expr(e.args[0], Scalar::Int);
+            expr(e.args[1], Scalar::Int);
+            return {Scalar::Int};
+        case Op::Eq:
+        case Op::Ne:
+        case Op::Lt:
+        case Op::Le:
+        case Op::Gt:
+        case Op::Ge:
+            pair(e, Scalar::Unknown);
+            return {Scalar::Bool};
+        case Op::Div:
+            pair(e, Scalar::Unknown);
+            return {Scalar::Real};
+        default: {
+            const auto [left, right] = pair(e, isNumeric(hint) ? hint : Scalar::Unknown);
+            return {joined(left, right)};
+        }
+        }
+    }
+
+    void assign(Expr& target, Scalar value) {
+        if (target.kind != Expr::Kind::Name && target.kind != Expr::Kind::Index)
+            return;
+        Symbol& symbol = m_symbols.get(target.text);
+        if (symbol.kind == SymbolKind::Variable)
+            unify(symbol.type.scalar, value);
+    }
+
+    void statement(Stmt& s) {
+        switch (s.kind) {
+        case Stmt::Kind::Assign: {
+            const ValueType target = expr(s.target, Scalar::Unknown);
+            const ValueType value = expr(s.value, target.scalar);
+            if (!value.array)
+                assign(s.target, value.scalar);
+            return;
+        }
+        case Stmt::Kind::Input:
+        case Stmt::Kind::Output:
+            for (Expr& item : s.items)
+                expr(item, Scalar::Unknown);
+            return;
+        case Stmt::Kind::Call: {
+            Symbol& symbol = m_symbols.get(s.name);
+            if (symbol.kind == SymbolKind::Unset) {
+                symbol.kind = SymbolKind::Procedure;
+                changed = true;
+            }
+            signature(symbol, s.items, &s);
+            return;
+        }
+        case Stmt::Kind::For:
+            expr(s.target, Scalar::Int);
+            assign(s.target, Scalar::Int);
+            expr(s.value, Scalar::Int);
+            expr(s.limit, Scalar::Int);
+            expr(s.step, Scalar::Int);
+            break;
+        case Stmt::Kind::Case:
+            caseStatement(s);
+            break;
+        case Stmt::Kind::Return:
+            if (s.hasValue) {
+                hasResult = true;
+                unify(result, expr(s.value, result).scalar);
+            }
+            return;
+        case Stmt::Kind::If:
+        case Stmt::Kind::While:
+        case Stmt::Kind::Repeat:
+            if (!s.unreadHead)
+                expr(s.value, Scalar::Bool);
+            break;
+        default:
+            return;
+        }
+        for (Block& body : s.bodies)
+            block(body);
+    }
+
+    void caseStatement(Stmt& s) {
+        Scalar selector = s.unreadHead ? Scalar::Unknown : expr(s.value, Scalar::Unknown).scalar;
+        for (CaseBranch& branch : s.branches) {
+            for (Expr& label : branch.labels) {
+                const Scalar type = expr(label, selector).scalar;
+                if (!s.unreadHead && !isKnown(selector) && isKnown(type))
+                    selector = expr(s.value, type).scalar;
+            }
+            block(branch.body);
+        }
+    }
+
+    Symbols& m_symbols;
+    std::vector<const void*> m_firstCalls;
+};
+
+// Second pass: with the types settled, each statement either fits them or
+// becomes unread.
+class Check {
+public:
+    Check(Symbols& symbols, Scalar result, bool isFunction)
+        : m_symbols(symbols), m_result(result), m_isFunction(isFunction) {}
+
+    void block(Block& statements) {
+        for (Stmt& s : statements)
+            statement(s);
+    }
+
+private:
+    const Symbol* symbolOf(const Expr& e, SymbolKind kind) {
+        Symbol& symbol = m_symbols.get(e.text);
+        return symbol.kind == kind && !symbol.conflicting ? &symbol : nullptr;
+    }
+
+    // A subroutine's stub is written only when a call to it is kept.
+    bool called(const Expr& e, SymbolKind kind, std::vector<Expr>& args) {
+        Symbol& symbol = m_symbols.get(e.text);
+        return symbol.kind == kind && !symbol.conflicting && arguments(symbol, args);
+    }
+
+    std::optional<ValueType> variable(Expr& e) {
+        Symbol* symbol = const_cast<Symbol*>(symbolOf(e, SymbolKind::Variable));
+        if (symbol == nullptr || symbol->type.array != (e.kind != Expr::Kind::Name) ||
+            symbol->type.scalar == Scalar::Conflict)
+            return std::nullopt;
+        for (Expr& index : e.args) {
+            if (!scalar(index, Scalar::Int))
+                return std::nullopt;
+        }
+        e.type = symbol->type.scalar;
+        return ValueType{symbol->type.scalar};
+    }
+
+    bool arguments(const Symbol& symbol, std::vector<Expr>& args) {
+        if (args.size() != symbol.parameters.size())
+            return false;
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            const auto type = valueOrArray(args[i]);
+            if (!type || !assignable(*type, symbol.parameters[i]))
+                return false;
+        }
+        return true;
+    }
+
+    // An argument may be a whole array.
+    std::optional<ValueType> valueOrArray(Expr& e) {
+        if (e.kind == Expr::Kind::Name) {
+            Symbol& symbol = m_symbols.get(e.text);
+            if (symbol.kind == SymbolKind::Variable && symbol.type.array && !symbol.conflicting) {
+                e.type = symbol.type.scalar;
+                return symbol.type;
+            }
+        }
+        return value(e);
+    }
+
+    std::optional<ValueType> value(Expr& e) {
+        std::optional<Scalar> type = scalarOf(e);
+        if (!type)
+            return std::nullopt;
+        e.type = *type;
+        return ValueType{*type};
+    }
+
+    bool scalar(Expr& e, Scalar wanted) {
+        const auto type = value(e);
+        return type && type->scalar == wanted;
+    }
+
+    std::optional<Scalar> scalarOf(Expr& e) {
+        switch (e.kind) {
+        case Expr::Kind::Int:
+            return Scalar::Int;
+        case Expr::Kind::Real:
+            return Scalar::Real;
+        case Expr::Kind::Text:
+            return Scalar::Text;
+        case Expr::Kind::Bool:
+            return Scalar::Bool;
+        case Expr::Kind::Name:
+        case Expr::Kind::Index:
+            if (auto type = variable(e))
+                return type->scalar;
+            return std::nullopt;
+        case Expr::Kind::Range:
+            return std::nullopt;
+        case Expr::Kind::Call:
+            if (!called(e, SymbolKind::Function, e.args))
+                return std::nullopt;
+            return m_symbols.get(e.text).type.scalar;
+        case Expr::Kind::Unary: {
+            const auto operand = value(e.args[0]);
+            if (!operand)
+                return std::nullopt;
+            if (e.op == Op::Not)
+                return operand->scalar == Scalar::Bool ? std::optional(Scalar::Bool)
+                                                       : std::nullopt;
+            return isNumeric(operand->scalar) ? std::optional(operand->scalar) : std::nullopt;
+        }
+        case Expr::Kind::Binary:
+            return binary(e);
+        }
+        return std::nullopt;
+    }
+
+    std::optional<Scalar> binary(Expr& e) {
+        const auto left = value(e.args[0]);
+        const auto right = value(e.args[1]);
+        if (!left || !right)
+            return std::nullopt;
+        const Scalar l = left->scalar;
+        const Scalar r = right->scalar;
+        const bool numeric = isNumeric(l) && isNumeric(r);
+        switch (e.op) {
+        case Op::Add:
+        case Op::Sub:
+        case Op::Mul:
+            return numeric ? std::optional(joined(l, r)) : std::nullopt;
+        case Op::Div:
+            return numeric ? std::optional(Scalar::Real) : std::nullopt;
+        case Op::IntDiv:
+        case Op::Mod:
+            return l == Scalar::Int && r == Scalar::Int ? std::optional(Scalar::Int)
+                                                        : std::nullopt;
+        case Op::Eq:
+        case Op::Ne:
+            return numeric || l == r ? std::optional(Scalar::Bool) : std::nullopt;
+        case Op::Lt:
+        case Op::Le:
+        case Op::Gt:
+        case Op::Ge:
+            return numeric ? std::optional(Scalar::Bool) : std::nullopt;
+        case Op::And:
+        case Op::Or:
+            return l == Scalar::Bool && r == Scalar::Bool ? std::optional(Scalar::Bool)
+                                                          : std::nullopt;
+        default:
+            return std::nullopt;
+        }
+    }
+
+    bool inputItem(Expr& item) {
+        if (item.kind == Expr::Kind::Range) {
+            const Symbol* symbol = symbolOf(item, SymbolKind::Variable);
+            if (symbol == nullptr || !symbol->type.array || !scalar(item.args[0], Scalar::Int) ||
+                !scalar(item.args[1], Scalar::Int))
+                return false;
+            item.type = symbol->type.scalar;
+            return item.type != Scalar::Bool;
+        }
+        const auto type = variable(item);
+        return type && type->scalar != Scalar::Bool;
+    }
+
+    bool fits(Stmt& s) {
+        switch (s.kind) {
+        case Stmt::Kind::Assign: {
+            const auto target = variable(s.target);
+            const auto source = value(s.value);
+            return target && source && assignable(*source, *target);
+        }
+        case Stmt::Kind::Input:
+            return std::all_of(s.items.begin(), s.items.end(),
+                               [this](Expr& item) { return inputItem(item); });
+        case Stmt::Kind::Output:
+            return std::all_of(s.items.begin(), s.items.end(),
+                               [this](Expr& item) { return value(item).has_value(); });
+        case Stmt::Kind::Call: {
+            Expr name;
+            name.text = s.name;
+            return called(name, SymbolKind::Procedure, s.items);
+        }
+        case Stmt::Kind::Break:
+            return m_loopDepth > 0;
+        case Stmt::Kind::Return: {
+            if (!s.hasValue)
+                return true;
+            const auto type = value(s.value);
+            return m_isFunction && type && assignable(*type, ValueType{m_result});
+        }
+        default:
+            return true;
+        }
+    }
+
+    void head(Stmt& s) {
+        if (!s.unreadHead && !scalar(s.value, Scalar::Bool)) {
+            s.unreadHead = true;
+            s.value = makeExpr(Expr::Kind::Bool, Op::Add, s.kind == Stmt::Kind::Repeat ? "true" : "false");
+            s.value.type = Scalar::Bool;
+        }
+    }
+
+    void forHead(Stmt& s) {
+        const auto variableType = variable(s.target);
+        if (variableType && variableType->scalar == Scalar::Int && scalar(s.value, Scalar::Int) &&
+            scalar(s.limit, Scalar::Int) && scalar(s.step, Scalar::Int))
+            return;
+        s.kind = Stmt::Kind::While;
+        s.unreadHead = true;
+        s.value = makeExpr(Expr::Kind::Bool, Op::Add, "false");
+        s.value.type = Scalar::Bool;
+    }
+
+    void caseHead(Stmt& s) {
+        const std::optional<ValueType> selector =
+            s.unreadHead ? std::nullopt : value(s.value);
+        const Scalar selected = selector ? selector->scalar : Scalar::Unknown;
+        if (!selector)
+            s.unreadHead = true;
+        for (CaseBranch& branch : s.branches) {
+            const bool fitting =
+                !s.unreadHead && !branch.unreadLabel &&
+                std::all_of(branch.labels.begin(), branch.labels.end(), [&](Expr& label) {
+                    const auto type = value(label);
+                    return type && (type->scalar == selected ||
+                                    (isNumeric(type->scalar) && isNumeric(selected)));
+                });
+            branch.unreadLabel = !fitting;
+            block(branch.body);
+        }
+        // A selector no label compares with is not used at all.
+        if (std::all_of(s.branches.begin(), s.branches.end(),
+                        [](const CaseBranch& b) { return b.unreadLabel; }))
+            s.unreadHead = true;
+    }
+
+    void statement(Stmt& s) {
+        switch (s.kind) {
+        case Stmt::Kind::If:
+        case Stmt::Kind::While:
+        case Stmt::Kind::Repeat:
+            head(s);
+            break;
+        case Stmt::Kind::For:
+            forHead(s);
+            break;
+        case Stmt::Kind::Case:
+            caseHead(s);
+            break;
+        default:
+            if (s.kind != Stmt::Kind::Comment && s.kind != Stmt::Kind::Unread && !fits(s))
+                s.kind = Stmt::Kind::Unread;
+            return;
+        }
+        const bool loop = s.kind != Stmt::Kind::If && s.kind != Stmt::Kind::Case;
+        m_loopDepth += loop ? 1 : 0;
+        for (Block& body : s.bodies)
+            block(body);
+        m_loopDepth -= loop ? 1 : 0;
+    }
+
+    Symbols& m_symbols;
+    Scalar m_result;
+    bool m_isFunction;
+    int m_loopDepth = 0;
+};
+
+constexpr int MaxInferencePasses = 12;
+
+// Types no use told, and types that contradict, become integers.
+void settle(Symbols& symbols) {
+    for (Symbol& symbol : symbols.all()) {
+        if (symbol.type.scalar == Scalar::Conflict)
+            symbol.conflicting = true;
+        if (!isKnown(symbol.type.scalar)) {
+            symbol.type.scalar = Scalar::Int;
+            symbol.guessed = symbol.kind == SymbolKind::Variable;
+        }
+        for (ValueType& parameter : symbol.parameters) {
+            if (!isKnown(parameter.scalar))
+                parameter.scalar = Scalar::Int;
+        }
+    }
+}
+
+// Which names the kept statements read, and which subroutines they call.
+class Uses {
+public:
+    explicit Uses(Symbols& symbols) : m_symbols(symbols) {}
+
+    void block(const Block& statements) {
+        for (const Stmt& s : statements)
+            statement(s);
+    }
+
+private:
+    void expr(const Expr& e) {
+        if (e.kind == Expr::Kind::Name || e.kind == Expr::Kind::Index ||
+            e.kind == Expr::Kind::Call)
+            m_symbols.get(e.text).read = true;
+        for (const Expr& arg : e.args)
+            expr(arg);
+    }
+
+    // A target is written, not read; its index is read.
+    void target(const Expr& e) {
+        for (const Expr& arg : e.args)
+            expr(arg);
+    }
+
+    void statement(const Stmt& s) {
+        switch (s.kind) {
+        case Stmt::Kind::Comment:
+        case Stmt::Kind::Unread:
+            return;
+        case Stmt::Kind::Assign:
+            target(s.target);
+            break;
+        case Stmt::Kind::Input:
+            for (const Expr& item : s.items)
+                target(item);
+            return;
+        case Stmt::Kind::Call:
+            m_symbols.get(s.name).read = true;
+            break;
+        case Stmt::Kind::For:
+            expr(s.target);
+            expr(s.limit);
+            expr(s.step);
+            break;
+        case Stmt::Kind::Case:
+            for (const CaseBranch& branch : s.branches) {
+                for (const Expr& label : branch.labels) {
+                    if (!branch.unreadLabel)
+                        expr(label);
+                }
+                block(branch.body);
+            }
+            break;
+        default:
+            break;
+        }
+        if (!s.unreadHead)
+            expr(s.value);
+        for (const Expr& item : s.items)
+            expr(item);
+        for (const Block& body : s.bodies)
+            block(body);
+    }
+
+    Symbols& m_symbols;
+};
+
+int countUnread(const Block& statements) {
+    int count = 0;
+    for (const Stmt& s : statements) {
+        if (s.kind == Stmt::Kind::Unread || s.unreadHead)
+            count += static_cast<int>(s.source.size());
+        for (const Block& body : s.bodies)
+            count += countUnread(body);
+        for (const CaseBranch& branch : s.branches)
+            count += (branch.unreadLabel ? 1 : 0) + countUnread(branch.body);
+    }
+    return count;
+}
+
+// Parameters are read by the main program: they must be single values.
+void declareParameters(TypedProgram& typed) {
+    Program& program = typed.program;
+    for (const std::string& name : program.parameters) {
+        Symbol& symbol = typed.symbols.get(name);
+        symbol.kind = SymbolKind::Variable;
+        symbol.isParameter = true;
+    }
+}
+
+} // namespace
+
+TypedProgram typeProgram(Program program) {
+    TypedProgram typed;
+    typed.program = std::move(program);
+    declareParameters(typed);
+    Inference inference(typed.symbols);
+    for (int pass = 0; pass < MaxInferencePasses; ++pass) {
+        inference.changed = false;
+        inference.block(typed.program.body);
+        if (!inference.changed)
+            break;
+    }
+    Program& p = typed.program;
+    p.isFunction = p.isFunction || inference.hasResult;
+    const auto& all = typed.symbols.all();
+    if (std::any_of(all.begin(), all.end(),
+                    [](const Symbol& s) { return s.isParameter && s.type.array; })) {
+        for (Symbol& symbol : typed.symbols.all())
+            symbol.isParameter = false;
+        p.parameters.clear();
+    }
+    settle(typed.symbols);
+    if (p.isFunction && inference.hasResult)
+        typed.result = isKnown(inference.result) ? inference.result : Scalar::Int;
+    Check check(typed.symbols, typed.result, p.isFunction);
+    check.block(p.body);
+    Uses(typed.symbols).block(p.body);
+    typed.unreadLines = countUnread(p.body);
+    return typed;
+}
+
+} // namespace velbrant::code

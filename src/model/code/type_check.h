@@ -1,0 +1,61 @@
+#pragma once
+
+#include "model/code/code_tree.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace velbrant::code {
+
+enum class SymbolKind : std::uint8_t { Unset, Variable, Function, Procedure };
+
+// A name of the program: a variable (scalar or array), or a subroutine the
+// program calls and does not define, declared as a stub.
+struct Symbol {
+    std::string spelling;
+    SymbolKind kind = SymbolKind::Unset;
+    // A variable's type or a function's result.
+    ValueType type;
+    std::vector<ValueType> parameters;
+    bool signatureSet = false;
+    // Lowest index an array is used with, at most 0.
+    long long lowestIndex = 0;
+    bool isParameter = false;
+    // No use told the type, or uses contradict: an integer is declared.
+    bool guessed = false;
+    bool conflicting = false;
+    bool read = false;
+};
+
+class Symbols {
+public:
+    // Names are case-insensitive; the first spelling met is kept.
+    Symbol& get(std::string_view name);
+    const Symbol* find(std::string_view name) const;
+    const std::vector<Symbol>& all() const { return m_all; }
+    std::vector<Symbol>& all() { return m_all; }
+
+private:
+    std::vector<Symbol> m_all;
+    std::unordered_map<std::string, std::size_t> m_byKey;
+};
+
+struct TypedProgram {
+    Program program;
+    Symbols symbols;
+    // A function's result; Unknown for a program.
+    Scalar result = Scalar::Unknown;
+    // Text lines kept as comments because no rule read them or their
+    // statement does not fit the types.
+    int unreadLines = 0;
+};
+
+// Infers every name's type from its uses, then checks each statement with
+// those types; what does not fit becomes unread, so that every back end
+// can write a program that compiles.
+TypedProgram typeProgram(Program program);
+
+} // namespace velbrant::code
