@@ -155,14 +155,16 @@ void writeSearch(SampleWriter& w, const QDir& dir) {
 void writeMenu(SampleWriter& w, const QDir& dir) {
     auto doc = w.newDocument("Menü", {"Wiederholt die Auswahl bis zum Ende"});
     Sequence& top = doc->topSequence();
+    w.add(*doc, top, ElementKind::Block, {"anzahl := 0"});
     Element& loop = w.add(*doc, top, ElementKind::RepeatLoop, {"bis wahl = 0"});
     Sequence& body = SampleWriter::inside(loop);
     w.add(*doc, body, ElementKind::Call, {"ZeigeMenue"});
     w.add(*doc, body, ElementKind::Block, {"Eingabe: wahl"});
     Case& choice = w.addCase(*doc, body, {"wahl"}, {"1", "2", "0", "sonst"}, true);
-    w.add(*doc, choice.branch(0), ElementKind::Call, {"Neu"});
-    w.add(*doc, choice.branch(1), ElementKind::Call, {"Laden"});
-    w.add(*doc, choice.branch(2), ElementKind::Exit, {"Ende"});
+    w.add(*doc, choice.branch(0), ElementKind::Block,
+          {"anzahl := anzahl + 1", "Ausgabe: \"Neu Nr. \", anzahl"});
+    w.add(*doc, choice.branch(1), ElementKind::Block, {"Ausgabe: \"Laden\""});
+    w.add(*doc, choice.branch(2), ElementKind::Block, {"Ausgabe: \"Ende\""});
     w.add(*doc, choice.branch(3), ElementKind::Block, {"Ausgabe:", "\"Ungültige Wahl\""});
     w.write(*doc, dir.filePath("menue.STR"));
 }
@@ -170,6 +172,7 @@ void writeMenu(SampleWriter& w, const QDir& dir) {
 void writeSort(SampleWriter& w, const QDir& dir) {
     auto doc = w.newDocument("Bubblesort", {"Sortiert a[1..n] aufsteigend"});
     Sequence& top = doc->topSequence();
+    w.add(*doc, top, ElementKind::Block, {"Eingabe: n, a[1..n]"});
     Element& outer = w.add(*doc, top, ElementKind::ForLoop, {"für i := n - 1 bis 1 abwärts"});
     Element& inner =
         w.add(*doc, SampleWriter::inside(outer), ElementKind::ForLoop, {"für j := 1 bis i"});
@@ -177,8 +180,35 @@ void writeSort(SampleWriter& w, const QDir& dir) {
         w.add(*doc, SampleWriter::inside(inner), ElementKind::Conditional, {"a[j] > a[j + 1]"});
     w.add(*doc, SampleWriter::inside(swap, 0), ElementKind::Block,
           {"h := a[j]", "a[j] := a[j + 1]", "a[j + 1] := h"});
-    w.add(*doc, top, ElementKind::Call, {"Ausgabe(a)"});
+    Element& show = w.add(*doc, top, ElementKind::ForLoop, {"für i := 1 bis n"});
+    w.add(*doc, SampleWriter::inside(show), ElementKind::Block, {"Ausgabe: a[i]"});
     w.write(*doc, dir.filePath("bubblesort.STR"));
+}
+
+void writeGcd(SampleWriter& w, const QDir& dir) {
+    auto doc = w.newDocument("ggT(a, b)", {"Größter gemeinsamer Teiler nach Euklid"});
+    Sequence& top = doc->topSequence();
+    Element& loop = w.add(*doc, top, ElementKind::WhileLoop, {"solange b <> 0"});
+    w.add(*doc, SampleWriter::inside(loop), ElementKind::Block,
+          {"r := a mod b", "a := b", "b := r"});
+    w.add(*doc, top, ElementKind::Exit, {"zurück a"});
+    w.write(*doc, dir.filePath("ggt.STR"));
+}
+
+void writeGuess(SampleWriter& w, const QDir& dir) {
+    auto doc = w.newDocument("Ratespiel", {"Rät eine Zahl von 1 bis 100"});
+    Sequence& top = doc->topSequence();
+    w.add(*doc, top, ElementKind::Block, {"geheim := 37", "versuche := 0"});
+    Element& loop = w.add(*doc, top, ElementKind::RepeatLoop, {"bis tipp = geheim"});
+    Sequence& body = SampleWriter::inside(loop);
+    w.add(*doc, body, ElementKind::Block, {"Eingabe: tipp", "versuche := versuche + 1"});
+    Element& low = w.add(*doc, body, ElementKind::Conditional, {"tipp < geheim"});
+    w.add(*doc, SampleWriter::inside(low, 0), ElementKind::Block, {"Ausgabe: \"zu klein\""});
+    Element& high =
+        w.add(*doc, SampleWriter::inside(low, 1), ElementKind::Conditional, {"tipp > geheim"});
+    w.add(*doc, SampleWriter::inside(high, 0), ElementKind::Block, {"Ausgabe: \"zu groß\""});
+    w.add(*doc, top, ElementKind::Block, {"Ausgabe: \"Richtig nach \", versuche, \" Versuchen\""});
+    w.write(*doc, dir.filePath("ratespiel.STR"));
 }
 
 // One small picture of each element kind for the help pages, exported as
@@ -247,6 +277,8 @@ int main(int argc, char* argv[]) {
         writeSearch(writer, examples);
         writeMenu(writer, examples);
         writeSort(writer, examples);
+        writeGcd(writer, examples);
+        writeGuess(writer, examples);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

@@ -4,9 +4,13 @@
 
 namespace velbrant::code {
 
-void CFamilyWriter::assign(const Stmt& s) { line(expr(s.target) + " = " + expr(s.value) + ";"); }
+void CFamilyWriter::assign(const Stmt& s) {
+    line(expr(s.target) + " = " + expr(s.value) + ";");
+}
 
-void CFamilyWriter::call(const Stmt& s) { line(id(s.name) + "(" + argumentList(s.items) + ");"); }
+void CFamilyWriter::call(const Stmt& s) {
+    line(id(s.name) + "(" + argumentList(s.items) + ");");
+}
 
 void CFamilyWriter::braced(const std::string& opening, const Block& body) {
     line(opening + " {");
@@ -45,11 +49,12 @@ void CFamilyWriter::repeatLoop(const Stmt& s) {
 void CFamilyWriter::forLoop(const Stmt& s) {
     const std::string variable = expr(s.target);
     const bool unit = s.step.kind == Expr::Kind::Int && std::stoll(s.step.text) == 1;
-    const std::string next =
-        unit ? (s.downward ? "--" : "++") + variable
-             : variable + (s.downward ? " -= " : " += ") + expr(s.step);
-    braced("for (" + variable + " = " + expr(s.value) + "; " + variable +
-               (s.downward ? " >= " : " <= ") + expr(s.limit) + "; " + next + ")",
+    const std::string next = unit ? (s.downward ? "--" : "++") + variable
+                                  : variable + (s.downward ? " -= " : " += ") + expr(s.step);
+    Expr condition =
+        makeExpr(Expr::Kind::Binary, s.downward ? Op::Ge : Op::Le, {}, {s.target, s.limit});
+    condition.type = Scalar::Bool;
+    braced("for (" + variable + " = " + expr(s.value) + "; " + expr(condition) + "; " + next + ")",
            s.bodies[0]);
 }
 
@@ -124,8 +129,8 @@ int CFamilyWriter::precedence(Op op) const {
 }
 
 std::string CFamilyWriter::spelling(Op op) const {
-    static const char* const signs[] = {"+",  "-", "*",  "/",  "/",  "%",  "==", "!=",
-                                        "<",  "<=", ">", ">=", "&&", "||", "!",  "-"};
+    static const char* const signs[] = {
+        "+", "-", "*", "/", "/", "%", "==", "!=", "<", "<=", ">", ">=", "&&", "||", "!", "-"};
     return signs[static_cast<int>(op)];
 }
 
@@ -149,8 +154,8 @@ std::string CFamilyWriter::special(const Expr& e) {
     if (e.kind == Expr::Kind::Binary && e.op == Op::Div && e.args[0].type == Scalar::Int &&
         e.args[1].type == Scalar::Int) {
         const std::string left = expr(e.args[0]);
-        const bool simple = e.args[0].kind != Expr::Kind::Binary &&
-                            e.args[0].kind != Expr::Kind::Unary;
+        const bool simple =
+            e.args[0].kind != Expr::Kind::Binary && e.args[0].kind != Expr::Kind::Unary;
         return "(double) " + (simple ? left : "(" + left + ")") + " / " +
                operand(e.args[1], e, true);
     }

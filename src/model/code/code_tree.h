@@ -18,20 +18,36 @@ struct ValueType {
 };
 
 enum class Op : std::uint8_t {
-    Add, Sub, Mul, Div, IntDiv, Mod,
-    Eq, Ne, Lt, Le, Gt, Ge,
-    And, Or, Not, Neg,
+    Add,
+    Sub,
+    Mul,
+    Div,
+    IntDiv,
+    Mod,
+    Eq,
+    Ne,
+    Lt,
+    Le,
+    Gt,
+    Ge,
+    And,
+    Or,
+    Not,
+    Neg,
 };
 
 struct Expr {
     enum class Kind : std::uint8_t {
-        Int, Real, Text, Bool,
-        Name,      // a variable
-        Index,     // name[args[0]]
-        Range,     // name[args[0]..args[1]], only as an input item
-        Call,      // name(args...)
-        Unary,     // op args[0]
-        Binary,    // args[0] op args[1]
+        Int,
+        Real,
+        Text,
+        Bool,
+        Name,   // a variable
+        Index,  // name[args[0]]
+        Range,  // name[args[0]..args[1]], only as an input item
+        Call,   // name(args...)
+        Unary,  // op args[0]
+        Binary, // args[0] op args[1]
     };
     Kind kind = Kind::Int;
     Op op = Op::Add;
@@ -65,15 +81,15 @@ struct CaseBranch {
 
 struct Stmt {
     enum class Kind : std::uint8_t {
-        Assign,  // target := value
-        Input,   // items (names, indexed names, ranges)
-        Output,  // items
-        Call,    // name(items)
-        If,      // value ? bodies[0] : bodies[1]
-        While,   // while value: bodies[0]
-        Repeat,  // bodies[0] until value
-        For,     // target := value .. limit step step: bodies[0]
-        Case,    // value selects one of branches; else is bodies[0] if hasElse
+        Assign, // target := value
+        Input,  // items (names, indexed names, ranges)
+        Output, // items
+        Call,   // name(items)
+        If,     // value ? bodies[0] : bodies[1]
+        While,  // while value: bodies[0]
+        Repeat, // bodies[0] until value
+        For,    // target := value .. limit step step: bodies[0]
+        Case,   // value selects one of branches; else is bodies[0] if hasElse
         Break,
         Return,  // value when hasValue
         End,     // ends the program

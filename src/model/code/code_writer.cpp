@@ -26,32 +26,208 @@ namespace {
 const std::unordered_set<std::string>& reservedWords() {
     static const std::unordered_set<std::string> words = {
         // Python
-        "false", "none", "true", "and", "as", "assert", "async", "await", "break", "class",
-        "continue", "def", "del", "elif", "else", "except", "finally", "for", "from", "global",
-        "if", "import", "in", "is", "lambda", "nonlocal", "not", "or", "pass", "raise", "return",
-        "try", "while", "with", "yield", "match", "case", "print", "input", "int", "float", "str",
-        "bool", "len", "range", "list", "sys", "main", "next", "exit", "abs", "min", "max",
-        "type", "object", "id", "dict", "set", "iter", "open", "round", "sum",
+        "false",
+        "none",
+        "true",
+        "and",
+        "as",
+        "assert",
+        "async",
+        "await",
+        "break",
+        "class",
+        "continue",
+        "def",
+        "del",
+        "elif",
+        "else",
+        "except",
+        "finally",
+        "for",
+        "from",
+        "global",
+        "if",
+        "import",
+        "in",
+        "is",
+        "lambda",
+        "nonlocal",
+        "not",
+        "or",
+        "pass",
+        "raise",
+        "return",
+        "try",
+        "while",
+        "with",
+        "yield",
+        "match",
+        "case",
+        "print",
+        "input",
+        "int",
+        "float",
+        "str",
+        "bool",
+        "len",
+        "range",
+        "list",
+        "sys",
+        "main",
+        "next",
+        "exit",
+        "abs",
+        "min",
+        "max",
+        "type",
+        "object",
+        "id",
+        "dict",
+        "set",
+        "iter",
+        "open",
+        "round",
+        "sum",
         // Java
-        "abstract", "boolean", "byte", "catch", "char", "const", "default", "do", "double",
-        "enum", "extends", "final", "goto", "implements", "instanceof", "interface", "long",
-        "native", "new", "package", "private", "protected", "public", "short", "static",
-        "strictfp", "super", "switch", "synchronized", "this", "throw", "throws", "transient",
-        "void", "volatile", "var", "record", "sealed", "permits", "string", "system", "math",
-        "integer", "args", "out", "java", "locale",
+        "abstract",
+        "boolean",
+        "byte",
+        "catch",
+        "char",
+        "const",
+        "default",
+        "do",
+        "double",
+        "enum",
+        "extends",
+        "final",
+        "goto",
+        "implements",
+        "instanceof",
+        "interface",
+        "long",
+        "native",
+        "new",
+        "package",
+        "private",
+        "protected",
+        "public",
+        "short",
+        "static",
+        "strictfp",
+        "super",
+        "switch",
+        "synchronized",
+        "this",
+        "throw",
+        "throws",
+        "transient",
+        "void",
+        "volatile",
+        "var",
+        "record",
+        "sealed",
+        "permits",
+        "string",
+        "system",
+        "math",
+        "integer",
+        "args",
+        "out",
+        "java",
+        "locale",
         // C
-        "auto", "extern", "inline", "register", "restrict", "signed", "sizeof", "struct",
-        "typedef", "union", "unsigned", "printf", "scanf", "strcmp", "malloc", "free", "memcpy",
-        "strlen", "stdin", "stdout", "null", "errno", "fprintf", "stderr",
+        "auto",
+        "extern",
+        "inline",
+        "register",
+        "restrict",
+        "signed",
+        "sizeof",
+        "struct",
+        "typedef",
+        "union",
+        "unsigned",
+        "printf",
+        "scanf",
+        "strcmp",
+        "malloc",
+        "free",
+        "memcpy",
+        "strlen",
+        "stdin",
+        "stdout",
+        "null",
+        "errno",
+        "fprintf",
+        "stderr",
         // Pascal
-        "array", "begin", "div", "downto", "end", "file", "function", "label", "mod", "nil",
-        "of", "packed", "procedure", "program", "repeat", "then", "to", "until", "absolute",
-        "asm", "operator", "reintroduce", "self", "shl", "shr", "unit", "uses", "xor",
-        "constructor", "destructor", "implementation", "inherited", "result", "halt", "read",
-        "readln", "write", "writeln", "real", "eof", "eoln", "length", "ord", "chr", "sysutils",
-        "floattostr", "booltostr", "specialize", "generic", "otherwise", "on", "out", "property",
-        "threadvar", "try", "finalization", "initialization", "library", "export", "exports",
-        "resourcestring", "objfpc", "dispose", "new", "output", "text",
+        "array",
+        "begin",
+        "div",
+        "downto",
+        "end",
+        "file",
+        "function",
+        "label",
+        "mod",
+        "nil",
+        "of",
+        "packed",
+        "procedure",
+        "program",
+        "repeat",
+        "then",
+        "to",
+        "until",
+        "absolute",
+        "asm",
+        "operator",
+        "reintroduce",
+        "self",
+        "shl",
+        "shr",
+        "unit",
+        "uses",
+        "xor",
+        "constructor",
+        "destructor",
+        "implementation",
+        "inherited",
+        "result",
+        "halt",
+        "read",
+        "readln",
+        "write",
+        "writeln",
+        "real",
+        "eof",
+        "eoln",
+        "length",
+        "ord",
+        "chr",
+        "sysutils",
+        "floattostr",
+        "booltostr",
+        "specialize",
+        "generic",
+        "otherwise",
+        "on",
+        "out",
+        "property",
+        "threadvar",
+        "try",
+        "finalization",
+        "initialization",
+        "library",
+        "export",
+        "exports",
+        "resourcestring",
+        "objfpc",
+        "dispose",
+        "new",
+        "output",
+        "text",
     };
     return words;
 }
@@ -59,10 +235,10 @@ const std::unordered_set<std::string>& reservedWords() {
 // Windows-1252 letters as ASCII: "ä" "ae", "é" "e".
 std::string asciiLetter(unsigned char c) {
     static const std::array<const char*, 64> upper = {
-        "A", "A", "A", "A", "Ae", "A", "Ae", "C", "E", "E", "E", "E", "I", "I", "I", "I",
-        "D", "N", "O", "O", "O", "O", "Oe", "",  "O", "U", "U", "U", "Ue", "Y", "Th", "ss",
-        "a", "a", "a", "a", "ae", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
-        "d", "n", "o", "o", "o", "o", "oe", "",  "o", "u", "u", "u", "ue", "y", "th", "y"};
+        "A", "A", "A", "A", "Ae", "A", "Ae", "C", "E", "E", "E", "E", "I",  "I", "I",  "I",
+        "D", "N", "O", "O", "O",  "O", "Oe", "",  "O", "U", "U", "U", "Ue", "Y", "Th", "ss",
+        "a", "a", "a", "a", "ae", "a", "ae", "c", "e", "e", "e", "e", "i",  "i", "i",  "i",
+        "d", "n", "o", "o", "o",  "o", "oe", "",  "o", "u", "u", "u", "ue", "y", "th", "y"};
     if (c >= 0xC0)
         return upper[c - 0xC0];
     switch (c) {
@@ -104,12 +280,10 @@ std::string sanitized(std::string_view name) {
 }
 
 bool isLoop(const Stmt& s) {
-    return s.kind == Stmt::Kind::While || s.kind == Stmt::Kind::Repeat ||
-           s.kind == Stmt::Kind::For;
+    return s.kind == Stmt::Kind::While || s.kind == Stmt::Kind::Repeat || s.kind == Stmt::Kind::For;
 }
 
-template <typename Visit>
-void visitAll(const Block& statements, Visit& visit) {
+template <typename Visit> void visitAll(const Block& statements, Visit& visit) {
     for (const Stmt& s : statements) {
         visit(s);
         for (const Block& body : s.bodies)
@@ -129,8 +303,7 @@ std::string labelKey(const Expr& label) {
 
 } // namespace
 
-CodeWriter::CodeWriter(const TypedProgram& program)
-    : m_typed(program), m_program(program.program) {
+CodeWriter::CodeWriter(const TypedProgram& program) : m_typed(program), m_program(program.program) {
     assignIdentifiers();
 }
 
@@ -138,8 +311,8 @@ void CodeWriter::assignIdentifiers() {
     std::set<std::string> taken;
     const auto unique = [&taken](std::string base) {
         std::string candidate = base;
-        for (int n = 2; reservedWords().count(lowered(candidate)) != 0 ||
-                        taken.count(lowered(candidate)) != 0;
+        for (int n = 2;
+             reservedWords().count(lowered(candidate)) != 0 || taken.count(lowered(candidate)) != 0;
              ++n)
             candidate = base + std::to_string(n);
         taken.insert(lowered(candidate));
@@ -158,7 +331,9 @@ std::string CodeWriter::write() {
     return text;
 }
 
-std::string CodeWriter::id(std::string_view name) const { return m_ids.at(lowered(name)); }
+std::string CodeWriter::id(std::string_view name) const {
+    return m_ids.at(lowered(name));
+}
 
 const Symbol& CodeWriter::symbol(std::string_view name) const {
     return *m_typed.symbols.find(name);
@@ -201,6 +376,13 @@ void CodeWriter::blank() {
 
 void CodeWriter::comment(std::string_view windows1252) {
     line(commentPrefix() + commentText(utf8(windows1252)));
+}
+
+void CodeWriter::headerComment() {
+    if (!m_program.title.empty())
+        comment(m_program.title);
+    for (const std::string& text : m_program.comment)
+        comment(text);
 }
 
 void CodeWriter::noteComment(std::string_view note, std::string_view windows1252) {
@@ -248,6 +430,12 @@ Expr CodeWriter::negated(const Expr& condition) {
     Expr e = makeExpr(Expr::Kind::Unary, Op::Not, {}, {condition});
     e.type = Scalar::Bool;
     return e;
+}
+
+Expr CodeWriter::plain(const Expr& condition) {
+    if (condition.kind == Expr::Kind::Unary && condition.op == Op::Not)
+        return negated(condition.args[0]);
+    return condition;
 }
 
 Expr CodeWriter::equality(const Expr& selector, const Expr& label) {
@@ -381,8 +569,8 @@ std::string CodeWriter::expr(const Expr& e) {
     }
     std::string text = special(e);
     if (text.empty() && e.kind == Expr::Kind::Binary)
-        text = operand(e.args[0], e, false) + " " + spelling(e.op) + " " +
-               operand(e.args[1], e, true);
+        text =
+            operand(e.args[0], e, false) + " " + spelling(e.op) + " " + operand(e.args[1], e, true);
     return text;
 }
 
@@ -431,16 +619,16 @@ bool CodeWriter::breaksLoop(const Block& statements) {
 }
 
 bool CodeWriter::plainLabels(const Stmt& s, bool textAllowed) const {
-    if (s.unreadHead || !(s.value.type == Scalar::Int || (textAllowed && s.value.type == Scalar::Text)))
+    if (s.unreadHead ||
+        !(s.value.type == Scalar::Int || (textAllowed && s.value.type == Scalar::Text)))
         return false;
     std::set<std::string> seen;
     for (const CaseBranch& branch : s.branches) {
         if (branch.unreadLabel)
             return false;
         for (const Expr& label : branch.labels) {
-            const Expr& literal = label.kind == Expr::Kind::Unary && label.op == Op::Neg
-                                      ? label.args[0]
-                                      : label;
+            const Expr& literal =
+                label.kind == Expr::Kind::Unary && label.op == Op::Neg ? label.args[0] : label;
             const bool fits = literal.kind == Expr::Kind::Int
                                   ? s.value.type == Scalar::Int
                                   : literal.kind == Expr::Kind::Text && &literal == &label &&
@@ -453,8 +641,8 @@ bool CodeWriter::plainLabels(const Stmt& s, bool textAllowed) const {
 }
 
 bool CodeWriter::isConstant(const Expr& e) {
-    if (e.kind == Expr::Kind::Name || e.kind == Expr::Kind::Index ||
-        e.kind == Expr::Kind::Call || e.kind == Expr::Kind::Range)
+    if (e.kind == Expr::Kind::Name || e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Call ||
+        e.kind == Expr::Kind::Range)
         return false;
     return std::all_of(e.args.begin(), e.args.end(), isConstant);
 }

@@ -48,6 +48,8 @@ protected:
     void comment(std::string_view windows1252);
     // A comment of the program's own (UTF-8) before a text of the diagram.
     void noteComment(std::string_view note, std::string_view windows1252);
+    // The diagram's title and comment lines.
+    void headerComment();
     void unreadComment(const std::vector<std::string>& source);
 
     // Expressions.
@@ -97,6 +99,8 @@ protected:
     static bool spacedBefore(const std::vector<Expr>& items, std::size_t i);
     static bool assignsName(const Block& statements, std::string_view name);
     static Expr negated(const Expr& condition);
+    // "nicht (x > 5)" as "x <= 5".
+    static Expr plain(const Expr& condition);
     static Expr equality(const Expr& selector, const Expr& label);
 
     const TypedProgram& m_typed;

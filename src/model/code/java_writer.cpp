@@ -17,9 +17,7 @@ public:
 
 private:
     void writeProgram() override {
-        comment(m_program.title);
-        for (const std::string& text : m_program.comment)
-            comment(text);
+        headerComment();
         blank();
         line("class " + programName() + " {");
         indent();
@@ -202,8 +200,7 @@ private:
         case Stmt::Kind::While:
             return !isTrue(s.value) || breaksLoop(s.bodies[0]);
         case Stmt::Kind::Repeat:
-            return (completes(s.bodies[0]) && !isTrue(negated(s.value))) ||
-                   breaksLoop(s.bodies[0]);
+            return (completes(s.bodies[0]) && !isTrue(negated(s.value))) || breaksLoop(s.bodies[0]);
         case Stmt::Kind::Case:
             return !s.hasElse || completes(s.bodies[0]) ||
                    std::any_of(s.branches.begin(), s.branches.end(),
@@ -270,6 +267,8 @@ private:
 
 } // namespace
 
-std::string writeJava(const TypedProgram& program) { return JavaWriter(program).write(); }
+std::string writeJava(const TypedProgram& program) {
+    return JavaWriter(program).write();
+}
 
 } // namespace velbrant::code

@@ -16,9 +16,7 @@ public:
 private:
     void writeProgram() override {
         line("{$mode objfpc}{$H+}");
-        comment(m_program.title);
-        for (const std::string& text : m_program.comment)
-            comment(text);
+        headerComment();
         if (!m_program.isFunction)
             line("program " + programName() + ";");
         blank();
@@ -65,11 +63,11 @@ private:
         const bool reals = readsInput(Scalar::Real);
         if (!integers && !reals && !readsInput(Scalar::Text))
             return;
-        for (const char* text :
-             {"", "function LiesText_: string;", "var", "  c: char;", "begin", "  Result := '';",
-              "  while not eof do", "  begin", "    read(c);", "    if c in [' ', #9, #10, #13] then",
-              "    begin", "      if Result <> '' then", "        exit;", "    end",
-              "    else", "      Result := Result + c;", "  end;", "end;"})
+        for (const char* text : {"", "function LiesText_: string;", "var", "  c: char;", "begin",
+                                 "  Result := '';", "  while not eof do", "  begin", "    read(c);",
+                                 "    if c in [' ', #9, #10, #13] then", "    begin",
+                                 "      if Result <> '' then", "        exit;", "    end",
+                                 "    else", "      Result := Result + c;", "  end;", "end;"})
             line(text);
         if (integers)
             helper("LiesGanzzahl_: integer", "StrToIntDef(LiesText_(), 0)");
@@ -219,8 +217,9 @@ private:
         }
         const std::string callText =
             programName() + (arguments.empty() ? std::string() : "(" + arguments + ")");
-        line(m_typed.result == Scalar::Unknown ? callText + ";"
-                                               : "writeln(" + shown(callText, m_typed.result) + ");");
+        line(m_typed.result == Scalar::Unknown
+                 ? callText + ";"
+                 : "writeln(" + shown(callText, m_typed.result) + ");");
         dedent();
     }
 
@@ -292,7 +291,7 @@ private:
         head(s);
         line("repeat");
         nested(s.bodies[0]);
-        line("until " + expr(s.value) + ";");
+        line("until " + expr(plain(s.value)) + ";");
     }
 
     // Pascal counts only by one and forbids changing the counter in the
@@ -339,8 +338,8 @@ private:
                 unreadComment({branch.labelText});
             std::string condition;
             for (const Expr& label : branch.labels) {
-                condition += (condition.empty() ? "(" : " or (") + expr(equality(s.value, label)) +
-                             ")";
+                condition +=
+                    (condition.empty() ? "(" : " or (") + expr(equality(s.value, label)) + ")";
             }
             if (branch.unreadLabel || condition.empty())
                 condition = "False";
@@ -390,16 +389,14 @@ private:
     }
 
     std::string spelling(Op op) const override {
-        static const char* const signs[] = {"+",  "-",  "*",  "/",  "div", "mod", "=",   "<>",
-                                            "<",  "<=", ">",  ">=", "and", "or",  "not", "-"};
+        static const char* const signs[] = {"+", "-",  "*", "/",  "div", "mod", "=",   "<>",
+                                            "<", "<=", ">", ">=", "and", "or",  "not", "-"};
         return signs[static_cast<int>(op)];
     }
 
     std::string boolLiteral(bool value) const override { return value ? "True" : "False"; }
 
-    std::string indexed(const Expr& e) override {
-        return id(e.text) + "[" + expr(e.args[0]) + "]";
-    }
+    std::string indexed(const Expr& e) override { return id(e.text) + "[" + expr(e.args[0]) + "]"; }
 
     // Quotes doubled, tabs as #9 between quoted parts.
     std::string textLiteral(std::string_view windows1252) const override {
@@ -422,6 +419,8 @@ private:
 
 } // namespace
 
-std::string writePascal(const TypedProgram& program) { return PascalWriter(program).write(); }
+std::string writePascal(const TypedProgram& program) {
+    return PascalWriter(program).write();
+}
 
 } // namespace velbrant::code

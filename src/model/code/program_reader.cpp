@@ -12,7 +12,9 @@ namespace {
 
 Block readSequence(const Sequence& sequence);
 
-bool usesSymbolFont(const Element& element) { return element.font().name == "Symbol"; }
+bool usesSymbolFont(const Element& element) {
+    return element.font().name == "Symbol";
+}
 
 std::string joined(const std::vector<std::string>& lines) {
     std::string text;
@@ -93,8 +95,8 @@ Stmt readFor(const Loop& loop) {
     const std::string head = joined(loop.lines());
     std::optional<Stmt> s = readForHead(TextLine{head, usesSymbolFont(loop)});
     if (!s)
-        return headed(Stmt::Kind::While, loop, [](TextLine) { return std::optional<Expr>(); },
-                      false);
+        return headed(
+            Stmt::Kind::While, loop, [](TextLine) { return std::optional<Expr>(); }, false);
     s->source = loop.lines();
     return std::move(*s);
 }

@@ -25,7 +25,9 @@ bool isLetter(unsigned char c) {
     return c >= 0xC0 && c != 0xD7 && c != 0xF7;
 }
 
-bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool isDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The closing quote for an opening one: "…", '…', „…“, “…”.
 std::optional<std::array<unsigned char, 2>> closingQuotes(unsigned char open) {
@@ -58,8 +60,8 @@ const char* symbolSign(unsigned char c) {
     }
 }
 
-constexpr std::array<std::string_view, 12> TwoCharSigns = {":=", "<-", "<=", ">=", "<>", "!=",
-                                                           "==", "..", "&&", "||", "//", "**"};
+constexpr std::array<std::string_view, 12> TwoCharSigns = {
+    ":=", "<-", "<=", ">=", "<>", "!=", "==", "..", "&&", "||", "//", "**"};
 
 std::vector<Token> tokenize(TextLine line) {
     std::vector<Token> tokens;
@@ -351,9 +353,8 @@ struct Trimmed {
         bad = !tokens.empty() && tokens.front().kind == Token::Kind::Bad;
     }
     std::string firstWord() const {
-        return begin < end && tokens[begin].kind == Token::Kind::Word
-                   ? lowered(tokens[begin].text)
-                   : std::string();
+        return begin < end && tokens[begin].kind == Token::Kind::Word ? lowered(tokens[begin].text)
+                                                                      : std::string();
     }
     bool dropFirst(std::initializer_list<std::string_view> words) {
         if (begin < end && tokens[begin].kind == Token::Kind::Word &&
@@ -388,7 +389,12 @@ std::optional<Stmt> readExit(Trimmed& t) {
     const std::string word = t.firstWord();
     if (oneOf(word, {"verlasse", "break"}))
         return statementOf(Stmt::Kind::Break);
-    if (oneOf(word, {"zur\xFC" "ck", "zurueck", "r\xFC" "ckgabe", "rueckgabe", "return", "liefere"})) {
+    if (oneOf(word, {"zur\xFC"
+                     "ck",
+                     "zurueck",
+                     "r\xFC"
+                     "ckgabe",
+                     "rueckgabe", "return", "liefere"})) {
         t.dropFirst({word});
         t.dropFirst({"wert"});
         Stmt s = statementOf(Stmt::Kind::Return);
@@ -412,8 +418,8 @@ std::optional<std::vector<Expr>> readItems(Trimmed& t, bool targets) {
     if (t.begin < t.end && t.tokens[t.begin].kind == Token::Kind::Sign &&
         t.tokens[t.begin].text == ":")
         ++t.begin;
-    if (t.end - t.begin >= 2 && t.tokens[t.begin].text == "(" &&
-        t.tokens[t.end - 1].text == ")" && t.tokens[t.begin].kind == Token::Kind::Sign) {
+    if (t.end - t.begin >= 2 && t.tokens[t.begin].text == "(" && t.tokens[t.end - 1].text == ")" &&
+        t.tokens[t.begin].kind == Token::Kind::Sign) {
         ++t.begin;
         --t.end;
     }
@@ -450,7 +456,8 @@ std::optional<Stmt> readInputOutput(Trimmed& t) {
 std::optional<Stmt> readAssignment(const Trimmed& t) {
     Parser parser(t.tokens, t.begin, t.end);
     Expr target = parser.target(false);
-    if (parser.failed() || !(parser.takeSign(":=") || parser.takeSign("<-") || parser.takeSign("=")))
+    if (parser.failed() ||
+        !(parser.takeSign(":=") || parser.takeSign("<-") || parser.takeSign("=")))
         return std::nullopt;
     Parser rest(t.tokens, parser.position(), t.end);
     auto value = rest.whole();
@@ -496,7 +503,9 @@ std::string lowered(std::string_view word) {
     return result;
 }
 
-std::optional<Expr> readExpression(TextLine line) { return Trimmed(line).expression(); }
+std::optional<Expr> readExpression(TextLine line) {
+    return Trimmed(line).expression();
+}
 
 std::optional<Expr> readIfHead(TextLine line) {
     Trimmed t(line);
@@ -536,8 +545,7 @@ std::optional<Stmt> readForHead(TextLine line) {
     Stmt s = statementOf(Stmt::Kind::For);
     s.target = p.target(false);
     if (s.target.kind != Expr::Kind::Name ||
-        !(p.takeSign(":=") || p.takeSign("<-") || p.takeSign("=") ||
-          p.takeWord({"von", "from"})))
+        !(p.takeSign(":=") || p.takeSign("<-") || p.takeSign("=") || p.takeWord({"von", "from"})))
         return std::nullopt;
     s.value = p.expression();
     if (p.takeWord({"downto"}))
@@ -552,7 +560,10 @@ std::optional<Stmt> readForHead(TextLine line) {
         if (s.downward)
             s.step = Expr(s.step.args[0]);
     }
-    if (p.takeWord({"abw\xE4rts", "abwaerts", "r\xFC" "ckw\xE4rts", "rueckwaerts"}))
+    if (p.takeWord({"abw\xE4rts", "abwaerts",
+                    "r\xFC"
+                    "ckw\xE4rts",
+                    "rueckwaerts"}))
         s.downward = true;
     p.takeWord({"tue", "do"});
     if (p.failed() || !p.atEnd())
@@ -612,7 +623,8 @@ Title readTitle(std::string_view title) {
     Title result;
     Trimmed t(TextLine{title, false});
     std::size_t open = t.begin;
-    while (open < t.end && !(t.tokens[open].kind == Token::Kind::Sign && t.tokens[open].text == "("))
+    while (open < t.end &&
+           !(t.tokens[open].kind == Token::Kind::Sign && t.tokens[open].text == "("))
         ++open;
     for (std::size_t i = t.begin; i < open; ++i) {
         if (t.tokens[i].kind == Token::Kind::Word || t.tokens[i].kind == Token::Kind::Number) {

@@ -11,9 +11,7 @@ public:
 
 private:
     void writeProgram() override {
-        comment(m_program.title);
-        for (const std::string& text : m_program.comment)
-            comment(text);
+        headerComment();
         blank();
         if (needsSys())
             line("import sys");
@@ -75,8 +73,8 @@ private:
         for (const Symbol* variable : variables()) {
             std::string value = zero(variable->type.scalar);
             if (variable->type.array)
-                value = "[" + value + "] * " +
-                        std::to_string(HighestIndex + 1 - variable->lowestIndex);
+                value =
+                    "[" + value + "] * " + std::to_string(HighestIndex + 1 - variable->lowestIndex);
             line(id(variable->spelling) + " = " + value + typeNote(*variable));
         }
     }
@@ -117,7 +115,8 @@ private:
             arguments += (arguments.empty() ? "" : ", ") + id(name);
         }
         const std::string callText = programName() + "(" + arguments + ")";
-        line(m_typed.result == Scalar::Unknown ? callText : "print(" + shown(callText, m_typed.result) + ")");
+        line(m_typed.result == Scalar::Unknown ? callText
+                                               : "print(" + shown(callText, m_typed.result) + ")");
         dedent();
     }
 
@@ -200,8 +199,7 @@ private:
     // than that goes into a local function of its own, unless it returns.
     static constexpr int HoistedLoopDepth = 18;
 
-    template <typename Write>
-    void loop(const Stmt& s, Write write) {
+    template <typename Write> void loop(const Stmt& s, Write write) {
         if (m_loopDepth < HoistedLoopDepth || returns(s.bodies[0])) {
             ++m_loopDepth;
             write();
@@ -256,7 +254,7 @@ private:
             line("while True:");
             indent();
             block(s.bodies[0]);
-            line("if " + expr(s.value) + ":");
+            line("if " + expr(plain(s.value)) + ":");
             line("    break");
             dedent();
         });
@@ -359,8 +357,8 @@ private:
     }
 
     std::string spelling(Op op) const override {
-        static const char* const signs[] = {"+",  "-",  "*",   "/",  "//", "%",   "==",  "!=",
-                                            "<",  "<=", ">",   ">=", "and", "or", "not", "-"};
+        static const char* const signs[] = {"+", "-",  "*", "/",  "//",  "%",  "==",  "!=",
+                                            "<", "<=", ">", ">=", "and", "or", "not", "-"};
         return signs[static_cast<int>(op)];
     }
 
@@ -382,6 +380,8 @@ private:
 
 } // namespace
 
-std::string writePython(const TypedProgram& program) { return PythonWriter(program).write(); }
+std::string writePython(const TypedProgram& program) {
+    return PythonWriter(program).write();
+}
 
 } // namespace velbrant::code

@@ -24,8 +24,12 @@ const Symbol* Symbols::find(std::string_view name) const {
 
 namespace {
 
-bool isNumeric(Scalar s) { return s == Scalar::Int || s == Scalar::Real; }
-bool isKnown(Scalar s) { return s != Scalar::Unknown && s != Scalar::Conflict; }
+bool isNumeric(Scalar s) {
+    return s == Scalar::Int || s == Scalar::Real;
+}
+bool isKnown(Scalar s) {
+    return s != Scalar::Unknown && s != Scalar::Conflict;
+}
 
 Scalar joined(Scalar a, Scalar b) {
     if (a == Scalar::Unknown)
@@ -103,8 +107,8 @@ private:
             symbol.parameters.resize(args.size());
             m_firstCalls.push_back(site);
         }
-        const bool first = std::find(m_firstCalls.begin(), m_firstCalls.end(), site) !=
-                           m_firstCalls.end();
+        const bool first =
+            std::find(m_firstCalls.begin(), m_firstCalls.end(), site) != m_firstCalls.end();
         for (std::size_t i = 0; i < args.size(); ++i) {
             const Scalar hint =
                 i < symbol.parameters.size() ? symbol.parameters[i].scalar : Scalar::Unknown;
@@ -386,8 +390,7 @@ private:
             if (!operand)
                 return std::nullopt;
             if (e.op == Op::Not)
-                return operand->scalar == Scalar::Bool ? std::optional(Scalar::Bool)
-                                                       : std::nullopt;
+                return operand->scalar == Scalar::Bool ? std::optional(Scalar::Bool) : std::nullopt;
             return isNumeric(operand->scalar) ? std::optional(operand->scalar) : std::nullopt;
         }
         case Expr::Kind::Binary:
@@ -413,8 +416,7 @@ private:
             return numeric ? std::optional(Scalar::Real) : std::nullopt;
         case Op::IntDiv:
         case Op::Mod:
-            return l == Scalar::Int && r == Scalar::Int ? std::optional(Scalar::Int)
-                                                        : std::nullopt;
+            return l == Scalar::Int && r == Scalar::Int ? std::optional(Scalar::Int) : std::nullopt;
         case Op::Eq:
         case Op::Ne:
             return numeric || l == r ? std::optional(Scalar::Bool) : std::nullopt;
@@ -479,7 +481,8 @@ private:
     void head(Stmt& s) {
         if (!s.unreadHead && !scalar(s.value, Scalar::Bool)) {
             s.unreadHead = true;
-            s.value = makeExpr(Expr::Kind::Bool, Op::Add, s.kind == Stmt::Kind::Repeat ? "true" : "false");
+            s.value = makeExpr(Expr::Kind::Bool, Op::Add,
+                               s.kind == Stmt::Kind::Repeat ? "true" : "false");
             s.value.type = Scalar::Bool;
         }
     }
@@ -496,8 +499,7 @@ private:
     }
 
     void caseHead(Stmt& s) {
-        const std::optional<ValueType> selector =
-            s.unreadHead ? std::nullopt : value(s.value);
+        const std::optional<ValueType> selector = s.unreadHead ? std::nullopt : value(s.value);
         const Scalar selected = selector ? selector->scalar : Scalar::Unknown;
         if (!selector)
             s.unreadHead = true;
@@ -579,8 +581,7 @@ public:
 
 private:
     void expr(const Expr& e) {
-        if (e.kind == Expr::Kind::Name || e.kind == Expr::Kind::Index ||
-            e.kind == Expr::Kind::Call)
+        if (e.kind == Expr::Kind::Name || e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Call)
             m_symbols.get(e.text).read = true;
         for (const Expr& arg : e.args)
             expr(arg);

@@ -1,0 +1,187 @@
+// Programs generated from diagrams, given to the real compilers and run.
+
+#include "model/code/code_generator.h"
+#include "model/document.h"
+#include "model/nsd_file.h"
+#include "model/structogram_file.h"
+#include "pseudocode_builder.h"
+#include "recording_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <unistd.h>
+
+namespace velbrant {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::array<CodeLanguage, 4> Languages = {CodeLanguage::Python, CodeLanguage::Java,
+                                                   CodeLanguage::C, CodeLanguage::Pascal};
+
+std::string slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void spit(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+struct CommandResult {
+    int status = 0;
+    std::string output;
+};
+
+// Runs a shell command; its stdout and stderr come back.
+CommandResult run(const std::string& command, const fs::path& work) {
+    const fs::path log = work / "command.log";
+    const int status = std::system(("(" + command + ") >'" + log.string() + "' 2>&1").c_str());
+    return {status, slurp(log)};
+}
+
+class GeneratedPrograms : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() / ("velbrant-code-" + std::to_string(::getpid()));
+        fs::remove_all(m_dir);
+        for (const CodeLanguage language : Languages)
+            fs::create_directories(m_dir / codeExtension(language));
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::unique_ptr<Document> load(const fs::path& path) {
+        const std::string bytes = slurp(path);
+        if (path.extension() == ".nsd")
+            return loadNsd(bytes, m_measurer, {}).document;
+        return loadDocument({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()},
+                            m_measurer, {});
+    }
+
+    // Each program goes into its language's folder under the stem's name.
+    void generate(const Document& document, const std::string& stem) {
+        for (const CodeLanguage language : Languages) {
+            const std::string extension(codeExtension(language));
+            spit(m_dir / extension / (stem + "." + extension),
+                 generateCode(document, language).text);
+        }
+    }
+
+    // Every generated program compiled by its compiler; the failures' messages.
+    void expectAllCompile() {
+        const std::string d = m_dir.string();
+        const std::map<std::string, std::string> commands = {
+            {"py", "python3 -m compileall -q '" + d + "/py'"},
+            {"java", "mkdir -p '" + d + "/classes' && javac -encoding UTF-8 -nowarn -d '" + d +
+                         "/classes' '" + d + "'/java/*.java"},
+            {"c", "cd '" + d + "/c' && ls *.c | xargs -P 4 -I{} " +
+                      "gcc -std=c11 -Wall -Werror -c {} -o {}.o"},
+            {"pas", "cd '" + d + "/pas' && mkdir -p out && ls *.pas | xargs -P 4 -I{} " +
+                        "sh -c 'fpc -v0e -FEout {} || echo FAILED {}'"},
+        };
+        for (const auto& [language, command] : commands) {
+            const CommandResult result = run(command, m_dir);
+            EXPECT_EQ(result.status, 0) << language << ":\n" << result.output.substr(0, 4000);
+            EXPECT_EQ(result.output.find("FAILED"), std::string::npos)
+                << language << ":\n" << result.output.substr(0, 4000);
+        }
+    }
+
+    // The program of `stem` in the language, run with the input.
+    std::string outputOf(CodeLanguage language, const std::string& stem, const std::string& input) {
+        const std::string d = m_dir.string();
+        const std::string feed = "printf '" + input + "' | ";
+        std::string command;
+        switch (language) {
+        case CodeLanguage::Python:
+            command = feed + "python3 '" + d + "/py/" + stem + ".py'";
+            break;
+        case CodeLanguage::Java:
+            command = "rm -rf '" + d + "/run' && javac -encoding UTF-8 -d '" + d + "/run' '" + d +
+                      "/java/" + stem + ".java' && " + feed + "java -cp '" + d + "/run' " +
+                      "$(basename '" + d + "'/run/*.class .class)";
+            break;
+        case CodeLanguage::C:
+            command = "gcc -std=c11 -Wall -Werror -o '" + d + "/prog' '" + d + "/c/" + stem +
+                      ".c' && " + feed + "'" + d + "/prog'";
+            break;
+        case CodeLanguage::Pascal:
+            command = "cd '" + d + "/pas' && mkdir -p out && fpc -v0e -FEout -oprog '" + stem +
+                      ".pas' >/dev/null && " + feed + "out/prog";
+            break;
+        }
+        const CommandResult result = run(command, m_dir);
+        EXPECT_EQ(result.status, 0) << codeExtension(language) << " " << stem << ":\n"
+                                    << result.output;
+        return result.output;
+    }
+
+    FixedWidthMeasurer m_measurer;
+    fs::path m_dir;
+};
+
+TEST_F(GeneratedPrograms, EveryExampleAndSampleCompilesInEveryLanguage) {
+    int count = 0;
+    for (const char* folder : {"examples", "tests/data", "tests/data/nsd"}) {
+        for (const auto& entry : fs::directory_iterator(fs::path(VELBRANT_SOURCE_DIR) / folder)) {
+            const std::string extension = entry.path().extension().string();
+            if (extension != ".STR" && extension != ".nsd")
+                continue;
+            generate(*load(entry.path()), "sample" + std::to_string(++count));
+        }
+    }
+    EXPECT_GE(count, 10);
+    expectAllCompile();
+}
+
+TEST_F(GeneratedPrograms, RandomDiagramsWithEveryFormCompileInEveryLanguage) {
+    std::mt19937 random(2026);
+    for (int i = 0; i < 300; ++i) {
+        Document document(m_measurer);
+        DiagramFormat format;
+        // Some diagrams are functions of their title's parameters.
+        format.title = "Zufall " + std::to_string(i) + (i % 5 == 0 ? "(n, zahl)" : "");
+        format.comment = {"Kommentar\tmit Tab", "*/ und \\"};
+        document.setFormat(format);
+        test::buildPseudocodeTree(document.topSequence(),
+                                  document.layoutContext(m_measurer, {}), random, 25, 5);
+        generate(document, "zufall" + std::to_string(i));
+    }
+    expectAllCompile();
+}
+
+TEST_F(GeneratedPrograms, OwnDiagramsGiveTheSameRightAnswersInEveryLanguage) {
+    struct Case {
+        const char* stem;
+        const char* input;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"lineare-suche", "5 4 8 15 16 23 15\\n", "3\n"},
+        {"lineare-suche", "3\\n1 2 3\\n9\\n", "0\n"},
+        {"bubblesort", "6 5 3 9 1 7 2\\n", "1\n2\n3\n5\n7\n9\n"},
+        {"menue", "1 2 7 1 0\\n",
+         "Neu Nr. 1\nLaden\nUng\xC3\xBCltige Wahl\nNeu Nr. 2\nEnde\n"},
+        {"ggt", "84 36\\n", "12\n"},
+        {"ratespiel", "50 25 37\\n", "zu gro\xC3\x9F\nzu klein\nRichtig nach 3 Versuchen\n"},
+    };
+    for (const Case& c : cases) {
+        generate(*load(fs::path(VELBRANT_SOURCE_DIR) / "examples" / (std::string(c.stem) + ".STR")),
+                 c.stem);
+        for (const CodeLanguage language : Languages)
+            EXPECT_EQ(outputOf(language, c.stem, c.input), c.expected)
+                << c.stem << " in " << codeExtension(language);
+    }
+}
+
+} // namespace
+} // namespace velbrant

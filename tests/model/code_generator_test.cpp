@@ -1,0 +1,186 @@
+// What the generator makes of each pseudocode form; that the programs
+// compile and run is checked with the real compilers in tests/code.
+
+#include "diagram_builder.h"
+#include "model/case.h"
+#include "model/code/code_generator.h"
+#include "model/compound_element.h"
+#include "model/element_factory.h"
+#include "model/document.h"
+#include "recording_canvas.h"
+
+#include <gtest/gtest.h>
+
+namespace velbrant {
+namespace {
+
+class CodeGenerator : public ::testing::Test {
+protected:
+    FixedWidthMeasurer measurer;
+    Document document{measurer};
+    LayoutContext context = document.layoutContext(measurer, {});
+
+    Element& add(ElementKind kind, std::vector<std::string> lines, Sequence* into = nullptr) {
+        return test::appendNew(into ? *into : document.topSequence(), kind, context,
+                               std::move(lines));
+    }
+    static Sequence& inside(Element& element, std::size_t index = 0) {
+        return dynamic_cast<CompoundElement&>(element).sequenceAt(index);
+    }
+    std::string code(CodeLanguage language = CodeLanguage::Python) {
+        return generateCode(document, language).text;
+    }
+    // The generated program contains each of the lines, in order.
+    void expectLines(const std::string& program, const std::vector<std::string>& lines) {
+        std::size_t at = 0;
+        for (const std::string& line : lines) {
+            const std::size_t found = program.find(line, at);
+            ASSERT_NE(found, std::string::npos) << "missing \"" << line << "\" in\n" << program;
+            at = found + line.size();
+        }
+    }
+};
+
+TEST_F(CodeGenerator, StatementFormsGermanAndEnglish) {
+    const std::pair<const char*, const char*> forms[] = {
+        {"x := 3", "x = 3"},
+        {"y <- x + 1", "y = x + 1"},
+        {"z\t= y * 2", "z = y * 2"},
+        {"q := x div 2 + x mod 3", "q = x // 2 + x % 3"},
+        {"r := x / 4", "r = x / 4"},
+        {"ok := wahr und nicht falsch oder x <> 3", "ok = True and not False or x != 3"},
+        {"Eingabe: a, b", "a = int(next(eingabe_, \"0\"))"},
+        {"lies wort", "wort = next(eingabe_, \"\")"},
+        {"Ausgabe: \"Summe: \", x, y", "print(\"Summe: \", x, \" \", y, sep=\"\")"},
+        {"schreibe x, y", "print(x, y)"},
+        {"print ok", "print((\"true\" if ok else \"false\"))"},
+        {"gib 'fertig' aus", "print(\"fertig\")"},
+        {"Zeige(x, wort)", "Zeige(x, wort)"},
+        {"wort := 'a'", "wort = \"a\""},
+    };
+    for (const auto& [text, python] : forms)
+        add(ElementKind::Block, {text});
+    const std::string program = code();
+    for (const auto& [text, python] : forms)
+        EXPECT_NE(program.find(python), std::string::npos) << text << "\n" << program;
+    expectLines(program, {"def Zeige(p1, p2):", "    pass"});
+}
+
+TEST_F(CodeGenerator, HeadsOfEveryCompoundKind) {
+    Element& ifElse = add(ElementKind::Conditional, {"wenn x > 0 dann"});
+    add(ElementKind::Block, {"x := x - 1"}, &inside(ifElse, 0));
+    add(ElementKind::Block, {"x := 0"}, &inside(ifElse, 1));
+    add(ElementKind::Block, {"x := 1"}, &inside(add(ElementKind::Conditional, {"x = 1 ?"}), 0));
+    add(ElementKind::Block, {"x := x + 1"},
+        &inside(add(ElementKind::WhileLoop, {"solange x < 10"})));
+    add(ElementKind::Block, {"x := x + 2"}, &inside(add(ElementKind::RepeatLoop, {"bis x >= 20"})));
+    add(ElementKind::Block, {"x := x - 3"}, &inside(add(ElementKind::RepeatLoop, {"solange x > 5"})));
+    add(ElementKind::Block, {"s := s + i"},
+        &inside(add(ElementKind::ForLoop, {"f\xFCr i := 1 bis 10 Schrittweite 2"})));
+    add(ElementKind::Block, {"s := s - i"},
+        &inside(add(ElementKind::ForLoop, {"for i = 10 downto 1"})));
+    expectLines(code(), {"if x > 0:", "    x = x - 1", "else:", "    x = 0",
+                         "if x == 1:", "while x < 10:", "while True:", "    x = x + 2",
+                         "    if x >= 20:", "        break", "while True:", "    if x <= 5:",
+                         "for i in range(1, 10 + 1, 2):", "for i in range(10, 1 - 1, -1):"});
+    expectLines(code(CodeLanguage::Pascal),
+                {"if x > 0 then", "while x < 10 do", "repeat", "until x >= 20;",
+                 "until x <= 5;", "i := 1;", "while i <= 10 do", "i := i + 2;",
+                 "for i := 10 downto 1 do"});
+    expectLines(code(CodeLanguage::C),
+                {"do {", "} while (x < 20);", "} while (x > 5);", "for (i = 1; i <= 10; i += 2)",
+                 "for (i = 10; i >= 1; --i)"});
+}
+
+TEST_F(CodeGenerator, CaseIsASwitchForDistinctLiteralsAndAChainOtherwise) {
+    auto make = [this](std::vector<std::string> labels, bool hasElse) -> Case& {
+        auto element = createElement(ElementKind::Case, context);
+        auto& choice = static_cast<Case&>(*element);
+        choice.setHasElse(hasElse);
+        choice.setBranchCount(static_cast<int>(labels.size()));
+        choice.setup(context);
+        choice.setLines({"wahl"});
+        choice.setBranchLabels(std::move(labels));
+        document.topSequence().append(std::move(element));
+        return choice;
+    };
+    add(ElementKind::Block, {"wahl := 2"});
+    Case& plain = make({"1", "2, 3", "sonst"}, true);
+    add(ElementKind::Block, {"Ausgabe: 'eins'"}, &plain.branch(0));
+    add(ElementKind::Block, {"Ausgabe: 'sonst'"}, &plain.branch(2));
+    make({"1", "1"}, false);
+    expectLines(code(), {"match wahl:", "case 1:", "print(\"eins\")", "case 2 | 3:", "case _:",
+                         "print(\"sonst\")", "if wahl == 1:", "elif wahl == 1:"});
+    expectLines(code(CodeLanguage::Java),
+                {"switch (wahl) {", "case 1 -> {", "case 2, 3 -> {", "default -> {",
+                 "if (wahl == 1) {", "} else if (wahl == 1) {"});
+    expectLines(code(CodeLanguage::Pascal), {"case wahl of", "1:", "2, 3:", "else", "end;"});
+}
+
+TEST_F(CodeGenerator, UnreadTextIsKeptAsACommentWithAPlaceholderAndCounted) {
+    add(ElementKind::Block, {"Tausche a und b", "x := 1"});
+    add(ElementKind::Block, {}, &inside(add(ElementKind::WhileLoop, {"bis die Liste leer ist"})));
+    add(ElementKind::Block, {"Ausgabe: x und wahr"});
+    const GeneratedCode python = generateCode(document, CodeLanguage::Python);
+    EXPECT_EQ(python.untranslatedLines, 3);
+    expectLines(python.text, {"# nicht übersetzt: Tausche a und b", "pass", "x = 1",
+                              "# nicht übersetzt: bis die Liste leer ist", "while False:",
+                              "# nicht übersetzt: Ausgabe: x und wahr", "pass"});
+    expectLines(code(CodeLanguage::C), {"// nicht übersetzt: Tausche a und b", ";"});
+}
+
+TEST_F(CodeGenerator, TypesComeFromUsesAndUnknownOnesAreIntegersWithANote) {
+    add(ElementKind::Block, {"preis := 2.5", "gefunden := falsch", "name := \"Ida\"",
+                             "werte[1] := preis * 2", "Eingabe: raten", "zaehler := zaehler + 1"});
+    expectLines(code(CodeLanguage::C),
+                {"double preis = 0.0;", "bool gefunden = false;", "const char* name = \"\";",
+                 "double werte[1001] = {0};",
+                 "int raten = 0; // Typ nicht erkannt: ganze Zahl angenommen", "int zaehler = 0;",
+                 "(void) gefunden;"});
+    expectLines(code(CodeLanguage::Pascal),
+                {"preis: double;", "gefunden: boolean;", "name: string;",
+                 "werte: array[0..1000] of double;"});
+}
+
+TEST_F(CodeGenerator, NamesBecomeIdentifiersValidInEveryLanguage) {
+    add(ElementKind::Block, {"Gr\xF6\xDF" "e := 1", "class := 2", "Summe := 3", "summe := summe + 1",
+                             "f\xFC" "r := 4", "_x := 5"});
+    const std::string program = code(CodeLanguage::Java);
+    expectLines(program, {"int Groesse = 0;", "int class2 = 0;", "int Summe = 0;",
+                          "int fuer = 0;", "int x = 0;", "Summe = Summe + 1;"});
+}
+
+TEST_F(CodeGenerator, ExitsByTheirText) {
+    Element& loop = add(ElementKind::WhileLoop, {"solange wahr"});
+    add(ElementKind::Exit, {"verlasse Schleife"}, &inside(loop));
+    add(ElementKind::Block, {"x := 1"}, &inside(loop));
+    add(ElementKind::Exit, {"Ende"});
+    expectLines(code(), {"while True:", "break", "x = 1", "sys.exit(0)"});
+    // Java refuses statements it can prove unreachable.
+    expectLines(code(CodeLanguage::Java), {"while (true) {", "if (true) break;", "x = 1;",
+                                           "System.exit(0);"});
+    expectLines(code(CodeLanguage::Pascal), {"break;", "halt;"});
+}
+
+TEST_F(CodeGenerator, AReturnedValueMakesAFunctionOfTheTitlesParameters) {
+    DiagramFormat format;
+    format.title = "Fakult\xE4t(n)";
+    format.comment = {"n! iterativ"};
+    document.setFormat(format);
+    add(ElementKind::Block, {"f := 1"});
+    add(ElementKind::Block, {"f := f * i"}, &inside(add(ElementKind::ForLoop, {"f\xFCr i := 2 bis n"})));
+    add(ElementKind::Exit, {"zur\xFC" "ck f"});
+    expectLines(code(), {"# Fakultät(n)", "# n! iterativ", "def Fakultaet(n):", "return f",
+                         "def main():", "n = int(next(eingabe_, \"0\"))", "print(Fakultaet(n))"});
+    expectLines(code(CodeLanguage::C), {"static int Fakultaet(int n) {", "return f;",
+                                        "printf(\"%d\\n\", Fakultaet(n));"});
+}
+
+TEST_F(CodeGenerator, SymbolFontArrowsAndRelations) {
+    Element& element = add(ElementKind::Block, {"x \xAC 3", "ok \xAC x \xB3 2 und x \xB9 4"});
+    element.setFont({"Symbol", 10, 0}, measurer);
+    expectLines(code(), {"x = 3", "ok = x >= 2 and x != 4"});
+}
+
+} // namespace
+} // namespace velbrant
