@@ -24,12 +24,16 @@ struct Format {
     bool picture;
 };
 
-constexpr std::array<Format, 5> Formats{{
+constexpr std::array<Format, 9> Formats{{
     {"PNG-Bild", "png", true},
     {"SVG-Grafik", "svg", true},
     {"PDF-Dokument", "pdf", true},
     {"Structorizer-Diagramm", "nsd", false},
     {"Struktogramm", "STR", false},
+    {"Python-Programm", "py", false},
+    {"Java-Programm", "java", false},
+    {"C-Programm", "c", false},
+    {"Pascal-Programm", "pas", false},
 }};
 
 // The format of a file name's extension, in any case; -1 for none.

@@ -109,12 +109,16 @@ void FileCommands::exportDocument(DocumentWindow& window) {
     options.dotsPerInch = chosen.dotsPerInch;
     options.scalePercent = chosen.scalePercent;
     options.fallbackTitle = window.fileName();
+    QString notice;
+    options.notice = [&notice](const QString& text) { notice = text; };
     options.progress = [&progress](qint64 done, qint64 total) {
         progress.setValue(static_cast<int>(100 * done / std::max<qint64>(total, 1)));
         return !progress.wasCanceled();
     };
     try {
         velbrant::exportDocument(editor.document(), editor.measurer(), chosen.path, options);
+        if (!notice.isEmpty())
+            emit noticed(notice);
     } catch (const ExportCancelled&) {
         return;
     } catch (const std::exception& failure) {

@@ -54,6 +54,8 @@ signals:
     void aboutToWrite(DocumentEditor& editor);
     void written();
     void helpRequested(const QString& keyword);
+    // What the user should know of a finished export.
+    void noticed(const QString& text);
 
 private:
     bool write(DocumentWindow& window, const QString& path);

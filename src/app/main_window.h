@@ -13,6 +13,7 @@ class QAction;
 
 namespace velbrant {
 
+class CodeDock;
 class DocumentWindow;
 class EditCommands;
 class ElementClipboard;
@@ -92,6 +93,7 @@ private:
         QAction* viewZoomOut;
         QAction* viewActualSize;
         QAction* viewWhole;
+        QAction* viewCode;
         QAction* windowTile;
         QAction* windowCascade;
         QAction* windowArrange;
@@ -129,6 +131,7 @@ private:
     PrintCommands* m_printing;
     FormatCommands* m_formats;
     TextEntryController* m_textEntry;
+    CodeDock* m_codeDock;
     std::unique_ptr<HelpWindow> m_help;
     SpeedBar* m_speedBar = nullptr;
     StatusLine* m_statusLine = nullptr;

@@ -7,13 +7,12 @@
 #include "pseudocode_builder.h"
 #include "recording_canvas.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <sstream>
 #include <unistd.h>
@@ -92,7 +91,8 @@ protected:
             const CommandResult result = run(command, m_dir);
             EXPECT_EQ(result.status, 0) << language << ":\n" << result.output.substr(0, 4000);
             EXPECT_EQ(result.output.find("FAILED"), std::string::npos)
-                << language << ":\n" << result.output.substr(0, 4000);
+                << language << ":\n"
+                << result.output.substr(0, 4000);
         }
     }
 
@@ -152,8 +152,8 @@ TEST_F(GeneratedPrograms, RandomDiagramsWithEveryFormCompileInEveryLanguage) {
         format.title = "Zufall " + std::to_string(i) + (i % 5 == 0 ? "(n, zahl)" : "");
         format.comment = {"Kommentar\tmit Tab", "*/ und \\"};
         document.setFormat(format);
-        test::buildPseudocodeTree(document.topSequence(),
-                                  document.layoutContext(m_measurer, {}), random, 25, 5);
+        test::buildPseudocodeTree(document.topSequence(), document.layoutContext(m_measurer, {}),
+                                  random, 25, 5);
         generate(document, "zufall" + std::to_string(i));
     }
     expectAllCompile();
@@ -169,8 +169,7 @@ TEST_F(GeneratedPrograms, OwnDiagramsGiveTheSameRightAnswersInEveryLanguage) {
         {"lineare-suche", "5 4 8 15 16 23 15\\n", "3\n"},
         {"lineare-suche", "3\\n1 2 3\\n9\\n", "0\n"},
         {"bubblesort", "6 5 3 9 1 7 2\\n", "1\n2\n3\n5\n7\n9\n"},
-        {"menue", "1 2 7 1 0\\n",
-         "Neu Nr. 1\nLaden\nUng\xC3\xBCltige Wahl\nNeu Nr. 2\nEnde\n"},
+        {"menue", "1 2 7 1 0\\n", "Neu Nr. 1\nLaden\nUng\xC3\xBCltige Wahl\nNeu Nr. 2\nEnde\n"},
         {"ggt", "84 36\\n", "12\n"},
         {"ratespiel", "50 25 37\\n", "zu gro\xC3\x9F\nzu klein\nRichtig nach 3 Versuchen\n"},
     };

@@ -5,8 +5,8 @@
 #include "model/case.h"
 #include "model/code/code_generator.h"
 #include "model/compound_element.h"
-#include "model/element_factory.h"
 #include "model/document.h"
+#include "model/element_factory.h"
 #include "recording_canvas.h"
 
 #include <gtest/gtest.h>
@@ -74,7 +74,8 @@ TEST_F(CodeGenerator, HeadsOfEveryCompoundKind) {
     add(ElementKind::Block, {"x := x + 1"},
         &inside(add(ElementKind::WhileLoop, {"solange x < 10"})));
     add(ElementKind::Block, {"x := x + 2"}, &inside(add(ElementKind::RepeatLoop, {"bis x >= 20"})));
-    add(ElementKind::Block, {"x := x - 3"}, &inside(add(ElementKind::RepeatLoop, {"solange x > 5"})));
+    add(ElementKind::Block, {"x := x - 3"},
+        &inside(add(ElementKind::RepeatLoop, {"solange x > 5"})));
     add(ElementKind::Block, {"s := s + i"},
         &inside(add(ElementKind::ForLoop, {"f\xFCr i := 1 bis 10 Schrittweite 2"})));
     add(ElementKind::Block, {"s := s - i"},
@@ -84,9 +85,8 @@ TEST_F(CodeGenerator, HeadsOfEveryCompoundKind) {
                          "    if x >= 20:", "        break", "while True:", "    if x <= 5:",
                          "for i in range(1, 10 + 1, 2):", "for i in range(10, 1 - 1, -1):"});
     expectLines(code(CodeLanguage::Pascal),
-                {"if x > 0 then", "while x < 10 do", "repeat", "until x >= 20;",
-                 "until x <= 5;", "i := 1;", "while i <= 10 do", "i := i + 2;",
-                 "for i := 10 downto 1 do"});
+                {"if x > 0 then", "while x < 10 do", "repeat", "until x >= 20;", "until x <= 5;",
+                 "i := 1;", "while i <= 10 do", "i := i + 2;", "for i := 10 downto 1 do"});
     expectLines(code(CodeLanguage::C),
                 {"do {", "} while (x < 20);", "} while (x > 5);", "for (i = 1; i <= 10; i += 2)",
                  "for (i = 10; i >= 1; --i)"});
@@ -124,8 +124,8 @@ TEST_F(CodeGenerator, UnreadTextIsKeptAsACommentWithAPlaceholderAndCounted) {
     const GeneratedCode python = generateCode(document, CodeLanguage::Python);
     EXPECT_EQ(python.untranslatedLines, 3);
     expectLines(python.text, {"# nicht übersetzt: Tausche a und b", "pass", "x = 1",
-                              "# nicht übersetzt: bis die Liste leer ist", "while False:",
-                              "# nicht übersetzt: Ausgabe: x und wahr", "pass"});
+                              "# nicht übersetzt: bis die Liste leer ist",
+                              "while False:", "# nicht übersetzt: Ausgabe: x und wahr", "pass"});
     expectLines(code(CodeLanguage::C), {"// nicht übersetzt: Tausche a und b", ";"});
 }
 
@@ -137,17 +137,20 @@ TEST_F(CodeGenerator, TypesComeFromUsesAndUnknownOnesAreIntegersWithANote) {
                  "double werte[1001] = {0};",
                  "int raten = 0; // Typ nicht erkannt: ganze Zahl angenommen", "int zaehler = 0;",
                  "(void) gefunden;"});
-    expectLines(code(CodeLanguage::Pascal),
-                {"preis: double;", "gefunden: boolean;", "name: string;",
-                 "werte: array[0..1000] of double;"});
+    expectLines(code(CodeLanguage::Pascal), {"preis: double;", "gefunden: boolean;",
+                                             "name: string;", "werte: array[0..1000] of double;"});
 }
 
 TEST_F(CodeGenerator, NamesBecomeIdentifiersValidInEveryLanguage) {
-    add(ElementKind::Block, {"Gr\xF6\xDF" "e := 1", "class := 2", "Summe := 3", "summe := summe + 1",
-                             "f\xFC" "r := 4", "_x := 5"});
+    add(ElementKind::Block, {"Gr\xF6\xDF"
+                             "e := 1",
+                             "class := 2", "Summe := 3", "summe := summe + 1",
+                             "f\xFC"
+                             "r := 4",
+                             "_x := 5"});
     const std::string program = code(CodeLanguage::Java);
-    expectLines(program, {"int Groesse = 0;", "int class2 = 0;", "int Summe = 0;",
-                          "int fuer = 0;", "int x = 0;", "Summe = Summe + 1;"});
+    expectLines(program, {"int Groesse = 0;", "int class2 = 0;", "int Summe = 0;", "int fuer = 0;",
+                          "int x = 0;", "Summe = Summe + 1;"});
 }
 
 TEST_F(CodeGenerator, ExitsByTheirText) {
@@ -157,8 +160,8 @@ TEST_F(CodeGenerator, ExitsByTheirText) {
     add(ElementKind::Exit, {"Ende"});
     expectLines(code(), {"while True:", "break", "x = 1", "sys.exit(0)"});
     // Java refuses statements it can prove unreachable.
-    expectLines(code(CodeLanguage::Java), {"while (true) {", "if (true) break;", "x = 1;",
-                                           "System.exit(0);"});
+    expectLines(code(CodeLanguage::Java),
+                {"while (true) {", "if (true) break;", "x = 1;", "System.exit(0);"});
     expectLines(code(CodeLanguage::Pascal), {"break;", "halt;"});
 }
 
@@ -168,12 +171,14 @@ TEST_F(CodeGenerator, AReturnedValueMakesAFunctionOfTheTitlesParameters) {
     format.comment = {"n! iterativ"};
     document.setFormat(format);
     add(ElementKind::Block, {"f := 1"});
-    add(ElementKind::Block, {"f := f * i"}, &inside(add(ElementKind::ForLoop, {"f\xFCr i := 2 bis n"})));
-    add(ElementKind::Exit, {"zur\xFC" "ck f"});
+    add(ElementKind::Block, {"f := f * i"},
+        &inside(add(ElementKind::ForLoop, {"f\xFCr i := 2 bis n"})));
+    add(ElementKind::Exit, {"zur\xFC"
+                            "ck f"});
     expectLines(code(), {"# Fakultät(n)", "# n! iterativ", "def Fakultaet(n):", "return f",
                          "def main():", "n = int(next(eingabe_, \"0\"))", "print(Fakultaet(n))"});
-    expectLines(code(CodeLanguage::C), {"static int Fakultaet(int n) {", "return f;",
-                                        "printf(\"%d\\n\", Fakultaet(n));"});
+    expectLines(code(CodeLanguage::C),
+                {"static int Fakultaet(int n) {", "return f;", "printf(\"%d\\n\", Fakultaet(n));"});
 }
 
 TEST_F(CodeGenerator, SymbolFontArrowsAndRelations) {

@@ -18,8 +18,7 @@ public:
 
     int number(int low, int high) { return std::uniform_int_distribution(low, high)(m_random); }
     bool chance(int percent) { return number(1, 100) <= percent; }
-    template <typename T, std::size_t N>
-    const T& pick(const std::array<T, N>& items) {
+    template <typename T, std::size_t N> const T& pick(const std::array<T, N>& items) {
         return items[static_cast<std::size_t>(number(0, N - 1))];
     }
 
@@ -69,7 +68,8 @@ public:
         case 1:
             return "'x'";
         case 2:
-            return "\x84Gr\xFC\xDF" "e\x93";
+            return "\x84Gr\xFC\xDF"
+                   "e\x93";
         default:
             return pick(std::array<std::string, 2>{"name", "wort"});
         }
@@ -161,15 +161,23 @@ public:
             return pick(std::array<std::string, 4>{"Tausche a und b", "x\xB2 berechnen",
                                                    "solange ist kein Befehl", "wenn"});
         case 8:
-            return "// Kommentar mit \\ und ?" "?/";
+            return "// Kommentar mit \\ und ?"
+                   "?/";
         default:
             return "";
         }
     }
     std::string exit() {
-        return pick(std::array<std::string, 10>{"verlasse Schleife", "break", "zur\xFC" "ck summe",
-                                                "return 0", "R\xFC" "ckgabe n + 1", "Ende", "exit",
-                                                "Abbruch", "zur\xFC" "ck", "Schluss"});
+        return pick(std::array<std::string, 10>{"verlasse Schleife", "break",
+                                                "zur\xFC"
+                                                "ck summe",
+                                                "return 0",
+                                                "R\xFC"
+                                                "ckgabe n + 1",
+                                                "Ende", "exit", "Abbruch",
+                                                "zur\xFC"
+                                                "ck",
+                                                "Schluss"});
     }
     std::string ifHead() {
         const std::string c = boolExpr();
@@ -229,9 +237,8 @@ public:
             --m_budget;
             Element& element = add(sequence, level);
             auto* compound = dynamic_cast<CompoundElement*>(&element);
-            for (std::size_t s = 0; compound != nullptr && level < m_depth &&
-                                    s < compound->sequenceCount();
-                 ++s) {
+            for (std::size_t s = 0;
+                 compound != nullptr && level < m_depth && s < compound->sequenceCount(); ++s) {
                 if (m_texts.chance(80))
                     fill(compound->sequenceAt(s), level + 1);
             }
@@ -282,8 +289,9 @@ private:
         choice.setHasElse(m_texts.chance(60));
         choice.setBranchCount(m_texts.number(2, 4));
         choice.setup(m_context);
-        choice.setLines({text ? "fall wort" : m_texts.pick(std::array<std::string, 3>{
-                                                  "zahl", "wahl", "Fallunterscheidung n"})});
+        choice.setLines({text ? "fall wort"
+                              : m_texts.pick(std::array<std::string, 3>{"zahl", "wahl",
+                                                                        "Fallunterscheidung n"})});
         std::vector<std::string> labels;
         for (int i = 0; i < choice.branchCount(); ++i) {
             if (text)
@@ -291,7 +299,8 @@ private:
             else if (m_texts.chance(15))
                 labels.push_back("x > 3");
             else
-                labels.push_back(std::to_string(i) + (m_texts.chance(30) ? ", -" + std::to_string(i + 10) : ""));
+                labels.push_back(std::to_string(i) +
+                                 (m_texts.chance(30) ? ", -" + std::to_string(i + 10) : ""));
         }
         if (choice.hasElse())
             labels.back() = "sonst";

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/code/code_generator.h"
+
+#include <QDockWidget>
+#include <QPointer>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+
+namespace velbrant {
+
+class CodeHighlighter;
+class DocumentEditor;
+
+// The program of the active diagram beside it, in the language chosen,
+// read-only and coloured, following every change of the diagram; it can be
+// copied or saved. The program itself comes from the model's generator.
+class CodeDock : public QDockWidget {
+    Q_OBJECT
+
+public:
+    explicit CodeDock(QWidget* parent);
+
+    // Shows the program of the editor's diagram from now on; none: empty.
+    // `name` is the document's file name, for the suggested file.
+    void follow(DocumentEditor* editor, const QString& name);
+
+    // Asks where to save, given the suggested path and the filter; the
+    // empty string cancels. Tests replace it.
+    std::function<QString(QWidget*, const QString&, const QString&)> askSavePath;
+
+private:
+    CodeLanguage language() const;
+    // Regenerates once the events of the current change are handled.
+    void scheduleRefresh();
+    void refresh();
+    void copy();
+    void save();
+
+    QComboBox* m_language;
+    QPlainTextEdit* m_code;
+    QLabel* m_note;
+    CodeHighlighter* m_highlighter;
+    QPointer<DocumentEditor> m_editor;
+    QString m_name;
+    QMetaObject::Connection m_changed;
+    bool m_refreshPending = false;
+};
+
+} // namespace velbrant
