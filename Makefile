@@ -25,6 +25,7 @@ run: build
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/velbrant_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/velbrant_editor_bench
+	$(BUILD_DIR)/bench/velbrant_code_bench
 	bench/export_bench.sh $(BUILD_DIR)
 
 # Builds the reader fuzzers with clang and runs each for FUZZ_SECONDS.

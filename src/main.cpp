@@ -153,7 +153,8 @@ int main(int argc, char* argv[]) {
     parser.addOption({QStringLiteral("export"),
                       QStringLiteral("Exportiert das Struktogramm ohne Fenster nach AUSGABE; "
                                      "die Endung wählt das Format: .png, .svg, .pdf, .nsd "
-                                     "(Structorizer) oder .STR."),
+                                     "(Structorizer), .STR oder ein Programm: .py, .java, "
+                                     ".c, .pas."),
                       QStringLiteral("AUSGABE")});
     parser.addOption({QStringLiteral("scale"),
                       QStringLiteral("Maßstab des Exports in Prozent (5 bis 400)."),

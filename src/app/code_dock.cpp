@@ -57,6 +57,8 @@ CodeDock::CodeDock(QWidget* parent)
     m_code->setReadOnly(true);
     m_code->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_code->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Room for a typical program line beside the diagram.
+    m_code->setMinimumWidth(QFontMetrics(m_code->font()).horizontalAdvance(u'x') * 56);
     m_note->setObjectName(QStringLiteral("CodeNote"));
     m_highlighter = new CodeHighlighter(m_code->document());
     m_highlighter->setLanguage(language());
@@ -78,8 +80,8 @@ CodeDock::CodeDock(QWidget* parent)
     setWidget(content);
 
     askSavePath = [](QWidget* parent, const QString& suggested, const QString& filter) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Programm speichern"),
-                                            suggested, filter);
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("Programm speichern"), suggested,
+                                            filter);
     };
     connect(m_language, &QComboBox::currentIndexChanged, this, [this] {
         m_highlighter->setLanguage(language());
@@ -133,15 +135,17 @@ void CodeDock::refresh() {
                                                : QString());
 }
 
-void CodeDock::copy() { QGuiApplication::clipboard()->setText(m_code->toPlainText()); }
+void CodeDock::copy() {
+    QGuiApplication::clipboard()->setText(m_code->toPlainText());
+}
 
 void CodeDock::save() {
     const QString extension = QString::fromLatin1(codeExtension(language()).data());
     const QString suggested =
         QFileInfo(m_name.isEmpty() ? QStringLiteral("programm") : m_name).completeBaseName() +
         u'.' + extension;
-    const QString filter = QStringLiteral("%1-Programm (*.%2)").arg(m_language->currentText(),
-                                                                     extension);
+    const QString filter =
+        QStringLiteral("%1-Programm (*.%2)").arg(m_language->currentText(), extension);
     const QString path = askSavePath(this, suggested, filter);
     if (path.isEmpty())
         return;

@@ -9,22 +9,23 @@ namespace {
 QStringList keywords(CodeLanguage language) {
     switch (language) {
     case CodeLanguage::Python:
-        return {"def", "return", "if", "elif", "else", "while", "for", "in", "break", "pass",
-                "import", "and", "or", "not", "True", "False", "match", "case", "nonlocal",
-                "yield", "range", "print"};
+        return {"def",   "return", "if",       "elif",  "else",  "while", "for",  "in",
+                "break", "pass",   "import",   "and",   "or",    "not",   "True", "False",
+                "match", "case",   "nonlocal", "yield", "range", "print"};
     case CodeLanguage::Java:
-        return {"class", "static", "final", "public", "void", "int", "double", "boolean",
-                "String", "new", "return", "if", "else", "while", "do", "for", "switch", "case",
-                "default", "break", "true", "false"};
+        return {"class",  "static", "final",   "public", "void", "int",   "double", "boolean",
+                "String", "new",    "return",  "if",     "else", "while", "do",     "for",
+                "switch", "case",   "default", "break",  "true", "false"};
     case CodeLanguage::C:
-        return {"static", "void", "int", "double", "bool", "char", "const", "return", "if",
-                "else", "while", "do", "for", "switch", "case", "default", "break", "true",
-                "false", "sizeof", "#include"};
+        return {"static", "void",    "int",   "double", "bool",  "char",   "const",
+                "return", "if",      "else",  "while",  "do",    "for",    "switch",
+                "case",   "default", "break", "true",   "false", "sizeof", "#include"};
     case CodeLanguage::Pascal:
-        return {"program", "uses", "var", "function", "procedure", "begin", "end", "if", "then",
-                "else", "while", "do", "repeat", "until", "for", "to", "downto", "case", "of",
-                "and", "or", "not", "div", "mod", "integer", "double", "boolean", "string",
-                "array", "exit", "halt", "break", "True", "False"};
+        return {"program", "uses", "var",    "function", "procedure", "begin",   "end",
+                "if",      "then", "else",   "while",    "do",        "repeat",  "until",
+                "for",     "to",   "downto", "case",     "of",        "and",     "or",
+                "not",     "div",  "mod",    "integer",  "double",    "boolean", "string",
+                "array",   "exit", "halt",   "break",    "True",      "False"};
     }
     return {};
 }
@@ -50,12 +51,11 @@ void CodeHighlighter::setLanguage(CodeLanguage language) {
     const QString words = keywords(language).join(u'|');
     m_rules.push_back({QRegularExpression(QStringLiteral("(?<![\\w#])(%1)\\b").arg(words), options),
                        colored(QColor(0, 0, 160), true)});
-    m_rules.push_back({QRegularExpression(QStringLiteral("\\b\\d+(\\.\\d+)?\\b")),
-                       colored(QColor(160, 80, 0))});
     m_rules.push_back(
-        {QRegularExpression(pascal ? QStringLiteral("'([^']|'')*'")
-                                   : QStringLiteral("\"([^\"\\\\]|\\\\.)*\"")),
-         colored(QColor(0, 128, 0))});
+        {QRegularExpression(QStringLiteral("\\b\\d+(\\.\\d+)?\\b")), colored(QColor(160, 80, 0))});
+    m_rules.push_back({QRegularExpression(pascal ? QStringLiteral("'([^']|'')*'")
+                                                 : QStringLiteral("\"([^\"\\\\]|\\\\.)*\"")),
+                       colored(QColor(0, 128, 0))});
     m_rules.push_back(
         {QRegularExpression(language == CodeLanguage::Python ? QStringLiteral("#.*$")
                                                              : QStringLiteral("//.*$")),

@@ -1,5 +1,3 @@
-#include "app/main_window.h"
-
 #include "app/code_dock.h"
 #include "app/document_area.h"
 #include "app/document_editor.h"
@@ -10,6 +8,7 @@
 #include "app/file_commands.h"
 #include "app/format_commands.h"
 #include "app/help_window.h"
+#include "app/main_window.h"
 #include "app/print_commands.h"
 #include "app/speed_bar.h"
 #include "app/storable_text.h"

@@ -187,5 +187,14 @@ TEST_F(CodeGenerator, SymbolFontArrowsAndRelations) {
     expectLines(code(), {"x = 3", "ok = x >= 2 and x != 4"});
 }
 
+TEST_F(CodeGenerator, DeeplyNestedTextIsRefusedNotRecursedInto) {
+    const std::vector<std::string> deep(400, std::string(250, '('));
+    add(ElementKind::Block, {}, &inside(add(ElementKind::WhileLoop, deep)));
+    add(ElementKind::Block, {"x := " + std::string(120, '-') + "1", std::string(200, '!') + "x"});
+    const GeneratedCode code = generateCode(document, CodeLanguage::C);
+    EXPECT_EQ(code.untranslatedLines, 401);
+    expectLines(code.text, {"while (false) {", "x = -(-(-(", "// nicht übersetzt: !!!"});
+}
+
 } // namespace
 } // namespace velbrant

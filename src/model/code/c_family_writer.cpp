@@ -9,7 +9,7 @@ void CFamilyWriter::assign(const Stmt& s) {
 }
 
 void CFamilyWriter::call(const Stmt& s) {
-    line(id(s.name) + "(" + argumentList(s.items) + ");");
+    line(calleeId(s) + "(" + argumentList(s.items) + ");");
 }
 
 void CFamilyWriter::braced(const std::string& opening, const Block& body) {

@@ -168,10 +168,10 @@ private:
                 line(expr(item) + " = " + reading(item.type) + ";");
                 continue;
             }
-            const long long offset = indexOffset(item.text);
+            const long long offset = indexOffset(item);
             line("for (int k_ = " + expr(item.args[0]) + "; k_ <= " + expr(item.args[1]) +
                  "; ++k_)");
-            line("    " + id(item.text) + "[k_" +
+            line("    " + id(item) + "[k_" +
                  (offset != 0 ? " + " + std::to_string(-offset) : std::string()) +
                  "] = " + reading(item.type) + ";");
         }

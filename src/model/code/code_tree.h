@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The program a diagram stands for, read from its pseudocode: what every
@@ -54,8 +55,9 @@ struct Expr {
     // Literal spelling (numbers, texts without quotes, "true"/"false") or name.
     std::string text;
     std::vector<Expr> args;
-    // Filled by the type check.
+    // Filled by the type check: the type, and for a name its symbol's index.
     Scalar type = Scalar::Unknown;
+    std::int32_t symbol = -1;
 };
 
 inline Expr makeExpr(Expr::Kind kind, Op op = Op::Add, std::string text = {},
@@ -73,7 +75,7 @@ using Block = std::vector<Stmt>;
 
 struct CaseBranch {
     std::vector<Expr> labels;
-    std::string labelText;
+    std::string_view labelText;
     // A label that could not be read: the branch is never taken.
     bool unreadLabel = false;
     Block body;
@@ -105,12 +107,14 @@ struct Stmt {
     bool downward = false;
     bool hasElse = false;
     std::string name;
+    // The called name's symbol index, filled by the type check.
+    std::int32_t symbol = -1;
     std::vector<Expr> items;
     std::vector<Block> bodies;
     std::vector<CaseBranch> branches;
-    // The text the statement came from; for a compound statement whose head
-    // could not be read, the head (then `value` is a placeholder literal).
-    std::vector<std::string> source;
+    // The text the statement came from, or a compound statement's head:
+    // views of the diagram's lines, which outlive the program.
+    std::vector<std::string_view> source;
     bool unreadHead = false;
 };
 

@@ -305,6 +305,7 @@ std::string labelKey(const Expr& label) {
 
 CodeWriter::CodeWriter(const TypedProgram& program) : m_typed(program), m_program(program.program) {
     assignIdentifiers();
+    surveyProgram();
 }
 
 void CodeWriter::assignIdentifiers() {
@@ -319,15 +320,23 @@ void CodeWriter::assignIdentifiers() {
         return candidate;
     };
     m_programName = unique(sanitized(m_program.name.empty() ? "Programm" : m_program.name));
-    for (const Symbol& symbol : m_typed.symbols.all())
-        m_ids[lowered(symbol.spelling)] = unique(sanitized(symbol.spelling));
+    for (const Symbol& symbol : m_typed.symbols.all()) {
+        m_idsBySymbol.push_back(unique(sanitized(symbol.spelling)));
+        m_ids[lowered(symbol.spelling)] = m_idsBySymbol.back();
+    }
 }
 
 std::string CodeWriter::write() {
     writeProgram();
-    std::string text;
+    std::size_t size = 0;
     for (const std::string& l : m_lines)
-        text += l + "\n";
+        size += l.size() + 1;
+    std::string text;
+    text.reserve(size);
+    for (const std::string& l : m_lines) {
+        text += l;
+        text += '\n';
+    }
     return text;
 }
 
@@ -358,15 +367,22 @@ std::vector<const Symbol*> CodeWriter::subroutines() const {
     return result;
 }
 
-long long CodeWriter::indexOffset(std::string_view name) const {
-    return symbol(name).lowestIndex;
+long long CodeWriter::indexOffset(const Expr& array) const {
+    return m_typed.symbols.of(array).lowestIndex;
+}
+
+const std::string& CodeWriter::id(const Expr& e) const {
+    return m_idsBySymbol.at(static_cast<std::size_t>(e.symbol));
+}
+
+const std::string& CodeWriter::calleeId(const Stmt& s) const {
+    return m_idsBySymbol.at(static_cast<std::size_t>(s.symbol));
 }
 
 void CodeWriter::line(std::string text) {
-    std::string indented;
-    for (int i = 0; i < m_depth; ++i)
-        indented += m_indentUnit;
-    m_lines.push_back(text.empty() ? text : indented + text);
+    if (!text.empty())
+        text.insert(0, static_cast<std::size_t>(m_depth) * m_indentUnit.size(), ' ');
+    m_lines.push_back(std::move(text));
 }
 
 void CodeWriter::blank() {
@@ -444,8 +460,8 @@ Expr CodeWriter::equality(const Expr& selector, const Expr& label) {
     return e;
 }
 
-void CodeWriter::unreadComment(const std::vector<std::string>& source) {
-    for (const std::string& text : source)
+void CodeWriter::unreadComment(const std::vector<std::string_view>& source) {
+    for (const std::string_view text : source)
         noteComment("nicht übersetzt: ", text);
     if (source.empty())
         noteComment("nicht übersetzt: (leer)", {});
@@ -487,7 +503,7 @@ void CodeWriter::statement(const Stmt& s) {
     case Stmt::Kind::End:
         return jump(s);
     case Stmt::Kind::Comment:
-        for (const std::string& text : s.source) {
+        for (const std::string_view text : s.source) {
             const std::size_t start = text.find_first_not_of(" \t/#");
             comment(start == std::string::npos ? std::string() : text.substr(start));
         }
@@ -508,11 +524,11 @@ std::string CodeWriter::numberLiteral(const Expr& e) const {
 }
 
 std::string CodeWriter::indexed(const Expr& e) {
-    const long long offset = indexOffset(e.text);
+    const long long offset = indexOffset(e);
     std::string index = expr(e.args[0]);
     if (offset != 0)
         index = "(" + index + ") + " + std::to_string(-offset);
-    return id(e.text) + "[" + index + "]";
+    return id(e) + "[" + index + "]";
 }
 
 std::string CodeWriter::argumentList(const std::vector<Expr>& args) {
@@ -532,12 +548,12 @@ std::string CodeWriter::special(const Expr& e) {
     case Expr::Kind::Bool:
         return boolLiteral(e.text == "true");
     case Expr::Kind::Name:
-        return id(e.text);
+        return id(e);
     case Expr::Kind::Index:
     case Expr::Kind::Range:
         return indexed(e);
     case Expr::Kind::Call:
-        return id(e.text) + "(" + argumentList(e.args) + ")";
+        return id(e) + "(" + argumentList(e.args) + ")";
     default:
         return {};
     }
@@ -575,24 +591,21 @@ std::string CodeWriter::expr(const Expr& e) {
 }
 
 bool CodeWriter::readsInput(Scalar type) const {
-    bool found = false;
-    auto visit = [&](const Stmt& s) {
-        if (s.kind != Stmt::Kind::Input)
-            return;
-        for (const Expr& item : s.items)
-            found = found || item.type == type;
+    return m_inputTypes.count(type) != 0;
+}
+
+// One walk finds what the program reads and whether it ends itself.
+void CodeWriter::surveyProgram() {
+    auto visit = [this](const Stmt& s) {
+        m_endsProgram = m_endsProgram || s.kind == Stmt::Kind::End;
+        if (s.kind == Stmt::Kind::Input) {
+            for (const Expr& item : s.items)
+                m_inputTypes.insert(item.type);
+        }
     };
     visitAll(m_program.body, visit);
     for (const std::string& parameter : m_program.parameters)
-        found = found || symbol(parameter).type.scalar == type;
-    return found;
-}
-
-bool CodeWriter::endsProgram() const {
-    bool found = false;
-    auto visit = [&](const Stmt& s) { found = found || s.kind == Stmt::Kind::End; };
-    visitAll(m_program.body, visit);
-    return found;
+        m_inputTypes.insert(symbol(parameter).type.scalar);
 }
 
 bool CodeWriter::hasCode(const Block& statements) {

@@ -2,6 +2,7 @@
 
 #include "model/code/type_check.h"
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -50,7 +51,7 @@ protected:
     void noteComment(std::string_view note, std::string_view windows1252);
     // The diagram's title and comment lines.
     void headerComment();
-    void unreadComment(const std::vector<std::string>& source);
+    void unreadComment(const std::vector<std::string_view>& source);
 
     // Expressions.
     virtual int precedence(Op op) const = 0;
@@ -67,6 +68,9 @@ protected:
 
     // Names.
     std::string id(std::string_view name) const;
+    // A name of the program's text, by the symbol the check found for it.
+    const std::string& id(const Expr& e) const;
+    const std::string& calleeId(const Stmt& s) const;
     const Symbol& symbol(std::string_view name) const;
     const std::string& programName() const { return m_programName; }
     // Variables to declare, in order of first use (parameters left out).
@@ -74,7 +78,7 @@ protected:
     std::vector<const Symbol*> subroutines() const;
     std::string argumentList(const std::vector<Expr>& args);
     // The lowest index of an array whose lowest use is below zero, else 0.
-    long long indexOffset(std::string_view name) const;
+    long long indexOffset(const Expr& array) const;
 
     // Lines.
     void line(std::string text);
@@ -88,7 +92,7 @@ protected:
 
     // Questions about the program.
     bool readsInput(Scalar type) const;
-    bool endsProgram() const;
+    bool endsProgram() const { return m_endsProgram; }
     static bool hasCode(const Block& statements);
     // A break in the block that leaves a loop around it.
     static bool breaksLoop(const Block& statements);
@@ -109,11 +113,15 @@ protected:
 
 private:
     void assignIdentifiers();
+    void surveyProgram();
 
     std::vector<std::string> m_lines;
     int m_depth = 0;
     std::string m_programName;
     std::unordered_map<std::string, std::string> m_ids;
+    std::vector<std::string> m_idsBySymbol;
+    std::set<Scalar> m_inputTypes;
+    bool m_endsProgram = false;
 };
 
 std::string utf8(std::string_view windows1252);

@@ -131,8 +131,8 @@ private:
             }
             line("for (int k_ = " + expr(item.args[0]) + "; k_ <= " + expr(item.args[1]) +
                  "; ++k_) {");
-            const long long offset = indexOffset(item.text);
-            line("    " + id(item.text) + "[k_" +
+            const long long offset = indexOffset(item);
+            line("    " + id(item) + "[k_" +
                  (offset != 0 ? " + " + std::to_string(-offset) : std::string()) +
                  "] = " + reading(item.type) + ";");
             line("}");
@@ -246,10 +246,10 @@ private:
     }
 
     std::string commentText(std::string text) const override {
-        std::string escaped;
-        for (const char c : text)
-            escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
-        return escaped;
+        for (std::size_t at = text.find('\\'); at != std::string::npos;
+             at = text.find('\\', at + 2))
+            text.insert(at, 1, '\\');
+        return text;
     }
 
     std::string textLiteral(std::string_view windows1252) const override {

@@ -240,7 +240,7 @@ private:
                 continue;
             }
             line("for k_ := " + expr(item.args[0]) + " to " + expr(item.args[1]) + " do");
-            line("  " + id(item.text) + "[k_] := " + reading(item.type) + ";");
+            line("  " + id(item) + "[k_] := " + reading(item.type) + ";");
         }
     }
 
@@ -255,7 +255,7 @@ private:
     }
 
     void call(const Stmt& s) override {
-        line(id(s.name) + (s.items.empty() ? "" : "(" + argumentList(s.items) + ")") + ";");
+        line(calleeId(s) + (s.items.empty() ? "" : "(" + argumentList(s.items) + ")") + ";");
     }
 
     void compound(const Block& body, const std::string& after) {
@@ -300,7 +300,7 @@ private:
         const bool unit = s.step.kind == Expr::Kind::Int && std::stoll(s.step.text) == 1;
         const std::string variable = expr(s.target);
         if (unit && !assignsName(s.bodies[0], s.target.text) &&
-            !symbol(s.target.text).isParameter) {
+            !m_typed.symbols.of(s.target).isParameter) {
             line("for " + variable + " := " + expr(s.value) + (s.downward ? " downto " : " to ") +
                  expr(s.limit) + " do");
             compound(s.bodies[0], ";");
@@ -396,7 +396,7 @@ private:
 
     std::string boolLiteral(bool value) const override { return value ? "True" : "False"; }
 
-    std::string indexed(const Expr& e) override { return id(e.text) + "[" + expr(e.args[0]) + "]"; }
+    std::string indexed(const Expr& e) override { return id(e) + "[" + expr(e.args[0]) + "]"; }
 
     // Quotes doubled, tabs as #9 between quoted parts.
     std::string textLiteral(std::string_view windows1252) const override {

@@ -23,7 +23,11 @@ std::string joined(const std::vector<std::string>& lines) {
     return text;
 }
 
-Stmt unread(std::vector<std::string> source) {
+std::vector<std::string_view> viewsOf(const std::vector<std::string>& lines) {
+    return {lines.begin(), lines.end()};
+}
+
+Stmt unread(std::vector<std::string_view> source) {
     Stmt s;
     s.kind = Stmt::Kind::Unread;
     s.source = std::move(source);
@@ -43,7 +47,7 @@ template <typename Reader>
 Stmt headed(Stmt::Kind kind, const Element& element, Reader read, bool placeholderValue) {
     Stmt s;
     s.kind = kind;
-    s.source = element.lines();
+    s.source = viewsOf(element.lines());
     const std::string head = joined(element.lines());
     if (auto condition = read(TextLine{head, usesSymbolFont(element)})) {
         s.value = std::move(*condition);
@@ -84,10 +88,10 @@ void appendExit(Block& block, const Element& element) {
     const std::string text = joined(element.lines());
     std::optional<Stmt> s = readStatement(TextLine{text, usesSymbolFont(element)}, false);
     if (!s) {
-        block.push_back(unread(element.lines()));
+        block.push_back(unread(viewsOf(element.lines())));
         return;
     }
-    s->source = element.lines();
+    s->source = viewsOf(element.lines());
     block.push_back(std::move(*s));
 }
 
@@ -97,7 +101,7 @@ Stmt readFor(const Loop& loop) {
     if (!s)
         return headed(
             Stmt::Kind::While, loop, [](TextLine) { return std::optional<Expr>(); }, false);
-    s->source = loop.lines();
+    s->source = viewsOf(loop.lines());
     return std::move(*s);
 }
 
@@ -108,8 +112,9 @@ Stmt readCase(const Case& element) {
     const std::size_t plain = s.hasElse ? count - 1 : count;
     for (std::size_t i = 0; i < plain; ++i) {
         CaseBranch branch;
-        const std::string label =
-            i < element.branchLabels().size() ? element.branchLabels()[i] : std::string();
+        const std::string_view label = i < element.branchLabels().size()
+                                           ? std::string_view(element.branchLabels()[i])
+                                           : std::string_view();
         branch.labelText = label;
         auto labels = readCaseLabel(TextLine{label, usesSymbolFont(element)});
         if (labels && !s.unreadHead)
@@ -136,8 +141,8 @@ void appendElement(Block& block, const Element& element) {
     case ElementKind::Conditional: {
         const auto& conditional = static_cast<const Conditional&>(element);
         Stmt s = headed(Stmt::Kind::If, element, readIfHead, false);
-        s.bodies = {readSequence(conditional.thenSequence()),
-                    readSequence(conditional.elseSequence())};
+        s.bodies.push_back(readSequence(conditional.thenSequence()));
+        s.bodies.push_back(readSequence(conditional.elseSequence()));
         block.push_back(std::move(s));
         return;
     }
@@ -150,7 +155,7 @@ void appendElement(Block& block, const Element& element) {
                  : element.kind() == ElementKind::RepeatLoop
                      ? headed(Stmt::Kind::Repeat, element, readRepeatFoot, true)
                      : readFor(loop);
-        s.bodies = {readSequence(loop.body())};
+        s.bodies.push_back(readSequence(loop.body()));
         block.push_back(std::move(s));
         return;
     }
@@ -162,6 +167,7 @@ void appendElement(Block& block, const Element& element) {
 
 Block readSequence(const Sequence& sequence) {
     Block block;
+    block.reserve(sequence.size());
     for (std::size_t i = 0; i < sequence.size(); ++i)
         appendElement(block, sequence.at(i));
     return block;

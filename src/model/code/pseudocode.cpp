@@ -12,8 +12,11 @@ namespace {
 struct Token {
     enum class Kind : std::uint8_t { Word, Number, Text, Sign, Bad };
     Kind kind = Kind::Bad;
-    std::string text;
+    // A view of the line being read.
+    std::string_view text;
     bool real = false;
+    // A word in lower case, for keywords; signs as they are.
+    std::string key = {};
 };
 
 bool isLetter(unsigned char c) {
@@ -66,6 +69,7 @@ constexpr std::array<std::string_view, 12> TwoCharSigns = {
 std::vector<Token> tokenize(TextLine line) {
     std::vector<Token> tokens;
     const std::string_view s = line.text;
+    tokens.reserve(s.size() / 3 + 1);
     std::size_t i = 0;
     while (i < s.size()) {
         const auto c = static_cast<unsigned char>(s[i]);
@@ -79,7 +83,8 @@ std::vector<Token> tokenize(TextLine line) {
             while (i < s.size() && (isLetter(static_cast<unsigned char>(s[i])) ||
                                     isDigit(static_cast<unsigned char>(s[i]))))
                 ++i;
-            tokens.push_back({Token::Kind::Word, std::string(s.substr(start, i - start))});
+            const std::string_view word = s.substr(start, i - start);
+            tokens.push_back({Token::Kind::Word, word, false, lowered(word)});
         } else if (isDigit(c)) {
             const std::size_t start = i;
             while (i < s.size() && isDigit(static_cast<unsigned char>(s[i])))
@@ -91,7 +96,7 @@ std::vector<Token> tokenize(TextLine line) {
                 while (i < s.size() && isDigit(static_cast<unsigned char>(s[i])))
                     ++i;
             }
-            tokens.push_back({Token::Kind::Number, std::string(s.substr(start, i - start)), real});
+            tokens.push_back({Token::Kind::Number, s.substr(start, i - start), real});
         } else if (const auto quotes = closingQuotes(c)) {
             const std::size_t start = ++i;
             while (i < s.size() && static_cast<unsigned char>(s[i]) != (*quotes)[0] &&
@@ -99,16 +104,16 @@ std::vector<Token> tokenize(TextLine line) {
                 ++i;
             if (i == s.size())
                 return {{Token::Kind::Bad, {}}};
-            tokens.push_back({Token::Kind::Text, std::string(s.substr(start, i - start))});
+            tokens.push_back({Token::Kind::Text, s.substr(start, i - start)});
             ++i;
         } else {
             const std::string_view two = s.substr(i, 2);
             if (std::find(TwoCharSigns.begin(), TwoCharSigns.end(), two) != TwoCharSigns.end()) {
-                tokens.push_back({Token::Kind::Sign, std::string(two)});
+                tokens.push_back({Token::Kind::Sign, two});
                 i += 2;
             } else if (std::string_view("=<>+-*/()[],:?!%;").find(static_cast<char>(c)) !=
                        std::string_view::npos) {
-                tokens.push_back({Token::Kind::Sign, std::string(1, static_cast<char>(c))});
+                tokens.push_back({Token::Kind::Sign, s.substr(i, 1)});
                 ++i;
             } else {
                 return {{Token::Kind::Bad, {}}};
@@ -130,22 +135,29 @@ bool isOperatorWord(std::string_view lower) {
                          "false", "div", "mod", "xor"});
 }
 
-Expr literal(Expr::Kind kind, std::string text) {
-    return makeExpr(kind, Op::Add, std::move(text));
+Expr literal(Expr::Kind kind, std::string_view text) {
+    return makeExpr(kind, Op::Add, std::string(text));
 }
 
 Expr unary(Op op, Expr operand) {
-    return makeExpr(Expr::Kind::Unary, op, {}, {std::move(operand)});
+    Expr e = makeExpr(Expr::Kind::Unary, op);
+    e.args.push_back(std::move(operand));
+    return e;
 }
 
 Expr binary(Op op, Expr left, Expr right) {
-    return makeExpr(Expr::Kind::Binary, op, {}, {std::move(left), std::move(right)});
+    // Moved in one by one: a braced list would copy both subtrees.
+    Expr e = makeExpr(Expr::Kind::Binary, op);
+    e.args.reserve(2);
+    e.args.push_back(std::move(left));
+    e.args.push_back(std::move(right));
+    return e;
 }
 
 // Integer literals beyond 32 bits do not compile everywhere.
-bool fitsInt(const std::string& digits) {
+bool fitsInt(std::string_view digits) {
     const std::string_view trimmed =
-        std::string_view(digits).substr(std::min(digits.find_first_not_of('0'), digits.size()));
+        digits.substr(std::min(digits.find_first_not_of('0'), digits.size()));
     return trimmed.size() < 10 || (trimmed.size() == 10 && trimmed <= "2147483647");
 }
 
@@ -160,7 +172,17 @@ public:
     bool failed() const { return m_failed; }
     std::size_t position() const { return m_pos; }
 
-    Expr expression() { return disjunction(); }
+    // Deeper nesting than any program needs is refused, not recursed into:
+    // a head joins all of an element's lines.
+    static constexpr int MaxDepth = 200;
+
+    Expr expression() {
+        if (++m_depth > MaxDepth)
+            return fail();
+        Expr e = disjunction();
+        --m_depth;
+        return e;
+    }
 
     // The whole range as one expression.
     std::optional<Expr> whole() {
@@ -176,7 +198,7 @@ public:
     }
     bool isWord(std::initializer_list<std::string_view> words) const {
         return !atEnd() && m_tokens[m_pos].kind == Token::Kind::Word &&
-               oneOf(lowered(m_tokens[m_pos].text), words);
+               oneOf(m_tokens[m_pos].key, words);
     }
     bool takeSign(std::string_view sign) {
         if (!isSign(sign))
@@ -194,7 +216,7 @@ public:
     // A name, optionally indexed; with `ranges`, "a[lo..hi]" too.
     Expr target(bool ranges) {
         if (atEnd() || m_tokens[m_pos].kind != Token::Kind::Word ||
-            isOperatorWord(lowered(m_tokens[m_pos].text)))
+            isOperatorWord(m_tokens[m_pos].key))
             return fail();
         Expr e = literal(Expr::Kind::Name, m_tokens[m_pos++].text);
         if (!takeSign("["))
@@ -242,7 +264,7 @@ private:
     }
     Expr negation() {
         if (takeWord({"nicht", "not"}) || takeSign("!"))
-            return unary(Op::Not, negation());
+            return unary(Op::Not, nested(&Parser::negation));
         return comparison();
     }
     Expr comparison() {
@@ -291,9 +313,9 @@ private:
     }
     Expr signedFactor() {
         if (takeSign("-"))
-            return unary(Op::Neg, signedFactor());
+            return unary(Op::Neg, nested(&Parser::signedFactor));
         if (takeSign("+"))
-            return signedFactor();
+            return nested(&Parser::signedFactor);
         return factor();
     }
     Expr factor() {
@@ -318,7 +340,7 @@ private:
             return literal(Expr::Kind::Bool, "true");
         if (takeWord({"falsch", "false"}))
             return literal(Expr::Kind::Bool, "false");
-        if (token.kind != Token::Kind::Word || isOperatorWord(lowered(token.text)))
+        if (token.kind != Token::Kind::Word || isOperatorWord(token.key))
             return fail();
         if (m_pos + 1 < m_end && m_tokens[m_pos + 1].kind == Token::Kind::Sign &&
             m_tokens[m_pos + 1].text == "(")
@@ -336,10 +358,19 @@ private:
         return takeSign(")") ? e : fail();
     }
 
+    Expr nested(Expr (Parser::*rule)()) {
+        if (++m_depth > MaxDepth)
+            return fail();
+        Expr e = (this->*rule)();
+        --m_depth;
+        return e;
+    }
+
     const std::vector<Token>& m_tokens;
     std::size_t m_pos;
     std::size_t m_end;
     bool m_failed = false;
+    int m_depth = 0;
 };
 
 // The tokens of a line with leading and trailing noise words taken off.
@@ -353,19 +384,22 @@ struct Trimmed {
         bad = !tokens.empty() && tokens.front().kind == Token::Kind::Bad;
     }
     std::string firstWord() const {
-        return begin < end && tokens[begin].kind == Token::Kind::Word ? lowered(tokens[begin].text)
+        return begin < end && tokens[begin].kind == Token::Kind::Word ? tokens[begin].key
                                                                       : std::string();
     }
     bool dropFirst(std::initializer_list<std::string_view> words) {
         if (begin < end && tokens[begin].kind == Token::Kind::Word &&
-            oneOf(lowered(tokens[begin].text), words)) {
+            oneOf(tokens[begin].key, words)) {
             ++begin;
             return true;
         }
         return false;
     }
     bool dropLast(std::initializer_list<std::string_view> words) {
-        if (begin < end && oneOf(lowered(tokens[end - 1].text), words) &&
+        if (begin < end &&
+            oneOf(tokens[end - 1].kind == Token::Kind::Word ? tokens[end - 1].key
+                                                            : tokens[end - 1].text,
+                  words) &&
             tokens[end - 1].kind != Token::Kind::Text) {
             --end;
             return true;
@@ -472,7 +506,7 @@ std::optional<Stmt> readAssignment(const Trimmed& t) {
 std::optional<Stmt> readCall(Trimmed& t, bool bareCall) {
     t.dropFirst({"aufruf", "call", "rufe"});
     if (t.begin >= t.end || t.tokens[t.begin].kind != Token::Kind::Word ||
-        isOperatorWord(lowered(t.tokens[t.begin].text)))
+        isOperatorWord(t.tokens[t.begin].key))
         return std::nullopt;
     Stmt s = statementOf(Stmt::Kind::Call);
     s.name = t.tokens[t.begin].text;
@@ -628,7 +662,7 @@ Title readTitle(std::string_view title) {
         ++open;
     for (std::size_t i = t.begin; i < open; ++i) {
         if (t.tokens[i].kind == Token::Kind::Word || t.tokens[i].kind == Token::Kind::Number) {
-            std::string word = t.tokens[i].text;
+            std::string word(t.tokens[i].text);
             if (!result.name.empty() && !word.empty() && word[0] >= 'a' && word[0] <= 'z')
                 word[0] = static_cast<char>(word[0] - 'a' + 'A');
             result.name += word;
@@ -642,7 +676,7 @@ Title readTitle(std::string_view title) {
         if (expectName ? token.kind != Token::Kind::Word : token.text != ",")
             return result;
         if (expectName)
-            result.parameters.push_back(token.text);
+            result.parameters.emplace_back(token.text);
     }
     result.hasParameters = (t.end - open) % 2 == 1 || t.end - open == 2;
     if (!result.hasParameters)

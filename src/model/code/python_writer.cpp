@@ -152,8 +152,8 @@ private:
     }
 
     std::string indexedWith(const Expr& array, const std::string& index) const {
-        const long long offset = indexOffset(array.text);
-        return id(array.text) + "[" + index +
+        const long long offset = indexOffset(array);
+        return id(array) + "[" + index +
                (offset != 0 ? " + " + std::to_string(-offset) : std::string()) + "]";
     }
 
@@ -170,7 +170,7 @@ private:
         line("print(" + items + (spaced ? "" : ", sep=\"\"") + ")");
     }
 
-    void call(const Stmt& s) override { line(id(s.name) + "(" + argumentList(s.items) + ")"); }
+    void call(const Stmt& s) override { line(calleeId(s) + "(" + argumentList(s.items) + ")"); }
 
     void nested(const Block& body) override {
         indent();

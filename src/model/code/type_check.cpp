@@ -17,6 +17,15 @@ Symbol& Symbols::get(std::string_view name) {
     return m_all[it->second];
 }
 
+Symbol& Symbols::cached(std::int32_t& index, std::string_view name) {
+    if (index < 0) {
+        Symbol& symbol = get(name);
+        index = static_cast<std::int32_t>(&symbol - m_all.data());
+        return symbol;
+    }
+    return m_all[static_cast<std::size_t>(index)];
+}
+
 const Symbol* Symbols::find(std::string_view name) const {
     const auto it = m_byKey.find(lowered(name));
     return it == m_byKey.end() ? nullptr : &m_all[it->second];
@@ -86,7 +95,7 @@ private:
     }
 
     ValueType name(Expr& e, Scalar hint, bool indexed) {
-        Symbol& symbol = m_symbols.get(e.text);
+        Symbol& symbol = m_symbols.of(e);
         if (symbol.kind == SymbolKind::Unset) {
             symbol.kind = SymbolKind::Variable;
             changed = true;
@@ -124,7 +133,7 @@ private:
     }
 
     ValueType call(Expr& e, Scalar hint) {
-        Symbol& symbol = m_symbols.get(e.text);
+        Symbol& symbol = m_symbols.of(e);
         if (symbol.kind == SymbolKind::Unset) {
             symbol.kind = SymbolKind::Function;
             changed = true;
@@ -166,7 +175,7 @@ private:
     }
 
     ValueType indexed(Expr& e, Scalar hint) {
-        Symbol& symbol = m_symbols.get(e.text);
+        Symbol& symbol = m_symbols.of(e);
         const ValueType type = name(e, hint, true);
         for (Expr& index : e.args) {
             expr(index, Scalar::Int);
@@ -218,7 +227,7 @@ private:
     void assign(Expr& target, Scalar value) {
         if (target.kind != Expr::Kind::Name && target.kind != Expr::Kind::Index)
             return;
-        Symbol& symbol = m_symbols.get(target.text);
+        Symbol& symbol = m_symbols.of(target);
         if (symbol.kind == SymbolKind::Variable)
             unify(symbol.type.scalar, value);
     }
@@ -238,7 +247,7 @@ private:
                 expr(item, Scalar::Unknown);
             return;
         case Stmt::Kind::Call: {
-            Symbol& symbol = m_symbols.get(s.name);
+            Symbol& symbol = m_symbols.ofCall(s);
             if (symbol.kind == SymbolKind::Unset) {
                 symbol.kind = SymbolKind::Procedure;
                 changed = true;
@@ -304,14 +313,13 @@ public:
     }
 
 private:
-    const Symbol* symbolOf(const Expr& e, SymbolKind kind) {
-        Symbol& symbol = m_symbols.get(e.text);
+    const Symbol* symbolOf(Expr& e, SymbolKind kind) {
+        Symbol& symbol = m_symbols.of(e);
         return symbol.kind == kind && !symbol.conflicting ? &symbol : nullptr;
     }
 
     // A subroutine's stub is written only when a call to it is kept.
-    bool called(const Expr& e, SymbolKind kind, std::vector<Expr>& args) {
-        Symbol& symbol = m_symbols.get(e.text);
+    bool called(Symbol& symbol, SymbolKind kind, std::vector<Expr>& args) {
         return symbol.kind == kind && !symbol.conflicting && arguments(symbol, args);
     }
 
@@ -342,7 +350,7 @@ private:
     // An argument may be a whole array.
     std::optional<ValueType> valueOrArray(Expr& e) {
         if (e.kind == Expr::Kind::Name) {
-            Symbol& symbol = m_symbols.get(e.text);
+            Symbol& symbol = m_symbols.of(e);
             if (symbol.kind == SymbolKind::Variable && symbol.type.array && !symbol.conflicting) {
                 e.type = symbol.type.scalar;
                 return symbol.type;
@@ -382,9 +390,9 @@ private:
         case Expr::Kind::Range:
             return std::nullopt;
         case Expr::Kind::Call:
-            if (!called(e, SymbolKind::Function, e.args))
+            if (!called(m_symbols.of(e), SymbolKind::Function, e.args))
                 return std::nullopt;
-            return m_symbols.get(e.text).type.scalar;
+            return m_symbols.of(e).type.scalar;
         case Expr::Kind::Unary: {
             const auto operand = value(e.args[0]);
             if (!operand)
@@ -461,9 +469,7 @@ private:
             return std::all_of(s.items.begin(), s.items.end(),
                                [this](Expr& item) { return value(item).has_value(); });
         case Stmt::Kind::Call: {
-            Expr name;
-            name.text = s.name;
-            return called(name, SymbolKind::Procedure, s.items);
+            return called(m_symbols.ofCall(s), SymbolKind::Procedure, s.items);
         }
         case Stmt::Kind::Break:
             return m_loopDepth > 0;
@@ -574,26 +580,26 @@ class Uses {
 public:
     explicit Uses(Symbols& symbols) : m_symbols(symbols) {}
 
-    void block(const Block& statements) {
-        for (const Stmt& s : statements)
+    void block(Block& statements) {
+        for (Stmt& s : statements)
             statement(s);
     }
 
 private:
-    void expr(const Expr& e) {
+    void expr(Expr& e) {
         if (e.kind == Expr::Kind::Name || e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Call)
-            m_symbols.get(e.text).read = true;
-        for (const Expr& arg : e.args)
+            m_symbols.of(e).read = true;
+        for (Expr& arg : e.args)
             expr(arg);
     }
 
     // A target is written, not read; its index is read.
-    void target(const Expr& e) {
-        for (const Expr& arg : e.args)
+    void target(Expr& e) {
+        for (Expr& arg : e.args)
             expr(arg);
     }
 
-    void statement(const Stmt& s) {
+    void statement(Stmt& s) {
         switch (s.kind) {
         case Stmt::Kind::Comment:
         case Stmt::Kind::Unread:
@@ -602,11 +608,11 @@ private:
             target(s.target);
             break;
         case Stmt::Kind::Input:
-            for (const Expr& item : s.items)
+            for (Expr& item : s.items)
                 target(item);
             return;
         case Stmt::Kind::Call:
-            m_symbols.get(s.name).read = true;
+            m_symbols.ofCall(s).read = true;
             break;
         case Stmt::Kind::For:
             expr(s.target);
@@ -614,8 +620,8 @@ private:
             expr(s.step);
             break;
         case Stmt::Kind::Case:
-            for (const CaseBranch& branch : s.branches) {
-                for (const Expr& label : branch.labels) {
+            for (CaseBranch& branch : s.branches) {
+                for (Expr& label : branch.labels) {
                     if (!branch.unreadLabel)
                         expr(label);
                 }
@@ -627,9 +633,9 @@ private:
         }
         if (!s.unreadHead)
             expr(s.value);
-        for (const Expr& item : s.items)
+        for (Expr& item : s.items)
             expr(item);
-        for (const Block& body : s.bodies)
+        for (Block& body : s.bodies)
             block(body);
     }
 

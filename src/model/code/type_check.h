@@ -35,10 +35,20 @@ public:
     // Names are case-insensitive; the first spelling met is kept.
     Symbol& get(std::string_view name);
     const Symbol* find(std::string_view name) const;
+    // The symbol of a name in the program, looked up once and then kept in
+    // the expression or call.
+    Symbol& of(Expr& e) { return cached(e.symbol, e.text); }
+    Symbol& ofCall(Stmt& s) { return cached(s.symbol, s.name); }
+    const Symbol& of(const Expr& e) const { return m_all.at(static_cast<std::size_t>(e.symbol)); }
+    const Symbol& ofCall(const Stmt& s) const {
+        return m_all.at(static_cast<std::size_t>(s.symbol));
+    }
     const std::vector<Symbol>& all() const { return m_all; }
     std::vector<Symbol>& all() { return m_all; }
 
 private:
+    Symbol& cached(std::int32_t& index, std::string_view name);
+
     std::vector<Symbol> m_all;
     std::unordered_map<std::string, std::size_t> m_byKey;
 };
