@@ -17,8 +17,8 @@ void generate(benchmark::State& state, CodeLanguage language) {
     FixedWidthMeasurer measurer;
     Document document(measurer);
     std::mt19937 random(7);
-    test::buildPseudocodeTree(document.topSequence(), document.layoutContext(measurer, {}),
-                              random, ElementCount, 8);
+    test::buildPseudocodeTree(document.topSequence(), document.layoutContext(measurer, {}), random,
+                              ElementCount, 8);
     std::size_t bytes = 0;
     for (auto _ : state)
         bytes = generateCode(document, language).text.size();
@@ -26,10 +26,18 @@ void generate(benchmark::State& state, CodeLanguage language) {
     state.SetItemsProcessed(state.iterations() * ElementCount);
 }
 
-void BM_Code20000Python(benchmark::State& state) { generate(state, CodeLanguage::Python); }
-void BM_Code20000Java(benchmark::State& state) { generate(state, CodeLanguage::Java); }
-void BM_Code20000C(benchmark::State& state) { generate(state, CodeLanguage::C); }
-void BM_Code20000Pascal(benchmark::State& state) { generate(state, CodeLanguage::Pascal); }
+void BM_Code20000Python(benchmark::State& state) {
+    generate(state, CodeLanguage::Python);
+}
+void BM_Code20000Java(benchmark::State& state) {
+    generate(state, CodeLanguage::Java);
+}
+void BM_Code20000C(benchmark::State& state) {
+    generate(state, CodeLanguage::C);
+}
+void BM_Code20000Pascal(benchmark::State& state) {
+    generate(state, CodeLanguage::Pascal);
+}
 BENCHMARK(BM_Code20000Python)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Code20000Java)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Code20000C)->Unit(benchmark::kMillisecond);

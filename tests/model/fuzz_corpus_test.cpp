@@ -30,6 +30,10 @@ TEST(FuzzCorpus, NsdReaderHandlesEveryKeptInput) {
     checkCorpus("nsd_reader", checkNsdReader);
 }
 
+TEST(FuzzCorpus, CodeGeneratorHandlesEveryKeptInput) {
+    checkCorpus("code_generator", checkCodeGenerator);
+}
+
 TEST(FuzzCorpus, StreamReaderHandlesEveryKeptInput) {
     checkCorpus("stream_reader", checkStreamReader);
 }

@@ -1,6 +1,10 @@
 #include "reader_checks.h"
 
+#include "diagram_builder.h"
 #include "model/binary_io.h"
+#include "model/code/code_generator.h"
+#include "model/compound_element.h"
+#include "model/document.h"
 #include "model/nsd_file.h"
 #include "model/structogram_file.h"
 #include "model/transfer_stream.h"
@@ -44,6 +48,53 @@ void checkNsdReader(std::span<const std::uint8_t> input) {
     }
     if (encodeNsd(*loadNsd(written, measurer, DefaultLabels{}).document) != written)
         std::abort();
+}
+
+namespace {
+
+// Lines of a part, split at line feeds; the first byte picks the kind.
+Element& appendPart(Sequence& sequence, std::string_view part, const LayoutContext& context,
+                    int& lineCount) {
+    const ElementKind kind =
+        AllKinds[static_cast<unsigned char>(part.front()) % std::size(AllKinds)];
+    std::vector<std::string> lines;
+    std::size_t start = 1;
+    while (start <= part.size()) {
+        const std::size_t end = std::min(part.find('\n', start), part.size());
+        lines.emplace_back(part.substr(start, std::min<std::size_t>(end - start, 255)));
+        start = end + 1;
+    }
+    lineCount += static_cast<int>(lines.size()) + 4;
+    return appendNew(sequence, kind, context, std::move(lines));
+}
+
+} // namespace
+
+void checkCodeGenerator(std::span<const std::uint8_t> input) {
+    FixedWidthMeasurer measurer;
+    Document document(measurer);
+    const LayoutContext context = document.layoutContext(measurer, DefaultLabels{});
+    const std::string_view text(reinterpret_cast<const char*>(input.data()), input.size());
+    Sequence* into = &document.topSequence();
+    int lineCount = 0;
+    int part = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\x01', start), text.size());
+        if (end > start) {
+            Element& element =
+                appendPart(*into, text.substr(start, end - start), context, lineCount);
+            auto* compound = dynamic_cast<CompoundElement*>(&element);
+            if (compound != nullptr && ++part % 4 == 0)
+                into = &compound->sequenceAt(0);
+        }
+        start = end + 1;
+    }
+    for (const CodeLanguage language :
+         {CodeLanguage::Python, CodeLanguage::Java, CodeLanguage::C, CodeLanguage::Pascal}) {
+        const GeneratedCode code = generateCode(document, language);
+        if (code.text.empty() || code.untranslatedLines < 0 || code.untranslatedLines > lineCount)
+            std::abort();
+    }
 }
 
 void checkStreamReader(std::span<const std::uint8_t> input) {

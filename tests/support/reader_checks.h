@@ -15,5 +15,10 @@ void checkStreamReader(std::span<const std::uint8_t> input);
 // A Structorizer file either loads, writes and loads again to the same
 // texts, or fails with a FormatError.
 void checkNsdReader(std::span<const std::uint8_t> input);
+// Texts as element lines (an element per 0x01-separated part, its kind from
+// the part's first byte, every fourth part nested in the one before) give a
+// program in every language, counting no more untranslated lines than the
+// diagram has.
+void checkCodeGenerator(std::span<const std::uint8_t> input);
 
 } // namespace velbrant::test

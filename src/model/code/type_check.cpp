@@ -20,7 +20,7 @@ Symbol& Symbols::get(std::string_view name) {
 Symbol& Symbols::cached(std::int32_t& index, std::string_view name) {
     if (index < 0) {
         Symbol& symbol = get(name);
-        index = static_cast<std::int32_t>(&symbol - m_all.data());
+        index = static_cast<std::int32_t>(m_byKey.at(lowered(name)));
         return symbol;
     }
     return m_all[static_cast<std::size_t>(index)];

@@ -3,6 +3,7 @@
 #include "model/code/code_tree.h"
 
 #include <cstddef>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -43,13 +44,14 @@ public:
     const Symbol& ofCall(const Stmt& s) const {
         return m_all.at(static_cast<std::size_t>(s.symbol));
     }
-    const std::vector<Symbol>& all() const { return m_all; }
-    std::vector<Symbol>& all() { return m_all; }
+    const std::deque<Symbol>& all() const { return m_all; }
+    std::deque<Symbol>& all() { return m_all; }
 
 private:
     Symbol& cached(std::int32_t& index, std::string_view name);
 
-    std::vector<Symbol> m_all;
+    // A deque: symbols met while one is in use must not move it.
+    std::deque<Symbol> m_all;
     std::unordered_map<std::string, std::size_t> m_byKey;
 };
 
