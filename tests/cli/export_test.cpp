@@ -135,6 +135,21 @@ TEST_F(ExportTest, StructorizerFilesAreWrittenAndReadWhereverAStructogramIs) {
     EXPECT_EQ(readAll(out("suche2.nsd")), readAll(out("suche.nsd")));
 }
 
+// The extension picks the language; untranslated lines are told on stderr
+// and still exit 0.
+TEST_F(ExportTest, ProgramsAreWrittenByTheirExtensionAndTellWhatWasNotTranslated) {
+    const ProcessResult search = velbrant({QStringLiteral("--export"), out("suche.PY"), Sample});
+    EXPECT_EQ(search.exitCode, 0) << search.errors.toStdString();
+    EXPECT_EQ(search.errors, "");
+    EXPECT_TRUE(readAll(out("suche.PY")).contains("while i <= n and not gefunden:"));
+    const ProcessResult every = velbrant({QStringLiteral("--export"), out("alle.pas"),
+                                          VELBRANT_SOURCE_DIR "/tests/data/every-kind.STR"});
+    EXPECT_EQ(every.exitCode, 0);
+    EXPECT_TRUE(every.errors.contains("Zeilen nicht übersetzt (als Kommentar übernommen)"))
+        << every.errors.toStdString();
+    EXPECT_TRUE(readAll(out("alle.pas")).startsWith("{$mode objfpc}{$H+}"));
+}
+
 TEST_F(ExportTest, AStructogramCopyIsCentredOnThePageAsTheEditorWouldDoIt) {
     const QByteArray centred =
         readAll(QStringLiteral(VELBRANT_SOURCE_DIR "/tests/data/fonts-tabs-arrows.STR"));
