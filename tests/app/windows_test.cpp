@@ -50,7 +50,7 @@ TEST_F(WindowsTest, ADiagramLargerThanTheSheetCanBeScrolledToItsLastCorner) {
 
 TEST_F(WindowsTest, ZoomKeepsTheDiagramInViewAndCtrlWheelZoomsAboutThePointer) {
     DocumentView& view =
-        frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/bubblesort.STR")->view();
+        frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/lineare-suche.STR")->view();
     const Document& document = view.editor().document();
     const auto diagramOnScreen = [&] {
         return QRectF(
