@@ -1,12 +1,12 @@
 #include "model/code/code_writer.h"
 
+#include "model/code/identifiers.h"
 #include "model/code/pseudocode.h"
 #include "model/windows1252.h"
 
 #include <algorithm>
 #include <array>
 #include <set>
-#include <unordered_set>
 
 namespace velbrant::code {
 
@@ -20,264 +20,6 @@ std::string utf8(std::string_view windows1252) {
 }
 
 namespace {
-
-// Words no identifier may be in any of the four languages, compared
-// without case (Pascal's rule), with the names the programs use themselves.
-const std::unordered_set<std::string>& reservedWords() {
-    static const std::unordered_set<std::string> words = {
-        // Python
-        "false",
-        "none",
-        "true",
-        "and",
-        "as",
-        "assert",
-        "async",
-        "await",
-        "break",
-        "class",
-        "continue",
-        "def",
-        "del",
-        "elif",
-        "else",
-        "except",
-        "finally",
-        "for",
-        "from",
-        "global",
-        "if",
-        "import",
-        "in",
-        "is",
-        "lambda",
-        "nonlocal",
-        "not",
-        "or",
-        "pass",
-        "raise",
-        "return",
-        "try",
-        "while",
-        "with",
-        "yield",
-        "match",
-        "case",
-        "print",
-        "input",
-        "int",
-        "float",
-        "str",
-        "bool",
-        "len",
-        "range",
-        "list",
-        "sys",
-        "main",
-        "next",
-        "exit",
-        "abs",
-        "min",
-        "max",
-        "type",
-        "object",
-        "id",
-        "dict",
-        "set",
-        "iter",
-        "open",
-        "round",
-        "sum",
-        // Java
-        "abstract",
-        "boolean",
-        "byte",
-        "catch",
-        "char",
-        "const",
-        "default",
-        "do",
-        "double",
-        "enum",
-        "extends",
-        "final",
-        "goto",
-        "implements",
-        "instanceof",
-        "interface",
-        "long",
-        "native",
-        "new",
-        "package",
-        "private",
-        "protected",
-        "public",
-        "short",
-        "static",
-        "strictfp",
-        "super",
-        "switch",
-        "synchronized",
-        "this",
-        "throw",
-        "throws",
-        "transient",
-        "void",
-        "volatile",
-        "var",
-        "record",
-        "sealed",
-        "permits",
-        "string",
-        "system",
-        "math",
-        "integer",
-        "args",
-        "out",
-        "java",
-        "locale",
-        // C
-        "auto",
-        "extern",
-        "inline",
-        "register",
-        "restrict",
-        "signed",
-        "sizeof",
-        "struct",
-        "typedef",
-        "union",
-        "unsigned",
-        "printf",
-        "scanf",
-        "strcmp",
-        "malloc",
-        "free",
-        "memcpy",
-        "strlen",
-        "stdin",
-        "stdout",
-        "null",
-        "errno",
-        "fprintf",
-        "stderr",
-        // Pascal
-        "array",
-        "begin",
-        "div",
-        "downto",
-        "end",
-        "file",
-        "function",
-        "label",
-        "mod",
-        "nil",
-        "of",
-        "packed",
-        "procedure",
-        "program",
-        "repeat",
-        "then",
-        "to",
-        "until",
-        "absolute",
-        "asm",
-        "operator",
-        "reintroduce",
-        "self",
-        "shl",
-        "shr",
-        "unit",
-        "uses",
-        "xor",
-        "constructor",
-        "destructor",
-        "implementation",
-        "inherited",
-        "result",
-        "halt",
-        "read",
-        "readln",
-        "write",
-        "writeln",
-        "real",
-        "eof",
-        "eoln",
-        "length",
-        "ord",
-        "chr",
-        "sysutils",
-        "floattostr",
-        "booltostr",
-        "specialize",
-        "generic",
-        "otherwise",
-        "on",
-        "out",
-        "property",
-        "threadvar",
-        "try",
-        "finalization",
-        "initialization",
-        "library",
-        "export",
-        "exports",
-        "resourcestring",
-        "objfpc",
-        "dispose",
-        "new",
-        "output",
-        "text",
-    };
-    return words;
-}
-
-// Windows-1252 letters as ASCII: "ä" "ae", "é" "e".
-std::string asciiLetter(unsigned char c) {
-    static const std::array<const char*, 64> upper = {
-        "A", "A", "A", "A", "Ae", "A", "Ae", "C", "E", "E", "E", "E", "I",  "I", "I",  "I",
-        "D", "N", "O", "O", "O",  "O", "Oe", "",  "O", "U", "U", "U", "Ue", "Y", "Th", "ss",
-        "a", "a", "a", "a", "ae", "a", "ae", "c", "e", "e", "e", "e", "i",  "i", "i",  "i",
-        "d", "n", "o", "o", "o",  "o", "oe", "",  "o", "u", "u", "u", "ue", "y", "th", "y"};
-    if (c >= 0xC0)
-        return upper[c - 0xC0];
-    switch (c) {
-    case 0x8A:
-        return "S";
-    case 0x8C:
-        return "Oe";
-    case 0x8E:
-        return "Z";
-    case 0x9A:
-        return "s";
-    case 0x9C:
-        return "oe";
-    case 0x9E:
-        return "z";
-    case 0x9F:
-        return "Y";
-    default:
-        return "";
-    }
-}
-
-std::string sanitized(std::string_view name) {
-    std::string result;
-    for (const char ch : name) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80 && (std::isalnum(c) != 0 || c == '_'))
-            result += ch;
-        else
-            result += asciiLetter(c);
-    }
-    while (!result.empty() && result.front() == '_')
-        result.erase(0, 1);
-    while (!result.empty() && result.back() == '_')
-        result.pop_back();
-    if (result.empty() || std::isdigit(static_cast<unsigned char>(result.front())) != 0)
-        result.insert(0, "v");
-    return result;
-}
 
 bool isLoop(const Stmt& s) {
     return s.kind == Stmt::Kind::While || s.kind == Stmt::Kind::Repeat || s.kind == Stmt::Kind::For;
@@ -309,19 +51,10 @@ CodeWriter::CodeWriter(const TypedProgram& program) : m_typed(program), m_progra
 }
 
 void CodeWriter::assignIdentifiers() {
-    std::set<std::string> taken;
-    const auto unique = [&taken](std::string base) {
-        std::string candidate = base;
-        for (int n = 2;
-             reservedWords().count(lowered(candidate)) != 0 || taken.count(lowered(candidate)) != 0;
-             ++n)
-            candidate = base + std::to_string(n);
-        taken.insert(lowered(candidate));
-        return candidate;
-    };
-    m_programName = unique(sanitized(m_program.name.empty() ? "Programm" : m_program.name));
+    Identifiers identifiers;
+    m_programName = identifiers.unique(m_program.name.empty() ? "Programm" : m_program.name);
     for (const Symbol& symbol : m_typed.symbols.all()) {
-        m_idsBySymbol.push_back(unique(sanitized(symbol.spelling)));
+        m_idsBySymbol.push_back(identifiers.unique(symbol.spelling));
         m_ids[lowered(symbol.spelling)] = m_idsBySymbol.back();
     }
 }
