@@ -1,0 +1,223 @@
+#include "diagram_builder.h"
+#include "model/case.h"
+#include "model/compound_element.h"
+#include "model/document.h"
+#include "model/element_factory.h"
+#include "model/notation/text_notation.h"
+#include "model/nsd_file.h"
+#include "model/structogram_file.h"
+#include "pseudocode_builder.h"
+#include "recording_canvas.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+
+namespace velbrant {
+namespace {
+
+class TextNotation : public ::testing::Test {
+protected:
+    FixedWidthMeasurer measurer;
+
+    Bytes laidOutBytes(Document& document) {
+        document.topSequence().relayout(document.layoutContext(measurer, {}));
+        document.layout(measurer, PaperSize{});
+        return encodeDocument(document);
+    }
+
+    // Diagram -> text -> diagram; the formats, which the text does not
+    // hold, are carried over, so the file bytes must come out the same.
+    void expectRoundTrip(Document& original, const std::string& name) {
+        // The selection is the editor's state, not the diagram's.
+        for (auto& [element, sequence] : original.topSequence().readingOrder())
+            element->setSelected(false);
+        const WrittenNotation written = writeNotation(original);
+        std::unique_ptr<Document> read;
+        try {
+            read = loadNotation(written.text, measurer, {});
+        } catch (const NotationError& error) {
+            FAIL() << name << ": " << error.what() << "\n" << written.text;
+        }
+        EXPECT_EQ(read->format().title, original.format().title) << name;
+        EXPECT_EQ(read->format().comment, original.format().comment) << name;
+        carryFormats(original.topSequence(), read->topSequence(), read->layoutContext(measurer, {}));
+        read->setFormat(original.format());
+        ASSERT_EQ(laidOutBytes(*read), laidOutBytes(original)) << name << "\n" << written.text;
+        EXPECT_EQ(writeNotation(*read).text, written.text) << name;
+        EXPECT_EQ(written.elementLines.size(), original.topSequence().readingOrder().size());
+        EXPECT_EQ(readNotation(written.text, read->layoutContext(measurer, {})).elementLines,
+                  written.elementLines)
+            << name;
+    }
+};
+
+// Texts the notation must be able to hold besides the pseudocode: empty
+// lines, leading blanks and tabs, backslashes, dots, keywords, heads of
+// several lines, heads without text.
+void roughen(Sequence& top, std::mt19937& random) {
+    const std::vector<std::string> awkward = {"",        " eingerückt", "\tTab",  "\\Schrägstrich",
+                                              "...Punkte", "wenn nicht", "SONST", "titel x",
+                                              "fall 3",   "leer",        "bis",    "aufruf"};
+    for (auto& [element, sequence] : top.readingOrder()) {
+        std::uniform_int_distribution<std::size_t> pick(0, awkward.size() - 1);
+        if (random() % 5 != 0)
+            continue;
+        std::vector<std::string> lines = element->lines();
+        if (random() % 3 == 0)
+            lines.clear();
+        else
+            lines.insert(lines.begin() + static_cast<long>(random() % (lines.size() + 1)),
+                         awkward[pick(random)]);
+        element->setLines(std::move(lines));
+    }
+}
+
+TEST_F(TextNotation, RandomDiagramsSurviveTextAndBack) {
+    std::mt19937 random(26);
+    for (int i = 0; i < 300; ++i) {
+        Document document(measurer);
+        DiagramFormat format;
+        format.title = i % 7 == 0 ? std::string() : "Zufall " + std::to_string(i);
+        format.comment = {"eine\tZeile", "", "\\zweite"};
+        document.setFormat(format);
+        test::buildPseudocodeTree(document.topSequence(), document.layoutContext(measurer, {}),
+                                  random, 30, 5);
+        roughen(document.topSequence(), random);
+        expectRoundTrip(document, "Zufall " + std::to_string(i));
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+TEST_F(TextNotation, EverySampleSurvivesTextAndBack) {
+    for (const char* folder : {"examples", "tests/data", "tests/data/nsd"}) {
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::filesystem::path(VELBRANT_SOURCE_DIR) / folder)) {
+            const auto extension = entry.path().extension();
+            if (extension != ".STR" && extension != ".nsd")
+                continue;
+            std::ifstream file(entry.path(), std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+            std::unique_ptr<Document> document;
+            if (extension == ".STR")
+                document = loadDocument(
+                    {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, measurer, {});
+            else
+                document = loadNsd(bytes, measurer, {}).document;
+            expectRoundTrip(*document, entry.path().filename().string());
+        }
+    }
+}
+
+TEST_F(TextNotation, ReadsAsATeacherTypes) {
+    const std::string text = "titel Suche\n"
+                             "kommentar findet x\n"
+                             "\n"
+                             "i := 1\n"
+                             "gefunden := falsch\n"
+                             "\n"
+                             "Eingabe: x\n"
+                             "solange i <= n\n"
+                             "    wenn a[i] = x\n"
+                             "        gefunden := wahr\n"
+                             "    sonst\n"
+                             "        i := i + 1\n"
+                             "wiederhole\n"
+                             "    Eingabe: wahl\n"
+                             "bis wahl = 0\n"
+                             "fallunterscheidung wahl\n"
+                             "    fall 1\n"
+                             "        aufruf Neu\n"
+                             "    fall 2, 3\n"
+                             "    sonst\n"
+                             "        verlasse Schleife\n"
+                             "f\xFCr i := 1 bis n\n"
+                             "\\wenn das so ist\n";
+    const auto document = loadNotation(text, measurer, {});
+    EXPECT_EQ(document->format().title, "Suche");
+    const Sequence& top = document->topSequence();
+    ASSERT_EQ(top.size(), 7u);
+    EXPECT_EQ(top.at(0).lines(), (std::vector<std::string>{"i := 1", "gefunden := falsch"}));
+    EXPECT_EQ(top.at(1).lines(), (std::vector<std::string>{"Eingabe: x"}));
+    EXPECT_EQ(top.at(2).kind(), ElementKind::WhileLoop);
+    EXPECT_EQ(top.at(2).lines(), (std::vector<std::string>{"solange i <= n"}));
+    const auto& loop = static_cast<const CompoundElement&>(top.at(2));
+    EXPECT_EQ(loop.sequenceAt(0).at(0).kind(), ElementKind::Conditional);
+    EXPECT_EQ(loop.sequenceAt(0).at(0).lines(), (std::vector<std::string>{"a[i] = x"}));
+    EXPECT_EQ(top.at(3).lines(), (std::vector<std::string>{"bis wahl = 0"}));
+    const auto& choice = static_cast<const Case&>(top.at(4));
+    EXPECT_TRUE(choice.hasElse());
+    EXPECT_EQ(choice.branchLabels(), (std::vector<std::string>{"1", "2, 3", "sonst"}));
+    EXPECT_TRUE(choice.branch(1).at(0).isEmptyStatement());
+    EXPECT_EQ(choice.branch(2).at(0).kind(), ElementKind::Exit);
+    EXPECT_EQ(top.at(5).kind(), ElementKind::ForLoop);
+    EXPECT_EQ(top.at(6).lines(), (std::vector<std::string>{"wenn das so ist"}));
+}
+
+TEST_F(TextNotation, ErrorsNameTheLineAndTheReason) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"x := 1\nsonst\n", "Zeile 2: „sonst“ ohne „wenn“"},
+        {"wenn a\n    x\n  y\n", "Zeile 3: Einrückung passt zu keinem Kopf darüber"},
+        {"wiederhole\n    x\ny := 1\n", "Zeile 3: erwartet: „bis …“ zu „wiederhole“ in Zeile 1"},
+        {"wiederhole\n    x\n", "Zeile 1: „wiederhole“ ohne „bis“"},
+        {"fallunterscheidung w\n    x\n", "Zeile 2: erwartet: „fall …“ oder „sonst“"},
+        {"fallunterscheidung w\nx\n", "Zeile 1: „fallunterscheidung“ ohne „fall“"},
+        {"fall 1\n", "Zeile 1: „fall“ außerhalb einer Fallunterscheidung"},
+        {"x\ntitel T\n", "Zeile 2: „titel“ gehört an den Anfang"},
+        {"... weiter\n", "Zeile 1: „...“ ohne Kopf darüber"},
+        {"wenn a\n    x\nsonst b\n", "Zeile 3: „sonst“ einer Bedingung hat keinen Text"},
+    };
+    const LayoutContext context{measurer, {"Arial", 10, 0}, 39};
+    for (const auto& [text, message] : cases) {
+        try {
+            readNotation(text, context);
+            ADD_FAILURE() << "read: " << text;
+        } catch (const NotationError& error) {
+            EXPECT_EQ(std::string(error.what()), message) << text;
+        }
+    }
+}
+
+// Deep nesting and huge lines are refused quickly, without a crash.
+TEST_F(TextNotation, RefusesWhatNoDiagramHolds) {
+    const LayoutContext context{measurer, {"Arial", 10, 0}, 39};
+    // 10,000 levels indented by tabs: 50 MB.
+    std::string deep;
+    for (int level = 0; level < 10'000; ++level)
+        deep += std::string(static_cast<std::size_t>(level), '\t') + "solange x\n";
+    try {
+        readNotation(deep, context);
+        ADD_FAILURE() << "read";
+    } catch (const NotationError& error) {
+        EXPECT_EQ(error.reason(), "Verschachtelung tiefer als 1000 Ebenen");
+    }
+    EXPECT_THROW(readNotation(std::string(10 << 20, 'x'), context), NotationError);
+    std::string many;
+    for (int i = 0; i < 200'000; ++i)
+        many += "x := " + std::to_string(i) + "\n\n";
+    EXPECT_EQ(readNotation(many, context).top->size(), 200'000u);
+}
+
+TEST_F(TextNotation, AnEditedTextKeepsTheFormatsOfEveryOtherElement) {
+    const auto original = loadNotation("a\n\nb\nwenn c\n    d\nsonst\n    e\n", measurer, {});
+    const LayoutContext context = original->layoutContext(measurer, {});
+    for (auto& [element, sequence] : original->topSequence().readingOrder()) {
+        element->setFont({"Times New Roman", 12, Italic}, measurer);
+        element->setBorderWidth(9);
+    }
+    ReadNotation edited = readNotation("neu\n\na\n\nb geändert\nwenn c\n    d\nsonst\n    e\n", context);
+    carryFormats(original->topSequence(), *edited.top, context);
+    const auto order = edited.top->readingOrder();
+    ASSERT_EQ(order.size(), 6u);
+    EXPECT_EQ(order[0].first->borderWidth(), 4) << "a new element has the defaults";
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        EXPECT_EQ(order[i].first->font().name, "Times New Roman") << i;
+        EXPECT_EQ(order[i].first->borderWidth(), 9) << i;
+    }
+}
+
+} // namespace
+} // namespace velbrant
