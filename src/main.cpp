@@ -153,8 +153,8 @@ int main(int argc, char* argv[]) {
     parser.addOption({QStringLiteral("export"),
                       QStringLiteral("Exportiert das Struktogramm ohne Fenster nach AUSGABE; "
                                      "die Endung wählt das Format: .png, .svg, .pdf, .nsd "
-                                     "(Structorizer), .STR oder ein Programm: .py, .java, "
-                                     ".c, .pas."),
+                                     "(Structorizer), .STR, .txt (als Text) oder ein "
+                                     "Programm: .py, .java, .c, .pas."),
                       QStringLiteral("AUSGABE")});
     parser.addOption({QStringLiteral("scale"),
                       QStringLiteral("Maßstab des Exports in Prozent (5 bis 400)."),

@@ -2,6 +2,7 @@
 
 #include "model/case.h"
 #include "model/element_factory.h"
+#include "model/notation/text_notation.h"
 #include "model/sequence.h"
 #include "model/transfer_stream.h"
 #include "model/undo_snapshot.h"
@@ -22,6 +23,7 @@ constexpr const char* DeleteStep = "Löschen";
 constexpr const char* CutStep = "Ausschneiden";
 constexpr const char* TextStep = "Text";
 constexpr const char* FormatStep = "Format";
+constexpr const char* TextEditStep = "Text bearbeitet";
 
 } // namespace
 
@@ -229,6 +231,30 @@ void DocumentEditor::restore(const Bytes& snapshot) {
 
 Bytes DocumentEditor::copySelection() const {
     return m_selected != nullptr ? copyToStream(*m_selected, true) : Bytes();
+}
+
+std::string DocumentEditor::selectionNotation() const {
+    return m_selected != nullptr ? writeNotationRun(*m_selected, true) : std::string();
+}
+
+Bytes DocumentEditor::runFromNotation(std::string_view notation) {
+    const ReadNotation read = readNotation(notation, layoutContext());
+    return copyToStream(*read.top, false);
+}
+
+std::vector<int> DocumentEditor::replaceFromText(std::string_view notation) {
+    ReadNotation read = readNotation(notation, layoutContext());
+    dropTreeReferences();
+    change(TextEditStep, [&read](Document& document, const LayoutContext& context) {
+        carryFormats(document.topSequence(), *read.top, context);
+        document.replaceTopSequence(std::move(read.top));
+        DiagramFormat format = document.format();
+        format.title = std::move(read.title);
+        format.comment = std::move(read.comment);
+        document.setFormat(std::move(format));
+    });
+    emit treeReplaced();
+    return std::move(read.elementLines);
 }
 
 Bytes DocumentEditor::cutSelection() {

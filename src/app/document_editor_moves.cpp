@@ -114,21 +114,33 @@ void DocumentEditor::moveSelectionStep(int direction) {
     });
 }
 
-void DocumentEditor::selectNext(int direction) {
+std::optional<std::size_t> DocumentEditor::selectedIndex() {
     const auto order = m_document->topSequence().readingOrder();
-    if (order.empty())
-        return;
     const auto selected = std::find_if(order.begin(), order.end(),
                                        [](const auto& entry) { return entry.first->isSelected(); });
-    const auto count = static_cast<std::ptrdiff_t>(order.size());
-    std::ptrdiff_t index = direction > 0 ? 0 : count - 1;
-    if (selected != order.end())
-        index = ((selected - order.begin()) + direction + count) % count;
-    const auto& [element, owner] = order[static_cast<std::size_t>(index)];
+    if (selected == order.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(selected - order.begin());
+}
+
+void DocumentEditor::selectIndex(std::size_t index) {
+    const auto order = m_document->topSequence().readingOrder();
+    if (index >= order.size())
+        return;
     m_document->topSequence().deselectAll();
-    element->setSelected(true);
-    m_selected = owner;
+    order[index].first->setSelected(true);
+    m_selected = order[index].second;
     emit selectionChanged();
+}
+
+void DocumentEditor::selectNext(int direction) {
+    const auto count = static_cast<std::ptrdiff_t>(m_document->topSequence().readingOrder().size());
+    if (count == 0)
+        return;
+    std::ptrdiff_t index = direction > 0 ? 0 : count - 1;
+    if (const auto selected = selectedIndex())
+        index = (static_cast<std::ptrdiff_t>(*selected) + direction + count) % count;
+    selectIndex(static_cast<std::size_t>(index));
 }
 
 std::optional<std::pair<Point, Point>> DocumentEditor::selectionBox() const {

@@ -4,8 +4,11 @@
 #include "app/document_editor.h"
 #include "app/document_window.h"
 #include "app/element_clipboard.h"
+#include "app/element_drag.h"
 #include "app/storable_text.h"
 #include "app/text_entry_controller.h"
+#include "model/notation/text_notation.h"
+#include "model/windows1252.h"
 #include "render/diagram_picture.h"
 
 #include <QClipboard>
@@ -30,17 +33,20 @@ void EditCommands::undo(DocumentWindow& window) {
 }
 
 void EditCommands::cut(DocumentWindow& window) {
-    if (isTextEntryOpen(window))
+    if (isTextEntryOpen(window)) {
         m_textEntry.memo().cut();
-    else
-        m_clipboard.keep(window.editor().cutSelection());
+        return;
+    }
+    // The picture and the text are made before the run goes.
+    auto data = selectionMimeData(window.editor());
+    m_clipboard.keep(window.editor().cutSelection(), std::move(data));
 }
 
 void EditCommands::copy(DocumentWindow& window) {
     if (isTextEntryOpen(window))
         m_textEntry.memo().copy();
     else
-        m_clipboard.keep(window.editor().copySelection());
+        m_clipboard.keep(window.editor().copySelection(), selectionMimeData(window.editor()));
 }
 
 void EditCommands::paste(DocumentWindow& window) {
@@ -50,6 +56,28 @@ void EditCommands::paste(DocumentWindow& window) {
     } else {
         m_clipboard.setPasteMode(!m_clipboard.isPasteMode() && m_clipboard.canPaste());
     }
+}
+
+void EditCommands::pasteAsElements(DocumentWindow& window) {
+    ReplacedCharacters replaced;
+    const std::string text =
+        windows1252FromUtf8(QGuiApplication::clipboard()->text().toStdString(), replaced);
+    Bytes run;
+    try {
+        run = window.editor().runFromNotation(text);
+    } catch (const NotationError& error) {
+        QMessageBox::critical(
+            m_frame, ProgramCaption,
+            QStringLiteral("Der Text der Zwischenablage ist kein Struktogramm: %1")
+                .arg(QString::fromUtf8(error.what())));
+        return;
+    }
+    if (run.size() <= 2)
+        QMessageBox::information(m_frame, ProgramCaption,
+                                 QStringLiteral("Die Zwischenablage enthält keinen Text mit "
+                                                "Elementen."));
+    else
+        m_clipboard.pasteNext(std::move(run));
 }
 
 void EditCommands::deleteSelection(DocumentWindow& window) {

@@ -26,6 +26,9 @@ public:
     // The first Paste turns paste mode on in every window, the second off;
     // the next release in a window pastes there.
     void paste(DocumentWindow& window);
+    // Text from the system clipboard in the notation, read into elements
+    // that paste mode then places like any paste.
+    void pasteAsElements(DocumentWindow& window);
     void deleteSelection(DocumentWindow& window);
     // The diagram as a picture on the system clipboard, for other programs.
     void copyPicture(DocumentWindow& window);

@@ -14,14 +14,25 @@ namespace velbrant {
 ElementClipboard::ElementClipboard(QWidget* frame) : QObject(frame), m_frame(frame) {}
 
 void ElementClipboard::keep(Bytes run) {
+    keep(std::move(run), std::make_unique<QMimeData>());
+}
+
+void ElementClipboard::keep(Bytes run, std::unique_ptr<QMimeData> data) {
     if (run.empty())
         return;
     m_kept = std::move(run);
-    auto* data = new QMimeData;
     data->setData(elementsMimeType(), QByteArray(reinterpret_cast<const char*>(m_kept.data()),
                                                  static_cast<qsizetype>(m_kept.size())));
-    QGuiApplication::clipboard()->setMimeData(data);
+    QGuiApplication::clipboard()->setMimeData(data.release());
     emit changed();
+}
+
+void ElementClipboard::pasteNext(Bytes run) {
+    if (run.empty())
+        return;
+    m_kept = std::move(run);
+    emit changed();
+    setPasteMode(true);
 }
 
 Bytes ElementClipboard::toPaste() const {

@@ -3,7 +3,9 @@
 #include "model/binary_io.h"
 #include "model/units.h"
 
+#include <QMimeData>
 #include <QObject>
+#include <memory>
 
 class QWidget;
 
@@ -23,6 +25,11 @@ public:
     // Keeps a copied or cut run here and on the system clipboard, for
     // other Velbrant windows; an empty run is ignored.
     void keep(Bytes run);
+    // The same with the mime data (picture, text) that goes with it.
+    void keep(Bytes run, std::unique_ptr<QMimeData> data);
+    // A run to paste next, from elsewhere than a copy: the system clipboard
+    // is left alone. Paste mode goes on.
+    void pasteNext(Bytes run);
     // The run to paste: another Velbrant's from the system clipboard, or
     // the one kept here.
     Bytes toPaste() const;

@@ -2,6 +2,7 @@
 
 #include "app/document_editor.h"
 #include "model/transfer_stream.h"
+#include "model/windows1252.h"
 #include "render/diagram_picture.h"
 
 namespace velbrant {
@@ -20,6 +21,7 @@ std::unique_ptr<QMimeData> selectionMimeData(DocumentEditor& editor) {
     std::unique_ptr<QMimeData> data = diagramPicture(picture, editor.measurer(), editor.labels());
     data->setData(elementsMimeType(), QByteArray(reinterpret_cast<const char*>(run.data()),
                                                  static_cast<qsizetype>(run.size())));
+    data->setText(QString::fromStdString(utf8FromWindows1252(editor.selectionNotation())));
     return data;
 }
 

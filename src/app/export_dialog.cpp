@@ -24,12 +24,13 @@ struct Format {
     bool picture;
 };
 
-constexpr std::array<Format, 9> Formats{{
+constexpr std::array<Format, 10> Formats{{
     {"PNG-Bild", "png", true},
     {"SVG-Grafik", "svg", true},
     {"PDF-Dokument", "pdf", true},
     {"Structorizer-Diagramm", "nsd", false},
     {"Struktogramm", "STR", false},
+    {"Struktogramm als Text", "txt", false},
     {"Python-Programm", "py", false},
     {"Java-Programm", "java", false},
     {"C-Programm", "c", false},

@@ -10,7 +10,8 @@ namespace {
 
 const QString StructogramFilter = QStringLiteral("Struktogramme (*.STR *.str)");
 const QString StructorizerFilter = QStringLiteral("Structorizer-Diagramme (*.nsd)");
-const QString AnyDiagramFilter = QStringLiteral("Alle Diagramme (*.STR *.str *.nsd)");
+const QString NotationFilter = QStringLiteral("Struktogramme als Text (*.txt)");
+const QString AnyDiagramFilter = QStringLiteral("Alle Diagramme (*.STR *.str *.nsd *.txt)");
 const QString AllFilesFilter = QStringLiteral("Alle Dateien (*)");
 
 QString ask(QFileDialog& dialog) {
@@ -39,19 +40,21 @@ FileDialogs systemFileDialogs() {
         // `diagramFileFor`, whatever the case of the file's extension.
         QFileDialog dialog(parent, QStringLiteral("Öffnen"));
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilters(
-            {AnyDiagramFilter, StructogramFilter, StructorizerFilter, AllFilesFilter});
+        dialog.setNameFilters({AnyDiagramFilter, StructogramFilter, StructorizerFilter,
+                               NotationFilter, AllFilesFilter});
         return ask(dialog);
     };
     dialogs.save = [](QWidget* parent, const QString& preset) {
         QFileDialog dialog(parent, QStringLiteral("Speichern unter"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilters({StructogramFilter, StructorizerFilter, AllFilesFilter});
+        dialog.setNameFilters(
+            {StructogramFilter, StructorizerFilter, NotationFilter, AllFilesFilter});
         dialog.setDefaultSuffix(QStringLiteral("str"));
         // The chosen filter names the format of a name without extension.
         QObject::connect(
             &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
                 dialog.setDefaultSuffix(filter == StructorizerFilter ? QStringLiteral("nsd")
+                                        : filter == NotationFilter   ? QStringLiteral("txt")
                                                                      : QStringLiteral("str"));
             });
         const QFileInfo info(preset);

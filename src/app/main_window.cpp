@@ -14,6 +14,7 @@
 #include "app/print_commands.h"
 #include "app/settings_file.h"
 #include "app/status_line.h"
+#include "app/text_dock.h"
 #include "app/text_entry_controller.h"
 #include "app/tool_palette.h"
 #include "app/zoom_box.h"
@@ -40,7 +41,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), m_mdiArea(new DocumentArea(this)),
       m_clipboard(new ElementClipboard(this)), m_formats(new FormatCommands(this)),
       m_textEntry(new TextEntryController(this)), m_codeDock(new CodeDock(this)),
-      m_help(std::make_unique<HelpWindow>()) {
+      m_textDock(new TextDock(this)), m_help(std::make_unique<HelpWindow>()) {
     m_edit = new EditCommands(this, *m_clipboard, *m_textEntry);
     m_files = new FileCommands(this, m_formats->labels());
     m_printing = new PrintCommands(this);
@@ -60,7 +61,9 @@ MainWindow::MainWindow(QWidget* parent)
     m_statusLine = new StatusLine(this);
     setStatusBar(m_statusLine);
     addDockWidget(Qt::RightDockWidgetArea, m_codeDock);
+    addDockWidget(Qt::RightDockWidgetArea, m_textDock);
     m_codeDock->hide();
+    m_textDock->hide();
     connectCollaborators();
     setTool(Tool::Select);
     updateCommands();
@@ -152,6 +155,7 @@ void MainWindow::documentActivated(DocumentWindow* window) {
     m_textEntry->commitUnlessFor(window != nullptr ? &window->editor() : nullptr);
     m_codeDock->follow(window != nullptr ? &window->editor() : nullptr,
                        window != nullptr ? window->fileName() : QString());
+    m_textDock->follow(window != nullptr ? &window->editor() : nullptr);
     if (window != nullptr) {
         window->showCaption();
         m_zoomBox->showZoom(window->view().zoom());

@@ -14,6 +14,7 @@ class QAction;
 namespace velbrant {
 
 class CodeDock;
+class TextDock;
 class DocumentWindow;
 class EditCommands;
 class ElementClipboard;
@@ -84,6 +85,7 @@ private:
         QAction* editCut;
         QAction* editCopy;
         QAction* editPaste;
+        QAction* editPasteText;
         QAction* editDelete;
         QAction* graphCopy;
         QAction* formatStrukt;
@@ -132,6 +134,7 @@ private:
     FormatCommands* m_formats;
     TextEntryController* m_textEntry;
     CodeDock* m_codeDock;
+    TextDock* m_textDock;
     std::unique_ptr<HelpWindow> m_help;
     SpeedBar* m_speedBar = nullptr;
     StatusLine* m_statusLine = nullptr;

@@ -12,6 +12,7 @@
 #include "app/print_commands.h"
 #include "app/speed_bar.h"
 #include "app/storable_text.h"
+#include "app/text_dock.h"
 #include "app/text_entry_controller.h"
 #include "app/tool_palette.h"
 #include "app/zoom_box.h"
@@ -146,6 +147,11 @@ void MainWindow::createEditCommands() {
     c.editPaste->setShortcut(QKeySequence::Paste);
     // Checked, and its button down, exactly while paste mode is on.
     c.editPaste->setCheckable(true);
+    c.editPasteText = addDocumentCommand(
+        "EditPasteTextItem", "Als &Elemente einfügen",
+        "Text der Zwischenablage als Struktogramm-Elemente einfügen", Needs::Document,
+        [this](DocumentWindow& window) { m_edit->pasteAsElements(window); });
+    c.editPasteText->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     c.editDelete = addDocumentCommand(
         "EditDeleteItem", "&Löschen", "Aktuelle Markierung löschen", Needs::EditSelection,
         [this](DocumentWindow& window) { m_edit->deleteSelection(window); });
@@ -206,7 +212,7 @@ void MainWindow::createMenus() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
     edit->addActions({c.editUndo, c.editRedo});
     edit->addSeparator();
-    edit->addActions({c.editCut, c.editCopy, c.editPaste, c.editDelete});
+    edit->addActions({c.editCut, c.editCopy, c.editPaste, c.editPasteText, c.editDelete});
     edit->addSeparator();
     edit->addAction(c.graphCopy);
     edit->addSeparator();
@@ -221,6 +227,11 @@ void MainWindow::createMenus() {
     view->addActions({c.viewZoomIn, c.viewZoomOut, c.viewActualSize, c.viewWhole});
     view->addSeparator();
     view->addAction(c.viewCode);
+    QAction* viewText = m_textDock->toggleViewAction();
+    viewText->setText(QStringLiteral("&Text-Ansicht"));
+    viewText->setObjectName(QStringLiteral("ViewTextItem"));
+    viewText->setStatusTip(QStringLiteral("Das Struktogramm als Text daneben zeigen"));
+    view->addAction(viewText);
 
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));
     window->addActions({c.windowTile, c.windowCascade, c.windowArrange});

@@ -152,9 +152,9 @@ void writeDocumentFile(QIODevice& out, const QString& path, const Document& docu
 QString outputSuffix(const QString& output) {
     const QString suffix = QFileInfo(output).suffix().toLower();
     if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf" && suffix != u"str" &&
-        suffix != u"nsd" && !codeLanguageForExtension(suffix.toStdString()))
+        suffix != u"nsd" && suffix != u"txt" && !codeLanguageForExtension(suffix.toStdString()))
         throw ExportError("Unbekanntes Ausgabeformat \"." + suffix.toStdString() +
-                          "\" (erlaubt: .png, .svg, .pdf, .STR, .nsd, .py, .java, .c, .pas)");
+                          "\" (erlaubt: .png, .svg, .pdf, .STR, .nsd, .txt, .py, .java, .c, .pas)");
     return suffix;
 }
 
@@ -214,7 +214,7 @@ void exportDocument(const Document& document, QtTextMeasurer& measurer, const QS
     if (!file.open(QIODevice::WriteOnly))
         throw ExportError(failure(output, germanReason(file.errorString())));
     try {
-        if (suffix == u"str" || suffix == u"nsd")
+        if (suffix == u"str" || suffix == u"nsd" || suffix == u"txt")
             writeDocumentFile(file, output, document);
         else if (const auto language = codeLanguageForExtension(suffix.toStdString()))
             writeProgram(file, document, *language, options);

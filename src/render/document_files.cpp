@@ -1,7 +1,9 @@
 #include "render/document_files.h"
 
+#include "model/notation/text_notation.h"
 #include "model/nsd_file.h"
 #include "model/structogram_file.h"
+#include "model/windows1252.h"
 #include "render/file_errors.h"
 #include "render/qt_text_measurer.h"
 
@@ -19,9 +21,34 @@ constexpr qint64 FullDiskMargin = 64 * 1024;
 
 } // namespace
 
+bool isNotationPath(const QString& path) {
+    return QFileInfo(path).suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) == 0;
+}
+
 bool isNsdPath(const QString& path) {
     return QFileInfo(path).suffix().compare(QStringLiteral("nsd"), Qt::CaseInsensitive) == 0;
 }
+
+namespace {
+
+// A text in the notation, UTF-8 (a byte order mark skipped); characters
+// Windows-1252 lacks are replaced and named.
+LoadedDocument loadNotationFile(const QByteArray& bytes, TextMeasurer& measurer,
+                                const DefaultLabels& labels) {
+    std::string_view utf8(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (utf8.substr(0, 3) == "\xEF\xBB\xBF")
+        utf8.remove_prefix(3);
+    ReplacedCharacters replaced;
+    const std::string text = windows1252FromUtf8(utf8, replaced);
+    LoadedDocument loaded{loadNotation(text, measurer, labels), {}};
+    if (!replaced.empty())
+        loaded.conversions << QStringLiteral("Zeichen ersetzt, die ein Struktogramm nicht "
+                                             "speichern kann: %1")
+                                  .arg(QString::fromStdString(replaced.summary()));
+    return loaded;
+}
+
+} // namespace
 
 LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
                                 const DefaultLabels& labels) {
@@ -55,7 +82,13 @@ LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
                 conversions << QString::fromStdString(line);
             return {std::move(read.document), conversions};
         }
+        if (isNotationPath(path))
+            return loadNotationFile(bytes, measurer, labels);
         return {loadDocument(Bytes(bytes.begin(), bytes.end()), measurer, labels), {}};
+    } catch (const NotationError& failure) {
+        throw DocumentFileError(QStringLiteral("%1 ist kein lesbares Struktogramm: %2")
+                                    .arg(shown, QString::fromUtf8(failure.what()))
+                                    .toStdString());
     } catch (const FormatError& failure) {
         throw DocumentFileError(QStringLiteral("%1 ist kein lesbares Struktogramm: %2")
                                     .arg(shown, QString::fromUtf8(failure.what()))
@@ -85,6 +118,8 @@ bool commitWhole(QSaveFile& file, QString* reason) {
 }
 
 QByteArray encodeDocumentFor(const QString& path, const Document& document) {
+    if (isNotationPath(path))
+        return QByteArray::fromStdString(utf8FromWindows1252(writeNotation(document).text));
     if (isNsdPath(path))
         return QByteArray::fromStdString(encodeNsd(document));
     const Bytes bytes = encodeDocument(document);

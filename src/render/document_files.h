@@ -28,6 +28,8 @@ struct LoadedDocument {
 
 // Whether the path names a Structorizer file (".nsd", any case).
 bool isNsdPath(const QString& path);
+// Whether the path names a diagram as text (".txt", any case).
+bool isNotationPath(const QString& path);
 
 // No diagram is larger: a larger file is refused before it is read.
 inline constexpr qint64 MaxDocumentFileSize = qint64{256} << 20;

@@ -43,7 +43,8 @@ protected:
         }
         EXPECT_EQ(read->format().title, original.format().title) << name;
         EXPECT_EQ(read->format().comment, original.format().comment) << name;
-        carryFormats(original.topSequence(), read->topSequence(), read->layoutContext(measurer, {}));
+        carryFormats(original.topSequence(), read->topSequence(),
+                     read->layoutContext(measurer, {}));
         read->setFormat(original.format());
         ASSERT_EQ(laidOutBytes(*read), laidOutBytes(original)) << name << "\n" << written.text;
         EXPECT_EQ(writeNotation(*read).text, written.text) << name;
@@ -58,9 +59,9 @@ protected:
 // lines, leading blanks and tabs, backslashes, dots, keywords, heads of
 // several lines, heads without text.
 void roughen(Sequence& top, std::mt19937& random) {
-    const std::vector<std::string> awkward = {"",        " eingerückt", "\tTab",  "\\Schrägstrich",
-                                              "...Punkte", "wenn nicht", "SONST", "titel x",
-                                              "fall 3",   "leer",        "bis",    "aufruf"};
+    const std::vector<std::string> awkward = {"",          " eingerückt", "\tTab", "\\Schrägstrich",
+                                              "...Punkte", "wenn nicht",  "SONST", "titel x",
+                                              "fall 3",    "leer",        "bis",   "aufruf"};
     for (auto& [element, sequence] : top.readingOrder()) {
         std::uniform_int_distribution<std::size_t> pick(0, awkward.size() - 1);
         if (random() % 5 != 0)
@@ -94,8 +95,8 @@ TEST_F(TextNotation, RandomDiagramsSurviveTextAndBack) {
 
 TEST_F(TextNotation, EverySampleSurvivesTextAndBack) {
     for (const char* folder : {"examples", "tests/data", "tests/data/nsd"}) {
-        for (const auto& entry :
-             std::filesystem::directory_iterator(std::filesystem::path(VELBRANT_SOURCE_DIR) / folder)) {
+        for (const auto& entry : std::filesystem::directory_iterator(
+                 std::filesystem::path(VELBRANT_SOURCE_DIR) / folder)) {
             const auto extension = entry.path().extension();
             if (extension != ".STR" && extension != ".nsd")
                 continue;
@@ -104,7 +105,8 @@ TEST_F(TextNotation, EverySampleSurvivesTextAndBack) {
             std::unique_ptr<Document> document;
             if (extension == ".STR")
                 document = loadDocument(
-                    {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, measurer, {});
+                    {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, measurer,
+                    {});
             else
                 document = loadNsd(bytes, measurer, {}).document;
             expectRoundTrip(*document, entry.path().filename().string());
@@ -208,7 +210,8 @@ TEST_F(TextNotation, AnEditedTextKeepsTheFormatsOfEveryOtherElement) {
         element->setFont({"Times New Roman", 12, Italic}, measurer);
         element->setBorderWidth(9);
     }
-    ReadNotation edited = readNotation("neu\n\na\n\nb geändert\nwenn c\n    d\nsonst\n    e\n", context);
+    ReadNotation edited =
+        readNotation("neu\n\na\n\nb geändert\nwenn c\n    d\nsonst\n    e\n", context);
     carryFormats(original->topSequence(), *edited.top, context);
     const auto order = edited.top->readingOrder();
     ASSERT_EQ(order.size(), 6u);

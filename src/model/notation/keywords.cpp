@@ -39,13 +39,17 @@ constexpr std::array<std::pair<std::string_view, Keyword>, 32> Words = {{
     {"exit", Keyword::Exit},
     {"break", Keyword::Exit},
     {"return", Keyword::Exit},
-    {"zur\xFC" "ck", Keyword::Exit},
+    {"zur\xFC"
+     "ck",
+     Keyword::Exit},
     {"aussprung", Keyword::ExitPlain},
     {"leer", Keyword::Empty},
     {"empty", Keyword::Empty},
 }};
 
-std::string lowerWord(std::string_view line) { return code::lowered(splitWord(line).word); }
+std::string lowerWord(std::string_view line) {
+    return code::lowered(splitWord(line).word);
+}
 
 } // namespace
 

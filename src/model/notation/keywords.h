@@ -12,17 +12,17 @@ enum class Keyword {
     Comment,
     If,
     Else,
-    While,         // "solange …": the word is part of the loop's text
-    WhilePlain,    // "kopfschleife …": the text follows the word
-    For,           // "für …": part of the text
-    ForPlain,      // "zählschleife …"
-    Repeat,        // "wiederhole", the foot follows the body
-    Case,          // "fallunterscheidung …"
-    Branch,        // "fall …"
-    Call,          // "aufruf …"
-    Exit,          // "verlasse …": part of the text
-    ExitPlain,     // "aussprung …"
-    Empty,         // "leer": the empty statement
+    While,      // "solange …": the word is part of the loop's text
+    WhilePlain, // "kopfschleife …": the text follows the word
+    For,        // "für …": part of the text
+    ForPlain,   // "zählschleife …"
+    Repeat,     // "wiederhole", the foot follows the body
+    Case,       // "fallunterscheidung …"
+    Branch,     // "fall …"
+    Call,       // "aufruf …"
+    Exit,       // "verlasse …": part of the text
+    ExitPlain,  // "aussprung …"
+    Empty,      // "leer": the empty statement
 };
 
 // The keyword a line starts with (its first word, any case).

@@ -54,7 +54,9 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 }
 
 // "„sonst“" with the word as it was typed; messages are UTF-8.
-std::string quoted(std::string_view word) { return "„" + utf8FromWindows1252(word) + "“"; }
+std::string quoted(std::string_view word) {
+    return "„" + utf8FromWindows1252(word) + "“";
+}
 
 class Reader {
 public:
@@ -185,8 +187,8 @@ private:
             if (line.blank || line.indent != indent)
                 break;
             const bool escaped = line.text.front() == '\\';
-            if (!escaped && (keywordOf(line.text) != Keyword::None ||
-                             startsWith(line.text, Continuation)))
+            if (!escaped &&
+                (keywordOf(line.text) != Keyword::None || startsWith(line.text, Continuation)))
                 break;
             lines.push_back(text(line, std::string(escaped ? line.text.substr(1) : line.text)));
             ++m_pos;
@@ -226,8 +228,8 @@ private:
     // The lines indented below the head, if any.
     void body(Sequence& sequence, const Line& head, int ownerLine) {
         if (++m_depth > MaxNestingDepth)
-            fail(head.number, "Verschachtelung tiefer als " + std::to_string(MaxNestingDepth) +
-                                  " Ebenen");
+            fail(head.number,
+                 "Verschachtelung tiefer als " + std::to_string(MaxNestingDepth) + " Ebenen");
         const Line* next = peek();
         if (next != nullptr && next->indent > head.indent)
             this->sequence(sequence, next->indent, ownerLine);
@@ -255,8 +257,8 @@ private:
         }
         const Line& otherwise = *next;
         if (splitWord(otherwise.text).hasRest)
-            fail(otherwise.number, quoted(splitWord(otherwise.text).word) +
-                                       " einer Bedingung hat keinen Text");
+            fail(otherwise.number,
+                 quoted(splitWord(otherwise.text).word) + " einer Bedingung hat keinen Text");
         ++m_pos;
         body(compound.sequenceAt(1), otherwise, otherwise.number);
         return element;
@@ -277,9 +279,8 @@ private:
         else if (isPlainFoot(foot->text))
             element->setLines(head(*foot, true));
         else
-            fail(foot->number, "erwartet: „bis …“ zu " +
-                                   quoted(splitWord(line.text).word) + " in Zeile " +
-                                   std::to_string(line.number));
+            fail(foot->number, "erwartet: „bis …“ zu " + quoted(splitWord(line.text).word) +
+                                   " in Zeile " + std::to_string(line.number));
         return element;
     }
 
@@ -324,8 +325,8 @@ private:
 
 ReadNotation readNotation(std::string_view text, const LayoutContext& context) {
     if (text.size() > MaxNotationSize)
-        throw NotationError(0, "Der Text ist größer als " +
-                                   std::to_string(MaxNotationSize >> 20) + " MB");
+        throw NotationError(0, "Der Text ist größer als " + std::to_string(MaxNotationSize >> 20) +
+                                   " MB");
     return Reader(text, context).read();
 }
 

@@ -155,7 +155,8 @@ private:
         for (std::size_t i = 0; i < count; ++i) {
             const std::string label = i < e.branchLabels().size() ? e.branchLabels()[i] : "";
             if (e.hasElse() && i + 1 == count)
-                line(depth + 1, label == "sonst" ? std::string("sonst") : "sonst " + encodeRest(label));
+                line(depth + 1,
+                     label == "sonst" ? std::string("sonst") : "sonst " + encodeRest(label));
             else
                 line(depth + 1, "fall" + (label.empty() ? std::string() : " " + encodeRest(label)));
             body(e.branch(i), depth + 2, m_line);
