@@ -35,7 +35,7 @@ fuzz:
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DVELBRANT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  $$(command -v ninja >/dev/null && echo -G Ninja)
 	cmake --build build-fuzz
-	for f in file_reader stream_reader nsd_reader code_generator; do \
+	for f in file_reader stream_reader nsd_reader code_generator notation_reader; do \
 	  mkdir -p tests/data/fuzz-corpus/$$f; \
 	  build-fuzz/tests/fuzz/$${f}_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	    tests/data/fuzz-corpus/$$f || exit 1; \

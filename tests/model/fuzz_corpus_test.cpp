@@ -34,6 +34,10 @@ TEST(FuzzCorpus, CodeGeneratorHandlesEveryKeptInput) {
     checkCorpus("code_generator", checkCodeGenerator);
 }
 
+TEST(FuzzCorpus, NotationReaderHandlesEveryKeptInput) {
+    checkCorpus("notation_reader", checkNotationReader);
+}
+
 TEST(FuzzCorpus, StreamReaderHandlesEveryKeptInput) {
     checkCorpus("stream_reader", checkStreamReader);
 }

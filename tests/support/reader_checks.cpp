@@ -5,6 +5,7 @@
 #include "model/code/code_generator.h"
 #include "model/compound_element.h"
 #include "model/document.h"
+#include "model/notation/text_notation.h"
 #include "model/nsd_file.h"
 #include "model/structogram_file.h"
 #include "model/transfer_stream.h"
@@ -95,6 +96,19 @@ void checkCodeGenerator(std::span<const std::uint8_t> input) {
         if (code.text.empty() || code.untranslatedLines < 0 || code.untranslatedLines > lineCount)
             std::abort();
     }
+}
+
+void checkNotationReader(std::span<const std::uint8_t> input) {
+    FixedWidthMeasurer measurer;
+    const std::string_view text(reinterpret_cast<const char*>(input.data()), input.size());
+    std::string written;
+    try {
+        written = writeNotation(*loadNotation(text, measurer, DefaultLabels{})).text;
+    } catch (const NotationError&) {
+        return;
+    }
+    if (writeNotation(*loadNotation(written, measurer, DefaultLabels{})).text != written)
+        std::abort();
 }
 
 void checkStreamReader(std::span<const std::uint8_t> input) {

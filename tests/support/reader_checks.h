@@ -20,5 +20,8 @@ void checkNsdReader(std::span<const std::uint8_t> input);
 // program in every language, counting no more untranslated lines than the
 // diagram has.
 void checkCodeGenerator(std::span<const std::uint8_t> input);
+// A text either reads, and then writes a text that reads back to the same
+// diagram, or fails with a NotationError.
+void checkNotationReader(std::span<const std::uint8_t> input);
 
 } // namespace velbrant::test

@@ -34,7 +34,8 @@ std::vector<Line> splitLines(std::string_view text) {
         if (end == std::string_view::npos)
             end = text.size();
         std::string_view raw = text.substr(start, end - start);
-        if (!raw.empty() && raw.back() == '\r')
+        // Line ends of any system; a carriage return cannot end a text.
+        while (!raw.empty() && raw.back() == '\r')
             raw.remove_suffix(1);
         Line line;
         line.number = ++number;
