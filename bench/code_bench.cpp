@@ -1,8 +1,9 @@
-// Code generation for a large diagram with realistic pseudocode; the
-// target is 100 ms for 20,000 elements in each language.
+// A large diagram with realistic pseudocode as programs (target: 100 ms
+// for 20,000 elements in each language) and as text (50 ms each way).
 
 #include "model/code/code_generator.h"
 #include "model/document.h"
+#include "model/notation/text_notation.h"
 #include "pseudocode_builder.h"
 #include "recording_canvas.h"
 
@@ -42,6 +43,31 @@ BENCHMARK(BM_Code20000Python)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Code20000Java)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Code20000C)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Code20000Pascal)->Unit(benchmark::kMillisecond);
+
+void BM_Notation20000Write(benchmark::State& state) {
+    FixedWidthMeasurer measurer;
+    Document document(measurer);
+    std::mt19937 random(7);
+    test::buildPseudocodeTree(document.topSequence(), document.layoutContext(measurer, {}), random,
+                              ElementCount, 8);
+    std::size_t bytes = 0;
+    for (auto _ : state)
+        bytes = writeNotation(document).text.size();
+    state.counters["text_kb"] = static_cast<double>(bytes) / 1024;
+}
+BENCHMARK(BM_Notation20000Write)->Unit(benchmark::kMillisecond);
+
+void BM_Notation20000Read(benchmark::State& state) {
+    FixedWidthMeasurer measurer;
+    Document document(measurer);
+    std::mt19937 random(7);
+    const LayoutContext context = document.layoutContext(measurer, {});
+    test::buildPseudocodeTree(document.topSequence(), context, random, ElementCount, 8);
+    const std::string text = writeNotation(document).text;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readNotation(text, context));
+}
+BENCHMARK(BM_Notation20000Read)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace velbrant

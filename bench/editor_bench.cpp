@@ -4,10 +4,13 @@
 #include "app/file_commands.h"
 #include "app/main_window.h"
 #include "diagram_builder.h"
+#include "model/notation/text_notation.h"
 #include "model/sequence.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -73,6 +76,35 @@ void BM_DragPreview(benchmark::State& state) {
     QTest::keyClick(&view, Qt::Key_Escape);
 }
 BENCHMARK(BM_DragPreview)->Unit(benchmark::kMillisecond);
+
+// A key typed into the text view beside a 2,000-element diagram, with the
+// events it causes; the diagram is rebuilt only after the pause.
+void BM_TypingInTextView2000(benchmark::State& state) {
+    MainWindow frame;
+    shownDocument(state, frame, 2000);
+    frame.findChild<QAction*>(QStringLiteral("ViewTextItem"))->trigger();
+    auto* text = frame.findChild<QPlainTextEdit*>(QStringLiteral("NotationText"));
+    text->setFocus();
+    text->moveCursor(QTextCursor::End);
+    QTest::keyClick(text, Qt::Key_Return);
+    for (auto _ : state) {
+        QTest::keyClick(text, Qt::Key_X);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_TypingInTextView2000)->Unit(benchmark::kMillisecond);
+
+// The pause over: a 2,000-element diagram rebuilt from its text, with its
+// undo step, relayout and the text view's rewrite.
+void BM_RebuildFromText2000(benchmark::State& state) {
+    MainWindow frame;
+    DocumentWindow* window = shownDocument(state, frame, 2000);
+    frame.findChild<QAction*>(QStringLiteral("ViewTextItem"))->trigger();
+    const std::string text = writeNotation(window->editor().document()).text;
+    for (auto _ : state)
+        window->editor().replaceFromText(text);
+}
+BENCHMARK(BM_RebuildFromText2000)->Unit(benchmark::kMillisecond);
 
 // A 20,000-element file written once for the file benchmarks.
 class LargeFile {

@@ -62,9 +62,8 @@ TEST_F(TextDockTest, ATextThatDoesNotReadLeavesDiagramAndHistoryAlone) {
     const std::string diagram = writeNotation(editor.document()).text;
     const bool couldUndo = editor.canUndo();
     typeAtEnd("sonst\n");
-    EXPECT_EQ(note().toStdString(),
-              "Zeile " + std::to_string(text().document()->blockCount() - 1) +
-                  ": „sonst“ ohne „wenn“");
+    EXPECT_EQ(note().toStdString(), "Zeile " + std::to_string(text().document()->blockCount() - 1) +
+                                        ": „sonst“ ohne „wenn“");
     EXPECT_EQ(writeNotation(editor.document()).text, diagram);
     EXPECT_EQ(editor.canUndo(), couldUndo);
     EXPECT_FALSE(text().extraSelections().isEmpty());
@@ -106,7 +105,8 @@ TEST_F(TextDockTest, TextPastesAsElementsAndCopyGivesTheSelectionAsText) {
 
     editor.selectIndex(0);
     action("EditCopyItem")->trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "solange b <> 0\n    r := a mod b\n    a := b\n    b := r\n");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              "solange b <> 0\n    r := a mod b\n    a := b\n    b := r\n");
     EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage() ||
                 QGuiApplication::clipboard()->mimeData()->hasFormat("image/png"));
 }

@@ -135,6 +135,30 @@ TEST_F(ExportTest, StructorizerFilesAreWrittenAndReadWhereverAStructogramIs) {
     EXPECT_EQ(readAll(out("suche2.nsd")), readAll(out("suche.nsd")));
 }
 
+// Diagrams kept as text are written and read wherever a diagram is; a
+// text that does not read writes nothing and names the line.
+TEST_F(ExportTest, TextIsWrittenAndReadWhereverADiagramIs) {
+    const ProcessResult written = velbrant({QStringLiteral("--export"), out("suche.txt"), Sample});
+    EXPECT_EQ(written.exitCode, 0) << written.errors.toStdString();
+    EXPECT_TRUE(readAll(out("suche.txt")).startsWith("titel Lineare Suche\nkommentar "));
+    EXPECT_EQ(velbrant({QStringLiteral("--export"), out("suche.STR"), out("suche.txt")}).exitCode,
+              0);
+    EXPECT_EQ(velbrant({QStringLiteral("--export"), out("wieder.txt"), out("suche.STR")}).exitCode,
+              0);
+    EXPECT_EQ(readAll(out("wieder.txt")), readAll(out("suche.txt")));
+
+    QFile bad(out("kaputt.txt"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("wenn x\n    y := 1\nfall 2\n");
+    bad.close();
+    const ProcessResult failed =
+        velbrant({QStringLiteral("--export"), out("kaputt.png"), out("kaputt.txt")});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(failed.errors.contains("Zeile 3: „fall“ außerhalb einer Fallunterscheidung"))
+        << failed.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(out("kaputt.png")));
+}
+
 // The extension picks the language; untranslated lines are told on stderr
 // and still exit 0.
 TEST_F(ExportTest, ProgramsAreWrittenByTheirExtensionAndTellWhatWasNotTranslated) {
