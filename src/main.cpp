@@ -100,8 +100,9 @@ int runExport(const QCommandLineParser& parser) {
         options.dotsPerInch = *dpi;
     }
     reportProgressOnTerminal(options);
-    QString notice;
-    options.notice = [&notice](const QString& text) { notice = text; };
+    options.notice = [](const QString& text) {
+        std::fprintf(stderr, "velbrant: %s\n", qUtf8Printable(text));
+    };
     try {
         velbrant::exportStructogram(inputs.front(), parser.value(QStringLiteral("export")),
                                     options);
@@ -112,8 +113,6 @@ int runExport(const QCommandLineParser& parser) {
     }
     if (options.progress)
         std::fputs("\rvelbrant: 100 %\n", stderr);
-    if (!notice.isEmpty())
-        std::fprintf(stderr, "velbrant: %s\n", qUtf8Printable(notice));
     return 0;
 }
 

@@ -78,6 +78,9 @@ public:
     // Tab and Shift+Tab: the next (1) or previous (-1) element in reading
     // order; the first (or last) when nothing is selected.
     void selectNext(int direction);
+    // The comment a Structorizer file gave the innermost element at the
+    // point; empty when none.
+    QString commentAt(Point at);
     // The selected run's box (model units, unscaled), for scrolling to it.
     std::optional<std::pair<Point, Point>> selectionBox() const;
     Sequence* selectedSequence() const { return m_selected; }

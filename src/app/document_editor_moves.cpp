@@ -114,6 +114,16 @@ void DocumentEditor::moveSelectionStep(int direction) {
     });
 }
 
+QString DocumentEditor::commentAt(Point at) {
+    const Element* element = m_document->topSequence().elementAt(at);
+    if (element == nullptr || element->nsd() == nullptr)
+        return {};
+    QStringList lines;
+    for (const std::string& line : element->nsd()->comment)
+        lines << QString::fromStdString(line);
+    return lines.join(u'\n').trimmed();
+}
+
 std::optional<std::size_t> DocumentEditor::selectedIndex() {
     const auto order = m_document->topSequence().readingOrder();
     const auto selected = std::find_if(order.begin(), order.end(),

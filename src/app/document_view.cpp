@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 
 namespace velbrant {
@@ -181,6 +183,18 @@ void DocumentView::paintRubberBand(QPainter& painter) {
 
 void DocumentView::scrollContentsBy(int, int) {
     viewport()->update();
+}
+
+bool DocumentView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QAbstractScrollArea::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString comment = m_editor.commentAt(toModel(help->pos(), scrollPosition()));
+    if (comment.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), comment, viewport());
+    return true;
 }
 
 void DocumentView::mousePressEvent(QMouseEvent* event) {

@@ -97,6 +97,8 @@ protected:
     // Ctrl and the wheel zoom through the zoom box's steps.
     void wheelEvent(QWheelEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    // Tooltips: a Structorizer element's comment.
+    bool viewportEvent(QEvent* event) override;
 
 private:
     QPoint scrollPosition() const;

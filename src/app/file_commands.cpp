@@ -4,7 +4,9 @@
 #include "app/document_editor.h"
 #include "app/document_window.h"
 #include "app/export_dialog.h"
+#include "model/nsd_file.h"
 #include "render/document_export.h"
+#include "render/document_files.h"
 #include "render/file_errors.h"
 
 #include <QDir>
@@ -79,8 +81,30 @@ bool FileCommands::saveAs(DocumentWindow& window) {
     return true;
 }
 
+// What came from a Structorizer file and another format cannot hold is
+// named, and dropped only when the user agrees.
+bool FileCommands::mayDropNsdContent(DocumentWindow& window, const QString& path) {
+    if (isNsdPath(path))
+        return true;
+    const std::vector<std::string> content = nsdOnlyContent(window.editor().document());
+    if (content.empty())
+        return true;
+    QString list;
+    for (const std::string& item : content)
+        list += QStringLiteral("\n• ") + QString::fromStdString(item);
+    return QMessageBox::question(
+               m_frame, ProgramCaption,
+               QStringLiteral("Das Format von „%1“ kann nicht alles halten, was aus der "
+                              "Structorizer-Datei stammt. Verloren gehen:%2\n\nTrotzdem "
+                              "speichern?")
+                   .arg(QFileInfo(path).fileName(), list),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 bool FileCommands::write(DocumentWindow& window, const QString& path) {
     emit aboutToWrite(window.editor());
+    if (!mayDropNsdContent(window, path))
+        return false;
     QString error;
     if (!window.writeFile(path, &error)) {
         QMessageBox::critical(m_frame, ProgramCaption, error);

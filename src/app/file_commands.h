@@ -59,6 +59,7 @@ signals:
 
 private:
     bool write(DocumentWindow& window, const QString& path);
+    bool mayDropNsdContent(DocumentWindow& window, const QString& path);
     void openRecent(const QString& path);
 
     QWidget* m_frame;

@@ -39,6 +39,7 @@ struct Color {
 
 inline constexpr Color White{255, 255, 255};
 inline constexpr Color Yellow{255, 255, 0};
+inline constexpr Color DisabledGrey{210, 210, 210};
 
 // The drawing operations elements need. Coordinates are already mapped by
 // the drawing transform; outlines use the current pen, fills the brush.

@@ -6,6 +6,7 @@
 #include "model/element_font.h"
 #include "model/extended_float.h"
 #include "model/layout_context.h"
+#include "model/nsd_attributes.h"
 #include "model/sequence.h"
 
 #include <memory>
@@ -78,6 +79,10 @@ public:
     // Puts a new tree in place of the old one, which is destroyed.
     void replaceTopSequence(std::unique_ptr<Sequence> top);
 
+    // What a Structorizer file's root carried; none for other documents.
+    const NsdRoot* nsdRoot() const { return m_nsdRoot.get(); }
+    void setNsdRoot(std::shared_ptr<const NsdRoot> root) { m_nsdRoot = std::move(root); }
+
     const ElementFont& defaultFont() const { return m_defaultFont; }
     LayoutContext layoutContext(TextMeasurer& measurer, const DefaultLabels& labels) const;
 
@@ -115,6 +120,7 @@ private:
     ElementFont m_defaultFont{"Arial", 10, 0};
     int m_defaultLineHeight = 0;
     std::unique_ptr<Sequence> m_top;
+    std::shared_ptr<const NsdRoot> m_nsdRoot;
 };
 
 } // namespace velbrant

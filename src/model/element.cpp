@@ -131,10 +131,19 @@ void Element::applyFormat(const ElementFormat& format, const LayoutContext& cont
         m_vAlign = format.vAlign;
 }
 
+// Structorizer's colour, or its grey for a disabled element.
+Color Element::boxFill() const {
+    if (m_nsd == nullptr)
+        return White;
+    if (m_nsd->disabled)
+        return DisabledGrey;
+    return m_nsd->fill().value_or(White);
+}
+
 void Element::drawBox(Canvas& canvas, const DrawContext& context) const {
     canvas.setFont(m_font, context.scale);
     canvas.setPen(context.scaled(drawnLineWidth(m_borderWidth)));
-    canvas.setBrush(m_selected ? Yellow : White);
+    canvas.setBrush(m_selected ? Yellow : boxFill());
     canvas.rectangle(context.map(m_left, m_top), context.map(m_left + m_width, bottom()));
     canvas.setPen(context.scaled(drawnLineWidth(m_innerLineWidth)));
 }

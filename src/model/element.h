@@ -5,6 +5,7 @@
 #include "model/element_font.h"
 #include "model/element_format.h"
 #include "model/layout_context.h"
+#include "model/nsd_attributes.h"
 #include "model/selection_state.h"
 #include "model/units.h"
 
@@ -59,6 +60,11 @@ public:
     void setInnerLineWidth(std::uint16_t width) { m_innerLineWidth = width; }
     void setKindTag(std::uint16_t tag) { m_kindTag = tag; }
 
+    // What a Structorizer file gave the element; none for a new one.
+    const NsdAttributes* nsd() const { return m_nsd.get(); }
+    void setNsd(std::shared_ptr<const NsdAttributes> attributes) { m_nsd = std::move(attributes); }
+    const std::shared_ptr<const NsdAttributes>& nsdShare() const { return m_nsd; }
+
     int minWidth() const { return m_minWidth; }
     int minHeight() const { return m_minHeight; }
 
@@ -106,6 +112,7 @@ protected:
     bool contains(Point point) const;
     bool liesWithin(Point topLeft, Point bottomRight) const;
 
+    Color boxFill() const;
     // Outline and fill of the box; leaves the element font and the inner pen
     // set for the kind's own drawing.
     void drawBox(Canvas& canvas, const DrawContext& context) const;
@@ -135,6 +142,7 @@ private:
     Alignment m_hAlign = Alignment::Start;
     Alignment m_vAlign = Alignment::Center;
     std::vector<std::string> m_lines;
+    std::shared_ptr<const NsdAttributes> m_nsd;
     int m_minHeight = 0;
     int m_minWidth = 0;
     int m_lineHeight = 0;

@@ -61,6 +61,20 @@ std::string commaText(const std::vector<std::string>& lines) {
     return text;
 }
 
+// A case's text in the file: one selector line (several lines joined), the
+// labels, and "%" without an else branch.
+std::vector<std::string> caseText(const Case& switchCase) {
+    std::string selector;
+    for (const std::string& line : switchCase.lines())
+        selector += (selector.empty() ? "" : " ") + line;
+    std::vector<std::string> text{selector};
+    const auto& labels = switchCase.branchLabels();
+    text.insert(text.end(), labels.begin(), labels.end());
+    if (!switchCase.hasElse())
+        text.push_back("%");
+    return text;
+}
+
 // pugixml's reasons in the user's words.
 std::string xmlReason(pugi::xml_parse_status status) {
     switch (status) {
@@ -144,8 +158,14 @@ private:
         if (depth >= MaxNestingDepth)
             fail("Verschachtelung tiefer als " + std::to_string(MaxNestingDepth) + " Ebenen",
                  node.offset_debug());
+        auto element = readKind(node, depth);
+        if (element != nullptr)
+            keepAttributes(node, *element);
+        return element;
+    }
+
+    std::unique_ptr<Element> readKind(const pugi::xml_node& node, int depth) {
         const std::string name = node.name();
-        noteDropped(node);
         if (name == "instruction")
             return simple(ElementKind::Block, node);
         if (name == "call")
@@ -165,7 +185,6 @@ private:
                                            : ElementKind::ForLoop,
                         depth);
         if (name == "forever") {
-            count("Endlosschleifen als kopfgesteuerte Schleife „solange wahr“");
             auto element = loop(node, ElementKind::WhileLoop, depth);
             std::vector<std::string> text{"solange wahr (Endlosschleife)"};
             for (const std::string& line : element->lines())
@@ -176,27 +195,38 @@ private:
         }
         if (name == "case")
             return switchCase(node, depth);
-        if (name == "parallel") {
-            count("Parallelabschnitte als Fallunterscheidung mit einem Zweig je Strang");
+        if (name == "parallel")
             return columns(node, {"parallel"}, "qPara", "Strang ", depth);
-        }
-        if (name == "try") {
-            count("Ausnahmebehandlungen (try) als Fallunterscheidung try/catch/finally");
+        if (name == "try")
             return tryBlock(node, depth);
-        }
         count("Unbekannte Elemente „" + name + "“ weggelassen");
         return nullptr;
     }
 
-    void noteDropped(const pugi::xml_node& node) {
-        if (!std::string(node.attribute("comment").value()).empty() &&
-            !commaTextLines(node.attribute("comment").value()).empty())
-            count("Kommentare an Elementen weggelassen");
-        const std::string color = node.attribute("color").value();
-        if (!color.empty() && color != "ffffff" && color != "FFFFFF")
-            count("Farben weggelassen");
-        if (std::string(node.attribute("disabled").value()) == "1")
-            count("Deaktivierte Elemente als gewöhnliche Elemente übernommen");
+    // Colour, comment, disabled flag, the other attributes and, for the
+    // kinds Velbrant shows as others, the file's own kind and text.
+    void keepAttributes(const pugi::xml_node& node, Element& element) {
+        auto nsd = std::make_shared<NsdAttributes>();
+        for (const pugi::xml_attribute& attribute : node.attributes()) {
+            const std::string name = attribute.name();
+            if (name == "color")
+                nsd->color = attribute.value();
+            else if (name == "comment")
+                nsd->comment = commaTextLines(attribute.value());
+            else if (name == "disabled")
+                nsd->disabled = std::string(attribute.value()) == "1";
+            else if (name != "text")
+                nsd->others.emplace_back(name, attribute.value());
+        }
+        const std::string kind = node.name();
+        if (kind == "forever" || kind == "try" || kind == "parallel")
+            nsd->kind = kind;
+        // The file's text goes back as it was while Velbrant's stays as read:
+        // characters Windows-1252 lacks ("≤", "←") survive.
+        nsd->fileLines = commaTextLines(node.attribute("text").value());
+        nsd->shownLines =
+            kind == "case" ? caseText(static_cast<const Case&>(element)) : element.lines();
+        element.setNsd(std::move(nsd));
     }
 
     std::unique_ptr<Element> simple(ElementKind kind, const pugi::xml_node& node) {
@@ -316,46 +346,68 @@ private:
         return converted;
     }
 
-    static pugi::xml_node node(pugi::xml_node parent, const char* name,
-                               const std::vector<std::string>& lines) {
+    // The element's node with its text and, as the file had them, its
+    // colour, comment, disabled flag and other attributes.
+    static pugi::xml_node node(pugi::xml_node parent, const char* name, const Element& element,
+                               const std::vector<std::string>& lines, bool fileTextFits = true) {
+        const NsdAttributes* nsd = element.nsd();
         pugi::xml_node added = parent.append_child(name);
-        added.append_attribute("text") = commaText(utf8(lines)).c_str();
-        added.append_attribute("comment") = "";
-        added.append_attribute("color") = "ffffff";
-        added.append_attribute("disabled") = "0";
+        const bool fileText = fileTextFits && nsd != nullptr && lines == nsd->shownLines;
+        added.append_attribute("text") = commaText(fileText ? nsd->fileLines : utf8(lines)).c_str();
+        added.append_attribute("comment") = nsd != nullptr ? commaText(nsd->comment).c_str() : "";
+        added.append_attribute("color") =
+            nsd != nullptr && !nsd->color.empty() ? nsd->color.c_str() : "ffffff";
+        if (nsd != nullptr) {
+            for (const auto& [attribute, value] : nsd->others)
+                added.append_attribute(attribute.c_str()) = value.c_str();
+        } else if (std::string_view(name) == "instruction") {
+            added.append_attribute("rotated") = "0";
+        }
+        added.append_attribute("disabled") = nsd != nullptr && nsd->disabled ? "1" : "0";
         return added;
     }
 
+    // A branch holding only the empty statement is an empty branch.
     void nested(pugi::xml_node node, const char* name, const Element& owner, std::size_t index) {
-        writeSequence(node.append_child(name),
-                      dynamic_cast<const CompoundElement&>(owner).sequenceAt(index));
+        const Sequence& sequence = dynamic_cast<const CompoundElement&>(owner).sequenceAt(index);
+        pugi::xml_node added = node.append_child(name);
+        if (!(sequence.size() == 1 && sequence.at(0).isEmptyStatement()))
+            writeSequence(added, sequence);
+    }
+
+    static std::string_view kindOf(const Element& element) {
+        return element.nsd() != nullptr ? std::string_view(element.nsd()->kind) : "";
     }
 
     void writeElement(pugi::xml_node parent, const Element& element) {
+        const std::vector<std::string>& lines = element.lines();
         switch (element.kind()) {
         case ElementKind::Block:
-            node(parent, "instruction", element.lines()).append_attribute("rotated") = "0";
+            node(parent, "instruction", element, lines);
             return;
         case ElementKind::Call:
-            node(parent, "call", element.lines());
+            node(parent, "call", element, lines);
             return;
         case ElementKind::Exit:
-            node(parent, "jump", element.lines());
+            node(parent, "jump", element, lines);
             return;
         case ElementKind::Conditional: {
-            pugi::xml_node alternative = node(parent, "alternative", element.lines());
+            pugi::xml_node alternative = node(parent, "alternative", element, lines);
             nested(alternative, "qTrue", element, 0);
             nested(alternative, "qFalse", element, 1);
             return;
         }
         case ElementKind::WhileLoop:
-            nested(node(parent, "while", element.lines()), "qWhile", element, 0);
+            if (kindOf(element) == "forever")
+                nested(node(parent, "forever", element, lines), "qForever", element, 0);
+            else
+                nested(node(parent, "while", element, lines), "qWhile", element, 0);
             return;
         case ElementKind::RepeatLoop:
-            nested(node(parent, "repeat", element.lines()), "qRepeat", element, 0);
+            nested(node(parent, "repeat", element, lines), "qRepeat", element, 0);
             return;
         case ElementKind::ForLoop:
-            nested(node(parent, "for", element.lines()), "qFor", element, 0);
+            nested(node(parent, "for", element, lines), "qFor", element, 0);
             return;
         case ElementKind::Case:
             writeCase(parent, dynamic_cast<const Case&>(element));
@@ -363,23 +415,99 @@ private:
         }
     }
 
-    // One selector line (several lines joined), the labels, "%" without else.
+    // How many branches a case goes back with when its text goes back as
+    // the file had it: the file's labels. A case read with fewer labels than
+    // Velbrant's two columns got empty ones, which stay out; none when the
+    // file's text does not fit the branches (then Velbrant's own is written).
+    static std::optional<std::size_t> fileBranches(const Case& switchCase,
+                                                   const std::vector<std::string>& text) {
+        const NsdAttributes* nsd = switchCase.nsd();
+        if (nsd == nullptr || text != nsd->shownLines || nsd->fileLines.empty())
+            return std::nullopt;
+        const bool noDefault = nsd->fileLines.back() == "%";
+        const std::size_t labels = nsd->fileLines.size() - 1 - (noDefault ? 1 : 0);
+        if (labels > switchCase.sequenceCount())
+            return std::nullopt;
+        for (std::size_t i = labels; i < switchCase.sequenceCount(); ++i) {
+            const Sequence& padded = switchCase.branch(i);
+            if (!(padded.size() == 1 && padded.at(0).isEmptyStatement()))
+                return std::nullopt;
+        }
+        return labels;
+    }
+
+    // A try block and a parallel section go back as what they were.
     void writeCase(pugi::xml_node parent, const Case& switchCase) {
-        std::string selector;
-        for (const std::string& line : switchCase.lines())
-            selector += (selector.empty() ? "" : " ") + line;
-        std::vector<std::string> text{selector};
-        const auto& labels = switchCase.branchLabels();
-        text.insert(text.end(), labels.begin(), labels.end());
-        if (!switchCase.hasElse())
-            text.push_back("%");
-        pugi::xml_node added = node(parent, "case", text);
-        for (std::size_t i = 0; i < switchCase.sequenceCount(); ++i)
+        if (kindOf(switchCase) == "try") {
+            pugi::xml_node added = node(parent, "try", switchCase, switchCase.lines());
+            const char* parts[] = {"qTry", "qCatch", "qFinally"};
+            for (std::size_t i = 0; i < std::min<std::size_t>(3, switchCase.sequenceCount()); ++i)
+                nested(added, parts[i], switchCase, i);
+            return;
+        }
+        if (kindOf(switchCase) == "parallel") {
+            pugi::xml_node added = node(parent, "parallel", switchCase, switchCase.lines());
+            for (std::size_t i = 0; i < switchCase.sequenceCount(); ++i)
+                nested(added, "qPara", switchCase, i);
+            return;
+        }
+        writeChoice(parent, switchCase);
+    }
+
+    void writeChoice(pugi::xml_node parent, const Case& switchCase) {
+        const std::vector<std::string> text = caseText(switchCase);
+        const std::optional<std::size_t> fromFile = fileBranches(switchCase, text);
+        pugi::xml_node added = node(parent, "case", switchCase, text, fromFile.has_value());
+        for (std::size_t i = 0; i < fromFile.value_or(switchCase.sequenceCount()); ++i)
             nested(added, "qCase", switchCase, i);
         if (!switchCase.hasElse())
             added.append_child("qCase");
     }
 };
+
+bool declaresWindows1252(std::string_view file) {
+    std::string head(file.substr(0, std::min<std::size_t>(file.size(), 200)));
+    const std::size_t end = head.find("?>");
+    if (head.rfind("<?xml", 0) != 0 || end == std::string::npos)
+        return false;
+    head.resize(end);
+    for (char& c : head)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return head.find("windows-1252") != std::string::npos ||
+           head.find("cp1252") != std::string::npos;
+}
+
+// Everything of the root but title and comment: its attributes, the
+// header's further lines (a subroutine's parameters) and other children.
+std::shared_ptr<const NsdRoot> keptRoot(const pugi::xml_node& root, const DiagramFormat& format) {
+    auto kept = std::make_shared<NsdRoot>();
+    for (const pugi::xml_attribute& attribute : root.attributes()) {
+        const std::string name = attribute.name();
+        if (name != "text" && name != "comment")
+            kept->attributes.emplace_back(name, attribute.value());
+    }
+    const std::vector<std::string> header = commaTextLines(root.attribute("text").value());
+    if (!header.empty())
+        kept->fileTitle = header.front();
+    if (header.size() > 1)
+        kept->headerLines.assign(header.begin() + 1, header.end());
+    kept->fileComment = commaTextLines(root.attribute("comment").value());
+    kept->shownTitle = format.title;
+    kept->shownComment = format.comment;
+    bool before = true;
+    for (const pugi::xml_node& child : root.children()) {
+        if (child.type() != pugi::node_element)
+            continue;
+        if (std::string(child.name()) == "children") {
+            before = false;
+            continue;
+        }
+        std::ostringstream xml;
+        child.print(xml, "", pugi::format_raw);
+        (before ? kept->childrenBefore : kept->childrenAfter).push_back(xml.str());
+    }
+    return kept;
+}
 
 } // namespace
 
@@ -391,9 +519,14 @@ NsdImport loadNsd(std::string_view file, TextMeasurer& measurer, const DefaultLa
         reader.fail("Die Datei ist größer als 64 MB", 0);
     pugi::xml_document xml;
     // The encoding by the byte order mark or the declaration: Structorizer
-    // may write UTF-16, older files ISO-8859-1.
+    // may write UTF-16, older files ISO-8859-1. pugixml does not know
+    // Windows-1252; such a file is made UTF-8 first.
+    const std::string converted =
+        declaresWindows1252(file) ? utf8FromWindows1252(file) : std::string();
+    const std::string_view text = converted.empty() ? file : std::string_view(converted);
     const pugi::xml_parse_result parsed =
-        xml.load_buffer(file.data(), file.size(), pugi::parse_default, pugi::encoding_auto);
+        xml.load_buffer(text.data(), text.size(), pugi::parse_default,
+                        converted.empty() ? pugi::encoding_auto : pugi::encoding_utf8);
     if (!parsed)
         reader.fail("Kein gültiges XML: " + xmlReason(parsed.status), parsed.offset);
     const pugi::xml_node root = xml.child("root");
@@ -404,6 +537,7 @@ NsdImport loadNsd(std::string_view file, TextMeasurer& measurer, const DefaultLa
     if (!title.empty())
         format.title = title.front();
     format.comment = reader.lines(root, "comment");
+    document->setNsdRoot(keptRoot(root, format));
     reader.readChildren(root.child("children"), document->topSequence(), 0);
     fillEmpty(document->topSequence(), context);
     document->setFormat(std::move(format));
@@ -413,23 +547,129 @@ NsdImport loadNsd(std::string_view file, TextMeasurer& measurer, const DefaultLa
     return {std::move(document), reader.conversions()};
 }
 
+namespace {
+
+template <typename Visit> void forEachElement(const Sequence& sequence, const Visit& visit) {
+    for (std::size_t i = 0; i < sequence.size(); ++i) {
+        visit(sequence.at(i));
+        if (const auto* compound = dynamic_cast<const CompoundElement*>(&sequence.at(i))) {
+            for (std::size_t s = 0; s < compound->sequenceCount(); ++s)
+                forEachElement(compound->sequenceAt(s), visit);
+        }
+    }
+}
+
+std::string counted(int count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+void addRootContent(const NsdRoot& root, std::vector<std::string>& content) {
+    for (const auto& [name, value] : root.attributes) {
+        if (name == "type" && value != "program")
+            content.push_back("der Diagrammtyp „" + value + "“");
+        if (name == "includeList" && !value.empty())
+            content.push_back("die Include-Liste");
+    }
+    if (!root.headerLines.empty())
+        content.push_back(counted(static_cast<int>(root.headerLines.size()), "weitere Kopfzeile",
+                                  "weitere Kopfzeilen"));
+    const bool metadata =
+        std::any_of(root.attributes.begin(), root.attributes.end(), [](const auto& attribute) {
+            return attribute.first == "author" || attribute.first == "created" ||
+                   attribute.first == "changed" || attribute.first == "licenseName" ||
+                   attribute.first == "changedby";
+        });
+    if (metadata || !root.childrenBefore.empty() || !root.childrenAfter.empty())
+        content.push_back("Autor, Daten und Lizenz des Diagramms");
+}
+
+} // namespace
+
+void appendChildren(pugi::xml_node root, const std::vector<std::string>& children) {
+    for (const std::string& child : children) {
+        pugi::xml_document fragment;
+        if (fragment.load_string(child.c_str()))
+            root.append_copy(fragment.first_child());
+    }
+}
+
+std::vector<std::string> nsdOnlyContent(const Document& document) {
+    int colors = 0;
+    int comments = 0;
+    int disabled = 0;
+    int kinds = 0;
+    forEachElement(document.topSequence(), [&](const Element& element) {
+        const NsdAttributes* nsd = element.nsd();
+        if (nsd == nullptr)
+            return;
+        colors += nsd->fill() ? 1 : 0;
+        comments += std::any_of(nsd->comment.begin(), nsd->comment.end(),
+                                [](const std::string& line) { return !line.empty(); })
+                        ? 1
+                        : 0;
+        disabled += nsd->disabled ? 1 : 0;
+        kinds += nsd->kind.empty() ? 0 : 1;
+    });
+    std::vector<std::string> content;
+    if (colors > 0)
+        content.push_back(counted(colors, "Farbe", "Farben"));
+    if (comments > 0)
+        content.push_back(
+            counted(comments, "Kommentar an einem Element", "Kommentare an Elementen"));
+    if (disabled > 0)
+        content.push_back(counted(disabled, "deaktiviertes Element", "deaktivierte Elemente"));
+    if (kinds > 0)
+        content.push_back(counted(kinds,
+                                  "Endlosschleife, Ausnahmebehandlung oder Parallelabschnitt",
+                                  "Endlosschleifen, Ausnahmebehandlungen und Parallelabschnitte"));
+    if (const NsdRoot* root = document.nsdRoot())
+        addRootContent(*root, content);
+    return content;
+}
+
 std::string encodeNsd(const Document& document) {
     pugi::xml_document xml;
     auto declaration = xml.append_child(pugi::node_declaration);
     declaration.append_attribute("version") = "1.0";
     declaration.append_attribute("encoding") = "UTF-8";
     pugi::xml_node root = xml.append_child("root");
-    root.append_attribute("xmlns:nsd") = "https://structorizer.fisch.lu";
-    root.append_attribute("text") =
-        commaText({utf8FromWindows1252(document.format().title)}).c_str();
+    const NsdRoot* kept = document.nsdRoot();
+    // The namespace first, as Structorizer writes it; the rest in the file's
+    // order, so that a file written and read again is written the same.
+    std::string space = "https://structorizer.fisch.lu";
+    if (kept != nullptr) {
+        for (const auto& [name, value] : kept->attributes)
+            space = name == "xmlns:nsd" ? value : space;
+    }
+    root.append_attribute("xmlns:nsd") = space.c_str();
+    const DiagramFormat& format = document.format();
+    std::vector<std::string> header{kept != nullptr && format.title == kept->shownTitle
+                                        ? kept->fileTitle
+                                        : utf8FromWindows1252(format.title)};
+    if (kept != nullptr)
+        header.insert(header.end(), kept->headerLines.begin(), kept->headerLines.end());
+    root.append_attribute("text") = commaText(header).c_str();
     std::vector<std::string> comment;
-    for (const std::string& line : document.format().comment)
+    for (const std::string& line : format.comment)
         comment.push_back(utf8FromWindows1252(line));
+    if (kept != nullptr && format.comment == kept->shownComment)
+        comment = kept->fileComment;
     root.append_attribute("comment") = commaText(comment).c_str();
-    root.append_attribute("color") = "ffffff";
-    root.append_attribute("type") = "program";
-    root.append_attribute("style") = "nice";
+    if (kept != nullptr) {
+        for (const auto& [name, value] : kept->attributes) {
+            if (name != "xmlns:nsd")
+                root.append_attribute(name.c_str()) = value.c_str();
+        }
+    } else {
+        root.append_attribute("color") = "ffffff";
+        root.append_attribute("type") = "program";
+        root.append_attribute("style") = "nice";
+    }
+    if (kept != nullptr)
+        appendChildren(root, kept->childrenBefore);
     NsdWriter().writeSequence(root.append_child("children"), document.topSequence());
+    if (kept != nullptr)
+        appendChildren(root, kept->childrenAfter);
     std::ostringstream out;
     xml.save(out, "    ", pugi::format_default, pugi::encoding_utf8);
     return out.str();

@@ -27,7 +27,13 @@ inline constexpr std::size_t MaxNsdSize = std::size_t{64} << 20;
 // with a German message naming the line: nothing half-built is returned.
 NsdImport loadNsd(std::string_view file, TextMeasurer& measurer, const DefaultLabels& labels);
 
-// The document as a ".nsd" file (UTF-8 XML).
+// The document as a ".nsd" file (UTF-8 XML), with everything a Structorizer
+// file gave it.
 std::string encodeNsd(const Document& document);
+
+// What a Structorizer file gave the document that other formats cannot
+// hold, one German phrase each ("3 Farben", "der Diagrammtyp „sub“");
+// empty when there is nothing.
+std::vector<std::string> nsdOnlyContent(const Document& document);
 
 } // namespace velbrant

@@ -6,6 +6,75 @@ namespace velbrant {
 
 namespace {
 
+// Attribute values of any length (a licence text), behind a 32-bit length.
+void writeLong(BinaryWriter& out, const std::string& text) {
+    out.i32(static_cast<std::int32_t>(text.size()));
+    out.bytes({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+std::string readLong(BinaryReader& in) {
+    const std::size_t at = in.offset();
+    const std::int32_t length = in.i32();
+    if (length < 0)
+        in.fail("Ungültige Textlänge " + std::to_string(length), at);
+    const auto bytes = in.bytes(static_cast<std::size_t>(length));
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+void writeLines(BinaryWriter& out, const std::vector<std::string>& lines) {
+    checkCount(lines.size(), "Textzeilen");
+    out.i16(static_cast<std::int16_t>(lines.size()));
+    for (const std::string& line : lines)
+        out.text16(line);
+}
+
+std::vector<std::string> readLines(BinaryReader& in, const char* what) {
+    std::vector<std::string> lines;
+    for (int count = in.i16(); count > 0; --count)
+        lines.push_back(in.text16(what));
+    return lines;
+}
+
+// A marker byte, then what a Structorizer file gave the element.
+void writeNsd(BinaryWriter& out, const NsdAttributes* nsd) {
+    out.u8(nsd != nullptr ? 1 : 0);
+    if (nsd == nullptr)
+        return;
+    writeLong(out, nsd->color);
+    writeLines(out, nsd->comment);
+    out.u8(nsd->disabled ? 1 : 0);
+    writeLong(out, nsd->kind);
+    writeLines(out, nsd->fileLines);
+    writeLines(out, nsd->shownLines);
+    checkCount(nsd->others.size(), "Attribute");
+    out.i16(static_cast<std::int16_t>(nsd->others.size()));
+    for (const auto& [name, value] : nsd->others) {
+        writeLong(out, name);
+        writeLong(out, value);
+    }
+}
+
+std::shared_ptr<const NsdAttributes> readNsd(BinaryReader& in) {
+    const std::size_t at = in.offset();
+    const std::uint8_t marker = in.u8();
+    if (marker == 0)
+        return nullptr;
+    if (marker != 1)
+        in.fail("Ungültige Structorizer-Kennung " + std::to_string(marker), at);
+    auto nsd = std::make_shared<NsdAttributes>();
+    nsd->color = readLong(in);
+    nsd->comment = readLines(in, "Kommentarzeile");
+    nsd->disabled = in.u8() != 0;
+    nsd->kind = readLong(in);
+    nsd->fileLines = readLines(in, "Textzeile");
+    nsd->shownLines = readLines(in, "Textzeile");
+    for (int count = in.i16(); count > 0; --count) {
+        std::string name = readLong(in);
+        nsd->others.emplace_back(std::move(name), readLong(in));
+    }
+    return nsd;
+}
+
 void writeElement(BinaryWriter& out, const Element& element, bool selectedOnly) {
     checkCount(element.lines().size(), "Textzeilen");
     out.i32(static_cast<std::int32_t>(element.kind()));
@@ -17,6 +86,7 @@ void writeElement(BinaryWriter& out, const Element& element, bool selectedOnly) 
     out.u16(element.borderWidth());
     out.u8(static_cast<std::uint8_t>(element.hAlign()));
     out.u8(static_cast<std::uint8_t>(element.vAlign()));
+    writeNsd(out, element.nsd());
     writeCompoundTail(out, element, [&out, selectedOnly](const Sequence& nested) {
         writeRun(out, nested, selectedOnly);
     });
@@ -52,6 +122,7 @@ private:
         element->setBorderWidth(lineWidth());
         element->setHAlign(readAlignment(m_in));
         element->setVAlign(readAlignment(m_in));
+        element->setNsd(readNsd(m_in));
         readCompoundTail(m_in, *element, m_context, [this](Sequence& nested) {
             const NestingGuard guard(m_depth, m_in);
             for (auto& child : readRun())

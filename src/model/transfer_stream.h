@@ -11,8 +11,9 @@
 namespace velbrant {
 
 // The in-memory form of a run of elements, for the element clipboard and
-// the undo snapshot: each element as its kind code (32 bits) and body, the
-// run closed by two zero bytes. Positions and selection are not part of it.
+// the undo snapshot: each element as its kind code (32 bits) and body (with
+// what a Structorizer file gave it), the run closed by two zero bytes.
+// Positions and selection are not part of it.
 
 // The selected run (from the first selected element to the next unselected
 // one), or with selectedOnly false every element.

@@ -1,6 +1,7 @@
 #include "render/document_export.h"
 
 #include "model/code/code_generator.h"
+#include "model/nsd_file.h"
 #include "model/structogram_file.h"
 #include "render/document_files.h"
 #include "render/document_renderer.h"
@@ -170,6 +171,15 @@ void writeProgram(QIODevice& out, const Document& document, CodeLanguage languag
 
 } // namespace
 
+namespace {
+
+void tell(const ExportOptions& options, const QString& text) {
+    if (options.notice)
+        options.notice(text);
+}
+
+} // namespace
+
 QString untranslatedNotice(int lines) {
     return lines == 1
                ? QStringLiteral("1 Zeile nicht übersetzt (als Kommentar übernommen)")
@@ -187,13 +197,24 @@ void writePicture(QIODevice& out, const Document& document, QtTextMeasurer& meas
 }
 
 void exportStructogram(const QString& input, const QString& output, const ExportOptions& options) {
-    outputSuffix(output);
     QtTextMeasurer measurer;
     std::unique_ptr<Document> document;
     try {
-        document = readDocumentFile(input, measurer, DefaultLabels{}).document;
+        LoadedDocument loaded = readDocumentFile(input, measurer, DefaultLabels{});
+        document = std::move(loaded.document);
+        for (const QString& conversion : loaded.conversions)
+            tell(options, conversion);
     } catch (const DocumentFileError& error) {
         throw ExportError(error.what());
+    }
+    const QString suffix = outputSuffix(output);
+    if (suffix == u"str" || suffix == u"txt") {
+        QStringList dropped;
+        for (const std::string& item : nsdOnlyContent(*document))
+            dropped << QString::fromStdString(item);
+        if (!dropped.isEmpty())
+            tell(options, QStringLiteral("Nicht in „.%1“ enthalten: %2")
+                              .arg(QFileInfo(output).suffix(), dropped.join(QStringLiteral(", "))));
     }
     document->layout(measurer, PaperSize{});
     ExportOptions named = options;

@@ -31,7 +31,9 @@ TEST_F(TransferStreamTest, OneStatementIsItsKindItsBodyAndTheEndMarker) {
     fill({"ABC"});
     top.at(0).setSelected(true);
     const Bytes stream = copyToStream(top, true);
-    ASSERT_EQ(stream.size(), 4 + 2 + 2 + 3 + 260 + 6 + 2);
+    // Kind, line count, the line, font, widths and alignments, no
+    // Structorizer attributes, the end marker.
+    ASSERT_EQ(stream.size(), 4 + 2 + 2 + 3 + 260 + 6 + 1 + 2);
     EXPECT_EQ(Bytes(stream.begin(), stream.begin() + 9), (Bytes{2, 0, 0, 0, 1, 0, 3, 0, 'A'}));
     EXPECT_EQ(Bytes(stream.end() - 2, stream.end()), (Bytes{0, 0}));
 }
@@ -90,7 +92,7 @@ TEST_F(TransferStreamTest, ADamagedStreamPastesNothing) {
         pasteFromStream(target, stream, {0, 0}, InsertMode::After, context);
         ADD_FAILURE() << "a short stream was accepted";
     } catch (const FormatError& error) {
-        EXPECT_STREQ(error.what(), "Unerwartetes Dateiende (Byte 276)");
+        EXPECT_STREQ(error.what(), "Unerwartetes Dateiende (Byte 277)");
     }
     EXPECT_TRUE(target.empty());
 }

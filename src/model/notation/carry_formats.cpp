@@ -83,6 +83,7 @@ void carry(const Element& from, Element& to, const LayoutContext& context) {
     to.setBorderWidth(from.borderWidth());
     to.setInnerLineWidth(from.innerLineWidth());
     to.setKindTag(from.kindTag());
+    to.setNsd(from.nsdShare());
     const auto* old = dynamic_cast<const CompoundElement*>(&from);
     auto* fresh = dynamic_cast<CompoundElement*>(&to);
     if (old == nullptr || fresh == nullptr)

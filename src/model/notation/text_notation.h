@@ -65,9 +65,9 @@ std::unique_ptr<Document> loadNotation(std::string_view text, TextMeasurer& meas
                                        const DefaultLabels& labels);
 
 // Gives the elements of `fresh` the formats (font, alignment, line widths)
-// of the elements of `old` that stand in the same place with the same kind:
-// sequences are matched from both ends, so an element inserted or removed
-// keeps the others matched.
+// and what a Structorizer file gave them, of the elements of `old` that stand in the same place
+// with the same kind: sequences are matched from both ends, so an element inserted or removed keeps
+// the others matched.
 void carryFormats(const Sequence& old, Sequence& fresh, const LayoutContext& context);
 
 } // namespace velbrant
