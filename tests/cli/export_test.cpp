@@ -133,6 +133,14 @@ TEST_F(ExportTest, StructorizerFilesAreWrittenAndReadWhereverAStructogramIs) {
     EXPECT_EQ(velbrant({QStringLiteral("--export"), out("suche2.nsd"), out("suche.STR")}).exitCode,
               0);
     EXPECT_EQ(readAll(out("suche2.nsd")), readAll(out("suche.nsd")));
+    // A file of Structorizer's own: what a .STR cannot hold is told, not
+    // silently dropped, and the export still succeeds.
+    const ProcessResult converted =
+        velbrant({QStringLiteral("--export"), out("alle.STR"),
+                  QStringLiteral(VELBRANT_SOURCE_DIR "/tests/data/nsd/alle-arten.nsd")});
+    EXPECT_EQ(converted.exitCode, 0);
+    EXPECT_TRUE(converted.errors.contains("Nicht in „.STR“ enthalten: 1 Farbe, 1 Kommentar"))
+        << converted.errors.toStdString();
 }
 
 // Diagrams kept as text are written and read wherever a diagram is; a
