@@ -26,6 +26,7 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/velbrant_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/velbrant_editor_bench
 	$(BUILD_DIR)/bench/velbrant_code_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/velbrant_edit_bench
 	bench/export_bench.sh $(BUILD_DIR)
 
 # Builds the reader fuzzers with clang and runs each for FUZZ_SECONDS.

@@ -9,7 +9,6 @@
 // What reading and writing Structorizer files share.
 namespace velbrant::nsd {
 
-
 // Structorizer keeps lines as comma text: items quoted with '"' (a quote
 // inside doubled) or bare, separated by commas.
 std::vector<std::string> commaTextLines(std::string_view text);

@@ -55,7 +55,6 @@ const char* symbolSign(unsigned char c) {
 constexpr std::array<std::string_view, 12> TwoCharSigns = {
     ":=", "<-", "<=", ">=", "<>", "!=", "==", "..", "&&", "||", "//", "**"};
 
-
 } // namespace
 
 std::vector<Token> tokenize(TextLine line) {
