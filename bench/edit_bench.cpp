@@ -42,7 +42,9 @@ void timeEdit(benchmark::State& state, const std::function<void(DocumentEditor&)
     }
 }
 
-void undo(DocumentEditor& editor) { editor.undo(); }
+void undo(DocumentEditor& editor) {
+    editor.undo();
+}
 
 void BM_Insert(benchmark::State& state) {
     timeEdit(

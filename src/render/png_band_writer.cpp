@@ -17,6 +17,10 @@ namespace velbrant {
 namespace {
 
 constexpr int BandsInFlightPerThread = 2;
+// Bands thinner than this cost more in chunks and restarts than they gain.
+constexpr int MinBandRows = 64;
+// A picture is cut into at least this many bands where it is tall enough.
+constexpr int MinBandCount = 16;
 constexpr qint64 MaxChunkSize = 1 << 20;
 
 // One band's rows, filtered (a zero filter byte before each row, RGB bytes)
@@ -153,7 +157,11 @@ bool PngBandWriter::write(QIODevice& device, const BandPainterFactory& painters,
     density[8] = 1; // per metre
     putChunk(device, "pHYs", density);
 
-    const int bands = (m_height + m_bandRows - 1) / m_bandRows;
+    // A picture of few bands is cut finer, so that every core has some; the
+    // cut does not depend on the threads, so neither do the pixels.
+    const int rows =
+        std::min(m_bandRows, std::max(MinBandRows, (m_height + MinBandCount - 1) / MinBandCount));
+    const int bands = (m_height + rows - 1) / rows;
     threads = std::clamp(threads, 1, bands);
     BandQueue queue(bands, threads * BandsInFlightPerThread);
     std::vector<std::thread> workers;
@@ -161,11 +169,11 @@ bool PngBandWriter::write(QIODevice& device, const BandPainterFactory& painters,
         workers.emplace_back([&] {
             try {
                 const PaintBand paint = painters();
-                QImage band(m_width, m_bandRows, QImage::Format_RGB32);
+                QImage band(m_width, rows, QImage::Format_RGB32);
                 for (int index = queue.take(); index >= 0; index = queue.take()) {
-                    const int top = index * m_bandRows;
+                    const int top = index * rows;
                     paint(band, top);
-                    queue.put(index, deflateBand(band, std::min(m_bandRows, m_height - top),
+                    queue.put(index, deflateBand(band, std::min(rows, m_height - top),
                                                  index == bands - 1));
                 }
             } catch (...) {
@@ -178,7 +186,7 @@ bool PngBandWriter::write(QIODevice& device, const BandPainterFactory& painters,
         QByteArray stream("\x78\x01", 2); // zlib header: deflate, fastest
         uLong adler = 1;
         for (int index = 0; index < bands; ++index) {
-            if (progress && !progress(qint64{index} * m_bandRows, m_height)) {
+            if (progress && !progress(qint64{index} * rows, m_height)) {
                 finished = false;
                 break;
             }
