@@ -14,6 +14,13 @@ namespace {
 
 constexpr int ElementCount = 20'000;
 
+// The same 20,000 elements of pseudocode for every benchmark.
+void fill(Document& document, TextMeasurer& measurer) {
+    std::mt19937 random(7);
+    test::buildPseudocodeTree(document.topSequence(), document.layoutContext(measurer, {}), random,
+                              ElementCount, 8);
+}
+
 void generate(benchmark::State& state, CodeLanguage language) {
     FixedWidthMeasurer measurer;
     Document document(measurer);
@@ -60,9 +67,8 @@ BENCHMARK(BM_Notation20000Write)->Unit(benchmark::kMillisecond);
 void BM_Notation20000Read(benchmark::State& state) {
     FixedWidthMeasurer measurer;
     Document document(measurer);
-    std::mt19937 random(7);
+    fill(document, measurer);
     const LayoutContext context = document.layoutContext(measurer, {});
-    test::buildPseudocodeTree(document.topSequence(), context, random, ElementCount, 8);
     const std::string text = writeNotation(document).text;
     for (auto _ : state)
         benchmark::DoNotOptimize(readNotation(text, context));

@@ -179,9 +179,7 @@ std::string CFamilyWriter::signature(const std::string& name, Scalar result,
 
 void CFamilyWriter::stubs() {
     for (const Symbol* routine : subroutines()) {
-        std::vector<std::string> names;
-        for (std::size_t i = 0; i < routine->parameters.size(); ++i)
-            names.push_back("p" + std::to_string(i + 1));
+        const std::vector<std::string> names = stubParameters(*routine);
         const bool function = routine->kind == SymbolKind::Function;
         blank();
         line(signature(id(routine->spelling), function ? routine->type.scalar : Scalar::Unknown,

@@ -90,6 +90,13 @@ std::vector<const Symbol*> CodeWriter::variables() const {
     return result;
 }
 
+std::vector<std::string> CodeWriter::stubParameters(const Symbol& routine) {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < routine.parameters.size(); ++i)
+        names.push_back("p" + std::to_string(i + 1));
+    return names;
+}
+
 std::vector<const Symbol*> CodeWriter::subroutines() const {
     std::vector<const Symbol*> result;
     for (const Symbol& s : m_typed.symbols.all()) {

@@ -76,6 +76,8 @@ protected:
     // Variables to declare, in order of first use (parameters left out).
     std::vector<const Symbol*> variables() const;
     std::vector<const Symbol*> subroutines() const;
+    // A stub's parameters: p1, p2, ...
+    static std::vector<std::string> stubParameters(const Symbol& routine);
     std::string argumentList(const std::vector<Expr>& args);
     // The lowest index of an array whose lowest use is below zero, else 0.
     long long indexOffset(const Expr& array) const;

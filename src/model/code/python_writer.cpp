@@ -55,8 +55,8 @@ private:
         blank();
         line("");
         std::string parameters;
-        for (std::size_t i = 0; i < routine.parameters.size(); ++i)
-            parameters += (i == 0 ? "p" : ", p") + std::to_string(i + 1);
+        for (const std::string& name : stubParameters(routine))
+            parameters += (parameters.empty() ? "" : ", ") + name;
         line("def " + id(routine.spelling) + "(" + parameters + "):");
         line(routine.kind == SymbolKind::Function ? "    return " + zero(routine.type.scalar)
                                                   : "    pass");
