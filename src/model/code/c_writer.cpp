@@ -71,16 +71,7 @@ private:
     }
 
     std::string reading(Scalar type) const {
-        switch (type) {
-        case Scalar::Real:
-            return "lies_zahl_()";
-        case Scalar::Text:
-            return "lies_text_()";
-        case Scalar::Bool:
-            return "false";
-        default:
-            return "lies_ganzzahl_()";
-        }
+        return readingWith(type, "lies_ganzzahl_()", "lies_zahl_()", "lies_text_()", "false");
     }
 
     void declarations() {

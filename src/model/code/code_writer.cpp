@@ -330,6 +330,20 @@ std::string CodeWriter::expr(const Expr& e) {
     return text;
 }
 
+std::string CodeWriter::readingWith(Scalar type, std::string_view integer, std::string_view real,
+                                    std::string_view text, std::string_view none) {
+    switch (type) {
+    case Scalar::Real:
+        return std::string(real);
+    case Scalar::Text:
+        return std::string(text);
+    case Scalar::Bool:
+        return std::string(none);
+    default:
+        return std::string(integer);
+    }
+}
+
 bool CodeWriter::readsInput(Scalar type) const {
     return m_inputTypes.count(type) != 0;
 }

@@ -94,6 +94,10 @@ protected:
 
     // Questions about the program.
     bool readsInput(Scalar type) const;
+    // What reads a value of the type from the input: the expression for
+    // integers, reals or words; a truth value is not read, it is `none`.
+    static std::string readingWith(Scalar type, std::string_view integer, std::string_view real,
+                                   std::string_view text, std::string_view none);
     bool endsProgram() const { return m_endsProgram; }
     static bool hasCode(const Block& statements);
     // A break in the block that leaves a loop around it.

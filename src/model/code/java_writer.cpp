@@ -64,16 +64,7 @@ private:
     }
 
     std::string reading(Scalar type) const {
-        switch (type) {
-        case Scalar::Real:
-            return "liesZahl_()";
-        case Scalar::Text:
-            return "liesText_()";
-        case Scalar::Bool:
-            return "false";
-        default:
-            return "liesGanzzahl_()";
-        }
+        return readingWith(type, "liesGanzzahl_()", "liesZahl_()", "liesText_()", "false");
     }
 
     void declarations() {

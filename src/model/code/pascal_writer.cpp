@@ -84,16 +84,7 @@ private:
     }
 
     std::string reading(Scalar type) const {
-        switch (type) {
-        case Scalar::Real:
-            return "LiesZahl_()";
-        case Scalar::Text:
-            return "LiesText_()";
-        case Scalar::Bool:
-            return "False";
-        default:
-            return "LiesGanzzahl_()";
-        }
+        return readingWith(type, "LiesGanzzahl_()", "LiesZahl_()", "LiesText_()", "False");
     }
 
     static std::string typeName(Scalar type) {

@@ -121,16 +121,8 @@ private:
     }
 
     std::string reading(Scalar type) const {
-        switch (type) {
-        case Scalar::Real:
-            return "float(next(eingabe_, \"0\"))";
-        case Scalar::Text:
-            return "next(eingabe_, \"\")";
-        case Scalar::Bool:
-            return "False";
-        default:
-            return "int(next(eingabe_, \"0\"))";
-        }
+        return readingWith(type, "int(next(eingabe_, \"0\"))", "float(next(eingabe_, \"0\"))",
+                           "next(eingabe_, \"\")", "False");
     }
 
     std::string shown(const std::string& text, Scalar type) const {
