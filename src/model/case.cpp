@@ -138,6 +138,7 @@ void Case::drawLabels(Canvas& canvas, const DrawContext& context) const {
 void Case::setBranchLabels(std::vector<std::string> labels) {
     labels.resize(sequenceCount());
     m_labels = std::move(labels);
+    invalidateLayout();
 }
 
 Sequence& Case::addBranch(std::string label) {

@@ -24,9 +24,15 @@ public:
     ElementKind kind() const override { return ElementKind::Case; }
     bool hasElse() const { return m_hasElse; }
     // Set by the creator before the case is inserted; fixed afterwards.
-    void setHasElse(bool hasElse) { m_hasElse = hasElse; }
+    void setHasElse(bool hasElse) {
+        m_hasElse = hasElse;
+        invalidateLayout();
+    }
     int branchCount() const { return m_branchCount; }
-    void setBranchCount(int count) { m_branchCount = count; }
+    void setBranchCount(int count) {
+        m_branchCount = count;
+        invalidateLayout();
+    }
     Sequence& branch(std::size_t index) { return sequenceAt(index); }
     const Sequence& branch(std::size_t index) const { return sequenceAt(index); }
     const std::vector<std::string>& branchLabels() const { return m_labels; }

@@ -1,10 +1,17 @@
 #include "model/compound_element.h"
 
 #include "model/block.h"
+#include "model/layout_pass.h"
 
 namespace velbrant {
 
 void CompoundElement::setCoord(Coord index, int value) {
+    if (m_kept && index == Coord::Width) {
+        if (m_keptWidths.empty() || m_keptWidths.back() != value)
+            m_keptWidths.push_back(value);
+        Element::setCoord(index, value);
+        return;
+    }
     const std::array<int, 4> current{left(), top(), width(), height()};
     const auto side = static_cast<std::size_t>(index);
     if (m_fitted[side] && current[side] == value)
@@ -12,13 +19,41 @@ void CompoundElement::setCoord(Coord index, int value) {
     placeSequences(index, value);
     Element::setCoord(index, value);
     m_fitted[side] = true;
+    if (index == Coord::Width)
+        m_widths.push_back(value);
 }
 
 void CompoundElement::measure(const LayoutContext& context) {
     m_fitted = {};
+    m_widths.clear();
     measureContent(context);
     m_fitted[static_cast<std::size_t>(Coord::Left)] = true;
     m_fitted[static_cast<std::size_t>(Coord::Top)] = true;
+}
+
+bool CompoundElement::keepLayout(LayoutPass& pass) {
+    if (!m_kept)
+        pass.keep(*this);
+    m_kept = true;
+    m_keptWidths.clear();
+    return true;
+}
+
+// Heights and positions are set outright, not shared out from what was
+// there: only the widths need the same history.
+void CompoundElement::finishKeeping(const LayoutContext& context) {
+    m_kept = false;
+    if (m_keptWidths == m_widths)
+        return;
+    const int finalHeight = height();
+    LayoutPass everything(false);
+    LayoutContext inPass = context;
+    inPass.pass = &everything;
+    moveTo(left(), top());
+    measure(inPass);
+    for (const int width : m_keptWidths)
+        setCoord(Coord::Width, width);
+    setCoord(Coord::Height, finalHeight);
 }
 
 void CompoundElement::setSelected(bool selected) {
@@ -103,6 +138,8 @@ void CompoundElement::applyFormat(const ElementFormat& format, const LayoutConte
 
 Sequence& CompoundElement::addSequence() {
     m_sequences.push_back(std::make_unique<Sequence>());
+    m_sequences.back()->setOwner(this);
+    invalidateLayout();
     return *m_sequences.back();
 }
 

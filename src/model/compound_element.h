@@ -29,6 +29,10 @@ public:
     // Measures the content and places the sequences at the box's corner;
     // their sizes follow when the enclosing sequence sizes the element.
     void measure(const LayoutContext& context) final;
+    // Kept by a layout pass: moved, the widths given noted; laid out again
+    // at the pass's end if they differ from those of the last layout.
+    bool keepLayout(LayoutPass& pass) final;
+    void finishKeeping(const LayoutContext& context);
 
     std::size_t sequenceCount() const { return m_sequences.size(); }
     Sequence& sequenceAt(std::size_t index) { return *m_sequences.at(index); }
@@ -79,6 +83,11 @@ private:
     std::vector<std::unique_ptr<Sequence>> m_sequences;
     // Per side (Coord): the sequences already fit the element's value.
     std::array<bool, 4> m_fitted{};
+    // Every width shared out to the sequences since the last measure, and
+    // while kept by a pass, those it was given in it.
+    std::vector<int> m_widths;
+    std::vector<int> m_keptWidths;
+    bool m_kept = false;
 };
 
 } // namespace velbrant

@@ -1,5 +1,6 @@
 #include "model/element.h"
 
+#include "model/sequence.h"
 #include "model/text_line.h"
 
 #include <algorithm>
@@ -33,6 +34,48 @@ void Element::setSelected(bool selected) {
 void Element::setFont(const ElementFont& font, TextMeasurer& measurer) {
     m_font = font;
     m_lineHeight = lineHeightOf(measurer, font);
+    contentChanged();
+}
+
+void Element::setHAlign(Alignment align) {
+    if (m_hAlign != align)
+        contentChanged();
+    m_hAlign = align;
+}
+
+void Element::setVAlign(Alignment align) {
+    if (m_vAlign != align)
+        contentChanged();
+    m_vAlign = align;
+}
+
+void Element::setBorderWidth(std::uint16_t width) {
+    m_borderWidth = width;
+    contentChanged();
+}
+
+void Element::setInnerLineWidth(std::uint16_t width) {
+    m_innerLineWidth = width;
+    contentChanged();
+}
+
+void Element::setKindTag(std::uint16_t tag) {
+    m_kindTag = tag;
+    contentChanged();
+}
+
+void Element::contentChanged() {
+    m_textMeasured = false;
+    invalidateLayout();
+}
+
+// Walks to the top every time: an ancestor may have been laid out again
+// on its own since this element was last cleared.
+void Element::invalidateLayout() {
+    for (Element* element = this; element != nullptr;) {
+        element->m_layoutValid = false;
+        element = element->m_parent != nullptr ? element->m_parent->owner() : nullptr;
+    }
 }
 
 void Element::setup(const LayoutContext& context) {
@@ -40,22 +83,34 @@ void Element::setup(const LayoutContext& context) {
 }
 
 void Element::measure(const LayoutContext& context) {
+    if (!m_textMeasured)
+        measureText(context);
+    setMinSize(m_textWidth, m_textHeight);
+}
+
+void Element::measureText(const LayoutContext& context) {
+    m_textMeasured = true;
     const int lineCount = static_cast<int>(m_lines.size());
     if (lineCount == 0) {
-        setMinSize(2 * TextMarginX, 2 * TextMarginY + m_lineHeight);
+        m_textWidth = 2 * TextMarginX;
+        m_textHeight = 2 * TextMarginY + m_lineHeight;
         return;
     }
     context.measurer.setFont(m_font, 1.0);
     int widest = 0;
     for (const std::string& line : m_lines)
         widest = std::max(widest, tabbedTextWidth(context.measurer, line, TabWidth));
-    setMinSize(std::int64_t{widest} + 2 * TextMarginX,
-               std::int64_t{lineCount} * (m_lineHeight + LineGap) + 2 * TextMarginY - LineGap);
+    m_textWidth = std::int64_t{widest} + 2 * TextMarginX;
+    m_textHeight = std::int64_t{lineCount} * (m_lineHeight + LineGap) + 2 * TextMarginY - LineGap;
 }
 
 void Element::setMinSize(std::int64_t width, std::int64_t height) {
     m_minWidth = clampExtent(std::max<std::int64_t>(width, 2 * TextMarginX));
     m_minHeight = clampExtent(height);
+}
+
+bool Element::keepLayout(LayoutPass&) {
+    return false;
 }
 
 bool Element::insertInto(std::unique_ptr<Element>&, Point, InsertMode, const LayoutContext&) {
@@ -122,13 +177,13 @@ void Element::applyFormat(const ElementFormat& format, const LayoutContext& cont
         setFont(font, context.measurer);
     }
     if (format.borderWidth != 0)
-        m_borderWidth = format.borderWidth;
+        setBorderWidth(format.borderWidth);
     if (format.innerLineWidth != 0)
-        m_innerLineWidth = format.innerLineWidth;
+        setInnerLineWidth(format.innerLineWidth);
     if (format.hAlign != Alignment::Unchanged)
-        m_hAlign = format.hAlign;
+        setHAlign(format.hAlign);
     if (format.vAlign != Alignment::Unchanged)
-        m_vAlign = format.vAlign;
+        setVAlign(format.vAlign);
 }
 
 // Structorizer's colour, or its grey for a disabled element.

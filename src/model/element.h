@@ -16,6 +16,8 @@
 
 namespace velbrant {
 
+class Sequence;
+
 // One box of a structogram. The base behaviour of every operation is that of
 // a plain box with text; compound kinds override the operations that reach
 // into their nested sequences.
@@ -45,7 +47,10 @@ public:
     int lineHeight() const { return m_lineHeight; }
 
     const std::vector<std::string>& lines() const { return m_lines; }
-    void setLines(std::vector<std::string> lines) { m_lines = std::move(lines); }
+    void setLines(std::vector<std::string> lines) {
+        m_lines = std::move(lines);
+        contentChanged();
+    }
     bool isEmptyStatement() const { return kind() == ElementKind::Block && m_lines.empty(); }
 
     Alignment hAlign() const { return m_hAlign; }
@@ -54,24 +59,36 @@ public:
     std::uint16_t innerLineWidth() const { return m_innerLineWidth; }
     std::uint16_t kindTag() const { return m_kindTag; }
     // Raw setters for readers, which take stored values as they are.
-    void setHAlign(Alignment align) { m_hAlign = align; }
-    void setVAlign(Alignment align) { m_vAlign = align; }
-    void setBorderWidth(std::uint16_t width) { m_borderWidth = width; }
-    void setInnerLineWidth(std::uint16_t width) { m_innerLineWidth = width; }
-    void setKindTag(std::uint16_t tag) { m_kindTag = tag; }
+    void setHAlign(Alignment align);
+    void setVAlign(Alignment align);
+    void setBorderWidth(std::uint16_t width);
+    void setInnerLineWidth(std::uint16_t width);
+    void setKindTag(std::uint16_t tag);
 
     // What a Structorizer file gave the element; none for a new one.
     const NsdAttributes* nsd() const { return m_nsd.get(); }
     void setNsd(std::shared_ptr<const NsdAttributes> attributes) { m_nsd = std::move(attributes); }
     const std::shared_ptr<const NsdAttributes>& nsdShare() const { return m_nsd; }
 
+    // The sequence that holds the element; none before it is put into one.
+    Sequence* parent() const { return m_parent; }
+    // Whether the measured sizes still hold: every change of the content,
+    // here or nested, clears this up to the top, and layout measures again
+    // only what it finds cleared.
+    bool isLayoutValid() const { return m_layoutValid; }
+    void invalidateLayout();
+
     int minWidth() const { return m_minWidth; }
     int minHeight() const { return m_minHeight; }
 
     // Called once after a sequence has given a new element its box.
     virtual void setup(const LayoutContext& context);
-    // Sets minWidth and minHeight from the content.
+    // Sets minWidth and minHeight from the content. The text is measured
+    // once after each change of lines or font.
     virtual void measure(const LayoutContext& context);
+    // Asked by layout for an element whose layout is valid: whether it
+    // stays as it is, only moved, for the pass to check at its end.
+    virtual bool keepLayout(LayoutPass& pass);
 
     // Offers a new element for a nested sequence at the point. Takes
     // ownership and answers true only when the element went in.
@@ -143,6 +160,14 @@ private:
     Alignment m_vAlign = Alignment::Center;
     std::vector<std::string> m_lines;
     std::shared_ptr<const NsdAttributes> m_nsd;
+    // Lines, font or format changed: the text is measured again.
+    void contentChanged();
+    void measureText(const LayoutContext& context);
+    Sequence* m_parent = nullptr;
+    std::int64_t m_textWidth = 0;
+    std::int64_t m_textHeight = 0;
+    bool m_textMeasured = false;
+    bool m_layoutValid = false;
     int m_minHeight = 0;
     int m_minWidth = 0;
     int m_lineHeight = 0;

@@ -6,6 +6,8 @@
 
 namespace velbrant {
 
+class LayoutPass;
+
 // What layout and element creation need from the document they work for: the
 // surface text is measured on, the font and line height new elements take,
 // and the default texts they are set up with. Each document has its own;
@@ -15,6 +17,8 @@ struct LayoutContext {
     ElementFont defaultFont;
     int defaultLineHeight = 0;
     DefaultLabels labels{};
+    // The layout under way, if any; an outermost relayout starts its own.
+    LayoutPass* pass = nullptr;
 };
 
 } // namespace velbrant

@@ -1,6 +1,7 @@
 #include "model/sequence.h"
 
 #include "model/compound_element.h"
+#include "model/layout_pass.h"
 
 #include <algorithm>
 
@@ -47,16 +48,67 @@ int Sequence::minHeightOfAllButLast() const {
 
 void Sequence::append(std::unique_ptr<Element> element) {
     m_elements.push_back(std::move(element));
+    contentChanged(m_elements.size() - 1);
+}
+
+std::vector<std::unique_ptr<Element>>
+Sequence::replaceRun(std::size_t first, std::size_t count,
+                     std::vector<std::unique_ptr<Element>> run) {
+    const auto begin = m_elements.begin() + static_cast<std::ptrdiff_t>(first);
+    const auto end = begin + static_cast<std::ptrdiff_t>(count);
+    std::vector<std::unique_ptr<Element>> removed(std::make_move_iterator(begin),
+                                                  std::make_move_iterator(end));
+    m_elements.erase(begin, end);
+    m_elements.insert(m_elements.begin() + static_cast<std::ptrdiff_t>(first),
+                      std::make_move_iterator(run.begin()), std::make_move_iterator(run.end()));
+    for (auto& element : removed)
+        element->m_parent = nullptr;
+    contentChanged(first);
+    return removed;
+}
+
+std::size_t Sequence::indexOf(const Element& element) const {
+    const auto found =
+        std::find_if(m_elements.begin(), m_elements.end(),
+                     [&element](const auto& held) { return held.get() == &element; });
+    return static_cast<std::size_t>(found - m_elements.begin());
+}
+
+void Sequence::contentChanged(std::size_t first) {
+    for (std::size_t i = first; i < m_elements.size(); ++i)
+        m_elements[i]->m_parent = this;
+    if (m_owner != nullptr)
+        m_owner->invalidateLayout();
 }
 
 void Sequence::relayout(const LayoutContext& context) {
+    if (context.pass != nullptr)
+        return stack(context);
+    // Laid out on its own, a nested sequence may change what its owners
+    // keep: they have to look again.
+    if (m_owner != nullptr)
+        m_owner->invalidateLayout();
+    LayoutPass pass;
+    LayoutContext inPass = context;
+    inPass.pass = &pass;
+    stack(inPass);
+    pass.finish(context);
+}
+
+void Sequence::stack(const LayoutContext& context) {
     int widest = 0;
     int y = m_top;
     for (auto& element : m_elements) {
-        // Placed before it is measured, an element lays its nested
-        // sequences out where they belong, and nothing has to move after.
-        element->moveTo(m_left, y);
-        element->measure(context);
+        if (element->m_layoutValid && context.pass->keeps() && element->keepLayout(*context.pass)) {
+            element->setCoord(Coord::Left, m_left);
+            element->setCoord(Coord::Top, y);
+        } else {
+            // Placed before it is measured, an element lays its nested
+            // sequences out where they belong, and nothing has to move after.
+            element->moveTo(m_left, y);
+            element->measure(context);
+            element->m_layoutValid = true;
+        }
         element->setCoord(Coord::Height, element->minHeight());
         widest = std::max(widest, element->minWidth());
         y = element->bottom();
@@ -83,6 +135,7 @@ int Sequence::insertElement(std::unique_ptr<Element> element, Point point, Inser
         element->setCoord(Coord::Height, element->minHeight());
         element->setup(context);
         m_elements.insert(m_elements.begin(), std::move(element));
+        contentChanged();
         relayout(context);
         return 0;
     }
@@ -106,6 +159,7 @@ int Sequence::insertElement(std::unique_ptr<Element> element, Point point, Inser
     }
     element->setup(context);
     m_elements.insert(m_elements.begin() + static_cast<std::ptrdiff_t>(index), std::move(element));
+    contentChanged(index);
     relayout(context);
     return static_cast<int>(index);
 }
@@ -147,6 +201,7 @@ void Sequence::insertRun(const InsertionTarget& target, std::vector<std::unique_
         elements.erase(at);
     elements.insert(elements.begin() + static_cast<std::ptrdiff_t>(target.index),
                     std::make_move_iterator(run.begin()), std::make_move_iterator(run.end()));
+    target.sequence->contentChanged(target.index);
 }
 
 std::pair<std::size_t, std::size_t> Sequence::selectedRun() const {
@@ -173,6 +228,7 @@ bool Sequence::moveSelectedRun(int direction) {
         std::rotate(at(first - 1), at(first), at(end));
     else
         std::rotate(at(first), at(end), at(end + 1));
+    contentChanged();
     return true;
 }
 
@@ -243,7 +299,8 @@ bool Sequence::deleteSelected(const LayoutContext& context) {
             changed = element->deleteSelectedInside(context) || element->isSelected();
     }
     // One pass: erasing one at a time would move the rest each time.
-    std::erase_if(m_elements, [](const auto& element) { return element->isSelected(); });
+    if (std::erase_if(m_elements, [](const auto& element) { return element->isSelected(); }) > 0)
+        contentChanged(m_elements.size());
     if (changed)
         relayout(context);
     return changed;

@@ -46,14 +46,26 @@ public:
     const Element& at(std::size_t index) const { return *m_elements.at(index); }
     // Adds an element at the end without layout, for building a tree.
     void append(std::unique_ptr<Element> element);
+    // Puts the run in place of the `count` elements from `first` on, and
+    // gives back those; no layout.
+    std::vector<std::unique_ptr<Element>> replaceRun(std::size_t first, std::size_t count,
+                                                     std::vector<std::unique_ptr<Element>> run);
+    // The element's place here; size() when it is not held here.
+    std::size_t indexOf(const Element& element) const;
+
+    // The compound element whose nested sequence this is; none for the top.
+    Element* owner() const { return m_owner; }
+    void setOwner(Element* owner) { m_owner = owner; }
 
     // True once the sequence was laid out since it was created, loaded or
     // saved; for the top sequence: the diagram has unsaved changes.
     bool isModified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
 
-    // Measures every element from the leaves up and stacks them; every
-    // change of the tree ends here.
+    // Measures the elements whose layout is no longer valid, from the
+    // leaves up, and stacks them all; every change of the tree ends here.
+    // What did not change is only moved, so an edit costs what it changed
+    // and what it moved, not the size of the tree.
     void relayout(const LayoutContext& context);
 
     // Puts a new element before or after the element under the point, in
@@ -112,12 +124,18 @@ private:
     // the first run; first == end without a selection.
     std::pair<std::size_t, std::size_t> selectedRun() const;
     int minHeightOfAllButLast() const;
+    // Places and sizes the elements within the pass of the context.
+    void stack(const LayoutContext& context);
+    // The elements from `first` on were put in, removed or reordered: they
+    // are this sequence's from now on, and the owner must be laid out again.
+    void contentChanged(std::size_t first = 0);
 
     std::vector<std::unique_ptr<Element>> m_elements;
     int m_left = 0;
     int m_top = 0;
     int m_width = 0;
     int m_height = 0;
+    Element* m_owner = nullptr;
     bool m_modified = false;
 };
 
