@@ -70,52 +70,6 @@ void BM_DeleteHalfOf40000(benchmark::State& state) {
 }
 BENCHMARK(BM_DeleteHalfOf40000)->Unit(benchmark::kMillisecond);
 
-// One undo step of a 20,000-element document as the editor takes it: the
-// snapshot, deflated into the history.
-void BM_RecordUndoStep20000(benchmark::State& state) {
-    QtTextMeasurer measurer;
-    Document document(measurer);
-    const LayoutContext context = document.layoutContext(measurer, DefaultLabels{});
-    test::buildMixedTree(document.topSequence(), context, 20'000, 4);
-    UndoHistory history;
-    for (auto _ : state)
-        history.record(takeSnapshot(document));
-}
-BENCHMARK(BM_RecordUndoStep20000)->Unit(benchmark::kMillisecond);
-
-// Undo in a 20,000-element document: the current state kept for redo, the
-// previous one inflated, rebuilt and laid out on the page.
-void BM_Undo20000(benchmark::State& state) {
-    QtTextMeasurer measurer;
-    Document document(measurer);
-    const LayoutContext context = document.layoutContext(measurer, DefaultLabels{});
-    test::buildMixedTree(document.topSequence(), context, 20'000, 4);
-    UndoHistory history;
-    for (auto _ : state) {
-        state.PauseTiming();
-        history.record(takeSnapshot(document));
-        state.ResumeTiming();
-        restoreSnapshot(document, history.undo(takeSnapshot(document)), context);
-        document.layout(measurer, PaperSize{});
-    }
-}
-BENCHMARK(BM_Undo20000)->Unit(benchmark::kMillisecond);
-
-// What 100 undo steps of a 2,000-element document keep in memory.
-void BM_HistoryOf100Steps2000(benchmark::State& state) {
-    QtTextMeasurer measurer;
-    Document document(measurer);
-    const LayoutContext context = document.layoutContext(measurer, DefaultLabels{});
-    test::buildMixedTree(document.topSequence(), context, 2'000, 4);
-    for (auto _ : state) {
-        UndoHistory history;
-        for (int i = 0; i < 100; ++i)
-            history.record(takeSnapshot(document));
-        state.counters["MB"] = static_cast<double>(history.bytes()) / (1 << 20);
-    }
-}
-BENCHMARK(BM_HistoryOf100Steps2000)->Unit(benchmark::kMillisecond);
-
 // Reading and laying out a 20,000-element Structorizer file.
 void BM_ReadNsd20000(benchmark::State& state) {
     QtTextMeasurer measurer;

@@ -1,14 +1,15 @@
 #include "app/document_editor.h"
 
 #include "model/case.h"
+#include "model/edits.h"
 #include "model/element_factory.h"
 #include "model/notation/text_notation.h"
 #include "model/sequence.h"
 #include "model/transfer_stream.h"
-#include "model/undo_snapshot.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace velbrant {
 
@@ -49,22 +50,16 @@ void DocumentEditor::setPaper(PaperSize paper) {
 }
 
 void DocumentEditor::relayout() {
-    m_document->topSequence().relayout(layoutContext());
-    m_document->layout(m_measurer, m_paper);
+    m_document->relayout(layoutContext(), m_paper);
 }
 
-void DocumentEditor::change(const char* name,
-                            const std::function<void(Document&, const LayoutContext&)>& operation) {
-    m_history.record(takeSnapshot(*m_document), name);
-    operation(*m_document, layoutContext());
+void DocumentEditor::change(const char* name, const Operation& operation) {
+    Changes before = operation(*m_document, layoutContext());
+    if (before.empty())
+        return;
+    m_history.record(std::move(before), name);
     relayout();
     emit changed();
-}
-
-void DocumentEditor::edit(const char* name, const Operation& operation) {
-    change(name, [&operation](Document& document, const LayoutContext& context) {
-        operation(document.topSequence(), context);
-    });
 }
 
 ElementFormat DocumentEditor::selectionFormat() const {
@@ -74,20 +69,22 @@ ElementFormat DocumentEditor::selectionFormat() const {
 }
 
 void DocumentEditor::applyFormat(const ElementFormat& format) {
-    edit(FormatStep, [&format](Sequence& top, const LayoutContext& context) {
-        top.applyFormat(format, context);
+    if (m_selected == nullptr)
+        return;
+    change(FormatStep, [this, &format](Document&, const LayoutContext& context) {
+        return formatSelectedRun(*m_selected, format, context);
     });
 }
 
 void DocumentEditor::setFormat(DiagramFormat format) {
     change(FormatStep, [&format](Document& document, const LayoutContext&) {
-        document.setFormat(std::move(format));
+        return setDiagramFormat(document, std::move(format));
     });
 }
 
 void DocumentEditor::insertElement(std::unique_ptr<Element> element, Point at, InsertMode mode) {
-    edit(InsertStep, [&](Sequence& top, const LayoutContext& context) {
-        top.insertElement(std::move(element), at, mode, context);
+    change(InsertStep, [&](Document& document, const LayoutContext& context) {
+        return velbrant::insertElement(document, std::move(element), at, mode, context);
     });
 }
 
@@ -110,8 +107,10 @@ void DocumentEditor::deleteSelection() {
 void DocumentEditor::deleteSelectionAs(const char* name) {
     if (m_selected == nullptr)
         return;
-    m_selected = nullptr;
-    edit(name, [](Sequence& top, const LayoutContext& context) { top.deleteSelected(context); });
+    Sequence& owner = *std::exchange(m_selected, nullptr);
+    change(name, [&owner](Document&, const LayoutContext& context) {
+        return deleteSelectedRun(owner, context);
+    });
     emit selectionChanged();
 }
 
@@ -150,7 +149,7 @@ void DocumentEditor::beginTextEntryOnSelection() {
 
 void DocumentEditor::beginTextEntryOn(Element& element) {
     clearSelection();
-    m_entry = OpenEntry{&element, element.lines(), element.font(), takeSnapshot(*m_document)};
+    m_entry = OpenEntry{&element, element.lines(), element.font(), recordText(element)};
     emit textEntryChanged();
     emit changed();
 }
@@ -162,8 +161,8 @@ void DocumentEditor::changeEditElement(const std::function<void(Element&)>& chan
         return;
     change(*m_entry->element);
     relayout();
-    if (!m_entry->recorded && takeSnapshot(*m_document) != m_entry->snapshot) {
-        m_history.record(m_entry->snapshot, TextStep);
+    if (!m_entry->recorded && recordText(*m_entry->element) != m_entry->before) {
+        m_history.record({m_entry->before}, TextStep);
         m_entry->recorded = true;
     }
     emit changed();
@@ -205,7 +204,7 @@ void DocumentEditor::endTextEntry() {
         return;
     const OpenEntry entry = std::move(*m_entry);
     m_entry.reset();
-    if (entry.recorded && takeSnapshot(*m_document) == entry.snapshot)
+    if (entry.recorded && recordText(*entry.element) == entry.before)
         m_history.dropNewest();
     emit textEntryChanged();
     emit changed();
@@ -213,18 +212,23 @@ void DocumentEditor::endTextEntry() {
 
 void DocumentEditor::undo() {
     if (canUndo())
-        restore(m_history.undo(takeSnapshot(*m_document)));
+        restore(&UndoHistory::undo);
 }
 
 void DocumentEditor::redo() {
     if (canRedo())
-        restore(m_history.redo(takeSnapshot(*m_document)));
+        restore(&UndoHistory::redo);
 }
 
-void DocumentEditor::restore(const Bytes& snapshot) {
+// The changes replace elements: what pointed into them goes first.
+void DocumentEditor::restore(void (UndoHistory::*turn)(const UndoHistory::Apply&)) {
     dropTreeReferences();
-    restoreSnapshot(*m_document, snapshot, layoutContext());
-    m_document->layout(m_measurer, m_paper);
+    m_document->topSequence().deselectAll();
+    const LayoutContext context = layoutContext();
+    (m_history.*turn)([this, &context](const Changes& changes) {
+        return applyChanges(changes, *m_document, context);
+    });
+    relayout();
     emit treeReplaced();
     emit changed();
 }
@@ -246,12 +250,15 @@ std::vector<int> DocumentEditor::replaceFromText(std::string_view notation) {
     ReadNotation read = readNotation(notation, layoutContext());
     dropTreeReferences();
     change(TextEditStep, [&read](Document& document, const LayoutContext& context) {
+        Changes before;
+        before.emplace_back(recordDocument(document));
         carryFormats(document.topSequence(), *read.top, context);
         document.replaceTopSequence(std::move(read.top));
         DiagramFormat format = document.format();
         format.title = std::move(read.title);
         format.comment = std::move(read.comment);
         document.setFormat(std::move(format));
+        return before;
     });
     emit treeReplaced();
     return std::move(read.elementLines);
@@ -266,8 +273,9 @@ Bytes DocumentEditor::cutSelection() {
 void DocumentEditor::paste(std::span<const std::uint8_t> stream, Point at, InsertMode mode) {
     BinaryReader in(stream);
     auto run = readPastedRun(in, layoutContext());
-    edit(InsertStep,
-         [&](Sequence& top, const LayoutContext&) { top.paste(std::move(run), at, mode); });
+    change(InsertStep, [&](Document& document, const LayoutContext&) {
+        return pasteRun(document, std::move(run), at, mode);
+    });
 }
 
 void DocumentEditor::nameNewDocument(std::string title) {

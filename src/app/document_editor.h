@@ -162,15 +162,16 @@ private:
         Element* element;
         std::vector<std::string> savedLines;
         ElementFont savedFont;
-        Bytes snapshot;
+        TextChange before;
         bool recorded = false;
     };
-    using Operation = std::function<void(Sequence& top, const LayoutContext& context)>;
+    // An edit of the model giving what takes it back (model/edits.h).
+    using Operation = std::function<std::vector<UndoChange>(Document&, const LayoutContext&)>;
 
-    // The one path of every change: snapshot, operation, relayout, signal.
-    void change(const char* name,
-                const std::function<void(Document&, const LayoutContext&)>& operation);
-    void edit(const char* name, const Operation& operation);
+    // The one path of every change: the operation with what takes it back,
+    // relayout of what changed, signal. An operation that changed nothing
+    // leaves no step and no signal.
+    void change(const char* name, const Operation& operation);
     void deleteSelectionAs(const char* name);
     void beginTextEntryOn(Element& element);
     // The drop target of the selection, unless that is inside the run.
@@ -178,8 +179,8 @@ private:
     void insertElement(std::unique_ptr<Element> element, Point at, InsertMode mode);
     void relayout();
     void dropTreeReferences();
-    // Puts a snapshot in place of the document's tree and header.
-    void restore(const Bytes& snapshot);
+    // Undo or redo: the history's changes put back, then layout.
+    void restore(void (UndoHistory::*turn)(const UndoHistory::Apply&));
     // Runs on the element under text entry, then relayout and `changed`.
     // The entry's undo step is recorded before the first change that
     // alters the document; later ones add none.

@@ -1,5 +1,6 @@
 #include "app/document_editor.h"
 #include "model/compound_element.h"
+#include "model/edits.h"
 #include "model/transfer_stream.h"
 
 #include <algorithm>
@@ -78,14 +79,12 @@ DocumentEditor::insertionPreview(Point at, InsertMode mode, Inserting what) {
 }
 
 bool DocumentEditor::moveSelection(Point at, InsertMode mode, bool copy) {
-    if (!selectionTarget(at, mode))
+    const std::optional<Sequence::InsertionTarget> target = selectionTarget(at, mode);
+    if (!target)
         return false;
-    const Bytes run = copySelection();
-    change(copy ? CopyStep : MoveStep, [&](Document& document, const LayoutContext& context) {
-        BinaryReader in(run);
-        Sequence::insertRun(document.topSequence().insertionTarget(at, mode), readRun(in, context));
-        if (!copy)
-            document.topSequence().deleteSelected(context);
+    Sequence& owner = *m_selected;
+    change(copy ? CopyStep : MoveStep, [&](Document&, const LayoutContext& context) {
+        return moveSelectedRun(owner, *target, copy, context);
     });
     if (!copy) {
         m_selected = nullptr;
@@ -100,17 +99,17 @@ void DocumentEditor::dropRun(std::span<const std::uint8_t> stream, Point at, Ins
     const Sequence::InsertionTarget target = m_document->topSequence().insertionTarget(at, mode);
     if (target.sequence == nullptr)
         return;
-    change(DropStep, [&](Document& document, const LayoutContext&) {
-        Sequence::insertRun(document.topSequence().insertionTarget(at, mode), std::move(run));
+    change(DropStep, [&](Document&, const LayoutContext&) {
+        return insertRun(target, std::move(run));
     });
 }
 
 void DocumentEditor::moveSelectionStep(int direction) {
     if (m_selected == nullptr || !m_selected->canMoveSelectedRun(direction))
         return;
-    Sequence* owner = m_selected;
-    change(MoveStep, [owner, direction](Document&, const LayoutContext&) {
-        owner->moveSelectedRun(direction);
+    Sequence& owner = *m_selected;
+    change(MoveStep, [&owner, direction](Document&, const LayoutContext&) {
+        return stepSelectedRun(owner, direction);
     });
 }
 

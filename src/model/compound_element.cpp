@@ -133,7 +133,7 @@ bool CompoundElement::getFormat(ElementFormat& format) const {
 void CompoundElement::applyFormat(const ElementFormat& format, const LayoutContext& context) {
     Element::applyFormat(format, context);
     for (auto& sequence : m_sequences)
-        sequence->applyFormat(format, context);
+        sequence->setFormats(format, context);
 }
 
 Sequence& CompoundElement::addSequence() {

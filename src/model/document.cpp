@@ -1,6 +1,7 @@
 #include "model/document.h"
 
 #include "model/compound_element.h"
+#include "model/layout_pass.h"
 #include "model/text_line.h"
 
 #include <algorithm>
@@ -65,6 +66,15 @@ void Document::layout(TextMeasurer& measurer, PaperSize paper) {
         m_format.frameTop = (paper.heightMm * 10 - m_layout.frameHeight) / 2;
     if (m_format.centerHorz || m_format.centerVert)
         layoutFrame(measurer);
+}
+
+void Document::relayout(const LayoutContext& context, PaperSize paper) {
+    LayoutPass pass;
+    LayoutContext inPass = context;
+    inPass.pass = &pass;
+    m_top->relayout(inPass);
+    layout(context.measurer, paper);
+    pass.finish(context);
 }
 
 // Header positions are already scaled, so only fonts and tab steps scale.

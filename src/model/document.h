@@ -91,6 +91,9 @@ public:
     // the frame on the page where the format asks for it (the centred
     // position is kept in the format, and so in files).
     void layout(TextMeasurer& measurer, PaperSize paper);
+    // After an edit: the diagram (what changed in it) and then the frame,
+    // in one layout pass, so that what the frame widens is kept too.
+    void relayout(const LayoutContext& context, PaperSize paper);
 
     // How the diagram is drawn: at the format's scale about the top
     // sequence's corner (frame and header are laid out scaled already).

@@ -320,9 +320,23 @@ bool Sequence::getFormat(ElementFormat& format) const {
 }
 
 void Sequence::applyFormat(const ElementFormat& format, const LayoutContext& context) {
+    setFormats(format, context);
+    relayout(context);
+}
+
+void Sequence::setFormats(const ElementFormat& format, const LayoutContext& context) {
     for (auto& element : m_elements)
         element->applyFormat(format, context);
-    relayout(context);
+}
+
+std::pair<std::size_t, std::size_t> Sequence::selectedSpan() const {
+    const auto selected = [](const auto& element) { return element->isSelected(); };
+    const auto first = std::find_if(m_elements.begin(), m_elements.end(), selected);
+    if (first == m_elements.end())
+        return {m_elements.size(), m_elements.size()};
+    const auto last = std::find_if(m_elements.rbegin(), m_elements.rend(), selected);
+    return {static_cast<std::size_t>(first - m_elements.begin()),
+            static_cast<std::size_t>(m_elements.rend() - last)};
 }
 
 } // namespace velbrant

@@ -115,6 +115,11 @@ public:
     Element* elementAt(Point point);
     bool getFormat(ElementFormat& format) const;
     void applyFormat(const ElementFormat& format, const LayoutContext& context);
+    // The same without layout, for a caller that lays out afterwards.
+    void setFormats(const ElementFormat& format, const LayoutContext& context);
+    // From the first selected element to just past the last; first == end
+    // without a selection.
+    std::pair<std::size_t, std::size_t> selectedSpan() const;
 
 private:
     std::size_t indexAtOrBelow(int y) const;

@@ -165,6 +165,14 @@ void writeRun(BinaryWriter& out, const Sequence& sequence, bool selectedOnly) {
     out.u16(0);
 }
 
+Bytes copyRangeToStream(const Sequence& sequence, std::size_t first, std::size_t end) {
+    BinaryWriter out;
+    for (std::size_t i = first; i < end; ++i)
+        writeElement(out, sequence.at(i), false);
+    out.u16(0);
+    return out.take();
+}
+
 Bytes copyToStream(const Sequence& sequence, bool selectedOnly) {
     BinaryWriter out;
     writeRun(out, sequence, selectedOnly);

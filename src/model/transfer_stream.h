@@ -18,6 +18,8 @@ namespace velbrant {
 // The selected run (from the first selected element to the next unselected
 // one), or with selectedOnly false every element.
 Bytes copyToStream(const Sequence& sequence, bool selectedOnly);
+// The elements [first, end), whatever is selected.
+Bytes copyRangeToStream(const Sequence& sequence, std::size_t first, std::size_t end);
 // The same, appended to a writer.
 void writeRun(BinaryWriter& out, const Sequence& sequence, bool selectedOnly);
 // The selected run, which is then deleted.

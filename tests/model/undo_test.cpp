@@ -1,4 +1,6 @@
 #include "diagram_builder.h"
+#include "model/case.h"
+#include "model/edits.h"
 #include "model/structogram_file.h"
 #include "model/transfer_stream.h"
 #include "model/undo_history.h"
@@ -16,173 +18,222 @@ protected:
     UndoHistory history;
 
     LayoutContext documentContext() { return document.layoutContext(canvas, DefaultLabels{}); }
-    Bytes fileBytes() {
-        document.layout(canvas, PaperSize{});
-        return encodeDocument(document);
+    void relayout() { document.relayout(documentContext(), PaperSize{}); }
+    Bytes fileBytes() { return encodeDocument(document); }
+    // The same document laid out from nothing, as a file loads it.
+    Bytes freshlyLaidOut() {
+        Document fresh(canvas);
+        fresh.setFormat(document.format());
+        restoreSnapshot(fresh, takeSnapshot(document), documentContext());
+        fresh.layout(canvas, PaperSize{});
+        return encodeDocument(fresh);
     }
-    // One edit as the editor makes it: snapshot first.
-    void editWith(ElementKind kind, int y) {
-        history.record(takeSnapshot(document));
-        document.topSequence().insertElement(createElement(kind, documentContext()), {300, y},
-                                             InsertMode::After, documentContext());
+    void record(Changes changes) {
+        if (!changes.empty())
+            history.record(std::move(changes));
+        document.topSequence().deselectAll();
+        relayout();
     }
-    void undo() {
-        restoreSnapshot(document, history.undo(takeSnapshot(document)), documentContext());
-    }
-    void redo() {
-        restoreSnapshot(document, history.redo(takeSnapshot(document)), documentContext());
+    void turn(void (UndoHistory::*direction)(const UndoHistory::Apply&)) {
+        const LayoutContext context = documentContext();
+        (history.*direction)([&](const Changes& changes) {
+            return applyChanges(changes, document, context);
+        });
+        relayout();
     }
 };
 
-// One random edit of every kind the editor makes, each recorded as the
-// editor records it.
+// One random edit of every kind the editor makes, done as the editor does.
 class RandomEdits {
 public:
-    RandomEdits(Document& document, UndoHistory& history, const LayoutContext& context)
-        : m_document(document), m_history(history), m_context(context) {}
+    RandomEdits(Document& document, const LayoutContext& context)
+        : m_document(document), m_context(context) {}
 
-    void apply(std::mt19937& random) {
+    Changes apply(std::mt19937& random) {
         Sequence& top = m_document.topSequence();
-        auto order = top.readingOrder();
-        const auto pick = [&]() -> std::pair<Element*, Sequence*> {
-            if (order.empty())
-                return {nullptr, nullptr};
-            return order[random() % order.size()];
-        };
-        const auto [element, owner] = pick();
+        top.deselectAll();
+        const auto order = top.readingOrder();
+        const auto [element, owner] =
+            order.empty() ? std::pair<Element*, Sequence*>{} : order[random() % order.size()];
         const Point at =
             element != nullptr ? Point{element->left() + 3, element->top() + 3} : Point{0, 0};
         const InsertMode mode = random() % 2 == 0 ? InsertMode::After : InsertMode::Before;
-        m_history.record(takeSnapshot(m_document));
-        top.deselectAll();
-        switch (random() % 6) {
-        case 0:
-            top.insertElement(createElement(AllKinds[random() % std::size(AllKinds)], m_context),
-                              at, mode, m_context);
-            break;
-        case 1:
-            if (element != nullptr) {
-                element->setSelected(true);
-                top.deleteSelected(m_context);
-            }
-            break;
-        case 2:
-            if (element != nullptr) {
-                element->setSelected(true);
-                const Bytes run = copyToStream(*owner, true);
-                top.deselectAll();
-                pasteFromStream(top, run, at, mode, m_context);
-            }
-            break;
-        case 3:
-            if (element != nullptr) {
-                element->setSelected(true);
-                owner->moveSelectedRun(random() % 2 == 0 ? -1 : 1);
-            }
-            break;
+        const auto kind = random() % 9;
+        if (element == nullptr || kind == 0)
+            return insertElement(m_document,
+                                 createElement(AllKinds[random() % std::size(AllKinds)], m_context),
+                                 at, mode, m_context);
+        if (kind == 1)
+            return setDiagramFormat(m_document, {.title = "T" + std::to_string(random() % 30),
+                                                 .comment = {std::string(random() % 40, 'k')}});
+        if (kind == 2)
+            return editText(*element, random);
+        if (kind == 3)
+            return replaceTree(random);
+        element->setSelected(true);
+        switch (kind) {
         case 4:
-            if (element != nullptr)
-                element->setLines({"x := " + std::to_string(random() % 100), "\tTab"});
-            break;
+            return deleteSelectedRun(*owner, m_context);
+        case 5:
+            return pasteRun(m_document, readRun(copyToStream(*owner, true)), at, mode);
+        case 6:
+            return stepSelectedRun(*owner, random() % 2 == 0 ? -1 : 1);
+        case 7:
+            return moveElsewhere(*owner, random);
         default:
-            if (element != nullptr) {
-                element->setSelected(true);
-                ElementFormat format;
-                format.borderWidth = static_cast<std::uint16_t>(2 + random() % 20);
-                top.applyFormat(format, m_context);
-            }
-            break;
+            ElementFormat format;
+            format.borderWidth = static_cast<std::uint16_t>(2 + random() % 20);
+            format.font = {"Arial", static_cast<std::int16_t>(6 + random() % 20), 0};
+            return formatSelectedRun(*owner, format, m_context);
         }
-        top.deselectAll();
-        top.relayout(m_context);
     }
 
 private:
+    std::vector<std::unique_ptr<Element>> readRun(const Bytes& stream) {
+        BinaryReader in(stream);
+        return velbrant::readRun(in, m_context);
+    }
+    Changes editText(Element& element, std::mt19937& random) {
+        Changes changes{recordText(element)};
+        element.setLines({std::string(random() % 60, 'x'), "\tTab"});
+        if (auto* switchCase = dynamic_cast<Case*>(&element))
+            switchCase->setBranchLabels({"a", std::string(random() % 30, 'b')});
+        return changes;
+    }
+    Changes replaceTree(std::mt19937& random) {
+        Changes changes{recordDocument(m_document)};
+        auto top = std::make_unique<Sequence>();
+        buildMixedTree(*top, m_context, 20 + static_cast<int>(random() % 40), 3);
+        m_document.replaceTopSequence(std::move(top));
+        return changes;
+    }
+    // A drag of the selected run to another element's place, or a copy.
+    Changes moveElsewhere(Sequence& owner, std::mt19937& random) {
+        const auto order = m_document.topSequence().readingOrder();
+        const Element& to = *order[random() % order.size()].first;
+        const auto target = m_document.topSequence().insertionTarget(
+            {to.left() + 3, to.top() + 3}, random() % 2 == 0 ? InsertMode::After : InsertMode::Before);
+        if (target.sequence == nullptr || to.isSelected() || isInsideSelection(*target.sequence))
+            return {};
+        return moveSelectedRun(owner, target, random() % 3 == 0, m_context);
+    }
+    static bool isInsideSelection(const Sequence& sequence) {
+        for (const Element* owner = sequence.owner(); owner != nullptr;
+             owner = owner->parent()->owner())
+            if (owner->isSelected())
+                return true;
+        return false;
+    }
+
     Document& m_document;
-    UndoHistory& m_history;
     const LayoutContext& m_context;
 };
 
-// 1,000 random edits of every kind: after each, undo gives back exactly the
-// file bytes from before it and redo exactly those after it.
+// 1,000 random edits of every kind: after each, the layout kept from before
+// is the layout of a freshly loaded file, undo gives back exactly the file
+// bytes from before it and redo exactly those after it.
 TEST_F(UndoTest, UndoAndRedoGiveBackTheExactFileBytesAfterEveryKindOfEdit) {
     document.setFormat({.title = "Titel", .comment = {"a", "b\tc"}});
     buildMixedTree(document.topSequence(), documentContext(), 60, 4);
+    relayout();
     const LayoutContext context = documentContext();
-    RandomEdits edits(document, history, context);
+    RandomEdits edits(document, context);
     std::mt19937 random(28);
     for (int i = 0; i < 1'000; ++i) {
         const Bytes before = fileBytes();
-        edits.apply(random);
+        Changes changes = edits.apply(random);
+        const bool changed = !changes.empty();
+        record(std::move(changes));
         const Bytes after = fileBytes();
-        undo();
+        ASSERT_EQ(after, freshlyLaidOut()) << "edit " << i;
+        if (!changed)
+            continue;
+        turn(&UndoHistory::undo);
         ASSERT_EQ(fileBytes(), before) << "edit " << i;
-        redo();
+        turn(&UndoHistory::redo);
         ASSERT_EQ(fileBytes(), after) << "edit " << i;
     }
 }
 
-TEST_F(UndoTest, UndoKeepsFramePositionCentringAndScale) {
-    editWith(ElementKind::Block, 0);
-    document.setFormat({.title = "neu", .frameLeft = 400, .centerVert = true, .scale = 1.5});
-    undo();
+TEST_F(UndoTest, UndoTakesBackTitleCommentAndFontsButKeepsFramePositionCentringAndScale) {
+    record(setDiagramFormat(document, {.title = "neu",
+                                       .titleFont = {"Courier", 20, 0},
+                                       .comment = {"x"},
+                                       .frameLeft = 400,
+                                       .centerVert = true,
+                                       .scale = 1.5}));
+    turn(&UndoHistory::undo);
     EXPECT_EQ(document.format().title, "");
+    EXPECT_TRUE(document.format().comment.empty());
+    EXPECT_EQ(document.format().titleFont, DiagramFormat{}.titleFont);
     EXPECT_EQ(document.format().frameLeft, 400);
     EXPECT_TRUE(document.format().centerVert);
     EXPECT_EQ(document.format().scale, 1.5);
-    EXPECT_TRUE(document.topSequence().empty());
+}
+
+// Noise does not deflate, so every step keeps about its own size.
+Changes noiseStep(std::uint8_t seed, std::size_t size) {
+    Bytes bytes(size);
+    std::uint32_t state = seed + 1u;
+    for (std::uint8_t& byte : bytes) {
+        state = state * 1664525u + 1013904223u;
+        byte = static_cast<std::uint8_t>(state >> 24);
+    }
+    Changes changes;
+    changes.emplace_back(DocumentChange{pack(bytes)});
+    return changes;
+}
+
+std::size_t undoneSize(UndoHistory& history) {
+    std::size_t size = 0;
+    history.undo([&size](const Changes& changes) {
+        size = std::get<DocumentChange>(changes.front()).snapshot.plainSize;
+        return changes;
+    });
+    return size;
 }
 
 TEST_F(UndoTest, TheOldestStepsGoBeyondTheLevelAndByteLimits) {
-    // Noise does not deflate, so every step keeps about its own size.
-    const auto noise = [](std::uint8_t seed, std::size_t size) {
-        Bytes bytes(size);
-        std::uint32_t state = seed + 1u;
-        for (std::uint8_t& byte : bytes) {
-            state = state * 1664525u + 1013904223u;
-            byte = static_cast<std::uint8_t>(state >> 24);
-        }
-        return bytes;
-    };
     UndoHistory levels(3, 1 << 20);
     for (std::uint8_t i = 0; i < 5; ++i)
-        levels.record(noise(i, 100));
+        levels.record(noiseStep(i, 100 + i));
     EXPECT_EQ(levels.levels(), 3u);
-    EXPECT_EQ(levels.undo({}), noise(4, 100));
+    EXPECT_EQ(undoneSize(levels), 104u);
 
     UndoHistory probe;
-    probe.record(noise(0, 1000));
+    probe.record(noiseStep(0, 1000));
     UndoHistory bytes(100, probe.bytes() * 5 / 2);
     for (std::uint8_t i = 0; i < 5; ++i)
-        bytes.record(noise(i, 1000));
+        bytes.record(noiseStep(i, 1000));
     EXPECT_EQ(bytes.levels(), 2u);
-    bytes.record(noise(9, 10'000)); // the newest stays, however large
+    bytes.record(noiseStep(9, 10'000)); // the newest stays, however large
     EXPECT_EQ(bytes.levels(), 1u);
-    EXPECT_EQ(bytes.undo({}), noise(9, 10'000));
+    EXPECT_EQ(undoneSize(bytes), 10'000u);
 }
 
 TEST_F(UndoTest, TheSavedStateStaysFoundWhileOldStepsGoAndIsLostWithThem) {
+    const auto same = [](const Changes& changes) { return changes; };
     UndoHistory history(3);
-    history.record({1});
+    history.record(noiseStep(1, 1));
     history.markClean(); // saved after one change
     for (std::uint8_t i = 2; i < 4; ++i)
-        history.record({i});
+        history.record(noiseStep(i, 1));
     EXPECT_FALSE(history.isClean());
-    history.record({4}); // the oldest step goes; the saved state is still kept
+    history.record(noiseStep(4, 1)); // the oldest step goes; the saved state is still kept
     EXPECT_EQ(history.levels(), 3u);
-    history.undo({5});
-    history.undo({4});
+    history.undo(same);
+    history.undo(same);
     EXPECT_FALSE(history.isClean());
-    history.undo({3});
+    history.undo(same);
     EXPECT_TRUE(history.isClean());
-    history.redo({2});
+    history.redo(same);
     EXPECT_FALSE(history.isClean());
 
-    history.redo({3});
-    history.redo({4});
-    history.record({5}); // now the saved state itself is dropped
+    history.redo(same);
+    history.redo(same);
+    history.record(noiseStep(5, 1)); // now the saved state itself is dropped
     for (int i = 0; i < 3; ++i) {
-        history.undo({});
+        history.undo(same);
         EXPECT_FALSE(history.isClean()) << i;
     }
 }
