@@ -119,6 +119,8 @@ void DocumentEditor::select(Point first, Point second) {
     Sequence& top = m_document->topSequence();
     if (std::abs(first.x - second.x) < ClickTolerance &&
         std::abs(first.y - second.y) < ClickTolerance) {
+        deselect();
+        state.clean = true;
         top.selectAt(first, state);
     } else {
         top.selectInRect({std::min(first.x, second.x), std::min(first.y, second.y)},
@@ -129,9 +131,18 @@ void DocumentEditor::select(Point first, Point second) {
 }
 
 void DocumentEditor::clearSelection() {
-    m_document->topSequence().deselectAll();
+    deselect();
     m_selected = nullptr;
     emit selectionChanged();
+}
+
+// Whatever is selected lies in the selected sequence's run and beneath it.
+void DocumentEditor::deselect() {
+    if (m_selected == nullptr)
+        return;
+    for (std::size_t i = 0; i < m_selected->size(); ++i)
+        if (m_selected->at(i).isSelected())
+            m_selected->at(i).setSelected(false);
 }
 
 void DocumentEditor::beginTextEntry(Point at) {
@@ -222,8 +233,8 @@ void DocumentEditor::redo() {
 
 // The changes replace elements: what pointed into them goes first.
 void DocumentEditor::restore(void (UndoHistory::*turn)(const UndoHistory::Apply&)) {
+    deselect();
     dropTreeReferences();
-    m_document->topSequence().deselectAll();
     const LayoutContext context = layoutContext();
     (m_history.*turn)([this, &context](const Changes& changes) {
         return applyChanges(changes, *m_document, context);
@@ -288,6 +299,7 @@ void DocumentEditor::nameNewDocument(std::string title) {
 void DocumentEditor::replaceDocument(std::unique_ptr<Document> document) {
     dropTreeReferences();
     m_document = std::move(document);
+    m_document->topSequence().deselectAll();
     m_history = UndoHistory();
     m_document->layout(m_measurer, m_paper);
     emit treeReplaced();

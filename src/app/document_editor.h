@@ -129,7 +129,8 @@ public:
     // The first selected element's place in reading order, and selecting
     // the element at such a place (the text view's caret).
     std::optional<std::size_t> selectedIndex();
-    void selectIndex(std::size_t index);
+    // False, and nothing changes, past the last element.
+    bool selectIndex(std::size_t index);
     // The selected run, which is then deleted (an undoable change).
     Bytes cutSelection();
     // Pastes a transfer stream before or after the element at the point.
@@ -179,6 +180,7 @@ private:
     void insertElement(std::unique_ptr<Element> element, Point at, InsertMode mode);
     void relayout();
     void dropTreeReferences();
+    void deselect();
     // Undo or redo: the history's changes put back, then layout.
     void restore(void (UndoHistory::*turn)(const UndoHistory::Apply&));
     // Runs on the element under text entry, then relayout and `changed`.

@@ -99,9 +99,8 @@ void DocumentEditor::dropRun(std::span<const std::uint8_t> stream, Point at, Ins
     const Sequence::InsertionTarget target = m_document->topSequence().insertionTarget(at, mode);
     if (target.sequence == nullptr)
         return;
-    change(DropStep, [&](Document&, const LayoutContext&) {
-        return insertRun(target, std::move(run));
-    });
+    change(DropStep,
+           [&](Document&, const LayoutContext&) { return insertRun(target, std::move(run)); });
 }
 
 void DocumentEditor::moveSelectionStep(int direction) {
@@ -124,32 +123,53 @@ QString DocumentEditor::commentAt(Point at) {
 }
 
 std::optional<std::size_t> DocumentEditor::selectedIndex() {
-    const auto order = m_document->topSequence().readingOrder();
-    const auto selected = std::find_if(order.begin(), order.end(),
-                                       [](const auto& entry) { return entry.first->isSelected(); });
-    if (selected == order.end())
-        return std::nullopt;
-    return static_cast<std::size_t>(selected - order.begin());
+    std::size_t index = 0;
+    const bool found =
+        !m_document->topSequence().walkReadingOrder([&index](Element& element, Sequence&) {
+            if (element.isSelected())
+                return false;
+            ++index;
+            return true;
+        });
+    return found ? std::optional(index) : std::nullopt;
 }
 
-void DocumentEditor::selectIndex(std::size_t index) {
-    const auto order = m_document->topSequence().readingOrder();
-    if (index >= order.size())
-        return;
-    m_document->topSequence().deselectAll();
-    order[index].first->setSelected(true);
-    m_selected = order[index].second;
+bool DocumentEditor::selectIndex(std::size_t index) {
+    std::pair<Element*, Sequence*> place{};
+    m_document->topSequence().walkReadingOrder([&](Element& element, Sequence& sequence) {
+        if (index-- > 0)
+            return true;
+        place = {&element, &sequence};
+        return false;
+    });
+    if (place.first == nullptr)
+        return false;
+    deselect();
+    place.first->setSelected(true);
+    m_selected = place.second;
     emit selectionChanged();
+    return true;
 }
 
+// Only a step back from the first element counts them all.
 void DocumentEditor::selectNext(int direction) {
-    const auto count = static_cast<std::ptrdiff_t>(m_document->topSequence().readingOrder().size());
-    if (count == 0)
+    const std::optional<std::size_t> selected = selectedIndex();
+    if (direction > 0) {
+        if (!selected || !selectIndex(*selected + 1))
+            selectIndex(0);
         return;
-    std::ptrdiff_t index = direction > 0 ? 0 : count - 1;
-    if (const auto selected = selectedIndex())
-        index = (static_cast<std::ptrdiff_t>(*selected) + direction + count) % count;
-    selectIndex(static_cast<std::size_t>(index));
+    }
+    if (selected && *selected > 0) {
+        selectIndex(*selected - 1);
+        return;
+    }
+    std::size_t count = 0;
+    m_document->topSequence().walkReadingOrder([&count](Element&, Sequence&) {
+        ++count;
+        return true;
+    });
+    if (count > 0)
+        selectIndex(count - 1);
 }
 
 std::optional<std::pair<Point, Point>> DocumentEditor::selectionBox() const {

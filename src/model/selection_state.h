@@ -13,6 +13,9 @@ struct SelectionState {
     // A rectangle selection has selected something inside a nested
     // sequence; outer scans stop.
     bool nested = false;
+    // Nothing in the tree is selected yet: a click visits only the
+    // elements under the point instead of deselecting everything first.
+    bool clean = false;
 };
 
 } // namespace velbrant

@@ -234,17 +234,23 @@ bool Sequence::moveSelectedRun(int direction) {
 
 std::vector<std::pair<Element*, Sequence*>> Sequence::readingOrder() {
     std::vector<std::pair<Element*, Sequence*>> order;
-    appendReadingOrder(order);
+    walkReadingOrder([&order](Element& element, Sequence& sequence) {
+        order.emplace_back(&element, &sequence);
+        return true;
+    });
     return order;
 }
 
-void Sequence::appendReadingOrder(std::vector<std::pair<Element*, Sequence*>>& order) {
+bool Sequence::walkReadingOrder(const std::function<bool(Element&, Sequence&)>& visit) {
     for (auto& element : m_elements) {
-        order.emplace_back(element.get(), this);
+        if (!visit(*element, *this))
+            return false;
         if (auto* compound = dynamic_cast<CompoundElement*>(element.get()))
             for (std::size_t s = 0; s < compound->sequenceCount(); ++s)
-                compound->sequenceAt(s).appendReadingOrder(order);
+                if (!compound->sequenceAt(s).walkReadingOrder(visit))
+                    return false;
     }
+    return true;
 }
 
 void Sequence::paste(std::vector<std::unique_ptr<Element>> run, Point point, InsertMode mode) {
@@ -260,11 +266,26 @@ void Sequence::draw(Canvas& canvas, const DrawContext& context) const {
     }
 }
 
+Element* Sequence::elementAtRow(int y) const {
+    const auto below =
+        std::upper_bound(m_elements.begin(), m_elements.end(), y,
+                         [](int row, const auto& element) { return row < element->top(); });
+    if (below == m_elements.begin() || y >= (*std::prev(below))->bottom())
+        return nullptr;
+    return std::prev(below)->get();
+}
+
 bool Sequence::selectAt(Point point, SelectionState& state) {
-    deselectAll();
     bool hit = false;
-    for (auto& element : m_elements)
-        hit = element->selectAt(point, state) || hit;
+    if (state.clean) {
+        // Stacked without gaps, at most the element on the point's row hits.
+        if (Element* candidate = elementAtRow(point.y))
+            hit = candidate->selectAt(point, state);
+    } else {
+        deselectAll();
+        for (auto& element : m_elements)
+            hit = element->selectAt(point, state) || hit;
+    }
     if (hit && state.owner == nullptr)
         state.owner = this;
     return hit;

@@ -9,6 +9,7 @@
 #include "model/units.h"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -94,6 +95,8 @@ public:
     // Every element with the sequence that holds it, in reading order: top
     // to bottom, a compound element before its contents, branch by branch.
     std::vector<std::pair<Element*, Sequence*>> readingOrder();
+    // The same, one at a time, until `visit` answers false; false then.
+    bool walkReadingOrder(const std::function<bool(Element&, Sequence&)>& visit);
 
     // The same for pasted elements, by paste's rule (an empty statement is
     // not replaced).
@@ -123,7 +126,8 @@ public:
 
 private:
     std::size_t indexAtOrBelow(int y) const;
-    void appendReadingOrder(std::vector<std::pair<Element*, Sequence*>>& order);
+    // The element whose rows hold y (bottom excluded), if any.
+    Element* elementAtRow(int y) const;
     InsertionTarget targetAt(Point point, InsertMode mode, bool pasting);
     // The selected elements here: from the first to just past the last of
     // the first run; first == end without a selection.

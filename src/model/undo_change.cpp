@@ -110,8 +110,8 @@ Packed pack(const Bytes& plain) {
 Bytes unpack(const Packed& packed) {
     Bytes plain(packed.plainSize);
     uLongf size = static_cast<uLongf>(packed.plainSize);
-    if (uncompress(plain.data(), &size, packed.data.data(), static_cast<uLong>(packed.data.size())) !=
-        Z_OK)
+    if (uncompress(plain.data(), &size, packed.data.data(),
+                   static_cast<uLong>(packed.data.size())) != Z_OK)
         throw std::runtime_error("Undo-Schritt beschädigt");
     return plain;
 }
@@ -142,8 +142,8 @@ std::vector<UndoChange> applyChanges(const std::vector<UndoChange>& changes, Doc
     std::vector<UndoChange> inverses;
     inverses.reserve(changes.size());
     for (auto change = changes.rbegin(); change != changes.rend(); ++change)
-        inverses.push_back(std::visit(
-            [&](const auto& held) { return apply(held, document, context); }, *change));
+        inverses.push_back(
+            std::visit([&](const auto& held) { return apply(held, document, context); }, *change));
     return inverses;
 }
 

@@ -36,9 +36,8 @@ protected:
     }
     void turn(void (UndoHistory::*direction)(const UndoHistory::Apply&)) {
         const LayoutContext context = documentContext();
-        (history.*direction)([&](const Changes& changes) {
-            return applyChanges(changes, document, context);
-        });
+        (history.*direction)(
+            [&](const Changes& changes) { return applyChanges(changes, document, context); });
         relayout();
     }
 };
@@ -112,7 +111,8 @@ private:
         const auto order = m_document.topSequence().readingOrder();
         const Element& to = *order[random() % order.size()].first;
         const auto target = m_document.topSequence().insertionTarget(
-            {to.left() + 3, to.top() + 3}, random() % 2 == 0 ? InsertMode::After : InsertMode::Before);
+            {to.left() + 3, to.top() + 3},
+            random() % 2 == 0 ? InsertMode::After : InsertMode::Before);
         if (target.sequence == nullptr || to.isSelected() || isInsideSelection(*target.sequence))
             return {};
         return moveSelectedRun(owner, target, random() % 3 == 0, m_context);
