@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <algorithm>
 
 namespace velbrant {
 
@@ -69,7 +70,9 @@ LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw refuse(germanReason(file.errorString()));
-    const QByteArray bytes = file.read(MaxDocumentFileSize + 1);
+    // What the file holds now, one byte more to notice it grew past the
+    // limit; asking for the limit would make room for all of it first.
+    const QByteArray bytes = file.read(std::min(file.size(), MaxDocumentFileSize) + 1);
     if (bytes.size() > MaxDocumentFileSize || file.error() != QFileDevice::NoError)
         throw refuse(germanReason(file.errorString()));
     try {
@@ -84,7 +87,10 @@ LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
         }
         if (isNotationPath(path))
             return loadNotationFile(bytes, measurer, labels);
-        return {loadDocument(Bytes(bytes.begin(), bytes.end()), measurer, labels), {}};
+        return {loadDocument(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                       static_cast<std::size_t>(bytes.size())),
+                             measurer, labels),
+                {}};
     } catch (const NotationError& failure) {
         throw DocumentFileError(QStringLiteral("%1 ist kein lesbares Struktogramm: %2")
                                     .arg(shown, QString::fromUtf8(failure.what()))
