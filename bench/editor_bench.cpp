@@ -56,6 +56,32 @@ void BM_ClickToRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_ClickToRepaint)->Arg(500)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
+// Alt+Down on a statement of the first screen and Ctrl+Z, each with the
+// repaint and the frame's command refresh it causes.
+void BM_MoveAndUndoToRepaint(benchmark::State& state) {
+    MainWindow frame;
+    DocumentWindow* window = shownDocument(state, frame, static_cast<int>(state.range(0)));
+    DocumentEditor& editor = window->editor();
+    DocumentView& view = window->view();
+    editor.selectIndex(1);
+    view.viewport()->repaint();
+    for (auto _ : state) {
+        QTest::keyClick(&view, Qt::Key_Down, Qt::AltModifier);
+        QCoreApplication::processEvents();
+        view.viewport()->repaint();
+        editor.undo();
+        QCoreApplication::processEvents();
+        view.viewport()->repaint();
+        state.PauseTiming();
+        editor.selectIndex(1);
+        state.ResumeTiming();
+    }
+    if (!editor.canRedo())
+        state.SkipWithError("nothing was moved");
+    bench::setTargetMs(state, 2 * 50);
+}
+BENCHMARK(BM_MoveAndUndoToRepaint)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
 // Page Down through a 100,000-element diagram, each page painted.
 void BM_ScrollByPage(benchmark::State& state) {
     MainWindow frame;
