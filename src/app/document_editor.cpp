@@ -299,6 +299,7 @@ void DocumentEditor::nameNewDocument(std::string title) {
 void DocumentEditor::replaceDocument(std::unique_ptr<Document> document) {
     dropTreeReferences();
     m_document = std::move(document);
+    // A .STR file stores selection flags; the editor's selection starts empty.
     m_document->topSequence().deselectAll();
     m_history = UndoHistory();
     m_document->layout(m_measurer, m_paper);

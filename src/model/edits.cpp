@@ -3,8 +3,6 @@
 #include "model/compound_element.h"
 #include "model/transfer_stream.h"
 
-#include <algorithm>
-
 namespace velbrant {
 
 namespace {

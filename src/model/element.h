@@ -147,6 +147,10 @@ protected:
     void setMinSize(std::int64_t width, std::int64_t height);
 
 private:
+    // Lines, font or format changed: the text is measured again.
+    void contentChanged();
+    void measureText(const LayoutContext& context);
+
     int m_left = 0;
     int m_top = 0;
     int m_width = 0;
@@ -160,9 +164,6 @@ private:
     Alignment m_vAlign = Alignment::Center;
     std::vector<std::string> m_lines;
     std::shared_ptr<const NsdAttributes> m_nsd;
-    // Lines, font or format changed: the text is measured again.
-    void contentChanged();
-    void measureText(const LayoutContext& context);
     Sequence* m_parent = nullptr;
     std::int64_t m_textWidth = 0;
     std::int64_t m_textHeight = 0;

@@ -25,10 +25,6 @@ std::size_t nestedIndex(const CompoundElement& owner, const Sequence& sequence) 
     return index;
 }
 
-Element& elementAt(Sequence& top, const SequencePath& path, std::size_t index) {
-    return sequenceAt(top, path).at(index);
-}
-
 UndoChange apply(const RunChange& change, Document& document, const LayoutContext& context) {
     Sequence& sequence = sequenceAt(document.topSequence(), change.path);
     const Bytes stream = unpack(change.run);
@@ -41,7 +37,7 @@ UndoChange apply(const RunChange& change, Document& document, const LayoutContex
 }
 
 UndoChange apply(const TextChange& change, Document& document, const LayoutContext& context) {
-    Element& element = elementAt(document.topSequence(), change.path, change.index);
+    Element& element = sequenceAt(document.topSequence(), change.path).at(change.index);
     TextChange inverse = recordText(element);
     element.setFont(change.font, context.measurer);
     element.setLines(change.lines);
