@@ -2,7 +2,7 @@
 // for 20,000 elements in each language) and as text (50 ms each way).
 
 #include "model/code/code_generator.h"
-#include "model/document.h"
+#include "model/diagram/document.h"
 #include "model/notation/text_notation.h"
 #include "pseudocode_builder.h"
 #include "recording_canvas.h"

@@ -3,9 +3,9 @@
 // it; and the memory 100 undo steps keep. Targets: 16 ms at 20,000 and
 // 50 ms at 100,000 elements; 20 MB for 100 steps at 20,000.
 
-#include "app/document_editor.h"
+#include "app/document/document_editor.h"
 #include "diagram_builder.h"
-#include "model/element_format.h"
+#include "model/diagram/element_format.h"
 #include "targets.h"
 
 #include <QGuiApplication>

@@ -1,11 +1,11 @@
-#include "app/document_editor.h"
-#include "app/document_view.h"
-#include "app/document_window.h"
-#include "app/file_commands.h"
-#include "app/main_window.h"
+#include "app/document/document_editor.h"
+#include "app/document/document_view.h"
+#include "app/document/document_window.h"
+#include "app/frame/file_commands.h"
+#include "app/frame/main_window.h"
 #include "diagram_builder.h"
+#include "model/diagram/sequence.h"
 #include "model/notation/text_notation.h"
-#include "model/sequence.h"
 #include "targets.h"
 
 #include <QAction>

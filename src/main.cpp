@@ -1,8 +1,8 @@
 #include "app/app_info.h"
-#include "app/file_commands.h"
-#include "app/main_window.h"
-#include "app/settings_file.h"
-#include "app/translations.h"
+#include "app/frame/file_commands.h"
+#include "app/frame/main_window.h"
+#include "app/frame/translations.h"
+#include "app/settings/settings_file.h"
 #include "render/document_export.h"
 #include "render/file_errors.h"
 

@@ -5,10 +5,10 @@
 //        velbrant_make_samples --help-pictures DIR        (the help's element pictures)
 
 #include "diagram_builder.h"
-#include "model/case.h"
-#include "model/compound_element.h"
-#include "model/element_factory.h"
-#include "model/structogram_file.h"
+#include "model/diagram/compound_element.h"
+#include "model/diagram/element_factory.h"
+#include "model/elements/case.h"
+#include "model/files/structogram_file.h"
 #include "render/document_export.h"
 #include "render/qt_text_measurer.h"
 #include "render/text_codec.h"

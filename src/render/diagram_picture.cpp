@@ -1,6 +1,6 @@
 #include "render/diagram_picture.h"
 
-#include "model/structogram_file.h"
+#include "model/files/structogram_file.h"
 #include "render/document_export.h"
 #include "render/document_renderer.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/default_labels.h"
+#include "model/diagram/default_labels.h"
 
 #include <QMimeData>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "render/document_export.h"
 
 #include "model/code/code_generator.h"
-#include "model/nsd_file.h"
-#include "model/structogram_file.h"
+#include "model/files/structogram_file.h"
+#include "model/structorizer/nsd_file.h"
 #include "render/document_files.h"
 #include "render/document_renderer.h"
 #include "render/file_errors.h"

@@ -1,9 +1,9 @@
 #include "render/document_files.h"
 
+#include "model/files/structogram_file.h"
+#include "model/files/windows1252.h"
 #include "model/notation/text_notation.h"
-#include "model/nsd_file.h"
-#include "model/structogram_file.h"
-#include "model/windows1252.h"
+#include "model/structorizer/nsd_file.h"
 #include "render/file_errors.h"
 #include "render/qt_text_measurer.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/default_labels.h"
-#include "model/document.h"
+#include "model/diagram/default_labels.h"
+#include "model/diagram/document.h"
 #include "render/qt_text_measurer.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/element_font.h"
+#include "model/layout/element_font.h"
 
 #include <QFont>
 #include <array>

@@ -1,6 +1,6 @@
 #include "render/page_printer.h"
 
-#include "model/document.h"
+#include "model/diagram/document.h"
 #include "render/document_renderer.h"
 
 #include <algorithm>

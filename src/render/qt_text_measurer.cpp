@@ -1,6 +1,6 @@
 #include "render/qt_text_measurer.h"
 
-#include "model/units.h"
+#include "model/layout/units.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/canvas.h"
+#include "model/layout/canvas.h"
 #include "render/font_cache.h"
 
 namespace velbrant {

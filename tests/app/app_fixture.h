@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/document_editor.h"
-#include "app/document_view.h"
-#include "app/document_window.h"
-#include "app/file_commands.h"
-#include "app/format_commands.h"
-#include "app/help_window.h"
-#include "app/main_window.h"
-#include "app/print_commands.h"
+#include "app/document/document_editor.h"
+#include "app/document/document_view.h"
+#include "app/document/document_window.h"
+#include "app/frame/file_commands.h"
+#include "app/frame/format_commands.h"
+#include "app/frame/main_window.h"
+#include "app/frame/print_commands.h"
+#include "app/help/help_window.h"
 #include "diagram_builder.h"
 #include "qstring_printer.h"
 

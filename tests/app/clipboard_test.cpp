@@ -1,5 +1,5 @@
 #include "app_fixture.h"
-#include "model/structogram_file.h"
+#include "model/files/structogram_file.h"
 
 #include <QClipboard>
 #include <QLabel>

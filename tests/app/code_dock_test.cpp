@@ -1,4 +1,4 @@
-#include "app/code_dock.h"
+#include "app/docks/code_dock.h"
 #include "app_fixture.h"
 
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #include "app_fixture.h"
-#include "model/case.h"
-#include "model/sequence.h"
+#include "model/diagram/sequence.h"
+#include "model/elements/case.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

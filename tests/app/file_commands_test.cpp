@@ -1,6 +1,6 @@
-#include "app/recent_files.h"
+#include "app/settings/recent_files.h"
 #include "app_fixture.h"
-#include "model/structogram_file.h"
+#include "model/files/structogram_file.h"
 #include "render/qt_text_measurer.h"
 #include "small_file_system.h"
 

@@ -1,9 +1,9 @@
-#include "app/default_labels_dialog.h"
-#include "app/diagram_format_dialog.h"
-#include "app/element_format_dialog.h"
-#include "app/settings_file.h"
+#include "app/dialogs/default_labels_dialog.h"
+#include "app/dialogs/diagram_format_dialog.h"
+#include "app/dialogs/element_format_dialog.h"
+#include "app/settings/settings_file.h"
 #include "app_fixture.h"
-#include "model/structogram_file.h"
+#include "model/files/structogram_file.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/help_window.h"
+#include "app/help/help_window.h"
 #include "app_fixture.h"
 
 #include <QFile>

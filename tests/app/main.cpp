@@ -1,4 +1,4 @@
-#include "app/translations.h"
+#include "app/frame/translations.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

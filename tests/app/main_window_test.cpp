@@ -1,5 +1,5 @@
 #include "app_fixture.h"
-#include "model/sequence.h"
+#include "model/diagram/sequence.h"
 
 #include <QComboBox>
 #include <QDir>

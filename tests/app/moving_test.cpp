@@ -1,8 +1,8 @@
-#include "app/element_drag.h"
-#include "app/element_text_dialog.h"
-#include "app/storable_text.h"
+#include "app/dialogs/element_text_dialog.h"
+#include "app/document/element_drag.h"
+#include "app/widgets/storable_text.h"
 #include "app_fixture.h"
-#include "model/compound_element.h"
+#include "model/diagram/compound_element.h"
 
 #include <QMimeData>
 

@@ -1,6 +1,6 @@
-#include "app/file_dialogs.h"
+#include "app/frame/file_dialogs.h"
 #include "app_fixture.h"
-#include "model/nsd_file.h"
+#include "model/structorizer/nsd_file.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,5 +1,5 @@
-#include "app/element_clipboard.h"
-#include "app/text_dock.h"
+#include "app/docks/text_dock.h"
+#include "app/frame/element_clipboard.h"
 #include "app_fixture.h"
 #include "model/notation/text_notation.h"
 

@@ -1,8 +1,8 @@
-#include "app/element_text_dialog.h"
-#include "app/new_case_dialog.h"
-#include "app/storable_text.h"
+#include "app/dialogs/element_text_dialog.h"
+#include "app/dialogs/new_case_dialog.h"
+#include "app/widgets/storable_text.h"
 #include "app_fixture.h"
-#include "model/case.h"
+#include "model/elements/case.h"
 
 #include <QClipboard>
 #include <QFontDialog>

@@ -1,4 +1,4 @@
-#include "model/structogram_file.h"
+#include "model/files/structogram_file.h"
 #include "qstring_printer.h"
 #include "render/document_renderer.h"
 #include "render/qt_text_measurer.h"

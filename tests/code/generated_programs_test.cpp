@@ -1,9 +1,9 @@
 // Programs generated from diagrams, given to the real compilers and run.
 
 #include "model/code/code_generator.h"
-#include "model/document.h"
-#include "model/nsd_file.h"
-#include "model/structogram_file.h"
+#include "model/diagram/document.h"
+#include "model/files/structogram_file.h"
+#include "model/structorizer/nsd_file.h"
 #include "pseudocode_builder.h"
 #include "recording_canvas.h"
 

@@ -1,4 +1,4 @@
-#include "model/text_line.h"
+#include "model/layout/text_line.h"
 #include "model_fixture.h"
 
 namespace velbrant::test {

@@ -1,4 +1,4 @@
-#include "model/case.h"
+#include "model/elements/case.h"
 #include "model_fixture.h"
 
 namespace velbrant::test {

@@ -2,11 +2,11 @@
 // compile and run is checked with the real compilers in tests/code.
 
 #include "diagram_builder.h"
-#include "model/case.h"
 #include "model/code/code_generator.h"
-#include "model/compound_element.h"
-#include "model/document.h"
-#include "model/element_factory.h"
+#include "model/diagram/compound_element.h"
+#include "model/diagram/document.h"
+#include "model/diagram/element_factory.h"
+#include "model/elements/case.h"
 #include "recording_canvas.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "layout_check.h"
-#include "model/conditional.h"
+#include "model/elements/conditional.h"
 #include "model_fixture.h"
 
 namespace velbrant::test {

@@ -1,4 +1,4 @@
-#include "model/document.h"
+#include "model/diagram/document.h"
 #include "model_fixture.h"
 
 namespace velbrant::test {

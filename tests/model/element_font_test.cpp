@@ -1,4 +1,4 @@
-#include "model/element_font.h"
+#include "model/layout/element_font.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/binary_io.h"
+#include "model/files/binary_io.h"
 #include "reader_checks.h"
 
 #include <filesystem>

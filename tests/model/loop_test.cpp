@@ -1,5 +1,5 @@
 #include "layout_check.h"
-#include "model/loop.h"
+#include "model/elements/loop.h"
 #include "model_fixture.h"
 
 namespace velbrant::test {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/block.h"
-#include "model/element_factory.h"
-#include "model/layout_context.h"
-#include "model/sequence.h"
+#include "model/diagram/element_factory.h"
+#include "model/diagram/sequence.h"
+#include "model/elements/block.h"
+#include "model/layout/layout_context.h"
 #include "recording_canvas.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-#include "model/case.h"
-#include "model/compound_element.h"
-#include "model/element_io.h"
-#include "model/nsd_file.h"
-#include "model/structogram_file.h"
-#include "model/transfer_stream.h"
-#include "model/windows1252.h"
+#include "model/diagram/compound_element.h"
+#include "model/elements/case.h"
+#include "model/files/element_io.h"
+#include "model/files/structogram_file.h"
+#include "model/files/transfer_stream.h"
+#include "model/files/windows1252.h"
+#include "model/structorizer/nsd_file.h"
 #include "model_fixture.h"
 
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "model/sequence.h"
+#include "model/diagram/sequence.h"
 #include "model_fixture.h"
 
 namespace velbrant::test {

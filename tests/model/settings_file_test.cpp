@@ -1,4 +1,4 @@
-#include "model/default_labels_file.h"
+#include "model/files/default_labels_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "diagram_builder.h"
 #include "layout_check.h"
-#include "model/compound_element.h"
-#include "model/element_io.h"
-#include "model/extended_float.h"
-#include "model/structogram_file.h"
+#include "model/diagram/compound_element.h"
+#include "model/files/element_io.h"
+#include "model/files/extended_float.h"
+#include "model/files/structogram_file.h"
 #include "model_fixture.h"
 
 namespace velbrant::test {

@@ -1,4 +1,4 @@
-#include "model/text_line.h"
+#include "model/layout/text_line.h"
 #include "recording_canvas.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "diagram_builder.h"
 #include "layout_check.h"
-#include "model/conditional.h"
-#include "model/element_font.h"
-#include "model/transfer_stream.h"
+#include "model/elements/conditional.h"
+#include "model/files/transfer_stream.h"
+#include "model/layout/element_font.h"
 #include "model_fixture.h"
 
 namespace velbrant::test {

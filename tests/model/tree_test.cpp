@@ -1,6 +1,6 @@
 #include "diagram_builder.h"
 #include "layout_check.h"
-#include "model/compound_element.h"
+#include "model/diagram/compound_element.h"
 #include "model_fixture.h"
 
 #include <random>

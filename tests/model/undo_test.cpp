@@ -1,10 +1,10 @@
 #include "diagram_builder.h"
-#include "model/case.h"
-#include "model/edits.h"
-#include "model/structogram_file.h"
-#include "model/transfer_stream.h"
-#include "model/undo_history.h"
-#include "model/undo_snapshot.h"
+#include "model/elements/case.h"
+#include "model/files/structogram_file.h"
+#include "model/files/transfer_stream.h"
+#include "model/history/edits.h"
+#include "model/history/undo_history.h"
+#include "model/history/undo_snapshot.h"
 #include "model_fixture.h"
 
 #include <random>

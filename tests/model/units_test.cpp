@@ -1,5 +1,5 @@
-#include "model/element_font.h"
-#include "model/units.h"
+#include "model/layout/element_font.h"
+#include "model/layout/units.h"
 
 #include <gtest/gtest.h>
 

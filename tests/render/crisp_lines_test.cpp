@@ -1,6 +1,6 @@
-#include "model/block.h"
-#include "model/call.h"
-#include "model/sequence.h"
+#include "model/diagram/sequence.h"
+#include "model/elements/block.h"
+#include "model/elements/call.h"
 #include "render/qt_canvas.h"
 
 #include <QImage>

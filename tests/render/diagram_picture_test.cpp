@@ -1,7 +1,7 @@
 #include "diagram_builder.h"
 #include "layout_check.h"
-#include "model/case.h"
-#include "model/conditional.h"
+#include "model/elements/case.h"
+#include "model/elements/conditional.h"
 #include "qstring_printer.h"
 #include "render/qt_canvas.h"
 

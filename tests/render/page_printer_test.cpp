@@ -1,5 +1,5 @@
 #include "diagram_builder.h"
-#include "model/document.h"
+#include "model/diagram/document.h"
 #include "qstring_printer.h"
 #include "render/document_renderer.h"
 #include "render/page_printer.h"

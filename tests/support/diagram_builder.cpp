@@ -1,8 +1,8 @@
 #include "diagram_builder.h"
 
-#include "model/compound_element.h"
-#include "model/element_factory.h"
-#include "model/transfer_stream.h"
+#include "model/diagram/compound_element.h"
+#include "model/diagram/element_factory.h"
+#include "model/files/transfer_stream.h"
 
 namespace velbrant::test {
 

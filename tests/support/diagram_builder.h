@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/binary_io.h"
-#include "model/element.h"
-#include "model/sequence.h"
+#include "model/diagram/element.h"
+#include "model/diagram/sequence.h"
+#include "model/files/binary_io.h"
 
 #include <functional>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "layout_check.h"
 
-#include "model/case.h"
-#include "model/conditional.h"
-#include "model/loop.h"
+#include "model/elements/case.h"
+#include "model/elements/conditional.h"
+#include "model/elements/loop.h"
 
 #include <sstream>
 

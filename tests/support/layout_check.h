@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/sequence.h"
+#include "model/diagram/sequence.h"
 
 #include <string>
 

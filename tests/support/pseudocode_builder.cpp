@@ -1,8 +1,8 @@
 #include "pseudocode_builder.h"
 
-#include "model/case.h"
-#include "model/compound_element.h"
-#include "model/element_factory.h"
+#include "model/diagram/compound_element.h"
+#include "model/diagram/element_factory.h"
+#include "model/elements/case.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/layout_context.h"
-#include "model/sequence.h"
+#include "model/diagram/sequence.h"
+#include "model/layout/layout_context.h"
 
 #include <random>
 

@@ -1,14 +1,14 @@
 #include "reader_checks.h"
 
 #include "diagram_builder.h"
-#include "model/binary_io.h"
 #include "model/code/code_generator.h"
-#include "model/compound_element.h"
-#include "model/document.h"
+#include "model/diagram/compound_element.h"
+#include "model/diagram/document.h"
+#include "model/files/binary_io.h"
+#include "model/files/structogram_file.h"
+#include "model/files/transfer_stream.h"
 #include "model/notation/text_notation.h"
-#include "model/nsd_file.h"
-#include "model/structogram_file.h"
-#include "model/transfer_stream.h"
+#include "model/structorizer/nsd_file.h"
 #include "recording_canvas.h"
 
 #include <cstdlib>

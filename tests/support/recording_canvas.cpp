@@ -1,6 +1,6 @@
 #include "recording_canvas.h"
 
-#include "model/units.h"
+#include "model/layout/units.h"
 
 #include <algorithm>
 #include <cstdlib>

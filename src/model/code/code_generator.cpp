@@ -1,8 +1,9 @@
 #include "model/code/code_generator.h"
 
 #include "model/code/language_writers.h"
-#include "model/code/program_reader.h"
-#include "model/code/pseudocode.h"
+#include "model/files/windows1252.h"
+#include "model/program/program_reader.h"
+#include "model/program/pseudocode.h"
 
 namespace velbrant {
 
@@ -21,7 +22,7 @@ std::string_view codeExtension(CodeLanguage language) {
 }
 
 std::optional<CodeLanguage> codeLanguageForExtension(std::string_view extension) {
-    const std::string lower = code::lowered(extension);
+    const std::string lower = lowered(extension);
     for (const CodeLanguage language :
          {CodeLanguage::Python, CodeLanguage::Java, CodeLanguage::C, CodeLanguage::Pascal}) {
         if (lower == codeExtension(language))

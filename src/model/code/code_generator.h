@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+// Programs from diagrams: the one entry that reads a document's pseudocode
+// and writes it in one of the four languages, and the languages' file
+// name extensions.
 namespace velbrant {
 
 class Document;

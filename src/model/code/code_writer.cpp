@@ -1,8 +1,8 @@
 #include "model/code/code_writer.h"
 
 #include "model/code/identifiers.h"
-#include "model/code/pseudocode.h"
-#include "model/windows1252.h"
+#include "model/files/windows1252.h"
+#include "model/program/pseudocode.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,7 @@
 #include "model/code/identifiers.h"
 
-#include "model/code/pseudocode.h"
+#include "model/files/windows1252.h"
+#include "model/program/pseudocode.h"
 
 #include <algorithm>
 #include <array>

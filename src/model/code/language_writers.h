@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/code/type_check.h"
+#include "model/program/type_check.h"
 
 #include <string>
 

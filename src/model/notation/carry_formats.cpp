@@ -1,4 +1,4 @@
-#include "model/compound_element.h"
+#include "model/diagram/compound_element.h"
 #include "model/notation/text_notation.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "model/notation/keywords.h"
 
-#include "model/code/pseudocode.h"
+#include "model/files/windows1252.h"
 
 #include <array>
 #include <utility>
@@ -48,7 +48,7 @@ constexpr std::array<std::pair<std::string_view, Keyword>, 32> Words = {{
 }};
 
 std::string lowerWord(std::string_view line) {
-    return code::lowered(splitWord(line).word);
+    return lowered(splitWord(line).word);
 }
 
 } // namespace

@@ -1,11 +1,10 @@
-#include "model/binary_io.h"
-#include "model/case.h"
-#include "model/compound_element.h"
-#include "model/element_factory.h"
-#include "model/element_io.h"
+#include "model/diagram/compound_element.h"
+#include "model/diagram/element_factory.h"
+#include "model/diagram/limits.h"
+#include "model/elements/case.h"
+#include "model/files/windows1252.h"
 #include "model/notation/keywords.h"
 #include "model/notation/text_notation.h"
-#include "model/windows1252.h"
 
 namespace velbrant {
 

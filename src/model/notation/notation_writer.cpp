@@ -1,7 +1,7 @@
-#include "model/case.h"
-#include "model/compound_element.h"
-#include "model/conditional.h"
-#include "model/loop.h"
+#include "model/diagram/compound_element.h"
+#include "model/elements/case.h"
+#include "model/elements/conditional.h"
+#include "model/elements/loop.h"
 #include "model/notation/keywords.h"
 #include "model/notation/text_notation.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/document.h"
-#include "model/layout_context.h"
-#include "model/sequence.h"
+#include "model/diagram/document.h"
+#include "model/diagram/sequence.h"
+#include "model/layout/layout_context.h"
 
 #include <memory>
 #include <stdexcept>

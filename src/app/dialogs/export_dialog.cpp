@@ -1,0 +1,166 @@
+#include "app/dialogs/export_dialog.h"
+
+#include "app/app_info.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <array>
+
+namespace velbrant {
+
+namespace {
+
+struct Format {
+    const char* caption;
+    const char* extension;
+    bool picture;
+};
+
+constexpr std::array<Format, 10> Formats{{
+    {"PNG-Bild", "png", true},
+    {"SVG-Grafik", "svg", true},
+    {"PDF-Dokument", "pdf", true},
+    {"Structorizer-Diagramm", "nsd", false},
+    {"Struktogramm", "STR", false},
+    {"Struktogramm als Text", "txt", false},
+    {"Python-Programm", "py", false},
+    {"Java-Programm", "java", false},
+    {"C-Programm", "c", false},
+    {"Pascal-Programm", "pas", false},
+}};
+
+// The format of a file name's extension, in any case; -1 for none.
+int formatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix();
+    for (std::size_t i = 0; i < Formats.size(); ++i)
+        if (suffix.compare(QLatin1String(Formats[i].extension), Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    return -1;
+}
+
+QString withExtension(const QString& path, int format) {
+    const QFileInfo info(path);
+    const QString base =
+        formatOf(path) >= 0 ? path.left(path.size() - info.suffix().size() - 1) : path;
+    return base + u'.' + QLatin1String(Formats[static_cast<std::size_t>(format)].extension);
+}
+
+} // namespace
+
+ExportDialog::ExportDialog(QWidget* parent)
+    : QDialog(parent), m_path(new QLineEdit(this)), m_format(new QComboBox(this)),
+      m_dpi(new QLineEdit(QStringLiteral("300"), this)),
+      m_ownScale(new QCheckBox(QStringLiteral("&Eigener Maßstab"), this)),
+      m_scale(new QLineEdit(QStringLiteral("100 %"), this)) {
+    setObjectName(QStringLiteral("ExportDlg"));
+    setWindowTitle(QStringLiteral("Exportieren"));
+    m_path->setObjectName(QStringLiteral("ExportFileEdit"));
+    m_path->setMinimumWidth(360);
+    m_format->setObjectName(QStringLiteral("ExportFormatBox"));
+    for (const Format& format : Formats)
+        m_format->addItem(
+            QStringLiteral("%1 (*.%2)")
+                .arg(QString::fromUtf8(format.caption), QLatin1String(format.extension)));
+    m_dpi->setObjectName(QStringLiteral("ExportDpiEdit"));
+    m_ownScale->setObjectName(QStringLiteral("ExportOwnScaleBox"));
+    m_scale->setObjectName(QStringLiteral("ExportScaleEdit"));
+    auto* browse = makeButton(this, "BrowseBtn", QStringLiteral("&Durchsuchen..."));
+
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(m_path);
+    fileRow->addWidget(browse);
+    auto* fields = new QFormLayout;
+    auto* fileLabel = new QLabel(QStringLiteral("&Datei:"), this);
+    fileLabel->setBuddy(m_path);
+    fields->addRow(fileLabel, fileRow);
+    fields->addRow(QStringLiteral("&Format:"), m_format);
+    fields->addRow(QStringLiteral("A&uflösung (dpi):"), m_dpi);
+    fields->addRow(m_ownScale, m_scale);
+    QBoxLayout* buttons =
+        makeOkCancelHelp(this, [this] { emit helpRequested(QStringLiteral("exportieren")); });
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+
+    m_numbers.add(m_dpi, {QStringLiteral("Die Auflösung"), 10, 2400, QStringLiteral("dpi"), 0});
+    m_numbers.add(m_scale, {QStringLiteral("Der Maßstab"), 5, 400, QStringLiteral("%"), 0});
+    m_numbers.guardLeaving(findChild<QPushButton*>(QStringLiteral("CancelBtn")));
+    connect(m_format, &QComboBox::activated, this, &ExportDialog::formatChosen);
+    connect(m_path, &QLineEdit::textEdited, this, &ExportDialog::nameTyped);
+    connect(browse, &QPushButton::clicked, this, &ExportDialog::browse);
+    connect(m_ownScale, &QCheckBox::toggled, this, &ExportDialog::enableFields);
+    enableFields();
+}
+
+void ExportDialog::preset(const QString& documentPath) {
+    const QFileInfo info(documentPath);
+    const QString base = info.isAbsolute() ? info.absolutePath() + u'/' + info.completeBaseName()
+                                           : info.completeBaseName();
+    m_path->setText(withExtension(base, m_format->currentIndex()));
+    enableFields();
+}
+
+ExportChoice ExportDialog::choice() const {
+    ExportChoice chosen;
+    chosen.path = m_path->text().trimmed();
+    if (formatOf(chosen.path) < 0)
+        chosen.path = withExtension(chosen.path, m_format->currentIndex());
+    chosen.dotsPerInch = static_cast<int>(m_numbers.value(m_dpi).value_or(300));
+    if (m_ownScale->isChecked() &&
+        Formats[static_cast<std::size_t>(m_format->currentIndex())].picture)
+        chosen.scalePercent = static_cast<int>(m_numbers.value(m_scale).value_or(100));
+    return chosen;
+}
+
+void ExportDialog::accept() {
+    if (m_path->text().trimmed().isEmpty()) {
+        QMessageBox::critical(this, ProgramCaption,
+                              QStringLiteral("Bitte geben Sie an, wohin exportiert werden soll."));
+        m_path->setFocus();
+        return;
+    }
+    if (m_numbers.check())
+        QDialog::accept();
+}
+
+// A typed extension names the format; a name without one gets the
+// format's when the export starts.
+void ExportDialog::nameTyped(const QString& path) {
+    const int format = formatOf(path);
+    if (format >= 0)
+        m_format->setCurrentIndex(format);
+    enableFields();
+}
+
+void ExportDialog::formatChosen(int index) {
+    if (!m_path->text().trimmed().isEmpty())
+        m_path->setText(withExtension(m_path->text().trimmed(), index));
+    enableFields();
+}
+
+void ExportDialog::browse() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Exportieren"),
+                                                      m_path->text(), m_format->currentText());
+    if (path.isEmpty())
+        return;
+    m_path->setText(formatOf(path) >= 0 ? path : withExtension(path, m_format->currentIndex()));
+    nameTyped(m_path->text());
+}
+
+// Resolution and scale are the pictures' own.
+void ExportDialog::enableFields() {
+    const Format& format = Formats[static_cast<std::size_t>(m_format->currentIndex())];
+    m_dpi->setEnabled(std::string_view(format.extension) == "png");
+    m_ownScale->setEnabled(format.picture);
+    m_scale->setEnabled(format.picture && m_ownScale->isChecked());
+}
+
+} // namespace velbrant

@@ -1,0 +1,190 @@
+#include "app/document/document_editor.h"
+#include "model/diagram/compound_element.h"
+#include "model/files/transfer_stream.h"
+#include "model/history/edits.h"
+
+#include <algorithm>
+
+// The editor's part in moving elements: where an insertion or a drop goes,
+// moving and copying the selected run, runs dropped from other windows,
+// and walking the elements from the keyboard.
+
+namespace velbrant {
+
+namespace {
+
+constexpr const char* MoveStep = "Verschieben";
+constexpr const char* CopyStep = "Kopieren";
+constexpr const char* DropStep = "Einfügen";
+
+// Whether the sequence lies in the element's subtree.
+bool holds(const Element& element, const Sequence* sequence) {
+    const auto* compound = dynamic_cast<const CompoundElement*>(&element);
+    if (compound == nullptr)
+        return false;
+    for (std::size_t s = 0; s < compound->sequenceCount(); ++s) {
+        const Sequence& nested = compound->sequenceAt(s);
+        if (&nested == sequence)
+            return true;
+        for (std::size_t i = 0; i < nested.size(); ++i)
+            if (holds(nested.at(i), sequence))
+                return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<Sequence::InsertionTarget> DocumentEditor::selectionTarget(Point at,
+                                                                         InsertMode mode) {
+    const Sequence::InsertionTarget target = m_document->topSequence().insertionTarget(at, mode);
+    if (target.sequence == nullptr || m_selected == nullptr)
+        return std::nullopt;
+    std::size_t first = m_selected->size();
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < m_selected->size(); ++i) {
+        const Element& element = m_selected->at(i);
+        if (!element.isSelected())
+            continue;
+        first = std::min(first, i);
+        last = i;
+        if (holds(element, target.sequence))
+            return std::nullopt;
+    }
+    if (target.sequence == m_selected && target.index >= first && target.index <= last + 1)
+        return std::nullopt;
+    return target;
+}
+
+std::optional<DocumentEditor::InsertionPreview>
+DocumentEditor::insertionPreview(Point at, InsertMode mode, Inserting what) {
+    Sequence& top = m_document->topSequence();
+    const std::optional<Sequence::InsertionTarget> target =
+        what == Inserting::Selection ? selectionTarget(at, mode)
+        : what == Inserting::Paste   ? std::optional(top.pasteTarget(at, mode))
+                                     : std::optional(top.insertionTarget(at, mode));
+    if (!target || target->sequence == nullptr)
+        return std::nullopt;
+    const Sequence& sequence = *target->sequence;
+    const int left = sequence.left();
+    const int right = left + sequence.width();
+    if (target->replaces) {
+        const Element& empty = sequence.at(target->index);
+        return InsertionPreview{{left, empty.top()}, {right, empty.bottom()}, true};
+    }
+    const int y = target->index < sequence.size() ? sequence.at(target->index).top()
+                  : sequence.empty()              ? sequence.top()
+                                                  : sequence.at(sequence.size() - 1).bottom();
+    return InsertionPreview{{left, y}, {right, y}, false};
+}
+
+bool DocumentEditor::moveSelection(Point at, InsertMode mode, bool copy) {
+    const std::optional<Sequence::InsertionTarget> target = selectionTarget(at, mode);
+    if (!target)
+        return false;
+    Sequence& owner = *m_selected;
+    change(copy ? CopyStep : MoveStep, [&](Document&, const LayoutContext& context) {
+        return moveSelectedRun(owner, *target, copy, context);
+    });
+    if (!copy) {
+        m_selected = nullptr;
+        emit selectionChanged();
+    }
+    return true;
+}
+
+void DocumentEditor::dropRun(std::span<const std::uint8_t> stream, Point at, InsertMode mode) {
+    BinaryReader in(stream);
+    auto run = readPastedRun(in, layoutContext());
+    const Sequence::InsertionTarget target = m_document->topSequence().insertionTarget(at, mode);
+    if (target.sequence == nullptr)
+        return;
+    change(DropStep,
+           [&](Document&, const LayoutContext&) { return insertRun(target, std::move(run)); });
+}
+
+void DocumentEditor::moveSelectionStep(int direction) {
+    if (m_selected == nullptr || !m_selected->canMoveSelectedRun(direction))
+        return;
+    Sequence& owner = *m_selected;
+    change(MoveStep, [&owner, direction](Document&, const LayoutContext&) {
+        return stepSelectedRun(owner, direction);
+    });
+}
+
+QString DocumentEditor::commentAt(Point at) {
+    const Element* element = m_document->topSequence().elementAt(at);
+    if (element == nullptr || element->nsd() == nullptr)
+        return {};
+    QStringList lines;
+    for (const std::string& line : element->nsd()->comment)
+        lines << QString::fromStdString(line);
+    return lines.join(u'\n').trimmed();
+}
+
+std::optional<std::size_t> DocumentEditor::selectedIndex() {
+    std::size_t index = 0;
+    const bool found =
+        !m_document->topSequence().walkReadingOrder([&index](Element& element, Sequence&) {
+            if (element.isSelected())
+                return false;
+            ++index;
+            return true;
+        });
+    return found ? std::optional(index) : std::nullopt;
+}
+
+bool DocumentEditor::selectIndex(std::size_t index) {
+    std::pair<Element*, Sequence*> place{};
+    m_document->topSequence().walkReadingOrder([&](Element& element, Sequence& sequence) {
+        if (index-- > 0)
+            return true;
+        place = {&element, &sequence};
+        return false;
+    });
+    if (place.first == nullptr)
+        return false;
+    deselect();
+    place.first->setSelected(true);
+    m_selected = place.second;
+    emit selectionChanged();
+    return true;
+}
+
+// Only a step back from the first element counts them all.
+void DocumentEditor::selectNext(int direction) {
+    const std::optional<std::size_t> selected = selectedIndex();
+    if (direction > 0) {
+        if (!selected || !selectIndex(*selected + 1))
+            selectIndex(0);
+        return;
+    }
+    if (selected && *selected > 0) {
+        selectIndex(*selected - 1);
+        return;
+    }
+    std::size_t count = 0;
+    m_document->topSequence().walkReadingOrder([&count](Element&, Sequence&) {
+        ++count;
+        return true;
+    });
+    if (count > 0)
+        selectIndex(count - 1);
+}
+
+std::optional<std::pair<Point, Point>> DocumentEditor::selectionBox() const {
+    if (m_selected == nullptr)
+        return std::nullopt;
+    std::optional<std::pair<Point, Point>> box;
+    for (std::size_t i = 0; i < m_selected->size(); ++i) {
+        const Element& element = m_selected->at(i);
+        if (!element.isSelected())
+            continue;
+        const Point bottomRight{element.left() + element.width(), element.bottom()};
+        box = box ? std::pair{box->first, bottomRight}
+                  : std::pair{Point{element.left(), element.top()}, bottomRight};
+    }
+    return box;
+}
+
+} // namespace velbrant

@@ -1,0 +1,181 @@
+#include "app/frame/file_commands.h"
+
+#include "app/app_info.h"
+#include "app/dialogs/export_dialog.h"
+#include "app/document/document_editor.h"
+#include "app/document/document_window.h"
+#include "model/structorizer/nsd_file.h"
+#include "render/document_export.h"
+#include "render/document_files.h"
+#include "render/file_errors.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressDialog>
+
+namespace velbrant {
+
+FileCommands::FileCommands(QWidget* frame, const DefaultLabels& labels)
+    : QObject(frame), m_frame(frame), m_labels(labels), m_exportDialog(new ExportDialog(frame)) {
+    connect(m_exportDialog, &ExportDialog::helpRequested, this, &FileCommands::helpRequested);
+}
+
+// Numbers are never reused, so a new name never repeats one of this run.
+DocumentWindow* FileCommands::newDocument() {
+    ++m_newCount;
+    const QString name = QString::fromStdString(m_labels.structName) + QString::number(m_newCount);
+    auto* window = new DocumentWindow(m_labels, QString(), name + QStringLiteral(".STR"), false);
+    window->editor().nameNewDocument(name.toStdString());
+    emit documentCreated(window);
+    return window;
+}
+
+DocumentWindow* FileCommands::openDocument(const QString& path) {
+    const QFileInfo info(path);
+    auto* window = new DocumentWindow(m_labels, QDir::toNativeSeparators(info.absolutePath() + '/'),
+                                      info.fileName(), true);
+    QString error;
+    QStringList conversions;
+    if (!window->load(path, &error, &conversions)) {
+        delete window;
+        QMessageBox::critical(m_frame, ProgramCaption, error);
+        return nullptr;
+    }
+    emit documentCreated(window);
+    m_recentFiles.add(path);
+    if (!conversions.isEmpty())
+        QMessageBox::information(
+            m_frame, ProgramCaption,
+            QStringLiteral("%1 ist ein Structorizer-Diagramm. Beim Übernehmen wurde "
+                           "angepasst:\n\n• %2")
+                .arg(QDir::toNativeSeparators(path), conversions.join(QStringLiteral("\n• "))));
+    return window;
+}
+
+void FileCommands::openFromDialog() {
+    const QString path = m_fileDialogs.open(m_frame);
+    if (!path.isEmpty())
+        openDocument(diagramFileFor(path));
+}
+
+void FileCommands::openDropped(const QList<QUrl>& urls) {
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile())
+            openDocument(url.toLocalFile());
+    }
+}
+
+bool FileCommands::save(DocumentWindow& window) {
+    if (!window.hasFileName())
+        return saveAs(window);
+    return write(window, window.filePath());
+}
+
+bool FileCommands::saveAs(DocumentWindow& window) {
+    const QString path = m_fileDialogs.save(m_frame, window.filePath());
+    if (path.isEmpty() || !write(window, path))
+        return false;
+    window.setFilePath(path);
+    return true;
+}
+
+// What came from a Structorizer file and another format cannot hold is
+// named, and dropped only when the user agrees.
+bool FileCommands::mayDropNsdContent(DocumentWindow& window, const QString& path) {
+    if (isNsdPath(path))
+        return true;
+    const std::vector<std::string> content = nsdOnlyContent(window.editor().document());
+    if (content.empty())
+        return true;
+    QString list;
+    for (const std::string& item : content)
+        list += QStringLiteral("\n• ") + QString::fromStdString(item);
+    return QMessageBox::question(
+               m_frame, ProgramCaption,
+               QStringLiteral("Das Format von „%1“ kann nicht alles halten, was aus der "
+                              "Structorizer-Datei stammt. Verloren gehen:%2\n\nTrotzdem "
+                              "speichern?")
+                   .arg(QFileInfo(path).fileName(), list),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool FileCommands::write(DocumentWindow& window, const QString& path) {
+    emit aboutToWrite(window.editor());
+    if (!mayDropNsdContent(window, path))
+        return false;
+    QString error;
+    if (!window.writeFile(path, &error)) {
+        QMessageBox::critical(m_frame, ProgramCaption, error);
+        return false;
+    }
+    m_recentFiles.add(path);
+    emit written();
+    return true;
+}
+
+// The document's own file name and format stay as they are.
+void FileCommands::exportDocument(DocumentWindow& window) {
+    m_exportDialog->preset(window.filePath());
+    if (m_exportDialog->exec() != QDialog::Accepted)
+        return;
+    const ExportChoice chosen = m_exportDialog->choice();
+    QProgressDialog progress(
+        QStringLiteral("Exportiere %1 ...").arg(QDir::toNativeSeparators(chosen.path)),
+        QStringLiteral("Abbrechen"), 0, 100, m_frame);
+    progress.setWindowTitle(ProgramCaption);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    DocumentEditor& editor = window.editor();
+    ExportOptions options;
+    options.labels = editor.labels();
+    options.dotsPerInch = chosen.dotsPerInch;
+    options.scalePercent = chosen.scalePercent;
+    options.fallbackTitle = window.fileName();
+    QString notice;
+    options.notice = [&notice](const QString& text) { notice = text; };
+    options.progress = [&progress](qint64 done, qint64 total) {
+        progress.setValue(static_cast<int>(100 * done / std::max<qint64>(total, 1)));
+        return !progress.wasCanceled();
+    };
+    try {
+        velbrant::exportDocument(editor.document(), editor.measurer(), chosen.path, options);
+        if (!notice.isEmpty())
+            emit noticed(notice);
+    } catch (const ExportCancelled&) {
+        return;
+    } catch (const std::exception& failure) {
+        progress.cancel();
+        QMessageBox::critical(m_frame, ProgramCaption,
+                              QStringLiteral("Der Export ist fehlgeschlagen: %1")
+                                  .arg(germanReason(QString::fromUtf8(failure.what()))));
+    }
+}
+
+void FileCommands::fillRecentMenu(QMenu& menu) {
+    menu.clear();
+    const QStringList paths = m_recentFiles.paths();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        QAction* entry =
+            menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        connect(entry, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    if (paths.isEmpty())
+        menu.addAction(QStringLiteral("(keine)"))->setEnabled(false);
+}
+
+void FileCommands::openRecent(const QString& path) {
+    if (QFileInfo::exists(path)) {
+        openDocument(path);
+        return;
+    }
+    m_recentFiles.remove(path);
+    QMessageBox::warning(m_frame, ProgramCaption,
+                         QStringLiteral("%1 gibt es nicht mehr; die Datei wurde aus der Liste "
+                                        "entfernt.")
+                             .arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace velbrant

@@ -1,0 +1,69 @@
+#include "app/frame/file_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace velbrant {
+
+namespace {
+
+const QString StructogramFilter = QStringLiteral("Struktogramme (*.STR *.str)");
+const QString StructorizerFilter = QStringLiteral("Structorizer-Diagramme (*.nsd)");
+const QString NotationFilter = QStringLiteral("Struktogramme als Text (*.txt)");
+const QString AnyDiagramFilter = QStringLiteral("Alle Diagramme (*.STR *.str *.nsd *.txt)");
+const QString AllFilesFilter = QStringLiteral("Alle Dateien (*)");
+
+QString ask(QFileDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+} // namespace
+
+QString diagramFileFor(const QString& path) {
+    const QFileInfo typed(path);
+    if (typed.exists() || !typed.suffix().isEmpty())
+        return path;
+    const QDir folder = typed.absoluteDir();
+    for (const QString& extension : {QStringLiteral("str"), QStringLiteral("nsd")})
+        for (const QString& name : folder.entryList(QDir::Files))
+            if (QFileInfo(name).completeBaseName() == typed.fileName() &&
+                QFileInfo(name).suffix().compare(extension, Qt::CaseInsensitive) == 0)
+                return folder.filePath(name);
+    return path;
+}
+
+FileDialogs systemFileDialogs() {
+    FileDialogs dialogs;
+    dialogs.open = [](QWidget* parent) {
+        // Any name is taken: one typed without extension is looked up by
+        // `diagramFileFor`, whatever the case of the file's extension.
+        QFileDialog dialog(parent, QStringLiteral("Öffnen"));
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilters({AnyDiagramFilter, StructogramFilter, StructorizerFilter,
+                               NotationFilter, AllFilesFilter});
+        return ask(dialog);
+    };
+    dialogs.save = [](QWidget* parent, const QString& preset) {
+        QFileDialog dialog(parent, QStringLiteral("Speichern unter"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters(
+            {StructogramFilter, StructorizerFilter, NotationFilter, AllFilesFilter});
+        dialog.setDefaultSuffix(QStringLiteral("str"));
+        // The chosen filter names the format of a name without extension.
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+                dialog.setDefaultSuffix(filter == StructorizerFilter ? QStringLiteral("nsd")
+                                        : filter == NotationFilter   ? QStringLiteral("txt")
+                                                                     : QStringLiteral("str"));
+            });
+        const QFileInfo info(preset);
+        if (info.isAbsolute())
+            dialog.setDirectory(info.absolutePath());
+        dialog.selectFile(info.fileName());
+        return ask(dialog);
+    };
+    return dialogs;
+}
+
+} // namespace velbrant

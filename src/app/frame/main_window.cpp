@@ -1,0 +1,241 @@
+#include "app/frame/main_window.h"
+
+#include "app/app_info.h"
+#include "app/docks/code_dock.h"
+#include "app/docks/text_dock.h"
+#include "app/document/document_editor.h"
+#include "app/document/document_view.h"
+#include "app/document/document_window.h"
+#include "app/frame/document_area.h"
+#include "app/frame/edit_commands.h"
+#include "app/frame/element_clipboard.h"
+#include "app/frame/file_commands.h"
+#include "app/frame/format_commands.h"
+#include "app/frame/print_commands.h"
+#include "app/frame/text_entry_controller.h"
+#include "app/help/help_window.h"
+#include "app/settings/settings_file.h"
+#include "app/widgets/status_line.h"
+#include "app/widgets/tool_palette.h"
+#include "app/widgets/zoom_box.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QUrl>
+#include <algorithm>
+
+// The icons live in this static library; the executable must pull them in.
+static void initIconResources() {
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace velbrant {
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), m_mdiArea(new DocumentArea(this)),
+      m_clipboard(new ElementClipboard(this)), m_formats(new FormatCommands(this)),
+      m_textEntry(new TextEntryController(this)), m_codeDock(new CodeDock(this)),
+      m_textDock(new TextDock(this)), m_help(std::make_unique<HelpWindow>()) {
+    m_edit = new EditCommands(this, *m_clipboard, *m_textEntry);
+    m_files = new FileCommands(this, m_formats->labels());
+    m_printing = new PrintCommands(this);
+    initIconResources();
+    setWindowTitle(ProgramCaption);
+    setObjectName(QStringLiteral("MainForm"));
+    setAcceptDrops(true);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/velbrant.svg")));
+    placeOnScreen();
+    setCentralWidget(m_mdiArea);
+    createCommands();
+    m_palette = new ToolPalette(this);
+    connect(m_palette, &ToolPalette::toolChosen, this, &MainWindow::setTool);
+    createMenus();
+    createSpeedBar();
+    addToolBar(Qt::LeftToolBarArea, m_palette);
+    m_statusLine = new StatusLine(this);
+    setStatusBar(m_statusLine);
+    addDockWidget(Qt::RightDockWidgetArea, m_codeDock);
+    addDockWidget(Qt::RightDockWidgetArea, m_textDock);
+    m_codeDock->hide();
+    m_textDock->hide();
+    connectCollaborators();
+    setTool(Tool::Select);
+    updateCommands();
+}
+
+// The document windows go after the frame's own members: they must not
+// report their activation to a frame that is half gone.
+MainWindow::~MainWindow() {
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+}
+
+void MainWindow::connectCollaborators() {
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this,
+            [this] { documentActivated(activeDocument()); });
+    connect(m_files, &FileCommands::documentCreated, this, &MainWindow::addDocumentWindow);
+    connect(m_files, &FileCommands::aboutToWrite, m_textEntry,
+            [this](DocumentEditor& editor) { m_textEntry->commitFor(&editor); });
+    connect(m_files, &FileCommands::written, this, &MainWindow::updateCommands);
+    connect(m_files, &FileCommands::noticed, this,
+            [this](const QString& text) { m_statusLine->showMessage(text, 15000); });
+    connect(m_printing, &PrintCommands::paperChanged, this, [this](PaperSize paper) {
+        for (DocumentWindow* document : documents())
+            document->editor().setPaper(paper);
+    });
+    // The branch labels and the arrow option show in every diagram at once.
+    connect(m_formats, &FormatCommands::labelsChanged, this, [this](const DefaultLabels& labels) {
+        for (DocumentWindow* document : documents())
+            document->editor().setLabels(labels);
+    });
+    connect(m_clipboard, &ElementClipboard::changed, this, &MainWindow::showPasteMode);
+    connect(m_textEntry, &TextEntryController::stateChanged, this, &MainWindow::updateCommands);
+    connect(m_textEntry, &TextEntryController::helpRequested, m_help.get(),
+            &HelpWindow::showKeyword);
+    connect(m_formats, &FormatCommands::helpRequested, m_help.get(), &HelpWindow::showKeyword);
+    connect(m_files, &FileCommands::helpRequested, m_help.get(), &HelpWindow::showKeyword);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &MainWindow::updateCommands);
+}
+
+void MainWindow::setTool(Tool tool) {
+    m_tool = tool;
+    m_palette->showTool(tool);
+    for (DocumentWindow* document : documents())
+        document->view().setTool(tool);
+    m_clipboard->setPasteMode(false);
+}
+
+void MainWindow::showPasteMode() {
+    const bool on = m_clipboard->isPasteMode();
+    m_cmd.editPaste->setText(on ? QStringLiteral("&Einfügemodus verlassen")
+                                : QStringLiteral("&Einfügen"));
+    m_cmd.editPaste->setChecked(on);
+    m_statusLine->showPasteMode(on);
+    for (DocumentWindow* document : documents())
+        document->view().setPasteMode(on);
+    updateCommands();
+}
+
+// Connected once per window: its signals are all the frame hears of it.
+void MainWindow::addDocumentWindow(DocumentWindow* window) {
+    DocumentEditor& editor = window->editor();
+    DocumentView& view = window->view();
+    editor.setPaper(m_printing->paper());
+    view.setTool(m_tool);
+    view.setPasteMode(m_clipboard->isPasteMode());
+    window->setSaveCommand([this](DocumentWindow& document) { return m_files->save(document); });
+    m_textEntry->follow(*window);
+    connect(&editor, &DocumentEditor::changed, this, &MainWindow::updateCommands);
+    connect(&editor, &DocumentEditor::selectionChanged, this, &MainWindow::updateCommands);
+    connect(&view, &DocumentView::pasteModeLeft, m_clipboard,
+            [this] { m_clipboard->setPasteMode(false); });
+    connect(
+        &view, &DocumentView::pasteRequested, m_clipboard,
+        [this, &editor](Point at, InsertMode mode) { m_clipboard->pasteInto(editor, at, mode); });
+    connect(&view, &DocumentView::zoomStepRequested, this, [this, &view](int step, QPoint pixel) {
+        view.zoomAbout(ZoomBox::stepped(view.zoom(), step), pixel);
+        m_zoomBox->showZoom(view.zoom());
+    });
+    connect(&view, &DocumentView::diagramFormatRequested, m_formats,
+            [this, &editor] { m_formats->formatDiagram(editor); });
+    connect(
+        &view, &DocumentView::caseInsertRequested, m_formats,
+        [this, &editor](Point at, InsertMode mode) { m_formats->insertCase(editor, at, mode); });
+    m_mdiArea->addDocument(window);
+    updateCommands();
+}
+
+void MainWindow::documentActivated(DocumentWindow* window) {
+    m_textEntry->commitUnlessFor(window != nullptr ? &window->editor() : nullptr);
+    m_codeDock->follow(window != nullptr ? &window->editor() : nullptr,
+                       window != nullptr ? window->fileName() : QString());
+    m_textDock->follow(window != nullptr ? &window->editor() : nullptr);
+    if (window != nullptr) {
+        window->showCaption();
+        m_zoomBox->showZoom(window->view().zoom());
+    }
+    updateCommands();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); }))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    m_files->openDropped(event->mimeData()->urls());
+    event->acceptProposedAction();
+}
+
+void MainWindow::useSettings(std::unique_ptr<SettingsFile> settings) {
+    m_settings = std::move(settings);
+    m_formats->setLabels(m_settings->labels());
+    m_files->setRecentFiles(RecentFiles(m_settings->recentFiles()));
+    const QByteArray geometry = m_settings->frameGeometry();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+}
+
+void MainWindow::saveSettings() {
+    if (!m_settings)
+        return;
+    m_settings->setLabels(m_formats->labels());
+    m_settings->setRecentFiles(m_files->recentFiles().paths());
+    m_settings->setFrameGeometry(saveGeometry());
+    QString failedPath;
+    if (!m_settings->save(&failedPath))
+        QMessageBox::critical(this, ProgramCaption,
+                              QStringLiteral("Unable to write to %1").arg(failedPath));
+}
+
+void MainWindow::updateCommands() {
+    for (const auto& [action, needs] : m_enableRules)
+        action->setEnabled(isEnabled(needs));
+    showActiveDocument();
+}
+
+// The frame's caption marks unsaved changes of the active document (a
+// maximised window's caption is part of it), and the undo and redo
+// commands name the steps they take back or make again.
+void MainWindow::showActiveDocument() {
+    DocumentWindow* active = activeDocument();
+    const bool textEntry = active != nullptr && m_textEntry->isOpenFor(&active->editor());
+    setWindowModified(active != nullptr && active->isModified());
+    const auto name = [](QAction* command, const QString& caption, const QString& step) {
+        command->setText(step.isEmpty() ? caption : QStringLiteral("%1: %2").arg(caption, step));
+        command->setToolTip(command->text().remove(u'&'));
+    };
+    const DocumentEditor* editor = active != nullptr ? &active->editor() : nullptr;
+    name(m_cmd.editUndo, QStringLiteral("&Rückgängig"),
+         editor != nullptr && !textEntry ? editor->undoName() : QString());
+    name(m_cmd.editRedo, QStringLiteral("&Wiederherstellen"),
+         editor != nullptr && !textEntry ? editor->redoName() : QString());
+}
+
+void MainWindow::placeOnScreen() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(screen.size() * 4 / 5);
+    move(screen.center() - rect().center());
+}
+
+// Each window is asked in turn and closes at once on its answer; the first
+// that stays open stops the frame's close, and the rest are not asked.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    for (DocumentWindow* document : documents()) {
+        if (!document->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    saveSettings();
+    event->accept();
+}
+
+} // namespace velbrant

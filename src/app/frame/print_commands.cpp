@@ -1,0 +1,188 @@
+#include "app/frame/print_commands.h"
+
+#include "app/app_info.h"
+#include "app/dialogs/print_progress_dialog.h"
+#include "app/document/document_editor.h"
+#include "app/document/document_window.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFormLayout>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolBar>
+
+namespace velbrant {
+
+namespace {
+
+// The sheet is the printable area of the printer's page in its
+// orientation; A4 portrait when no printer is installed (printing goes to
+// a PDF file then, all of whose page is printable).
+PaperSize paperOf(const QPageLayout& layout) {
+    const QSize size = layout.paintRect(QPageLayout::Millimeter).size().toSize();
+    return {size.width(), size.height()};
+}
+
+QPageLayout defaultPageLayout() {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    const QPageSize page = printer.isNull() ? QPageSize(QPageSize::A4) : printer.defaultPageSize();
+    return QPageLayout(page, QPageLayout::Portrait, QMarginsF());
+}
+
+PrintablePage printableArea(QPrinter& printer) {
+    return {printer.pageLayout().paintRectPixels(printer.resolution()).size(),
+            static_cast<double>(printer.resolution())};
+}
+
+} // namespace
+
+// The margins are the least the printer allows (none for a PDF file): the
+// sheet on the screen is as large as what can be printed.
+PrintCommands::PrintCommands(QWidget* frame) : QObject(frame), m_frame(frame) {
+    m_printer.setCreator(QStringLiteral("Velbrant"));
+    m_printer.setPageSize(defaultPageLayout().pageSize());
+    m_printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
+    m_paper = paperOf(m_printer.pageLayout());
+}
+
+void PrintCommands::print(DocumentWindow& window) {
+    QPrintDialog dialog(&m_printer, m_frame);
+    auto* pages = new QWidget;
+    pages->setWindowTitle(QStringLiteral("Seiten"));
+    auto* layout = new QFormLayout(pages);
+    layout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    layout->addRow(QStringLiteral("&Seiten:"), pageModeChoice(pages));
+    dialog.setOptionTabs({pages});
+    if (dialog.exec() == QDialog::Accepted)
+        printDocument(window);
+}
+
+void PrintCommands::pageSetup() {
+    QPageSetupDialog dialog(&m_printer, m_frame);
+    dialog.exec();
+    usePageLayout(m_printer.pageLayout());
+}
+
+void PrintCommands::usePageLayout(const QPageLayout& layout) {
+    m_printer.setPageLayout(layout);
+    m_paper = paperOf(layout);
+    emit paperChanged(m_paper);
+}
+
+// The three ways onto pages, for the print dialog's tab and the preview.
+QWidget* PrintCommands::pageModeChoice(QWidget* parent) {
+    auto* choice = new QComboBox(parent);
+    choice->setObjectName(QStringLiteral("PageModeBox"));
+    choice->addItems({QStringLiteral("Wie auf dem Blatt (eine Seite)"),
+                      QStringLiteral("Auf Seite einpassen"),
+                      QStringLiteral("Auf mehrere Seiten verteilen")});
+    choice->setCurrentIndex(static_cast<int>(m_pageMode));
+    connect(choice, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_pageMode = static_cast<PageMode>(index); });
+    return choice;
+}
+
+void PrintCommands::preview(DocumentWindow& window) {
+    QPrintPreviewDialog preview(&m_printer, m_frame);
+    preview.setWindowTitle(QStringLiteral("Seitenansicht"));
+    // Large enough for the whole tool bar, the page mode at its end.
+    preview.resize(m_frame->screen()->availableSize() * 4 / 5);
+    if (auto* bar = preview.findChild<QToolBar*>()) {
+        auto* choice = qobject_cast<QComboBox*>(pageModeChoice(bar));
+        bar->addSeparator();
+        bar->addWidget(choice);
+        connect(choice, &QComboBox::currentIndexChanged, &preview, [&preview] {
+            if (auto* widget = preview.findChild<QPrintPreviewWidget*>())
+                widget->updatePreview();
+        });
+    }
+    DocumentEditor& editor = window.editor();
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &editor](QPrinter* printer) {
+                QPainter painter(printer);
+                paintPages(painter, printableArea(*printer), editor.document(), editor.measurer(),
+                           editor.labels(), m_pageMode, [printer] { return printer->newPage(); });
+            });
+    preview.exec();
+}
+
+std::optional<PageMode> PrintCommands::modeFor(DocumentWindow& window) {
+    DocumentEditor& editor = window.editor();
+    if (m_pageMode != PageMode::AsShown ||
+        !reachesBeyondPage(editor.document(), printableArea(m_printer)))
+        return m_pageMode;
+    QMessageBox ask(QMessageBox::Question, ProgramCaption,
+                    QStringLiteral("Das Struktogramm ist größer als die Seite. Wie soll es "
+                                   "gedruckt werden?"),
+                    QMessageBox::NoButton, m_frame);
+    QPushButton* fit =
+        ask.addButton(QStringLiteral("Auf Seite &einpassen"), QMessageBox::AcceptRole);
+    QPushButton* tiles =
+        ask.addButton(QStringLiteral("Auf &mehrere Seiten verteilen"), QMessageBox::AcceptRole);
+    QPushButton* asIs = ask.addButton(QStringLiteral("Seite &so drucken"), QMessageBox::AcceptRole);
+    ask.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    ask.setDefaultButton(fit);
+    ask.exec();
+    if (ask.clickedButton() == fit)
+        return PageMode::FitToPage;
+    if (ask.clickedButton() == tiles)
+        return PageMode::Tiled;
+    if (ask.clickedButton() == asIs)
+        return PageMode::AsShown;
+    return std::nullopt;
+}
+
+void PrintCommands::printDocument(DocumentWindow& window) {
+    const std::optional<PageMode> mode = modeFor(window);
+    if (!mode)
+        return;
+    window.editor().clearSelection();
+    m_printer.setDocName(printJobName(window.fileName()));
+    const QString printerName = m_printer.outputFormat() == QPrinter::PdfFormat
+                                    ? QDir::toNativeSeparators(m_printer.outputFileName())
+                                    : m_printer.printerName();
+    PrintProgressDialog progress(window.fileName(), printerName, m_frame);
+    QString error;
+    progress.run([&] { error = runJob(window, *mode, progress); });
+    if (!error.isEmpty())
+        QMessageBox::critical(m_frame, ProgramCaption, error);
+}
+
+QString PrintCommands::runJob(DocumentWindow& window, PageMode mode,
+                              const PrintProgressDialog& progress) {
+    QPainter painter;
+    if (!painter.begin(&m_printer)) {
+        if (m_printer.outputFormat() == QPrinter::PdfFormat)
+            return QStringLiteral("Der Druck ist fehlgeschlagen: %1 lässt sich nicht schreiben.")
+                .arg(QDir::toNativeSeparators(m_printer.outputFileName()));
+        return QStringLiteral("Der Druck ist fehlgeschlagen: der Drucker „%1“ nimmt keinen "
+                              "Auftrag an.")
+            .arg(m_printer.printerName());
+    }
+    DocumentEditor& editor = window.editor();
+    const int pages = paintPages(painter, printableArea(m_printer), editor.document(),
+                                 editor.measurer(), editor.labels(), mode, [this, &progress] {
+                                     QCoreApplication::processEvents();
+                                     return !progress.isCancelled() && m_printer.newPage();
+                                 });
+    QCoreApplication::processEvents();
+    if (progress.isCancelled()) {
+        m_printer.abort();
+        painter.end();
+        return QString();
+    }
+    if (!painter.end() || pages == 0 || m_printer.printerState() == QPrinter::Error)
+        return QStringLiteral("Der Druck ist fehlgeschlagen: der Drucker oder die Warteschlange "
+                              "meldet einen Fehler.");
+    return QString();
+}
+
+} // namespace velbrant

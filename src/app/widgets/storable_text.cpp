@@ -1,0 +1,82 @@
+#include "app/widgets/storable_text.h"
+
+#include "model/files/binary_io.h"
+#include "render/text_codec.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace velbrant {
+
+QString whyUnstorable(const QStringList& lines, bool symbolFont) {
+    const QString missing = unencodableCharacters(lines.join(QString()), symbolFont);
+    if (!missing.isEmpty()) {
+        const QString characterSet = symbolFont ? QStringLiteral("der Schrift „Symbol“")
+                                                : QStringLiteral("von Windows-1252");
+        return QStringLiteral("„%1“ lässt sich nicht speichern: Struktogramme kennen nur die "
+                              "Zeichen %2.")
+            .arg(missing, characterSet);
+    }
+    for (const QString& line : lines) {
+        if (line.size() > static_cast<qsizetype>(MaxTextLength))
+            return QStringLiteral("Eine Zeile darf höchstens %1 Zeichen lang sein.")
+                .arg(MaxTextLength);
+    }
+    return QString();
+}
+
+QValidator::State StorableTextValidator::validate(QString& input, int&) const {
+    const QString reason = whyUnstorable({input}, false);
+    if (reason.isEmpty())
+        return Acceptable;
+    emit refused(reason);
+    return Invalid;
+}
+
+QString StorableTextEdit::acceptable(const QString& inserted) {
+    const QString shown = m_symbolFont ? decodeText(encodeText(inserted, true), true) : inserted;
+    QTextCursor cursor = textCursor();
+    QString text = toPlainText();
+    text.replace(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart(), shown);
+    const QString reason = whyUnstorable(text.split(QChar(u'\n')), m_symbolFont);
+    if (!reason.isEmpty()) {
+        emit refused(reason);
+        return QString();
+    }
+    emit refused(QString());
+    return shown;
+}
+
+void StorableTextEdit::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    const bool inserts = !typed.isEmpty() && (typed.front().isPrint() || typed == u"\t") &&
+                         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (!inserts)
+        return QPlainTextEdit::keyPressEvent(event);
+    const QString shown = acceptable(typed);
+    if (!shown.isNull())
+        insertPlainText(shown);
+}
+
+void StorableTextEdit::insertFromMimeData(const QMimeData* source) {
+    if (!source->hasText())
+        return;
+    QString pasted = source->text();
+    pasted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString shown = acceptable(pasted);
+    if (!shown.isNull())
+        insertPlainText(shown);
+}
+
+void StorableTextEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (event->commitString().isEmpty())
+        return QPlainTextEdit::inputMethodEvent(event);
+    const QString shown = acceptable(event->commitString());
+    if (!shown.isNull())
+        insertPlainText(shown);
+}
+
+} // namespace velbrant

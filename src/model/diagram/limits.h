@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace velbrant {
+
+// The limits every reader and writer of diagrams shares, so that what one
+// format accepts another can hold.
+
+// Bytes of one text line (Windows-1252).
+inline constexpr std::size_t MaxTextLength = 255;
+// Compound elements inside each other. Deeper input is refused, so no
+// reader or later operation can exhaust the stack; the model is tested to
+// stay sound far below it.
+inline constexpr int MaxNestingDepth = 1000;
+
+} // namespace velbrant

@@ -1,0 +1,102 @@
+#include "model/elements/conditional.h"
+
+#include <algorithm>
+#include <array>
+
+namespace velbrant {
+
+// The branches exist from the start, empty until setup or a reader fills
+// them, so that no operation meets a conditional without branches.
+Conditional::Conditional(const LayoutContext& context) : BranchingElement(context) {
+    setKindTag(Tag);
+    setHAlign(Alignment::Center);
+    addSequence();
+    addSequence();
+}
+
+void Conditional::placeSequences(Coord index, int value) {
+    Sequence& thenSeq = thenSequence();
+    Sequence& elseSeq = elseSequence();
+    switch (index) {
+    case Coord::Left:
+        thenSeq.setCoord(Coord::Left, value);
+        elseSeq.setCoord(Coord::Left, splitX());
+        break;
+    case Coord::Top:
+        thenSeq.setCoord(Coord::Top, value + headHeight());
+        elseSeq.setCoord(Coord::Top, value + headHeight());
+        break;
+    case Coord::Width: {
+        // Extra width is shared evenly; an odd unit goes to the else branch.
+        const int extra = value - thenSeq.width() - elseSeq.width();
+        thenSeq.setCoord(Coord::Width, thenSeq.width() + extra / 2);
+        elseSeq.setCoord(Coord::Left, splitX());
+        elseSeq.setCoord(Coord::Width, value - thenSeq.width());
+        break;
+    }
+    case Coord::Height:
+        thenSeq.setCoord(Coord::Height, value - headHeight());
+        elseSeq.setCoord(Coord::Height, value - headHeight());
+        break;
+    }
+}
+
+void Conditional::setup(const LayoutContext& context) {
+    appendEmptyStatement(thenSequence(), context);
+    appendEmptyStatement(elseSequence(), context);
+    if (!context.labels.ifText.empty())
+        setLines({context.labels.ifText});
+    Element::setup(context);
+}
+
+void Conditional::measureContent(const LayoutContext& context) {
+    setHAlign(Alignment::Center);
+    Element::measure(context);
+    const int textBoxWidth = minWidth();
+    measureHead();
+    int tallestBranch = 0;
+    std::array<int, 2> branchWidths{};
+    int branchLeft = left();
+    for (std::size_t i = 0; i < 2; ++i) {
+        Sequence& branch = sequenceAt(i);
+        branch.moveTo(branchLeft, top() + headHeight());
+        branch.relayout(context);
+        tallestBranch = std::max(tallestBranch, branch.height());
+        branchWidths[i] = std::max(branch.width(), 3 * TextMarginX);
+        branchLeft += branchWidths[i];
+    }
+    setMinSize(
+        std::max(2 * std::int64_t{textBoxWidth}, std::int64_t{branchWidths[0]} + branchWidths[1]),
+        std::int64_t{headHeight()} + tallestBranch);
+    setCoord(Coord::Height, minHeight());
+    thenSequence().setCoord(Coord::Width, branchWidths[0]);
+    elseSequence().setCoord(Coord::Left, splitX());
+    elseSequence().setCoord(Coord::Width, branchWidths[1]);
+}
+
+void Conditional::draw(Canvas& canvas, const DrawContext& context) const {
+    drawBox(canvas, context);
+    drawLines(canvas, context, splitX(), top() + TextMarginY, Alignment::Center);
+    const int headBottom = top() + headHeight();
+    const std::array<Point, 3> diagonals{context.map(left(), top()),
+                                         context.map(splitX(), headBottom),
+                                         context.map(left() + width(), top())};
+    canvas.polyline(diagonals);
+    canvas.line(context.map(left(), headBottom), context.map(left() + width(), headBottom));
+    drawLabels(canvas, context);
+    drawSequences(canvas, context);
+}
+
+void Conditional::drawLabels(Canvas& canvas, const DrawContext& context) const {
+    const int labelY = top() + headHeight() / 2;
+    canvas.text(context.map(left() + LabelInset, labelY), context.labels.yes);
+    Point noAnchor = context.map(left() + width() - LabelInset, labelY);
+    noAnchor.x -= canvas.textWidth(context.labels.no);
+    canvas.text(noAnchor, context.labels.no);
+}
+
+Sequence* Conditional::nestedSequenceAt(Point point) {
+    return point.x < splitX() ? &thenSequence() : &elseSequence();
+}
+
+} // namespace velbrant

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+namespace velbrant {
+
+// UTF-8 to and from the model's Windows-1252 bytes, without Qt, for formats
+// that are Unicode (Structorizer files).
+
+std::string utf8FromWindows1252(std::string_view bytes);
+
+// The characters a conversion had to replace, each once, in the order met.
+class ReplacedCharacters {
+public:
+    void add(char32_t character);
+    bool empty() const { return m_order.empty(); }
+    // The first `shown` of them (UTF-8), then how many more there are:
+    // "αβγ … und 63000 weitere".
+    std::string summary(std::size_t shown = 40) const;
+
+private:
+    std::vector<char32_t> m_order;
+    std::unordered_set<char32_t> m_seen;
+};
+
+// Characters Windows-1252 lacks become their usual ASCII spelling where
+// there is one ("≤" "<=", "→" "->"), otherwise "?"; each is noted in
+// `replaced`, so the caller can tell the user. A malformed UTF-8 sequence
+// (overlong forms and surrogates included) counts as U+FFFD.
+std::string windows1252FromUtf8(std::string_view utf8, ReplacedCharacters& replaced);
+
+// Lower case of the letters of Windows-1252 (A-Z and À-Þ but ×), for
+// names and keywords that are told apart from case: "Summe" is "summe".
+std::string lowered(std::string_view word);
+
+} // namespace velbrant

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/diagram/default_labels.h"
+#include "model/layout/units.h"
+
+#include <limits>
+
+namespace velbrant {
+
+// What one drawing pass hands to every element: the transform that draws the
+// diagram at its scale about a fixed origin, the default labels (branch
+// labels and arrow option), and the area that needs painting (in drawn
+// coordinates), outside which nothing is drawn.
+struct DrawContext {
+    static constexpr Point Unbounded{std::numeric_limits<std::int32_t>::max(),
+                                     std::numeric_limits<std::int32_t>::max()};
+
+    double scale = 1.0;
+    Point origin;
+    DefaultLabels labels{};
+    Point clipTopLeft{-Unbounded.x, -Unbounded.y};
+    Point clipBottomRight = Unbounded;
+
+    // Scaled positions saturate like all positions.
+    int mapAbout(int value, int about) const {
+        return clampCoordinate(std::int64_t{rnd((static_cast<double>(value) - about) * scale)} +
+                               about);
+    }
+    int mapX(int x) const { return mapAbout(x, origin.x); }
+    int mapY(int y) const { return mapAbout(y, origin.y); }
+    Point map(int x, int y) const { return {mapX(x), mapY(y)}; }
+    // Where a drawn point lies before scaling: the inverse of `map`.
+    int unmapAbout(int value, int about) const {
+        return clampCoordinate(std::int64_t{rnd((static_cast<double>(value) - about) / scale)} +
+                               about);
+    }
+    Point unmap(Point drawn) const {
+        return {unmapAbout(drawn.x, origin.x), unmapAbout(drawn.y, origin.y)};
+    }
+    // Pen widths, font heights and tab steps.
+    int scaled(int length) const { return rnd(length * scale); }
+    // Whether a model box, once mapped, reaches into the clip area; penWidth
+    // is how far its outline may reach beyond the box.
+    bool isVisible(int left, int top, int right, int bottom, int penWidth) const {
+        const int margin = scaled(penWidth);
+        return mapX(right) + margin >= clipTopLeft.x && mapX(left) - margin <= clipBottomRight.x &&
+               mapY(bottom) + margin >= clipTopLeft.y && mapY(top) - margin <= clipBottomRight.y;
+    }
+};
+
+} // namespace velbrant

@@ -1,0 +1,428 @@
+#include "model/program/type_check.h"
+
+#include "model/files/windows1252.h"
+#include "model/program/pseudocode.h"
+#include "model/program/type_inference.h"
+#include "model/program/type_rules.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace velbrant::code {
+
+Symbol& Symbols::get(std::string_view name) {
+    const std::string key = lowered(name);
+    const auto [it, added] = m_byKey.try_emplace(key, m_all.size());
+    if (added) {
+        m_all.emplace_back();
+        m_all.back().spelling = std::string(name);
+    }
+    return m_all[it->second];
+}
+
+Symbol& Symbols::cached(std::int32_t& index, std::string_view name) {
+    if (index < 0) {
+        Symbol& symbol = get(name);
+        index = static_cast<std::int32_t>(m_byKey.at(lowered(name)));
+        return symbol;
+    }
+    return m_all[static_cast<std::size_t>(index)];
+}
+
+const Symbol* Symbols::find(std::string_view name) const {
+    const auto it = m_byKey.find(lowered(name));
+    return it == m_byKey.end() ? nullptr : &m_all[it->second];
+}
+
+namespace {
+
+// Second pass: with the types settled, each statement either fits them or
+// becomes unread.
+class Check {
+public:
+    Check(Symbols& symbols, Scalar result, bool isFunction)
+        : m_symbols(symbols), m_result(result), m_isFunction(isFunction) {}
+
+    void block(Block& statements) {
+        for (Stmt& s : statements)
+            statement(s);
+    }
+
+private:
+    const Symbol* symbolOf(Expr& e, SymbolKind kind) {
+        Symbol& symbol = m_symbols.of(e);
+        return symbol.kind == kind && !symbol.conflicting ? &symbol : nullptr;
+    }
+
+    // A subroutine's stub is written only when a call to it is kept.
+    bool called(Symbol& symbol, SymbolKind kind, std::vector<Expr>& args) {
+        return symbol.kind == kind && !symbol.conflicting && arguments(symbol, args);
+    }
+
+    std::optional<ValueType> variable(Expr& e) {
+        Symbol* symbol = const_cast<Symbol*>(symbolOf(e, SymbolKind::Variable));
+        if (symbol == nullptr || symbol->type.array != (e.kind != Expr::Kind::Name) ||
+            symbol->type.scalar == Scalar::Conflict)
+            return std::nullopt;
+        for (Expr& index : e.args) {
+            if (!scalar(index, Scalar::Int))
+                return std::nullopt;
+        }
+        e.type = symbol->type.scalar;
+        return ValueType{symbol->type.scalar};
+    }
+
+    bool arguments(const Symbol& symbol, std::vector<Expr>& args) {
+        if (args.size() != symbol.parameters.size())
+            return false;
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            const auto type = valueOrArray(args[i]);
+            if (!type || !assignable(*type, symbol.parameters[i]))
+                return false;
+        }
+        return true;
+    }
+
+    // An argument may be a whole array.
+    std::optional<ValueType> valueOrArray(Expr& e) {
+        if (e.kind == Expr::Kind::Name) {
+            Symbol& symbol = m_symbols.of(e);
+            if (symbol.kind == SymbolKind::Variable && symbol.type.array && !symbol.conflicting) {
+                e.type = symbol.type.scalar;
+                return symbol.type;
+            }
+        }
+        return value(e);
+    }
+
+    std::optional<ValueType> value(Expr& e) {
+        std::optional<Scalar> type = scalarOf(e);
+        if (!type)
+            return std::nullopt;
+        e.type = *type;
+        return ValueType{*type};
+    }
+
+    bool scalar(Expr& e, Scalar wanted) {
+        const auto type = value(e);
+        return type && type->scalar == wanted;
+    }
+
+    std::optional<Scalar> scalarOf(Expr& e) {
+        switch (e.kind) {
+        case Expr::Kind::Int:
+            return Scalar::Int;
+        case Expr::Kind::Real:
+            return Scalar::Real;
+        case Expr::Kind::Text:
+            return Scalar::Text;
+        case Expr::Kind::Bool:
+            return Scalar::Bool;
+        case Expr::Kind::Name:
+        case Expr::Kind::Index:
+            if (auto type = variable(e))
+                return type->scalar;
+            return std::nullopt;
+        case Expr::Kind::Range:
+            return std::nullopt;
+        case Expr::Kind::Call:
+            if (!called(m_symbols.of(e), SymbolKind::Function, e.args))
+                return std::nullopt;
+            return m_symbols.of(e).type.scalar;
+        case Expr::Kind::Unary: {
+            const auto operand = value(e.args[0]);
+            if (!operand)
+                return std::nullopt;
+            if (e.op == Op::Not)
+                return operand->scalar == Scalar::Bool ? std::optional(Scalar::Bool) : std::nullopt;
+            return isNumeric(operand->scalar) ? std::optional(operand->scalar) : std::nullopt;
+        }
+        case Expr::Kind::Binary:
+            return binary(e);
+        }
+        return std::nullopt;
+    }
+
+    std::optional<Scalar> binary(Expr& e) {
+        const auto left = value(e.args[0]);
+        const auto right = value(e.args[1]);
+        if (!left || !right)
+            return std::nullopt;
+        const Scalar l = left->scalar;
+        const Scalar r = right->scalar;
+        const bool numeric = isNumeric(l) && isNumeric(r);
+        switch (e.op) {
+        case Op::Add:
+        case Op::Sub:
+        case Op::Mul:
+            return numeric ? std::optional(joined(l, r)) : std::nullopt;
+        case Op::Div:
+            return numeric ? std::optional(Scalar::Real) : std::nullopt;
+        case Op::IntDiv:
+        case Op::Mod:
+            return l == Scalar::Int && r == Scalar::Int ? std::optional(Scalar::Int) : std::nullopt;
+        case Op::Eq:
+        case Op::Ne:
+            return numeric || l == r ? std::optional(Scalar::Bool) : std::nullopt;
+        case Op::Lt:
+        case Op::Le:
+        case Op::Gt:
+        case Op::Ge:
+            return numeric ? std::optional(Scalar::Bool) : std::nullopt;
+        case Op::And:
+        case Op::Or:
+            return l == Scalar::Bool && r == Scalar::Bool ? std::optional(Scalar::Bool)
+                                                          : std::nullopt;
+        default:
+            return std::nullopt;
+        }
+    }
+
+    bool inputItem(Expr& item) {
+        if (item.kind == Expr::Kind::Range) {
+            const Symbol* symbol = symbolOf(item, SymbolKind::Variable);
+            if (symbol == nullptr || !symbol->type.array || !scalar(item.args[0], Scalar::Int) ||
+                !scalar(item.args[1], Scalar::Int))
+                return false;
+            item.type = symbol->type.scalar;
+            return item.type != Scalar::Bool;
+        }
+        const auto type = variable(item);
+        return type && type->scalar != Scalar::Bool;
+    }
+
+    bool fits(Stmt& s) {
+        switch (s.kind) {
+        case Stmt::Kind::Assign: {
+            const auto target = variable(s.target);
+            const auto source = value(s.value);
+            return target && source && assignable(*source, *target);
+        }
+        case Stmt::Kind::Input:
+            return std::all_of(s.items.begin(), s.items.end(),
+                               [this](Expr& item) { return inputItem(item); });
+        case Stmt::Kind::Output:
+            return std::all_of(s.items.begin(), s.items.end(),
+                               [this](Expr& item) { return value(item).has_value(); });
+        case Stmt::Kind::Call: {
+            return called(m_symbols.ofCall(s), SymbolKind::Procedure, s.items);
+        }
+        case Stmt::Kind::Break:
+            return m_loopDepth > 0;
+        case Stmt::Kind::Return: {
+            if (!s.hasValue)
+                return true;
+            const auto type = value(s.value);
+            return m_isFunction && type && assignable(*type, ValueType{m_result});
+        }
+        default:
+            return true;
+        }
+    }
+
+    void head(Stmt& s) {
+        if (!s.unreadHead && !scalar(s.value, Scalar::Bool)) {
+            s.unreadHead = true;
+            s.value = makeExpr(Expr::Kind::Bool, Op::Add,
+                               s.kind == Stmt::Kind::Repeat ? "true" : "false");
+            s.value.type = Scalar::Bool;
+        }
+    }
+
+    void forHead(Stmt& s) {
+        const auto variableType = variable(s.target);
+        if (variableType && variableType->scalar == Scalar::Int && scalar(s.value, Scalar::Int) &&
+            scalar(s.limit, Scalar::Int) && scalar(s.step, Scalar::Int))
+            return;
+        s.kind = Stmt::Kind::While;
+        s.unreadHead = true;
+        s.value = makeExpr(Expr::Kind::Bool, Op::Add, "false");
+        s.value.type = Scalar::Bool;
+    }
+
+    void caseHead(Stmt& s) {
+        const std::optional<ValueType> selector = s.unreadHead ? std::nullopt : value(s.value);
+        const Scalar selected = selector ? selector->scalar : Scalar::Unknown;
+        if (!selector)
+            s.unreadHead = true;
+        for (CaseBranch& branch : s.branches) {
+            const bool fitting =
+                !s.unreadHead && !branch.unreadLabel &&
+                std::all_of(branch.labels.begin(), branch.labels.end(), [&](Expr& label) {
+                    const auto type = value(label);
+                    return type && (type->scalar == selected ||
+                                    (isNumeric(type->scalar) && isNumeric(selected)));
+                });
+            branch.unreadLabel = !fitting;
+            block(branch.body);
+        }
+        // A selector no label compares with is not used at all.
+        if (std::all_of(s.branches.begin(), s.branches.end(),
+                        [](const CaseBranch& b) { return b.unreadLabel; }))
+            s.unreadHead = true;
+    }
+
+    void statement(Stmt& s) {
+        switch (s.kind) {
+        case Stmt::Kind::If:
+        case Stmt::Kind::While:
+        case Stmt::Kind::Repeat:
+            head(s);
+            break;
+        case Stmt::Kind::For:
+            forHead(s);
+            break;
+        case Stmt::Kind::Case:
+            caseHead(s);
+            break;
+        default:
+            if (s.kind != Stmt::Kind::Comment && s.kind != Stmt::Kind::Unread && !fits(s))
+                s.kind = Stmt::Kind::Unread;
+            return;
+        }
+        const bool loop = s.kind != Stmt::Kind::If && s.kind != Stmt::Kind::Case;
+        m_loopDepth += loop ? 1 : 0;
+        for (Block& body : s.bodies)
+            block(body);
+        m_loopDepth -= loop ? 1 : 0;
+    }
+
+    Symbols& m_symbols;
+    Scalar m_result;
+    bool m_isFunction;
+    int m_loopDepth = 0;
+};
+
+// Types no use told, and types that contradict, become integers.
+void settle(Symbols& symbols) {
+    for (Symbol& symbol : symbols.all()) {
+        if (symbol.type.scalar == Scalar::Conflict)
+            symbol.conflicting = true;
+        if (!isKnown(symbol.type.scalar)) {
+            symbol.type.scalar = Scalar::Int;
+            symbol.guessed = symbol.kind == SymbolKind::Variable;
+        }
+        for (ValueType& parameter : symbol.parameters) {
+            if (!isKnown(parameter.scalar))
+                parameter.scalar = Scalar::Int;
+        }
+    }
+}
+
+// Which names the kept statements read, and which subroutines they call.
+class Uses {
+public:
+    explicit Uses(Symbols& symbols) : m_symbols(symbols) {}
+
+    void block(Block& statements) {
+        for (Stmt& s : statements)
+            statement(s);
+    }
+
+private:
+    void expr(Expr& e) {
+        if (e.kind == Expr::Kind::Name || e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Call)
+            m_symbols.of(e).read = true;
+        for (Expr& arg : e.args)
+            expr(arg);
+    }
+
+    // A target is written, not read; its index is read.
+    void target(Expr& e) {
+        for (Expr& arg : e.args)
+            expr(arg);
+    }
+
+    void statement(Stmt& s) {
+        switch (s.kind) {
+        case Stmt::Kind::Comment:
+        case Stmt::Kind::Unread:
+            return;
+        case Stmt::Kind::Assign:
+            target(s.target);
+            break;
+        case Stmt::Kind::Input:
+            for (Expr& item : s.items)
+                target(item);
+            return;
+        case Stmt::Kind::Call:
+            m_symbols.ofCall(s).read = true;
+            break;
+        case Stmt::Kind::For:
+            expr(s.target);
+            expr(s.limit);
+            expr(s.step);
+            break;
+        case Stmt::Kind::Case:
+            for (CaseBranch& branch : s.branches) {
+                for (Expr& label : branch.labels) {
+                    if (!branch.unreadLabel)
+                        expr(label);
+                }
+                block(branch.body);
+            }
+            break;
+        default:
+            break;
+        }
+        if (!s.unreadHead)
+            expr(s.value);
+        for (Expr& item : s.items)
+            expr(item);
+        for (Block& body : s.bodies)
+            block(body);
+    }
+
+    Symbols& m_symbols;
+};
+
+int countUnread(const Block& statements) {
+    int count = 0;
+    for (const Stmt& s : statements) {
+        if (s.kind == Stmt::Kind::Unread || s.unreadHead)
+            count += static_cast<int>(s.source.size());
+        for (const Block& body : s.bodies)
+            count += countUnread(body);
+        for (const CaseBranch& branch : s.branches)
+            count += (branch.unreadLabel ? 1 : 0) + countUnread(branch.body);
+    }
+    return count;
+}
+
+// Parameters are read by the main program: they must be single values.
+void declareParameters(TypedProgram& typed) {
+    Program& program = typed.program;
+    for (const std::string& name : program.parameters) {
+        Symbol& symbol = typed.symbols.get(name);
+        symbol.kind = SymbolKind::Variable;
+        symbol.isParameter = true;
+    }
+}
+
+} // namespace
+
+TypedProgram typeProgram(Program program) {
+    TypedProgram typed;
+    typed.program = std::move(program);
+    declareParameters(typed);
+    const Inferred inferred = inferTypes(typed.program.body, typed.symbols);
+    Program& p = typed.program;
+    p.isFunction = p.isFunction || inferred.hasResult;
+    const auto& all = typed.symbols.all();
+    if (std::any_of(all.begin(), all.end(),
+                    [](const Symbol& s) { return s.isParameter && s.type.array; })) {
+        for (Symbol& symbol : typed.symbols.all())
+            symbol.isParameter = false;
+        p.parameters.clear();
+    }
+    settle(typed.symbols);
+    if (p.isFunction && inferred.hasResult)
+        typed.result = isKnown(inferred.result) ? inferred.result : Scalar::Int;
+    Check check(typed.symbols, typed.result, p.isFunction);
+    check.block(p.body);
+    Uses(typed.symbols).block(p.body);
+    typed.unreadLines = countUnread(p.body);
+    return typed;
+}
+
+} // namespace velbrant::code

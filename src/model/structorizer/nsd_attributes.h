@@ -1,0 +1,57 @@
+#pragma once
+
+#include "model/layout/canvas.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velbrant {
+
+// What an element read from a Structorizer file carries besides what
+// Velbrant edits: kept from reading to writing, through moves, copies and
+// undo, so that Structorizer gets back what it wrote. A new element has
+// none.
+struct NsdAttributes {
+    // "rrggbb" as the file wrote it.
+    std::string color;
+    // UTF-8 lines, as the file had them.
+    std::vector<std::string> comment;
+    bool disabled = false;
+    // The Structorizer kind the element stands in for when Velbrant has no
+    // such kind ("forever", "try", "parallel"); empty otherwise.
+    std::string kind;
+    // The text the file had (UTF-8) and the text Velbrant made of it
+    // (Windows-1252; for a case its file text); an element whose text is
+    // still the one made writes back the file's.
+    std::vector<std::string> fileLines;
+    std::vector<std::string> shownLines;
+    // Other attributes in the file's order, as (name, UTF-8 value).
+    std::vector<std::pair<std::string, std::string>> others;
+
+    // The fill a colour other than white gives the element's box.
+    std::optional<Color> fill() const;
+    bool operator==(const NsdAttributes&) const = default;
+};
+
+// What a Structorizer diagram's root carries besides title and comment:
+// every other attribute (the diagram type, include list, author, dates,
+// licence, ...), the header's lines after the first, and child elements
+// other than the diagram (kept as XML).
+struct NsdRoot {
+    std::vector<std::pair<std::string, std::string>> attributes;
+    std::vector<std::string> headerLines;
+    // Other children (XML) before and after the diagram's.
+    std::vector<std::string> childrenBefore;
+    std::vector<std::string> childrenAfter;
+    // Title and comment as the file had them (UTF-8) and as read (Windows-
+    // 1252): unchanged, they go back as the file had them.
+    std::string fileTitle;
+    std::string shownTitle;
+    std::vector<std::string> fileComment;
+    std::vector<std::string> shownComment;
+    bool operator==(const NsdRoot&) const = default;
+};
+
+} // namespace velbrant
