@@ -66,6 +66,26 @@ TEST_F(CodeGenerator, StatementFormsGermanAndEnglish) {
     expectLines(program, {"def Zeige(p1, p2):", "    pass"});
 }
 
+// Each language binds its operators in its own order (Pascal's "and" like
+// "*", Python's "not" below a comparison); the same expressions must keep
+// their grouping in all four, with the parentheses C's compiler asks for.
+TEST_F(CodeGenerator, ExpressionsKeepTheirGroupingInEachLanguagesOrder) {
+    for (const char* text : {"a := 1", "b := 2", "c := 3", "ok := a > b und b < c oder ok",
+                             "ok := (nicht ok) = (a > b)", "a := a - (b - c)", "b := -(a + b) * c",
+                             "c := (a - b) - c"})
+        add(ElementKind::Block, {text});
+    expectLines(code(CodeLanguage::Python),
+                {"ok = a > b and b < c or ok", "ok = (not ok) == (a > b)", "a = a - (b - c)",
+                 "b = -(a + b) * c", "c = a - b - c"});
+    expectLines(code(CodeLanguage::C), {"ok = (a > b && b < c) || ok;", "ok = (!ok) == (a > b);",
+                                        "a = a - (b - c);", "b = -(a + b) * c;", "c = a - b - c;"});
+    expectLines(code(CodeLanguage::Java),
+                {"ok = a > b && b < c || ok;", "ok = !ok == (a > b);", "a = a - (b - c);"});
+    expectLines(code(CodeLanguage::Pascal),
+                {"ok := (a > b) and (b < c) or ok;", "ok := not ok = (a > b);", "a := a - (b - c);",
+                 "b := (-(a + b)) * c;", "c := a - b - c;"});
+}
+
 TEST_F(CodeGenerator, HeadsOfEveryCompoundKind) {
     Element& ifElse = add(ElementKind::Conditional, {"wenn x > 0 dann"});
     add(ElementKind::Block, {"x := x - 1"}, &inside(ifElse, 0));

@@ -18,22 +18,6 @@ void CFamilyWriter::braced(const std::string& opening, const Block& body) {
     line("}");
 }
 
-void CFamilyWriter::head(const Stmt& s) {
-    if (s.unreadHead)
-        unreadComment(s.source);
-}
-
-void CFamilyWriter::ifStatement(const Stmt& s) {
-    head(s);
-    line("if (" + expr(s.value) + ") {");
-    nested(s.bodies[0]);
-    if (!s.bodies[1].empty()) {
-        line("} else {");
-        nested(s.bodies[1]);
-    }
-    line("}");
-}
-
 void CFamilyWriter::whileLoop(const Stmt& s) {
     head(s);
     braced("while (" + loopCondition(s.value) + ")", s.bodies[0]);
@@ -58,15 +42,14 @@ void CFamilyWriter::forLoop(const Stmt& s) {
            s.bodies[0]);
 }
 
-void CFamilyWriter::caseStatement(const Stmt& s) {
-    head(s);
+bool CFamilyWriter::switchable(const Stmt& s) const {
     const bool breaks = std::any_of(s.branches.begin(), s.branches.end(),
                                     [](const CaseBranch& b) { return breaksLoop(b.body); }) ||
                         (s.hasElse && breaksLoop(s.bodies[0]));
-    if (!breaks && plainLabels(s, switchesOnText())) {
-        switchStatement(s);
-        return;
-    }
+    return !breaks && plainLabels(s, switchesOnText());
+}
+
+void CFamilyWriter::caseChain(const Stmt& s) {
     std::string keyword = "if";
     for (const CaseBranch& branch : s.branches) {
         if (branch.unreadLabel)
@@ -88,62 +71,27 @@ void CFamilyWriter::caseStatement(const Stmt& s) {
         line("}");
 }
 
-void CFamilyWriter::jump(const Stmt& s) {
-    if (s.kind == Stmt::Kind::End) {
-        line(endProgram());
-        return;
-    }
-    std::string text = "break;";
-    if (s.kind == Stmt::Kind::Return) {
-        if (s.hasValue)
-            text = "return " + expr(s.value) + ";";
-        else if (!m_program.isFunction)
-            text = returnFromProgram();
-        else
-            text = m_typed.result == Scalar::Unknown ? "return;"
-                                                     : "return " + zero(m_typed.result) + ";";
-    }
-    line(jumpPrefix() + text);
+std::string CFamilyWriter::functionReturn() const {
+    return m_typed.result == Scalar::Unknown ? "return;" : "return " + zero(m_typed.result) + ";";
 }
 
-int CFamilyWriter::precedence(Op op) const {
-    switch (op) {
-    case Op::Or:
-        return 1;
-    case Op::And:
-        return 2;
-    case Op::Add:
-    case Op::Sub:
-        return 5;
-    case Op::Mul:
-    case Op::Div:
-    case Op::IntDiv:
-    case Op::Mod:
-        return 6;
-    case Op::Not:
-    case Op::Neg:
-        return 7;
-    default:
-        return 3;
-    }
+std::string CFamilyWriter::readDeclaredParameters() {
+    return readParameters([this](Scalar type, const std::string& name) {
+        return typeName(type) + " " + name + " = " + reading(type) + ";";
+    });
 }
 
-std::string CFamilyWriter::spelling(Op op) const {
-    static const char* const signs[] = {
-        "+", "-", "*", "/", "/", "%", "==", "!=", "<", "<=", ">", ">=", "&&", "||", "!", "-"};
-    return signs[static_cast<int>(op)];
-}
-
-std::string CFamilyWriter::zero(Scalar type) const {
-    switch (type) {
-    case Scalar::Real:
-        return "0.0";
-    case Scalar::Bool:
-        return "false";
-    case Scalar::Text:
-        return "\"\"";
-    default:
-        return "0";
+void CFamilyWriter::readItems(const Stmt& s, bool bracedLoop) {
+    for (const Expr& item : s.items) {
+        if (item.kind != Expr::Kind::Range) {
+            line(expr(item) + " = " + reading(item.type) + ";");
+            continue;
+        }
+        line("for (int k_ = " + expr(item.args[0]) + "; k_ <= " + expr(item.args[1]) + "; ++k_)" +
+             (bracedLoop ? " {" : ""));
+        line("    " + indexedWith(item, "k_") + " = " + reading(item.type) + ";");
+        if (bracedLoop)
+            line("}");
     }
 }
 
@@ -175,6 +123,41 @@ std::string CFamilyWriter::signature(const std::string& name, Scalar result,
                                      const std::vector<std::string>& names) {
     const std::string type = result == Scalar::Unknown ? "void" : typeName(result);
     return "static " + type + " " + name + "(" + parameterList(types, names) + ")";
+}
+
+void CFamilyWriter::functionAndMain(const std::string& mainSignature, const std::string& mainEnd) {
+    blank();
+    if (m_program.isFunction)
+        function();
+    line(mainSignature + " {");
+    indent();
+    if (m_program.isFunction) {
+        callFunction();
+    } else {
+        declarations();
+        block(m_program.body);
+    }
+    if (!mainEnd.empty())
+        line(mainEnd);
+    dedent();
+    line("}");
+}
+
+void CFamilyWriter::function() {
+    const std::vector<std::string> names = parameterIds();
+    line(signature(programName(), m_typed.result, parameterTypes(), names) + " {");
+    indent();
+    for (const std::string& name : names) {
+        if (const std::string use = unusedParameter(name); !use.empty())
+            line(use);
+    }
+    declarations();
+    block(m_program.body);
+    if (m_typed.result != Scalar::Unknown && reachesEnd())
+        line("return " + zero(m_typed.result) + ";");
+    dedent();
+    line("}");
+    blank();
 }
 
 void CFamilyWriter::stubs() {

@@ -13,32 +13,25 @@ public:
 protected:
     void assign(const Stmt& s) override;
     void call(const Stmt& s) override;
-    void ifStatement(const Stmt& s) override;
     void whileLoop(const Stmt& s) override;
     void repeatLoop(const Stmt& s) override;
     void forLoop(const Stmt& s) override;
-    void caseStatement(const Stmt& s) override;
-    void jump(const Stmt& s) override;
-    std::string emptyStatement() const override { return ";"; }
-    std::string commentPrefix() const override { return "// "; }
-
-    int precedence(Op op) const override;
-    std::string spelling(Op op) const override;
-    std::string boolLiteral(bool value) const override { return value ? "true" : "false"; }
+    // Not where a branch breaks out of a loop: "break" would leave the switch.
+    bool switchable(const Stmt& s) const override;
+    void caseChain(const Stmt& s) override;
     std::string special(const Expr& e) override;
 
-    virtual std::string typeName(Scalar type) const = 0;
-    virtual std::string zero(Scalar type) const;
     // A loop condition as the target must see it.
     virtual std::string loopCondition(const Expr& condition) { return expr(condition); }
     virtual std::string textEquality(const Expr& e) = 0;
-    virtual std::string endProgram() const = 0;
-    virtual std::string returnFromProgram() const { return "return;"; }
-    virtual std::string jumpPrefix() const { return {}; }
-    virtual void switchStatement(const Stmt& s) = 0;
+    std::string functionReturn() const override;
     virtual bool switchesOnText() const = 0;
     // What keeps the compiler quiet about a stub's parameter, if anything.
     virtual std::string unusedParameter(const std::string&) const { return {}; }
+    // Reads the input items; `bracedLoop` puts a range's loop body in braces.
+    void readItems(const Stmt& s, bool bracedLoop);
+    // Declares and reads the diagram's parameters; gives back the arguments.
+    std::string readDeclaredParameters();
     // Statements in braces after the opening line, which ends with " {".
     void braced(const std::string& opening, const Block& body);
     std::string parameterList(const std::vector<ValueType>& types,
@@ -49,7 +42,15 @@ protected:
                           const std::vector<ValueType>& types,
                           const std::vector<std::string>& names);
     void stubs();
-    void head(const Stmt& s);
+    // The diagram's function if it is one, then the main function: it calls
+    // that function with values read, or is the diagram itself.
+    void functionAndMain(const std::string& mainSignature, const std::string& mainEnd);
+    // The diagram as a function; a result is returned at its end unless
+    // the end cannot be reached.
+    void function();
+    virtual bool reachesEnd() const { return true; }
+    virtual void callFunction() = 0;
+    virtual void declarations() = 0;
 };
 
 } // namespace velbrant::code

@@ -7,7 +7,7 @@ namespace {
 
 class CWriter final : public CFamilyWriter {
 public:
-    using CFamilyWriter::CFamilyWriter;
+    explicit CWriter(const TypedProgram& program) : CFamilyWriter(program, CLanguage) {}
 
 private:
     void writeProgram() override {
@@ -19,20 +19,7 @@ private:
         line("#include <string.h>");
         inputHelpers();
         stubs();
-        blank();
-        if (m_program.isFunction)
-            function();
-        line("int main(void) {");
-        indent();
-        if (m_program.isFunction) {
-            callFunction();
-        } else {
-            declarations();
-            block(m_program.body);
-        }
-        line("return 0;");
-        dedent();
-        line("}");
+        functionAndMain("int main(void)", "return 0;");
     }
 
     void inputHelpers() {
@@ -70,17 +57,12 @@ private:
         line("}");
     }
 
-    std::string reading(Scalar type) const {
-        return readingWith(type, "lies_ganzzahl_()", "lies_zahl_()", "lies_text_()", "false");
-    }
-
-    void declarations() {
+    void declarations() override {
         std::vector<std::string> unused;
         for (const Symbol* variable : variables()) {
             const std::string type = typeName(variable->type.scalar);
             const std::string name = id(variable->spelling);
-            const std::string note =
-                variable->guessed ? " // Typ nicht erkannt: ganze Zahl angenommen" : "";
+            const std::string note = typeNote(*variable);
             if (!variable->read)
                 unused.push_back(name);
             if (!variable->type.array) {
@@ -100,33 +82,8 @@ private:
             line("(void) " + name + ";");
     }
 
-    void function() {
-        std::vector<ValueType> types;
-        std::vector<std::string> names;
-        for (const std::string& name : m_program.parameters) {
-            types.push_back(symbol(name).type);
-            names.push_back(id(name));
-        }
-        line(signature(programName(), m_typed.result, types, names) + " {");
-        indent();
-        for (const std::string& name : names)
-            line("(void) " + name + ";");
-        declarations();
-        block(m_program.body);
-        if (m_typed.result != Scalar::Unknown)
-            line("return " + zero(m_typed.result) + ";");
-        dedent();
-        line("}");
-        blank();
-    }
-
-    void callFunction() {
-        std::string arguments;
-        for (const std::string& name : m_program.parameters) {
-            const Scalar type = symbol(name).type.scalar;
-            line(typeName(type) + " " + id(name) + " = " + reading(type) + ";");
-            arguments += (arguments.empty() ? "" : ", ") + id(name);
-        }
+    void callFunction() override {
+        const std::string arguments = readDeclaredParameters();
         const std::string callText = programName() + "(" + arguments + ")";
         if (m_typed.result == Scalar::Unknown) {
             line(callText + ";");
@@ -153,20 +110,7 @@ private:
         return type == Scalar::Bool ? "(" + text + ") ? \"true\" : \"false\"" : text;
     }
 
-    void input(const Stmt& s) override {
-        for (const Expr& item : s.items) {
-            if (item.kind != Expr::Kind::Range) {
-                line(expr(item) + " = " + reading(item.type) + ";");
-                continue;
-            }
-            const long long offset = indexOffset(item);
-            line("for (int k_ = " + expr(item.args[0]) + "; k_ <= " + expr(item.args[1]) +
-                 "; ++k_)");
-            line("    " + id(item) + "[k_" +
-                 (offset != 0 ? " + " + std::to_string(-offset) : std::string()) +
-                 "] = " + reading(item.type) + ";");
-        }
-    }
+    void input(const Stmt& s) override { readItems(s, false); }
 
     void output(const Stmt& s) override {
         std::string formatText;
@@ -206,17 +150,6 @@ private:
 
     bool switchesOnText() const override { return false; }
 
-    // C warns about "a && b || c" and "!a == b"; both get parentheses.
-    bool needsParentheses(const Expr& child, const Expr& parent, bool right) const override {
-        if (parent.kind == Expr::Kind::Binary && parent.op == Op::Or &&
-            child.kind == Expr::Kind::Binary && child.op == Op::And)
-            return true;
-        if (parent.kind == Expr::Kind::Binary && precedence(parent.op) == 3 &&
-            child.kind == Expr::Kind::Unary && child.op == Op::Not)
-            return true;
-        return CFamilyWriter::needsParentheses(child, parent, right);
-    }
-
     // gcc refuses "x < x" and "n == n" under -Werror; their value is
     // known, and the operand stays named so that it still counts as used.
     std::string special(const Expr& e) override {
@@ -233,22 +166,6 @@ private:
     std::string textEquality(const Expr& e) override {
         return "strcmp(" + expr(e.args[0]) + ", " + expr(e.args[1]) +
                (e.op == Op::Eq ? ") == 0" : ") != 0");
-    }
-
-    std::string endProgram() const override { return "exit(0);"; }
-    std::string returnFromProgram() const override { return "return 0;"; }
-
-    std::string typeName(Scalar type) const override {
-        switch (type) {
-        case Scalar::Real:
-            return "double";
-        case Scalar::Bool:
-            return "bool";
-        case Scalar::Text:
-            return "const char*";
-        default:
-            return "int";
-        }
     }
 
     std::string parameter(ValueType type, const std::string& name) const override {
@@ -272,16 +189,15 @@ private:
         return result;
     }
 
+    // Question marks too, so that no "??" starts a trigraph.
     static std::string escaped(const std::string& utf8Text, bool inFormat) {
-        std::string result;
-        for (const char c : utf8Text) {
-            if (c == '"' || c == '\\' || c == '?')
-                result += '\\';
-            if (c == '%' && inFormat)
-                result += '%';
-            result += c == '\t' ? std::string("\\t") : std::string(1, c);
-        }
-        return result;
+        std::string result = backslashed(utf8Text, "\"\\?");
+        if (!inFormat)
+            return result;
+        std::string format;
+        for (const char c : result)
+            format += c == '%' ? std::string("%%") : std::string(1, c);
+        return format;
     }
 
     std::string textLiteral(std::string_view windows1252) const override {

@@ -45,7 +45,8 @@ std::string labelKey(const Expr& label) {
 
 } // namespace
 
-CodeWriter::CodeWriter(const TypedProgram& program) : m_typed(program), m_program(program.program) {
+CodeWriter::CodeWriter(const TypedProgram& program, const LanguageTable& language)
+    : m_typed(program), m_program(program.program), m_language(language) {
     assignIdentifiers();
     surveyProgram();
 }
@@ -97,6 +98,36 @@ std::vector<std::string> CodeWriter::stubParameters(const Symbol& routine) {
     return names;
 }
 
+std::vector<ValueType> CodeWriter::parameterTypes() const {
+    std::vector<ValueType> types;
+    for (const std::string& name : m_program.parameters)
+        types.push_back(symbol(name).type);
+    return types;
+}
+
+std::vector<std::string> CodeWriter::parameterIds() const {
+    std::vector<std::string> names;
+    for (const std::string& name : m_program.parameters)
+        names.push_back(id(name));
+    return names;
+}
+
+std::string CodeWriter::readParameters(
+    const std::function<std::string(Scalar type, const std::string& name)>& reads) {
+    std::string arguments;
+    for (const std::string& name : m_program.parameters) {
+        line(reads(symbol(name).type.scalar, id(name)));
+        arguments += (arguments.empty() ? "" : ", ") + id(name);
+    }
+    return arguments;
+}
+
+std::string CodeWriter::typeNote(const Symbol& variable) const {
+    return variable.guessed ? std::string(m_language.comments.lineEnd) +
+                                  "Typ nicht erkannt: ganze Zahl angenommen"
+                            : std::string();
+}
+
 std::vector<const Symbol*> CodeWriter::subroutines() const {
     std::vector<const Symbol*> result;
     for (const Symbol& s : m_typed.symbols.all()) {
@@ -111,6 +142,12 @@ long long CodeWriter::indexOffset(const Expr& array) const {
     return m_typed.symbols.of(array).lowestIndex;
 }
 
+std::string CodeWriter::indexedWith(const Expr& array, const std::string& index) const {
+    const long long offset = indexOffset(array);
+    return id(array) + "[" + index +
+           (offset != 0 ? " + " + std::to_string(-offset) : std::string()) + "]";
+}
+
 const std::string& CodeWriter::id(const Expr& e) const {
     return m_idsBySymbol.at(static_cast<std::size_t>(e.symbol));
 }
@@ -121,7 +158,7 @@ const std::string& CodeWriter::calleeId(const Stmt& s) const {
 
 void CodeWriter::line(std::string text) {
     if (!text.empty())
-        text.insert(0, static_cast<std::size_t>(m_depth) * m_indentUnit.size(), ' ');
+        text.insert(0, static_cast<std::size_t>(m_depth) * m_language.indentUnit.size(), ' ');
     m_lines.push_back(std::move(text));
 }
 
@@ -161,6 +198,13 @@ bool CodeWriter::assignsName(const Block& statements, std::string_view name) {
         if (s.kind == Stmt::Kind::Input)
             found = found || std::any_of(s.items.begin(), s.items.end(), names);
     };
+    visitAll(statements, visit);
+    return found;
+}
+
+bool CodeWriter::anyStatement(const Block& statements, const std::function<bool(const Stmt&)>& is) {
+    bool found = false;
+    auto visit = [&](const Stmt& s) { found = found || is(s); };
     visitAll(statements, visit);
     return found;
 }
@@ -205,6 +249,54 @@ void CodeWriter::unreadComment(const std::vector<std::string_view>& source) {
         noteComment("nicht übersetzt: ", text);
     if (source.empty())
         noteComment("nicht übersetzt: (leer)", {});
+}
+
+void CodeWriter::head(const Stmt& s) {
+    if (s.unreadHead)
+        unreadComment(s.source);
+}
+
+void CodeWriter::jump(const Stmt& s) {
+    const JumpWords& words = m_language.jumps;
+    if (s.kind == Stmt::Kind::End) {
+        line(std::string(words.endProgram));
+        return;
+    }
+    std::string text;
+    if (s.kind == Stmt::Kind::Break)
+        text = words.leaveLoop;
+    else if (s.hasValue)
+        text = std::string(words.returnOpen) + expr(s.value) + std::string(words.returnClose);
+    else if (m_program.isFunction)
+        text = functionReturn();
+    else
+        text = words.programReturn;
+    line(jumpPrefix() + text);
+}
+
+std::string CodeWriter::functionReturn() const {
+    return std::string(m_language.jumps.programReturn);
+}
+
+void CodeWriter::caseStatement(const Stmt& s) {
+    head(s);
+    if (switchable(s))
+        switchStatement(s);
+    else
+        caseChain(s);
+}
+
+void CodeWriter::ifStatement(const Stmt& s) {
+    const IfWords& words = m_language.ifWords;
+    head(s);
+    line(std::string(words.open) + expr(s.value) + std::string(words.close));
+    nested(s.bodies[0]);
+    if (!s.bodies[1].empty()) {
+        line(std::string(words.otherwise));
+        nested(s.bodies[1]);
+    }
+    if (!words.end.empty())
+        line(std::string(words.end));
 }
 
 void CodeWriter::nested(const Block& statements) {
@@ -263,6 +355,16 @@ std::string CodeWriter::numberLiteral(const Expr& e) const {
     return digits;
 }
 
+std::string CodeWriter::backslashed(std::string_view utf8Text, std::string_view escaped) {
+    std::string result;
+    for (const char c : utf8Text) {
+        if (escaped.find(c) != std::string_view::npos)
+            result += '\\';
+        result += c == '\t' ? std::string("\\t") : std::string(1, c);
+    }
+    return result;
+}
+
 std::string CodeWriter::indexed(const Expr& e) {
     const long long offset = indexOffset(e);
     std::string index = expr(e.args[0]);
@@ -271,10 +373,10 @@ std::string CodeWriter::indexed(const Expr& e) {
     return id(e) + "[" + index + "]";
 }
 
-std::string CodeWriter::argumentList(const std::vector<Expr>& args) {
+std::string CodeWriter::joined(const std::vector<Expr>& items, std::string_view separator) {
     std::string text;
-    for (const Expr& arg : args)
-        text += (text.empty() ? "" : ", ") + expr(arg);
+    for (const Expr& item : items)
+        text += (text.empty() ? std::string() : std::string(separator)) + expr(item);
     return text;
 }
 
@@ -302,11 +404,12 @@ std::string CodeWriter::special(const Expr& e) {
 bool CodeWriter::needsParentheses(const Expr& child, const Expr& parent, bool right) const {
     if (child.kind != Expr::Kind::Binary && child.kind != Expr::Kind::Unary)
         return false;
+    if (m_language.parenthesizes(parent.op, child.op))
+        return true;
     if (parent.kind == Expr::Kind::Unary)
-        return child.kind == Expr::Kind::Binary ? precedence(child.op) <= precedence(parent.op)
-                                                : true;
-    const int inner = precedence(child.op);
-    const int outer = precedence(parent.op);
+        return child.kind == Expr::Kind::Binary ? order(child.op) <= order(parent.op) : true;
+    const int inner = order(child.op);
+    const int outer = order(parent.op);
     const auto comparison = [](Op op) { return op >= Op::Eq && op <= Op::Ge; };
     return inner < outer ||
            (inner == outer && (right || comparison(parent.op) || child.kind == Expr::Kind::Unary));
@@ -330,22 +433,12 @@ std::string CodeWriter::expr(const Expr& e) {
     return text;
 }
 
-std::string CodeWriter::readingWith(Scalar type, std::string_view integer, std::string_view real,
-                                    std::string_view text, std::string_view none) {
-    switch (type) {
-    case Scalar::Real:
-        return std::string(real);
-    case Scalar::Text:
-        return std::string(text);
-    case Scalar::Bool:
-        return std::string(none);
-    default:
-        return std::string(integer);
-    }
-}
-
 bool CodeWriter::readsInput(Scalar type) const {
     return m_inputTypes.count(type) != 0;
+}
+
+bool CodeWriter::readsAnyInput() const {
+    return readsInput(Scalar::Int) || readsInput(Scalar::Real) || readsInput(Scalar::Text);
 }
 
 // One walk finds what the program reads and whether it ends itself.

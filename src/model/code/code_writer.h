@@ -1,7 +1,9 @@
 #pragma once
 
+#include "model/code/language_table.h"
 #include "model/program/type_check.h"
 
+#include <functional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -12,10 +14,10 @@ namespace velbrant::code {
 
 // What every back end shares: lines at an indentation, identifiers for the
 // program's names, the walk over the statements, and expressions written
-// by the target's operators and precedence. A back end states its syntax.
+// by the target's table of operators. A back end states its syntax.
 class CodeWriter {
 public:
-    explicit CodeWriter(const TypedProgram& program);
+    CodeWriter(const TypedProgram& program, const LanguageTable& language);
     virtual ~CodeWriter() = default;
     CodeWriter(const CodeWriter&) = delete;
     CodeWriter& operator=(const CodeWriter&) = delete;
@@ -33,17 +35,24 @@ protected:
     virtual void input(const Stmt& s) = 0;
     virtual void output(const Stmt& s) = 0;
     virtual void call(const Stmt& s) = 0;
-    virtual void ifStatement(const Stmt& s) = 0;
+    // Where the language's words suffice (its table's `ifWords`).
+    virtual void ifStatement(const Stmt& s);
     virtual void whileLoop(const Stmt& s) = 0;
     virtual void repeatLoop(const Stmt& s) = 0;
     virtual void forLoop(const Stmt& s) = 0;
-    virtual void caseStatement(const Stmt& s) = 0;
-    virtual void jump(const Stmt& s) = 0;
-    // The statement that does nothing, after a kept text.
-    virtual std::string emptyStatement() const = 0;
+    // A case is the language's own selection by labels where it can be,
+    // else a chain of conditions.
+    void caseStatement(const Stmt& s);
+    virtual bool switchable(const Stmt& s) const = 0;
+    virtual void switchStatement(const Stmt& s) = 0;
+    virtual void caseChain(const Stmt& s) = 0;
+    void jump(const Stmt& s);
+    // A return without a value from the diagram's function.
+    virtual std::string functionReturn() const;
+    // What goes before a jump that leaves a loop or returns.
+    virtual std::string jumpPrefix() const { return {}; }
 
     // Comments.
-    virtual std::string commentPrefix() const = 0;
     // What a comment's text must become to stay one comment line.
     virtual std::string commentText(std::string utf8) const { return utf8; }
     void comment(std::string_view windows1252);
@@ -52,19 +61,25 @@ protected:
     // The diagram's title and comment lines.
     void headerComment();
     void unreadComment(const std::vector<std::string_view>& source);
+    // A compound statement's head that could not be read, as a comment.
+    void head(const Stmt& s);
 
     // Expressions.
-    virtual int precedence(Op op) const = 0;
-    virtual std::string spelling(Op op) const = 0;
-    virtual std::string boolLiteral(bool value) const = 0;
+    int order(Op op) const { return m_language.form(op).order; }
+    std::string spelling(Op op) const { return std::string(m_language.form(op).spelling); }
+    std::string boolLiteral(bool value) const {
+        return std::string(value ? m_language.truth.trueLiteral : m_language.truth.falseLiteral);
+    }
     virtual std::string textLiteral(std::string_view windows1252) const = 0;
     // The target's form of what is not an operator between operands.
     virtual std::string special(const Expr& e);
-    virtual bool needsParentheses(const Expr& child, const Expr& parent, bool right) const;
     virtual std::string indexed(const Expr& e);
     std::string expr(const Expr& e);
+    // The one place that puts an operand in parentheses.
     std::string operand(const Expr& child, const Expr& parent, bool right);
     std::string numberLiteral(const Expr& e) const;
+    // UTF-8 text with a backslash before each of `escaped` and tabs as \t.
+    static std::string backslashed(std::string_view utf8Text, std::string_view escaped);
 
     // Names.
     std::string id(std::string_view name) const;
@@ -78,9 +93,19 @@ protected:
     std::vector<const Symbol*> subroutines() const;
     // A stub's parameters: p1, p2, ...
     static std::vector<std::string> stubParameters(const Symbol& routine);
-    std::string argumentList(const std::vector<Expr>& args);
+    // The diagram's own parameters, when it is a function.
+    std::vector<ValueType> parameterTypes() const;
+    std::vector<std::string> parameterIds() const;
+    // Writes, by `reads`, a line per parameter that reads it from the input
+    // and gives back the arguments of the call: "a, b".
+    std::string
+    readParameters(const std::function<std::string(Scalar type, const std::string& name)>& reads);
+    std::string argumentList(const std::vector<Expr>& args) { return joined(args, ", "); }
+    std::string joined(const std::vector<Expr>& items, std::string_view separator);
     // The lowest index of an array whose lowest use is below zero, else 0.
     long long indexOffset(const Expr& array) const;
+    // The array at an index written in the target: "a[k_ + 3]".
+    std::string indexedWith(const Expr& array, const std::string& index) const;
 
     // Lines.
     void line(std::string text);
@@ -92,12 +117,18 @@ protected:
     virtual void nested(const Block& statements);
     void statement(const Stmt& s);
 
+    // Words of the target.
+    std::string typeName(Scalar type) const { return std::string(m_language.typeName(type)); }
+    std::string zero(Scalar type) const { return std::string(m_language.zero(type)); }
+    std::string reading(Scalar type) const { return std::string(m_language.reader(type)); }
+    std::string emptyStatement() const { return std::string(m_language.emptyStatement); }
+    std::string commentPrefix() const { return std::string(m_language.comments.prefix); }
+    // What follows the declaration of a variable whose type was guessed.
+    std::string typeNote(const Symbol& variable) const;
+
     // Questions about the program.
     bool readsInput(Scalar type) const;
-    // What reads a value of the type from the input: the expression for
-    // integers, reals or words; a truth value is not read, it is `none`.
-    static std::string readingWith(Scalar type, std::string_view integer, std::string_view real,
-                                   std::string_view text, std::string_view none);
+    bool readsAnyInput() const;
     bool endsProgram() const { return m_endsProgram; }
     static bool hasCode(const Block& statements);
     // A break in the block that leaves a loop around it.
@@ -108,6 +139,8 @@ protected:
     // Output items are separated by a space, except next to a text literal.
     static bool spacedBefore(const std::vector<Expr>& items, std::size_t i);
     static bool assignsName(const Block& statements, std::string_view name);
+    // Whether the block, or any block inside it, holds a statement that is one.
+    static bool anyStatement(const Block& statements, const std::function<bool(const Stmt&)>& is);
     static Expr negated(const Expr& condition);
     // "nicht (x > 5)" as "x <= 5".
     static Expr plain(const Expr& condition);
@@ -115,12 +148,13 @@ protected:
 
     const TypedProgram& m_typed;
     const Program& m_program;
-    std::string m_indentUnit = "    ";
 
 private:
+    bool needsParentheses(const Expr& child, const Expr& parent, bool right) const;
     void assignIdentifiers();
     void surveyProgram();
 
+    const LanguageTable& m_language;
     std::vector<std::string> m_lines;
     int m_depth = 0;
     std::string m_programName;

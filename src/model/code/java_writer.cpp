@@ -13,7 +13,7 @@ namespace {
 // follows Java's own rules to know where that is needed.
 class JavaWriter final : public CFamilyWriter {
 public:
-    using CFamilyWriter::CFamilyWriter;
+    explicit JavaWriter(const TypedProgram& program) : CFamilyWriter(program, JavaLanguage) {}
 
 private:
     void writeProgram() override {
@@ -23,19 +23,7 @@ private:
         indent();
         inputHelpers();
         stubs();
-        blank();
-        if (m_program.isFunction)
-            function();
-        line("public static void main(String[] args) {");
-        indent();
-        if (m_program.isFunction) {
-            callFunction();
-        } else {
-            declarations();
-            block(m_program.body);
-        }
-        dedent();
-        line("}");
+        functionAndMain("public static void main(String[] args)", "");
         dedent();
         line("}");
     }
@@ -63,16 +51,11 @@ private:
         line("}");
     }
 
-    std::string reading(Scalar type) const {
-        return readingWith(type, "liesGanzzahl_()", "liesZahl_()", "liesText_()", "false");
-    }
-
-    void declarations() {
+    void declarations() override {
         for (const Symbol* variable : variables()) {
             const std::string type = typeName(variable->type.scalar);
             const std::string name = id(variable->spelling);
-            const std::string note =
-                variable->guessed ? " // Typ nicht erkannt: ganze Zahl angenommen" : "";
+            const std::string note = typeNote(*variable);
             if (!variable->type.array) {
                 line(type + " " + name + " = " + zero(variable->type.scalar) + ";" + note);
                 continue;
@@ -84,51 +67,16 @@ private:
         }
     }
 
-    void function() {
-        std::vector<ValueType> types;
-        std::vector<std::string> names;
-        for (const std::string& name : m_program.parameters) {
-            types.push_back(symbol(name).type);
-            names.push_back(id(name));
-        }
-        line(signature(programName(), m_typed.result, types, names) + " {");
-        indent();
-        declarations();
-        block(m_program.body);
-        if (m_typed.result != Scalar::Unknown && completes(m_program.body))
-            line("return " + zero(m_typed.result) + ";");
-        dedent();
-        line("}");
-        blank();
-    }
+    bool reachesEnd() const override { return completes(m_program.body); }
 
-    void callFunction() {
-        std::string arguments;
-        for (const std::string& name : m_program.parameters) {
-            const Scalar type = symbol(name).type.scalar;
-            line(typeName(type) + " " + id(name) + " = " + reading(type) + ";");
-            arguments += (arguments.empty() ? "" : ", ") + id(name);
-        }
+    void callFunction() override {
+        const std::string arguments = readDeclaredParameters();
         const std::string callText = programName() + "(" + arguments + ")";
         line(m_typed.result == Scalar::Unknown ? callText + ";"
                                                : "System.out.println(" + callText + ");");
     }
 
-    void input(const Stmt& s) override {
-        for (const Expr& item : s.items) {
-            if (item.kind != Expr::Kind::Range) {
-                line(expr(item) + " = " + reading(item.type) + ";");
-                continue;
-            }
-            line("for (int k_ = " + expr(item.args[0]) + "; k_ <= " + expr(item.args[1]) +
-                 "; ++k_) {");
-            const long long offset = indexOffset(item);
-            line("    " + id(item) + "[k_" +
-                 (offset != 0 ? " + " + std::to_string(-offset) : std::string()) +
-                 "] = " + reading(item.type) + ";");
-            line("}");
-        }
-    }
+    void input(const Stmt& s) override { readItems(s, true); }
 
     void output(const Stmt& s) override {
         std::string text;
@@ -149,10 +97,7 @@ private:
         line("switch (" + expr(s.value) + ") {");
         indent();
         for (const CaseBranch& branch : s.branches) {
-            std::string labels;
-            for (const Expr& label : branch.labels)
-                labels += (labels.empty() ? "" : ", ") + expr(label);
-            braced("case " + labels + " ->", branch.body);
+            braced("case " + argumentList(branch.labels) + " ->", branch.body);
         }
         if (s.hasElse)
             braced("default ->", s.bodies[0]);
@@ -217,21 +162,6 @@ private:
                expr(e.args[1]) + ")";
     }
 
-    std::string endProgram() const override { return "System.exit(0);"; }
-
-    std::string typeName(Scalar type) const override {
-        switch (type) {
-        case Scalar::Real:
-            return "double";
-        case Scalar::Bool:
-            return "boolean";
-        case Scalar::Text:
-            return "String";
-        default:
-            return "int";
-        }
-    }
-
     std::string parameter(ValueType type, const std::string& name) const override {
         return typeName(type.scalar) + (type.array ? "[] " : " ") + name;
     }
@@ -244,13 +174,7 @@ private:
     }
 
     std::string textLiteral(std::string_view windows1252) const override {
-        std::string result = "\"";
-        for (const char c : utf8(windows1252)) {
-            if (c == '"' || c == '\\')
-                result += '\\';
-            result += c == '\t' ? std::string("\\t") : std::string(1, c);
-        }
-        return result + "\"";
+        return "\"" + backslashed(utf8(windows1252), "\"\\") + "\"";
     }
 
     int m_guards = 0;

@@ -9,9 +9,7 @@ namespace {
 
 class PascalWriter final : public CodeWriter {
 public:
-    explicit PascalWriter(const TypedProgram& program) : CodeWriter(program) {
-        m_indentUnit = "  ";
-    }
+    explicit PascalWriter(const TypedProgram& program) : CodeWriter(program, PascalLanguage) {}
 
 private:
     void writeProgram() override {
@@ -41,27 +39,15 @@ private:
     bool usesIndexLoop() const { return readsRange(m_program.body); }
 
     static bool readsRange(const Block& statements) {
-        for (const Stmt& s : statements) {
-            if (s.kind == Stmt::Kind::Input &&
-                std::any_of(s.items.begin(), s.items.end(),
-                            [](const Expr& e) { return e.kind == Expr::Kind::Range; }))
-                return true;
-            for (const Block& body : s.bodies) {
-                if (readsRange(body))
-                    return true;
-            }
-            for (const CaseBranch& branch : s.branches) {
-                if (readsRange(branch.body))
-                    return true;
-            }
-        }
-        return false;
+        return anyStatement(statements, [](const Stmt& s) {
+            return s.kind == Stmt::Kind::Input &&
+                   std::any_of(s.items.begin(), s.items.end(),
+                               [](const Expr& e) { return e.kind == Expr::Kind::Range; });
+        });
     }
 
     void inputHelpers() {
-        const bool integers = readsInput(Scalar::Int);
-        const bool reals = readsInput(Scalar::Real);
-        if (!integers && !reals && !readsInput(Scalar::Text))
+        if (!readsAnyInput())
             return;
         for (const char* text : {"", "function LiesText_: string;", "var", "  c: char;", "begin",
                                  "  Result := '';", "  while not eof do", "  begin", "    read(c);",
@@ -69,9 +55,9 @@ private:
                                  "      if Result <> '' then", "        exit;", "    end",
                                  "    else", "      Result := Result + c;", "  end;", "end;"})
             line(text);
-        if (integers)
+        if (readsInput(Scalar::Int))
             helper("LiesGanzzahl_: integer", "StrToIntDef(LiesText_(), 0)");
-        if (reals)
+        if (readsInput(Scalar::Real))
             helper("LiesZahl_: double", "StrToFloatDef(LiesText_(), 0.0)");
     }
 
@@ -81,36 +67,6 @@ private:
         line("begin");
         line("  Result := " + value + ";");
         line("end;");
-    }
-
-    std::string reading(Scalar type) const {
-        return readingWith(type, "LiesGanzzahl_()", "LiesZahl_()", "LiesText_()", "False");
-    }
-
-    static std::string typeName(Scalar type) {
-        switch (type) {
-        case Scalar::Real:
-            return "double";
-        case Scalar::Bool:
-            return "boolean";
-        case Scalar::Text:
-            return "string";
-        default:
-            return "integer";
-        }
-    }
-
-    static std::string zero(Scalar type) {
-        switch (type) {
-        case Scalar::Real:
-            return "0.0";
-        case Scalar::Bool:
-            return "False";
-        case Scalar::Text:
-            return "''";
-        default:
-            return "0";
-        }
     }
 
     void declarations(const std::vector<const Symbol*>& symbols, bool indexLoop) {
@@ -123,8 +79,7 @@ private:
             if (variable->type.array)
                 type = "array[" + std::to_string(variable->lowestIndex) + ".." +
                        std::to_string(HighestIndex) + "] of " + type;
-            line(id(variable->spelling) + ": " + type + ";" +
-                 (variable->guessed ? " // Typ nicht erkannt: ganze Zahl angenommen" : ""));
+            line(id(variable->spelling) + ": " + type + ";" + typeNote(*variable));
         }
         if (indexLoop)
             line("k_: integer;");
@@ -170,15 +125,10 @@ private:
     }
 
     void function() {
-        std::vector<ValueType> types;
-        std::vector<std::string> names;
-        for (const std::string& name : m_program.parameters) {
-            types.push_back(symbol(name).type);
-            names.push_back(id(name));
-        }
         const bool result = m_typed.result != Scalar::Unknown;
         blank();
-        line((result ? "function " : "procedure ") + programName() + parameters(types, names) +
+        line((result ? "function " : "procedure ") + programName() +
+             parameters(parameterTypes(), parameterIds()) +
              (result ? ": " + typeName(m_typed.result) : "") + ";");
         declarations(variables(), usesIndexLoop());
         line("begin");
@@ -199,11 +149,9 @@ private:
         blank();
         line("begin");
         indent();
-        std::string arguments;
-        for (const std::string& name : m_program.parameters) {
-            line(id(name) + " := " + reading(symbol(name).type.scalar) + ";");
-            arguments += (arguments.empty() ? "" : ", ") + id(name);
-        }
+        const std::string arguments = readParameters([this](Scalar type, const std::string& name) {
+            return name + " := " + reading(type) + ";";
+        });
         const std::string callText =
             programName() + (arguments.empty() ? std::string() : "(" + arguments + ")");
         line(m_typed.result == Scalar::Unknown
@@ -253,11 +201,6 @@ private:
         line("end" + after);
     }
 
-    void head(const Stmt& s) {
-        if (s.unreadHead)
-            unreadComment(s.source);
-    }
-
     void ifStatement(const Stmt& s) override {
         head(s);
         line("if " + expr(s.value) + " then");
@@ -304,23 +247,24 @@ private:
         line("end;");
     }
 
-    void caseStatement(const Stmt& s) override {
-        head(s);
-        if (plainLabels(s, false)) {
-            line("case " + expr(s.value) + " of");
-            indent();
-            for (const CaseBranch& branch : s.branches) {
-                line(argumentList(branch.labels) + ":");
-                compound(branch.body, ";");
-            }
-            dedent();
-            if (s.hasElse) {
-                line("else");
-                compound(s.bodies[0], ";");
-            }
-            line("end;");
-            return;
+    bool switchable(const Stmt& s) const override { return plainLabels(s, false); }
+
+    void switchStatement(const Stmt& s) override {
+        line("case " + expr(s.value) + " of");
+        indent();
+        for (const CaseBranch& branch : s.branches) {
+            line(argumentList(branch.labels) + ":");
+            compound(branch.body, ";");
         }
+        dedent();
+        if (s.hasElse) {
+            line("else");
+            compound(s.bodies[0], ";");
+        }
+        line("end;");
+    }
+
+    void caseChain(const Stmt& s) override {
         for (std::size_t i = 0; i < s.branches.size(); ++i) {
             const CaseBranch& branch = s.branches[i];
             if (branch.unreadLabel)
@@ -342,48 +286,6 @@ private:
             compound(s.bodies[0], ";");
         }
     }
-
-    void jump(const Stmt& s) override {
-        if (s.kind == Stmt::Kind::Break)
-            line("break;");
-        else if (s.kind == Stmt::Kind::End)
-            line("halt;");
-        else if (s.hasValue)
-            line("exit(" + expr(s.value) + ");");
-        else
-            line("exit;");
-    }
-
-    std::string emptyStatement() const override { return {}; }
-    std::string commentPrefix() const override { return "// "; }
-
-    int precedence(Op op) const override {
-        switch (op) {
-        case Op::Add:
-        case Op::Sub:
-        case Op::Or:
-        case Op::Neg:
-            return 2;
-        case Op::Mul:
-        case Op::Div:
-        case Op::IntDiv:
-        case Op::Mod:
-        case Op::And:
-            return 3;
-        case Op::Not:
-            return 4;
-        default:
-            return 1;
-        }
-    }
-
-    std::string spelling(Op op) const override {
-        static const char* const signs[] = {"+", "-",  "*", "/",  "div", "mod", "=",   "<>",
-                                            "<", "<=", ">", ">=", "and", "or",  "not", "-"};
-        return signs[static_cast<int>(op)];
-    }
-
-    std::string boolLiteral(bool value) const override { return value ? "True" : "False"; }
 
     std::string indexed(const Expr& e) override { return id(e) + "[" + expr(e.args[0]) + "]"; }
 

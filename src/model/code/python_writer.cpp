@@ -7,39 +7,34 @@ namespace {
 
 class PythonWriter final : public CodeWriter {
 public:
-    using CodeWriter::CodeWriter;
+    explicit PythonWriter(const TypedProgram& program) : CodeWriter(program, PythonLanguage) {}
 
 private:
     void writeProgram() override {
         headerComment();
         blank();
-        if (needsSys())
+        if (endsProgram() || readsAnyInput())
             line("import sys");
         inputHelpers();
         for (const Symbol* routine : subroutines())
             stub(*routine);
         blank();
-        if (m_program.isFunction) {
+        if (m_program.isFunction)
             function();
+        line("");
+        line("def main():");
+        if (m_program.isFunction)
             mainCallingFunction();
-        } else {
-            line("");
-            line("def main():");
+        else
             body();
-        }
         blank();
         line("");
         line("if __name__ == \"__main__\":");
         line("    main()");
     }
 
-    bool needsSys() const {
-        return endsProgram() || readsInput(Scalar::Int) || readsInput(Scalar::Real) ||
-               readsInput(Scalar::Text);
-    }
-
     void inputHelpers() {
-        if (!readsInput(Scalar::Int) && !readsInput(Scalar::Real) && !readsInput(Scalar::Text))
+        if (!readsAnyInput())
             return;
         blank();
         line("");
@@ -62,13 +57,6 @@ private:
                                                   : "    pass");
     }
 
-    static std::string zero(Scalar type) {
-        return type == Scalar::Real   ? "0.0"
-               : type == Scalar::Bool ? "False"
-               : type == Scalar::Text ? "\"\""
-                                      : "0";
-    }
-
     void declarations() {
         for (const Symbol* variable : variables()) {
             std::string value = zero(variable->type.scalar);
@@ -77,10 +65,6 @@ private:
                     "[" + value + "] * " + std::to_string(HighestIndex + 1 - variable->lowestIndex);
             line(id(variable->spelling) + " = " + value + typeNote(*variable));
         }
-    }
-
-    std::string typeNote(const Symbol& variable) const {
-        return variable.guessed ? "  # Typ nicht erkannt: ganze Zahl angenommen" : "";
     }
 
     void body() {
@@ -103,26 +87,16 @@ private:
         line("return " + zero(m_typed.result));
         dedent();
         blank();
-        line("");
-        line("def main():");
-        indent();
     }
 
     void mainCallingFunction() {
-        std::string arguments;
-        for (const std::string& name : m_program.parameters) {
-            line(id(name) + " = " + reading(symbol(name).type.scalar));
-            arguments += (arguments.empty() ? "" : ", ") + id(name);
-        }
+        indent();
+        const std::string arguments = readParameters(
+            [this](Scalar type, const std::string& name) { return name + " = " + reading(type); });
         const std::string callText = programName() + "(" + arguments + ")";
         line(m_typed.result == Scalar::Unknown ? callText
                                                : "print(" + shown(callText, m_typed.result) + ")");
         dedent();
-    }
-
-    std::string reading(Scalar type) const {
-        return readingWith(type, "int(next(eingabe_, \"0\"))", "float(next(eingabe_, \"0\"))",
-                           "next(eingabe_, \"\")", "False");
     }
 
     std::string shown(const std::string& text, Scalar type) const {
@@ -141,12 +115,6 @@ private:
                 line(expr(item) + " = " + reading(item.type));
             }
         }
-    }
-
-    std::string indexedWith(const Expr& array, const std::string& index) const {
-        const long long offset = indexOffset(array);
-        return id(array) + "[" + index +
-               (offset != 0 ? " + " + std::to_string(-offset) : std::string()) + "]";
     }
 
     void output(const Stmt& s) override {
@@ -170,21 +138,6 @@ private:
         if (!hasCode(body))
             line("pass");
         dedent();
-    }
-
-    void head(const Stmt& s) {
-        if (s.unreadHead)
-            unreadComment(s.source);
-    }
-
-    void ifStatement(const Stmt& s) override {
-        head(s);
-        line("if " + expr(s.value) + ":");
-        nested(s.bodies[0]);
-        if (!s.bodies[1].empty()) {
-            line("else:");
-            nested(s.bodies[1]);
-        }
     }
 
     // Python refuses more than 20 loops inside each other; a loop deeper
@@ -217,19 +170,7 @@ private:
     }
 
     static bool returns(const Block& statements) {
-        for (const Stmt& s : statements) {
-            if (s.kind == Stmt::Kind::Return)
-                return true;
-            for (const Block& body : s.bodies) {
-                if (returns(body))
-                    return true;
-            }
-            for (const CaseBranch& branch : s.branches) {
-                if (returns(branch.body))
-                    return true;
-            }
-        }
-        return false;
+        return anyStatement(statements, [](const Stmt& s) { return s.kind == Stmt::Kind::Return; });
     }
 
     void whileLoop(const Stmt& s) override {
@@ -269,25 +210,23 @@ private:
         nested(s.bodies[0]);
     }
 
-    void caseStatement(const Stmt& s) override {
-        head(s);
-        if (plainLabels(s, true)) {
-            line("match " + expr(s.value) + ":");
-            indent();
-            for (const CaseBranch& branch : s.branches) {
-                std::string labels;
-                for (const Expr& label : branch.labels)
-                    labels += (labels.empty() ? "" : " | ") + expr(label);
-                line("case " + labels + ":");
-                nested(branch.body);
-            }
-            if (s.hasElse) {
-                line("case _:");
-                nested(s.bodies[0]);
-            }
-            dedent();
-            return;
+    bool switchable(const Stmt& s) const override { return plainLabels(s, true); }
+
+    void switchStatement(const Stmt& s) override {
+        line("match " + expr(s.value) + ":");
+        indent();
+        for (const CaseBranch& branch : s.branches) {
+            line("case " + joined(branch.labels, " | ") + ":");
+            nested(branch.body);
         }
+        if (s.hasElse) {
+            line("case _:");
+            nested(s.bodies[0]);
+        }
+        dedent();
+    }
+
+    void caseChain(const Stmt& s) override {
         bool first = true;
         for (const CaseBranch& branch : s.branches) {
             if (branch.unreadLabel)
@@ -311,59 +250,10 @@ private:
         return condition;
     }
 
-    void jump(const Stmt& s) override {
-        if (s.kind == Stmt::Kind::Break)
-            line("break");
-        else if (s.kind == Stmt::Kind::End)
-            line("sys.exit(0)");
-        else if (s.hasValue)
-            line("return " + expr(s.value));
-        else
-            line(m_program.isFunction ? "return " + zero(m_typed.result) : "return");
-    }
-
-    std::string emptyStatement() const override { return "pass"; }
-    std::string commentPrefix() const override { return "# "; }
-
-    int precedence(Op op) const override {
-        switch (op) {
-        case Op::Or:
-            return 1;
-        case Op::And:
-            return 2;
-        case Op::Not:
-            return 3;
-        case Op::Add:
-        case Op::Sub:
-            return 5;
-        case Op::Mul:
-        case Op::Div:
-        case Op::IntDiv:
-        case Op::Mod:
-            return 6;
-        case Op::Neg:
-            return 7;
-        default:
-            return 4;
-        }
-    }
-
-    std::string spelling(Op op) const override {
-        static const char* const signs[] = {"+", "-",  "*", "/",  "//",  "%",  "==",  "!=",
-                                            "<", "<=", ">", ">=", "and", "or", "not", "-"};
-        return signs[static_cast<int>(op)];
-    }
-
-    std::string boolLiteral(bool value) const override { return value ? "True" : "False"; }
+    std::string functionReturn() const override { return "return " + zero(m_typed.result); }
 
     std::string textLiteral(std::string_view text) const override {
-        std::string result = "\"";
-        for (const char c : utf8(text)) {
-            if (c == '"' || c == '\\')
-                result += '\\';
-            result += c == '\t' ? std::string("\\t") : std::string(1, c);
-        }
-        return result + "\"";
+        return "\"" + backslashed(utf8(text), "\"\\") + "\"";
     }
 
     int m_loopDepth = 0;

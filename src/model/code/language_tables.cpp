@@ -1,0 +1,137 @@
+#include "model/code/language_table.h"
+
+namespace velbrant::code {
+
+namespace {
+
+// How tightly C and Java bind their operators, loosest first; they spell
+// them alike too.
+enum class CFamilyOrder { Or = 1, And, Comparison, Sum, Product, Unary };
+
+constexpr OperatorTable CFamilyOperators = operatorTable<OpCount>({{
+    {Op::Add, {"+", CFamilyOrder::Sum}},
+    {Op::Sub, {"-", CFamilyOrder::Sum}},
+    {Op::Mul, {"*", CFamilyOrder::Product}},
+    {Op::Div, {"/", CFamilyOrder::Product}},
+    {Op::IntDiv, {"/", CFamilyOrder::Product}},
+    {Op::Mod, {"%", CFamilyOrder::Product}},
+    {Op::Eq, {"==", CFamilyOrder::Comparison}},
+    {Op::Ne, {"!=", CFamilyOrder::Comparison}},
+    {Op::Lt, {"<", CFamilyOrder::Comparison}},
+    {Op::Le, {"<=", CFamilyOrder::Comparison}},
+    {Op::Gt, {">", CFamilyOrder::Comparison}},
+    {Op::Ge, {">=", CFamilyOrder::Comparison}},
+    {Op::And, {"&&", CFamilyOrder::And}},
+    {Op::Or, {"||", CFamilyOrder::Or}},
+    {Op::Not, {"!", CFamilyOrder::Unary}},
+    {Op::Neg, {"-", CFamilyOrder::Unary}},
+}});
+
+// C warns about "a && b || c" and "!a == b"; both get parentheses.
+constexpr std::array<ParenthesizedPair, 7> CParenthesized = {{
+    {Op::Or, Op::And},
+    {Op::Eq, Op::Not},
+    {Op::Ne, Op::Not},
+    {Op::Lt, Op::Not},
+    {Op::Le, Op::Not},
+    {Op::Gt, Op::Not},
+    {Op::Ge, Op::Not},
+}};
+
+consteval LanguageTable cFamily(ScalarTable typeNames, ScalarTable readers, JumpWords jumps,
+                                std::span<const ParenthesizedPair> parenthesized) {
+    return {
+        .operators = CFamilyOperators,
+        .typeNames = typeNames,
+        .zeros = scalarTable("0", "0.0", "false", "\"\""),
+        .readers = readers,
+        .truth = {"true", "false"},
+        .comments = {"// ", " // "},
+        .emptyStatement = ";",
+        .ifWords = {"if (", ") {", "} else {", "}"},
+        .jumps = jumps,
+        .parenthesized = parenthesized,
+    };
+}
+
+// Python's "not" binds looser than a comparison, its sign tighter than "*".
+enum class PythonOrder { Or = 1, And, Not, Comparison, Sum, Product, Sign };
+
+// Pascal binds "and" like "*" and "or" like "+", both tighter than a
+// comparison.
+enum class PascalOrder { Comparison = 1, Sum, Product, Not };
+
+} // namespace
+
+constinit const LanguageTable CLanguage =
+    cFamily(scalarTable("int", "double", "bool", "const char*"),
+            scalarTable("lies_ganzzahl_()", "lies_zahl_()", "false", "lies_text_()"),
+            {"break;", "exit(0);", "return ", ";", "return 0;"}, CParenthesized);
+
+constinit const LanguageTable JavaLanguage =
+    cFamily(scalarTable("int", "double", "boolean", "String"),
+            scalarTable("liesGanzzahl_()", "liesZahl_()", "false", "liesText_()"),
+            {"break;", "System.exit(0);", "return ", ";", "return;"}, {});
+
+constinit const LanguageTable PythonLanguage = {
+    .operators = operatorTable<OpCount>({{
+        {Op::Add, {"+", PythonOrder::Sum}},
+        {Op::Sub, {"-", PythonOrder::Sum}},
+        {Op::Mul, {"*", PythonOrder::Product}},
+        {Op::Div, {"/", PythonOrder::Product}},
+        {Op::IntDiv, {"//", PythonOrder::Product}},
+        {Op::Mod, {"%", PythonOrder::Product}},
+        {Op::Eq, {"==", PythonOrder::Comparison}},
+        {Op::Ne, {"!=", PythonOrder::Comparison}},
+        {Op::Lt, {"<", PythonOrder::Comparison}},
+        {Op::Le, {"<=", PythonOrder::Comparison}},
+        {Op::Gt, {">", PythonOrder::Comparison}},
+        {Op::Ge, {">=", PythonOrder::Comparison}},
+        {Op::And, {"and", PythonOrder::And}},
+        {Op::Or, {"or", PythonOrder::Or}},
+        {Op::Not, {"not", PythonOrder::Not}},
+        {Op::Neg, {"-", PythonOrder::Sign}},
+    }}),
+    .typeNames = {},
+    .zeros = scalarTable("0", "0.0", "False", "\"\""),
+    .readers = scalarTable("int(next(eingabe_, \"0\"))", "float(next(eingabe_, \"0\"))", "False",
+                           "next(eingabe_, \"\")"),
+    .truth = {"True", "False"},
+    .comments = {"# ", "  # "},
+    .emptyStatement = "pass",
+    .ifWords = {"if ", ":", "else:", ""},
+    .jumps = {"break", "sys.exit(0)", "return ", "", "return"},
+};
+
+// Pascal's conditional needs begin and end around its branches: its back
+// end writes it.
+constinit const LanguageTable PascalLanguage = {
+    .operators = operatorTable<OpCount>({{
+        {Op::Add, {"+", PascalOrder::Sum}},
+        {Op::Sub, {"-", PascalOrder::Sum}},
+        {Op::Mul, {"*", PascalOrder::Product}},
+        {Op::Div, {"/", PascalOrder::Product}},
+        {Op::IntDiv, {"div", PascalOrder::Product}},
+        {Op::Mod, {"mod", PascalOrder::Product}},
+        {Op::Eq, {"=", PascalOrder::Comparison}},
+        {Op::Ne, {"<>", PascalOrder::Comparison}},
+        {Op::Lt, {"<", PascalOrder::Comparison}},
+        {Op::Le, {"<=", PascalOrder::Comparison}},
+        {Op::Gt, {">", PascalOrder::Comparison}},
+        {Op::Ge, {">=", PascalOrder::Comparison}},
+        {Op::And, {"and", PascalOrder::Product}},
+        {Op::Or, {"or", PascalOrder::Sum}},
+        {Op::Not, {"not", PascalOrder::Not}},
+        {Op::Neg, {"-", PascalOrder::Sum}},
+    }}),
+    .typeNames = scalarTable("integer", "double", "boolean", "string"),
+    .zeros = scalarTable("0", "0.0", "False", "''"),
+    .readers = scalarTable("LiesGanzzahl_()", "LiesZahl_()", "False", "LiesText_()"),
+    .truth = {"True", "False"},
+    .comments = {"// ", " // "},
+    .emptyStatement = "",
+    .indentUnit = "  ",
+    .jumps = {"break;", "halt;", "exit(", ");", "exit;"},
+};
+
+} // namespace velbrant::code
