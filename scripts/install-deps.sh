@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
   fonts-liberation2 fonts-dejavu-core qt6-translations-l10n time
   desktop-file-utils appstream dpkg-dev python3 libpugixml-dev poppler-utils
-  gcc openjdk-17-jdk-headless fp-compiler
+  gcc openjdk-17-jdk-headless fp-compiler man-db lintian
 )
 packages+=("$@")
 

@@ -1,4 +1,5 @@
 #include "app/app_info.h"
+#include "app/command_line.h"
 #include "app/frame/file_commands.h"
 #include "app/frame/main_window.h"
 #include "app/frame/translations.h"
@@ -14,11 +15,13 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
 
 using velbrant::ExportOptions;
+namespace command_line = velbrant::command_line;
 
 bool hasOption(int argc, char* argv[], std::initializer_list<const char*> names) {
     for (int i = 1; i < argc; ++i) {
@@ -83,6 +86,28 @@ std::optional<int> parsedNumber(const QCommandLineParser& parser, const QString&
     return std::nullopt;
 }
 
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+void addOption(QCommandLineParser& parser, const command_line::Option& option,
+               const QStringList& shortNames = {}) {
+    parser.addOption({shortNames + QStringList{text(option.name)}, text(option.description),
+                      text(option.valueName)});
+}
+
+void describeCommandLine(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral("Velbrant: ") + text(command_line::Summary) +
+                                     QStringLiteral("."));
+    addOption(parser, command_line::StandardOptions[0], {QStringLiteral("h")});
+    addOption(parser, command_line::StandardOptions[1], {QStringLiteral("v")});
+    for (const command_line::Option& option : command_line::Options)
+        addOption(parser, option);
+    parser.addPositionalArgument(text(command_line::Files.name),
+                                 text(command_line::Files.description),
+                                 text(command_line::Files.syntax));
+}
+
 int runExport(const QCommandLineParser& parser) {
     const QStringList inputs = parser.positionalArguments();
     if (inputs.size() != 1)
@@ -121,7 +146,7 @@ int runExport(const QCommandLineParser& parser) {
 int main(int argc, char* argv[]) {
     // Exporting never needs a display: fonts work on the offscreen platform.
     const bool exporting = hasOption(argc, argv, {"--export"});
-    const bool informing = hasOption(argc, argv, {"--help", "-h", "--help-all", "--version", "-v"});
+    const bool informing = hasOption(argc, argv, {"--help", "-h", "--version", "-v"});
     if (exporting) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepOnlyCriticalMessages);
@@ -145,26 +170,12 @@ int main(int argc, char* argv[]) {
     velbrant::installGermanTranslations(*app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Velbrant: ein Editor für Struktogramme (Nassi-Shneiderman-Diagramme)."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOption({QStringLiteral("export"),
-                      QStringLiteral("Exportiert das Struktogramm ohne Fenster nach AUSGABE; "
-                                     "die Endung wählt das Format: .png, .svg, .pdf, .nsd "
-                                     "(Structorizer), .STR, .txt (als Text) oder ein "
-                                     "Programm: .py, .java, .c, .pas."),
-                      QStringLiteral("AUSGABE")});
-    parser.addOption({QStringLiteral("scale"),
-                      QStringLiteral("Maßstab des Exports in Prozent (5 bis 400)."),
-                      QStringLiteral("PROZENT")});
-    parser.addOption({QStringLiteral("dpi"),
-                      QStringLiteral("Auflösung eines PNG-Exports (Standard 300)."),
-                      QStringLiteral("N")});
-    parser.addPositionalArgument(QStringLiteral("dateien"),
-                                 QStringLiteral("Struktogramm-Dateien (.STR oder .nsd)."),
-                                 QStringLiteral("[DATEI.STR ...]"));
+    describeCommandLine(parser);
     parser.process(*app);
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp();
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
     if (exporting)
         return runExport(parser);
     velbrant::MainWindow frame;

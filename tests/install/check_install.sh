@@ -13,7 +13,10 @@ for file in bin/velbrant \
     share/icons/hicolor/scalable/apps/velbrant.svg \
     share/icons/hicolor/48x48/apps/velbrant.png \
     share/icons/hicolor/256x256/apps/velbrant.png \
-    share/velbrant/screenshot.png; do
+    share/velbrant/screenshot.png \
+    share/man/man1/velbrant.1.gz \
+    share/doc/velbrant/copyright \
+    share/doc/velbrant/changelog.gz; do
   [ -s "$prefix/$file" ] || { echo "missing: $file"; exit 1; }
 done
 desktop-file-validate --no-hints "$share/applications/velbrant.desktop"
@@ -22,4 +25,15 @@ python3 -c "import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])" "$s
 grep -q '<glob pattern="\*.str"' "$share/mime/packages/velbrant.xml"
 grep -q 'MimeType=application/x-velbrant-structogram;' "$share/applications/velbrant.desktop"
 "$prefix/bin/velbrant" --version | grep -q "^velbrant $(grep -oP 'project\(Velbrant VERSION \K[0-9.]+' "$(dirname "$0")/../../CMakeLists.txt")$"
+# The manual page renders without a warning and explains every option
+# that --help lists.
+manpage=$share/man/man1/velbrant.1.gz
+warnings=$(MANWIDTH=80 man --warnings -l "$manpage" 2>&1 >/dev/null)
+[ -z "$warnings" ] || { echo "manual page: $warnings"; exit 1; }
+rendered=$(MANWIDTH=80 man -l "$manpage" 2>/dev/null | sed 's/\xe2\x88\x92/-/g')
+for option in $("$prefix/bin/velbrant" --help | grep -oE -- '--[a-z]+' | sort -u); do
+  grep -qF -- "$option" <<< "$rendered" || { echo "manual page lacks $option"; exit 1; }
+done
+zcat "$share/doc/velbrant/changelog.gz" | head -1 | grep -q "^velbrant ($(
+  "$prefix/bin/velbrant" --version | cut -d' ' -f2)) "
 echo "installed tree ok"

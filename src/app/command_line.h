@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// What the command line takes, in one place: `velbrant --help` and the
+// manual page velbrant(1) are both made from these texts (UTF-8, German),
+// so that they cannot tell different stories. Plain C++: the tool that
+// writes the manual page has no Qt.
+namespace velbrant::command_line {
+
+inline constexpr std::string_view Summary =
+    "ein Editor für Struktogramme (Nassi-Shneiderman-Diagramme)";
+
+struct Option {
+    std::string_view name;
+    // Empty for an option without a value.
+    std::string_view valueName;
+    std::string_view description;
+};
+
+inline constexpr std::array<Option, 3> Options = {{
+    {"export", "AUSGABE",
+     "Exportiert das Struktogramm ohne Fenster nach AUSGABE; die Endung wählt das Format: "
+     ".png, .svg, .pdf, .nsd (Structorizer), .STR, .txt (als Text) oder ein Programm: .py, "
+     ".java, .c, .pas."},
+    {"scale", "PROZENT", "Maßstab des Exports in Prozent (5 bis 400)."},
+    {"dpi", "N", "Auflösung eines PNG-Exports (Standard 300)."},
+}};
+
+struct Positional {
+    std::string_view name;
+    std::string_view description;
+    std::string_view syntax;
+};
+
+inline constexpr Positional Files = {"dateien", "Struktogramm-Dateien (.STR, .nsd oder .txt).",
+                                     "[DATEI.STR ...]"};
+
+// Options the command-line parser adds by itself.
+inline constexpr std::array<Option, 2> StandardOptions = {{
+    {"help", "", "Zeigt Hilfe zu den Kommandozeilenoptionen an."},
+    {"version", "", "Zeigt Versionsinformation an."},
+}};
+
+// The manual page's further sections: a title and paragraphs each.
+struct Section {
+    std::string_view title;
+    std::array<std::string_view, 4> paragraphs;
+};
+
+inline constexpr std::array<Section, 5> ManualSections = {{
+    {"BESCHREIBUNG",
+     {"Velbrant baut den Ablauf eines Programms aus geschachtelten Blöcken auf: Anweisungen, "
+      "Bedingungen, Schleifen, Fallunterscheidungen, Aufrufe und Aussprünge. Struktogramme "
+      "erhalten einen Titel und Kommentarzeilen, werden formatiert, gedruckt, als Bild, Text "
+      "oder Programm exportiert und in .STR-Dateien gespeichert; Structorizer-Dateien (.nsd) "
+      "werden ohne Verlust gelesen und geschrieben.",
+      "Ohne --export öffnet Velbrant den Editor mit den genannten Dateien; er braucht eine "
+      "grafische Anzeige (X11 oder Wayland).",
+      "Mit --export schreibt Velbrant die eine genannte Datei ohne Fenster und ohne Anzeige im "
+      "Format, das die Endung von AUSGABE wählt. Ein Bild zeigt Rahmen, Titel, Kommentar und "
+      "Struktogramm im Maßstab des Dokuments oder von --scale. Ein Programm enthält Zeilen, die "
+      "sich nicht übersetzen lassen, als Kommentar; ihre Zahl geht auf die Standardfehlerausgabe.",
+      ""}},
+    {"RÜCKGABEWERT",
+     {"0, wenn der Editor regulär endet oder der Export geschrieben wurde; 1 bei einem Fehler. "
+      "Fehler stehen in einer Zeile auf Deutsch auf der Standardfehlerausgabe; ein "
+      "fehlgeschlagener Export schreibt nichts und lässt eine vorhandene Datei unverändert.",
+      "", "", ""}},
+    {"DATEIEN",
+     {"~/.config/velbrant/velbrant.def: die Standardbeschriftung und die zuletzt geöffneten "
+      "Dateien (eine INI-Datei in Windows-1252); liegt eine velbrant.def neben dem Programm, "
+      "gilt diese.",
+      "", "", ""}},
+    {"BEISPIELE",
+     {"velbrant suche.STR", "velbrant --export suche.png --dpi 150 suche.STR",
+      "velbrant --export suche.py suche.STR", ""}},
+    {"AUTOREN", {"Das Velbrant-Team <team@velbrant.de>, https://velbrant.de", "", "", ""}},
+}};
+
+} // namespace velbrant::command_line
