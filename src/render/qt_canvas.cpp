@@ -43,6 +43,27 @@ private:
     bool m_antialiased;
 };
 
+// Paints in whole device pixels while it lives. The painter's combined
+// transform maps to device pixels (the screen's device pixel ratio
+// included); undoing it and that ratio, but not the widget's offset in its
+// window, puts a crisp line on the pixels it was computed for at any
+// display scale.
+class InDevicePixels {
+public:
+    explicit InDevicePixels(QPainter& painter) : m_painter(painter) {
+        m_painter.save();
+        const qreal ratio = painter.device()->devicePixelRatioF();
+        m_painter.setViewTransformEnabled(false);
+        m_painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    }
+    ~InDevicePixels() { m_painter.restore(); }
+    InDevicePixels(const InDevicePixels&) = delete;
+    InDevicePixels& operator=(const InDevicePixels&) = delete;
+
+private:
+    QPainter& m_painter;
+};
+
 // The first of `width` pixels centred on a device coordinate.
 int firstPixel(double centre, int width) {
     return static_cast<int>(std::floor(centre - width / 2.0 + 0.5));
@@ -99,10 +120,9 @@ void QtCanvas::rectangle(Point topLeft, Point bottomRight) {
     if (m_painter.brush().style() != Qt::NoBrush) {
         const QPoint first(firstPixel(box.left(), 0), firstPixel(box.top(), 0));
         const QPoint last(firstPixel(box.right(), 0), firstPixel(box.bottom(), 0));
-        m_painter.save();
-        m_painter.resetTransform();
-        m_painter.fillRect(QRect(first, last - QPoint(1, 1)), m_painter.brush());
-        m_painter.restore();
+        const QBrush brush = m_painter.brush();
+        const InDevicePixels pixels(m_painter);
+        m_painter.fillRect(QRect(first, last - QPoint(1, 1)), brush);
     }
     const QPointF corners[] = {box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft()};
     for (int side = 0; side < 4; ++side)
@@ -110,7 +130,7 @@ void QtCanvas::rectangle(Point topLeft, Point bottomRight) {
 }
 
 void QtCanvas::fillStroke(QPointF from, QPointF to) {
-    const QTransform& device = m_painter.combinedTransform();
+    const QTransform device = m_painter.combinedTransform();
     const int widthX = pixelWidth(m_penWidth, device.m11());
     const int widthY = pixelWidth(m_penWidth, device.m22());
     const double left = std::min(from.x(), to.x());
@@ -120,10 +140,9 @@ void QtCanvas::fillStroke(QPointF from, QPointF to) {
     const QRect pixels(
         QPoint(firstPixel(left, widthX), firstPixel(top, widthY)),
         QPoint(firstPixel(right, widthX) + widthX - 1, firstPixel(bottom, widthY) + widthY - 1));
-    m_painter.save();
-    m_painter.resetTransform();
-    m_painter.fillRect(pixels, m_painter.pen().color());
-    m_painter.restore();
+    const QColor color = m_painter.pen().color();
+    const InDevicePixels inPixels(m_painter);
+    m_painter.fillRect(pixels, color);
 }
 
 void QtCanvas::ellipse(Point topLeft, Point bottomRight) {
@@ -148,7 +167,7 @@ void QtCanvas::line(Point from, Point to) {
         m_painter.drawLine(toQPoint(from), toQPoint(to));
         return;
     }
-    const QTransform& device = m_painter.combinedTransform();
+    const QTransform device = m_painter.combinedTransform();
     fillStroke(device.map(QPointF(toQPoint(from))), device.map(QPointF(toQPoint(to))));
 }
 
