@@ -1,9 +1,11 @@
 #include "app_fixture.h"
+#include "model/diagram/compound_element.h"
 #include "model/diagram/sequence.h"
 #include "model/elements/case.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 
 namespace velbrant::test {
@@ -64,6 +66,38 @@ TEST_F(EditingTest, ElementToolsInsertAfterWithTheLeftButtonAndBeforeWithTheOthe
     EXPECT_EQ(switchCase.sequenceCount(), 4u);
     EXPECT_FALSE(switchCase.hasElse());
     EXPECT_TRUE(view->editor().isModified());
+}
+
+// A new element is selected at once, so that Enter opens its text and Tab
+// walks on from it; Ctrl+A selects the whole top-level run, except in the
+// text view, where it selects the text.
+TEST_F(EditingTest, ANewElementIsSelectedAndCtrlASelectsTheTopLevelRun) {
+    addStatements(2);
+    frame.setTool(elementTool(ElementKind::WhileLoop));
+    click(*view, middleOf(top().at(0)));
+    ASSERT_EQ(kinds(), (std::vector<ElementKind>{ElementKind::Block, ElementKind::WhileLoop,
+                                                 ElementKind::Block}));
+    EXPECT_TRUE(top().at(1).isSelected());
+    EXPECT_FALSE(top().at(0).isSelected());
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Tab);
+    const auto& body = static_cast<const CompoundElement&>(top().at(1)).sequenceAt(0);
+    EXPECT_TRUE(body.at(0).isSelected());
+    EXPECT_FALSE(top().at(1).isSelected());
+
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    for (std::size_t i = 0; i < top().size(); ++i)
+        EXPECT_TRUE(top().at(i).isSelected()) << i;
+    EXPECT_EQ(view->editor().selectedSequence(), &top());
+
+    frame.setTool(Tool::Select);
+    click(*view, middleOf(top().at(2)));
+    action("ViewTextItem")->trigger();
+    auto* text = frame.findChild<QPlainTextEdit*>(QStringLiteral("NotationText"));
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(text->textCursor().selectedText().size(), text->toPlainText().size());
+    EXPECT_FALSE(top().at(0).isSelected());
 }
 
 TEST_F(EditingTest, NineUnitsApartIsAClickAndTenABand) {

@@ -4,6 +4,7 @@
 #include "app_fixture.h"
 #include "model/diagram/compound_element.h"
 
+#include <QMdiArea>
 #include <QMimeData>
 
 namespace velbrant::test {
@@ -32,6 +33,12 @@ protected:
             result.push_back(sequence.at(i).lines().empty() ? "" : sequence.at(i).lines()[0]);
         return result;
     }
+    static std::vector<bool> selected(const Sequence& sequence) {
+        std::vector<bool> result;
+        for (std::size_t i = 0; i < sequence.size(); ++i)
+            result.push_back(sequence.at(i).isSelected());
+        return result;
+    }
     static Point middleOf(const Element& element) {
         return {element.left() + element.width() / 2, element.top() + element.height() / 2};
     }
@@ -53,6 +60,8 @@ TEST_F(MovingTest, DraggingTheSelectionMovesItAndCtrlCopiesInOneUndoStep) {
     dragElement(middleOf(top().at(0)), {third.left() + 10, third.bottom() - 5});
     EXPECT_EQ(texts(top()), (std::vector<std::string>{"zwei", "drei", "eins"}));
     EXPECT_EQ(editor().undoName(), "Verschieben");
+    // What was dropped stays selected, and only that.
+    EXPECT_EQ(selected(top()), (std::vector<bool>{false, false, true}));
     editor().undo();
     EXPECT_EQ(texts(top()), (std::vector<std::string>{"eins", "zwei", "drei"}));
 
@@ -61,6 +70,46 @@ TEST_F(MovingTest, DraggingTheSelectionMovesItAndCtrlCopiesInOneUndoStep) {
                 Qt::ControlModifier);
     EXPECT_EQ(texts(top()), (std::vector<std::string>{"eins", "zwei", "drei", "eins"}));
     EXPECT_EQ(editor().undoName(), "Kopieren");
+    EXPECT_EQ(selected(top()), (std::vector<bool>{false, false, false, true}));
+}
+
+// Before the first element of a body or branch: over the upper half of
+// that element, or the lower half of the head above it; the upper half of
+// a head is before the compound element itself.
+TEST_F(MovingTest, ADragReachesTheFirstPlaceOfABodyAndOfABranch) {
+    appendBuilt(editor(), [](Sequence& run, const LayoutContext& context) {
+        Element& loop = appendNew(run, ElementKind::WhileLoop, context, {"solange x"});
+        static_cast<CompoundElement&>(loop).sequenceAt(0).at(0).setLines({"c"});
+        Element& branch = appendNew(run, ElementKind::Conditional, context, {"x > 0"});
+        static_cast<CompoundElement&>(branch).sequenceAt(1).at(0).setLines({"e"});
+        appendNew(run, ElementKind::Block, context, {"d"});
+    });
+    const auto& body = static_cast<const CompoundElement&>(top().at(0)).sequenceAt(0);
+    const auto& otherwise = static_cast<const CompoundElement&>(top().at(1)).sequenceAt(1);
+    const auto dragLast = [this](Point to) {
+        const Element& last = top().at(top().size() - 1);
+        click(*view, middleOf(last));
+        dragElement(middleOf(last), to);
+    };
+    dragLast({body.at(0).left() + 10, body.at(0).top() + 3});
+    EXPECT_EQ(texts(body), (std::vector<std::string>{"d", "c"}));
+    EXPECT_TRUE(body.at(0).isSelected());
+    editor().undo();
+
+    const Element& loop = top().at(0);
+    dragLast({loop.left() + 10, body.top() - 3});
+    EXPECT_EQ(texts(body), (std::vector<std::string>{"d", "c"}));
+    editor().undo();
+    dragLast({loop.left() + 10, loop.top() + 3});
+    EXPECT_EQ(texts(top()), (std::vector<std::string>{"d", "solange x", "x > 0"}));
+    editor().undo();
+
+    dragLast({otherwise.left() + 10, otherwise.at(0).top() + 3});
+    EXPECT_EQ(texts(otherwise), (std::vector<std::string>{"d", "e"}));
+    editor().undo();
+    dragLast({otherwise.left() + 10, otherwise.top() - 3});
+    EXPECT_EQ(texts(otherwise), (std::vector<std::string>{"d", "e"}));
+    EXPECT_EQ(texts(top()), (std::vector<std::string>{"solange x", "x > 0"}));
 }
 
 TEST_F(MovingTest, ALoopDroppedIntoItsOwnBodyIsRefused) {
@@ -105,15 +154,28 @@ TEST_F(MovingTest, TheInsertionPreviewShowsWhereANewElementGoes) {
     EXPECT_FALSE(paste->replaces);
 }
 
-TEST_F(MovingTest, ARunDroppedFromAnotherWindowIsCopiedThere) {
+// The window that takes the drop becomes the active one, so that Ctrl+Z
+// takes the drop back there and not the last edit of the window dragged
+// from.
+TEST_F(MovingTest, ARunDroppedFromAnotherWindowIsCopiedThereAndUndoneThere) {
     addStatements({"eins", "zwei"});
+    DocumentWindow* source = frame.activeDocument();
+    DocumentView& other = newView();
+    DocumentWindow* target = frame.activeDocument();
+    frame.findChild<QMdiArea*>()->setActiveSubWindow(source);
     click(*view, middleOf(top().at(1)));
+    QTest::keyClick(view, Qt::Key_Up, Qt::AltModifier);
+    ASSERT_EQ(texts(top()), (std::vector<std::string>{"zwei", "eins"}));
     const std::unique_ptr<QMimeData> data = selectionMimeData(editor());
     EXPECT_TRUE(data->hasFormat("image/png"));
-    DocumentView& other = newView();
+
     EXPECT_EQ(other.dropElements(*data, pixelAt(other, {300, 400}), {}, false), Qt::CopyAction);
     EXPECT_EQ(texts(topOf(other)), std::vector<std::string>{"zwei"});
-    EXPECT_EQ(texts(top()), (std::vector<std::string>{"eins", "zwei"}));
+    EXPECT_TRUE(topOf(other).at(0).isSelected());
+    EXPECT_EQ(frame.activeDocument(), target);
+    action("EditUndoItem")->trigger();
+    EXPECT_TRUE(topOf(other).empty());
+    EXPECT_EQ(texts(top()), (std::vector<std::string>{"zwei", "eins"}));
 }
 
 TEST_F(MovingTest, TheKeyboardWalksOpensAndMovesElements) {

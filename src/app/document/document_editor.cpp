@@ -82,10 +82,21 @@ void DocumentEditor::setFormat(DiagramFormat format) {
     });
 }
 
+// The new element is selected, so that Enter or F2 opens its text at once.
 void DocumentEditor::insertElement(std::unique_ptr<Element> element, Point at, InsertMode mode) {
+    Element* inserted = element.get();
+    bool placed = false;
     change(InsertStep, [&](Document& document, const LayoutContext& context) {
-        return velbrant::insertElement(document, std::move(element), at, mode, context);
+        Changes changes = velbrant::insertElement(document, std::move(element), at, mode, context);
+        placed = !changes.empty();
+        return changes;
     });
+    if (!placed)
+        return;
+    deselect();
+    inserted->setSelected(true);
+    m_selected = inserted->parent();
+    emit selectionChanged();
 }
 
 void DocumentEditor::insertNewElement(ElementKind kind, Point at, InsertMode mode) {

@@ -20,8 +20,8 @@ class Sequence;
 
 // One open document and every change made to it. Each change of the
 // diagram runs through `edit`: a model edit that gives back what takes it
-// back (kept as one undo step), relayout, one `changed` signal. The selection and the element under text entry
-// point into the tree; whatever replaces the tree drops them first.
+// back (kept as one undo step), relayout, one `changed` signal. The selection and the element under
+// text entry point into the tree; whatever replaces the tree drops them first.
 class DocumentEditor : public QObject {
     Q_OBJECT
 
@@ -52,29 +52,34 @@ public:
     // Removes the selected elements; nothing happens without a selection.
     void deleteSelection();
 
-    // Where a new element, a paste or a drop at the point would go, by the
-    // insertion rule: a line before an element, or the empty statement it
-    // would replace (model units, unscaled). Nothing where nothing goes, or
-    // for a drop of the selection into itself or its own descendants.
+    // Where a new element or a paste at the point would go, by the
+    // insertion rule, or a drop, by the drop rule (which half of an element
+    // or head the point is in): a line before an element, or the empty
+    // statement it would replace (model units, unscaled). Nothing where
+    // nothing goes, or for a drop of the selection into itself or its own
+    // descendants.
     struct InsertionPreview {
         Point topLeft;
         Point bottomRight;
         bool replaces = false;
     };
-    enum class Inserting { NewElement, Paste, Selection };
+    enum class Inserting { NewElement, Paste, Selection, Drop };
     std::optional<InsertionPreview> insertionPreview(Point at, InsertMode mode, Inserting what);
-    // Moves the selected run where an insertion at the point goes, or
-    // copies it there; one undo step ("Verschieben", "Kopieren"). False,
-    // and nothing changes, where the run may not go.
-    bool moveSelection(Point at, InsertMode mode, bool copy);
-    // A run from another window where an insertion at the point goes; a
-    // damaged stream throws a FormatError and changes nothing.
-    void dropRun(std::span<const std::uint8_t> stream, Point at, InsertMode mode);
+    // Moves the selected run where a drop at the point goes, or copies it
+    // there; one undo step ("Verschieben", "Kopieren"). The run that
+    // arrives is selected. False, and nothing changes, where the run may
+    // not go.
+    bool moveSelection(Point at, bool copy);
+    // A run from another window where a drop at the point goes, then
+    // selected; a damaged stream throws a FormatError and changes nothing.
+    void dropRun(std::span<const std::uint8_t> stream, Point at);
     // Alt+Up and Alt+Down: the selected run one place up (-1) or down (1).
     void moveSelectionStep(int direction);
 
     // A click (first == second within the tolerance) or a rubber band.
     void select(Point first, Point second);
+    // Ctrl+A: the whole top-level run.
+    void selectAll();
     // Tab and Shift+Tab: the next (1) or previous (-1) element in reading
     // order; the first (or last) when nothing is selected.
     void selectNext(int direction);
@@ -176,7 +181,9 @@ private:
     void deleteSelectionAs(const char* name);
     void beginTextEntryOn(Element& element);
     // The drop target of the selection, unless that is inside the run.
-    std::optional<Sequence::InsertionTarget> selectionTarget(Point at, InsertMode mode);
+    std::optional<Sequence::InsertionTarget> selectionTarget(Point at);
+    // Only the run of `count` elements from `first` is selected.
+    void selectPlaced(Sequence& sequence, std::size_t first, std::size_t count);
     void insertElement(std::unique_ptr<Element> element, Point at, InsertMode mode);
     void relayout();
     void dropTreeReferences();

@@ -35,9 +35,8 @@ bool holds(const Element& element, const Sequence* sequence) {
 
 } // namespace
 
-std::optional<Sequence::InsertionTarget> DocumentEditor::selectionTarget(Point at,
-                                                                         InsertMode mode) {
-    const Sequence::InsertionTarget target = m_document->topSequence().insertionTarget(at, mode);
+std::optional<Sequence::InsertionTarget> DocumentEditor::selectionTarget(Point at) {
+    const Sequence::InsertionTarget target = m_document->topSequence().dropTarget(at);
     if (target.sequence == nullptr || m_selected == nullptr)
         return std::nullopt;
     std::size_t first = m_selected->size();
@@ -60,7 +59,8 @@ std::optional<DocumentEditor::InsertionPreview>
 DocumentEditor::insertionPreview(Point at, InsertMode mode, Inserting what) {
     Sequence& top = m_document->topSequence();
     const std::optional<Sequence::InsertionTarget> target =
-        what == Inserting::Selection ? selectionTarget(at, mode)
+        what == Inserting::Selection ? selectionTarget(at)
+        : what == Inserting::Drop    ? std::optional(top.dropTarget(at))
         : what == Inserting::Paste   ? std::optional(top.pasteTarget(at, mode))
                                      : std::optional(top.insertionTarget(at, mode));
     if (!target || target->sequence == nullptr)
@@ -78,29 +78,46 @@ DocumentEditor::insertionPreview(Point at, InsertMode mode, Inserting what) {
     return InsertionPreview{{left, y}, {right, y}, false};
 }
 
-bool DocumentEditor::moveSelection(Point at, InsertMode mode, bool copy) {
-    const std::optional<Sequence::InsertionTarget> target = selectionTarget(at, mode);
+// The run lands at the target's index; a move from before that place in
+// the same sequence has taken its own elements out first.
+bool DocumentEditor::moveSelection(Point at, bool copy) {
+    const std::optional<Sequence::InsertionTarget> target = selectionTarget(at);
     if (!target)
         return false;
     Sequence& owner = *m_selected;
+    const auto [first, end] = owner.selectedSpan();
+    const std::size_t count = end - first;
     change(copy ? CopyStep : MoveStep, [&](Document&, const LayoutContext& context) {
         return moveSelectedRun(owner, *target, copy, context);
     });
-    if (!copy) {
-        m_selected = nullptr;
-        emit selectionChanged();
-    }
+    const bool shifted = !copy && target->sequence == &owner && first < target->index;
+    selectPlaced(*target->sequence, shifted ? target->index - count : target->index, count);
     return true;
 }
 
-void DocumentEditor::dropRun(std::span<const std::uint8_t> stream, Point at, InsertMode mode) {
+void DocumentEditor::dropRun(std::span<const std::uint8_t> stream, Point at) {
     BinaryReader in(stream);
     auto run = readPastedRun(in, layoutContext());
-    const Sequence::InsertionTarget target = m_document->topSequence().insertionTarget(at, mode);
+    const Sequence::InsertionTarget target = m_document->topSequence().dropTarget(at);
     if (target.sequence == nullptr)
         return;
+    const std::size_t count = run.size();
     change(DropStep,
            [&](Document&, const LayoutContext&) { return insertRun(target, std::move(run)); });
+    selectPlaced(*target.sequence, target.index, count);
+}
+
+void DocumentEditor::selectAll() {
+    Sequence& top = m_document->topSequence();
+    selectPlaced(top, 0, top.size());
+}
+
+void DocumentEditor::selectPlaced(Sequence& sequence, std::size_t first, std::size_t count) {
+    deselect();
+    for (std::size_t i = first; i < first + count && i < sequence.size(); ++i)
+        sequence.at(i).setSelected(true);
+    m_selected = count > 0 ? &sequence : nullptr;
+    emit selectionChanged();
 }
 
 void DocumentEditor::moveSelectionStep(int direction) {

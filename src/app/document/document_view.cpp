@@ -246,7 +246,7 @@ void DocumentView::mouseReleaseEvent(QMouseEvent* event) {
     if (m_dragging) {
         const bool copy = event->modifiers() & Qt::ControlModifier;
         cancelDrag();
-        m_editor.moveSelection(end, InsertMode::After, copy);
+        m_editor.moveSelection(end, copy);
         return;
     }
     m_pressedOnSelection = false;

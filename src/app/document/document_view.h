@@ -79,6 +79,9 @@ signals:
     // A text-tool click while text entry is open: the dialog's text goes
     // into the element first.
     void textEntryCommitRequested();
+    // Elements from another window were dropped here: this window is the
+    // one the user works in now (its undo takes the drop back).
+    void runDropped();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

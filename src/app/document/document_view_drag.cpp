@@ -125,7 +125,7 @@ void DocumentView::dragMoveEvent(QDragMoveEvent* event) {
     setPreview(m_editor.insertionPreview(at, InsertMode::After,
                                          event->source() == viewport()
                                              ? DocumentEditor::Inserting::Selection
-                                             : DocumentEditor::Inserting::NewElement));
+                                             : DocumentEditor::Inserting::Drop));
     if (m_preview)
         event->acceptProposedAction();
     else
@@ -152,17 +152,18 @@ Qt::DropAction DocumentView::dropElements(const QMimeData& data, QPoint pixel,
     setPreview(std::nullopt);
     const Point at = toModel(pixel, scrollPosition());
     if (fromHere) {
-        m_editor.moveSelection(at, InsertMode::After, modifiers & Qt::ControlModifier);
+        m_editor.moveSelection(at, modifiers & Qt::ControlModifier);
         return Qt::CopyAction;
     }
     const QByteArray stream = data.data(elementsMimeType());
     try {
         m_editor.dropRun({reinterpret_cast<const std::uint8_t*>(stream.constData()),
                           static_cast<std::size_t>(stream.size())},
-                         at, InsertMode::After);
+                         at);
     } catch (const FormatError&) {
         return Qt::IgnoreAction;
     }
+    emit runDropped();
     return modifiers & Qt::ShiftModifier ? Qt::MoveAction : Qt::CopyAction;
 }
 

@@ -147,6 +147,8 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
     connect(
         &view, &DocumentView::caseInsertRequested, m_formats,
         [this, &editor](Point at, InsertMode mode) { m_formats->insertCase(editor, at, mode); });
+    connect(&view, &DocumentView::runDropped, m_mdiArea,
+            [this, window] { m_mdiArea->setActiveSubWindow(window); });
     m_mdiArea->addDocument(window);
     updateCommands();
 }

@@ -87,6 +87,7 @@ private:
         QAction* editPaste;
         QAction* editPasteText;
         QAction* editDelete;
+        QAction* editSelectAll;
         QAction* graphCopy;
         QAction* formatStrukt;
         QAction* formatBlock;

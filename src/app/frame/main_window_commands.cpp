@@ -155,6 +155,10 @@ void MainWindow::createEditCommands() {
     c.editDelete = addDocumentCommand(
         "EditDeleteItem", "&Löschen", "Aktuelle Markierung löschen", Needs::EditSelection,
         [this](DocumentWindow& window) { m_edit->deleteSelection(window); });
+    c.editSelectAll = addDocumentCommand(
+        "EditSelectAllItem", "Alles a&uswählen", "Alle Elemente des Struktogramms markieren",
+        Needs::Document, [](DocumentWindow& window) { window.editor().selectAll(); });
+    c.editSelectAll->setShortcut(QKeySequence::SelectAll);
     c.graphCopy =
         addDocumentCommand("GraphCopyItem", "&Graphik kopieren", QString(), Needs::Document,
                            [this](DocumentWindow& window) { m_edit->copyPicture(window); });
@@ -213,6 +217,7 @@ void MainWindow::createMenus() {
     edit->addActions({c.editUndo, c.editRedo});
     edit->addSeparator();
     edit->addActions({c.editCut, c.editCopy, c.editPaste, c.editPasteText, c.editDelete});
+    edit->addAction(c.editSelectAll);
     edit->addSeparator();
     edit->addAction(c.graphCopy);
     edit->addSeparator();

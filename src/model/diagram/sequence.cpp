@@ -194,6 +194,47 @@ Sequence::InsertionTarget Sequence::targetAt(Point point, InsertMode mode, bool 
     return {this, mode == InsertMode::After ? index + 1 : index, false};
 }
 
+namespace {
+
+// The nested sequence that begins below the point's row under a compound
+// element's head: the one whose column holds the point, else the first.
+Sequence* sequenceBelowHead(Element& element, Point point) {
+    auto* compound = dynamic_cast<CompoundElement*>(&element);
+    if (compound == nullptr)
+        return nullptr;
+    Sequence* found = nullptr;
+    for (std::size_t i = 0; i < compound->sequenceCount(); ++i) {
+        Sequence& nested = compound->sequenceAt(i);
+        if (nested.top() <= point.y)
+            continue;
+        if (point.x >= nested.left() && point.x < nested.left() + nested.width())
+            return &nested;
+        if (found == nullptr)
+            found = &nested;
+    }
+    return found;
+}
+
+} // namespace
+
+Sequence::InsertionTarget Sequence::dropTarget(Point point) {
+    if (m_elements.empty() || point.y < m_elements.front()->top())
+        return {this, 0, false};
+    const std::size_t index = indexAtOrBelow(point.y);
+    Element& target = *m_elements[index];
+    if (target.isEmptyStatement())
+        return {this, index, true};
+    if (const Element::NestedTarget nested = target.nestedTargetAt(point); nested.takes)
+        return nested.sequence != nullptr ? nested.sequence->dropTarget(point) : InsertionTarget{};
+    if (Sequence* below = sequenceBelowHead(target, point)) {
+        if (point.y < (target.top() + below->top()) / 2)
+            return {this, index, false};
+        const bool empty = !below->empty() && below->at(0).isEmptyStatement();
+        return {below, 0, empty};
+    }
+    return {this, point.y < target.top() + target.height() / 2 ? index : index + 1, false};
+}
+
 void Sequence::insertRun(const InsertionTarget& target, std::vector<std::unique_ptr<Element>> run) {
     auto& elements = target.sequence->m_elements;
     const auto at = elements.begin() + static_cast<std::ptrdiff_t>(target.index);

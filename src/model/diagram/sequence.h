@@ -86,6 +86,13 @@ public:
         bool replaces = false;
     };
     InsertionTarget insertionTarget(Point point, InsertMode mode);
+    // Where a dragged run dropped at the point goes, so that a drag
+    // reaches every place an insertion does: before the element under the
+    // point in its upper half, after it in its lower half; over the head of
+    // a compound element, before it in the head's upper half and first in
+    // the branch or body below in its lower half. An empty statement is
+    // replaced.
+    InsertionTarget dropTarget(Point point);
     // Puts a run where the target says; no layout.
     static void insertRun(const InsertionTarget& target, std::vector<std::unique_ptr<Element>> run);
     // Moves the selected run one place up (-1) or down (1) past its
