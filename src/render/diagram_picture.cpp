@@ -1,6 +1,7 @@
 #include "render/diagram_picture.h"
 
 #include "model/files/structogram_file.h"
+#include "model/history/undo_snapshot.h"
 #include "render/document_export.h"
 #include "render/document_renderer.h"
 
@@ -15,15 +16,17 @@ namespace {
 constexpr int PictureDotsPerInch = 300;
 
 // A copy through the file format, so the picture never touches the
-// document being edited: same tree, scale 1, nothing selected.
+// document being edited: same tree, scale 1. The tree comes from a
+// snapshot, which keeps what a .STR file cannot hold (colours, disabled
+// elements).
 std::unique_ptr<Document> unscaledCopy(const Document& document, QtTextMeasurer& measurer) {
     auto copy = loadDocument(encodeDocument(document), measurer, DefaultLabels{});
+    restoreSnapshot(*copy, takeSnapshot(document), copy->layoutContext(measurer, DefaultLabels{}));
     DiagramFormat format = copy->format();
     format.scale = 1.0;
     format.centerHorz = false;
     format.centerVert = false;
     copy->setFormat(std::move(format));
-    copy->topSequence().deselectAll();
     copy->layout(measurer, PaperSize{});
     return copy;
 }

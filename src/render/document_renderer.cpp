@@ -18,9 +18,11 @@ DrawContext clippedTo(const QRect& visible, const DefaultLabels& labels) {
 } // namespace
 
 void renderDocument(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
-                    const DefaultLabels& labels, const QRect& visible) {
+                    const DefaultLabels& labels, const QRect& visible, Marks marks) {
     QtCanvas canvas(painter, measurer);
-    document.draw(canvas, clippedTo(visible, labels));
+    DrawContext context = clippedTo(visible, labels);
+    context.showsSelection = marks == Marks::Selection;
+    document.draw(canvas, context);
 }
 
 void renderDocumentStrip(QPainter& painter, const Document& document, QtTextMeasurer& measurer,

@@ -12,9 +12,11 @@ namespace velbrant {
 // Draws a laid-out document (frame, header, diagram) onto a painter whose
 // coordinates are model units. Screen, print, picture copy and export all
 // draw through here. `visible` is the area (model units) that needs
-// painting; elements outside it are skipped.
+// painting; elements outside it are skipped. Only the screen shows the
+// selection.
+enum class Marks { None, Selection };
 void renderDocument(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
-                    const DefaultLabels& labels, const QRect& visible);
+                    const DefaultLabels& labels, const QRect& visible, Marks marks = Marks::None);
 
 // Draws the shapes of the document that begin within `strip` (model units),
 // whole, also where they reach below it: strips drawn one after another onto

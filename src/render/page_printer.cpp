@@ -3,6 +3,8 @@
 #include "model/diagram/document.h"
 #include "render/document_renderer.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -15,18 +17,23 @@ namespace {
 
 constexpr double UnitsPerInch = 254.0;
 constexpr int MaxJobNameLength = 31;
+// The tiled pages' labels: their size, and the band kept for them.
+constexpr double LabelPoints = 8;
+constexpr double LabelBandMm = 6;
 
 using Span = std::pair<int, int>;
 
-// One page showing `shown` (model units, as drawn) from the printable
-// corner on, at `unitScale` times the model's size; nothing outside it.
+// One page showing `shown` (model units, as drawn) in `target` (device
+// pixels) from its corner on, at `unitScale` times the model's size;
+// nothing outside it.
 void paintPage(QPainter& painter, const PrintablePage& page, const Document& document,
                QtTextMeasurer& measurer, const DefaultLabels& labels, const QRectF& shown,
-               double unitScale) {
+               double unitScale, const QRectF& target) {
     const double pixelsPerUnit = page.dotsPerInch / UnitsPerInch * unitScale;
     painter.save();
+    painter.translate(target.topLeft());
     painter.setClipRect(QRectF(QPointF(0, 0), shown.size() * pixelsPerUnit)
-                            .intersected(QRectF(QPointF(0, 0), QSizeF(page.pixels))));
+                            .intersected(QRectF(QPointF(0, 0), target.size())));
     painter.scale(pixelsPerUnit, pixelsPerUnit);
     painter.translate(-shown.topLeft());
     renderDocument(painter, document, measurer, labels, shown.toAlignedRect());
@@ -93,7 +100,53 @@ std::vector<int> cuts(int start, int end, int pageSize, const std::vector<Span>&
     return result;
 }
 
+// The label stands in the bottom margin, below the page's picture.
+void paintPageLabel(QPainter& painter, const PrintablePage& page, const QRectF& content,
+                    const QString& label) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(std::max(1, static_cast<int>(LabelPoints / 72.0 * page.dotsPerInch)));
+    painter.save();
+    painter.setClipping(false);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(font, painter.device());
+    const double gap = page.dotsPerInch / 25.4 * 2;
+    painter.drawText(QPointF(content.left(), content.bottom() + gap + metrics.ascent()), label);
+    painter.restore();
+}
+
+// Tiled pages need room for their label below the picture.
+QRectF tiledArea(const PrintablePage& page) {
+    QRectF content = marginedArea(page);
+    const double band = page.dotsPerInch / 25.4 * LabelBandMm;
+    content.setBottom(std::min(content.bottom(), page.pixels.height() - band));
+    return content;
+}
+
+QSizeF inUnits(const PrintablePage& page, QSizeF pixels) {
+    return pixels * (UnitsPerInch / page.dotsPerInch);
+}
+
 } // namespace
+
+QRectF marginedArea(const PrintablePage& page) {
+    const double perMm = page.dotsPerInch / 25.4;
+    const auto inset = [perMm](double margin) {
+        return std::max(0.0, PageMarginMm - margin) * perMm;
+    };
+    const QMarginsF& paper = page.paperMargins;
+    return QRectF(QPointF(0, 0), QSizeF(page.pixels))
+        .adjusted(inset(paper.left()), inset(paper.top()), -inset(paper.right()),
+                  -inset(paper.bottom()));
+}
+
+QString pageLabel(int page, int pages, int row, int column) {
+    return QStringLiteral("Seite %1 von %2 – Zeile %3, Spalte %4")
+        .arg(page)
+        .arg(pages)
+        .arg(row)
+        .arg(column);
+}
 
 bool reachesBeyondPage(const Document& document, const PrintablePage& page) {
     const QRect area = pictureArea(document);
@@ -126,28 +179,40 @@ int paintPages(QPainter& painter, const PrintablePage& page, const Document& doc
                QtTextMeasurer& measurer, const DefaultLabels& labels, PageMode mode,
                const std::function<bool()>& newPage) {
     painter.setRenderHint(QPainter::Antialiasing);
-    const QSizeF pageUnits = QSizeF(page.pixels) * (UnitsPerInch / page.dotsPerInch);
-    const QRectF sheet(QPointF(0, 0), pageUnits);
+    const QRectF printable(QPointF(0, 0), QSizeF(page.pixels));
     // A picture that fits is printed as the sheet shows it, whatever the mode.
     if (mode == PageMode::AsShown || !reachesBeyondPage(document, page)) {
-        paintPage(painter, page, document, measurer, labels, sheet, 1.0);
+        paintPage(painter, page, document, measurer, labels,
+                  QRectF(QPointF(0, 0), inUnits(page, printable.size())), 1.0, printable);
         return 1;
     }
     if (mode == PageMode::FitToPage) {
-        // Scaled down to the printable area, centred at its top.
+        // Scaled down to the page within its margins, centred at its top.
+        const QRectF content = marginedArea(page);
+        const QSizeF contentUnits = inUnits(page, content.size());
         const QRect area = pictureArea(document);
         const double fit =
-            std::min(pageUnits.width() / area.width(), pageUnits.height() / area.height());
-        const double left = area.left() - (pageUnits.width() / fit - area.width()) / 2;
+            std::min(contentUnits.width() / area.width(), contentUnits.height() / area.height());
+        const double left = area.left() - (contentUnits.width() / fit - area.width()) / 2;
         paintPage(painter, page, document, measurer, labels,
-                  QRectF(QPointF(left, area.top()), pageUnits / fit), fit);
+                  QRectF(QPointF(left, area.top()), contentUnits / fit), fit, content);
         return 1;
     }
-    const std::vector<QRect> pages = tiledPageAreas(document, pageUnits.toSize());
+    const QRectF content = tiledArea(page);
+    const std::vector<QRect> pages =
+        tiledPageAreas(document, inUnits(page, content.size()).toSize());
+    const auto columns =
+        static_cast<int>(std::count_if(pages.begin(), pages.end(), [&pages](const QRect& p) {
+            return p.top() == pages[0].top();
+        }));
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0 && !newPage())
             return 0;
-        paintPage(painter, page, document, measurer, labels, QRectF(pages[i]), 1.0);
+        paintPage(painter, page, document, measurer, labels, QRectF(pages[i]), 1.0, content);
+        const int index = static_cast<int>(i);
+        paintPageLabel(painter, page, content,
+                       pageLabel(index + 1, static_cast<int>(pages.size()), index / columns + 1,
+                                 index % columns + 1));
     }
     return static_cast<int>(pages.size());
 }

@@ -19,19 +19,33 @@ enum class PageMode {
     // One page as the sheet shows it, cut at the page edge.
     AsShown,
     // One page: as the sheet shows it when the picture fits, else scaled
-    // down to the printable area, centred at its top.
+    // down to the page less its margins, centred at its top.
     FitToPage,
     // As many pages as the picture needs at its size, row by row, cut
-    // between elements where that can be (`tiledPageAreas`).
+    // between elements where that can be (`tiledPageAreas`), within the
+    // margins, each labelled with its place in the bottom margin.
     Tiled,
 };
 
+// Fitted and tiled pages keep this far from the paper's edge, where
+// printers cannot print; a printer's own larger margin is kept as it is.
+inline constexpr double PageMarginMm = 10.0;
+
 // Where a printer's pages are painted: the printable area in device pixels
-// (the painter's origin is its corner) and the device's resolution.
+// (the painter's origin is its corner), the device's resolution, and how
+// far the printable area lies from the paper's edges (mm).
 struct PrintablePage {
     QSize pixels;
     double dotsPerInch = 0;
+    QMarginsF paperMargins;
 };
+
+// The part of the printable area (device pixels) that fitted and tiled
+// pages print on: at least PageMarginMm from the paper's edges.
+QRectF marginedArea(const PrintablePage& page);
+
+// The label of a tiled page: "Seite 5 von 12 – Zeile 2, Spalte 1".
+QString pageLabel(int page, int pages, int row, int column);
 
 // Paints the pages; `newPage` starts the next one and answers false when
 // the device cannot. Returns the number of pages painted, or 0 when a new

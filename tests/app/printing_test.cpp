@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -11,6 +13,42 @@ namespace {
 class PrintingTest : public AppTest {
 protected:
     QTemporaryDir dir;
+    // The first page of a PDF, as pdftoppm draws it at 50 dpi in colour.
+    QImage rendered(const QString& pdf) {
+        QProcess render;
+        render.start("pdftoppm", {"-r", "50", "-png", "-singlefile", pdf, dir.filePath("seite")});
+        render.waitForFinished(30'000);
+        return QImage(dir.filePath("seite.png")).convertToFormat(QImage::Format_RGB32);
+    }
+    static QString textOf(const QString& pdf) {
+        QProcess text;
+        text.start("pdftotext", {pdf, "-"});
+        text.waitForFinished(30'000);
+        return QString::fromUtf8(text.readAllStandardOutput());
+    }
+    // A diagram far taller than a page.
+    DocumentWindow* largeDocument() {
+        DocumentWindow* window = frame.files().newDocument();
+        appendBuilt(window->editor(), [](Sequence& run, const LayoutContext& context) {
+            buildMixedTree(run, context, 600, 3);
+        });
+        return window;
+    }
+    // Answers the next modal dialog of the type as soon as it is on the screen.
+    template <typename Dialog> void onNextDialog(const std::function<void(Dialog&)>& handle) {
+        auto* poll = new QTimer;
+        poll->setInterval(5);
+        QObject::connect(poll, &QTimer::timeout, [poll, handle, tries = 0]() mutable {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr && ++tries < 1000)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            ASSERT_NE(dialog, nullptr);
+            handle(*dialog);
+        });
+        poll->start();
+    }
     void printTo(const QString& path) {
         frame.printing().printer().setOutputFormat(QPrinter::PdfFormat);
         frame.printing().printer().setOutputFileName(path);
@@ -18,6 +56,7 @@ protected:
     }
 };
 
+// The selection is the screen's: the page shows none, and the user's stays.
 TEST_F(PrintingTest, ADocumentPrintsToOnePdfPageWithItsJobNameAndNoSelection) {
     DocumentWindow* window = frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/menue.STR");
     DocumentView& view = window->view();
@@ -32,7 +71,14 @@ TEST_F(PrintingTest, ADocumentPrintsToOnePdfPageWithItsJobNameAndNoSelection) {
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 1);
     EXPECT_EQ(frame.printing().printer().docName(), "Velbrant : menue.STR");
-    EXPECT_EQ(view.editor().selectedSequence(), nullptr);
+    EXPECT_NE(view.editor().selectedSequence(), nullptr);
+    const QImage page = rendered(pdf);
+    ASSERT_FALSE(page.isNull());
+    int yellow = 0;
+    for (int y = 0; y < page.height(); y += 2)
+        for (int x = 0; x < page.width(); x += 2)
+            yellow += page.pixel(x, y) == qRgb(255, 255, 0) ? 1 : 0;
+    EXPECT_EQ(yellow, 0);
 }
 
 // Measured in the printed page, not in the code: pdftoppm draws it at 254
@@ -65,12 +111,10 @@ TEST_F(PrintingTest, TheFrameIsPrintedWhereTheSheetShowsIt) {
     EXPECT_NEAR(firstDark({middleX, 0}, {0, 1}).y(), 400, 5);
 }
 
-// Larger than the page, "as the sheet shows it" asks first.
+// Larger than the page, "as the sheet shows it" asks first; tiled pages
+// carry their place for assembling them.
 TEST_F(PrintingTest, ADiagramLargerThanThePageIsAskedAboutAndSpreadOverPages) {
-    DocumentWindow* window = frame.files().newDocument();
-    appendBuilt(window->editor(), [](Sequence& run, const LayoutContext& context) {
-        buildMixedTree(run, context, 600, 3);
-    });
+    largeDocument();
     QString question;
     onNextMessageBox([&question](QMessageBox& box) {
         question = box.text();
@@ -84,7 +128,49 @@ TEST_F(PrintingTest, ADiagramLargerThanThePageIsAskedAboutAndSpreadOverPages) {
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    EXPECT_GT(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2);
+    const auto pages = bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r");
+    EXPECT_GT(pages, 2);
+    const QString text = textOf(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("Seite 1 von %1 – Zeile 1, Spalte 1").arg(pages)))
+        << text.toStdString();
+}
+
+// The preview's print button goes the way Ctrl+P goes: the print dialog,
+// then the question, rather than printing a clipped page.
+TEST_F(PrintingTest, PrintingFromThePreviewOfATooWideDiagramAsks) {
+    DocumentWindow* window = largeDocument();
+    frame.printing().printer().setOutputFormat(QPrinter::PdfFormat);
+    frame.printing().printer().setOutputFileName(dir.filePath("vorschau.pdf"));
+    QString question;
+    onNextDialog<QPrintPreviewDialog>([this, &question](QPrintPreviewDialog& preview) {
+        onNextDialog<QPrintDialog>([this, &question](QPrintDialog& dialog) {
+            onNextMessageBox([&question](QMessageBox& box) {
+                question = box.text();
+                box.reject();
+            });
+            dialog.accept();
+        });
+        for (QAction* action : preview.findChildren<QAction*>())
+            if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print"))
+                action->trigger();
+    });
+    frame.printing().preview(*window);
+    EXPECT_TRUE(question.contains("größer als die Seite")) << question.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("vorschau.pdf")));
+}
+
+// A second worksheet is proposed a PDF of its own name, beside the first.
+TEST_F(PrintingTest, ThePrintDialogProposesAPdfNamedAfterTheDocument) {
+    frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/menue.STR");
+    printTo(dir.filePath("erstes.pdf"));
+    DocumentWindow* second = frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/ggt.STR");
+    QString proposed;
+    onNextDialog<QPrintDialog>([&proposed](QPrintDialog& dialog) {
+        proposed = dialog.printer()->outputFileName();
+        dialog.reject();
+    });
+    frame.printing().print(*second);
+    EXPECT_EQ(proposed, dir.filePath("ggt.pdf"));
 }
 
 TEST_F(PrintingTest, AFailedPrintIsToldAndLandscapeWidensEverySheet) {

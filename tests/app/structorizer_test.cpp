@@ -2,10 +2,13 @@
 #include "app_fixture.h"
 #include "model/structorizer/nsd_file.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QImage>
+#include <QMimeData>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace velbrant::test {
 namespace {
@@ -29,6 +32,24 @@ protected:
         file.write(Coloured);
         file.close();
         return frame.files().openDocument(dir.filePath("farben.nsd"));
+    }
+    static int countPixels(const QImage& image, const std::function<bool(QColor)>& is) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += is(image.pixelColor(x, y)) ? 1 : 0;
+        return count;
+    }
+    // The file's red ff8080, and the grey of a disabled element.
+    static int redPixels(const QImage& image) {
+        return countPixels(image, [](QColor pixel) {
+            return pixel.red() > 240 && pixel.green() > 110 && pixel.green() < 150;
+        });
+    }
+    static int greyPixels(const QImage& image) {
+        return countPixels(image, [](QColor pixel) {
+            return qAbs(pixel.red() - 210) < 4 && qAbs(pixel.blue() - 210) < 4;
+        });
     }
     static std::string colorAt(const DocumentEditor& editor, std::size_t index) {
         const Element& element = editor.document().topSequence().at(index);
@@ -59,9 +80,10 @@ TEST_F(StructorizerTest, AMovedCutPastedAndUndoneElementKeepsItsColourAndComment
 }
 
 // Measured in the printed page: the red of the first element is there.
-TEST_F(StructorizerTest, ColoursArePrinted) {
+// Colours and the disabled grey reach paper and both pictures on the
+// clipboard (Ctrl+G, and the one Copy puts beside the elements).
+TEST_F(StructorizerTest, ColoursArePrintedAndCopiedAsPictures) {
     DocumentWindow* window = openColoured();
-    window->editor().clearSelection();
     const QString pdf = dir.filePath("farben.pdf");
     frame.printing().printer().setOutputFormat(QPrinter::PdfFormat);
     frame.printing().printer().setOutputFileName(pdf);
@@ -71,17 +93,22 @@ TEST_F(StructorizerTest, ColoursArePrinted) {
     ASSERT_TRUE(render.waitForFinished(30'000));
     const QImage page(dir.filePath("farben.png"));
     ASSERT_FALSE(page.isNull());
-    int red = 0;
-    int grey = 0;
-    for (int y = 0; y < page.height(); ++y) {
-        for (int x = 0; x < page.width(); ++x) {
-            const QColor pixel = page.pixelColor(x, y);
-            red += pixel.red() > 240 && pixel.green() > 110 && pixel.green() < 150 ? 1 : 0;
-            grey += qAbs(pixel.red() - 210) < 4 && qAbs(pixel.blue() - 210) < 4 ? 1 : 0;
-        }
-    }
-    EXPECT_GT(red, 50);
-    EXPECT_GT(grey, 50) << "the disabled element";
+    EXPECT_GT(redPixels(page), 50);
+    EXPECT_GT(greyPixels(page), 50) << "the disabled element";
+
+    action("GraphCopyItem")->trigger();
+    const QImage graphic = QImage::fromData(
+        QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("image/png")));
+    EXPECT_GT(redPixels(graphic), 50);
+    EXPECT_GT(greyPixels(graphic), 50);
+
+    DocumentView& view = window->view();
+    const Element& red = topOf(view).at(0);
+    click(view, {red.left() + 5, red.top() + 5});
+    action("EditCopyItem")->trigger();
+    const QImage copied = QImage::fromData(
+        QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("image/png")));
+    EXPECT_GT(redPixels(copied), 50);
 }
 
 // Saving as .STR names what that format cannot hold and asks first.

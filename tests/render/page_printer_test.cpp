@@ -6,6 +6,7 @@
 #include "render/qt_text_measurer.h"
 
 #include <QImage>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace velbrant {
@@ -27,14 +28,27 @@ protected:
         document.setFormat(format);
         document.layout(measurer, PaperSize{});
     }
-    int print(PageMode mode) {
+    // `pageDone` sees each page before the next one begins.
+    int print(
+        PageMode mode, const std::function<void()>& pageDone = [] {}) {
         image.fill(Qt::white);
         QPainter painter(&image);
-        return paintPages(painter, {image.size(), Dpi}, document, measurer, DefaultLabels{}, mode,
-                          [this] {
-                              image.fill(Qt::white);
-                              return true;
-                          });
+        const int pages = paintPages(painter, {image.size(), Dpi, {}}, document, measurer,
+                                     DefaultLabels{}, mode, [this, &pageDone] {
+                                         pageDone();
+                                         image.fill(Qt::white);
+                                         return true;
+                                     });
+        painter.end();
+        pageDone();
+        return pages;
+    }
+    int darkPixelsIn(QRect area) const {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        return count;
     }
     static int pixel(int units) { return static_cast<int>(units * Dpi / 254.0); }
     // The first dark pixel from the left on a row.
@@ -62,15 +76,38 @@ TEST_F(PagePrinter, TheFrameStandsWhereTheFormatSaysAndGrowsWithTheScale) {
     EXPECT_EQ(qGray(image.pixel(right + 3, row)), 255);
 }
 
-TEST_F(PagePrinter, ALargeDiagramFitsOnePageOrIsTiledOverSeveral) {
+// Fitted and tiled pages keep 10 mm from the paper's edge, where printers
+// cannot print; only a tiled page's label stands in its bottom margin.
+TEST_F(PagePrinter, FittedAndTiledPagesKeepTheirMarginsAndTiledOnesAreLabelled) {
     build(600, 1.0);
     ASSERT_GT(document.frameLayout().frameHeight, 2970);
-    EXPECT_EQ(print(PageMode::FitToPage), 1);
-    const int pages = print(PageMode::Tiled);
-    const QSize pageUnits(qRound(image.width() * 254.0 / Dpi),
-                          qRound(image.height() * 254.0 / Dpi));
-    EXPECT_EQ(pages, static_cast<int>(tiledPageAreas(document, pageUnits).size()));
-    EXPECT_GT(pages, 1);
+    const int margin = pixel(100) - 1;
+    const QRect page = image.rect();
+    const QRect left(0, 0, margin, page.height());
+    const QRect right(page.width() - margin, 0, margin, page.height());
+    const QRect top(0, 0, page.width(), margin);
+    const QRect bottom(0, page.height() - margin, page.width(), margin);
+    std::vector<int> inked;
+    std::vector<int> labels;
+    const auto check = [&] {
+        EXPECT_EQ(darkPixelsIn(left) + darkPixelsIn(right) + darkPixelsIn(top), 0);
+        inked.push_back(darkPixelsIn(page));
+        labels.push_back(darkPixelsIn(bottom));
+    };
+    EXPECT_EQ(print(PageMode::FitToPage, check), 1);
+    EXPECT_GT(inked.at(0), 1000);
+    EXPECT_EQ(labels.at(0), 0);
+
+    inked.clear();
+    labels.clear();
+    const int pages = print(PageMode::Tiled, check);
+    EXPECT_GT(pages, 2);
+    ASSERT_EQ(static_cast<int>(inked.size()), pages);
+    for (int i = 0; i < pages; ++i) {
+        EXPECT_GT(inked[i], 1000) << i;
+        EXPECT_GT(labels[i], 50) << i;
+    }
+    EXPECT_EQ(pageLabel(5, 12, 2, 1), "Seite 5 von 12 – Zeile 2, Spalte 1");
     EXPECT_EQ(printJobName(QStringLiteral("ein-recht-langer-name.STR")).size(), 31);
     EXPECT_EQ(printJobName(QStringLiteral("kurz.STR")), "Velbrant : kurz.STR");
 }

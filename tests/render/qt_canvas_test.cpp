@@ -62,6 +62,7 @@ protected:
         QtCanvas canvas(painter, measurer);
         DrawContext context{1.0, {20, 20}};
         context.labels.replaceArrow = replaceArrow;
+        context.showsSelection = true;
         sequence.draw(canvas, context);
     }
 

@@ -159,7 +159,8 @@ void DocumentView::paintSheet(QPainter& painter, const QRect& exposed) {
     painter.fillRect(sheet, Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect visible = transform.inverted().mapRect(QRect(exposed)).adjusted(-2, -2, 2, 2);
-    renderDocument(painter, m_editor.document(), m_editor.measurer(), m_editor.labels(), visible);
+    renderDocument(painter, m_editor.document(), m_editor.measurer(), m_editor.labels(), visible,
+                   Marks::Selection);
     // On top: where a diagram reaches beyond the page, the user sees where
     // the page ends.
     painter.setRenderHint(QPainter::Antialiasing, false);

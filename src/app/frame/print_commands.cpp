@@ -5,9 +5,11 @@
 #include "app/document/document_editor.h"
 #include "app/document/document_window.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -38,8 +40,19 @@ QPageLayout defaultPageLayout() {
 }
 
 PrintablePage printableArea(QPrinter& printer) {
-    return {printer.pageLayout().paintRectPixels(printer.resolution()).size(),
-            static_cast<double>(printer.resolution())};
+    const QPageLayout layout = printer.pageLayout();
+    return {layout.paintRectPixels(printer.resolution()).size(),
+            static_cast<double>(printer.resolution()), layout.margins(QPageLayout::Millimeter)};
+}
+
+// The preview's own print button, which would print the pages as they are.
+QAction* printButtonOf(QPrintPreviewDialog& preview) {
+    const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : preview.findChildren<QAction*>()) {
+        if (action->text() == print)
+            return action;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -53,7 +66,21 @@ PrintCommands::PrintCommands(QWidget* frame) : QObject(frame), m_frame(frame) {
     m_paper = paperOf(m_printer.pageLayout());
 }
 
+// A PDF takes the name of the document printed, in the folder the last one
+// went to, so that a second worksheet does not overwrite the first.
+void PrintCommands::proposePdfName(const DocumentWindow& window) {
+    if (m_printer.outputFormat() != QPrinter::PdfFormat)
+        return;
+    const QFileInfo last(m_printer.outputFileName());
+    const QString folder = !m_printer.outputFileName().isEmpty() ? last.absolutePath()
+                           : window.hasFileName() ? QFileInfo(window.filePath()).absolutePath()
+                                                  : QDir::homePath();
+    const QString name = QFileInfo(window.fileName()).completeBaseName();
+    m_printer.setOutputFileName(QDir(folder).filePath(name + QStringLiteral(".pdf")));
+}
+
 void PrintCommands::print(DocumentWindow& window) {
+    proposePdfName(window);
     QPrintDialog dialog(&m_printer, m_frame);
     auto* pages = new QWidget;
     pages->setWindowTitle(QStringLiteral("Seiten"));
@@ -104,6 +131,16 @@ void PrintCommands::preview(DocumentWindow& window) {
                 widget->updatePreview();
         });
     }
+    // Printing from the preview goes the way Ctrl+P goes: the print dialog,
+    // and the question when the diagram is larger than the page.
+    bool printRequested = false;
+    if (QAction* button = printButtonOf(preview)) {
+        QObject::disconnect(button, nullptr, &preview, nullptr);
+        connect(button, &QAction::triggered, &preview, [&preview, &printRequested] {
+            printRequested = true;
+            preview.accept();
+        });
+    }
     DocumentEditor& editor = window.editor();
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, &editor](QPrinter* printer) {
@@ -112,6 +149,8 @@ void PrintCommands::preview(DocumentWindow& window) {
                            editor.labels(), m_pageMode, [printer] { return printer->newPage(); });
             });
     preview.exec();
+    if (printRequested)
+        print(window);
 }
 
 std::optional<PageMode> PrintCommands::modeFor(DocumentWindow& window) {
@@ -144,7 +183,6 @@ void PrintCommands::printDocument(DocumentWindow& window) {
     const std::optional<PageMode> mode = modeFor(window);
     if (!mode)
         return;
-    window.editor().clearSelection();
     m_printer.setDocName(printJobName(window.fileName()));
     const QString printerName = m_printer.outputFormat() == QPrinter::PdfFormat
                                     ? QDir::toNativeSeparators(m_printer.outputFileName())

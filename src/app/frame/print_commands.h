@@ -48,6 +48,7 @@ private:
     // The page mode for this job; nothing when the user cancelled.
     std::optional<PageMode> modeFor(DocumentWindow& window);
     QWidget* pageModeChoice(QWidget* parent);
+    void proposePdfName(const DocumentWindow& window);
 
     QWidget* m_frame;
     QPrinter m_printer;

@@ -198,7 +198,7 @@ Color Element::boxFill() const {
 void Element::drawBox(Canvas& canvas, const DrawContext& context) const {
     canvas.setFont(m_font, context.scale);
     canvas.setPen(context.scaled(drawnLineWidth(m_borderWidth)));
-    canvas.setBrush(m_selected ? Yellow : boxFill());
+    canvas.setBrush(m_selected && context.showsSelection ? Yellow : boxFill());
     canvas.rectangle(context.map(m_left, m_top), context.map(m_left + m_width, bottom()));
     canvas.setPen(context.scaled(drawnLineWidth(m_innerLineWidth)));
 }

@@ -20,6 +20,9 @@ struct DrawContext {
     DefaultLabels labels{};
     Point clipTopLeft{-Unbounded.x, -Unbounded.y};
     Point clipBottomRight = Unbounded;
+    // Only the screen shows which elements are selected; print, pictures
+    // and exports never do.
+    bool showsSelection = false;
 
     // Scaled positions saturate like all positions.
     int mapAbout(int value, int about) const {
