@@ -8,9 +8,12 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFontDialog>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 namespace velbrant::test {
@@ -161,6 +164,39 @@ TEST_F(FormatDialogsTest, LineWidthsFontsAndAlignmentsReadAsTheDialogShowsThem) 
         EXPECT_FALSE(format.findChild<QCheckBox*>("ItalicBox")->isChecked());
     });
     EXPECT_EQ(top().at(1).font().style, Bold);
+}
+
+// A click on the title opens the dialog on "Titel"; a character the title
+// cannot hold is refused there with the reason, as in text entry.
+TEST_F(FormatDialogsTest, TheTitleOpensItsPageAndRefusesWhatItCannotHold) {
+    appendBuilt(editor(), [](Sequence& run, const LayoutContext& context) {
+        appendNew(run, ElementKind::Block, context, {"x := 1"});
+    });
+    QString page;
+    QString note;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<DiagramFormatDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* pages = dialog->findChild<QTabWidget*>();
+        page = pages->tabText(pages->currentIndex());
+        auto* edit = dialog->findChild<QLineEdit*>("TitelEdit");
+        edit->setFocus();
+        edit->end(false);
+        for (const QChar c : QStringLiteral(" ≤ 2")) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(edit, &key);
+        }
+        title = edit->text();
+        for (auto* label : pages->currentWidget()->findChildren<QLabel*>("HintLabel"))
+            note = label->isVisible() ? label->text() : note;
+        dialog->reject();
+    });
+    frame.setTool(Tool::Text);
+    click(*view, {top().left() + 20, top().top() - 20});
+    EXPECT_EQ(page, "Titel");
+    EXPECT_TRUE(title.endsWith("  2")) << title.toStdString();
+    EXPECT_TRUE(note.contains(QStringLiteral("„≤“"))) << note.toStdString();
 }
 
 TEST_F(FormatDialogsTest, TheDiagramFormatReadsLengthsByItsRuleAndCentringKeepsThePosition) {

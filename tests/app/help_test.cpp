@@ -106,5 +106,18 @@ TEST_F(AppTest, TheHelpStaysUsableBesideTheDialogThatOpenedIt) {
     EXPECT_FALSE(help.isVisible());
 }
 
+// Quitting with the help open quits: the help closes with the frame.
+TEST_F(AppTest, TheHelpClosesWithTheFrame) {
+    action("HelpContentsItem")->trigger();
+    QWidget* help = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        help = window->objectName() == "HelpWindow" ? window : help;
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(help->isVisible());
+    EXPECT_TRUE(frame.close());
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_FALSE(help->testAttribute(Qt::WA_QuitOnClose));
+}
+
 } // namespace
 } // namespace velbrant::test

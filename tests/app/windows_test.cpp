@@ -109,16 +109,27 @@ TEST_F(WindowsTest, ClosingAsksEachWindowInTurnAndActsOnItsAnswerAtOnce) {
         frame.setTool(elementTool(ElementKind::Call));
         click(view, {300, 400});
     }
+    // Asked about, a window comes to the front, so that the question names
+    // the window in front.
+    const QList<DocumentWindow*> windows = frame.documents();
     QStringList buttons;
-    QTimer::singleShot(0, [&buttons] {
+    QList<DocumentWindow*> asked;
+    QTimer::singleShot(0, [this, &buttons, &asked] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         for (QAbstractButton* button : box->buttons())
             buttons << button->text();
+        asked << frame.activeDocument();
         box->button(QMessageBox::No)->click();
-        answerNextMessageBox(QMessageBox::Cancel);
+        onNextMessageBox([this, &asked](QMessageBox& next) {
+            asked << frame.activeDocument();
+            next.button(QMessageBox::Cancel)->click();
+        });
     });
     EXPECT_FALSE(frame.close());
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked[0], windows[0]);
+    EXPECT_EQ(asked[1], windows[1]);
     QApplication::processEvents();
     EXPECT_EQ(frame.documents().size(),
               2); // the first went, the second stayed, the third was not asked

@@ -20,6 +20,7 @@ namespace velbrant {
 
 namespace {
 
+constexpr int TitlePage = 0;
 constexpr int OtherPage = 3;
 constexpr int UnitsPerCentimetre = 100;
 constexpr int UnitsPerMillimetre = 10;
@@ -90,7 +91,12 @@ QWidget* DiagramFormatDialog::titlePage() {
                 [this](QWidget* parent, QGridLayout* grid) {
                     m_title = new QLineEdit(parent);
                     m_title->setObjectName(QStringLiteral("TitelEdit"));
-                    m_title->setValidator(new StorableTextValidator(m_title));
+                    auto* validator = new StorableTextValidator(m_title);
+                    m_title->setValidator(validator);
+                    QLabel* refusal = makeRefusalNote(parent);
+                    connect(validator, &StorableTextValidator::refused, refusal,
+                            [refusal](const QString& why) { showRefusal(*refusal, why); });
+                    grid->addWidget(refusal, 2, 0, 1, 3);
                     QPushButton* font =
                         makeButton(parent, "SelectTitelFontBtn", QStringLiteral("Sch&riftart"));
                     connect(font, &QPushButton::clicked, this,
@@ -110,6 +116,10 @@ QWidget* DiagramFormatDialog::commentPage() {
                     m_comment = new StorableTextEdit(parent);
                     m_comment->setObjectName(QStringLiteral("KommMemo"));
                     m_comment->setLineWrapMode(QPlainTextEdit::NoWrap);
+                    QLabel* refusal = makeRefusalNote(parent);
+                    connect(m_comment, &StorableTextEdit::refused, refusal,
+                            [refusal](const QString& why) { showRefusal(*refusal, why); });
+                    grid->addWidget(refusal, 2, 0, 1, 3);
                     QPushButton* font =
                         makeButton(parent, "SelectKommFontBtn", QStringLiteral("Sch&riftart"));
                     connect(font, &QPushButton::clicked, this,
@@ -157,6 +167,10 @@ QWidget* DiagramFormatDialog::otherPage() {
                         0);
                     grid->addWidget(m_thickness, 0, 1);
                 });
+}
+
+void DiagramFormatDialog::showTitlePage() {
+    m_pages->setCurrentIndex(TitlePage);
 }
 
 void DiagramFormatDialog::setFormat(const DiagramFormat& format) {

@@ -25,6 +25,8 @@ public:
     explicit DiagramFormatDialog(QWidget* parent = nullptr);
 
     void setFormat(const DiagramFormat& format);
+    // Opened from the diagram's title, the dialog shows its "Titel" page.
+    void showTitlePage();
     DiagramFormat format() const;
     // Confirms only numbers the fields take.
     void accept() override;

@@ -141,6 +141,11 @@ QLabel* makeHint(QWidget* parent, const QString& text) {
     return hint;
 }
 
+void showRefusal(QLabel& note, const QString& reason) {
+    note.setText(reason);
+    note.setVisible(!reason.isEmpty());
+}
+
 QLabel* makeRefusalNote(QWidget* parent) {
     auto* note = new QLabel(parent);
     note->setObjectName(QStringLiteral("HintLabel"));

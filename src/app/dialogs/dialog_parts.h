@@ -62,5 +62,6 @@ private:
 QLabel* makeHint(QWidget* parent, const QString& text);
 // A red line that says why input was refused; hidden while empty.
 QLabel* makeRefusalNote(QWidget* parent);
+void showRefusal(QLabel& note, const QString& reason);
 
 } // namespace velbrant

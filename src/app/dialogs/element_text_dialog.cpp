@@ -55,10 +55,8 @@ ElementTextDialog::ElementTextDialog(QWidget* parent)
             [this] { emit helpRequested(QStringLiteral("text_eingeben")); });
     connect(font, &QPushButton::clicked, this, &ElementTextDialog::chooseFont);
     connect(m_labelsButton, &QPushButton::clicked, this, &ElementTextDialog::labelsRequested);
-    connect(m_memo, &StorableTextEdit::refused, this, [this](const QString& reason) {
-        m_hint->setText(reason);
-        m_hint->setVisible(!reason.isEmpty());
-    });
+    connect(m_memo, &StorableTextEdit::refused, m_hint,
+            [this](const QString& reason) { showRefusal(*m_hint, reason); });
 }
 
 void ElementTextDialog::open(const QStringList& lines, const ElementFont& font, bool isCase) {

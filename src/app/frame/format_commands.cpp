@@ -47,6 +47,11 @@ void FormatCommands::formatDiagram(DocumentEditor& editor) {
         editor.setFormat(m_diagramFormatDialog->format());
 }
 
+void FormatCommands::formatDiagramTitle(DocumentEditor& editor) {
+    m_diagramFormatDialog->showTitlePage();
+    formatDiagram(editor);
+}
+
 void FormatCommands::insertCase(DocumentEditor& editor, Point at, InsertMode mode) {
     if (m_caseDialog->exec() == QDialog::Accepted)
         editor.insertCase(m_caseDialog->branchCount(), m_caseDialog->hasElse(), at, mode);

@@ -32,6 +32,8 @@ public:
     // The format of the selected elements, when there is a selection.
     void formatElements(DocumentEditor& editor);
     void formatDiagram(DocumentEditor& editor);
+    // The same from a click on the diagram's title: its page first.
+    void formatDiagramTitle(DocumentEditor& editor);
     // Asks for the branches, then inserts the case.
     void insertCase(DocumentEditor& editor, Point at, InsertMode mode);
 

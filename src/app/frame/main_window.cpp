@@ -143,7 +143,7 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
         m_zoomBox->showZoom(view.zoom());
     });
     connect(&view, &DocumentView::diagramFormatRequested, m_formats,
-            [this, &editor] { m_formats->formatDiagram(editor); });
+            [this, &editor] { m_formats->formatDiagramTitle(editor); });
     connect(
         &view, &DocumentView::caseInsertRequested, m_formats,
         [this, &editor](Point at, InsertMode mode) { m_formats->insertCase(editor, at, mode); });
@@ -229,14 +229,19 @@ void MainWindow::placeOnScreen() {
 
 // Each window is asked in turn and closes at once on its answer; the first
 // that stays open stops the frame's close, and the rest are not asked.
+// A document about to be asked about comes to the front first, so that the
+// question names the window the user sees.
 void MainWindow::closeEvent(QCloseEvent* event) {
     for (DocumentWindow* document : documents()) {
+        if (document->editor().isModified())
+            m_mdiArea->setActiveSubWindow(document);
         if (!document->close()) {
             event->ignore();
             return;
         }
     }
     saveSettings();
+    m_help->close();
     event->accept();
 }
 

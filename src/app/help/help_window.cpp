@@ -50,6 +50,8 @@ HelpWindow::HelpWindow()
       m_results(new QListWidget) {
     initHelpResources();
     setObjectName(QStringLiteral("HelpWindow"));
+    // The help belongs to the frame: it never keeps the program running.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Velbrant – Hilfe"));
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenLinks(true);

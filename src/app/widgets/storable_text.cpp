@@ -46,7 +46,6 @@ QString StorableTextEdit::acceptable(const QString& inserted) {
         emit refused(reason);
         return QString();
     }
-    emit refused(QString());
     return shown;
 }
 

@@ -26,8 +26,9 @@ signals:
     void refused(const QString& reason) const;
 };
 
-// A memo that refuses typed or pasted text that cannot be stored. In the
-// Symbol font it shows what typed keys will draw (a typed "a" is alpha).
+// A memo that refuses typed or pasted text that cannot be stored, and says
+// why; the reason stays to be read while typing goes on. In the Symbol
+// font it shows what typed keys will draw (a typed "a" is alpha).
 class StorableTextEdit : public QPlainTextEdit {
     Q_OBJECT
 
