@@ -159,9 +159,10 @@ QString outputSuffix(const QString& output) {
     return suffix;
 }
 
-void writeProgram(QIODevice& out, const Document& document, CodeLanguage language,
-                  const ExportOptions& options) {
-    const GeneratedCode code = generateCode(document, language);
+void writeProgram(QIODevice& out, const QString& path, const Document& document,
+                  CodeLanguage language, const ExportOptions& options) {
+    const GeneratedCode code =
+        generateCode(document, language, QFileInfo(path).completeBaseName().toStdString());
     const auto size = static_cast<qint64>(code.text.size());
     if (out.write(code.text.data(), size) != size)
         throw std::runtime_error(out.errorString().toStdString());
@@ -238,7 +239,7 @@ void exportDocument(const Document& document, QtTextMeasurer& measurer, const QS
         if (suffix == u"str" || suffix == u"nsd" || suffix == u"txt")
             writeDocumentFile(file, output, document);
         else if (const auto language = codeLanguageForExtension(suffix.toStdString()))
-            writeProgram(file, document, *language, options);
+            writeProgram(file, output, document, *language, options);
         else
             writePicture(file, document, measurer, suffix, options);
     } catch (const ExportError&) {

@@ -96,6 +96,13 @@ TEST_F(FileCommandsTest, SaveAsksForANameThenWritesBytesThatReloadToTheSameDocum
     EXPECT_EQ(savePreset, "STRUKT1.STR");
     EXPECT_FALSE(window->hasFileName());
     EXPECT_TRUE(window->isModified());
+    // A title given before the first save is the name it proposes, without
+    // what a file name cannot hold.
+    DiagramFormat format = window->editor().document().format();
+    format.title = "Noten: Durchschnitt?";
+    window->editor().setFormat(format);
+    action("FileSaveItem")->trigger();
+    EXPECT_EQ(savePreset, "Noten Durchschnitt.STR");
 
     savePath = path("ablauf.STR");
     action("FileSaveItem")->trigger();

@@ -4,6 +4,10 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -144,6 +148,30 @@ TEST_F(WindowsTest, ClosingAsksEachWindowInTurnAndActsOnItsAnswerAtOnce) {
     });
     frame.files().openDocument("/nicht/da.STR");
     EXPECT_TRUE(message.contains("nicht gefunden")) << message.toStdString();
+}
+
+// "Fenster" names every window by its file name; a saved one's path is its tip.
+TEST_F(WindowsTest, TheWindowMenuNamesEveryWindowByItsFileName) {
+    frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/menue.STR");
+    frame.files().newDocument();
+    QMenu* menu = nullptr;
+    for (QMenu* candidate : frame.menuBar()->findChildren<QMenu*>())
+        menu = candidate->title() == "&Fenster" ? candidate : menu;
+    ASSERT_NE(menu, nullptr);
+    emit menu->aboutToShow();
+    QStringList entries;
+    QStringList tips;
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith('&') && action->isCheckable()) {
+            entries << action->text();
+            tips << action->toolTip();
+        }
+    }
+    ASSERT_EQ(entries.size(), 2) << entries.join(", ").toStdString();
+    EXPECT_EQ(entries[0], "&1 menue.STR");
+    EXPECT_TRUE(tips[0].endsWith("examples/menue.STR")) << tips[0].toStdString();
+    EXPECT_TRUE(entries[1].endsWith(".STR"));
+    EXPECT_FALSE(entries[1].contains('/'));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Programs generated from diagrams, given to the real compilers and run.
 
+#include "diagram_builder.h"
 #include "model/code/code_generator.h"
 #include "model/diagram/document.h"
 #include "model/files/structogram_file.h"
@@ -71,7 +72,7 @@ protected:
         for (const CodeLanguage language : Languages) {
             const std::string extension(codeExtension(language));
             spit(m_dir / extension / (stem + "." + extension),
-                 generateCode(document, language).text);
+                 generateCode(document, language, stem).text);
         }
     }
 
@@ -180,6 +181,28 @@ TEST_F(GeneratedPrograms, OwnDiagramsGiveTheSameRightAnswersInEveryLanguage) {
             EXPECT_EQ(outputOf(language, c.stem, c.input), c.expected)
                 << c.stem << " in " << codeExtension(language);
     }
+}
+
+// Exported as BinSuche.java, the class is BinSuche whatever the title says,
+// so that the file compiles and runs by its name.
+TEST_F(GeneratedPrograms, AJavaFileRunsByItsOwnName) {
+    Document document(m_measurer);
+    DiagramFormat format;
+    format.title = "Bin\xE4re Suche";
+    document.setFormat(format);
+    test::appendNew(document.topSequence(), ElementKind::Block,
+                    document.layoutContext(m_measurer, {}), {"Ausgabe: 42"});
+    spit(m_dir / "java" / "BinSuche.java",
+         generateCode(document, CodeLanguage::Java, "BinSuche").text);
+    const std::string d = m_dir.string();
+    const CommandResult result = run(
+        "cd '" + d + "/java' && javac -encoding UTF-8 BinSuche.java && " + "java -cp . BinSuche",
+        m_dir);
+    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(result.output, "42\n");
+    EXPECT_NE(generateCode(document, CodeLanguage::Java).text.find("class BinaereSuche {"),
+              std::string::npos)
+        << generateCode(document, CodeLanguage::Java).text;
 }
 
 } // namespace

@@ -150,7 +150,13 @@ void CodeDock::save() {
     if (path.isEmpty())
         return;
     QSaveFile file(path);
-    const QByteArray bytes = m_code->toPlainText().toUtf8();
+    // Written under its own name, a Java class takes that name.
+    const QByteArray bytes =
+        m_editor.isNull() ? m_code->toPlainText().toUtf8()
+                          : QByteArray::fromStdString(
+                                generateCode(m_editor->document(), language(),
+                                             QFileInfo(path).completeBaseName().toStdString())
+                                    .text);
     QString reason;
     if (!file.open(QIODevice::WriteOnly))
         reason = germanReason(file.errorString());

@@ -2,6 +2,7 @@
 
 #include "app/document/document_window.h"
 
+#include <QDir>
 #include <QMenu>
 #include <memory>
 
@@ -64,9 +65,13 @@ void DocumentArea::fillWindowMenu(QMenu& menu, qsizetype fixedItems) {
     const QList<DocumentWindow*> open = documents();
     if (!open.isEmpty())
         menu.addSeparator();
+    // One form for every window: the file name, its path as the tip.
+    menu.setToolTipsVisible(true);
     for (qsizetype i = 0; i < open.size(); ++i) {
         QAction* entry =
-            menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(open[i]->caption()));
+            menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(open[i]->fileName()));
+        if (open[i]->hasFileName())
+            entry->setToolTip(QDir::toNativeSeparators(open[i]->filePath()));
         entry->setCheckable(true);
         entry->setChecked(open[i] == activeDocument());
         DocumentWindow* target = open[i];

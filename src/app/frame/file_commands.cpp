@@ -8,12 +8,14 @@
 #include "render/document_export.h"
 #include "render/document_files.h"
 #include "render/file_errors.h"
+#include "render/text_codec.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QRegularExpression>
 
 namespace velbrant {
 
@@ -73,8 +75,23 @@ bool FileCommands::save(DocumentWindow& window) {
     return write(window, window.filePath());
 }
 
+namespace {
+
+// A new document's first save proposes its title as the file name, without
+// the characters file names cannot hold; the numbered name when it has none.
+QString proposedPath(DocumentWindow& window) {
+    if (window.hasFileName())
+        return window.filePath();
+    QString name = decodeText(window.editor().document().format().title);
+    name.remove(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]")));
+    name = name.simplified();
+    return name.isEmpty() ? window.filePath() : name + QStringLiteral(".STR");
+}
+
+} // namespace
+
 bool FileCommands::saveAs(DocumentWindow& window) {
-    const QString path = m_fileDialogs.save(m_frame, window.filePath());
+    const QString path = m_fileDialogs.save(m_frame, proposedPath(window));
     if (path.isEmpty() || !write(window, path))
         return false;
     window.setFilePath(path);

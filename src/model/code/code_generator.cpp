@@ -31,7 +31,8 @@ std::optional<CodeLanguage> codeLanguageForExtension(std::string_view extension)
     return std::nullopt;
 }
 
-GeneratedCode generateCode(const Document& document, CodeLanguage language) {
+GeneratedCode generateCode(const Document& document, CodeLanguage language,
+                           std::string_view fileStem) {
     const code::TypedProgram typed = code::typeProgram(code::readProgram(document));
     GeneratedCode result;
     result.untranslatedLines = typed.unreadLines;
@@ -39,9 +40,11 @@ GeneratedCode generateCode(const Document& document, CodeLanguage language) {
     case CodeLanguage::Python:
         result.text = code::writePython(typed);
         break;
-    case CodeLanguage::Java:
-        result.text = code::writeJava(typed);
+    case CodeLanguage::Java: {
+        ReplacedCharacters replaced;
+        result.text = code::writeJava(typed, windows1252FromUtf8(fileStem, replaced));
         break;
+    }
     case CodeLanguage::C:
         result.text = code::writeC(typed);
         break;

@@ -26,6 +26,10 @@ struct GeneratedCode {
 };
 
 // The program a diagram's pseudocode stands for, in the language.
-GeneratedCode generateCode(const Document& document, CodeLanguage language);
+// `fileStem` is the name (UTF-8, no folder, no extension) of the file the
+// program is written to, if any: Java names its class after it, so that
+// `java STEM` runs it; without one the class takes the title's name.
+GeneratedCode generateCode(const Document& document, CodeLanguage language,
+                           std::string_view fileStem = {});
 
 } // namespace velbrant

@@ -1,4 +1,5 @@
 #include "model/code/c_family_writer.h"
+#include "model/code/identifiers.h"
 #include "model/code/language_writers.h"
 
 #include <algorithm>
@@ -13,13 +14,15 @@ namespace {
 // follows Java's own rules to know where that is needed.
 class JavaWriter final : public CFamilyWriter {
 public:
-    explicit JavaWriter(const TypedProgram& program) : CFamilyWriter(program, JavaLanguage) {}
+    JavaWriter(const TypedProgram& program, std::string_view fileStem)
+        : CFamilyWriter(program, JavaLanguage),
+          m_className(fileStem.empty() ? programName() : Identifiers().unique(fileStem)) {}
 
 private:
     void writeProgram() override {
         headerComment();
         blank();
-        line("class " + programName() + " {");
+        line("class " + m_className + " {");
         indent();
         inputHelpers();
         stubs();
@@ -177,13 +180,14 @@ private:
         return "\"" + backslashed(utf8(windows1252), "\"\\") + "\"";
     }
 
+    const std::string m_className;
     int m_guards = 0;
 };
 
 } // namespace
 
-std::string writeJava(const TypedProgram& program) {
-    return JavaWriter(program).write();
+std::string writeJava(const TypedProgram& program, std::string_view fileStem) {
+    return JavaWriter(program, fileStem).write();
 }
 
 } // namespace velbrant::code
