@@ -40,8 +40,17 @@ TEST_F(CodeDockTest, ShowsTheActiveDiagramsProgramAndFollowsItsChanges) {
     });
     QTest::qWait(1);
     EXPECT_TRUE(code().contains("System.out.println(\"fertig\");"));
-    EXPECT_EQ(dock().findChild<QLabel*>(QStringLiteral("CodeNote"))->text(),
-              "1 Zeile nicht übersetzt (als Kommentar übernommen)");
+    auto* note = dock().findChild<QLabel*>(QStringLiteral("CodeNote"));
+    EXPECT_EQ(note->text(), "1 Zeile nicht übersetzt (als Kommentar übernommen)");
+    // With the text view open too, the program keeps the dock's full height
+    // and its count stays in sight.
+    action("ViewTextItem")->trigger();
+    action("ViewCodeItem")->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(dock().isVisible());
+    EXPECT_GT(dock().height(), frame.centralWidget()->height() * 3 / 4);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_GT(note->height(), 0);
     editor.undo();
     QTest::qWait(1);
     EXPECT_FALSE(code().contains("fertig"));

@@ -62,6 +62,9 @@ MainWindow::MainWindow(QWidget* parent)
     setStatusBar(m_statusLine);
     addDockWidget(Qt::RightDockWidgetArea, m_codeDock);
     addDockWidget(Qt::RightDockWidgetArea, m_textDock);
+    // Open together, the two views are tabs of the full height: stacked,
+    // the program shrank to a strip and hid its count.
+    tabifyDockWidget(m_codeDock, m_textDock);
     m_codeDock->hide();
     m_textDock->hide();
     connectCollaborators();

@@ -236,6 +236,10 @@ void MainWindow::createMenus() {
     viewText->setText(QStringLiteral("&Text-Ansicht"));
     viewText->setObjectName(QStringLiteral("ViewTextItem"));
     viewText->setStatusTip(QStringLiteral("Das Struktogramm als Text daneben zeigen"));
+    connect(viewText, &QAction::triggered, m_textDock, [this](bool shown) {
+        if (shown)
+            m_textDock->raise();
+    });
     view->addAction(viewText);
 
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));
