@@ -205,6 +205,11 @@ void exportStructogram(const QString& input, const QString& output, const Export
         document = std::move(loaded.document);
         for (const QString& conversion : loaded.conversions)
             tell(options, conversion);
+        // A .nsd written back holds the texts as the file had them.
+        if (!isNsdPath(output)) {
+            for (const QString& change : loaded.textChanges)
+                tell(options, change);
+        }
     } catch (const DocumentFileError& error) {
         throw ExportError(error.what());
     }

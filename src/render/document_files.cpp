@@ -41,7 +41,7 @@ LoadedDocument loadNotationFile(const QByteArray& bytes, TextMeasurer& measurer,
         utf8.remove_prefix(3);
     ReplacedCharacters replaced;
     const std::string text = windows1252FromUtf8(utf8, replaced);
-    LoadedDocument loaded{loadNotation(text, measurer, labels), {}};
+    LoadedDocument loaded{loadNotation(text, measurer, labels), {}, {}};
     if (!replaced.empty())
         loaded.conversions << QStringLiteral("Zeichen ersetzt, die ein Struktogramm nicht "
                                              "speichern kann: %1")
@@ -80,16 +80,21 @@ LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
             NsdImport read =
                 loadNsd(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                         measurer, labels);
-            QStringList conversions;
-            for (const std::string& line : read.conversions)
-                conversions << QString::fromStdString(line);
-            return {std::move(read.document), conversions};
+            const auto sentences = [](const std::vector<std::string>& lines) {
+                QStringList said;
+                for (const std::string& line : lines)
+                    said << QString::fromStdString(line);
+                return said;
+            };
+            return {std::move(read.document), sentences(read.conversions),
+                    sentences(read.textChanges)};
         }
         if (isNotationPath(path))
             return loadNotationFile(bytes, measurer, labels);
         return {loadDocument(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                        static_cast<std::size_t>(bytes.size())),
                              measurer, labels),
+                {},
                 {}};
     } catch (const NotationError& failure) {
         throw DocumentFileError(QStringLiteral("%1 ist kein lesbares Struktogramm: %2")

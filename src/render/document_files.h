@@ -24,6 +24,9 @@ struct LoadedDocument {
     std::unique_ptr<Document> document;
     // What a Structorizer file's read had to convert, one sentence each.
     QStringList conversions;
+    // Texts shown cut or with characters replaced, which a .nsd written
+    // back still holds as the file had them.
+    QStringList textChanges;
 };
 
 // Whether the path names a Structorizer file (".nsd", any case).

@@ -124,9 +124,11 @@ TEST_F(NsdFile, EveryStructorizerKindEscapeAndConversionIsReadAndTold) {
                                     "  2 [melde ex]\n"
                                     " |\n"
                                     "  2\n");
-    // What is kept is not told; only the characters the text cannot hold.
-    ASSERT_EQ(read.conversions.size(), 1u);
-    EXPECT_EQ(read.conversions[0],
+    // What is kept is not told; only the characters the text cannot hold,
+    // and those apart: a .nsd written back has them as the file had.
+    EXPECT_TRUE(read.conversions.empty());
+    ASSERT_EQ(read.textChanges.size(), 1u);
+    EXPECT_EQ(read.textChanges[0],
               "Zeichen, die Windows-1252 nicht kennt, ersetzt: \xE2\x89\xA4\xE2\x86\x90");
 }
 
@@ -194,7 +196,8 @@ const char* const Subroutine = R"(<?xml version="1.0" encoding="UTF-8"?>
 
 TEST_F(NsdFile, OpenAndSaveGivesStructorizerBackWhatItWrote) {
     const NsdImport read = loadNsd(Subroutine, canvas, DefaultLabels{});
-    EXPECT_TRUE(read.conversions.size() == 1) << "only the arrows and \"≤\" are told";
+    EXPECT_TRUE(read.conversions.empty());
+    EXPECT_TRUE(read.textChanges.size() == 1) << "only the arrows and \"≤\" are told";
     EXPECT_EQ(tree(encodeNsd(*read.document)), tree(Subroutine));
     // An edited text goes out as edited; the element keeps the rest.
     Element& first = read.document->topSequence().at(0);
@@ -230,6 +233,40 @@ TEST_F(NsdFile, StructorizerAttributesTravelWithTheElement) {
     }
     auto fresh = std::make_unique<Block>(context);
     EXPECT_EQ(fresh->nsd(), nullptr);
+}
+
+// The last three things a Structorizer file lost on its way through: a
+// branch's own colour, an empty instruction that is all of an else branch
+// (Structorizer's else), and the rest of a line whose inner quotes were not
+// doubled. All three come back, through copy and paste too.
+TEST_F(NsdFile, BranchColoursEmptyElseInstructionsAndUndoubledQuotesComeBack) {
+    const std::string file =
+        R"(<root text="&#34;Steuer&#34;" comment=""><children>)"
+        R"(<alternative text="&#34;x &gt; 0&#34;" comment="" color="ffffff" disabled="0">)"
+        R"(<qTrue><instruction text="&#34;OUTPUT &#34;Gesamtsteuer: &#34; + gesamtsteuer&#34;")"
+        R"( comment="" color="ffffff" disabled="0"></instruction></qTrue>)"
+        R"(<qFalse color="ff8080"><instruction text="" comment="" color="ffffff" disabled="0">)"
+        R"(</instruction></qFalse></alternative></children></root>)";
+    const NsdImport read = loadNsd(file, canvas, DefaultLabels{});
+    const auto& branch = static_cast<const CompoundElement&>(read.document->topSequence().at(0));
+    EXPECT_EQ(branch.sequenceAt(0).at(0).lines(),
+              std::vector<std::string>{"OUTPUT \"Gesamtsteuer: \" + gesamtsteuer"});
+
+    const Bytes stream = copyToStream(read.document->topSequence(), false);
+    BinaryReader in(stream);
+    auto copy = std::make_unique<Sequence>(0, 0, 0, 0);
+    for (auto& element : readRun(in, context))
+        copy->append(std::move(element));
+    read.document->replaceTopSequence(std::move(copy));
+    pugi::xml_document written;
+    ASSERT_TRUE(written.load_string(encodeNsd(*read.document).c_str()));
+    const pugi::xml_node alternative = written.child("root").child("children").child("alternative");
+    const pugi::xml_node otherwise = alternative.child("qFalse");
+    EXPECT_STREQ(otherwise.attribute("color").value(), "ff8080");
+    EXPECT_TRUE(otherwise.child("instruction")) << "the else branch's empty instruction";
+    EXPECT_FALSE(alternative.child("qTrue").attribute("color"));
+    EXPECT_STREQ(alternative.child("qTrue").child("instruction").attribute("text").value(),
+                 "\"OUTPUT \"\"Gesamtsteuer: \"\" + gesamtsteuer\"");
 }
 
 TEST_F(NsdFile, LatinOneAndWindows1252DeclarationsAndEmptyCommentsAreNoNews) {
@@ -282,7 +319,7 @@ TEST_F(NsdFile, UtfSixteenFilesReadAndForeignCharactersAreToldInBrief) {
         loadNsd("<root><children><instruction text=\"" + text + "\"/></children></root>", canvas,
                 DefaultLabels{});
     std::string told;
-    for (const std::string& line : foreign.conversions)
+    for (const std::string& line : foreign.textChanges)
         told += line;
     EXPECT_NE(told.find(" … und 4960 weitere"), std::string::npos) << told;
     EXPECT_LT(told.size(), 400u);

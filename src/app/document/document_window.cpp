@@ -46,7 +46,7 @@ bool DocumentWindow::load(const QString& path, QString* error, QStringList* conv
     try {
         LoadedDocument loaded = readDocumentFile(path, m_editor->measurer(), m_editor->labels());
         m_editor->replaceDocument(std::move(loaded.document));
-        *conversions = loaded.conversions;
+        *conversions = loaded.conversions + loaded.textChanges;
     } catch (const DocumentFileError& failure) {
         *error = QString::fromUtf8(failure.what());
         return false;

@@ -35,9 +35,29 @@ std::vector<std::string> readLines(BinaryReader& in, const char* what) {
     return lines;
 }
 
-// A marker byte, then what a Structorizer file gave the element.
+void writeAttributes(BinaryWriter& out,
+                     const std::vector<std::pair<std::string, std::string>>& attributes) {
+    checkCount(attributes.size(), "Attribute");
+    out.i16(static_cast<std::int16_t>(attributes.size()));
+    for (const auto& [name, value] : attributes) {
+        writeLong(out, name);
+        writeLong(out, value);
+    }
+}
+
+std::vector<std::pair<std::string, std::string>> readAttributes(BinaryReader& in) {
+    std::vector<std::pair<std::string, std::string>> attributes;
+    for (int count = in.i16(); count > 0; --count) {
+        std::string name = readLong(in);
+        attributes.emplace_back(std::move(name), readLong(in));
+    }
+    return attributes;
+}
+
+// A marker byte, then what a Structorizer file gave the element; the
+// marker is 2 where branches have attributes of their own, which follow.
 void writeNsd(BinaryWriter& out, const NsdAttributes* nsd) {
-    out.u8(nsd != nullptr ? 1 : 0);
+    out.u8(nsd == nullptr ? 0 : nsd->branchAttributes.empty() ? 1 : 2);
     if (nsd == nullptr)
         return;
     writeLong(out, nsd->color);
@@ -46,12 +66,13 @@ void writeNsd(BinaryWriter& out, const NsdAttributes* nsd) {
     writeLong(out, nsd->kind);
     writeLines(out, nsd->fileLines);
     writeLines(out, nsd->shownLines);
-    checkCount(nsd->others.size(), "Attribute");
-    out.i16(static_cast<std::int16_t>(nsd->others.size()));
-    for (const auto& [name, value] : nsd->others) {
-        writeLong(out, name);
-        writeLong(out, value);
-    }
+    writeAttributes(out, nsd->others);
+    if (nsd->branchAttributes.empty())
+        return;
+    checkCount(nsd->branchAttributes.size(), "Zweige");
+    out.i16(static_cast<std::int16_t>(nsd->branchAttributes.size()));
+    for (const auto& branch : nsd->branchAttributes)
+        writeAttributes(out, branch);
 }
 
 std::shared_ptr<const NsdAttributes> readNsd(BinaryReader& in) {
@@ -59,7 +80,7 @@ std::shared_ptr<const NsdAttributes> readNsd(BinaryReader& in) {
     const std::uint8_t marker = in.u8();
     if (marker == 0)
         return nullptr;
-    if (marker != 1)
+    if (marker != 1 && marker != 2)
         in.fail("Ungültige Structorizer-Kennung " + std::to_string(marker), at);
     auto nsd = std::make_shared<NsdAttributes>();
     nsd->color = readLong(in);
@@ -68,9 +89,10 @@ std::shared_ptr<const NsdAttributes> readNsd(BinaryReader& in) {
     nsd->kind = readLong(in);
     nsd->fileLines = readLines(in, "Textzeile");
     nsd->shownLines = readLines(in, "Textzeile");
-    for (int count = in.i16(); count > 0; --count) {
-        std::string name = readLong(in);
-        nsd->others.emplace_back(std::move(name), readLong(in));
+    nsd->others = readAttributes(in);
+    if (marker == 2) {
+        for (int count = in.i16(); count > 0; --count)
+            nsd->branchAttributes.push_back(readAttributes(in));
     }
     return nsd;
 }

@@ -29,6 +29,9 @@ struct NsdAttributes {
     std::vector<std::string> shownLines;
     // Other attributes in the file's order, as (name, UTF-8 value).
     std::vector<std::pair<std::string, std::string>> others;
+    // The attributes of the branch nodes ("qFalse" with a colour), by the
+    // index of the branch; none for a branch without any.
+    std::vector<std::vector<std::pair<std::string, std::string>>> branchAttributes;
 
     // The fill a colour other than white gives the element's box.
     std::optional<Color> fill() const;

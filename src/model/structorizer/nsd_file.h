@@ -17,7 +17,11 @@ namespace velbrant {
 // What a read had to change; each entry is one German sentence.
 struct NsdImport {
     std::unique_ptr<Document> document;
+    // Lost in every format, .nsd included.
     std::vector<std::string> conversions;
+    // Texts shown cut or with characters replaced: an unchanged text goes
+    // back to a .nsd file as the file had it, so only other formats lose it.
+    std::vector<std::string> textChanges;
 };
 
 // The largest file read: far beyond any drawn diagram.

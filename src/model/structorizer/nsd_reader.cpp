@@ -89,6 +89,11 @@ public:
         std::vector<std::string> said;
         for (const auto& [what, count] : m_counts)
             said.push_back(what + ": " + std::to_string(count));
+        return said;
+    }
+
+    std::vector<std::string> textChanges() const {
+        std::vector<std::string> said;
         if (!m_replaced.empty())
             said.push_back("Zeichen, die Windows-1252 nicht kennt, ersetzt: " +
                            m_replaced.summary());
@@ -165,12 +170,38 @@ private:
         const std::string kind = node.name();
         if (kind == "forever" || kind == "try" || kind == "parallel")
             nsd->kind = kind;
+        keepBranchAttributes(node, *nsd);
         // The file's text goes back as it was while Velbrant's stays as read:
         // characters Windows-1252 lacks ("≤", "←") survive.
         nsd->fileLines = commaTextLines(node.attribute("text").value());
         nsd->shownLines =
             kind == "case" ? caseText(static_cast<const Case&>(element)) : element.lines();
         element.setNsd(std::move(nsd));
+    }
+
+    // The branch nodes in the order of the element's sequences.
+    static std::vector<pugi::xml_node> branchNodes(const pugi::xml_node& node) {
+        const std::string kind = node.name();
+        if (kind == "alternative")
+            return {node.child("qTrue"), node.child("qFalse")};
+        if (kind == "try")
+            return {node.child("qTry"), node.child("qCatch"), node.child("qFinally")};
+        std::vector<pugi::xml_node> branches;
+        for (const pugi::xml_node& child : node.children()) {
+            if (child.type() == pugi::node_element && child.name()[0] == 'q')
+                branches.push_back(child);
+        }
+        return branches;
+    }
+
+    static void keepBranchAttributes(const pugi::xml_node& node, NsdAttributes& nsd) {
+        const std::vector<pugi::xml_node> branches = branchNodes(node);
+        for (std::size_t i = 0; i < branches.size(); ++i) {
+            for (const pugi::xml_attribute& attribute : branches[i].attributes()) {
+                nsd.branchAttributes.resize(std::max(nsd.branchAttributes.size(), i + 1));
+                nsd.branchAttributes[i].emplace_back(attribute.name(), attribute.value());
+            }
+        }
     }
 
     std::unique_ptr<Element> simple(ElementKind kind, const pugi::xml_node& node) {
@@ -353,7 +384,7 @@ NsdImport loadNsd(std::string_view file, TextMeasurer& measurer, const DefaultLa
     document->topSequence().relayout(context);
     document->topSequence().setModified(false);
     document->layout(measurer, PaperSize{});
-    return {std::move(document), reader.conversions()};
+    return {std::move(document), reader.conversions(), reader.textChanges()};
 }
 
 } // namespace velbrant

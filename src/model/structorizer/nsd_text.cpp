@@ -8,10 +8,12 @@ std::vector<std::string> commaTextLines(std::string_view text) {
     while (i < text.size()) {
         std::string line;
         if (text[i] == '"') {
+            // A quote ends the line only before a comma or the end: one that
+            // was not doubled inside it is part of it, not cut off.
             for (++i; i < text.size(); ++i) {
                 if (text[i] == '"' && i + 1 < text.size() && text[i + 1] == '"')
                     line += text[++i];
-                else if (text[i] == '"')
+                else if (text[i] == '"' && (i + 1 == text.size() || text[i + 1] == ','))
                     break;
                 else
                     line += text[i];

@@ -53,12 +53,23 @@ private:
         return added;
     }
 
-    // A branch holding only the empty statement is an empty branch.
+    // A branch holding only the empty statement Velbrant fills an empty
+    // branch with is an empty branch; an empty instruction the file had
+    // stays (Structorizer shows an else branch by it).
     void nested(pugi::xml_node node, const char* name, const Element& owner, std::size_t index) {
         const Sequence& sequence = dynamic_cast<const CompoundElement&>(owner).sequenceAt(index);
         pugi::xml_node added = node.append_child(name);
-        if (!(sequence.size() == 1 && sequence.at(0).isEmptyStatement()))
+        const NsdAttributes* nsd = owner.nsd();
+        if (nsd != nullptr && index < nsd->branchAttributes.size()) {
+            for (const auto& [attribute, value] : nsd->branchAttributes[index])
+                added.append_attribute(attribute.c_str()) = value.c_str();
+        }
+        if (!(sequence.size() == 1 && isFilledEmpty(sequence.at(0))))
             writeSequence(added, sequence);
+    }
+
+    static bool isFilledEmpty(const Element& element) {
+        return element.isEmptyStatement() && element.nsd() == nullptr;
     }
 
     static std::string_view kindOf(const Element& element) {
