@@ -144,9 +144,13 @@ TEST_F(GeneratedPrograms, EveryExampleAndSampleCompilesInEveryLanguage) {
     expectAllCompile();
 }
 
-TEST_F(GeneratedPrograms, RandomDiagramsWithEveryFormCompileInEveryLanguage) {
-    std::mt19937 random(2026);
-    for (int i = 0; i < 300; ++i) {
+// 300 random diagrams in three parts, so that each test stays well inside
+// its time limit on a loaded machine.
+class RandomPrograms : public GeneratedPrograms, public ::testing::WithParamInterface<int> {};
+
+TEST_P(RandomPrograms, DiagramsWithEveryFormCompileInEveryLanguage) {
+    std::mt19937 random(2026 + static_cast<unsigned>(GetParam()));
+    for (int i = GetParam() * 100; i < (GetParam() + 1) * 100; ++i) {
         Document document(m_measurer);
         DiagramFormat format;
         // Some diagrams are functions of their title's parameters.
@@ -159,6 +163,8 @@ TEST_F(GeneratedPrograms, RandomDiagramsWithEveryFormCompileInEveryLanguage) {
     }
     expectAllCompile();
 }
+
+INSTANTIATE_TEST_SUITE_P(Parts, RandomPrograms, ::testing::Values(0, 1, 2));
 
 TEST_F(GeneratedPrograms, OwnDiagramsGiveTheSameRightAnswersInEveryLanguage) {
     struct Case {

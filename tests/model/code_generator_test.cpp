@@ -30,14 +30,23 @@ protected:
     std::string code(CodeLanguage language = CodeLanguage::Python) {
         return generateCode(document, language).text;
     }
-    // The generated program contains each of the lines, in order.
+    // The generated program contains each of the lines, in order, each at
+    // the start of a line after its indentation ("if x == 1:" is not found
+    // in "elif x == 1:").
     void expectLines(const std::string& program, const std::vector<std::string>& lines) {
         std::size_t at = 0;
         for (const std::string& line : lines) {
-            const std::size_t found = program.find(line, at);
+            std::size_t found = program.find(line, at);
+            while (found != std::string::npos && !startsLine(program, found))
+                found = program.find(line, found + 1);
             ASSERT_NE(found, std::string::npos) << "missing \"" << line << "\" in\n" << program;
             at = found + line.size();
         }
+    }
+    static bool startsLine(const std::string& program, std::size_t at) {
+        const std::size_t lineStart = program.rfind('\n', at == 0 ? 0 : at - 1);
+        const std::size_t from = lineStart == std::string::npos ? 0 : lineStart + 1;
+        return at == 0 || program.find_first_not_of(' ', from) >= at;
     }
 };
 

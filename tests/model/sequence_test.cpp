@@ -67,10 +67,17 @@ TEST_F(SequenceTest, AnEmptyStatementIsReplacedAndAStatementWithTextKept) {
     EXPECT_EQ(textAt(2), "x");
 }
 
+// An insertion, a paste and a drop all take a point on the line between
+// two elements for the upper one.
 TEST_F(SequenceTest, APointOnTheLineBetweenTwoElementsBelongsToTheUpperOne) {
-    fill({"a", "b"});
+    fill({"a", "b", "c"});
     const int boundary = sequence.at(0).bottom();
-    sequence.insertElement(makeBlock({"x"}), {150, boundary}, InsertMode::After, context);
+    const Point onLine{150, boundary};
+    EXPECT_EQ(sequence.pasteTarget(onLine, InsertMode::After).index, 1u);
+    EXPECT_EQ(sequence.pasteTarget(onLine, InsertMode::Before).index, 0u);
+    EXPECT_EQ(sequence.dropTarget(onLine).index, 1u) << "the lower half of the upper one";
+    EXPECT_EQ(sequence.dropTarget({150, boundary + 1}).index, 1u) << "the upper half of b";
+    sequence.insertElement(makeBlock({"x"}), onLine, InsertMode::After, context);
     EXPECT_EQ(textAt(1), "x");
     EXPECT_EQ(textAt(2), "b");
 }

@@ -123,9 +123,11 @@ TEST_F(TextNotation, ReadsAsATeacherTypes) {
                              "\n"
                              "Eingabe: x\n"
                              "solange i <= n\n"
-                             "    wenn a[i] = x\n"
-                             "        gefunden := wahr\n"
-                             "    sonst\n"
+                             // A tab advances to the next multiple of four,
+                             // whatever spaces stand before it.
+                             " \twenn a[i] = x\n"
+                             "  \t    gefunden := wahr\n"
+                             "\tsonst\n"
                              "        i := i + 1\n"
                              "wiederhole\n"
                              "    Eingabe: wahl\n"
