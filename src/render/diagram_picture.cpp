@@ -19,9 +19,10 @@ constexpr int PictureDotsPerInch = 300;
 // document being edited: same tree, scale 1. The tree comes from a
 // snapshot, which keeps what a .STR file cannot hold (colours, disabled
 // elements).
-std::unique_ptr<Document> unscaledCopy(const Document& document, QtTextMeasurer& measurer) {
-    auto copy = loadDocument(encodeDocument(document), measurer, DefaultLabels{});
-    restoreSnapshot(*copy, takeSnapshot(document), copy->layoutContext(measurer, DefaultLabels{}));
+std::unique_ptr<Document> unscaledCopy(const Document& document, QtTextMeasurer& measurer,
+                                       const DefaultLabels& labels) {
+    auto copy = loadDocument(encodeDocument(document), measurer, labels);
+    restoreSnapshot(*copy, takeSnapshot(document), copy->layoutContext(measurer, labels));
     DiagramFormat format = copy->format();
     format.scale = 1.0;
     format.centerHorz = false;
@@ -43,7 +44,7 @@ QByteArray picture(const Document& document, QtTextMeasurer& measurer, const QSt
 
 std::unique_ptr<QMimeData> diagramPicture(const Document& document, QtTextMeasurer& measurer,
                                           const DefaultLabels& labels) {
-    const auto copy = unscaledCopy(document, measurer);
+    const auto copy = unscaledCopy(document, measurer, labels);
     const QRect area = pictureArea(*copy);
     ExportOptions options;
     options.labels = labels;

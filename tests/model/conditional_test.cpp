@@ -28,12 +28,14 @@ TEST_F(ConditionalTest, TheSplitXBelongsToTheElseBranch) {
 }
 
 TEST_F(ConditionalTest, WideningByAnOddAmountGivesTheElseBranchTheExtraUnit) {
-    cond.setCoord(Coord::Width, 301);
-    EXPECT_EQ(cond.thenSequence().width(), 150);
-    EXPECT_EQ(cond.elseSequence().width(), 151);
-    cond.setCoord(Coord::Width, 321);
-    EXPECT_EQ(cond.thenSequence().width(), 160);
-    EXPECT_EQ(cond.elseSequence().width(), 161);
+    const int thenWidth = cond.thenSequence().width();
+    const int elseWidth = cond.elseSequence().width();
+    cond.setCoord(Coord::Width, thenWidth + elseWidth + 1);
+    EXPECT_EQ(cond.thenSequence().width(), thenWidth);
+    EXPECT_EQ(cond.elseSequence().width(), elseWidth + 1);
+    cond.setCoord(Coord::Width, thenWidth + elseWidth + 21);
+    EXPECT_EQ(cond.thenSequence().width(), thenWidth + 10);
+    EXPECT_EQ(cond.elseSequence().width(), elseWidth + 11);
 }
 
 TEST_F(ConditionalTest, AClickInTheHeadSelectsTheSubtreeAndItsBottomLineIsABranchClick) {
@@ -92,6 +94,50 @@ TEST_F(ConditionalTest, ARubberBandHitInABranchStopsTheOuterScan) {
     EXPECT_TRUE(b.isSelected());
     EXPECT_FALSE(below.isSelected());
     EXPECT_EQ(state.owner, &cond.thenSequence());
+}
+
+// Where the diagonal from a top corner to the split point runs at a row.
+double diagonalX(Point corner, Point split, int y) {
+    return corner.x +
+           static_cast<double>(split.x - corner.x) * (y - corner.y) / (split.y - corner.y);
+}
+
+// "Wahr" and "Falsch" and the condition stand clear of the diagonals, also
+// when a branch is narrow (an if without else) or the condition long.
+TEST_F(ConditionalTest, LabelsAndConditionStandClearOfTheDiagonals) {
+    for (const char* condition : {"x > 0", "summe < grenze und nicht gefunden"}) {
+        cond.setLines({condition});
+        insertInBranch(inThen(), "eine recht lange Anweisung im Wahr-Zweig");
+        top.relayout(context);
+        canvas.clear();
+        cond.draw(canvas, DrawContext{});
+        const auto diagonals = canvas.opsOfType(RecordingCanvas::OpType::Polyline);
+        ASSERT_EQ(diagonals.size(), 1u);
+        const Point leftCorner = diagonals[0].points.at(0);
+        const Point split = diagonals[0].points.at(1);
+        const Point rightCorner = diagonals[0].points.at(2);
+        for (const auto& text : canvas.opsOfType(RecordingCanvas::OpType::Text)) {
+            const Point at = text.points.at(0);
+            const int right = at.x + canvas.textWidth(text.text);
+            const int bottom = at.y + canvas.textHeight(text.text);
+            if (at.y >= split.y)
+                continue; // the branches' own texts
+            // A text's corners nearest the diagonals: its top corners for a
+            // label below them, its bottom corners for the condition above.
+            const bool label = text.text == "Wahr" || text.text == "Falsch";
+            const int row = label ? at.y : bottom;
+            const double leftDiagonal = diagonalX(leftCorner, split, row);
+            const double rightDiagonal = diagonalX(rightCorner, split, row);
+            if (text.text == "Wahr")
+                EXPECT_LT(right, leftDiagonal) << condition;
+            else if (text.text == "Falsch")
+                EXPECT_GT(at.x, rightDiagonal) << condition;
+            else
+                EXPECT_TRUE(at.x > leftDiagonal && right < rightDiagonal)
+                    << text.text << " between " << leftDiagonal << " and " << rightDiagonal;
+        }
+        cond.thenSequence().at(0).setLines({});
+    }
 }
 
 } // namespace

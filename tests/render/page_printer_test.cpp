@@ -61,7 +61,7 @@ protected:
 };
 
 TEST_F(PagePrinter, TheFrameStandsWhereTheFormatSaysAndGrowsWithTheScale) {
-    build(3, 1.0);
+    build(1, 1.0);
     EXPECT_EQ(print(PageMode::AsShown), 1);
     const int middle = pixel(document.format().frameTop + document.frameLayout().frameHeight / 2);
     EXPECT_NEAR(firstDarkX(middle), pixel(document.format().frameLeft), 1);
@@ -73,7 +73,7 @@ TEST_F(PagePrinter, TheFrameStandsWhereTheFormatSaysAndGrowsWithTheScale) {
     const int right = pixel(document.format().frameLeft + document.frameLayout().frameWidth);
     const int row = pixel(document.format().frameTop + document.frameLayout().frameHeight / 2);
     EXPECT_LT(qGray(image.pixel(right, row)), 128);
-    EXPECT_EQ(qGray(image.pixel(right + 3, row)), 255);
+    EXPECT_EQ(qGray(image.pixel(right + 3, row)), 255) << right << " " << image.width();
 }
 
 // Fitted and tiled pages keep 10 mm from the paper's edge, where printers

@@ -38,8 +38,19 @@ LayoutContext DocumentEditor::layoutContext() {
     return m_document->layoutContext(m_measurer, m_labels);
 }
 
+// A conditional's branches make room for its labels: new labels lay the
+// conditionals out again.
 void DocumentEditor::setLabels(const DefaultLabels& labels) {
+    const bool branchLabelsChanged = labels.yes != m_labels.yes || labels.no != m_labels.no;
     m_labels = labels;
+    if (branchLabelsChanged) {
+        m_document->topSequence().walkReadingOrder([](Element& element, Sequence&) {
+            if (element.kind() == ElementKind::Conditional)
+                element.invalidateLayout();
+            return true;
+        });
+        relayout();
+    }
     emit appearanceChanged();
 }
 

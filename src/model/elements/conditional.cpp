@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace velbrant {
 
@@ -49,11 +50,19 @@ void Conditional::setup(const LayoutContext& context) {
     Element::setup(context);
 }
 
+// Each branch is at least wide enough that its label, on the head's last
+// line, stands clear of the diagonal above the branch.
 void Conditional::measureContent(const LayoutContext& context) {
     setHAlign(Alignment::Center);
     Element::measure(context);
     const int textBoxWidth = minWidth();
+    m_conditionWidth = std::max(0, textBoxWidth - 2 * TextMarginX);
     measureHead();
+    context.measurer.setFont(font(), 1.0);
+    const std::array<int, 2> labelWidths{context.measurer.textWidth(context.labels.yes),
+                                         context.measurer.textWidth(context.labels.no)};
+    // How far down the head the labels' top lies, as a fraction.
+    const double depth = static_cast<double>(labelTop() - top()) / std::max(1, headHeight());
     int tallestBranch = 0;
     std::array<int, 2> branchWidths{};
     int branchLeft = left();
@@ -62,7 +71,9 @@ void Conditional::measureContent(const LayoutContext& context) {
         branch.moveTo(branchLeft, top() + headHeight());
         branch.relayout(context);
         tallestBranch = std::max(tallestBranch, branch.height());
-        branchWidths[i] = std::max(branch.width(), 3 * TextMarginX);
+        const auto labelRoom = static_cast<int>(
+            std::ceil((LabelInset + labelWidths[i] + DiagonalGap) / std::max(depth, 0.1)));
+        branchWidths[i] = std::max({branch.width(), 3 * TextMarginX, labelRoom});
         branchLeft += branchWidths[i];
     }
     setMinSize(
@@ -74,9 +85,30 @@ void Conditional::measureContent(const LayoutContext& context) {
     elseSequence().setCoord(Coord::Width, branchWidths[1]);
 }
 
+int Conditional::labelTop() const {
+    return top() + headHeight() - lineHeight() - DiagonalGap;
+}
+
+int Conditional::diagonalInset(std::size_t branch, int y) const {
+    const int branchWidth = branch == 0 ? splitX() - left() : left() + width() - splitX();
+    return static_cast<int>(static_cast<std::int64_t>(branchWidth) * (y - top()) /
+                            std::max(1, headHeight()));
+}
+
+int Conditional::conditionCentre() const {
+    const auto lineCount = static_cast<int>(lines().size());
+    const int textBottom = top() + TextMarginY + lineCount * (lineHeight() + LineGap);
+    const int spanLeft = left() + diagonalInset(0, textBottom) + DiagonalGap;
+    const int spanRight = left() + width() - diagonalInset(1, textBottom) - DiagonalGap;
+    const int half = m_conditionWidth / 2;
+    if (spanRight - spanLeft < m_conditionWidth)
+        return (spanLeft + spanRight) / 2;
+    return std::clamp(splitX(), spanLeft + half, spanRight - half);
+}
+
 void Conditional::draw(Canvas& canvas, const DrawContext& context) const {
     drawBox(canvas, context);
-    drawLines(canvas, context, splitX(), top() + TextMarginY, Alignment::Center);
+    drawLines(canvas, context, conditionCentre(), top() + TextMarginY, Alignment::Center);
     const int headBottom = top() + headHeight();
     const std::array<Point, 3> diagonals{context.map(left(), top()),
                                          context.map(splitX(), headBottom),
@@ -88,7 +120,7 @@ void Conditional::draw(Canvas& canvas, const DrawContext& context) const {
 }
 
 void Conditional::drawLabels(Canvas& canvas, const DrawContext& context) const {
-    const int labelY = top() + headHeight() / 2;
+    const int labelY = labelTop();
     canvas.text(context.map(left() + LabelInset, labelY), context.labels.yes);
     Point noAnchor = context.map(left() + width() - LabelInset, labelY);
     noAnchor.x -= canvas.textWidth(context.labels.no);

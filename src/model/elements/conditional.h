@@ -11,8 +11,10 @@ class Conditional : public BranchingElement {
 public:
     // The kind tag a conditional carries in files.
     static constexpr std::uint16_t Tag = 6;
-    // Distance of the branch labels from the box's sides.
+    // Distance of the branch labels from the box's sides, and of the
+    // labels and the condition from the diagonals.
     static constexpr int LabelInset = 20;
+    static constexpr int DiagonalGap = 10;
 
     explicit Conditional(const LayoutContext& context);
 
@@ -35,6 +37,17 @@ protected:
 
 private:
     void drawLabels(Canvas& canvas, const DrawContext& context) const;
+    // The labels stand on the head's last line.
+    int labelTop() const;
+    // Where the diagonal of the branch (0 then, 1 else) runs at the row,
+    // as a distance from the box's side.
+    int diagonalInset(std::size_t branch, int y) const;
+    // The centre of the condition: at the split point when the text fits
+    // between the diagonals there, else where it does.
+    int conditionCentre() const;
+
+    // The condition's widest line, without margins.
+    int m_conditionWidth = 0;
 };
 
 } // namespace velbrant
