@@ -28,20 +28,23 @@ inline void appendBuilt(DocumentEditor& editor,
     editor.paste(runOf(builder, editor.layoutContext()), {0, MaxCoordinate}, InsertMode::After);
 }
 
-// Handles the next modal message box as soon as it is on the screen.
-inline void onNextMessageBox(const std::function<void(QMessageBox&)>& handle) {
+// Handles the next modal dialog of the type as soon as it is on the screen.
+template <typename Dialog> void onNextDialog(const std::function<void(Dialog&)>& handle) {
     auto* poll = new QTimer;
     poll->setInterval(5);
     QObject::connect(poll, &QTimer::timeout, [poll, handle, tries = 0]() mutable {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr && ++tries < 1000)
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr && ++tries < 1000)
             return;
         poll->stop();
         poll->deleteLater();
-        ASSERT_NE(box, nullptr);
-        handle(*box);
+        ASSERT_NE(dialog, nullptr);
+        handle(*dialog);
     });
     poll->start();
+}
+inline void onNextMessageBox(const std::function<void(QMessageBox&)>& handle) {
+    onNextDialog<QMessageBox>(handle);
 }
 // Answers the next modal message box with the button of the role.
 inline void answerNextMessageBox(QMessageBox::StandardButton button) {

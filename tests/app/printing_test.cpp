@@ -34,21 +34,6 @@ protected:
         });
         return window;
     }
-    // Answers the next modal dialog of the type as soon as it is on the screen.
-    template <typename Dialog> void onNextDialog(const std::function<void(Dialog&)>& handle) {
-        auto* poll = new QTimer;
-        poll->setInterval(5);
-        QObject::connect(poll, &QTimer::timeout, [poll, handle, tries = 0]() mutable {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr && ++tries < 1000)
-                return;
-            poll->stop();
-            poll->deleteLater();
-            ASSERT_NE(dialog, nullptr);
-            handle(*dialog);
-        });
-        poll->start();
-    }
     void printTo(const QString& path) {
         frame.printing().printer().setOutputFormat(QPrinter::PdfFormat);
         frame.printing().printer().setOutputFileName(path);
