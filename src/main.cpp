@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 #include <memory>
@@ -47,6 +48,25 @@ void keepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const Q
 int fail(const QString& message) {
     std::fprintf(stderr, "velbrant: %s\n", qUtf8Printable(message));
     return 1;
+}
+
+constexpr const char* NoDisplay =
+    "Der Editor braucht eine grafische Anzeige (DISPLAY oder WAYLAND_DISPLAY ist nicht "
+    "gesetzt). Ohne Anzeige: velbrant --export AUSGABE.png DATEI.STR";
+
+// A display that is set but cannot be reached makes Qt give up with a fatal
+// message while the application starts: the user gets the German line
+// and status 1 instead of Qt's English lines and an abort.
+void refuseUnreachableDisplay(QtMsgType type, const QMessageLogContext&, const QString&) {
+    if (type != QtFatalMsg)
+        return;
+    const QByteArray display =
+        qgetenv("WAYLAND_DISPLAY").isEmpty() ? qgetenv("DISPLAY") : qgetenv("WAYLAND_DISPLAY");
+    std::fprintf(stderr,
+                 "velbrant: Der Editor erreicht die grafische Anzeige „%s“ nicht. Ohne Anzeige: "
+                 "velbrant --export AUSGABE.png DATEI.STR\n",
+                 display.constData());
+    std::_Exit(1);
 }
 
 // Qt aborts without a display; the user is told instead. A platform chosen
@@ -152,17 +172,18 @@ int main(int argc, char* argv[]) {
         qInstallMessageHandler(keepOnlyCriticalMessages);
     }
     if (!exporting && !informing && !hasDisplay())
-        return fail(QStringLiteral("Der Editor braucht eine grafische Anzeige (DISPLAY oder "
-                                   "WAYLAND_DISPLAY ist nicht gesetzt). Ohne Anzeige: velbrant "
-                                   "--export AUSGABE.png DATEI.STR"));
+        return fail(QString::fromUtf8(NoDisplay));
     // Only the editor needs a display; help and version need not even fonts.
     std::unique_ptr<QCoreApplication> app;
     if (exporting)
         app = std::make_unique<QGuiApplication>(argc, argv);
     else if (informing)
         app = std::make_unique<QCoreApplication>(argc, argv);
-    else
+    else {
+        const QtMessageHandler previous = qInstallMessageHandler(refuseUnreachableDisplay);
         app = std::make_unique<QApplication>(argc, argv);
+        qInstallMessageHandler(previous);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("velbrant"));
     QCoreApplication::setApplicationVersion(velbrant::ProgramVersion);
     // Before the parser: its own texts ("Aufruf", the help and version

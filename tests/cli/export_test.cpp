@@ -22,12 +22,15 @@ struct ProcessResult {
 };
 
 // Runs the real binary with no display at all.
-ProcessResult velbrant(const QStringList& arguments) {
+// Runs the program without a display, or with `display` as one.
+ProcessResult velbrant(const QStringList& arguments, const QString& display = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (!display.isEmpty())
+        environment.insert(QStringLiteral("DISPLAY"), display);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELBRANT_BINARY), arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
@@ -97,6 +100,12 @@ TEST_F(ExportTest, HelpAndVersionNeedNoDisplayAndTheEditorSaysItNeedsOne) {
     EXPECT_EQ(editor.exitCode, 1);
     EXPECT_TRUE(editor.errors.contains("grafische Anzeige")) << editor.errors.toStdString();
     EXPECT_EQ(editor.errors.count(u'\n'), 1);
+    // A display that is set but not there: the same, not Qt's abort.
+    const ProcessResult unreachable = velbrant({Sample}, QStringLiteral(":987"));
+    EXPECT_EQ(unreachable.exitCode, 1);
+    EXPECT_EQ(unreachable.errors.count(u'\n'), 1) << unreachable.errors.toStdString();
+    EXPECT_TRUE(unreachable.errors.contains("grafische Anzeige „:987“"))
+        << unreachable.errors.toStdString();
 }
 
 TEST_F(ExportTest, FailuresSayWhyInOneLineAndWriteNothing) {
