@@ -33,19 +33,33 @@ bool isNsdPath(const QString& path) {
 namespace {
 
 // A text in the notation, UTF-8 (a byte order mark skipped); characters
-// Windows-1252 lacks are replaced and named.
+// Windows-1252 lacks are replaced and named. A text that is not UTF-8
+// throughout was written in Windows-1252 (as on Windows), the model's own
+// bytes. Control characters other than tabs would cut a text in other
+// formats: they become blanks, and are named.
 LoadedDocument loadNotationFile(const QByteArray& bytes, TextMeasurer& measurer,
                                 const DefaultLabels& labels) {
-    std::string_view utf8(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (utf8.substr(0, 3) == "\xEF\xBB\xBF")
-        utf8.remove_prefix(3);
+    std::string_view raw(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (raw.substr(0, 3) == "\xEF\xBB\xBF")
+        raw.remove_prefix(3);
     ReplacedCharacters replaced;
-    const std::string text = windows1252FromUtf8(utf8, replaced);
+    std::string text = isValidUtf8(raw) ? windows1252FromUtf8(raw, replaced) : std::string(raw);
+    int controls = 0;
+    for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+            c = ' ';
+            ++controls;
+        }
+    }
     LoadedDocument loaded{loadNotation(text, measurer, labels), {}, {}};
     if (!replaced.empty())
         loaded.conversions << QStringLiteral("Zeichen ersetzt, die ein Struktogramm nicht "
                                              "speichern kann: %1")
                                   .arg(QString::fromStdString(replaced.summary()));
+    if (controls > 0)
+        loaded.conversions
+            << QStringLiteral("Steuerzeichen durch Leerzeichen ersetzt: %1").arg(controls);
     return loaded;
 }
 

@@ -182,6 +182,24 @@ TEST_F(ExportTest, TextIsWrittenAndReadWhereverADiagramIs) {
     EXPECT_TRUE(failed.errors.contains("Zeile 3: „fall“ außerhalb einer Fallunterscheidung"))
         << failed.errors.toStdString();
     EXPECT_FALSE(QFile::exists(out("kaputt.png")));
+
+    // Written on Windows: Windows-1252 umlauts read as they are meant, and
+    // the text is written back as UTF-8; a NUL becomes a blank, named.
+    QFile windows(out("windows.txt"));
+    ASSERT_TRUE(windows.open(QIODevice::WriteOnly));
+    const char bytes[] = "titel Gr\xF6\xDF"
+                         "e\nx := a\x00"
+                         "b\n";
+    windows.write(bytes, sizeof bytes - 1);
+    windows.close();
+    const ProcessResult umlauts =
+        velbrant({QStringLiteral("--export"), out("utf8.txt"), out("windows.txt")});
+    EXPECT_EQ(umlauts.exitCode, 0) << umlauts.errors.toStdString();
+    EXPECT_EQ(readAll(out("utf8.txt")), "titel Gr\xC3\xB6\xC3\x9F"
+                                        "e\n\nx := a b\n");
+    EXPECT_TRUE(umlauts.errors.contains("Steuerzeichen durch Leerzeichen ersetzt: 1"))
+        << umlauts.errors.toStdString();
+    EXPECT_FALSE(umlauts.errors.contains("\xEF\xBF\xBD")) << umlauts.errors.toStdString();
 }
 
 // The extension picks the language; untranslated lines are told on stderr

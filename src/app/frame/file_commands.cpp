@@ -50,9 +50,11 @@ DocumentWindow* FileCommands::openDocument(const QString& path) {
     if (!conversions.isEmpty())
         QMessageBox::information(
             m_frame, ProgramCaption,
-            QStringLiteral("%1 ist ein Structorizer-Diagramm. Beim Übernehmen wurde "
-                           "angepasst:\n\n• %2")
-                .arg(QDir::toNativeSeparators(path), conversions.join(QStringLiteral("\n• "))));
+            QStringLiteral("%1 ist %2. Beim Übernehmen wurde angepasst:\n\n• %3")
+                .arg(QDir::toNativeSeparators(path),
+                     isNsdPath(path) ? QStringLiteral("ein Structorizer-Diagramm")
+                                     : QStringLiteral("ein Struktogramm als Text"),
+                     conversions.join(QStringLiteral("\n• "))));
     return window;
 }
 

@@ -78,6 +78,15 @@ char32_t nextCodePoint(std::string_view utf8, std::size_t& i) {
 
 } // namespace
 
+bool isValidUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t start = i;
+        if (nextCodePoint(bytes, i) == 0xFFFD && bytes.substr(start, i - start) != "\xEF\xBF\xBD")
+            return false;
+    }
+    return true;
+}
+
 std::string utf8FromWindows1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());

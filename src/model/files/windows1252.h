@@ -12,6 +12,9 @@ namespace velbrant {
 // that are Unicode (Structorizer files).
 
 std::string utf8FromWindows1252(std::string_view bytes);
+// Whether the bytes are UTF-8 throughout (a text written on Windows in
+// Windows-1252 with umlauts is not).
+bool isValidUtf8(std::string_view bytes);
 
 // The characters a conversion had to replace, each once, in the order met.
 class ReplacedCharacters {
