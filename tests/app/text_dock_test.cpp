@@ -1,12 +1,16 @@
 #include "app/docks/text_dock.h"
 #include "app/frame/element_clipboard.h"
 #include "app_fixture.h"
+#include "model/files/structogram_file.h"
 #include "model/notation/text_notation.h"
+#include "render/qt_text_measurer.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTextBlock>
 
 namespace velbrant::test {
@@ -113,6 +117,51 @@ TEST_F(TextDockTest, TextPastesAsElementsAndCopyGivesTheSelectionAsText) {
               "solange b <> 0\n    r := a mod b\n    a := b\n    b := r\n");
     EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasImage() ||
                 QGuiApplication::clipboard()->mimeData()->hasFormat("image/png"));
+}
+
+// What is typed is not lost to a quick Ctrl+S or Ctrl+Q: saving takes in
+// the text first, and text that does not read counts as a change that
+// saving asks about and quitting keeps.
+TEST_F(TextDockTest, TypedTextIsTakenInBeforeSavingAndUnreadTextIsAskedAbout) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("suche.STR");
+    ASSERT_TRUE(QFile::copy(VELBRANT_SOURCE_DIR "/examples/lineare-suche.STR", path));
+    DocumentWindow* window = frame.files().openDocument(path);
+    DocumentEditor& editor = window->editor();
+    action("ViewTextItem")->trigger();
+    text().moveCursor(QTextCursor::End);
+    QTest::keyClicks(&text(), "schritte := 0");
+    action("FileSaveItem")->trigger();
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    QtTextMeasurer measurer;
+    const auto reloaded = loadDocument(Bytes(bytes.begin(), bytes.end()), measurer, {});
+    const Sequence& top = reloaded->topSequence();
+    ASSERT_FALSE(top.empty());
+    EXPECT_EQ(top.at(top.size() - 1).lines().back(), "schritte := 0");
+    EXPECT_FALSE(editor.isModified());
+
+    typeAtEnd("\nsonst");
+    EXPECT_TRUE(editor.isModified());
+    EXPECT_TRUE(window->isWindowModified());
+    QString question;
+    onNextMessageBox([&question](QMessageBox& box) {
+        question = box.text();
+        for (QAbstractButton* button : box.buttons())
+            if (button->text().contains("Zurück zum Text"))
+                button->click();
+    });
+    action("FileSaveItem")->trigger();
+    EXPECT_TRUE(question.contains("lässt sich nicht lesen")) << question.toStdString();
+    QFile again(path);
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), bytes);
+
+    // Quitting asks about the document rather than dropping the text.
+    answerNextMessageBox(QMessageBox::Cancel);
+    EXPECT_FALSE(frame.close());
+    EXPECT_TRUE(text().toPlainText().endsWith("sonst"));
 }
 
 } // namespace

@@ -83,6 +83,8 @@ void TextDock::rewriteText() {
     if (!isVisible())
         return;
     const QScopedValueRollback busy(m_busy, true);
+    if (!m_editor.isNull())
+        m_editor->setUnreadText({});
     m_text->setExtraSelections({});
     m_note->clear();
     if (m_editor.isNull()) {
@@ -126,11 +128,14 @@ void TextDock::rebuild() {
     m_edited = false;
     m_text->setExtraSelections({});
     m_note->clear();
+    m_editor->setUnreadText({});
 }
 
-// The line that does not read gets a red background; the text stays.
+// The line that does not read gets a red background; the text stays, and
+// the document counts as modified until it reads or is given up.
 void TextDock::showError(int line, const QString& message) {
     m_note->setText(message);
+    m_editor->setUnreadText(message);
     QTextEdit::ExtraSelection mark;
     mark.format.setBackground(QColor(255, 210, 210));
     mark.format.setProperty(QTextFormat::FullWidthSelection, true);

@@ -54,6 +54,13 @@ void DocumentEditor::setLabels(const DefaultLabels& labels) {
     emit appearanceChanged();
 }
 
+void DocumentEditor::setUnreadText(const QString& reason) {
+    if (reason == m_unreadText)
+        return;
+    m_unreadText = reason;
+    emit changed();
+}
+
 void DocumentEditor::setPaper(PaperSize paper) {
     m_paper = paper;
     m_document->layout(m_measurer, m_paper);

@@ -147,9 +147,14 @@ public:
     void nameNewDocument(std::string title);
     // A document read from a file takes the place of this one.
     void replaceDocument(std::unique_ptr<Document> document);
-    // Unsaved changes: the diagram is not in the state last loaded or saved.
-    bool isModified() const { return !m_history.isClean(); }
+    // Unsaved changes: the diagram is not in the state last loaded or
+    // saved, or text typed for it in the text view does not read.
+    bool isModified() const { return !m_history.isClean() || !m_unreadText.isEmpty(); }
     void markSaved() { m_history.markClean(); }
+    // Why the text typed for the diagram does not read ("Zeile 11: ..."),
+    // empty once it reads or was given up.
+    const QString& unreadText() const { return m_unreadText; }
+    void setUnreadText(const QString& reason);
 
 signals:
     // The diagram changed: repaint, refresh the commands.
@@ -202,6 +207,7 @@ private:
     UndoHistory m_history;
     Sequence* m_selected = nullptr;
     std::optional<OpenEntry> m_entry;
+    QString m_unreadText;
 };
 
 } // namespace velbrant

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace velbrant {
@@ -120,9 +121,27 @@ bool FileCommands::mayDropNsdContent(DocumentWindow& window, const QString& path
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
+// Text typed in the text view that does not read is not in the diagram:
+// saving without it is the user's choice.
+bool FileCommands::maySaveWithoutUnreadText(DocumentWindow& window) {
+    const QString reason = window.editor().unreadText();
+    if (reason.isEmpty())
+        return true;
+    QMessageBox ask(
+        QMessageBox::Question, ProgramCaption,
+        QStringLiteral("Der Text in der Text-Ansicht lässt sich nicht lesen (%1).").arg(reason),
+        QMessageBox::NoButton, m_frame);
+    QPushButton* save =
+        ask.addButton(QStringLiteral("&Ohne diese Änderung speichern"), QMessageBox::AcceptRole);
+    QPushButton* back = ask.addButton(QStringLiteral("&Zurück zum Text"), QMessageBox::RejectRole);
+    ask.setDefaultButton(back);
+    ask.exec();
+    return ask.clickedButton() == save;
+}
+
 bool FileCommands::write(DocumentWindow& window, const QString& path) {
     emit aboutToWrite(window.editor());
-    if (!mayDropNsdContent(window, path))
+    if (!maySaveWithoutUnreadText(window) || !mayDropNsdContent(window, path))
         return false;
     QString error;
     if (!window.writeFile(path, &error)) {
@@ -136,6 +155,7 @@ bool FileCommands::write(DocumentWindow& window, const QString& path) {
 
 // The document's own file name and format stay as they are.
 void FileCommands::exportDocument(DocumentWindow& window) {
+    emit aboutToWrite(window.editor());
     m_exportDialog->preset(window.filePath());
     if (m_exportDialog->exec() != QDialog::Accepted)
         return;

@@ -59,6 +59,7 @@ signals:
 
 private:
     bool write(DocumentWindow& window, const QString& path);
+    bool maySaveWithoutUnreadText(DocumentWindow& window);
     bool mayDropNsdContent(DocumentWindow& window, const QString& path);
     void openRecent(const QString& path);
 

@@ -82,8 +82,12 @@ void MainWindow::connectCollaborators() {
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this,
             [this] { documentActivated(activeDocument()); });
     connect(m_files, &FileCommands::documentCreated, this, &MainWindow::addDocumentWindow);
-    connect(m_files, &FileCommands::aboutToWrite, m_textEntry,
-            [this](DocumentEditor& editor) { m_textEntry->commitFor(&editor); });
+    // What is typed but not yet taken in goes into the diagram before it is
+    // written, printed, closed or left.
+    connect(m_files, &FileCommands::aboutToWrite, m_textEntry, [this](DocumentEditor& editor) {
+        m_textEntry->commitFor(&editor);
+        m_textDock->rebuildNow();
+    });
     connect(m_files, &FileCommands::written, this, &MainWindow::updateCommands);
     connect(m_files, &FileCommands::noticed, this,
             [this](const QString& text) { m_statusLine->showMessage(text, 15000); });
@@ -150,6 +154,7 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
     connect(
         &view, &DocumentView::caseInsertRequested, m_formats,
         [this, &editor](Point at, InsertMode mode) { m_formats->insertCase(editor, at, mode); });
+    connect(window, &DocumentWindow::closing, m_textDock, &TextDock::rebuildNow);
     connect(&view, &DocumentView::runDropped, m_mdiArea,
             [this, window] { m_mdiArea->setActiveSubWindow(window); });
     m_mdiArea->addDocument(window);
@@ -235,6 +240,7 @@ void MainWindow::placeOnScreen() {
 // A document about to be asked about comes to the front first, so that the
 // question names the window the user sees.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    m_textDock->rebuildNow();
     for (DocumentWindow* document : documents()) {
         if (document->editor().isModified())
             m_mdiArea->setActiveSubWindow(document);

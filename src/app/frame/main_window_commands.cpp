@@ -70,13 +70,18 @@ void MainWindow::createCommands() {
         "FileExportItem", "&Exportieren...",
         "Aktuelle Datei als Bild (PNG, SVG, PDF) oder für Structorizer exportieren",
         Needs::Document, [this](DocumentWindow& window) { m_files->exportDocument(window); });
-    c.filePrint =
-        addDocumentCommand("FilePrintItem", "&Drucken", "Aktuelle Datei drucken", Needs::Document,
-                           [this](DocumentWindow& window) { m_printing->print(window); });
+    c.filePrint = addDocumentCommand("FilePrintItem", "&Drucken", "Aktuelle Datei drucken",
+                                     Needs::Document, [this](DocumentWindow& window) {
+                                         m_textDock->rebuildNow();
+                                         m_printing->print(window);
+                                     });
     c.filePrint->setShortcut(QKeySequence::Print);
-    c.filePreview = addDocumentCommand(
-        "FilePreviewItem", "Seitenan&sicht...", "Die Druckseiten der aktuellen Datei ansehen",
-        Needs::Document, [this](DocumentWindow& window) { m_printing->preview(window); });
+    c.filePreview = addDocumentCommand("FilePreviewItem", "Seitenan&sicht...",
+                                       "Die Druckseiten der aktuellen Datei ansehen",
+                                       Needs::Document, [this](DocumentWindow& window) {
+                                           m_textDock->rebuildNow();
+                                           m_printing->preview(window);
+                                       });
     c.filePrintSetup =
         addCommand("FilePrintSetupItem", "Drucker&einrichtung...", "Druckereinrichtung ändern",
                    Needs::Document, [this] { m_printing->pageSetup(); });
