@@ -2,6 +2,7 @@
 
 #include "model/code/code_generator.h"
 #include "model/files/structogram_file.h"
+#include "model/notation/text_notation.h"
 #include "model/structorizer/nsd_file.h"
 #include "render/document_files.h"
 #include "render/document_renderer.h"
@@ -218,6 +219,10 @@ void exportStructogram(const QString& input, const QString& output, const Export
         QStringList dropped;
         for (const std::string& item : nsdOnlyContent(*document))
             dropped << QString::fromStdString(item);
+        if (suffix == u"txt") {
+            for (const std::string& item : notationLosses(*document, measurer))
+                dropped << QString::fromStdString(item);
+        }
         if (!dropped.isEmpty())
             tell(options, QStringLiteral("Nicht in „.%1“ enthalten: %2")
                               .arg(QFileInfo(output).suffix(), dropped.join(QStringLiteral(", "))));

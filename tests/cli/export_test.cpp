@@ -165,6 +165,14 @@ TEST_F(ExportTest, StructorizerFilesAreWrittenAndReadWhereverAStructogramIs) {
 TEST_F(ExportTest, TextIsWrittenAndReadWhereverADiagramIs) {
     const ProcessResult written = velbrant({QStringLiteral("--export"), out("suche.txt"), Sample});
     EXPECT_EQ(written.exitCode, 0) << written.errors.toStdString();
+    EXPECT_EQ(written.errors, "");
+    // Formats a text cannot hold are named, not dropped in silence.
+    const ProcessResult fonts =
+        velbrant({QStringLiteral("--export"), out("schriften.txt"),
+                  QStringLiteral(VELBRANT_SOURCE_DIR "/tests/data/fonts-tabs-arrows.STR")});
+    EXPECT_EQ(fonts.exitCode, 0);
+    EXPECT_TRUE(fonts.errors.contains("Nicht in „.txt“ enthalten: 2 Elemente mit eigener Schrift"))
+        << fonts.errors.toStdString();
     EXPECT_TRUE(readAll(out("suche.txt")).startsWith("titel Lineare Suche\nkommentar "));
     EXPECT_EQ(velbrant({QStringLiteral("--export"), out("suche.STR"), out("suche.txt")}).exitCode,
               0);

@@ -4,6 +4,7 @@
 #include "app/dialogs/export_dialog.h"
 #include "app/document/document_editor.h"
 #include "app/document/document_window.h"
+#include "model/notation/text_notation.h"
 #include "model/structorizer/nsd_file.h"
 #include "render/document_export.h"
 #include "render/document_files.h"
@@ -101,12 +102,18 @@ bool FileCommands::saveAs(DocumentWindow& window) {
     return true;
 }
 
-// What came from a Structorizer file and another format cannot hold is
-// named, and dropped only when the user agrees.
+// What came from a Structorizer file and another format cannot hold, and
+// the formats a text cannot hold, are named, and dropped only when the user
+// agrees.
 bool FileCommands::mayDropNsdContent(DocumentWindow& window, const QString& path) {
     if (isNsdPath(path))
         return true;
-    const std::vector<std::string> content = nsdOnlyContent(window.editor().document());
+    DocumentEditor& editor = window.editor();
+    std::vector<std::string> content = nsdOnlyContent(editor.document());
+    if (isNotationPath(path)) {
+        for (std::string& loss : notationLosses(editor.document(), editor.measurer()))
+            content.push_back(std::move(loss));
+    }
     if (content.empty())
         return true;
     QString list;
@@ -114,9 +121,8 @@ bool FileCommands::mayDropNsdContent(DocumentWindow& window, const QString& path
         list += QStringLiteral("\n• ") + QString::fromStdString(item);
     return QMessageBox::question(
                m_frame, ProgramCaption,
-               QStringLiteral("Das Format von „%1“ kann nicht alles halten, was aus der "
-                              "Structorizer-Datei stammt. Verloren gehen:%2\n\nTrotzdem "
-                              "speichern?")
+               QStringLiteral("Das Format von „%1“ kann nicht alles halten, was das "
+                              "Struktogramm hat. Verloren gehen:%2\n\nTrotzdem speichern?")
                    .arg(QFileInfo(path).fileName(), list),
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }

@@ -41,6 +41,10 @@ struct WrittenNotation {
 
 // The whole diagram with its title and comment lines.
 WrittenNotation writeNotation(const Document& document);
+// What the notation does not hold of the document, one German phrase each
+// ("3 Elemente mit eigener Schrift"): formats other than a new element's
+// and the diagram's; empty when there is nothing.
+std::vector<std::string> notationLosses(const Document& document, TextMeasurer& measurer);
 // A run of elements without title and comment: the selected run, or with
 // selectedOnly false every element.
 std::string writeNotationRun(const Sequence& sequence, bool selectedOnly);
