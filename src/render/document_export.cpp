@@ -146,7 +146,12 @@ std::string failure(const QString& output, const QString& reason) {
 }
 
 void writeDocumentFile(QIODevice& out, const QString& path, const Document& document) {
-    const QByteArray bytes = encodeDocumentFor(path, document);
+    QByteArray bytes;
+    try {
+        bytes = encodeDocumentFor(path, document);
+    } catch (const std::length_error& tooLarge) {
+        throw ExportError(failure(path, QString::fromUtf8(tooLarge.what())));
+    }
     if (out.write(bytes) != bytes.size())
         throw std::runtime_error(out.errorString().toStdString());
 }

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
+#include <stdexcept>
 
 namespace velbrant {
 
@@ -142,11 +143,27 @@ bool commitWhole(QSaveFile& file, QString* reason) {
     return false;
 }
 
+namespace {
+
+// Nothing is written that the readers would refuse.
+QByteArray readable(std::string bytes, std::size_t largestRead, const char* format) {
+    if (bytes.size() > largestRead)
+        throw std::length_error(
+            QStringLiteral("Als %1 wäre es %2 MB groß; Velbrant liest höchstens %3 MB")
+                .arg(QString::fromLatin1(format))
+                .arg(bytes.size() >> 20)
+                .arg(largestRead >> 20)
+                .toStdString());
+    return QByteArray::fromStdString(bytes);
+}
+
+} // namespace
+
 QByteArray encodeDocumentFor(const QString& path, const Document& document) {
     if (isNotationPath(path))
-        return QByteArray::fromStdString(utf8FromWindows1252(writeNotation(document).text));
+        return readable(utf8FromWindows1252(writeNotation(document).text), MaxNotationSize, "Text");
     if (isNsdPath(path))
-        return QByteArray::fromStdString(encodeNsd(document));
+        return readable(encodeNsd(document), MaxNsdSize, "Structorizer-Datei");
     const Bytes bytes = encodeDocument(document);
     return QByteArray(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<qsizetype>(bytes.size()));

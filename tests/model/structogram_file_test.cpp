@@ -102,6 +102,13 @@ TEST_F(StructogramFileTest, DamagedFilesAreRefusedWithWhatAndWhere) {
                    "Ungültiger Maßstab (Byte 26)");
     expectRejected(patched(4, {0x00, 0x94, 0x35, 0x77}), // 2 * 10^9
                    "Ungültige Rahmenposition 2000000000 (Byte 4)");
+    // A frame so far out that the diagram in it would stand beyond what a
+    // file may hold is refused, not saved into a file that cannot be read.
+    expectRejected(patched(0, {0x00, 0xE1, 0xF5, 0x05}), // 10^8
+                   "Ungültige Rahmenposition 100000000 (Byte 0)");
+    const auto farOut = load(patched(0, {0x40, 0x78, 0x7D, 0x01})); // 2.5 * 10^7
+    farOut->layout(canvas, PaperSize{});
+    EXPECT_EQ(load(encodeDocument(*farOut))->format().frameLeft, 25'000'000);
     const Bytes label{6, 0, 0, 0, 'F', 'a', 'l', 'l', ' ', '1'};
     const auto labelAt = std::search(good.begin(), good.end(), label.begin(), label.end());
     ASSERT_NE(labelAt, good.end());

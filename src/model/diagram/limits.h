@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/layout/units.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -14,5 +16,9 @@ inline constexpr std::size_t MaxTextLength = 255;
 // reader or later operation can exhaust the stack; the model is tested to
 // stay sound far below it.
 inline constexpr int MaxNestingDepth = 1000;
+// How far from the page's corner a frame may stand: half of what any
+// position may be, so that the diagram inside it, its header and every
+// position a file stores stay within reach of the readers.
+inline constexpr int MaxFramePosition = MaxExtent / 2;
 
 } // namespace velbrant

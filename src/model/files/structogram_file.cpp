@@ -53,10 +53,10 @@ void writeSequence(BinaryWriter& out, const Sequence& sequence) {
 // Within 10 km of the paper's corner: centring a frame wider than the page
 // puts it left of the corner, never further than that. A tree laid out
 // further away would reach where positions saturate, and lose its sizes.
-int checkedPosition(BinaryReader& in, const char* what) {
+int checkedPosition(BinaryReader& in, const char* what, int limit = MaxExtent) {
     const std::size_t at = in.offset();
     const int position = in.i32();
-    if (position < -MaxExtent || position > MaxExtent)
+    if (position < -limit || position > limit)
         in.fail(std::string("Ungültige ") + what + " " + std::to_string(position), at);
     return position;
 }
@@ -156,8 +156,8 @@ std::unique_ptr<Document> loadDocument(std::span<const std::uint8_t> file, TextM
     BinaryReader& in = reader.in();
     DiagramFormat format;
     FrameLayout layout;
-    format.frameLeft = checkedPosition(in, "Rahmenposition");
-    format.frameTop = checkedPosition(in, "Rahmenposition");
+    format.frameLeft = checkedPosition(in, "Rahmenposition", MaxFramePosition);
+    format.frameTop = checkedPosition(in, "Rahmenposition", MaxFramePosition);
     layout.frameWidth = in.i32();
     layout.frameHeight = in.i32();
     layout.contentLeft = in.i32();
