@@ -4,6 +4,7 @@
 #include "render/qt_text_measurer.h"
 #include "small_file_system.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -255,6 +256,54 @@ TEST_F(FileCommandsTest, ADroppedFileOpensAndExportWritesAPicture) {
     answerNextMessageBox(QMessageBox::Ok);
     exportAs(path("bild.svg/x.png"));
     EXPECT_FALSE(QFile::exists(path("bild.svg/x.png")));
+}
+
+// Another program changes an open file: an unchanged document offers to
+// read it again; a changed one says so, and saving over the file asks.
+TEST_F(FileCommandsTest, AFileChangedByAnotherProgramIsNoticedAndNotOverwrittenUnasked) {
+    const QString file = path("datei.STR");
+    ASSERT_TRUE(QFile::copy(VELBRANT_SOURCE_DIR "/examples/menue.STR", file));
+    DocumentWindow* window = frame.files().openDocument(file);
+    ASSERT_NE(window, nullptr);
+    const auto changeOnDisk = [&file](const char* example, int seconds) {
+        QFile target(file);
+        ASSERT_TRUE(target.open(QIODevice::WriteOnly));
+        target.write(bytesOf(QStringLiteral(VELBRANT_SOURCE_DIR "/examples/") + example));
+        target.setFileTime(QDateTime::currentDateTime().addSecs(seconds),
+                           QFileDevice::FileModificationTime);
+    };
+    QString told;
+    onNextMessageBox([&told](QMessageBox& box) {
+        told = box.text();
+        box.button(QMessageBox::Yes)->click();
+    });
+    changeOnDisk("ggt.STR", 10);
+    EXPECT_TRUE(QTest::qWaitFor([&told] { return !told.isEmpty(); }, 5000));
+    EXPECT_TRUE(told.contains("Neu laden?")) << told.toStdString();
+    EXPECT_EQ(window->editor().document().format().title, "ggT(a, b)");
+
+    appendBuilt(window->editor(), [](Sequence& run, const LayoutContext& context) {
+        appendNew(run, ElementKind::Block, context, {"x := 1"});
+    });
+    told.clear();
+    onNextMessageBox([&told](QMessageBox& box) {
+        told = box.text();
+        box.accept();
+    });
+    changeOnDisk("menue.STR", 20);
+    EXPECT_TRUE(QTest::qWaitFor([&told] { return !told.isEmpty(); }, 5000));
+    EXPECT_TRUE(told.contains("noch nicht gespeichert")) << told.toStdString();
+
+    told.clear();
+    onNextMessageBox([&told](QMessageBox& box) {
+        told = box.text();
+        for (QAbstractButton* button : box.buttons())
+            if (button->text() == "Abbrechen")
+                button->click();
+    });
+    action("FileSaveItem")->trigger();
+    EXPECT_TRUE(told.contains("seit dem Öffnen")) << told.toStdString();
+    EXPECT_EQ(bytesOf(file), bytesOf(QStringLiteral(VELBRANT_SOURCE_DIR "/examples/menue.STR")));
 }
 
 } // namespace

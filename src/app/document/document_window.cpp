@@ -51,8 +51,22 @@ bool DocumentWindow::load(const QString& path, QString* error, QStringList* conv
         *error = QString::fromUtf8(failure.what());
         return false;
     }
+    rememberFileState();
     showCaption();
     return true;
+}
+
+void DocumentWindow::rememberFileState() {
+    const QFileInfo file(filePath());
+    m_fileTime = file.lastModified();
+    m_fileSize = file.exists() ? file.size() : -1;
+}
+
+bool DocumentWindow::fileChangedOnDisk() const {
+    if (!m_hasFileName)
+        return false;
+    const QFileInfo file(filePath());
+    return file.exists() && (file.lastModified() != m_fileTime || file.size() != m_fileSize);
 }
 
 void DocumentWindow::setFilePath(const QString& path) {
@@ -60,6 +74,7 @@ void DocumentWindow::setFilePath(const QString& path) {
     m_fileDir = QDir::toNativeSeparators(info.absolutePath() + '/');
     m_fileName = info.fileName();
     m_hasFileName = true;
+    rememberFileState();
     showName(filePath());
 }
 
@@ -84,6 +99,7 @@ bool DocumentWindow::writeFile(const QString& path, QString* error) {
     }
     m_editor->markSaved();
     setWindowModified(false);
+    rememberFileState();
     return true;
 }
 

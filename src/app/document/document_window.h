@@ -2,6 +2,7 @@
 
 #include "model/diagram/default_labels.h"
 
+#include <QDateTime>
 #include <QMdiSubWindow>
 #include <functional>
 
@@ -53,6 +54,9 @@ public:
     void showCaption();
     // Asks whether to save a modified document; false keeps it open.
     bool confirmClose();
+    // Whether another program changed the document's file since it was
+    // read or written here.
+    bool fileChangedOnDisk() const;
 
 signals:
     // The window is asked to close, before the prompt.
@@ -63,12 +67,16 @@ protected:
 
 private:
     void showName(const QString& name);
+    void rememberFileState();
 
     DocumentEditor* m_editor;
     DocumentView* m_view;
     QString m_fileDir;
     QString m_fileName;
     bool m_hasFileName;
+    // The file as it was last read or written here.
+    QDateTime m_fileTime;
+    qint64 m_fileSize = -1;
     SaveCommand m_save;
 };
 

@@ -4,6 +4,7 @@
 #include "app/dialogs/export_dialog.h"
 #include "app/document/document_editor.h"
 #include "app/document/document_window.h"
+#include "app/frame/disk_changes.h"
 #include "model/notation/text_notation.h"
 #include "model/structorizer/nsd_file.h"
 #include "render/document_export.h"
@@ -22,7 +23,8 @@
 namespace velbrant {
 
 FileCommands::FileCommands(QWidget* frame, const DefaultLabels& labels)
-    : QObject(frame), m_frame(frame), m_labels(labels), m_exportDialog(new ExportDialog(frame)) {
+    : QObject(frame), m_frame(frame), m_labels(labels), m_exportDialog(new ExportDialog(frame)),
+      m_diskChanges(new DiskChanges(frame)) {
     connect(m_exportDialog, &ExportDialog::helpRequested, this, &FileCommands::helpRequested);
 }
 
@@ -48,6 +50,7 @@ DocumentWindow* FileCommands::openDocument(const QString& path) {
         return nullptr;
     }
     emit documentCreated(window);
+    m_diskChanges->watch(*window);
     m_recentFiles.add(path);
     if (!conversions.isEmpty())
         QMessageBox::information(
@@ -99,6 +102,7 @@ bool FileCommands::saveAs(DocumentWindow& window) {
     if (path.isEmpty() || !write(window, path))
         return false;
     window.setFilePath(path);
+    m_diskChanges->watch(window);
     return true;
 }
 
@@ -148,6 +152,9 @@ bool FileCommands::maySaveWithoutUnreadText(DocumentWindow& window) {
 bool FileCommands::write(DocumentWindow& window, const QString& path) {
     emit aboutToWrite(window.editor());
     if (!maySaveWithoutUnreadText(window) || !mayDropNsdContent(window, path))
+        return false;
+    const bool ownFile = window.hasFileName() && QFileInfo(path) == QFileInfo(window.filePath());
+    if (ownFile && !m_diskChanges->maySaveOver(window))
         return false;
     QString error;
     if (!window.writeFile(path, &error)) {

@@ -12,6 +12,7 @@ class QWidget;
 
 namespace velbrant {
 
+class DiskChanges;
 class DocumentEditor;
 class DocumentWindow;
 class ExportDialog;
@@ -68,6 +69,7 @@ private:
     int m_newCount = 0;
     FileDialogs m_fileDialogs = systemFileDialogs();
     ExportDialog* m_exportDialog;
+    DiskChanges* m_diskChanges;
     RecentFiles m_recentFiles;
 };
 
