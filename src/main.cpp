@@ -202,6 +202,7 @@ int main(int argc, char* argv[]) {
     velbrant::MainWindow frame;
     frame.useSettings(std::make_unique<velbrant::SettingsFile>(velbrant::SettingsFile::standard()));
     frame.show();
+    frame.offerRecovery();
     for (const QString& path : parser.positionalArguments())
         frame.files().openDocument(path);
     return QApplication::exec();

@@ -1,3 +1,5 @@
+#include "app/dialogs/recovery_dialog.h"
+#include "app/frame/recovery.h"
 #include "app/settings/recent_files.h"
 #include "app_fixture.h"
 #include "model/files/structogram_file.h"
@@ -9,9 +11,11 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -304,6 +308,56 @@ TEST_F(FileCommandsTest, AFileChangedByAnotherProgramIsNoticedAndNotOverwrittenU
     action("FileSaveItem")->trigger();
     EXPECT_TRUE(told.contains("seit dem Öffnen")) << told.toStdString();
     EXPECT_EQ(bytesOf(file), bytesOf(QStringLiteral(VELBRANT_SOURCE_DIR "/examples/menue.STR")));
+}
+
+// An edited document that a crash took comes back at the next start:
+// written to its recovery file, offered, restored with the edit and
+// modified. Here the "crash" is a recovery file whose writer is gone.
+TEST_F(FileCommandsTest, AnEditedDocumentComesBackAfterACrash) {
+    QDir(Recovery::standardFolder()).removeRecursively();
+    const QString file = path("absturz.STR");
+    ASSERT_TRUE(QFile::copy(VELBRANT_SOURCE_DIR "/examples/menue.STR", file));
+    DocumentWindow* window = frame.files().openDocument(file);
+    appendBuilt(window->editor(), [](Sequence& run, const LayoutContext& context) {
+        appendNew(run, ElementKind::Block, context, {"nach dem Absturz"});
+    });
+    frame.recovery().writeNow();
+    const QDir folder(Recovery::standardFolder());
+    const QStringList infos = folder.entryList({QStringLiteral("*.info")});
+    ASSERT_EQ(infos.size(), 1);
+    EXPECT_TRUE(frame.recovery().leftBehind().isEmpty()) << "its writer still runs";
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 gonePid = gone.processId();
+    ASSERT_TRUE(gone.waitForFinished());
+    QFile info(folder.filePath(infos[0]));
+    ASSERT_TRUE(info.open(QIODevice::ReadOnly));
+    QByteArray text = info.readAll();
+    info.close();
+    text.replace(QByteArray("pid=") + QByteArray::number(QCoreApplication::applicationPid()),
+                 QByteArray("pid=") + QByteArray::number(gonePid));
+    ASSERT_TRUE(info.open(QIODevice::WriteOnly));
+    info.write(text);
+    info.close();
+
+    QStringList offered;
+    onNextDialog<RecoveryDialog>([&offered](RecoveryDialog& dialog) {
+        auto* list = dialog.findChild<QListWidget*>("DocumentList");
+        for (int i = 0; i < list->count(); ++i)
+            offered << list->item(i)->text();
+        dialog.findChild<QPushButton*>("OKBtn")->click();
+    });
+    frame.offerRecovery();
+    ASSERT_EQ(offered.size(), 1);
+    EXPECT_TRUE(offered[0].contains("absturz.STR")) << offered[0].toStdString();
+    DocumentWindow* restored = frame.activeDocument();
+    ASSERT_NE(restored, window);
+    EXPECT_TRUE(restored->editor().isModified());
+    EXPECT_EQ(restored->filePath(), QDir::toNativeSeparators(file));
+    const Sequence& top = restored->editor().document().topSequence();
+    EXPECT_EQ(top.at(top.size() - 1).lines(), std::vector<std::string>{"nach dem Absturz"});
+    EXPECT_TRUE(folder.entryList({QStringLiteral("*.info")}).isEmpty()) << "brought back, gone";
 }
 
 } // namespace

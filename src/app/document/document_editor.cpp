@@ -54,6 +54,11 @@ void DocumentEditor::setLabels(const DefaultLabels& labels) {
     emit appearanceChanged();
 }
 
+void DocumentEditor::markUnsaved() {
+    m_history.markUnclean();
+    emit changed();
+}
+
 void DocumentEditor::setUnreadText(const QString& reason) {
     if (reason == m_unreadText)
         return;

@@ -151,6 +151,8 @@ public:
     // saved, or text typed for it in the text view does not read.
     bool isModified() const { return !m_history.isClean() || !m_unreadText.isEmpty(); }
     void markSaved() { m_history.markClean(); }
+    // Brought back after a crash: the file does not hold this state.
+    void markUnsaved();
     // Why the text typed for the diagram does not read ("Zeile 11: ..."),
     // empty once it reads or was given up.
     const QString& unreadText() const { return m_unreadText; }

@@ -63,6 +63,27 @@ DocumentWindow* FileCommands::openDocument(const QString& path) {
     return window;
 }
 
+DocumentWindow* FileCommands::restoreDocument(const QString& recoveryFile, const QString& filePath,
+                                              const QString& name) {
+    const QFileInfo info(filePath);
+    auto* window =
+        filePath.isEmpty()
+            ? new DocumentWindow(m_labels, QString(), name, false)
+            : new DocumentWindow(m_labels, QDir::toNativeSeparators(info.absolutePath() + '/'),
+                                 info.fileName(), true);
+    QString error;
+    QStringList conversions;
+    if (!window->load(recoveryFile, &error, &conversions)) {
+        delete window;
+        QMessageBox::critical(m_frame, ProgramCaption, error);
+        return nullptr;
+    }
+    emit documentCreated(window);
+    m_diskChanges->watch(*window);
+    window->editor().markUnsaved();
+    return window;
+}
+
 void FileCommands::openFromDialog() {
     const QString path = m_fileDialogs.open(m_frame);
     if (!path.isEmpty())

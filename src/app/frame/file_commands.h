@@ -32,6 +32,10 @@ public:
     // Opens a ".STR" or ".nsd" file in a new document window; on failure
     // says why and returns nullptr.
     DocumentWindow* openDocument(const QString& path);
+    // A document brought back from its recovery file, under the file it
+    // was kept in (or, new, its name), modified until saved.
+    DocumentWindow* restoreDocument(const QString& recoveryFile, const QString& filePath,
+                                    const QString& name);
     void openFromDialog();
     void openDropped(const QList<QUrl>& urls);
     // Saves to the document's file, or asks for one; false when the user

@@ -1,6 +1,7 @@
 #include "app/frame/main_window.h"
 
 #include "app/app_info.h"
+#include "app/dialogs/recovery_dialog.h"
 #include "app/docks/code_dock.h"
 #include "app/docks/text_dock.h"
 #include "app/document/document_editor.h"
@@ -12,6 +13,7 @@
 #include "app/frame/file_commands.h"
 #include "app/frame/format_commands.h"
 #include "app/frame/print_commands.h"
+#include "app/frame/recovery.h"
 #include "app/frame/text_entry_controller.h"
 #include "app/help/help_window.h"
 #include "app/settings/settings_file.h"
@@ -24,6 +26,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
@@ -41,7 +44,8 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), m_mdiArea(new DocumentArea(this)),
       m_clipboard(new ElementClipboard(this)), m_formats(new FormatCommands(this)),
       m_textEntry(new TextEntryController(this)), m_codeDock(new CodeDock(this)),
-      m_textDock(new TextDock(this)), m_help(std::make_unique<HelpWindow>()) {
+      m_textDock(new TextDock(this)), m_help(std::make_unique<HelpWindow>()),
+      m_recovery(new Recovery(this, Recovery::standardFolder())) {
     m_edit = new EditCommands(this, *m_clipboard, *m_textEntry);
     m_files = new FileCommands(this, m_formats->labels());
     m_printing = new PrintCommands(this);
@@ -155,6 +159,7 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
         &view, &DocumentView::caseInsertRequested, m_formats,
         [this, &editor](Point at, InsertMode mode) { m_formats->insertCase(editor, at, mode); });
     connect(window, &DocumentWindow::closing, m_textDock, &TextDock::rebuildNow);
+    m_recovery->follow(*window);
     connect(&view, &DocumentView::runDropped, m_mdiArea,
             [this, window] { m_mdiArea->setActiveSubWindow(window); });
     m_mdiArea->addDocument(window);
@@ -237,6 +242,26 @@ void MainWindow::placeOnScreen() {
 
 // Each window is asked in turn and closes at once on its answer; the first
 // that stays open stops the frame's close, and the rest are not asked.
+void MainWindow::offerRecovery() {
+    const QList<Recovery::Entry> entries = m_recovery->leftBehind();
+    if (entries.isEmpty())
+        return;
+    QStringList names;
+    for (const Recovery::Entry& entry : entries)
+        names << QStringLiteral("%1 (%2)").arg(
+            entry.filePath.isEmpty() ? entry.name : entry.filePath,
+            QLocale(QLocale::German).toString(entry.written, QStringLiteral("dd.MM.yyyy HH:mm")));
+    RecoveryDialog dialog(names, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::vector<bool> chosen = dialog.chosen();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (chosen[static_cast<std::size_t>(i)])
+            m_files->restoreDocument(entries[i].recoveryFile, entries[i].filePath, entries[i].name);
+        Recovery::discard(entries[i]);
+    }
+}
+
 // A document about to be asked about comes to the front first, so that the
 // question names the window the user sees.
 void MainWindow::closeEvent(QCloseEvent* event) {

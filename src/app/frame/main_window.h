@@ -13,6 +13,8 @@ class QAction;
 
 namespace velbrant {
 
+class Recovery;
+
 class CodeDock;
 class TextDock;
 class DocumentWindow;
@@ -48,6 +50,10 @@ public:
     PrintCommands& printing() const { return *m_printing; }
     FormatCommands& formats() const { return *m_formats; }
     HelpWindow& help() const { return *m_help; }
+    Recovery& recovery() const { return *m_recovery; }
+    // After a crash: offers the documents left behind, and brings back the
+    // ones the user keeps.
+    void offerRecovery();
 
     Tool currentTool() const { return m_tool; }
     // Choosing a tool ends paste mode.
@@ -137,6 +143,7 @@ private:
     CodeDock* m_codeDock;
     TextDock* m_textDock;
     std::unique_ptr<HelpWindow> m_help;
+    Recovery* m_recovery;
     SpeedBar* m_speedBar = nullptr;
     StatusLine* m_statusLine = nullptr;
     ZoomBox* m_zoomBox = nullptr;

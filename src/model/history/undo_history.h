@@ -46,6 +46,9 @@ public:
 
     // The current state is the one in the file.
     void markClean() { m_cleanPosition = m_position; }
+    // No state is the one in the file (a document brought back after a
+    // crash): unsaved until saved.
+    void markUnclean() { m_cleanPosition.reset(); }
     bool isClean() const { return m_cleanPosition == m_position; }
 
     std::size_t levels() const { return m_undo.size(); }

@@ -1,0 +1,48 @@
+#include "app/dialogs/recovery_dialog.h"
+
+#include "app/dialogs/dialog_parts.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velbrant {
+
+RecoveryDialog::RecoveryDialog(const QStringList& documents, QWidget* parent)
+    : QDialog(parent), m_list(new QListWidget(this)) {
+    setObjectName(QStringLiteral("RecoveryDlg"));
+    setWindowTitle(QStringLiteral("Dokumente wiederherstellen"));
+    auto* text = new QLabel(QStringLiteral("Velbrant wurde beendet, ohne diese Dokumente zu "
+                                           "speichern. Angekreuzte werden wiederhergestellt, "
+                                           "die anderen verworfen."),
+                            this);
+    text->setWordWrap(true);
+    m_list->setObjectName(QStringLiteral("DocumentList"));
+    for (const QString& document : documents) {
+        auto* item = new QListWidgetItem(document, m_list);
+        item->setCheckState(Qt::Checked);
+    }
+    QPushButton* restore = makeButton(this, "OKBtn", QStringLiteral("&Wiederherstellen"));
+    restore->setDefault(true);
+    QPushButton* later = makeButton(this, "CancelBtn", QStringLiteral("&Später"));
+    connect(restore, &QPushButton::clicked, this, &QDialog::accept);
+    connect(later, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(restore);
+    buttons->addWidget(later);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    layout->addWidget(m_list);
+    layout->addLayout(buttons);
+}
+
+std::vector<bool> RecoveryDialog::chosen() const {
+    std::vector<bool> result;
+    for (int i = 0; i < m_list->count(); ++i)
+        result.push_back(m_list->item(i)->checkState() == Qt::Checked);
+    return result;
+}
+
+} // namespace velbrant
