@@ -199,10 +199,25 @@ TEST_F(TextNotation, RefusesWhatNoDiagramHolds) {
         EXPECT_EQ(error.reason(), "Verschachtelung tiefer als 1000 Ebenen");
     }
     EXPECT_THROW(readNotation(std::string(10 << 20, 'x'), context), NotationError);
+    // A sequence holds what a file can count; more is refused at once.
     std::string many;
-    for (int i = 0; i < 200'000; ++i)
+    for (int i = 0; i < 32'767; ++i)
         many += "x := " + std::to_string(i) + "\n\n";
-    EXPECT_EQ(readNotation(many, context).top->size(), 200'000u);
+    EXPECT_EQ(readNotation(many, context).top->size(), 32'767u);
+    try {
+        readNotation(many + "y := 1\n", context);
+        ADD_FAILURE() << "read";
+    } catch (const NotationError& error) {
+        EXPECT_EQ(error.line(), 2 * 32'767 + 1);
+        EXPECT_EQ(error.reason(), "Mehr als 32767 Elemente untereinander");
+    }
+    // Twenty million statements are refused before anything is built.
+    try {
+        readNotation(std::string(20'000'000, '\n'), context);
+        ADD_FAILURE() << "read";
+    } catch (const NotationError& error) {
+        EXPECT_EQ(error.reason(), "Der Text hat 20000000 Zeilen, höchstens 1000000 werden gelesen");
+    }
 }
 
 TEST_F(TextNotation, AnEditedTextKeepsTheFormatsOfEveryOtherElement) {

@@ -16,6 +16,11 @@ inline constexpr std::size_t MaxTextLength = 255;
 // reader or later operation can exhaust the stack; the model is tested to
 // stay sound far below it.
 inline constexpr int MaxNestingDepth = 1000;
+// Elements of one sequence: what a 16-bit count in a file holds.
+inline constexpr std::size_t MaxSequenceLength = 32767;
+// Lines of a diagram given as text: refused before anything is built, so
+// that no text can exhaust the memory.
+inline constexpr std::size_t MaxNotationLines = 1'000'000;
 // How far from the page's corner a frame may stand: half of what any
 // position may be, so that the diagram inside it, its header and every
 // position a file stores stay within reach of the readers.

@@ -6,6 +6,8 @@
 #include "model/notation/keywords.h"
 #include "model/notation/text_notation.h"
 
+#include <algorithm>
+
 namespace velbrant {
 
 NotationError::NotationError(int line, const std::string& reason)
@@ -119,6 +121,9 @@ private:
             if (line->indent > indent)
                 fail(line->number, "Einrückung passt zu keinem Kopf darüber");
             misplaced(*line);
+            if (sequence.size() == MaxSequenceLength)
+                fail(line->number,
+                     "Mehr als " + std::to_string(MaxSequenceLength) + " Elemente untereinander");
             sequence.append(element(*line));
             any = true;
         }
@@ -327,6 +332,10 @@ ReadNotation readNotation(std::string_view text, const LayoutContext& context) {
     if (text.size() > MaxNotationSize)
         throw NotationError(0, "Der Text ist größer als " + std::to_string(MaxNotationSize >> 20) +
                                    " MB");
+    const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    if (lines > MaxNotationLines)
+        throw NotationError(0, "Der Text hat " + std::to_string(lines) + " Zeilen, höchstens " +
+                                   std::to_string(MaxNotationLines) + " werden gelesen");
     return Reader(text, context).read();
 }
 
