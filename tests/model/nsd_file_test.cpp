@@ -269,6 +269,18 @@ TEST_F(NsdFile, BranchColoursEmptyElseInstructionsAndUndoubledQuotesComeBack) {
                  "\"OUTPUT \"\"Gesamtsteuer: \"\" + gesamtsteuer\"");
 }
 
+// A NUL (or other control character) in a text would cut it short: it is
+// read as a blank, and told.
+TEST_F(NsdFile, ControlCharactersBecomeBlanksAndAreToldNeverCutATextShort) {
+    const NsdImport read =
+        loadNsd(R"(<root text="" comment=""><children><instruction text="&#34;x&#0;y&#x1F;z&#34;")"
+                R"( comment="" color="ffffff" disabled="0"></instruction></children></root>)",
+                canvas, DefaultLabels{});
+    EXPECT_EQ(read.document->topSequence().at(0).lines(), std::vector<std::string>{"x y z"});
+    ASSERT_EQ(read.conversions.size(), 1u);
+    EXPECT_EQ(read.conversions[0], "Steuerzeichen durch Leerzeichen ersetzt: 2");
+}
+
 TEST_F(NsdFile, LatinOneAndWindows1252DeclarationsAndEmptyCommentsAreNoNews) {
     for (const char* encoding : {"ISO-8859-1", "windows-1252"}) {
         const std::string file = std::string("<?xml version=\"1.0\" encoding=\"") + encoding +

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <map>
 #include <pugixml.hpp>
 #include <sstream>
@@ -50,10 +51,57 @@ std::string xmlReason(pugi::xml_parse_status status) {
     }
 }
 
+bool isControl(long code) {
+    return code >= 0 && code < 0x20 && code != '\t' && code != '\n' && code != '\r';
+}
+
+// A control character (NUL, ...), written as itself or as a character
+// reference, would cut the text it stands in or read back otherwise: it
+// becomes a blank. Tabs and line ends stay.
+std::string blankedControlReferences(std::string_view text, int& blanked) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (isControl(static_cast<unsigned char>(text[i]))) {
+            result += ' ';
+            ++blanked;
+            ++i;
+            continue;
+        }
+        const std::size_t end = text.substr(i, 12).find(';');
+        if (text.substr(i, 2) != "&#" || end == std::string_view::npos) {
+            result += text[i++];
+            continue;
+        }
+        const bool hex = i + 2 < text.size() && (text[i + 2] == 'x' || text[i + 2] == 'X');
+        const std::string digits(text.substr(i + (hex ? 3 : 2), end - (hex ? 3 : 2)));
+        char* stop = nullptr;
+        const long code = std::strtol(digits.c_str(), &stop, hex ? 16 : 10);
+        const bool control = !digits.empty() && *stop == '\0' && isControl(code);
+        if (!control) {
+            result += text[i++];
+            continue;
+        }
+        result += "&#32;";
+        ++blanked;
+        i += end + 1;
+    }
+    return result;
+}
+
+bool isUtf16(std::string_view file) {
+    return file.substr(0, 2) == "\xFF\xFE" || file.substr(0, 2) == "\xFE\xFF";
+}
+
 class NsdReader {
 public:
     NsdReader(std::string_view file, const LayoutContext& context)
         : m_file(file), m_context(context) {}
+
+    void noteBlankedControls(int count) {
+        if (count > 0)
+            m_counts["Steuerzeichen durch Leerzeichen ersetzt"] += count;
+    }
 
     void fail(const std::string& what, std::ptrdiff_t offset) const {
         const auto end = std::min<std::size_t>(
@@ -361,12 +409,17 @@ NsdImport loadNsd(std::string_view file, TextMeasurer& measurer, const DefaultLa
     // The encoding by the byte order mark or the declaration: Structorizer
     // may write UTF-16, older files ISO-8859-1. pugixml does not know
     // Windows-1252; such a file is made UTF-8 first.
-    const std::string converted =
-        declaresWindows1252(file) ? utf8FromWindows1252(file) : std::string();
+    const bool windows1252 = declaresWindows1252(file);
+    std::string converted = windows1252 ? utf8FromWindows1252(file) : std::string();
+    if (!isUtf16(file)) {
+        int blanked = 0;
+        converted = blankedControlReferences(converted.empty() ? file : converted, blanked);
+        reader.noteBlankedControls(blanked);
+    }
     const std::string_view text = converted.empty() ? file : std::string_view(converted);
     const pugi::xml_parse_result parsed =
         xml.load_buffer(text.data(), text.size(), pugi::parse_default,
-                        converted.empty() ? pugi::encoding_auto : pugi::encoding_utf8);
+                        windows1252 ? pugi::encoding_utf8 : pugi::encoding_auto);
     if (!parsed)
         reader.fail("Kein gültiges XML: " + xmlReason(parsed.status), parsed.offset);
     const pugi::xml_node root = xml.child("root");
