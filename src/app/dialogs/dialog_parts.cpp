@@ -146,6 +146,18 @@ void showRefusal(QLabel& note, const QString& reason) {
     note.setVisible(!reason.isEmpty());
 }
 
+int askChoice(QWidget* parent, const QString& question, const QStringList& answers) {
+    QMessageBox ask(QMessageBox::Question, ProgramCaption, question, QMessageBox::NoButton, parent);
+    QList<QPushButton*> buttons;
+    for (const QString& answer : answers)
+        buttons << ask.addButton(answer, QMessageBox::AcceptRole);
+    ask.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    if (!buttons.isEmpty())
+        ask.setDefaultButton(buttons.front());
+    ask.exec();
+    return static_cast<int>(buttons.indexOf(ask.clickedButton()));
+}
+
 QLabel* makeRefusalNote(QWidget* parent) {
     auto* note = new QLabel(parent);
     note->setObjectName(QStringLiteral("HintLabel"));

@@ -62,6 +62,9 @@ private:
 QLabel* makeHint(QWidget* parent, const QString& text);
 // A red line that says why input was refused; hidden while empty.
 QLabel* makeRefusalNote(QWidget* parent);
+// A question with the given answers, the first the default, and a last
+// "Abbrechen"; the index of the answer chosen, or -1 for "Abbrechen".
+int askChoice(QWidget* parent, const QString& question, const QStringList& answers);
 void showRefusal(QLabel& note, const QString& reason);
 
 } // namespace velbrant

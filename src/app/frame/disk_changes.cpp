@@ -1,12 +1,12 @@
 #include "app/frame/disk_changes.h"
 
 #include "app/app_info.h"
+#include "app/dialogs/dialog_parts.h"
 #include "app/document/document_window.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace velbrant {
 
@@ -72,20 +72,14 @@ void DiskChanges::fileChanged(const QString& path) {
 bool DiskChanges::maySaveOver(DocumentWindow& window) {
     if (!window.fileChangedOnDisk())
         return true;
-    QMessageBox ask(QMessageBox::Question, ProgramCaption,
-                    QStringLiteral("„%1“ wurde seit dem Öffnen von einem anderen Programm "
-                                   "geändert.")
-                        .arg(shown(window)),
-                    QMessageBox::NoButton, m_frame);
-    QPushButton* overwrite =
-        ask.addButton(QStringLiteral("&Überschreiben"), QMessageBox::AcceptRole);
-    QPushButton* again = ask.addButton(QStringLiteral("&Neu laden"), QMessageBox::ActionRole);
-    ask.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-    ask.setDefaultButton(overwrite);
-    ask.exec();
-    if (ask.clickedButton() == again)
+    const int answer =
+        askChoice(m_frame,
+                  QStringLiteral("„%1“ wurde seit dem Öffnen von einem anderen Programm geändert.")
+                      .arg(shown(window)),
+                  {QStringLiteral("&Überschreiben"), QStringLiteral("&Neu laden")});
+    if (answer == 1)
         reload(window);
-    return ask.clickedButton() == overwrite;
+    return answer == 0;
 }
 
 void DiskChanges::reload(DocumentWindow& window) {

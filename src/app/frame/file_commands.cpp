@@ -1,6 +1,7 @@
 #include "app/frame/file_commands.h"
 
 #include "app/app_info.h"
+#include "app/dialogs/dialog_parts.h"
 #include "app/dialogs/export_dialog.h"
 #include "app/document/document_editor.h"
 #include "app/document/document_window.h"
@@ -17,7 +18,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QRegularExpression>
 
 namespace velbrant {
@@ -158,16 +158,11 @@ bool FileCommands::maySaveWithoutUnreadText(DocumentWindow& window) {
     const QString reason = window.editor().unreadText();
     if (reason.isEmpty())
         return true;
-    QMessageBox ask(
-        QMessageBox::Question, ProgramCaption,
-        QStringLiteral("Der Text in der Text-Ansicht lässt sich nicht lesen (%1).").arg(reason),
-        QMessageBox::NoButton, m_frame);
-    QPushButton* save =
-        ask.addButton(QStringLiteral("&Ohne diese Änderung speichern"), QMessageBox::AcceptRole);
-    QPushButton* back = ask.addButton(QStringLiteral("&Zurück zum Text"), QMessageBox::RejectRole);
-    ask.setDefaultButton(back);
-    ask.exec();
-    return ask.clickedButton() == save;
+    return askChoice(m_frame,
+                     QStringLiteral("Der Text in der Text-Ansicht lässt sich nicht lesen (%1).")
+                         .arg(reason),
+                     {QStringLiteral("&Zurück zum Text"),
+                      QStringLiteral("&Ohne diese Änderung speichern")}) == 1;
 }
 
 bool FileCommands::write(DocumentWindow& window, const QString& path) {

@@ -1,6 +1,7 @@
 #include "app/frame/print_commands.h"
 
 #include "app/app_info.h"
+#include "app/dialogs/dialog_parts.h"
 #include "app/dialogs/print_progress_dialog.h"
 #include "app/document/document_editor.h"
 #include "app/document/document_window.h"
@@ -17,7 +18,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
-#include <QPushButton>
 #include <QScreen>
 #include <QToolBar>
 
@@ -158,25 +158,21 @@ std::optional<PageMode> PrintCommands::modeFor(DocumentWindow& window) {
     if (m_pageMode != PageMode::AsShown ||
         !reachesBeyondPage(editor.document(), printableArea(m_printer)))
         return m_pageMode;
-    QMessageBox ask(QMessageBox::Question, ProgramCaption,
-                    QStringLiteral("Das Struktogramm ist größer als die Seite. Wie soll es "
-                                   "gedruckt werden?"),
-                    QMessageBox::NoButton, m_frame);
-    QPushButton* fit =
-        ask.addButton(QStringLiteral("Auf Seite &einpassen"), QMessageBox::AcceptRole);
-    QPushButton* tiles =
-        ask.addButton(QStringLiteral("Auf &mehrere Seiten verteilen"), QMessageBox::AcceptRole);
-    QPushButton* asIs = ask.addButton(QStringLiteral("Seite &so drucken"), QMessageBox::AcceptRole);
-    ask.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-    ask.setDefaultButton(fit);
-    ask.exec();
-    if (ask.clickedButton() == fit)
+    switch (askChoice(m_frame,
+                      QStringLiteral("Das Struktogramm ist größer als die Seite. Wie soll es "
+                                     "gedruckt werden?"),
+                      {QStringLiteral("Auf Seite &einpassen"),
+                       QStringLiteral("Auf &mehrere Seiten verteilen"),
+                       QStringLiteral("Seite &so drucken")})) {
+    case 0:
         return PageMode::FitToPage;
-    if (ask.clickedButton() == tiles)
+    case 1:
         return PageMode::Tiled;
-    if (ask.clickedButton() == asIs)
+    case 2:
         return PageMode::AsShown;
-    return std::nullopt;
+    default:
+        return std::nullopt;
+    }
 }
 
 void PrintCommands::printDocument(DocumentWindow& window) {
