@@ -38,19 +38,35 @@ DocumentWindow* FileCommands::newDocument() {
     return window;
 }
 
-DocumentWindow* FileCommands::openDocument(const QString& path) {
+// The window of a file at `path`, or of a new document named `name`.
+DocumentWindow* FileCommands::windowFor(const QString& path, const QString& name) const {
+    if (path.isEmpty())
+        return new DocumentWindow(m_labels, QString(), name, false);
     const QFileInfo info(path);
-    auto* window = new DocumentWindow(m_labels, QDir::toNativeSeparators(info.absolutePath() + '/'),
-                                      info.fileName(), true);
+    return new DocumentWindow(m_labels, QDir::toNativeSeparators(info.absolutePath() + '/'),
+                              info.fileName(), true);
+}
+
+// Reads `source` into the window and hands it to the frame; on failure says
+// why and deletes the window.
+DocumentWindow* FileCommands::adopt(DocumentWindow* window, const QString& source,
+                                    QStringList* conversions) {
     QString error;
-    QStringList conversions;
-    if (!window->load(path, &error, &conversions)) {
+    if (!window->load(source, &error, conversions)) {
         delete window;
         QMessageBox::critical(m_frame, ProgramCaption, error);
         return nullptr;
     }
     emit documentCreated(window);
     m_diskChanges->watch(*window);
+    return window;
+}
+
+DocumentWindow* FileCommands::openDocument(const QString& path) {
+    QStringList conversions;
+    DocumentWindow* window = adopt(windowFor(path, QString()), path, &conversions);
+    if (window == nullptr)
+        return nullptr;
     m_recentFiles.add(path);
     if (!conversions.isEmpty())
         QMessageBox::information(
@@ -65,22 +81,10 @@ DocumentWindow* FileCommands::openDocument(const QString& path) {
 
 DocumentWindow* FileCommands::restoreDocument(const QString& recoveryFile, const QString& filePath,
                                               const QString& name) {
-    const QFileInfo info(filePath);
-    auto* window =
-        filePath.isEmpty()
-            ? new DocumentWindow(m_labels, QString(), name, false)
-            : new DocumentWindow(m_labels, QDir::toNativeSeparators(info.absolutePath() + '/'),
-                                 info.fileName(), true);
-    QString error;
     QStringList conversions;
-    if (!window->load(recoveryFile, &error, &conversions)) {
-        delete window;
-        QMessageBox::critical(m_frame, ProgramCaption, error);
-        return nullptr;
-    }
-    emit documentCreated(window);
-    m_diskChanges->watch(*window);
-    window->editor().markUnsaved();
+    DocumentWindow* window = adopt(windowFor(filePath, name), recoveryFile, &conversions);
+    if (window != nullptr)
+        window->editor().markUnsaved();
     return window;
 }
 

@@ -63,6 +63,8 @@ signals:
     void noticed(const QString& text);
 
 private:
+    DocumentWindow* windowFor(const QString& path, const QString& name) const;
+    DocumentWindow* adopt(DocumentWindow* window, const QString& source, QStringList* conversions);
     bool write(DocumentWindow& window, const QString& path);
     bool maySaveWithoutUnreadText(DocumentWindow& window);
     bool mayDropNsdContent(DocumentWindow& window, const QString& path);
