@@ -281,6 +281,29 @@ TEST_F(NsdFile, ControlCharactersBecomeBlanksAndAreToldNeverCutATextShort) {
     EXPECT_EQ(read.conversions[0], "Steuerzeichen durch Leerzeichen ersetzt: 2");
 }
 
+// What no .STR file could count is refused while reading: more elements
+// in one sequence, or more lines in one text, than 32,767.
+TEST_F(NsdFile, SequencesAndTextsBeyondWhatAFileCountsAreRefused) {
+    std::string many = "<root><children>";
+    for (int i = 0; i < 32'768; ++i)
+        many += "<instruction text=\"x\"/>";
+    many += "</children></root>";
+    EXPECT_THROW(loadNsd(many, canvas, DefaultLabels{}), FormatError);
+    std::string lines;
+    for (int i = 0; i < 32'768; ++i)
+        lines += (i == 0 ? "" : ",") + std::string("&#34;x&#34;");
+    EXPECT_THROW(loadNsd("<root><children><instruction text=\"" + lines + "\"/></children></root>",
+                         canvas, DefaultLabels{}),
+                 FormatError);
+    try {
+        loadNsd(many, canvas, DefaultLabels{});
+    } catch (const FormatError& error) {
+        EXPECT_NE(std::string(error.what()).find("Mehr als 32767 Elemente untereinander"),
+                  std::string::npos)
+            << error.what();
+    }
+}
+
 TEST_F(NsdFile, LatinOneAndWindows1252DeclarationsAndEmptyCommentsAreNoNews) {
     for (const char* encoding : {"ISO-8859-1", "windows-1252"}) {
         const std::string file = std::string("<?xml version=\"1.0\" encoding=\"") + encoding +

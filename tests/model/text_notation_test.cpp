@@ -211,6 +211,17 @@ TEST_F(TextNotation, RefusesWhatNoDiagramHolds) {
         EXPECT_EQ(error.line(), 2 * 32'767 + 1);
         EXPECT_EQ(error.reason(), "Mehr als 32767 Elemente untereinander");
     }
+    // So is a statement of more lines than a file can count.
+    std::string longStatement;
+    for (int i = 0; i < 32'768; ++i)
+        longStatement += "x\n";
+    try {
+        readNotation(longStatement, context);
+        ADD_FAILURE() << "read";
+    } catch (const NotationError& error) {
+        EXPECT_EQ(error.line(), 32'768);
+        EXPECT_EQ(error.reason(), "Mehr als 32767 Zeilen in einer Anweisung");
+    }
     // Twenty million statements are refused before anything is built.
     try {
         readNotation(std::string(20'000'000, '\n'), context);

@@ -16,8 +16,10 @@ inline constexpr std::size_t MaxTextLength = 255;
 // reader or later operation can exhaust the stack; the model is tested to
 // stay sound far below it.
 inline constexpr int MaxNestingDepth = 1000;
-// Elements of one sequence: what a 16-bit count in a file holds.
+// Elements of one sequence and lines of one element's text: what a 16-bit
+// count in a file holds.
 inline constexpr std::size_t MaxSequenceLength = 32767;
+inline constexpr std::size_t MaxElementLines = 32767;
 // Lines of a diagram given as text: refused before anything is built, so
 // that no text can exhaust the memory.
 inline constexpr std::size_t MaxNotationLines = 1'000'000;

@@ -195,6 +195,9 @@ private:
             if (!escaped &&
                 (keywordOf(line.text) != Keyword::None || startsWith(line.text, Continuation)))
                 break;
+            if (lines.size() == MaxElementLines)
+                fail(line.number,
+                     "Mehr als " + std::to_string(MaxElementLines) + " Zeilen in einer Anweisung");
             lines.push_back(text(line, std::string(escaped ? line.text.substr(1) : line.text)));
             ++m_pos;
         }

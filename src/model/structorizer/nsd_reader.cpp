@@ -1,5 +1,6 @@
 #include "model/diagram/compound_element.h"
 #include "model/diagram/element_factory.h"
+#include "model/diagram/limits.h"
 #include "model/elements/case.h"
 #include "model/files/element_io.h"
 #include "model/files/windows1252.h"
@@ -114,6 +115,9 @@ public:
     std::vector<std::string> lines(const pugi::xml_node& node, const char* attribute) {
         std::vector<std::string> result;
         for (const std::string& line : commaTextLines(node.attribute(attribute).value())) {
+            if (result.size() == MaxElementLines)
+                fail("Mehr als " + std::to_string(MaxElementLines) + " Zeilen in einem Text",
+                     node.offset_debug());
             std::string bytes = windows1252FromUtf8(line, m_replaced);
             if (bytes.size() > MaxTextLength) {
                 bytes.resize(MaxTextLength);
@@ -128,6 +132,9 @@ public:
         for (const pugi::xml_node& node : parent.children()) {
             if (node.type() != pugi::node_element)
                 continue;
+            if (sequence.size() == MaxSequenceLength)
+                fail("Mehr als " + std::to_string(MaxSequenceLength) + " Elemente untereinander",
+                     node.offset_debug());
             if (auto element = readElement(node, depth))
                 sequence.append(std::move(element));
         }
