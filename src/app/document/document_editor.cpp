@@ -114,11 +114,14 @@ void DocumentEditor::insertElement(std::unique_ptr<Element> element, Point at, I
         placed = !changes.empty();
         return changes;
     });
-    if (!placed)
-        return;
+    if (placed)
+        selectAlone(*inserted);
+}
+
+void DocumentEditor::selectAlone(Element& element) {
     deselect();
-    inserted->setSelected(true);
-    m_selected = inserted->parent();
+    element.setSelected(true);
+    m_selected = element.parent();
     emit selectionChanged();
 }
 

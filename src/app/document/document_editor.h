@@ -189,6 +189,8 @@ private:
     void beginTextEntryOn(Element& element);
     // The drop target of the selection, unless that is inside the run.
     std::optional<Sequence::InsertionTarget> selectionTarget(Point at);
+    // Only the element (and what it holds) is selected.
+    void selectAlone(Element& element);
     // Only the run of `count` elements from `first` is selected.
     void selectPlaced(Sequence& sequence, std::size_t first, std::size_t count);
     void insertElement(std::unique_ptr<Element> element, Point at, InsertMode mode);

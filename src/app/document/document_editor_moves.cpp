@@ -152,19 +152,16 @@ std::optional<std::size_t> DocumentEditor::selectedIndex() {
 }
 
 bool DocumentEditor::selectIndex(std::size_t index) {
-    std::pair<Element*, Sequence*> place{};
-    m_document->topSequence().walkReadingOrder([&](Element& element, Sequence& sequence) {
+    Element* found = nullptr;
+    m_document->topSequence().walkReadingOrder([&](Element& element, Sequence&) {
         if (index-- > 0)
             return true;
-        place = {&element, &sequence};
+        found = &element;
         return false;
     });
-    if (place.first == nullptr)
+    if (found == nullptr)
         return false;
-    deselect();
-    place.first->setSelected(true);
-    m_selected = place.second;
-    emit selectionChanged();
+    selectAlone(*found);
     return true;
 }
 

@@ -134,7 +134,7 @@ bool FileCommands::saveAs(DocumentWindow& window) {
 // What came from a Structorizer file and another format cannot hold, and
 // the formats a text cannot hold, are named, and dropped only when the user
 // agrees.
-bool FileCommands::mayDropNsdContent(DocumentWindow& window, const QString& path) {
+bool FileCommands::mayDropContent(DocumentWindow& window, const QString& path) {
     if (isNsdPath(path))
         return true;
     DocumentEditor& editor = window.editor();
@@ -171,7 +171,7 @@ bool FileCommands::maySaveWithoutUnreadText(DocumentWindow& window) {
 
 bool FileCommands::write(DocumentWindow& window, const QString& path) {
     emit aboutToWrite(window.editor());
-    if (!maySaveWithoutUnreadText(window) || !mayDropNsdContent(window, path))
+    if (!maySaveWithoutUnreadText(window) || !mayDropContent(window, path))
         return false;
     const bool ownFile = window.hasFileName() && QFileInfo(path) == QFileInfo(window.filePath());
     if (ownFile && !m_diskChanges->maySaveOver(window))

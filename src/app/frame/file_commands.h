@@ -67,7 +67,7 @@ private:
     DocumentWindow* adopt(DocumentWindow* window, const QString& source, QStringList* conversions);
     bool write(DocumentWindow& window, const QString& path);
     bool maySaveWithoutUnreadText(DocumentWindow& window);
-    bool mayDropNsdContent(DocumentWindow& window, const QString& path);
+    bool mayDropContent(DocumentWindow& window, const QString& path);
     void openRecent(const QString& path);
 
     QWidget* m_frame;

@@ -47,20 +47,14 @@ QString Recovery::standardFolder() {
 }
 
 void Recovery::follow(DocumentWindow& window) {
-    m_windows << &window;
     connect(&window.editor(), &DocumentEditor::changed, this, [this, target = &window] {
         m_changed.insert(target);
         if (!m_timer.isActive())
             m_timer.start();
     });
     connect(&window, &QObject::destroyed, this, [this, target = &window] {
-        m_windows.removeAll(target);
         m_changed.remove(target);
-        const QString file = m_files.take(target);
-        if (!file.isEmpty()) {
-            QFile::remove(file);
-            QFile::remove(infoOf(file));
-        }
+        forget(target);
     });
 }
 
@@ -70,7 +64,7 @@ void Recovery::writeNow() {
         if (window->editor().isModified())
             write(*window);
         else
-            forget(*window);
+            forget(window);
     }
     m_changed.clear();
 }
@@ -95,16 +89,18 @@ void Recovery::write(DocumentWindow& window) {
     } catch (const std::exception&) {
         return;
     }
-    const QString info = QStringLiteral("pid=%1\npath=%2\nname=%3\n")
-                             .arg(QCoreApplication::applicationPid())
-                             .arg(window.hasFileName() ? window.filePath() : QString())
-                             .arg(window.fileName());
+    // One pass of arg: a "%" in a path is not taken for a place holder.
+    const QString info =
+        QStringLiteral("pid=%1\npath=%2\nname=%3\n")
+            .arg(QString::number(QCoreApplication::applicationPid()),
+                 window.hasFileName() ? window.filePath() : QString(), window.fileName());
     if (writeWhole(file, bytes))
         writeWhole(infoOf(file), info.toUtf8());
 }
 
-void Recovery::forget(DocumentWindow& window) {
-    const QString file = m_files.take(&window);
+// Only the pointer is used: the window may be going.
+void Recovery::forget(DocumentWindow* window) {
+    const QString file = m_files.take(window);
     if (file.isEmpty())
         return;
     QFile::remove(file);

@@ -47,11 +47,10 @@ public:
 
 private:
     void write(DocumentWindow& window);
-    void forget(DocumentWindow& window);
+    void forget(DocumentWindow* window);
 
     QString m_folder;
     QTimer m_timer;
-    QList<DocumentWindow*> m_windows;
     QSet<DocumentWindow*> m_changed;
     int m_next = 0;
     QHash<DocumentWindow*, QString> m_files;
