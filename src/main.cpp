@@ -134,12 +134,14 @@ int runExport(const QCommandLineParser& parser) {
         return fail(QStringLiteral("--export braucht genau eine Eingabedatei"));
     ExportOptions options;
     if (parser.isSet(QStringLiteral("scale"))) {
-        options.scalePercent = parsedNumber(parser, QStringLiteral("scale"), 5, 400);
+        options.scalePercent = parsedNumber(parser, QStringLiteral("scale"),
+                                            velbrant::MinScalePercent, velbrant::MaxScalePercent);
         if (!options.scalePercent)
             return 1;
     }
     if (parser.isSet(QStringLiteral("dpi"))) {
-        const std::optional<int> dpi = parsedNumber(parser, QStringLiteral("dpi"), 10, 2400);
+        const std::optional<int> dpi = parsedNumber(
+            parser, QStringLiteral("dpi"), velbrant::MinDotsPerInch, velbrant::MaxDotsPerInch);
         if (!dpi)
             return 1;
         options.dotsPerInch = *dpi;

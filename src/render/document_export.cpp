@@ -13,10 +13,11 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <limits>
+#include <cmath>
 
 namespace velbrant {
 
@@ -27,7 +28,60 @@ constexpr int PdfDotsPerInch = 1200;
 constexpr int SvgStripUnits = 20'000;
 // PDF 1.7 (Annex C) allows pages of at most 14,400 points, 200 inches.
 constexpr int MaxPdfPageUnits = 200 * 254;
-constexpr qint64 MaxPngSide = std::numeric_limits<std::int32_t>::max();
+// Beyond these an export runs for minutes and gives a file that viewers
+// and printers refuse; refused before anything is painted. 500 megapixels
+// hold a 2 m by 1 m poster at 300 dpi; libpng reads no longer side than a
+// million pixels.
+constexpr qint64 MaxPngPixels = 500'000'000;
+constexpr int MaxPngSide = 1'000'000;
+constexpr qint64 MaxPdfPages = 1'000;
+
+QString number(qint64 value) {
+    return QLocale(QLocale::German).toString(value);
+}
+
+QSize pngSize(const QRect& area, int dpi) {
+    const double pixelsPerUnit = dpi / UnitsPerInch;
+    return {qCeil(area.width() * pixelsPerUnit), qCeil(area.height() * pixelsPerUnit)};
+}
+
+qint64 pixels(const QSize& size) {
+    return qint64{size.width()} * size.height();
+}
+
+bool isWritablePng(const QSize& size) {
+    return pixels(size) <= MaxPngPixels && size.width() <= MaxPngSide &&
+           size.height() <= MaxPngSide;
+}
+
+// The largest resolution at which the picture stays within the bounds.
+int fittingDpi(const QRect& area, int dpi) {
+    const QSize size = pngSize(area, dpi);
+    const double byArea = std::sqrt(double(MaxPngPixels) / double(pixels(size)));
+    const double bySide = double(MaxPngSide) / std::max(size.width(), size.height());
+    int fitting = qFloor(dpi * std::min(byArea, bySide));
+    while (fitting >= MinDotsPerInch && !isWritablePng(pngSize(area, fitting)))
+        --fitting;
+    return fitting;
+}
+
+void refuseHugePng(const QRect& area, int dpi) {
+    const QSize size = pngSize(area, dpi);
+    if (isWritablePng(size))
+        return;
+    const int fitting = fittingDpi(area, dpi);
+    const QString advice =
+        fitting >= MinDotsPerInch
+            ? QStringLiteral("mit höchstens %1 dpi oder einem kleineren Maßstab passt es")
+                  .arg(fitting)
+            : QStringLiteral("ein kleinerer Maßstab oder SVG macht es möglich");
+    throw ExportError(QStringLiteral("Das Bild wäre %1 × %2 Pixel groß (%3 Megapixel), ein PNG "
+                                     "höchstens %4 Megapixel und %5 Pixel breit oder hoch; %6")
+                          .arg(number(size.width()), number(size.height()),
+                               number(pixels(size) / 1'000'000), number(MaxPngPixels / 1'000'000),
+                               number(MaxPngSide), advice)
+                          .toStdString());
+}
 
 // Paints the picture area of the document into a device whose painter has
 // been set to show `area` (model units).
@@ -40,14 +94,10 @@ void paintArea(QPainter& painter, const Document& document, QtTextMeasurer& meas
 void writePng(QIODevice& out, const Document& document, const ExportOptions& options) {
     const int dpi = options.dotsPerInch;
     const QRect area = pictureArea(document);
+    refuseHugePng(area, dpi);
     const double pixelsPerUnit = dpi / UnitsPerInch;
-    const qint64 width = qCeil(area.width() * pixelsPerUnit);
-    const qint64 height = qCeil(area.height() * pixelsPerUnit);
-    if (width < 1 || height < 1 || width > MaxPngSide || height > MaxPngSide)
-        throw ExportError("Das Bild wäre " + std::to_string(width) + " x " +
-                          std::to_string(height) + " Pixel groß; so groß kann kein PNG sein");
-    const PngBandWriter writer(static_cast<int>(width), static_cast<int>(height),
-                               qRound(dpi / 0.0254));
+    const QSize size = pngSize(area, dpi);
+    const PngBandWriter writer(size.width(), size.height(), qRound(dpi / 0.0254));
     // Each thread measures with its own fonts; the metrics are the same.
     const auto painters = [&] {
         auto ownMeasurer = std::make_shared<QtTextMeasurer>();
@@ -106,6 +156,13 @@ void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer
     // allows, row by row, when the frame is larger.
     const QSize page(std::min(area.width(), MaxPdfPageUnits),
                      std::min(area.height(), MaxPdfPageUnits));
+    const qint64 pages = qint64{(area.width() + page.width() - 1) / page.width()} *
+                         ((area.height() + page.height() - 1) / page.height());
+    if (pages > MaxPdfPages)
+        throw ExportError(QStringLiteral("Das PDF hätte %1 Seiten von bis zu 5 × 5 m, höchstens %2 "
+                                         "sind möglich; ein kleinerer Maßstab verringert sie")
+                              .arg(number(pages), number(MaxPdfPages))
+                              .toStdString());
     QPdfWriter pdf(&out);
     pdf.setResolution(PdfDotsPerInch);
     pdf.setPageSize(QPageSize(QSizeF(page.width() / 10.0, page.height() / 10.0),

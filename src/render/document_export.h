@@ -14,6 +14,12 @@ namespace velbrant {
 class Document;
 class QtTextMeasurer;
 
+// What an export accepts for its resolution and its scale in percent.
+inline constexpr int MinDotsPerInch = 10;
+inline constexpr int MaxDotsPerInch = 2400;
+inline constexpr int MinScalePercent = 5;
+inline constexpr int MaxScalePercent = 400;
+
 struct ExportOptions {
     // Overrides the document's scale, in percent; the document itself is
     // not touched (a copy is drawn).

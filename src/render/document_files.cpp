@@ -33,6 +33,16 @@ bool isNsdPath(const QString& path) {
 
 namespace {
 
+// The largest file of the kind the path names that its reader takes:
+// refused before it is read.
+qint64 largestReadable(const QString& path) {
+    if (isNsdPath(path))
+        return static_cast<qint64>(MaxNsdSize);
+    if (isNotationPath(path))
+        return static_cast<qint64>(MaxNotationSize);
+    return MaxDocumentFileSize;
+}
+
 // A text in the notation, UTF-8 (a byte order mark skipped); characters
 // Windows-1252 lacks are replaced and named. A text that is not UTF-8
 // throughout was written in Windows-1252 (as on Windows), the model's own
@@ -77,19 +87,23 @@ LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
     if (info.exists() && !info.isFile())
         throw refuse(info.isDir() ? QStringLiteral("Das ist ein Verzeichnis")
                                   : QStringLiteral("Das ist keine gewöhnliche Datei"));
-    if (info.size() > MaxDocumentFileSize)
+    const qint64 largest = largestReadable(path);
+    if (info.size() > largest)
         throw refuse(QStringLiteral("Die Datei ist mit %1 MB größer als jedes Struktogramm "
                                     "(höchstens %2 MB)")
                          .arg(info.size() >> 20)
-                         .arg(MaxDocumentFileSize >> 20));
+                         .arg(largest >> 20));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw refuse(germanReason(file.errorString()));
     // What the file holds now, one byte more to notice it grew past the
     // limit; asking for the limit would make room for all of it first.
-    const QByteArray bytes = file.read(std::min(file.size(), MaxDocumentFileSize) + 1);
-    if (bytes.size() > MaxDocumentFileSize || file.error() != QFileDevice::NoError)
+    const QByteArray bytes = file.read(std::min(file.size(), largest) + 1);
+    if (file.error() != QFileDevice::NoError)
         throw refuse(germanReason(file.errorString()));
+    if (bytes.size() > largest)
+        throw refuse(QStringLiteral("Die Datei ist größer als jedes Struktogramm (höchstens %1 MB)")
+                         .arg(largest >> 20));
     try {
         if (isNsdPath(path)) {
             NsdImport read =

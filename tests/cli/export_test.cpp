@@ -113,6 +113,20 @@ TEST_F(ExportTest, FailuresSayWhyInOneLineAndWriteNothing) {
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
     damaged.write(readAll(Sample).left(700));
     damaged.close();
+    // 999 loops inside each other: 59,413 x 93,519 pixels at 300 dpi.
+    QString deep;
+    for (int level = 0; level < 999; ++level)
+        deep += QString(level, u'\t') + QStringLiteral("solange i < n\n");
+    // 4,000 branches side by side, one of them 6,000 lines tall.
+    QString wide = QStringLiteral("fallunterscheidung x\n");
+    for (int branch = 0; branch < 4000; ++branch)
+        wide += QStringLiteral("    fall %1\n        y := 1\n").arg(branch);
+    wide += QStringLiteral("        z := 1\n").repeated(6000);
+    for (const auto& [name, text] : {std::pair{"deep.txt", deep}, std::pair{"wide.txt", wide}}) {
+        QFile file(out(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    }
     const struct {
         QStringList arguments;
         const char* message;
@@ -122,6 +136,11 @@ TEST_F(ExportTest, FailuresSayWhyInOneLineAndWriteNothing) {
         {{"--export", out("x.doc"), Sample}, "Unbekanntes Ausgabeformat"},
         {{"--export", out("x.png"), "--scale", "401", Sample}, "--scale"},
         {{"--export", out("x.png")}, "genau eine Eingabedatei"},
+        {{"--export", out("x.png"), out("deep.txt")},
+         "(5.556 Megapixel), ein PNG höchstens 500 Megapixel und 1.000.000 Pixel breit oder "
+         "hoch; mit höchstens 89 dpi"},
+        {{"--export", out("x.pdf"), "--scale", "400", out("wide.txt")},
+         "Das PDF hätte 1.416 Seiten"},
     };
     for (const auto& c : cases) {
         const ProcessResult run = velbrant(c.arguments);
@@ -129,6 +148,7 @@ TEST_F(ExportTest, FailuresSayWhyInOneLineAndWriteNothing) {
         EXPECT_TRUE(run.errors.contains(QString::fromUtf8(c.message))) << run.errors.toStdString();
         EXPECT_EQ(run.errors.count(u'\n'), 1) << run.errors.toStdString();
         EXPECT_FALSE(QFile::exists(out("x.png")));
+        EXPECT_FALSE(QFile::exists(out("x.pdf")));
     }
 }
 

@@ -1,6 +1,8 @@
 #include "model/layout/text_line.h"
 #include "model_fixture.h"
 
+#include <set>
+
 namespace velbrant::test {
 namespace {
 
@@ -53,6 +55,27 @@ TEST_F(BlockDrawTest, TextFollowsHorizontalAndVerticalAlignment) {
     texts = canvas.opsOfType(Op::Text);
     EXPECT_EQ(texts[0].points[0], (Point{450 - 40, 220}));
     EXPECT_EQ(texts[1].points[0].x, 450 - 20);
+}
+
+TEST_F(BlockDrawTest, AStripOfTheAreaDrawsOnlyTheLinesItShowsAndTheStripsDrawThemAll) {
+    std::vector<std::string> lines;
+    for (int line = 0; line < 1000; ++line)
+        lines.push_back(std::to_string(line));
+    const int step = LineHeight + LineGap;
+    const auto block = placedBlock(100, 200, 400, 1000 * step + 100, lines);
+    drawContext.scale = 1.5;
+    const int stripHeight = 900;
+    std::set<std::string> drawn;
+    for (int top = 0; top < 1000 * step * 2; top += stripHeight) {
+        drawContext.clipTopLeft = {0, top};
+        drawContext.clipBottomRight = {2000, top + stripHeight};
+        draw(*block);
+        const auto texts = canvas.opsOfType(Op::Text);
+        EXPECT_LE(texts.size(), std::size_t(stripHeight / (step * 1.5)) + 4) << top;
+        for (const auto& text : texts)
+            drawn.insert(text.text);
+    }
+    EXPECT_EQ(drawn.size(), lines.size());
 }
 
 } // namespace

@@ -126,7 +126,7 @@ TEST(PngExport, ACancelledExportLeavesNothingBehind) {
     const Document& document = *owned;
     const QString path = dir.filePath(QStringLiteral("cancelled.png"));
     ExportOptions options;
-    options.dotsPerInch = 600;
+    options.dotsPerInch = 300;
     options.progress = [](qint64 done, qint64) { return done == 0; };
     EXPECT_THROW(exportDocument(document, measurer, path, options), ExportCancelled);
     EXPECT_FALSE(QFile::exists(path));

@@ -1,6 +1,7 @@
 #include "app/dialogs/export_dialog.h"
 
 #include "app/app_info.h"
+#include "render/document_export.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -90,8 +91,10 @@ ExportDialog::ExportDialog(QWidget* parent)
     layout->addLayout(fields);
     layout->addLayout(buttons);
 
-    m_numbers.add(m_dpi, {QStringLiteral("Die Auflösung"), 10, 2400, QStringLiteral("dpi"), 0});
-    m_numbers.add(m_scale, {QStringLiteral("Der Maßstab"), 5, 400, QStringLiteral("%"), 0});
+    m_numbers.add(m_dpi, {QStringLiteral("Die Auflösung"), MinDotsPerInch, MaxDotsPerInch,
+                          QStringLiteral("dpi"), 0});
+    m_numbers.add(m_scale, {QStringLiteral("Der Maßstab"), MinScalePercent, MaxScalePercent,
+                            QStringLiteral("%"), 0});
     m_numbers.guardLeaving(findChild<QPushButton*>(QStringLiteral("CancelBtn")));
     connect(m_format, &QComboBox::activated, this, &ExportDialog::formatChosen);
     connect(m_path, &QLineEdit::textEdited, this, &ExportDialog::nameTyped);

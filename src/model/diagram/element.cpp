@@ -206,10 +206,14 @@ void Element::drawBox(Canvas& canvas, const DrawContext& context) const {
 void Element::drawLines(Canvas& canvas, const DrawContext& context, int anchorX, int top,
                         Alignment align) const {
     const int tabStep = context.scaled(TabWidth);
+    const int step = m_lineHeight + LineGap;
     int y = top;
     for (const std::string& line : m_lines) {
-        drawTextLine(canvas, context, context.map(anchorX, y), m_font, align, tabStep, line);
-        y += m_lineHeight + LineGap;
+        // An element may hold thousands of lines and a page or a strip of the
+        // screen shows a few of them; a line's glyphs may reach a line beyond it.
+        if (context.isVisible(m_left, y - step, m_left + m_width, y + 2 * step, 0))
+            drawTextLine(canvas, context, context.map(anchorX, y), m_font, align, tabStep, line);
+        y += step;
     }
 }
 
