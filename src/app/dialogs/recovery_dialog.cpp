@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace velbrant {
 
@@ -36,6 +37,10 @@ RecoveryDialog::RecoveryDialog(const QStringList& documents, QWidget* parent)
     layout->addWidget(text);
     layout->addWidget(m_list);
     layout->addLayout(buttons);
+    // Wide enough for the names, dates and folders, within reason.
+    const int listWidth = m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 24;
+    resize(std::clamp(listWidth + 2 * layout->contentsMargins().left(), 420, 900),
+           sizeHint().height());
 }
 
 std::vector<bool> RecoveryDialog::chosen() const {

@@ -23,8 +23,10 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
@@ -247,10 +249,16 @@ void MainWindow::offerRecovery() {
     if (entries.isEmpty())
         return;
     QStringList names;
-    for (const Recovery::Entry& entry : entries)
-        names << QStringLiteral("%1 (%2)").arg(
-            entry.filePath.isEmpty() ? entry.name : entry.filePath,
-            QLocale(QLocale::German).toString(entry.written, QStringLiteral("dd.MM.yyyy HH:mm")));
+    for (const Recovery::Entry& entry : entries) {
+        const QString written =
+            QLocale(QLocale::German).toString(entry.written, QStringLiteral("dd.MM.yyyy HH:mm"));
+        const QFileInfo file(entry.filePath);
+        names << (entry.filePath.isEmpty()
+                      ? QStringLiteral("%1 (Stand %2)").arg(entry.name, written)
+                      : QStringLiteral("%1 (Stand %2) in %3")
+                            .arg(file.fileName(), written,
+                                 QDir::toNativeSeparators(file.absolutePath())));
+    }
     RecoveryDialog dialog(names, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
