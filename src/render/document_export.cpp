@@ -229,8 +229,8 @@ void writeProgram(QIODevice& out, const QString& path, const Document& document,
     const auto size = static_cast<qint64>(code.text.size());
     if (out.write(code.text.data(), size) != size)
         throw std::runtime_error(out.errorString().toStdString());
-    if (code.untranslatedLines > 0 && options.notice)
-        options.notice(untranslatedNotice(code.untranslatedLines));
+    if (const QString notice = untranslatedNotice(code); !notice.isEmpty() && options.notice)
+        options.notice(notice);
 }
 
 } // namespace
@@ -244,10 +244,18 @@ void tell(const ExportOptions& options, const QString& text) {
 
 } // namespace
 
-QString untranslatedNotice(int lines) {
-    return lines == 1
-               ? QStringLiteral("1 Zeile nicht übersetzt (als Kommentar übernommen)")
-               : QStringLiteral("%1 Zeilen nicht übersetzt (als Kommentar übernommen)").arg(lines);
+QString untranslatedNotice(const GeneratedCode& code) {
+    QStringList parts;
+    if (code.untranslatedLines == 1)
+        parts << QStringLiteral("1 Zeile nicht übersetzt (als Kommentar übernommen)");
+    else if (code.untranslatedLines > 1)
+        parts << QStringLiteral("%1 Zeilen nicht übersetzt (als Kommentar übernommen)")
+                     .arg(code.untranslatedLines);
+    if (code.missingRoutines == 1)
+        parts << QStringLiteral("1 Unterprogramm nicht gefunden");
+    else if (code.missingRoutines > 1)
+        parts << QStringLiteral("%1 Unterprogramme nicht gefunden").arg(code.missingRoutines);
+    return parts.join(QStringLiteral(", "));
 }
 
 void writePicture(QIODevice& out, const Document& document, QtTextMeasurer& measurer,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/code/code_generator.h"
 #include "model/diagram/default_labels.h"
 
 #include <QIODevice>
@@ -41,7 +42,9 @@ struct ExportOptions {
 };
 
 // "3 Zeilen nicht übersetzt (als Kommentar übernommen)".
-QString untranslatedNotice(int lines);
+// ", 2 Unterprogramme nicht gefunden" follows when routines are missing;
+// empty when the whole diagram was translated.
+QString untranslatedNotice(const GeneratedCode& code);
 
 // A failed export; the message is for the user, in one line.
 class ExportError : public std::runtime_error {

@@ -146,16 +146,30 @@ TEST_F(CodeGenerator, CaseIsASwitchForDistinctLiteralsAndAChainOtherwise) {
     expectLines(code(CodeLanguage::Pascal), {"case wahl of", "1:", "2, 3:", "else", "end;"});
 }
 
-TEST_F(CodeGenerator, UnreadTextIsKeptAsACommentWithAPlaceholderAndCounted) {
+// Prose stays a comment; a head, or a line that would set or show a value,
+// stops the program where it is reached; a missing routine stops when called.
+TEST_F(CodeGenerator, UnreadProseIsACommentAndWhatTheProgramNeedsStopsIt) {
     add(ElementKind::Block, {"Tausche a und b", "x := 1"});
     add(ElementKind::Block, {}, &inside(add(ElementKind::WhileLoop, {"bis die Liste leer ist"})));
-    add(ElementKind::Block, {"Ausgabe: x und wahr"});
+    add(ElementKind::Block, {"Ausgabe: x und wahr", "y := x +* 2", "z := wuerfel(6)"});
     const GeneratedCode python = generateCode(document, CodeLanguage::Python);
-    EXPECT_EQ(python.untranslatedLines, 3);
-    expectLines(python.text, {"# nicht übersetzt: Tausche a und b", "pass", "x = 1",
-                              "# nicht übersetzt: bis die Liste leer ist",
-                              "while False:", "# nicht übersetzt: Ausgabe: x und wahr", "pass"});
-    expectLines(code(CodeLanguage::C), {"// nicht übersetzt: Tausche a und b", ";"});
+    EXPECT_EQ(python.untranslatedLines, 4);
+    EXPECT_EQ(python.missingRoutines, 1);
+    expectLines(python.text,
+                {"def abbruch_(meldung):", "print(meldung, file=sys.stderr)", "sys.exit(3)",
+                 "def wuerfel(p1):", "abbruch_(\"Unterprogramm nicht gefunden: wuerfel\")",
+                 "# nicht übersetzt: Tausche a und b", "pass", "x = 1",
+                 "# nicht übersetzt: bis die Liste leer ist",
+                 "while abbruch_(\"Zeile nicht übersetzt: bis die Liste leer ist\"):",
+                 "# nicht übersetzt: Ausgabe: x und wahr",
+                 "abbruch_(\"Zeile nicht übersetzt: Ausgabe: x und wahr\")",
+                 "abbruch_(\"Zeile nicht übersetzt: y := x +* 2\")", "z = wuerfel(6)"});
+    expectLines(code(CodeLanguage::C), {"// nicht übersetzt: Tausche a und b", ";",
+                                        "abbruch_(\"Zeile nicht übersetzt: y := x +* 2\");"});
+    expectLines(code(CodeLanguage::Pascal),
+                {"function abbruch_(const meldung: string): boolean;", "Halt(3);",
+                 "abbruch_('Unterprogramm nicht gefunden: wuerfel');",
+                 "while abbruch_('Zeile nicht übersetzt: bis die Liste leer ist') do"});
 }
 
 TEST_F(CodeGenerator, TypesComeFromUsesAndUnknownOnesAreIntegersWithANote) {
@@ -222,7 +236,8 @@ TEST_F(CodeGenerator, DeeplyNestedTextIsRefusedNotRecursedInto) {
     add(ElementKind::Block, {"x := " + std::string(120, '-') + "1", std::string(200, '!') + "x"});
     const GeneratedCode code = generateCode(document, CodeLanguage::C);
     EXPECT_EQ(code.untranslatedLines, 401);
-    expectLines(code.text, {"while (false) {", "x = -(-(-(", "// nicht übersetzt: !!!"});
+    expectLines(code.text, {"while (abbruch_(\"Zeile nicht übersetzt: ((((", "x = -(-(-(",
+                            "// nicht übersetzt: !!!"});
 }
 
 } // namespace

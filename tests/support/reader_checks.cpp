@@ -93,7 +93,8 @@ void checkCodeGenerator(std::span<const std::uint8_t> input) {
     for (const CodeLanguage language :
          {CodeLanguage::Python, CodeLanguage::Java, CodeLanguage::C, CodeLanguage::Pascal}) {
         const GeneratedCode code = generateCode(document, language);
-        if (code.text.empty() || code.untranslatedLines < 0 || code.untranslatedLines > lineCount)
+        if (code.text.empty() || code.untranslatedLines < 0 || code.untranslatedLines > lineCount ||
+            code.missingRoutines < 0)
             std::abort();
     }
 }

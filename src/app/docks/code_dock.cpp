@@ -131,8 +131,7 @@ void CodeDock::refresh() {
     const int scroll = m_code->verticalScrollBar()->value();
     m_code->setPlainText(QString::fromStdString(code.text));
     m_code->verticalScrollBar()->setValue(scroll);
-    m_note->setText(code.untranslatedLines > 0 ? untranslatedNotice(code.untranslatedLines)
-                                               : QString());
+    m_note->setText(untranslatedNotice(code));
 }
 
 void CodeDock::copy() {

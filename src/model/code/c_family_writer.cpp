@@ -57,7 +57,9 @@ void CFamilyWriter::caseChain(const Stmt& s) {
         std::string condition;
         for (const Expr& label : branch.labels)
             condition += (condition.empty() ? "" : " || ") + expr(equality(s.value, label));
-        if (branch.unreadLabel || condition.empty())
+        if (branch.unreadLabel)
+            condition = unreadLabelCall(s, branch);
+        else if (condition.empty())
             condition = "false";
         line((keyword == "if" ? "if (" : "} else if (") + condition + ") {");
         nested(branch.body);
@@ -173,6 +175,7 @@ void CFamilyWriter::stubs() {
             if (const std::string use = unusedParameter(name); !use.empty())
                 line(use);
         }
+        missingRoutine(*routine);
         if (function)
             line("return " + zero(routine->type.scalar) + ";");
         dedent();

@@ -18,6 +18,7 @@ private:
         line("#include <stdlib.h>");
         line("#include <string.h>");
         inputHelpers();
+        stopHelper();
         stubs();
         functionAndMain("int main(void)", "return 0;");
     }
@@ -42,6 +43,16 @@ private:
         line("memcpy(kopie, wort, laenge);");
         line("return kopie;");
         dedent();
+        line("}");
+    }
+
+    void stopHelper() {
+        if (!stops())
+            return;
+        blank();
+        line("static bool " + std::string(StopHelper) + "(const char* meldung) {");
+        line("    fprintf(stderr, \"%s\\n\", meldung);");
+        line("    exit(3);");
         line("}");
     }
 

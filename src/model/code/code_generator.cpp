@@ -36,6 +36,7 @@ GeneratedCode generateCode(const Document& document, CodeLanguage language,
     const code::TypedProgram typed = code::typeProgram(code::readProgram(document));
     GeneratedCode result;
     result.untranslatedLines = typed.unreadLines;
+    result.missingRoutines = typed.missingRoutines;
     switch (language) {
     case CodeLanguage::Python:
         result.text = code::writePython(typed);

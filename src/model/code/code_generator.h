@@ -23,6 +23,8 @@ struct GeneratedCode {
     std::string text;
     // Text lines no rule read, kept in the program as comments.
     int untranslatedLines = 0;
+    // Routines the program calls and no diagram defines: they stop it.
+    int missingRoutines = 0;
 };
 
 // The program a diagram's pseudocode stands for, in the language.

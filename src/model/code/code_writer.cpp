@@ -251,6 +251,28 @@ void CodeWriter::unreadComment(const std::vector<std::string_view>& source) {
         noteComment("nicht übersetzt: (leer)", {});
 }
 
+std::string CodeWriter::stopCall(std::string_view windows1252Message) const {
+    return std::string(StopHelper) + "(" + textLiteral(windows1252Message) + ")";
+}
+
+std::string CodeWriter::untranslatedCall(std::string_view line) const {
+    return stopCall("Zeile nicht \xFC"
+                    "bersetzt: " +
+                    std::string(line));
+}
+
+void CodeWriter::stopStatement(std::string_view windows1252Message) {
+    line(stopCall(windows1252Message) + std::string(m_language.statementEnd));
+}
+
+void CodeWriter::missingRoutine(const Symbol& routine) {
+    stopStatement("Unterprogramm nicht gefunden: " + routine.spelling);
+}
+
+std::string CodeWriter::unreadLabelCall(const Stmt& s, const CaseBranch& branch) const {
+    return untranslatedCall(s.unreadHead ? sourceText(s) : std::string(branch.labelText));
+}
+
 void CodeWriter::head(const Stmt& s) {
     if (s.unreadHead)
         unreadComment(s.source);
@@ -280,6 +302,9 @@ std::string CodeWriter::functionReturn() const {
 
 void CodeWriter::caseStatement(const Stmt& s) {
     head(s);
+    // A selector that was not read cannot be compared: reaching it stops.
+    if (s.unreadHead)
+        line(untranslatedCall(sourceText(s)) + std::string(m_language.statementEnd));
     if (switchable(s))
         switchStatement(s);
     else
@@ -340,11 +365,16 @@ void CodeWriter::statement(const Stmt& s) {
             comment(start == std::string::npos ? std::string() : text.substr(start));
         }
         return;
-    case Stmt::Kind::Unread:
+    case Stmt::Kind::Unread: {
         unreadComment(s.source);
-        if (!emptyStatement().empty())
-            line(emptyStatement());
+        if (!s.stops) {
+            if (!emptyStatement().empty())
+                line(emptyStatement());
+            return;
+        }
+        line(untranslatedCall(sourceText(s)) + std::string(m_language.statementEnd));
         return;
+    }
     }
 }
 
@@ -396,6 +426,8 @@ std::string CodeWriter::special(const Expr& e) {
         return indexed(e);
     case Expr::Kind::Call:
         return id(e) + "(" + argumentList(e.args) + ")";
+    case Expr::Kind::Untranslated:
+        return untranslatedCall(e.text);
     default:
         return {};
     }
@@ -445,6 +477,9 @@ bool CodeWriter::readsAnyInput() const {
 void CodeWriter::surveyProgram() {
     auto visit = [this](const Stmt& s) {
         m_endsProgram = m_endsProgram || s.kind == Stmt::Kind::End;
+        m_stops = m_stops || s.unreadHead || (s.kind == Stmt::Kind::Unread && s.stops) ||
+                  std::any_of(s.branches.begin(), s.branches.end(),
+                              [](const CaseBranch& b) { return b.unreadLabel; });
         if (s.kind == Stmt::Kind::Input) {
             for (const Expr& item : s.items)
                 m_inputTypes.insert(item.type);
@@ -453,6 +488,7 @@ void CodeWriter::surveyProgram() {
     visitAll(m_program.body, visit);
     for (const std::string& parameter : m_program.parameters)
         m_inputTypes.insert(symbol(parameter).type.scalar);
+    m_stops = m_stops || !subroutines().empty();
 }
 
 bool CodeWriter::hasCode(const Block& statements) {
@@ -502,7 +538,7 @@ bool CodeWriter::plainLabels(const Stmt& s, bool textAllowed) const {
 
 bool CodeWriter::isConstant(const Expr& e) {
     if (e.kind == Expr::Kind::Name || e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Call ||
-        e.kind == Expr::Kind::Range)
+        e.kind == Expr::Kind::Range || e.kind == Expr::Kind::Untranslated)
         return false;
     return std::all_of(e.args.begin(), e.args.end(), isConstant);
 }

@@ -61,6 +61,19 @@ protected:
     // The diagram's title and comment lines.
     void headerComment();
     void unreadComment(const std::vector<std::string_view>& source);
+
+    // Stopping: what no rule could read, and routines no diagram defines,
+    // stop the program with a message on stderr and status 3 when reached.
+    static constexpr std::string_view StopHelper = "abbruch_";
+    bool stops() const { return m_stops; }
+    // "abbruch_("Zeile nicht übersetzt: ...")" in the target.
+    std::string stopCall(std::string_view windows1252Message) const;
+    std::string untranslatedCall(std::string_view line) const;
+    void stopStatement(std::string_view windows1252Message);
+    // The stop of a routine's stub.
+    void missingRoutine(const Symbol& routine);
+    // A case branch whose label (or the case's selector) was not read.
+    std::string unreadLabelCall(const Stmt& s, const CaseBranch& branch) const;
     // A compound statement's head that could not be read, as a comment.
     void head(const Stmt& s);
 
@@ -162,6 +175,7 @@ private:
     std::vector<std::string> m_idsBySymbol;
     std::set<Scalar> m_inputTypes;
     bool m_endsProgram = false;
+    bool m_stops = false;
 };
 
 std::string utf8(std::string_view windows1252);

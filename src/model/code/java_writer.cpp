@@ -25,6 +25,7 @@ private:
         line("class " + m_className + " {");
         indent();
         inputHelpers();
+        stopHelper();
         stubs();
         functionAndMain("public static void main(String[] args)", "");
         dedent();
@@ -45,6 +46,17 @@ private:
             helper("double liesZahl_", "EINGABE_.hasNextDouble() ? EINGABE_.nextDouble() : 0.0");
         if (texts)
             helper("String liesText_", "EINGABE_.hasNext() ? EINGABE_.next() : \"\"");
+    }
+
+    void stopHelper() {
+        if (!stops())
+            return;
+        blank();
+        line("static boolean " + std::string(StopHelper) + "(String meldung) {");
+        line("    System.err.println(meldung);");
+        line("    System.exit(3);");
+        line("    return false;");
+        line("}");
     }
 
     void helper(const std::string& head, const std::string& value) {

@@ -86,6 +86,8 @@ struct LanguageTable {
     // The statement that does nothing, after a kept text; empty where a
     // comment alone is a statement.
     std::string_view emptyStatement;
+    // What ends a statement that is a call.
+    std::string_view statementEnd = ";";
     std::string_view indentUnit = "    ";
     IfWords ifWords = {};
     JumpWords jumps = {};

@@ -99,6 +99,7 @@ constinit const LanguageTable PythonLanguage = {
     .truth = {"True", "False"},
     .comments = {"# ", "  # "},
     .emptyStatement = "pass",
+    .statementEnd = "",
     .ifWords = {"if ", ":", "else:", ""},
     .jumps = {"break", "sys.exit(0)", "return ", "", "return"},
 };

@@ -21,6 +21,7 @@ private:
         line("uses");
         line("  SysUtils;");
         inputHelpers();
+        stopHelper();
         stubs();
         if (m_program.isFunction)
             function();
@@ -59,6 +60,18 @@ private:
             helper("LiesGanzzahl_: integer", "StrToIntDef(LiesText_(), 0)");
         if (readsInput(Scalar::Real))
             helper("LiesZahl_: double", "StrToFloatDef(LiesText_(), 0.0)");
+    }
+
+    void stopHelper() {
+        if (!stops())
+            return;
+        blank();
+        line("function " + std::string(StopHelper) + "(const meldung: string): boolean;");
+        line("begin");
+        line("  WriteLn(ErrOutput, meldung);");
+        line("  Halt(3);");
+        line("  Result := False;");
+        line("end;");
     }
 
     void helper(const std::string& head, const std::string& value) {
@@ -118,8 +131,11 @@ private:
                  parameters(routine->parameters, names) +
                  (function ? ": " + typeName(routine->type.scalar) : "") + ";");
             line("begin");
+            indent();
+            missingRoutine(*routine);
             if (function)
-                line("  Result := " + zero(routine->type.scalar) + ";");
+                line("Result := " + zero(routine->type.scalar) + ";");
+            dedent();
             line("end;");
         }
     }
@@ -274,7 +290,9 @@ private:
                 condition +=
                     (condition.empty() ? "(" : " or (") + expr(equality(s.value, label)) + ")";
             }
-            if (branch.unreadLabel || condition.empty())
+            if (branch.unreadLabel)
+                condition = unreadLabelCall(s, branch);
+            else if (condition.empty())
                 condition = "False";
             line((i == 0 ? "if " : "else if ") + condition + " then");
             const bool last = i + 1 == s.branches.size() && !s.hasElse;

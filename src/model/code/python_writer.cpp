@@ -13,9 +13,10 @@ private:
     void writeProgram() override {
         headerComment();
         blank();
-        if (endsProgram() || readsAnyInput())
+        if (endsProgram() || readsAnyInput() || stops())
             line("import sys");
         inputHelpers();
+        stopHelper();
         for (const Symbol* routine : subroutines())
             stub(*routine);
         blank();
@@ -46,6 +47,16 @@ private:
         line("eingabe_ = woerter_()");
     }
 
+    void stopHelper() {
+        if (!stops())
+            return;
+        blank();
+        line("");
+        line("def " + std::string(StopHelper) + "(meldung):");
+        line("    print(meldung, file=sys.stderr)");
+        line("    sys.exit(3)");
+    }
+
     void stub(const Symbol& routine) {
         blank();
         line("");
@@ -53,6 +64,9 @@ private:
         for (const std::string& name : stubParameters(routine))
             parameters += (parameters.empty() ? "" : ", ") + name;
         line("def " + id(routine.spelling) + "(" + parameters + "):");
+        indent();
+        missingRoutine(routine);
+        dedent();
         line(routine.kind == SymbolKind::Function ? "    return " + zero(routine.type.scalar)
                                                   : "    pass");
     }
@@ -242,7 +256,9 @@ private:
     }
 
     std::string caseCondition(const Stmt& s, const CaseBranch& branch) {
-        if (branch.unreadLabel || branch.labels.empty())
+        if (branch.unreadLabel)
+            return unreadLabelCall(s, branch);
+        if (branch.labels.empty())
             return "False";
         std::string condition;
         for (const Expr& label : branch.labels)

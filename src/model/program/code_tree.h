@@ -49,6 +49,9 @@ struct Expr {
         Call,   // name(args...)
         Unary,  // op args[0]
         Binary, // args[0] op args[1]
+        // A truth value no rule could read (text: its line): the program
+        // stops there with a message instead of guessing.
+        Untranslated,
     };
     Kind kind = Kind::Int;
     Op op = Op::Add;
@@ -96,7 +99,7 @@ struct Stmt {
         Return,  // value when hasValue
         End,     // ends the program
         Comment, // source
-        Unread,  // source, kept as a comment with a placeholder
+        Unread,  // source, kept as a comment; stops the program where `stops`
     };
     Kind kind = Kind::Unread;
     Expr target;
@@ -116,7 +119,25 @@ struct Stmt {
     // views of the diagram's lines, which outlive the program.
     std::vector<std::string_view> source;
     bool unreadHead = false;
+    // An unread line that would set, read or show a value: the program
+    // stops there rather than go on without it. Prose stays a comment.
+    bool stops = false;
 };
+
+// A statement's lines, or a compound statement's head, as one line.
+inline std::string sourceText(const Stmt& s) {
+    std::string text;
+    for (const std::string_view line : s.source)
+        text += (text.empty() ? "" : " ") + std::string(line);
+    return text;
+}
+
+// The condition that stands for a head no rule could read.
+inline Expr untranslated(std::string text) {
+    Expr e = makeExpr(Expr::Kind::Untranslated, Op::Add, std::move(text));
+    e.type = Scalar::Bool;
+    return e;
+}
 
 struct Program {
     std::string title;

@@ -34,17 +34,9 @@ Stmt unread(std::vector<std::string_view> source) {
     return s;
 }
 
-Expr placeholder(bool value) {
-    Expr e;
-    e.kind = Expr::Kind::Bool;
-    e.text = value ? "true" : "false";
-    return e;
-}
-
-// A compound statement with a head read by `read`; an unread head becomes
-// the placeholder, which ends loops at once.
-template <typename Reader>
-Stmt headed(Stmt::Kind kind, const Element& element, Reader read, bool placeholderValue) {
+// A compound statement with a head read by `read`; an unread head stops
+// the program when it is reached.
+template <typename Reader> Stmt headed(Stmt::Kind kind, const Element& element, Reader read) {
     Stmt s;
     s.kind = kind;
     s.source = viewsOf(element.lines());
@@ -52,7 +44,7 @@ Stmt headed(Stmt::Kind kind, const Element& element, Reader read, bool placehold
     if (auto condition = read(TextLine{head, usesSymbolFont(element)})) {
         s.value = std::move(*condition);
     } else {
-        s.value = placeholder(placeholderValue);
+        s.value = untranslated(head);
         s.unreadHead = true;
     }
     return s;
@@ -68,6 +60,7 @@ void appendLines(Block& block, const Element& element) {
             readStatement(TextLine{lines[i], symbol}, element.kind() == ElementKind::Call);
         if (!s) {
             block.push_back(unread({lines[i]}));
+            block.back().stops = looksLikeStatement(TextLine{lines[i], symbol});
             continue;
         }
         s->source = {lines[i]};
@@ -78,8 +71,10 @@ void appendLines(Block& block, const Element& element) {
                 s->source.push_back(lines[++i]);
             }
         }
-        if (s->kind == Stmt::Kind::Input && s->items.empty())
+        if (s->kind == Stmt::Kind::Input && s->items.empty()) {
             s->kind = Stmt::Kind::Unread;
+            s->stops = true;
+        }
         block.push_back(std::move(*s));
     }
 }
@@ -89,6 +84,7 @@ void appendExit(Block& block, const Element& element) {
     std::optional<Stmt> s = readStatement(TextLine{text, usesSymbolFont(element)}, false);
     if (!s) {
         block.push_back(unread(viewsOf(element.lines())));
+        block.back().stops = true;
         return;
     }
     s->source = viewsOf(element.lines());
@@ -99,14 +95,13 @@ Stmt readFor(const Loop& loop) {
     const std::string head = joined(loop.lines());
     std::optional<Stmt> s = readForHead(TextLine{head, usesSymbolFont(loop)});
     if (!s)
-        return headed(
-            Stmt::Kind::While, loop, [](TextLine) { return std::optional<Expr>(); }, false);
+        return headed(Stmt::Kind::While, loop, [](TextLine) { return std::optional<Expr>(); });
     s->source = viewsOf(loop.lines());
     return std::move(*s);
 }
 
 Stmt readCase(const Case& element) {
-    Stmt s = headed(Stmt::Kind::Case, element, readCaseSelector, false);
+    Stmt s = headed(Stmt::Kind::Case, element, readCaseSelector);
     const std::size_t count = element.sequenceCount();
     s.hasElse = element.hasElse() && count > 0;
     const std::size_t plain = s.hasElse ? count - 1 : count;
@@ -140,7 +135,7 @@ void appendElement(Block& block, const Element& element) {
         return;
     case ElementKind::Conditional: {
         const auto& conditional = static_cast<const Conditional&>(element);
-        Stmt s = headed(Stmt::Kind::If, element, readIfHead, false);
+        Stmt s = headed(Stmt::Kind::If, element, readIfHead);
         s.bodies.push_back(readSequence(conditional.thenSequence()));
         s.bodies.push_back(readSequence(conditional.elseSequence()));
         block.push_back(std::move(s));
@@ -151,9 +146,9 @@ void appendElement(Block& block, const Element& element) {
     case ElementKind::ForLoop: {
         const auto& loop = static_cast<const Loop&>(element);
         Stmt s = element.kind() == ElementKind::WhileLoop
-                     ? headed(Stmt::Kind::While, element, readWhileHead, false)
+                     ? headed(Stmt::Kind::While, element, readWhileHead)
                  : element.kind() == ElementKind::RepeatLoop
-                     ? headed(Stmt::Kind::Repeat, element, readRepeatFoot, true)
+                     ? headed(Stmt::Kind::Repeat, element, readRepeatFoot)
                      : readFor(loop);
         s.bodies.push_back(readSequence(loop.body()));
         block.push_back(std::move(s));

@@ -50,6 +50,14 @@ struct Trimmed {
     }
 };
 
+bool isInputWord(std::string_view word) {
+    return oneOf(word, {"eingabe", "lies", "read", "readln", "input", "einlesen"});
+}
+
+bool isOutputWord(std::string_view word) {
+    return oneOf(word, {"ausgabe", "schreibe", "print", "write", "writeln", "drucke", "gib"});
+}
+
 Stmt statementOf(Stmt::Kind kind) {
     Stmt s;
     s.kind = kind;
@@ -108,9 +116,8 @@ std::optional<Stmt> readInputOutput(Trimmed& t) {
         oneOf(t.tokens[t.begin + 1].text, {":=", "<-", "=", "["}))
         return std::nullopt;
     const std::string word = t.firstWord();
-    const bool input = oneOf(word, {"eingabe", "lies", "read", "readln", "input", "einlesen"});
-    const bool output =
-        oneOf(word, {"ausgabe", "schreibe", "print", "write", "writeln", "drucke", "gib"});
+    const bool input = isInputWord(word);
+    const bool output = isOutputWord(word);
     if (!input && !output)
         return std::nullopt;
     if (word == "gib" && !t.dropLast({"aus"}))
@@ -309,6 +316,16 @@ Title readTitle(std::string_view title) {
     if (!result.hasParameters)
         result.parameters.clear();
     return result;
+}
+
+bool looksLikeStatement(TextLine line) {
+    const Trimmed t(line);
+    const std::string word = t.firstWord();
+    if (isInputWord(word) || isOutputWord(word))
+        return true;
+    return std::any_of(t.tokens.begin(), t.tokens.end(), [](const Token& token) {
+        return token.kind == Token::Kind::Sign && oneOf(token.text, {":=", "<-"});
+    });
 }
 
 } // namespace velbrant::code

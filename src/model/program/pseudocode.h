@@ -36,6 +36,10 @@ std::optional<std::vector<Expr>> readCaseLabel(TextLine line);
 // Input and output without items come back with none: the caller may
 // continue them with the next line's items.
 std::optional<Stmt> readStatement(TextLine line, bool bareCall);
+// Whether a line no rule read still sets, reads or shows a value (an
+// assignment arrow, an input or output word): a program must not go on
+// without it. Other lines are prose.
+bool looksLikeStatement(TextLine line);
 // The items of an output line continued on the next line.
 std::optional<std::vector<Expr>> readOutputItems(TextLine line);
 

@@ -117,6 +117,7 @@ private:
         case Expr::Kind::Text:
             return Scalar::Text;
         case Expr::Kind::Bool:
+        case Expr::Kind::Untranslated:
             return Scalar::Bool;
         case Expr::Kind::Name:
         case Expr::Kind::Index:
@@ -221,12 +222,13 @@ private:
     }
 
     void head(Stmt& s) {
-        if (!s.unreadHead && !scalar(s.value, Scalar::Bool)) {
-            s.unreadHead = true;
-            s.value = makeExpr(Expr::Kind::Bool, Op::Add,
-                               s.kind == Stmt::Kind::Repeat ? "true" : "false");
-            s.value.type = Scalar::Bool;
-        }
+        if (!s.unreadHead && !scalar(s.value, Scalar::Bool))
+            unreadHead(s);
+    }
+
+    static void unreadHead(Stmt& s) {
+        s.unreadHead = true;
+        s.value = untranslated(sourceText(s));
     }
 
     void forHead(Stmt& s) {
@@ -235,9 +237,7 @@ private:
             scalar(s.limit, Scalar::Int) && scalar(s.step, Scalar::Int))
             return;
         s.kind = Stmt::Kind::While;
-        s.unreadHead = true;
-        s.value = makeExpr(Expr::Kind::Bool, Op::Add, "false");
-        s.value.type = Scalar::Bool;
+        unreadHead(s);
     }
 
     void caseHead(Stmt& s) {
@@ -276,8 +276,10 @@ private:
             caseHead(s);
             break;
         default:
-            if (s.kind != Stmt::Kind::Comment && s.kind != Stmt::Kind::Unread && !fits(s))
+            if (s.kind != Stmt::Kind::Comment && s.kind != Stmt::Kind::Unread && !fits(s)) {
                 s.kind = Stmt::Kind::Unread;
+                s.stops = true;
+            }
             return;
         }
         const bool loop = s.kind != Stmt::Kind::If && s.kind != Stmt::Kind::Case;
@@ -422,6 +424,10 @@ TypedProgram typeProgram(Program program) {
     check.block(p.body);
     Uses(typed.symbols).block(p.body);
     typed.unreadLines = countUnread(p.body);
+    typed.missingRoutines =
+        static_cast<int>(std::count_if(all.begin(), all.end(), [](const Symbol& s) {
+            return s.kind == SymbolKind::Function || s.kind == SymbolKind::Procedure;
+        }));
     return typed;
 }
 

@@ -66,6 +66,8 @@ struct TypedProgram {
     // Text lines kept as comments because no rule read them or their
     // statement does not fit the types.
     int unreadLines = 0;
+    // Subroutines called and not defined: written as stubs that stop.
+    int missingRoutines = 0;
 };
 
 // Infers every name's type from its uses, then checks each statement with

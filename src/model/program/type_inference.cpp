@@ -97,6 +97,7 @@ private:
         case Expr::Kind::Text:
             return {Scalar::Text};
         case Expr::Kind::Bool:
+        case Expr::Kind::Untranslated:
             return {Scalar::Bool};
         case Expr::Kind::Name:
             return name(e, hint, false);
