@@ -109,7 +109,7 @@ protected:
     CommandResult runProgram(CodeLanguage language, const std::string& stem,
                              const std::string& input) {
         const std::string d = m_dir.string();
-        const std::string feed = "printf '" + input + "' | ";
+        const std::string feed = "printf '%b' '" + input + "' | ";
         std::string command;
         switch (language) {
         case CodeLanguage::Python:
@@ -204,7 +204,7 @@ TEST_F(GeneratedPrograms, OwnDiagramsGiveTheSameRightAnswersInEveryLanguage) {
 
 // What no rule read never changes silently what a program does: it stops
 // there with status 3 and says which line, after doing all before it.
-TEST_F(GeneratedPrograms, AProgramStopsWhereItReachesWhatWasNotTranslated) {
+TEST_F(GeneratedPrograms, AProgramStopsWhereItReachesWhatWasNotTranslatedOrLeavesAnArray) {
     Document document(m_measurer);
     const LayoutContext context = document.layoutContext(m_measurer, {});
     Sequence& top = document.topSequence();
@@ -214,13 +214,29 @@ TEST_F(GeneratedPrograms, AProgramStopsWhereItReachesWhatWasNotTranslated) {
                     context, {"Ausgabe: \"gerade\""});
     test::appendNew(top, ElementKind::Block, context, {"Ausgabe: \"nachher\""});
     generate(document, "stopp");
+    // An index outside the array stops the program instead of writing
+    // outside it (C) or counting from the end (Python).
+    Document array(m_measurer);
+    test::appendNew(array.topSequence(), ElementKind::Block, array.layoutContext(m_measurer, {}),
+                    {"Eingabe: n", "a[1] := 7", "Ausgabe: a[1]", "a[n] := 1", "Ausgabe: a[n]"});
+    generate(array, "feld");
     for (const CodeLanguage language : Languages) {
-        const CommandResult result = runProgram(language, "stopp", "4\\n");
+        CommandResult result = runProgram(language, "stopp", "4\\n");
         EXPECT_EQ(result.status, 3) << codeExtension(language);
         EXPECT_EQ(result.output, "vorher\n") << codeExtension(language);
         EXPECT_EQ(result.errors, "Zeile nicht \xC3\xBC"
                                  "bersetzt: n ist gerade\n")
             << codeExtension(language);
+        for (const char* index : {"1001", "-1"}) {
+            result = runProgram(language, "feld", std::string(index) + "\\n");
+            EXPECT_EQ(result.status, 3) << codeExtension(language);
+            EXPECT_EQ(result.output, "7\n") << codeExtension(language);
+            EXPECT_EQ(result.errors, "Index " + std::string(index) +
+                                         " au\xC3\x9F"
+                                         "erhalb von a (0 bis 1000)\n")
+                << codeExtension(language);
+        }
+        EXPECT_EQ(runProgram(language, "feld", "1000\\n").output, "7\n1\n");
     }
 }
 

@@ -54,6 +54,20 @@ private:
         line("    fprintf(stderr, \"%s\\n\", meldung);");
         line("    exit(3);");
         line("}");
+        if (!indexes())
+            return;
+        blank();
+        line("static int " + std::string(IndexHelper) +
+             "(int index, const char* name, int lowest) {");
+        line("    if (index < lowest || index > " + std::to_string(HighestIndex) + ") {");
+        line("        char meldung[300];");
+        line("        snprintf(meldung, sizeof meldung, \"Index %d au\xC3\x9F"
+             "erhalb von %s (%d bis " +
+             std::to_string(HighestIndex) + ")\", index, name, lowest);");
+        line("        " + std::string(StopHelper) + "(meldung);");
+        line("    }");
+        line("    return index - lowest;");
+        line("}");
     }
 
     void scanning(const std::string& head, const std::string& type, const std::string& format) {

@@ -35,6 +35,25 @@ template <typename Visit> void visitAll(const Block& statements, Visit& visit) {
     }
 }
 
+bool indexesArray(const Expr& e) {
+    return e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Range ||
+           std::any_of(e.args.begin(), e.args.end(),
+                       [](const Expr& arg) { return indexesArray(arg); });
+}
+
+// Whether a statement that is written indexes an array (its body aside).
+bool indexesArray(const Stmt& s) {
+    if (s.kind == Stmt::Kind::Unread || s.kind == Stmt::Kind::Comment)
+        return false;
+    const auto any = [](const std::vector<Expr>& all) {
+        return std::any_of(all.begin(), all.end(), [](const Expr& e) { return indexesArray(e); });
+    };
+    return indexesArray(s.target) || indexesArray(s.value) || indexesArray(s.limit) ||
+           indexesArray(s.step) || any(s.items) ||
+           std::any_of(s.branches.begin(), s.branches.end(),
+                       [&](const CaseBranch& b) { return !b.unreadLabel && any(b.labels); });
+}
+
 std::string labelKey(const Expr& label) {
     if (label.kind == Expr::Kind::Unary)
         return "-" + labelKey(label.args[0]);
@@ -143,9 +162,9 @@ long long CodeWriter::indexOffset(const Expr& array) const {
 }
 
 std::string CodeWriter::indexedWith(const Expr& array, const std::string& index) const {
-    const long long offset = indexOffset(array);
-    return id(array) + "[" + index +
-           (offset != 0 ? " + " + std::to_string(-offset) : std::string()) + "]";
+    return id(array) + "[" + std::string(IndexHelper) + "(" + index + ", " +
+           textLiteral(m_typed.symbols.of(array).spelling) + ", " +
+           std::to_string(indexOffset(array)) + ")]";
 }
 
 const std::string& CodeWriter::id(const Expr& e) const {
@@ -396,11 +415,7 @@ std::string CodeWriter::backslashed(std::string_view utf8Text, std::string_view 
 }
 
 std::string CodeWriter::indexed(const Expr& e) {
-    const long long offset = indexOffset(e);
-    std::string index = expr(e.args[0]);
-    if (offset != 0)
-        index = "(" + index + ") + " + std::to_string(-offset);
-    return id(e) + "[" + index + "]";
+    return indexedWith(e, expr(e.args[0]));
 }
 
 std::string CodeWriter::joined(const std::vector<Expr>& items, std::string_view separator) {
@@ -477,6 +492,7 @@ bool CodeWriter::readsAnyInput() const {
 void CodeWriter::surveyProgram() {
     auto visit = [this](const Stmt& s) {
         m_endsProgram = m_endsProgram || s.kind == Stmt::Kind::End;
+        m_indexes = m_indexes || indexesArray(s);
         m_stops = m_stops || s.unreadHead || (s.kind == Stmt::Kind::Unread && s.stops) ||
                   std::any_of(s.branches.begin(), s.branches.end(),
                               [](const CaseBranch& b) { return b.unreadLabel; });
@@ -488,7 +504,7 @@ void CodeWriter::surveyProgram() {
     visitAll(m_program.body, visit);
     for (const std::string& parameter : m_program.parameters)
         m_inputTypes.insert(symbol(parameter).type.scalar);
-    m_stops = m_stops || !subroutines().empty();
+    m_stops = m_stops || m_indexes || !subroutines().empty();
 }
 
 bool CodeWriter::hasCode(const Block& statements) {

@@ -65,7 +65,11 @@ protected:
     // Stopping: what no rule could read, and routines no diagram defines,
     // stop the program with a message on stderr and status 3 when reached.
     static constexpr std::string_view StopHelper = "abbruch_";
+    // Every index goes through this check, which stops the program at an
+    // index outside the array: "a[feld_(i, "a", 0)]".
+    static constexpr std::string_view IndexHelper = "feld_";
     bool stops() const { return m_stops; }
+    bool indexes() const { return m_indexes; }
     // "abbruch_("Zeile nicht übersetzt: ...")" in the target.
     std::string stopCall(std::string_view windows1252Message) const;
     std::string untranslatedCall(std::string_view line) const;
@@ -117,7 +121,7 @@ protected:
     std::string joined(const std::vector<Expr>& items, std::string_view separator);
     // The lowest index of an array whose lowest use is below zero, else 0.
     long long indexOffset(const Expr& array) const;
-    // The array at an index written in the target: "a[k_ + 3]".
+    // The array at an index written in the target, through the check.
     std::string indexedWith(const Expr& array, const std::string& index) const;
 
     // Lines.
@@ -176,6 +180,7 @@ private:
     std::set<Scalar> m_inputTypes;
     bool m_endsProgram = false;
     bool m_stops = false;
+    bool m_indexes = false;
 };
 
 std::string utf8(std::string_view windows1252);

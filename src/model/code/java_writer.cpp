@@ -57,6 +57,17 @@ private:
         line("    System.exit(3);");
         line("    return false;");
         line("}");
+        if (!indexes())
+            return;
+        blank();
+        line("static int " + std::string(IndexHelper) + "(int index, String name, int lowest) {");
+        line("    if (index < lowest || index > " + std::to_string(HighestIndex) + ")");
+        line("        " + std::string(StopHelper) +
+             "(\"Index \" + index + \" au\xC3\x9F"
+             "erhalb von \" + name + \" (\" + lowest + \" bis " +
+             std::to_string(HighestIndex) + ")\");");
+        line("    return index - lowest;");
+        line("}");
     }
 
     void helper(const std::string& head, const std::string& value) {

@@ -72,6 +72,19 @@ private:
         line("  Halt(3);");
         line("  Result := False;");
         line("end;");
+        if (!indexes())
+            return;
+        blank();
+        line("function " + std::string(IndexHelper) +
+             "(index: integer; const name: string; lowest: integer): integer;");
+        line("begin");
+        line("  if (index < lowest) or (index > " + std::to_string(HighestIndex) + ") then");
+        line("    " + std::string(StopHelper) +
+             "('Index ' + IntToStr(index) + ' au\xC3\x9F"
+             "erhalb von ' + name + ' (' + IntToStr(lowest) + ' bis " +
+             std::to_string(HighestIndex) + ")');");
+        line("  Result := index;");
+        line("end;");
     }
 
     void helper(const std::string& head, const std::string& value) {
@@ -193,7 +206,7 @@ private:
                 continue;
             }
             line("for k_ := " + expr(item.args[0]) + " to " + expr(item.args[1]) + " do");
-            line("  " + id(item) + "[k_] := " + reading(item.type) + ";");
+            line("  " + indexedWith(item, "k_") + " := " + reading(item.type) + ";");
         }
     }
 
@@ -304,8 +317,6 @@ private:
             compound(s.bodies[0], ";");
         }
     }
-
-    std::string indexed(const Expr& e) override { return id(e) + "[" + expr(e.args[0]) + "]"; }
 
     // Quotes doubled, tabs as #9 between quoted parts.
     std::string textLiteral(std::string_view windows1252) const override {

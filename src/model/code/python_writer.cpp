@@ -55,6 +55,17 @@ private:
         line("def " + std::string(StopHelper) + "(meldung):");
         line("    print(meldung, file=sys.stderr)");
         line("    sys.exit(3)");
+        if (!indexes())
+            return;
+        blank();
+        line("");
+        line("def " + std::string(IndexHelper) + "(index, name, lowest):");
+        line("    if index < lowest or index > " + std::to_string(HighestIndex) + ":");
+        line("        " + std::string(StopHelper) +
+             "(\"Index \" + str(index) + \" au\xC3\x9F"
+             "erhalb von \" + name + \" (\" + str(lowest) + \" bis " +
+             std::to_string(HighestIndex) + ")\")");
+        line("    return index - lowest");
     }
 
     void stub(const Symbol& routine) {
