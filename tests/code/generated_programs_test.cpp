@@ -202,9 +202,10 @@ TEST_F(GeneratedPrograms, OwnDiagramsGiveTheSameRightAnswersInEveryLanguage) {
     }
 }
 
-// What no rule read never changes silently what a program does: it stops
-// there with status 3 and says which line, after doing all before it.
-TEST_F(GeneratedPrograms, AProgramStopsWhereItReachesWhatWasNotTranslatedOrLeavesAnArray) {
+// What no rule read, an index outside an array and input that is no number
+// never change silently what a program does: it stops there with status 3
+// and says why, after doing all before it.
+TEST_F(GeneratedPrograms, AProgramStopsWithTheSameMessageInEveryLanguageRatherThanGuess) {
     Document document(m_measurer);
     const LayoutContext context = document.layoutContext(m_measurer, {});
     Sequence& top = document.topSequence();
@@ -220,7 +221,36 @@ TEST_F(GeneratedPrograms, AProgramStopsWhereItReachesWhatWasNotTranslatedOrLeave
     test::appendNew(array.topSequence(), ElementKind::Block, array.layoutContext(m_measurer, {}),
                     {"Eingabe: n", "a[1] := 7", "Ausgabe: a[1]", "a[n] := 1", "Ausgabe: a[n]"});
     generate(array, "feld");
+    // Input reads the same in every language: a decimal comma like a point;
+    // what is not a number, or not there, stops the program.
+    Document reading(m_measurer);
+    const LayoutContext readingContext = reading.layoutContext(m_measurer, {});
+    test::appendNew(reading.topSequence(), ElementKind::Block, readingContext,
+                    {"Eingabe: n, x", "Ausgabe: n + 1"});
+    Element& exact = test::appendNew(reading.topSequence(), ElementKind::Conditional,
+                                     readingContext, {"x = 2.5"});
+    test::appendNew(dynamic_cast<CompoundElement&>(exact).sequenceAt(0), ElementKind::Block,
+                    readingContext, {"Ausgabe: \"genau\""});
+    generate(reading, "eingabe");
+    const struct {
+        const char* input;
+        int status;
+        const char* output;
+        const char* errors;
+    } readings[] = {
+        {"3 2,5", 0, "4\ngenau\n", ""},
+        {"3\\n2.5", 0, "4\ngenau\n", ""},
+        {"drei 2", 3, "", "Eingabe ist keine ganze Zahl: drei\n"},
+        {"3 2.5.1", 3, "", "Eingabe ist keine Zahl: 2.5.1\n"},
+        {"3", 3, "", "Keine Eingabe mehr\n"},
+    };
     for (const CodeLanguage language : Languages) {
+        for (const auto& r : readings) {
+            const CommandResult result = runProgram(language, "eingabe", r.input);
+            EXPECT_EQ(result.status, r.status) << codeExtension(language) << " " << r.input;
+            EXPECT_EQ(result.output, r.output) << codeExtension(language) << " " << r.input;
+            EXPECT_EQ(result.errors, r.errors) << codeExtension(language) << " " << r.input;
+        }
         CommandResult result = runProgram(language, "stopp", "4\\n");
         EXPECT_EQ(result.status, 3) << codeExtension(language);
         EXPECT_EQ(result.output, "vorher\n") << codeExtension(language);

@@ -58,8 +58,8 @@ TEST_F(CodeGenerator, StatementFormsGermanAndEnglish) {
         {"q := x div 2 + x mod 3", "q = x // 2 + x % 3"},
         {"r := x / 4", "r = x / 4"},
         {"ok := wahr und nicht falsch oder x <> 3", "ok = True and not False or x != 3"},
-        {"Eingabe: a, b", "a = int(next(eingabe_, \"0\"))"},
-        {"lies wort", "wort = next(eingabe_, \"\")"},
+        {"Eingabe: a, b", "a = lies_ganzzahl_()"},
+        {"lies wort", "wort = lies_text_()"},
         {"Ausgabe: \"Summe: \", x, y", "print(\"Summe: \", x, \" \", y, sep=\"\")"},
         {"schreibe x, y", "print(x, y)"},
         {"print ok", "print((\"true\" if ok else \"false\"))"},
@@ -219,7 +219,7 @@ TEST_F(CodeGenerator, AReturnedValueMakesAFunctionOfTheTitlesParameters) {
     add(ElementKind::Exit, {"zur\xFC"
                             "ck f"});
     expectLines(code(), {"# Fakultät(n)", "# n! iterativ", "def Fakultaet(n):", "return f",
-                         "def main():", "n = int(next(eingabe_, \"0\"))", "print(Fakultaet(n))"});
+                         "def main():", "n = lies_ganzzahl_()", "print(Fakultaet(n))"});
     expectLines(code(CodeLanguage::C),
                 {"static int Fakultaet(int n) {", "return f;", "printf(\"%d\\n\", Fakultaet(n));"});
 }

@@ -13,37 +13,81 @@ private:
     void writeProgram() override {
         headerComment();
         blank();
+        line("#include <errno.h>");
+        line("#include <limits.h>");
         line("#include <stdbool.h>");
         line("#include <stdio.h>");
         line("#include <stdlib.h>");
         line("#include <string.h>");
-        inputHelpers();
         stopHelper();
+        inputHelpers();
         stubs();
         functionAndMain("int main(void)", "return 0;");
     }
 
     void inputHelpers() {
-        if (readsInput(Scalar::Int))
-            scanning("int lies_ganzzahl_", "int", "%d");
-        if (readsInput(Scalar::Real))
-            scanning("double lies_zahl_", "double", "%lf");
-        if (!readsInput(Scalar::Text))
+        if (!readsAnyInput())
             return;
-        blank();
-        line("static const char* lies_text_(void) {");
-        indent();
-        line("char wort[256];");
-        line("if (scanf(\"%255s\", wort) != 1)");
-        line("    return \"\";");
-        line("size_t laenge = strlen(wort) + 1;");
-        line("char* kopie = malloc(laenge);");
-        line("if (kopie == NULL)");
-        line("    return \"\";");
-        line("memcpy(kopie, wort, laenge);");
-        line("return kopie;");
-        dedent();
-        line("}");
+        const std::string stop(StopHelper);
+        for (const std::string& text :
+             {std::string(), std::string("static void lies_wort_(char wort[256]) {"),
+              std::string("    if (scanf(\"%255s\", wort) != 1)"),
+              "        " + stop + "(\"" + std::string(NoMoreInput) + "\");", std::string("}")})
+            line(text);
+        if (readsInput(Scalar::Int) || readsInput(Scalar::Real)) {
+            for (const std::string& text :
+                 {std::string(),
+                  std::string("static void keine_zahl_(const char* meldung, const char* wort) {"),
+                  std::string("    char text[600];"),
+                  std::string("    snprintf(text, sizeof text, \"%s%s\", meldung, wort);"),
+                  "    " + stop + "(text);", std::string("}")})
+                line(text);
+        }
+        if (readsInput(Scalar::Int))
+            integerReader();
+        if (readsInput(Scalar::Real))
+            numberReader();
+        if (readsInput(Scalar::Text))
+            textReader();
+    }
+
+    void integerReader() {
+        for (const std::string& text :
+             {std::string(), std::string("static int lies_ganzzahl_(void) {"),
+              std::string("    char wort[256];"), std::string("    lies_wort_(wort);"),
+              std::string("    char* ende;"), std::string("    errno = 0;"),
+              std::string("    long wert = strtol(wort, &ende, 10);"),
+              std::string(
+                  "    if (*ende != '\\0' || errno != 0 || wert < INT_MIN || wert > INT_MAX)"),
+              "        keine_zahl_(\"" + std::string(NotAnInteger) + "\", wort);",
+              std::string("    return (int) wert;"), std::string("}")})
+            line(text);
+    }
+
+    // A decimal comma reads like a point.
+    void numberReader() {
+        for (const std::string& text :
+             {std::string(), std::string("static double lies_zahl_(void) {"),
+              std::string("    char wort[256];"), std::string("    lies_wort_(wort);"),
+              std::string("    char gelesen[256];"), std::string("    strcpy(gelesen, wort);"),
+              std::string("    for (char* zeichen = wort; *zeichen != '\\0'; ++zeichen) {"),
+              std::string("        if (*zeichen == ',')"),
+              std::string("            *zeichen = '.';"), std::string("    }"),
+              std::string("    char* ende;"), std::string("    errno = 0;"),
+              std::string("    double wert = strtod(wort, &ende);"),
+              std::string("    if (*ende != '\\0' || errno != 0)"),
+              "        keine_zahl_(\"" + std::string(NotANumber) + "\", gelesen);",
+              std::string("    return wert;"), std::string("}")})
+            line(text);
+    }
+
+    void textReader() {
+        for (const char* text :
+             {"", "static const char* lies_text_(void) {", "    char wort[256];",
+              "    lies_wort_(wort);", "    size_t laenge = strlen(wort) + 1;",
+              "    char* kopie = malloc(laenge);", "    if (kopie == NULL)", "        return \"\";",
+              "    memcpy(kopie, wort, laenge);", "    return kopie;", "}"})
+            line(text);
     }
 
     void stopHelper() {
@@ -67,18 +111,6 @@ private:
         line("        " + std::string(StopHelper) + "(meldung);");
         line("    }");
         line("    return index - lowest;");
-        line("}");
-    }
-
-    void scanning(const std::string& head, const std::string& type, const std::string& format) {
-        blank();
-        line("static " + head + "(void) {");
-        indent();
-        line(type + " wert = 0;");
-        line("if (scanf(\"" + format + "\", &wert) != 1)");
-        line("    return 0;");
-        line("return wert;");
-        dedent();
         line("}");
     }
 

@@ -504,7 +504,7 @@ void CodeWriter::surveyProgram() {
     visitAll(m_program.body, visit);
     for (const std::string& parameter : m_program.parameters)
         m_inputTypes.insert(symbol(parameter).type.scalar);
-    m_stops = m_stops || m_indexes || !subroutines().empty();
+    m_stops = m_stops || m_indexes || readsAnyInput() || !subroutines().empty();
 }
 
 bool CodeWriter::hasCode(const Block& statements) {

@@ -62,12 +62,18 @@ protected:
     void headerComment();
     void unreadComment(const std::vector<std::string_view>& source);
 
-    // Stopping: what no rule could read, and routines no diagram defines,
+    // Stopping: what no rule could read, routines no diagram defines, an
+    // index outside its array and input that is not there or is no number
     // stop the program with a message on stderr and status 3 when reached.
     static constexpr std::string_view StopHelper = "abbruch_";
     // Every index goes through this check, which stops the program at an
     // index outside the array: "a[feld_(i, "a", 0)]".
     static constexpr std::string_view IndexHelper = "feld_";
+    // The messages of input that is not there or not a number, the same in
+    // every language (UTF-8).
+    static constexpr std::string_view NoMoreInput = "Keine Eingabe mehr";
+    static constexpr std::string_view NotAnInteger = "Eingabe ist keine ganze Zahl: ";
+    static constexpr std::string_view NotANumber = "Eingabe ist keine Zahl: ";
     bool stops() const { return m_stops; }
     bool indexes() const { return m_indexes; }
     // "abbruch_("Zeile nicht übersetzt: ...")" in the target.

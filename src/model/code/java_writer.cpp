@@ -24,8 +24,8 @@ private:
         blank();
         line("class " + m_className + " {");
         indent();
-        inputHelpers();
         stopHelper();
+        inputHelpers();
         stubs();
         functionAndMain("public static void main(String[] args)", "");
         dedent();
@@ -35,17 +35,36 @@ private:
     void inputHelpers() {
         const bool integers = readsInput(Scalar::Int);
         const bool reals = readsInput(Scalar::Real);
-        const bool texts = readsInput(Scalar::Text);
-        if (!integers && !reals && !texts)
+        if (!readsAnyInput())
             return;
-        line("static final java.util.Scanner EINGABE_ =");
-        line("        new java.util.Scanner(System.in).useLocale(java.util.Locale.ROOT);");
+        blank();
+        line("static final java.util.Scanner EINGABE_ = new java.util.Scanner(System.in);");
+        blank();
+        line("static String liesText_() {");
+        line("    if (!EINGABE_.hasNext())");
+        line("        " + std::string(StopHelper) + "(\"" + std::string(NoMoreInput) + "\");");
+        line("    return EINGABE_.next();");
+        line("}");
         if (integers)
-            helper("int liesGanzzahl_", "EINGABE_.hasNextInt() ? EINGABE_.nextInt() : 0");
+            converter("int liesGanzzahl_", "Integer.parseInt(wort)", NotAnInteger, "0");
         if (reals)
-            helper("double liesZahl_", "EINGABE_.hasNextDouble() ? EINGABE_.nextDouble() : 0.0");
-        if (texts)
-            helper("String liesText_", "EINGABE_.hasNext() ? EINGABE_.next() : \"\"");
+            converter("double liesZahl_", "Double.parseDouble(wort.replace(',', '.'))", NotANumber,
+                      "0.0");
+    }
+
+    // A decimal comma reads like a point.
+    void converter(const std::string& head, const std::string& value, std::string_view failure,
+                   const std::string& zero) {
+        blank();
+        line("static " + head + "() {");
+        line("    String wort = liesText_();");
+        line("    try {");
+        line("        return " + value + ";");
+        line("    } catch (NumberFormatException e) {");
+        line("        " + std::string(StopHelper) + "(\"" + std::string(failure) + "\" + wort);");
+        line("        return " + zero + ";");
+        line("    }");
+        line("}");
     }
 
     void stopHelper() {
@@ -67,13 +86,6 @@ private:
              "erhalb von \" + name + \" (\" + lowest + \" bis " +
              std::to_string(HighestIndex) + ")\");");
         line("    return index - lowest;");
-        line("}");
-    }
-
-    void helper(const std::string& head, const std::string& value) {
-        blank();
-        line("static " + head + "() {");
-        line("    return " + value + ";");
         line("}");
     }
 

@@ -20,8 +20,8 @@ private:
         blank();
         line("uses");
         line("  SysUtils;");
-        inputHelpers();
         stopHelper();
+        inputHelpers();
         stubs();
         if (m_program.isFunction)
             function();
@@ -50,16 +50,41 @@ private:
     void inputHelpers() {
         if (!readsAnyInput())
             return;
-        for (const char* text : {"", "function LiesText_: string;", "var", "  c: char;", "begin",
-                                 "  Result := '';", "  while not eof do", "  begin", "    read(c);",
-                                 "    if c in [' ', #9, #10, #13] then", "    begin",
-                                 "      if Result <> '' then", "        exit;", "    end",
-                                 "    else", "      Result := Result + c;", "  end;", "end;"})
+        for (const char* text :
+             {"", "function LiesText_: string;", "var", "  c: char;", "begin", "  Result := '';",
+              "  while not eof do", "  begin", "    read(c);",
+              "    if c in [' ', #9, #10, #13] then", "    begin", "      if Result <> '' then",
+              "        exit;", "    end", "    else", "      Result := Result + c;", "  end;",
+              "  if Result = '' then"})
             line(text);
+        line("    " + std::string(StopHelper) + "('" + std::string(NoMoreInput) + "');");
+        line("end;");
         if (readsInput(Scalar::Int))
-            helper("LiesGanzzahl_: integer", "StrToIntDef(LiesText_(), 0)");
+            converter("LiesGanzzahl_: integer", false, "TryStrToInt(wort, Result)", NotAnInteger);
+        // A decimal comma reads like a point.
         if (readsInput(Scalar::Real))
-            helper("LiesZahl_: double", "StrToFloatDef(LiesText_(), 0.0)");
+            converter("LiesZahl_: double", true,
+                      "TryStrToFloat(StringReplace(wort, ',', '.', []), Result, zahlen)",
+                      NotANumber);
+    }
+
+    void converter(const std::string& head, bool decimal, const std::string& reads,
+                   std::string_view failure) {
+        blank();
+        line("function " + head + ";");
+        line("var");
+        line("  wort: string;");
+        if (decimal)
+            line("  zahlen: TFormatSettings;");
+        line("begin");
+        line("  wort := LiesText_();");
+        if (decimal) {
+            line("  zahlen := DefaultFormatSettings;");
+            line("  zahlen.DecimalSeparator := '.';");
+        }
+        line("  if not " + reads + " then");
+        line("    " + std::string(StopHelper) + "('" + std::string(failure) + "' + wort);");
+        line("end;");
     }
 
     void stopHelper() {

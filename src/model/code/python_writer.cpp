@@ -15,8 +15,8 @@ private:
         blank();
         if (endsProgram() || readsAnyInput() || stops())
             line("import sys");
-        inputHelpers();
         stopHelper();
+        inputHelpers();
         for (const Symbol* routine : subroutines())
             stub(*routine);
         blank();
@@ -45,6 +45,29 @@ private:
         line("");
         line("");
         line("eingabe_ = woerter_()");
+        blank();
+        line("");
+        line("def lies_text_():");
+        line("    wort = next(eingabe_, None)");
+        line("    if wort is None:");
+        line("        " + std::string(StopHelper) + "(\"" + std::string(NoMoreInput) + "\")");
+        line("    return wort");
+        if (readsInput(Scalar::Int))
+            converter("lies_ganzzahl_", "int(wort)", NotAnInteger);
+        if (readsInput(Scalar::Real))
+            converter("lies_zahl_", "float(wort.replace(\",\", \".\"))", NotANumber);
+    }
+
+    // A decimal comma reads like a point.
+    void converter(const std::string& name, const std::string& value, std::string_view failure) {
+        blank();
+        line("");
+        line("def " + name + "():");
+        line("    wort = lies_text_()");
+        line("    try:");
+        line("        return " + value);
+        line("    except ValueError:");
+        line("        " + std::string(StopHelper) + "(\"" + std::string(failure) + "\" + wort)");
     }
 
     void stopHelper() {
