@@ -43,8 +43,8 @@ protected:
     // A case is the language's own selection by labels where it can be,
     // else a chain of conditions.
     void caseStatement(const Stmt& s);
-    virtual bool switchable(const Stmt& s) const = 0;
-    virtual void switchStatement(const Stmt& s) = 0;
+    virtual bool switchable(const Stmt&) const { return false; }
+    virtual void switchStatement(const Stmt& s) { caseChain(s); }
     virtual void caseChain(const Stmt& s) = 0;
     void jump(const Stmt& s);
     // A return without a value from the diagram's function.

@@ -20,7 +20,7 @@ constexpr std::string_view ReservedWords =
     "else except finally for from global if import in is lambda nonlocal not or "
     "pass raise return try while with yield match case print input int float str "
     "bool len range list sys main next exit abs min max type object id dict set "
-    "iter open round sum "
+    "iter open round sum random "
     // Java
     "abstract boolean byte catch char const default do double enum extends final "
     "goto implements instanceof interface long native new package private "
@@ -30,7 +30,9 @@ constexpr std::string_view ReservedWords =
     // C
     "auto extern inline register restrict signed sizeof struct typedef union "
     "unsigned printf scanf strcmp malloc free memcpy strlen stdin stdout null "
-    "errno fprintf stderr "
+    "errno fprintf stderr random rand srand index abort atoi atof exp log pow sqrt "
+    "sin cos tan floor ceil fabs time clock strcpy strcat snprintf sprintf puts "
+    "putchar getchar qsort bsearch labs strtol strtod "
     // Pascal
     "array begin div downto end file function label mod nil of packed procedure "
     "program repeat then to until absolute asm operator reintroduce self shl shr "
@@ -38,7 +40,8 @@ constexpr std::string_view ReservedWords =
     "read readln write writeln real eof eoln length ord chr sysutils floattostr "
     "booltostr specialize generic otherwise on out property threadvar try "
     "finalization initialization library export exports resourcestring objfpc "
-    "dispose new output text ";
+    "dispose new output text randomize trunc sqr ln inc dec pos copy delete insert "
+    "upcase lowercase uppercase trim inttostr strtoint ";
 
 const std::unordered_set<std::string>& reservedWords() {
     static const std::unordered_set<std::string> words = [] {
