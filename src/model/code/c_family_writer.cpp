@@ -133,6 +133,7 @@ void CFamilyWriter::functionAndMain(const std::string& mainSignature, const std:
         function();
     line(mainSignature + " {");
     indent();
+    mainStart();
     if (m_program.isFunction) {
         callFunction();
     } else {

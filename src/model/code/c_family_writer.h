@@ -49,6 +49,8 @@ protected:
     // the end cannot be reached.
     void function();
     virtual bool reachesEnd() const { return true; }
+    // What the main function does first.
+    virtual void mainStart() {}
     virtual void callFunction() = 0;
     virtual void declarations() = 0;
 };

@@ -13,12 +13,17 @@ private:
     void writeProgram() override {
         headerComment();
         blank();
+        if (usesMathematics())
+            comment("\xDC"
+                    "bersetzen mit: gcc PROGRAMM.c -lm");
         line("#include <errno.h>");
         line("#include <limits.h>");
+        line("#include <math.h>");
         line("#include <stdbool.h>");
         line("#include <stdio.h>");
         line("#include <stdlib.h>");
         line("#include <string.h>");
+        line("#include <time.h>");
         stopHelper();
         inputHelpers();
         stubs();
@@ -88,6 +93,11 @@ private:
               "    char* kopie = malloc(laenge);", "    if (kopie == NULL)", "        return \"\";",
               "    memcpy(kopie, wort, laenge);", "    return kopie;", "}"})
             line(text);
+    }
+
+    void mainStart() override {
+        if (usesBuiltin(Builtin::Random))
+            line("srand((unsigned) time(NULL));");
     }
 
     void stopHelper() {

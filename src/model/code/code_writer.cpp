@@ -35,23 +35,26 @@ template <typename Visit> void visitAll(const Block& statements, Visit& visit) {
     }
 }
 
-bool indexesArray(const Expr& e) {
-    return e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Range ||
-           std::any_of(e.args.begin(), e.args.end(),
-                       [](const Expr& arg) { return indexesArray(arg); });
+template <typename Visit> void visitExpr(const Expr& e, Visit& visit) {
+    visit(e);
+    for (const Expr& arg : e.args)
+        visitExpr(arg, visit);
 }
 
-// Whether a statement that is written indexes an array (its body aside).
-bool indexesArray(const Stmt& s) {
+// Every expression a written statement holds (its bodies aside).
+template <typename Visit> void visitExprs(const Stmt& s, Visit& visit) {
     if (s.kind == Stmt::Kind::Unread || s.kind == Stmt::Kind::Comment)
-        return false;
-    const auto any = [](const std::vector<Expr>& all) {
-        return std::any_of(all.begin(), all.end(), [](const Expr& e) { return indexesArray(e); });
-    };
-    return indexesArray(s.target) || indexesArray(s.value) || indexesArray(s.limit) ||
-           indexesArray(s.step) || any(s.items) ||
-           std::any_of(s.branches.begin(), s.branches.end(),
-                       [&](const CaseBranch& b) { return !b.unreadLabel && any(b.labels); });
+        return;
+    for (const Expr* e : {&s.target, &s.value, &s.limit, &s.step})
+        visitExpr(*e, visit);
+    for (const Expr& item : s.items)
+        visitExpr(item, visit);
+    for (const CaseBranch& branch : s.branches) {
+        for (const Expr& label : branch.labels) {
+            if (!branch.unreadLabel)
+                visitExpr(label, visit);
+        }
+    }
 }
 
 std::string labelKey(const Expr& label) {
@@ -270,6 +273,29 @@ void CodeWriter::unreadComment(const std::vector<std::string_view>& source) {
         noteComment("nicht übersetzt: (leer)", {});
 }
 
+std::string CodeWriter::builtinCall(const Expr& e) {
+    const std::string_view form =
+        m_language.builtins[static_cast<std::size_t>(*builtinNamed(e.text, e.args.size()))];
+    std::string text;
+    for (std::size_t i = 0; i < form.size(); ++i) {
+        if (form[i] == '{' && i + 2 < form.size() && form[i + 2] == '}') {
+            text += expr(e.args[static_cast<std::size_t>(form[i + 1] - '0')]);
+            i += 2;
+        } else {
+            text += form[i];
+        }
+    }
+    return text;
+}
+
+bool CodeWriter::usesBuiltin(Builtin builtin) const {
+    return m_builtins.count(builtin) != 0;
+}
+
+bool CodeWriter::usesMathematics() const {
+    return std::any_of(m_builtins.begin(), m_builtins.end(), isMathematical);
+}
+
 std::string CodeWriter::stopCall(std::string_view windows1252Message) const {
     return std::string(StopHelper) + "(" + textLiteral(windows1252Message) + ")";
 }
@@ -359,6 +385,12 @@ void CodeWriter::statement(const Stmt& s) {
     case Stmt::Kind::Assign:
         return assign(s);
     case Stmt::Kind::Input:
+        if (s.hasValue) {
+            Stmt prompt;
+            prompt.kind = Stmt::Kind::Output;
+            prompt.items = {s.value};
+            output(prompt);
+        }
         return input(s);
     case Stmt::Kind::Output:
         return output(s);
@@ -440,6 +472,8 @@ std::string CodeWriter::special(const Expr& e) {
     case Expr::Kind::Range:
         return indexed(e);
     case Expr::Kind::Call:
+        if (m_typed.symbols.of(e).kind == SymbolKind::Builtin)
+            return builtinCall(e);
         return id(e) + "(" + argumentList(e.args) + ")";
     case Expr::Kind::Untranslated:
         return untranslatedCall(e.text);
@@ -490,9 +524,14 @@ bool CodeWriter::readsAnyInput() const {
 
 // One walk finds what the program reads and whether it ends itself.
 void CodeWriter::surveyProgram() {
-    auto visit = [this](const Stmt& s) {
+    auto visitExpression = [this](const Expr& e) {
+        m_indexes = m_indexes || e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Range;
+        if (e.kind == Expr::Kind::Call && m_typed.symbols.of(e).kind == SymbolKind::Builtin)
+            m_builtins.insert(*builtinNamed(e.text, e.args.size()));
+    };
+    auto visit = [this, &visitExpression](const Stmt& s) {
         m_endsProgram = m_endsProgram || s.kind == Stmt::Kind::End;
-        m_indexes = m_indexes || indexesArray(s);
+        visitExprs(s, visitExpression);
         m_stops = m_stops || s.unreadHead || (s.kind == Stmt::Kind::Unread && s.stops) ||
                   std::any_of(s.branches.begin(), s.branches.end(),
                               [](const CaseBranch& b) { return b.unreadLabel; });

@@ -82,6 +82,10 @@ protected:
     void stopStatement(std::string_view windows1252Message);
     // The stop of a routine's stub.
     void missingRoutine(const Symbol& routine);
+    // A standard routine by the table's form of it.
+    std::string builtinCall(const Expr& e);
+    bool usesBuiltin(Builtin builtin) const;
+    bool usesMathematics() const;
     // A case branch whose label (or the case's selector) was not read.
     std::string unreadLabelCall(const Stmt& s, const CaseBranch& branch) const;
     // A compound statement's head that could not be read, as a comment.
@@ -187,6 +191,7 @@ private:
     bool m_endsProgram = false;
     bool m_stops = false;
     bool m_indexes = false;
+    std::set<Builtin> m_builtins;
 };
 
 std::string utf8(std::string_view windows1252);

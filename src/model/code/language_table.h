@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/program/builtins.h"
 #include "model/program/code_tree.h"
 
 #include <array>
@@ -92,6 +93,9 @@ struct LanguageTable {
     IfWords ifWords = {};
     JumpWords jumps = {};
     std::span<const ParenthesizedPair> parenthesized = {};
+    // Each standard routine as an expression of its arguments {0} and {1},
+    // in the order of `Builtin`; whole, so that it is one operand.
+    std::array<std::string_view, BuiltinCount> builtins = {};
 
     const OperatorForm& form(Op op) const { return operators[static_cast<std::size_t>(op)]; }
     std::string_view typeName(Scalar type) const { return typeNames[index(type)]; }

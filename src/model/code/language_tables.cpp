@@ -38,8 +38,47 @@ constexpr std::array<ParenthesizedPair, 7> CParenthesized = {{
     {Op::Ge, Op::Not},
 }};
 
+using BuiltinTable = std::array<std::string_view, BuiltinCount>;
+
+// Abs, Min, Max, Round, Floor, Ceil, Sqr, Sqrt, Exp, Log, Pow, Sin, Cos, Tan,
+// Random, Length.
+constexpr BuiltinTable CBuiltins = {"(({0}) < 0 ? -({0}) : ({0}))",
+                                    "(({0}) < ({1}) ? ({0}) : ({1}))",
+                                    "(({0}) > ({1}) ? ({0}) : ({1}))",
+                                    "((int) floor(({0}) + 0.5))",
+                                    "((int) floor({0}))",
+                                    "((int) ceil({0}))",
+                                    "(({0}) * ({0}))",
+                                    "sqrt({0})",
+                                    "exp({0})",
+                                    "log({0})",
+                                    "pow({0}, {1})",
+                                    "sin({0})",
+                                    "cos({0})",
+                                    "tan({0})",
+                                    "(rand() % ({0}))",
+                                    "((int) strlen({0}))"};
+
+constexpr BuiltinTable JavaBuiltins = {"Math.abs({0})",
+                                       "Math.min({0}, {1})",
+                                       "Math.max({0}, {1})",
+                                       "((int) Math.floor(({0}) + 0.5))",
+                                       "((int) Math.floor({0}))",
+                                       "((int) Math.ceil({0}))",
+                                       "(({0}) * ({0}))",
+                                       "Math.sqrt({0})",
+                                       "Math.exp({0})",
+                                       "Math.log({0})",
+                                       "Math.pow({0}, {1})",
+                                       "Math.sin({0})",
+                                       "Math.cos({0})",
+                                       "Math.tan({0})",
+                                       "((int) (Math.random() * ({0})))",
+                                       "({0}).length()"};
+
 consteval LanguageTable cFamily(ScalarTable typeNames, ScalarTable readers, JumpWords jumps,
-                                std::span<const ParenthesizedPair> parenthesized) {
+                                std::span<const ParenthesizedPair> parenthesized,
+                                BuiltinTable builtins) {
     return {
         .operators = CFamilyOperators,
         .typeNames = typeNames,
@@ -51,6 +90,7 @@ consteval LanguageTable cFamily(ScalarTable typeNames, ScalarTable readers, Jump
         .ifWords = {"if (", ") {", "} else {", "}"},
         .jumps = jumps,
         .parenthesized = parenthesized,
+        .builtins = builtins,
     };
 }
 
@@ -66,12 +106,12 @@ enum class PascalOrder { Comparison = 1, Sum, Product, Not };
 constinit const LanguageTable CLanguage =
     cFamily(scalarTable("int", "double", "bool", "const char*"),
             scalarTable("lies_ganzzahl_()", "lies_zahl_()", "false", "lies_text_()"),
-            {"break;", "exit(0);", "return ", ";", "return 0;"}, CParenthesized);
+            {"break;", "exit(0);", "return ", ";", "return 0;"}, CParenthesized, CBuiltins);
 
 constinit const LanguageTable JavaLanguage =
     cFamily(scalarTable("int", "double", "boolean", "String"),
             scalarTable("liesGanzzahl_()", "liesZahl_()", "false", "liesText_()"),
-            {"break;", "System.exit(0);", "return ", ";", "return;"}, {});
+            {"break;", "System.exit(0);", "return ", ";", "return;"}, {}, JavaBuiltins);
 
 constinit const LanguageTable PythonLanguage = {
     .operators = operatorTable<OpCount>({{
@@ -101,6 +141,10 @@ constinit const LanguageTable PythonLanguage = {
     .statementEnd = "",
     .ifWords = {"if ", ":", "else:", ""},
     .jumps = {"break", "sys.exit(0)", "return ", "", "return"},
+    .builtins = {"abs({0})", "min({0}, {1})", "max({0}, {1})", "math.floor(({0}) + 0.5)",
+                 "math.floor({0})", "math.ceil({0})", "(({0}) * ({0}))", "math.sqrt({0})",
+                 "math.exp({0})", "math.log({0})", "math.pow({0}, {1})", "math.sin({0})",
+                 "math.cos({0})", "math.tan({0})", "random.randrange({0})", "len({0})"},
 };
 
 // Pascal's conditional needs begin and end around its branches: its back
@@ -132,6 +176,9 @@ constinit const LanguageTable PascalLanguage = {
     .emptyStatement = "",
     .indentUnit = "  ",
     .jumps = {"break;", "halt;", "exit(", ");", "exit;"},
+    .builtins = {"Abs({0})", "Min({0}, {1})", "Max({0}, {1})", "Floor(({0}) + 0.5)", "Floor({0})",
+                 "Ceil({0})", "Sqr({0})", "Sqrt({0})", "Exp({0})", "Ln({0})", "Power({0}, {1})",
+                 "Sin({0})", "Cos({0})", "Tan({0})", "Random({0})", "Length({0})"},
 };
 
 } // namespace velbrant::code

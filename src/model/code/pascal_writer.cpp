@@ -19,7 +19,7 @@ private:
             line("program " + programName() + ";");
         blank();
         line("uses");
-        line("  SysUtils;");
+        line("  SysUtils, Math;");
         stopHelper();
         inputHelpers();
         stubs();
@@ -32,12 +32,18 @@ private:
             declarations(variables(), usesIndexLoop());
             blank();
             line("begin");
+            randomize();
             nested(m_program.body);
         }
         line("end.");
     }
 
     bool usesIndexLoop() const { return readsRange(m_program.body); }
+
+    void randomize() {
+        if (usesBuiltin(Builtin::Random))
+            line("  Randomize;");
+    }
 
     static bool readsRange(const Block& statements) {
         return anyStatement(statements, [](const Stmt& s) {
@@ -202,6 +208,7 @@ private:
         declarations(parameterSymbols, false);
         blank();
         line("begin");
+        randomize();
         indent();
         const std::string arguments = readParameters([this](Scalar type, const std::string& name) {
             return name + " := " + reading(type) + ";";

@@ -13,6 +13,10 @@ private:
     void writeProgram() override {
         headerComment();
         blank();
+        if (usesMathematics())
+            line("import math");
+        if (usesBuiltin(Builtin::Random))
+            line("import random");
         if (endsProgram() || readsAnyInput() || stops())
             line("import sys");
         stopHelper();

@@ -106,8 +106,11 @@ struct Stmt {
     Expr value;
     Expr limit;
     Expr step;
+    // Input: a prompt shown before reading, when hasValue.
     bool hasValue = false;
     bool downward = false;
+    // The type a declaration gives the target ("var x: int", "double d <- 0").
+    Scalar declared = Scalar::Unknown;
     bool hasElse = false;
     std::string name;
     // The called name's symbol index, filled by the type check.
@@ -145,6 +148,9 @@ struct Program {
     // A title "name(a, b)" makes the diagram a function of these parameters.
     std::string name;
     std::vector<std::string> parameters;
+    // The types the title declares for them, and for the result.
+    std::vector<Scalar> parameterTypes;
+    Scalar result = Scalar::Unknown;
     // Set by the title's parameters or by a return with a value.
     bool isFunction = false;
     Block body;

@@ -4,17 +4,15 @@
 #include "model/elements/case.h"
 #include "model/elements/conditional.h"
 #include "model/elements/loop.h"
+#include "model/files/windows1252.h"
 #include "model/program/pseudocode.h"
+#include "model/structorizer/nsd_attributes.h"
+
+#include <array>
 
 namespace velbrant::code {
 
 namespace {
-
-Block readSequence(const Sequence& sequence);
-
-bool usesSymbolFont(const Element& element) {
-    return element.font().name == "Symbol";
-}
 
 std::string joined(const std::vector<std::string>& lines) {
     std::string text;
@@ -34,139 +32,205 @@ Stmt unread(std::vector<std::string_view> source) {
     return s;
 }
 
-// A compound statement with a head read by `read`; an unread head stops
-// the program when it is reached.
-template <typename Reader> Stmt headed(Stmt::Kind kind, const Element& element, Reader read) {
-    Stmt s;
-    s.kind = kind;
-    s.source = viewsOf(element.lines());
-    const std::string head = joined(element.lines());
-    if (auto condition = read(TextLine{head, usesSymbolFont(element)})) {
-        s.value = std::move(*condition);
-    } else {
-        s.value = untranslated(head);
-        s.unreadHead = true;
+// The keywords a Structorizer file's root names, by the built-in word each
+// stands for.
+Keywords fileKeywords(const NsdRoot* root) {
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 15> Attributes{{
+        {"input", "input"},
+        {"output", "output"},
+        {"preFor", "for"},
+        {"postFor", "to"},
+        {"stepFor", "by"},
+        {"preForIn", "foreach"},
+        {"postForIn", "in"},
+        {"preReturn", "return"},
+        {"preLeave", "leave"},
+        {"preExit", "exit"},
+        {"preThrow", "throw"},
+        {"preAlt", "if"},
+        {"preWhile", "while"},
+        {"preRepeat", "until"},
+        {"preCase", "case"},
+    }};
+    Keywords keywords;
+    if (root == nullptr)
+        return keywords;
+    for (const auto& [name, value] : root->attributes) {
+        const auto found = std::find_if(Attributes.begin(), Attributes.end(),
+                                        [&](const auto& pair) { return pair.first == name; });
+        ReplacedCharacters replaced;
+        const std::string word = lowered(windows1252FromUtf8(value, replaced));
+        const std::size_t start = word.find_first_not_of(' ');
+        const std::size_t end = word.find_last_not_of(' ');
+        if (found == Attributes.end() || start == std::string::npos)
+            continue;
+        const std::string trimmed = word.substr(start, end + 1 - start);
+        // A keyword of several words does not stand for one word.
+        if (trimmed.find(' ') == std::string::npos && trimmed != found->second)
+            keywords.emplace_back(trimmed, found->second);
     }
-    return s;
+    return keywords;
 }
 
-void appendLines(Block& block, const Element& element) {
-    const bool symbol = usesSymbolFont(element);
-    const auto& lines = element.lines();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].find_first_not_of(" \t") == std::string::npos)
-            continue;
-        std::optional<Stmt> s =
-            readStatement(TextLine{lines[i], symbol}, element.kind() == ElementKind::Call);
-        if (!s) {
-            block.push_back(unread({lines[i]}));
-            block.back().stops = looksLikeStatement(TextLine{lines[i], symbol});
-            continue;
+// One walk over the element tree builds the program's statements.
+class ProgramReader {
+public:
+    explicit ProgramReader(Keywords keywords) : m_keywords(std::move(keywords)) {}
+
+    Block sequence(const Sequence& sequence) {
+        Block block;
+        block.reserve(sequence.size());
+        for (std::size_t i = 0; i < sequence.size(); ++i)
+            element(block, sequence.at(i));
+        return block;
+    }
+
+private:
+    TextLine line(const Element& element, std::string_view text) const {
+        return TextLine{text, element.font().name == "Symbol", &m_keywords};
+    }
+
+    // A compound statement with a head read by `read`; an unread head stops
+    // the program when it is reached.
+    template <typename Reader> Stmt headed(Stmt::Kind kind, const Element& element, Reader read) {
+        Stmt s;
+        s.kind = kind;
+        s.source = viewsOf(element.lines());
+        const std::string head = joined(element.lines());
+        if (auto condition = read(line(element, head))) {
+            s.value = std::move(*condition);
+        } else {
+            s.value = untranslated(head);
+            s.unreadHead = true;
         }
-        s->source = {lines[i]};
-        // "Ausgabe:" alone takes its items from the next line.
-        if (s->kind == Stmt::Kind::Output && s->items.empty() && i + 1 < lines.size()) {
-            if (auto items = readOutputItems(TextLine{lines[i + 1], symbol})) {
-                s->items = std::move(*items);
-                s->source.push_back(lines[++i]);
+        return s;
+    }
+
+    void lines(Block& block, const Element& element) {
+        const auto& all = element.lines();
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            if (all[i].find_first_not_of(" \t") == std::string::npos)
+                continue;
+            std::optional<Stmt> s =
+                readStatement(line(element, all[i]), element.kind() == ElementKind::Call);
+            if (!s) {
+                block.push_back(unread({all[i]}));
+                block.back().stops = looksLikeStatement(line(element, all[i]));
+                continue;
             }
+            s->source = {all[i]};
+            // "Ausgabe:" alone takes its items from the next line.
+            if (s->kind == Stmt::Kind::Output && s->items.empty() && i + 1 < all.size()) {
+                if (auto items = readOutputItems(line(element, all[i + 1]))) {
+                    s->items = std::move(*items);
+                    s->source.push_back(all[++i]);
+                }
+            }
+            if (s->kind == Stmt::Kind::Input && s->items.empty()) {
+                s->kind = Stmt::Kind::Unread;
+                s->stops = true;
+            }
+            block.push_back(std::move(*s));
         }
-        if (s->kind == Stmt::Kind::Input && s->items.empty()) {
-            s->kind = Stmt::Kind::Unread;
-            s->stops = true;
+    }
+
+    void exit(Block& block, const Element& element) {
+        const std::string text = joined(element.lines());
+        std::optional<Stmt> s = readStatement(line(element, text), false);
+        if (!s) {
+            block.push_back(unread(viewsOf(element.lines())));
+            block.back().stops = true;
+            return;
         }
+        s->source = viewsOf(element.lines());
         block.push_back(std::move(*s));
     }
-}
 
-void appendExit(Block& block, const Element& element) {
-    const std::string text = joined(element.lines());
-    std::optional<Stmt> s = readStatement(TextLine{text, usesSymbolFont(element)}, false);
-    if (!s) {
-        block.push_back(unread(viewsOf(element.lines())));
-        block.back().stops = true;
-        return;
+    Stmt forLoop(const Loop& loop) {
+        const std::string head = joined(loop.lines());
+        std::optional<Stmt> s = readForHead(line(loop, head));
+        if (!s)
+            return headed(Stmt::Kind::While, loop, [](TextLine) { return std::optional<Expr>(); });
+        s->source = viewsOf(loop.lines());
+        return std::move(*s);
     }
-    s->source = viewsOf(element.lines());
-    block.push_back(std::move(*s));
-}
 
-Stmt readFor(const Loop& loop) {
-    const std::string head = joined(loop.lines());
-    std::optional<Stmt> s = readForHead(TextLine{head, usesSymbolFont(loop)});
-    if (!s)
-        return headed(Stmt::Kind::While, loop, [](TextLine) { return std::optional<Expr>(); });
-    s->source = viewsOf(loop.lines());
-    return std::move(*s);
-}
+    // Structorizer's endless loop, whatever its text says.
+    static bool isForever(const Element& element) {
+        return element.nsd() != nullptr && element.nsd()->kind == "forever";
+    }
 
-Stmt readCase(const Case& element) {
-    Stmt s = headed(Stmt::Kind::Case, element, readCaseSelector);
-    const std::size_t count = element.sequenceCount();
-    s.hasElse = element.hasElse() && count > 0;
-    const std::size_t plain = s.hasElse ? count - 1 : count;
-    for (std::size_t i = 0; i < plain; ++i) {
-        CaseBranch branch;
-        const std::string_view label = i < element.branchLabels().size()
-                                           ? std::string_view(element.branchLabels()[i])
-                                           : std::string_view();
-        branch.labelText = label;
-        auto labels = readCaseLabel(TextLine{label, usesSymbolFont(element)});
-        if (labels && !s.unreadHead)
-            branch.labels = std::move(*labels);
-        else
-            branch.unreadLabel = true;
-        branch.body = readSequence(element.branch(i));
-        s.branches.push_back(std::move(branch));
+    Stmt whileLoop(const Element& element) {
+        if (!isForever(element))
+            return headed(Stmt::Kind::While, element, readWhileHead);
+        Stmt s;
+        s.kind = Stmt::Kind::While;
+        s.source = viewsOf(element.lines());
+        s.value = makeExpr(Expr::Kind::Bool, Op::Add, "true");
+        return s;
     }
-    if (s.hasElse)
-        s.bodies.push_back(readSequence(element.branch(count - 1)));
-    return s;
-}
 
-void appendElement(Block& block, const Element& element) {
-    switch (element.kind()) {
-    case ElementKind::Block:
-    case ElementKind::Call:
-        appendLines(block, element);
-        return;
-    case ElementKind::Exit:
-        appendExit(block, element);
-        return;
-    case ElementKind::Conditional: {
-        const auto& conditional = static_cast<const Conditional&>(element);
-        Stmt s = headed(Stmt::Kind::If, element, readIfHead);
-        s.bodies.push_back(readSequence(conditional.thenSequence()));
-        s.bodies.push_back(readSequence(conditional.elseSequence()));
-        block.push_back(std::move(s));
-        return;
+    Stmt caseStatement(const Case& element) {
+        Stmt s = headed(Stmt::Kind::Case, element, readCaseSelector);
+        const std::size_t count = element.sequenceCount();
+        s.hasElse = element.hasElse() && count > 0;
+        const std::size_t plain = s.hasElse ? count - 1 : count;
+        for (std::size_t i = 0; i < plain; ++i) {
+            CaseBranch branch;
+            const std::string_view label = i < element.branchLabels().size()
+                                               ? std::string_view(element.branchLabels()[i])
+                                               : std::string_view();
+            branch.labelText = label;
+            auto labels = readCaseLabel(line(element, label));
+            if (labels && !s.unreadHead)
+                branch.labels = std::move(*labels);
+            else
+                branch.unreadLabel = true;
+            branch.body = sequence(element.branch(i));
+            s.branches.push_back(std::move(branch));
+        }
+        if (s.hasElse)
+            s.bodies.push_back(sequence(element.branch(count - 1)));
+        return s;
     }
-    case ElementKind::WhileLoop:
-    case ElementKind::RepeatLoop:
-    case ElementKind::ForLoop: {
-        const auto& loop = static_cast<const Loop&>(element);
-        Stmt s = element.kind() == ElementKind::WhileLoop
-                     ? headed(Stmt::Kind::While, element, readWhileHead)
-                 : element.kind() == ElementKind::RepeatLoop
-                     ? headed(Stmt::Kind::Repeat, element, readRepeatFoot)
-                     : readFor(loop);
-        s.bodies.push_back(readSequence(loop.body()));
-        block.push_back(std::move(s));
-        return;
-    }
-    case ElementKind::Case:
-        block.push_back(readCase(static_cast<const Case&>(element)));
-        return;
-    }
-}
 
-Block readSequence(const Sequence& sequence) {
-    Block block;
-    block.reserve(sequence.size());
-    for (std::size_t i = 0; i < sequence.size(); ++i)
-        appendElement(block, sequence.at(i));
-    return block;
-}
+    void element(Block& block, const Element& element) {
+        switch (element.kind()) {
+        case ElementKind::Block:
+        case ElementKind::Call:
+            lines(block, element);
+            return;
+        case ElementKind::Exit:
+            exit(block, element);
+            return;
+        case ElementKind::Conditional: {
+            const auto& conditional = static_cast<const Conditional&>(element);
+            Stmt s = headed(Stmt::Kind::If, element, readIfHead);
+            s.bodies.push_back(sequence(conditional.thenSequence()));
+            s.bodies.push_back(sequence(conditional.elseSequence()));
+            block.push_back(std::move(s));
+            return;
+        }
+        case ElementKind::WhileLoop:
+        case ElementKind::RepeatLoop:
+        case ElementKind::ForLoop: {
+            const auto& loop = static_cast<const Loop&>(element);
+            Stmt s = element.kind() == ElementKind::WhileLoop ? whileLoop(element)
+                     : element.kind() == ElementKind::RepeatLoop
+                         ? headed(Stmt::Kind::Repeat, element, readRepeatFoot)
+                         : forLoop(loop);
+            s.bodies.push_back(sequence(loop.body()));
+            block.push_back(std::move(s));
+            return;
+        }
+        case ElementKind::Case:
+            block.push_back(caseStatement(static_cast<const Case&>(element)));
+            return;
+        }
+    }
+
+    Keywords m_keywords;
+};
 
 } // namespace
 
@@ -177,8 +241,10 @@ Program readProgram(const Document& document) {
     const Title title = readTitle(program.title);
     program.name = title.name;
     program.parameters = title.parameters;
-    program.isFunction = title.hasParameters;
-    program.body = readSequence(document.topSequence());
+    program.parameterTypes = title.parameterTypes;
+    program.result = title.result;
+    program.isFunction = title.hasParameters || title.result != Scalar::Unknown;
+    program.body = ProgramReader(fileKeywords(document.nsdRoot())).sequence(document.topSequence());
     return program;
 }
 

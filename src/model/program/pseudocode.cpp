@@ -1,5 +1,6 @@
 #include "model/program/pseudocode.h"
 
+#include "model/files/windows1252.h"
 #include "model/program/expression_parser.h"
 
 #include <algorithm>
@@ -19,6 +20,23 @@ struct Trimmed {
 
     explicit Trimmed(TextLine line) : tokens(tokenize(line)), end(tokens.size()) {
         bad = !tokens.empty() && tokens.front().kind == Token::Kind::Bad;
+        if (line.keywords != nullptr)
+            useKeywords(*line.keywords);
+    }
+    // A file's own keywords read as the built-in words they stand for.
+    void useKeywords(const Keywords& keywords) {
+        for (Token& token : tokens) {
+            if (token.kind != Token::Kind::Word)
+                continue;
+            const auto found =
+                std::find_if(keywords.begin(), keywords.end(),
+                             [&](const auto& pair) { return pair.first == token.key; });
+            if (found != keywords.end())
+                token.key = found->second;
+        }
+    }
+    bool isSign(std::size_t at, std::string_view sign) const {
+        return at < end && tokens[at].kind == Token::Kind::Sign && tokens[at].text == sign;
     }
     std::string firstWord() const {
         return begin < end && tokens[begin].kind == Token::Kind::Word ? tokens[begin].key
@@ -55,7 +73,8 @@ bool isInputWord(std::string_view word) {
 }
 
 bool isOutputWord(std::string_view word) {
-    return oneOf(word, {"ausgabe", "schreibe", "print", "write", "writeln", "drucke", "gib"});
+    return oneOf(word,
+                 {"ausgabe", "schreibe", "print", "write", "writeln", "drucke", "gib", "output"});
 }
 
 Stmt statementOf(Stmt::Kind kind) {
@@ -66,8 +85,17 @@ Stmt statementOf(Stmt::Kind kind) {
 
 std::optional<Stmt> readExit(Trimmed& t) {
     const std::string word = t.firstWord();
-    if (oneOf(word, {"verlasse", "break"}))
+    if (oneOf(word, {"verlasse", "break", "leave"})) {
+        // "leave 2" leaves two loops, which no language's break does.
+        const bool levels =
+            t.end - t.begin >= 2 && t.tokens[t.begin + 1].kind == Token::Kind::Number;
+        if (levels && t.tokens[t.begin + 1].text != "1")
+            return std::nullopt;
         return statementOf(Stmt::Kind::Break);
+    }
+    // "exit 0": the program ends; its status is not kept.
+    if (word == "exit" && t.end - t.begin == 2 && t.tokens[t.begin + 1].kind == Token::Kind::Number)
+        return statementOf(Stmt::Kind::End);
     if (oneOf(word, {"zur\xFC"
                      "ck",
                      "zurueck",
@@ -90,6 +118,49 @@ std::optional<Stmt> readExit(Trimmed& t) {
         oneOf(word, {"ende", "exit", "halt", "stop", "stopp", "abbruch", "programmende"}))
         return statementOf(Stmt::Kind::End);
     return std::nullopt;
+}
+
+// The operands of a chain of "+", left to right.
+void sumOperands(Expr& e, std::vector<Expr>& operands) {
+    if (e.kind == Expr::Kind::Binary && e.op == Op::Add) {
+        sumOperands(e.args[0], operands);
+        operands.push_back(std::move(e.args[1]));
+    } else {
+        operands.push_back(std::move(e));
+    }
+}
+
+// An output item "Summe: " + s joins texts: it is written as the items
+// "Summe: " and s, one after the other. Before the first text "+" adds, so
+// a + b + " cm" is the items a + b and " cm". Only where the items end up
+// beside a text (which the writers join without a blank) is it split.
+void appendOutputItems(std::vector<Expr>& items, Expr item, bool output) {
+    std::vector<Expr> operands;
+    Expr whole = item;
+    sumOperands(item, operands);
+    const auto firstText = std::find_if(operands.begin(), operands.end(),
+                                        [](const Expr& e) { return e.kind == Expr::Kind::Text; });
+    if (!output || firstText == operands.end()) {
+        items.push_back(std::move(whole));
+        return;
+    }
+    std::vector<Expr> parts;
+    if (firstText != operands.begin()) {
+        Expr sum = std::move(operands.front());
+        for (auto it = operands.begin() + 1; it != firstText; ++it)
+            sum = binary(Op::Add, std::move(sum), std::move(*it));
+        parts.push_back(std::move(sum));
+    }
+    for (auto it = firstText; it != operands.end(); ++it)
+        parts.push_back(std::move(*it));
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        if (parts[i - 1].kind != Expr::Kind::Text && parts[i].kind != Expr::Kind::Text) {
+            items.push_back(std::move(whole));
+            return;
+        }
+    }
+    for (Expr& part : parts)
+        items.push_back(std::move(part));
 }
 
 // The items of input or output after the keyword: "x, y", ": x, y" or "(x, y)".
@@ -123,11 +194,74 @@ std::optional<Stmt> readInputOutput(Trimmed& t) {
     if (word == "gib" && !t.dropLast({"aus"}))
         return std::nullopt;
     ++t.begin;
+    Stmt s = statementOf(input ? Stmt::Kind::Input : Stmt::Kind::Output);
+    // INPUT "Zahl?", x: the prompt is shown before reading.
+    if (input && t.begin + 1 < t.end && t.tokens[t.begin].kind == Token::Kind::Text &&
+        t.isSign(t.begin + 1, ",")) {
+        s.hasValue = true;
+        s.value = literal(Expr::Kind::Text, t.tokens[t.begin].text);
+        t.begin += 2;
+    }
     auto items = readItems(t, input);
     if (!items)
         return std::nullopt;
-    Stmt s = statementOf(input ? Stmt::Kind::Input : Stmt::Kind::Output);
-    s.items = std::move(*items);
+    for (Expr& item : *items)
+        appendOutputItems(s.items, std::move(item), output);
+    return s;
+}
+
+Expr zeroOf(Scalar type) {
+    switch (type) {
+    case Scalar::Real:
+        return literal(Expr::Kind::Real, "0.0");
+    case Scalar::Bool:
+        return literal(Expr::Kind::Bool, "false");
+    case Scalar::Text:
+        return literal(Expr::Kind::Text, "");
+    default:
+        return literal(Expr::Kind::Int, "0");
+    }
+}
+
+bool isName(const Token& token) {
+    return token.kind == Token::Kind::Word && !isOperatorWord(token.key);
+}
+
+// "var x: int", "var x: int <- 5", "dim x as Integer", "const N = 10",
+// "int k <- 0": an assignment of the value, or of the type's zero, that
+// gives the name its type.
+std::optional<Stmt> readDeclaration(const Trimmed& t) {
+    const std::string word = t.firstWord();
+    std::size_t at = t.begin + 1;
+    std::optional<Scalar> type;
+    const bool constant = word == "const";
+    if (!oneOf(word, {"var", "dim", "const"})) {
+        type = typeNamed(word);
+        if (!type)
+            return std::nullopt;
+    }
+    if (at >= t.end || !isName(t.tokens[at]))
+        return std::nullopt;
+    Stmt s = statementOf(Stmt::Kind::Assign);
+    s.target = literal(Expr::Kind::Name, t.tokens[at++].text);
+    if (!type && (t.isSign(at, ":") || (at < t.end && t.tokens[at].key == "as"))) {
+        if (++at >= t.end || !(type = typeNamed(t.tokens[at].key)))
+            return std::nullopt;
+        ++at;
+    }
+    if (at == t.end) {
+        if (!type || constant)
+            return std::nullopt;
+        s.value = zeroOf(*type);
+    } else {
+        if (!t.isSign(at, "<-") && !t.isSign(at, ":=") && !t.isSign(at, "="))
+            return std::nullopt;
+        auto value = Parser(t.tokens, at + 1, t.end).whole();
+        if (!value)
+            return std::nullopt;
+        s.value = std::move(*value);
+    }
+    s.declared = type.value_or(Scalar::Unknown);
     return s;
 }
 
@@ -163,6 +297,21 @@ std::optional<Stmt> readCall(Trimmed& t, bool bareCall) {
     return s;
 }
 
+// "inc(x)", "dec(x, 2)": the variable counted up or down.
+std::optional<Stmt> stepOf(Stmt call) {
+    const std::string name = lowered(call.name);
+    if (name != "inc" && name != "dec")
+        return call;
+    if (call.items.empty() || call.items.size() > 2 ||
+        (call.items[0].kind != Expr::Kind::Name && call.items[0].kind != Expr::Kind::Index))
+        return std::nullopt;
+    Stmt s = statementOf(Stmt::Kind::Assign);
+    s.target = call.items[0];
+    Expr step = call.items.size() == 2 ? call.items[1] : literal(Expr::Kind::Int, "1");
+    s.value = binary(name == "inc" ? Op::Add : Op::Sub, std::move(call.items[0]), std::move(step));
+    return s;
+}
+
 bool isCommentLine(std::string_view text) {
     const std::size_t start = text.find_first_not_of(" \t");
     return start != std::string_view::npos &&
@@ -170,6 +319,18 @@ bool isCommentLine(std::string_view text) {
 }
 
 } // namespace
+
+std::optional<Scalar> typeNamed(std::string_view lowerWord) {
+    if (oneOf(lowerWord, {"int", "integer", "long", "longint", "short", "byte", "cardinal"}))
+        return Scalar::Int;
+    if (oneOf(lowerWord, {"real", "double", "float", "single", "extended"}))
+        return Scalar::Real;
+    if (oneOf(lowerWord, {"bool", "boolean"}))
+        return Scalar::Bool;
+    if (oneOf(lowerWord, {"string", "str", "char"}))
+        return Scalar::Text;
+    return std::nullopt;
+}
 
 std::optional<Expr> readExpression(TextLine line) {
     return Trimmed(line).expression();
@@ -272,11 +433,15 @@ std::optional<Stmt> readStatement(TextLine line, bool bareCall) {
         return std::nullopt;
     std::optional<Stmt> s = readExit(t);
     if (!s)
+        s = readDeclaration(t);
+    if (!s)
         s = readAssignment(t);
     if (!s)
         s = readInputOutput(t);
     if (!s)
         s = readCall(t, bareCall);
+    if (s && s->kind == Stmt::Kind::Call)
+        s = stepOf(std::move(*s));
     return s;
 }
 
@@ -287,14 +452,52 @@ std::optional<std::vector<Expr>> readOutputItems(TextLine line) {
     return readItems(t, false);
 }
 
+namespace {
+
+// One parameter of a header: "a", "a: int", "int a", "a as Integer",
+// "var a: int". The name and its declared type; nothing for another form.
+std::optional<std::pair<std::string, Scalar>> readParameter(const std::vector<Token>& tokens,
+                                                            std::size_t begin, std::size_t end) {
+    if (begin < end && tokens[begin].kind == Token::Kind::Word &&
+        oneOf(tokens[begin].key, {"var", "const"}) && end - begin > 1)
+        ++begin;
+    const auto word = [&](std::size_t at) {
+        return at < end && tokens[at].kind == Token::Kind::Word;
+    };
+    if (end - begin == 1 && word(begin))
+        return std::pair{std::string(tokens[begin].text), Scalar::Unknown};
+    if (end - begin == 2 && word(begin) && word(begin + 1)) {
+        if (const auto type = typeNamed(tokens[begin].key))
+            return std::pair{std::string(tokens[begin + 1].text), *type};
+        return std::nullopt;
+    }
+    const bool typed = end - begin == 3 && word(begin) && word(begin + 2) &&
+                       (tokens[begin + 1].text == ":" || tokens[begin + 1].key == "as");
+    if (!typed)
+        return std::nullopt;
+    const auto type = typeNamed(tokens[begin + 2].key);
+    if (!type)
+        return std::nullopt;
+    return std::pair{std::string(tokens[begin].text), *type};
+}
+
+} // namespace
+
 Title readTitle(std::string_view title) {
     Title result;
     Trimmed t(TextLine{title, false});
     std::size_t open = t.begin;
-    while (open < t.end &&
-           !(t.tokens[open].kind == Token::Kind::Sign && t.tokens[open].text == "("))
+    while (open < t.end && !t.isSign(open, "("))
         ++open;
-    for (std::size_t i = t.begin; i < open; ++i) {
+    std::size_t first = t.begin;
+    // "int ggT(int a, int b)": the result's type before the name.
+    if (open < t.end && open - t.begin >= 2 && t.tokens[t.begin].kind == Token::Kind::Word) {
+        if (const auto type = typeNamed(t.tokens[t.begin].key)) {
+            result.result = *type;
+            ++first;
+        }
+    }
+    for (std::size_t i = first; i < open; ++i) {
         if (t.tokens[i].kind == Token::Kind::Word || t.tokens[i].kind == Token::Kind::Number) {
             std::string word(t.tokens[i].text);
             if (!result.name.empty() && !word.empty() && word[0] >= 'a' && word[0] <= 'z')
@@ -302,20 +505,36 @@ Title readTitle(std::string_view title) {
             result.name += word;
         }
     }
-    if (t.bad || open == t.end || t.tokens[t.end - 1].text != ")")
+    std::size_t close = open;
+    while (close < t.end && !t.isSign(close, ")"))
+        ++close;
+    if (t.bad || close >= t.end)
         return result;
-    for (std::size_t i = open + 1; i + 1 < t.end; ++i) {
-        const Token& token = t.tokens[i];
-        const bool expectName = (i - open) % 2 == 1;
-        if (expectName ? token.kind != Token::Kind::Word : token.text != ",")
+    // "ggT(a: int; b: int): int": the result's type after the parameters.
+    if (close + 1 < t.end) {
+        const auto type = close + 3 == t.end && t.isSign(close + 1, ":")
+                              ? typeNamed(t.tokens[close + 2].key)
+                              : std::nullopt;
+        if (!type)
             return result;
-        if (expectName)
-            result.parameters.emplace_back(token.text);
+        result.result = *type;
     }
-    result.hasParameters = (t.end - open) % 2 == 1 || t.end - open == 2;
-    if (!result.hasParameters)
-        result.parameters.clear();
-    return result;
+    Title parameters = result;
+    for (std::size_t begin = open + 1; begin < close;) {
+        std::size_t end = begin;
+        while (end < close && !t.isSign(end, ",") && !t.isSign(end, ";"))
+            ++end;
+        const auto parameter = readParameter(t.tokens, begin, end);
+        if (!parameter)
+            return result;
+        parameters.parameters.push_back(parameter->first);
+        parameters.parameterTypes.push_back(parameter->second);
+        begin = end + 1;
+        if (end + 1 == close)
+            return result;
+    }
+    parameters.hasParameters = true;
+    return parameters;
 }
 
 bool looksLikeStatement(TextLine line) {
@@ -323,9 +542,10 @@ bool looksLikeStatement(TextLine line) {
     const std::string word = t.firstWord();
     if (isInputWord(word) || isOutputWord(word))
         return true;
-    return std::any_of(t.tokens.begin(), t.tokens.end(), [](const Token& token) {
-        return token.kind == Token::Kind::Sign && oneOf(token.text, {":=", "<-"});
-    });
+    // Searched in the text: a line that does not even tokenize counts too.
+    return line.text.find(":=") != std::string_view::npos ||
+           line.text.find("<-") != std::string_view::npos ||
+           (line.symbol && line.text.find('\xAC') != std::string_view::npos);
 }
 
 } // namespace velbrant::code

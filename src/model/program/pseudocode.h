@@ -12,10 +12,20 @@
 // the arrow and the relation signs stand for themselves.
 namespace velbrant::code {
 
+// The words a Structorizer file names as its keywords (lower case,
+// Windows-1252), each with the built-in word it stands for: a file that
+// says input="EINGABE" reads "EINGABE x" as "input x".
+using Keywords = std::vector<std::pair<std::string, std::string>>;
+
 struct TextLine {
     std::string_view text;
     bool symbol = false;
+    const Keywords* keywords = nullptr;
 };
+
+// The type a type name stands for ("int", "Integer", "double", "String",
+// "boolean", ...), if it names one.
+std::optional<Scalar> typeNamed(std::string_view lowerWord);
 
 std::optional<Expr> readExpression(TextLine line);
 
@@ -43,11 +53,15 @@ bool looksLikeStatement(TextLine line);
 // The items of an output line continued on the next line.
 std::optional<std::vector<Expr>> readOutputItems(TextLine line);
 
-// A title "Name(a, b)": the name and the parameters; a plain title: its
-// words as one name.
+// A routine's header: "ggT(a, b)", "ggT(a: int; b: int): int" or
+// "int ggT(int a, int b)": the name, the parameters with the types they
+// are declared with (Unknown where none) and the result's type. A plain
+// title: its words as one name.
 struct Title {
     std::string name;
     std::vector<std::string> parameters;
+    std::vector<Scalar> parameterTypes;
+    Scalar result = Scalar::Unknown;
     bool hasParameters = false;
 };
 Title readTitle(std::string_view title);

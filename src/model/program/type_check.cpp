@@ -1,6 +1,7 @@
 #include "model/program/type_check.h"
 
 #include "model/files/windows1252.h"
+#include "model/program/builtins.h"
 #include "model/program/pseudocode.h"
 #include "model/program/type_inference.h"
 #include "model/program/type_rules.h"
@@ -127,6 +128,8 @@ private:
         case Expr::Kind::Range:
             return std::nullopt;
         case Expr::Kind::Call:
+            if (m_symbols.of(e).kind == SymbolKind::Builtin)
+                return builtin(e);
             if (!called(m_symbols.of(e), SymbolKind::Function, e.args))
                 return std::nullopt;
             return m_symbols.of(e).type.scalar;
@@ -142,6 +145,17 @@ private:
             return binary(e);
         }
         return std::nullopt;
+    }
+
+    std::optional<Scalar> builtin(Expr& e) {
+        Scalar types[2] = {Scalar::Unknown, Scalar::Unknown};
+        for (std::size_t i = 0; i < e.args.size() && i < 2; ++i) {
+            const auto type = value(e.args[i]);
+            if (!type)
+                return std::nullopt;
+            types[i] = type->scalar;
+        }
+        return builtinResult(*builtinNamed(e.text, e.args.size()), types[0], types[1]);
     }
 
     std::optional<Scalar> binary(Expr& e) {
@@ -394,10 +408,12 @@ int countUnread(const Block& statements) {
 // Parameters are read by the main program: they must be single values.
 void declareParameters(TypedProgram& typed) {
     Program& program = typed.program;
-    for (const std::string& name : program.parameters) {
-        Symbol& symbol = typed.symbols.get(name);
+    for (std::size_t i = 0; i < program.parameters.size(); ++i) {
+        Symbol& symbol = typed.symbols.get(program.parameters[i]);
         symbol.kind = SymbolKind::Variable;
         symbol.isParameter = true;
+        if (i < program.parameterTypes.size())
+            symbol.type.scalar = program.parameterTypes[i];
     }
 }
 
@@ -418,7 +434,9 @@ TypedProgram typeProgram(Program program) {
         p.parameters.clear();
     }
     settle(typed.symbols);
-    if (p.isFunction && inferred.hasResult)
+    if (isKnown(p.result))
+        typed.result = p.result;
+    else if (p.isFunction && inferred.hasResult)
         typed.result = isKnown(inferred.result) ? inferred.result : Scalar::Int;
     Check check(typed.symbols, typed.result, p.isFunction);
     check.block(p.body);

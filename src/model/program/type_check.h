@@ -14,7 +14,8 @@
 // statement whose types do not fit as a comment.
 namespace velbrant::code {
 
-enum class SymbolKind : std::uint8_t { Unset, Variable, Function, Procedure };
+// A builtin is one of the standard routines every language has (builtins.h).
+enum class SymbolKind : std::uint8_t { Unset, Variable, Function, Procedure, Builtin };
 
 // A name of the program: a variable (scalar or array), or a subroutine the
 // program calls and does not define, declared as a stub.

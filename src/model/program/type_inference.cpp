@@ -1,5 +1,6 @@
 #include "model/program/type_inference.h"
 
+#include "model/program/builtins.h"
 #include "model/program/type_rules.h"
 
 #include <algorithm>
@@ -77,6 +78,14 @@ private:
 
     ValueType call(Expr& e, Scalar hint) {
         Symbol& symbol = m_symbols.of(e);
+        const auto builtin = builtinNamed(e.text, e.args.size());
+        if (builtin && (symbol.kind == SymbolKind::Unset || symbol.kind == SymbolKind::Builtin)) {
+            symbol.kind = SymbolKind::Builtin;
+            Scalar types[2] = {Scalar::Unknown, Scalar::Unknown};
+            for (std::size_t i = 0; i < e.args.size() && i < 2; ++i)
+                types[i] = expr(e.args[i], builtinArgumentHint(*builtin)).scalar;
+            return {builtinResult(*builtin, types[0], types[1]).value_or(Scalar::Unknown)};
+        }
         if (symbol.kind == SymbolKind::Unset) {
             symbol.kind = SymbolKind::Function;
             changed = true;
@@ -179,6 +188,10 @@ private:
     void statement(Stmt& s) {
         switch (s.kind) {
         case Stmt::Kind::Assign: {
+            if (isKnown(s.declared)) {
+                expr(s.target, s.declared);
+                assign(s.target, s.declared);
+            }
             const ValueType target = expr(s.target, Scalar::Unknown);
             const ValueType value = expr(s.value, target.scalar);
             if (!value.array)
