@@ -122,7 +122,7 @@ protected:
             break;
         case CodeLanguage::C:
             command = "gcc -std=c11 -Wall -Werror -o '" + d + "/prog' '" + d + "/c/" + stem +
-                      ".c' && " + feed + "'" + d + "/prog'";
+                      ".c' -lm && " + feed + "'" + d + "/prog'";
             break;
         case CodeLanguage::Pascal:
             command = "cd '" + d + "/pas' && mkdir -p out && fpc -v0e -FEout -oprog '" + stem +
@@ -267,6 +267,36 @@ TEST_F(GeneratedPrograms, AProgramStopsWithTheSameMessageInEveryLanguageRatherTh
                 << codeExtension(language);
         }
         EXPECT_EQ(runProgram(language, "feld", "1000\\n").output, "7\n1\n");
+    }
+}
+
+// Diagrams written in Structorizer's pseudocode, with a file's own
+// keywords (EINGABE, ZEIGE), and routine headers in the forms Structorizer
+// users write, are translated whole and give the same answers everywhere.
+TEST_F(GeneratedPrograms, StructorizerPseudocodeIsTranslatedWholeAndRunsTheSameEverywhere) {
+    const struct {
+        const char* stem;
+        const char* input;
+        const char* expected;
+    } cases[] = {
+        {"strukturen", "5", "Wie viele?\nSumme: 9\n12 5 7 2 16 2 3 5\n3\nungerade\n0!\n"},
+        {"ggt-pascal", "84 36", "12\n"},
+        {"ggt-c", "84 36", "12\n"},
+        {"mittelwert", "3 4,5", "3.75\n"},
+    };
+    for (const auto& c : cases) {
+        const auto document = load(fs::path(VELBRANT_SOURCE_DIR) / "tests/data/pseudocode" /
+                                   (std::string(c.stem) + ".nsd"));
+        const GeneratedCode python = generateCode(*document, CodeLanguage::Python);
+        EXPECT_EQ(python.untranslatedLines, 0) << c.stem << "\n" << python.text;
+        EXPECT_EQ(python.missingRoutines, 0) << c.stem;
+        generate(*document, c.stem);
+        for (const CodeLanguage language : Languages) {
+            const CommandResult result = runProgram(language, c.stem, c.input);
+            EXPECT_EQ(result.output, c.expected) << c.stem << " in " << codeExtension(language);
+            EXPECT_EQ(result.status, 0) << c.stem << " in " << codeExtension(language) << "\n"
+                                        << result.errors;
+        }
     }
 }
 
