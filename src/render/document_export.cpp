@@ -8,6 +8,7 @@
 #include "render/document_renderer.h"
 #include "render/file_errors.h"
 #include "render/png_band_writer.h"
+#include "render/routine_folder.h"
 #include "render/text_codec.h"
 
 #include <QBuffer>
@@ -224,8 +225,8 @@ QString outputSuffix(const QString& output) {
 
 void writeProgram(QIODevice& out, const QString& path, const Document& document,
                   CodeLanguage language, const ExportOptions& options) {
-    const GeneratedCode code =
-        generateCode(document, language, QFileInfo(path).completeBaseName().toStdString());
+    const GeneratedCode code = generateCode(
+        document, language, QFileInfo(path).completeBaseName().toStdString(), options.routines);
     const auto size = static_cast<qint64>(code.text.size());
     if (out.write(code.text.data(), size) != size)
         throw std::runtime_error(out.errorString().toStdString());
@@ -300,6 +301,10 @@ void exportStructogram(const QString& input, const QString& output, const Export
     document->layout(measurer, PaperSize{});
     ExportOptions named = options;
     named.fallbackTitle = QFileInfo(input).fileName();
+    // A program takes the routines it calls from the diagrams beside it.
+    RoutineFolder folder(QFileInfo(input).absolutePath(), measurer, input);
+    if (!named.routines)
+        named.routines = folder.lookup();
     exportDocument(*document, measurer, output, named);
 }
 

@@ -36,6 +36,8 @@ struct ExportOptions {
     // Told the rows done of all while a picture is painted; answers false
     // to cancel the export.
     std::function<bool(qint64 done, qint64 total)> progress;
+    // Finds the diagrams a program calls as routines.
+    RoutineLookup routines;
     // Told what the user should know of a finished export: the lines a
     // program keeps as comments because no rule translated them.
     std::function<void(const QString&)> notice;

@@ -3,6 +3,7 @@
 #include "render/document_renderer.h"
 #include "render/qt_text_measurer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -243,6 +244,31 @@ TEST_F(ExportTest, ProgramsAreWrittenByTheirExtensionAndTellWhatWasNotTranslated
     EXPECT_TRUE(every.errors.contains("Zeilen nicht übersetzt (als Kommentar übernommen)"))
         << every.errors.toStdString();
     EXPECT_TRUE(readAll(out("alle.pas")).startsWith("{$mode objfpc}{$H+}"));
+}
+
+// A diagram calling routines that diagrams beside it define exports as one
+// program holding them all, which runs.
+TEST_F(ExportTest, AProgramTakesTheRoutinesItCallsFromTheDiagramsBesideIt) {
+    const QDir source(QStringLiteral(VELBRANT_SOURCE_DIR "/tests/data/pseudocode"));
+    for (const QString& name : source.entryList({QStringLiteral("*.nsd")}, QDir::Files))
+        ASSERT_TRUE(QFile::copy(source.filePath(name), out(name.toUtf8().constData())));
+    const ProcessResult run =
+        velbrant({QStringLiteral("--export"), out("back.py"), out("rechner.nsd")});
+    EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_FALSE(run.errors.contains("nicht gefunden")) << run.errors.toStdString();
+    QProcess python;
+    python.start(QStringLiteral("python3"), {out("back.py")});
+    python.write("84 36\n");
+    python.closeWriteChannel();
+    ASSERT_TRUE(python.waitForFinished(30000));
+    EXPECT_EQ(python.readAllStandardOutput(), "12\n----\n120 60\nWert: 6\n");
+    // Alone, the routines are missing, and the program says so when it
+    // calls the first.
+    QFile::remove(out("fak.nsd"));
+    const ProcessResult alone =
+        velbrant({QStringLiteral("--export"), out("alone.py"), out("rechner.nsd")});
+    EXPECT_TRUE(alone.errors.contains("1 Unterprogramm nicht gefunden"))
+        << alone.errors.toStdString();
 }
 
 TEST_F(ExportTest, AStructogramCopyIsCentredOnThePageAsTheEditorWouldDoIt) {

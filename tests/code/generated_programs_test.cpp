@@ -5,6 +5,8 @@
 #include "model/diagram/compound_element.h"
 #include "model/diagram/document.h"
 #include "model/files/structogram_file.h"
+#include "model/files/windows1252.h"
+#include "model/program/pseudocode.h"
 #include "model/structorizer/nsd_file.h"
 #include "pseudocode_builder.h"
 #include "recording_canvas.h"
@@ -75,11 +77,12 @@ protected:
     }
 
     // Each program goes into its language's folder under the stem's name.
-    void generate(const Document& document, const std::string& stem) {
+    void generate(const Document& document, const std::string& stem,
+                  const RoutineLookup& routines = {}) {
         for (const CodeLanguage language : Languages) {
             const std::string extension(codeExtension(language));
             spit(m_dir / extension / (stem + "." + extension),
-                 generateCode(document, language, stem).text);
+                 generateCode(document, language, stem, routines).text);
         }
     }
 
@@ -283,14 +286,29 @@ TEST_F(GeneratedPrograms, StructorizerPseudocodeIsTranslatedWholeAndRunsTheSameE
         {"ggt-pascal", "84 36", "12\n"},
         {"ggt-c", "84 36", "12\n"},
         {"mittelwert", "3 4,5", "3.75\n"},
+        // Routines from other diagrams of the folder, a procedure without
+        // parameters and a recursive function among them.
+        {"rechner", "84 36", "12\n----\n120 60\nWert: 6\n"},
+    };
+    // The folder's diagrams are the routines a program may call.
+    std::vector<std::unique_ptr<Document>> folder;
+    for (const auto& entry :
+         fs::directory_iterator(fs::path(VELBRANT_SOURCE_DIR) / "tests/data/pseudocode"))
+        folder.push_back(load(entry.path()));
+    const RoutineLookup routines = [&folder](std::string_view name) -> const Document* {
+        for (const auto& document : folder) {
+            if (lowered(code::readTitle(document->format().title).name) == lowered(name))
+                return document.get();
+        }
+        return nullptr;
     };
     for (const auto& c : cases) {
         const auto document = load(fs::path(VELBRANT_SOURCE_DIR) / "tests/data/pseudocode" /
                                    (std::string(c.stem) + ".nsd"));
-        const GeneratedCode python = generateCode(*document, CodeLanguage::Python);
+        const GeneratedCode python = generateCode(*document, CodeLanguage::Python, {}, routines);
         EXPECT_EQ(python.untranslatedLines, 0) << c.stem << "\n" << python.text;
         EXPECT_EQ(python.missingRoutines, 0) << c.stem;
-        generate(*document, c.stem);
+        generate(*document, c.stem, routines);
         for (const CodeLanguage language : Languages) {
             const CommandResult result = runProgram(language, c.stem, c.input);
             EXPECT_EQ(result.output, c.expected) << c.stem << " in " << codeExtension(language);

@@ -11,6 +11,7 @@
 #include "render/document_export.h"
 #include "render/document_files.h"
 #include "render/file_errors.h"
+#include "render/routine_folder.h"
 #include "render/text_codec.h"
 
 #include <QDir>
@@ -205,6 +206,12 @@ void FileCommands::exportDocument(DocumentWindow& window) {
     options.dotsPerInch = chosen.dotsPerInch;
     options.scalePercent = chosen.scalePercent;
     options.fallbackTitle = window.fileName();
+    // A program takes the routines it calls from the diagrams beside its file.
+    RoutineFolder routines(window.filePath().isEmpty()
+                               ? QString()
+                               : QFileInfo(window.filePath()).absolutePath(),
+                           editor.measurer(), window.filePath());
+    options.routines = routines.lookup();
     QString notice;
     options.notice = [&notice](const QString& text) { notice = text; };
     options.progress = [&progress](qint64 done, qint64 total) {

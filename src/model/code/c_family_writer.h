@@ -48,6 +48,7 @@ protected:
     // The diagram as a function; a result is returned at its end unless
     // the end cannot be reached.
     void function();
+    void routine() override { function(); }
     virtual bool reachesEnd() const { return true; }
     // What the main function does first.
     virtual void mainStart() {}

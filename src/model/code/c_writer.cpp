@@ -7,7 +7,8 @@ namespace {
 
 class CWriter final : public CFamilyWriter {
 public:
-    explicit CWriter(const TypedProgram& program) : CFamilyWriter(program, CLanguage) {}
+    CWriter(const TypedProgram& program, const RoutineIds* ids)
+        : CFamilyWriter(program, CLanguage, ids) {}
 
 private:
     void writeProgram() override {
@@ -26,7 +27,9 @@ private:
         line("#include <time.h>");
         stopHelper();
         inputHelpers();
+        realHelper();
         stubs();
+        linkedRoutines();
         functionAndMain("int main(void)", "return 0;");
     }
 
@@ -93,6 +96,10 @@ private:
               "    char* kopie = malloc(laenge);", "    if (kopie == NULL)", "        return \"\";",
               "    memcpy(kopie, wort, laenge);", "    return kopie;", "}"})
             line(text);
+    }
+
+    std::string forwardDeclaration() override {
+        return signature(programName(), m_typed.result, parameterTypes(), parameterIds()) + ";";
     }
 
     void mainStart() override {
@@ -164,7 +171,6 @@ private:
     static std::string format(const Expr& item) {
         switch (item.type) {
         case Scalar::Real:
-            return "%g";
         case Scalar::Text:
         case Scalar::Bool:
             return "%s";
@@ -174,7 +180,27 @@ private:
     }
 
     static std::string shown(const std::string& text, Scalar type) {
+        if (type == Scalar::Real)
+            return std::string(RealText) + "(" + text + ")";
         return type == Scalar::Bool ? "(" + text + ") ? \"true\" : \"false\"" : text;
+    }
+
+    // Eight texts in turn, so that one printf can show several numbers.
+    void realHelper() {
+        if (!showsReal())
+            return;
+        for (const std::string& text :
+             {std::string(), "static const char* " + std::string(RealText) + "(double x) {",
+              std::string("    static char texte[8][512];"),
+              std::string("    static int naechster = 0;"),
+              std::string("    char* text = texte[naechster++ % 8];"),
+              std::string("    for (int stellen = 0; stellen <= 30; ++stellen) {"),
+              std::string("        snprintf(text, 512, \"%.*f\", stellen, x);"),
+              std::string("        if (strtod(text, NULL) == x)"),
+              std::string("            return text;"), std::string("    }"),
+              std::string("    snprintf(text, 512, \"%.17g\", x);"),
+              std::string("    return text;"), std::string("}")})
+            line(text);
     }
 
     void input(const Stmt& s) override { readItems(s, false); }
@@ -274,8 +300,8 @@ private:
 
 } // namespace
 
-std::string writeC(const TypedProgram& program) {
-    return CWriter(program).write();
+std::string writeC(const ProgramSet& set) {
+    return writeLinked<CWriter>(set);
 }
 
 } // namespace velbrant::code

@@ -32,25 +32,38 @@ std::optional<CodeLanguage> codeLanguageForExtension(std::string_view extension)
 }
 
 GeneratedCode generateCode(const Document& document, CodeLanguage language,
-                           std::string_view fileStem) {
-    const code::TypedProgram typed = code::typeProgram(code::readProgram(document));
+                           std::string_view fileStem, const RoutineLookup& routines) {
+    code::ProgramLookup find;
+    if (routines) {
+        find = [&routines](std::string_view name) -> std::optional<code::Program> {
+            const Document* routine = routines(name);
+            if (routine == nullptr)
+                return std::nullopt;
+            return code::readProgram(*routine);
+        };
+    }
+    const code::ProgramSet set = code::linkPrograms(code::readProgram(document), find);
     GeneratedCode result;
-    result.untranslatedLines = typed.unreadLines;
-    result.missingRoutines = typed.missingRoutines;
+    result.untranslatedLines = set.main.unreadLines;
+    result.missingRoutines = set.main.missingRoutines;
+    for (const code::TypedProgram& routine : set.routines) {
+        result.untranslatedLines += routine.unreadLines;
+        result.missingRoutines += routine.missingRoutines;
+    }
     switch (language) {
     case CodeLanguage::Python:
-        result.text = code::writePython(typed);
+        result.text = code::writePython(set);
         break;
     case CodeLanguage::Java: {
         ReplacedCharacters replaced;
-        result.text = code::writeJava(typed, windows1252FromUtf8(fileStem, replaced));
+        result.text = code::writeJava(set, windows1252FromUtf8(fileStem, replaced));
         break;
     }
     case CodeLanguage::C:
-        result.text = code::writeC(typed);
+        result.text = code::writeC(set);
         break;
     case CodeLanguage::Pascal:
-        result.text = code::writePascal(typed);
+        result.text = code::writePascal(set);
         break;
     }
     return result;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,11 +28,16 @@ struct GeneratedCode {
     int missingRoutines = 0;
 };
 
-// The program a diagram's pseudocode stands for, in the language.
+// The diagram whose title names a routine (its name, any case), if one is
+// at hand; it must live while the code is generated.
+using RoutineLookup = std::function<const Document*(std::string_view name)>;
+
+// The program a diagram's pseudocode stands for, in the language, with the
+// routines it calls that `routines` finds, written into the same program.
 // `fileStem` is the name (UTF-8, no folder, no extension) of the file the
 // program is written to, if any: Java names its class after it, so that
 // `java STEM` runs it; without one the class takes the title's name.
 GeneratedCode generateCode(const Document& document, CodeLanguage language,
-                           std::string_view fileStem = {});
+                           std::string_view fileStem = {}, const RoutineLookup& routines = {});
 
 } // namespace velbrant

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/code/language_table.h"
+#include "model/program/program_set.h"
 #include "model/program/type_check.h"
 
 #include <functional>
@@ -15,20 +16,37 @@ namespace velbrant::code {
 // What every back end shares: lines at an indentation, identifiers for the
 // program's names, the walk over the statements, and expressions written
 // by the target's table of operators. A back end states its syntax.
+// Every routine's identifier in a program of several diagrams, by its
+// lower-case name: the same in each diagram's part of the program.
+using RoutineIds = std::unordered_map<std::string, std::string>;
+RoutineIds routineIds(const ProgramSet& set);
+
 class CodeWriter {
 public:
-    CodeWriter(const TypedProgram& program, const LanguageTable& language);
+    CodeWriter(const TypedProgram& program, const LanguageTable& language,
+               const RoutineIds* routineIds = nullptr);
     virtual ~CodeWriter() = default;
     CodeWriter(const CodeWriter&) = delete;
     CodeWriter& operator=(const CodeWriter&) = delete;
 
     std::string write();
+    // A program of several diagrams: the routine's writer gives its text and
+    // what the program around it needs (helpers, stubs, imports) to the
+    // main diagram's writer.
+    void addRoutine(CodeWriter& routineWriter);
 
     // Arrays hold the indices from their lowest one up to this.
     static constexpr int HighestIndex = 1000;
 
 protected:
     virtual void writeProgram() = 0;
+    // The diagram as a routine of the program, and what declares it ahead
+    // of its definition where the language wants that (C, Pascal).
+    virtual void routine() = 0;
+    virtual std::string forwardDeclaration() { return {}; }
+    // The routines of the other diagrams: declarations first (this
+    // diagram's own too, when it is a function), then definitions.
+    void linkedRoutines();
 
     // Statements.
     virtual void assign(const Stmt& s) = 0;
@@ -75,6 +93,10 @@ protected:
     static constexpr std::string_view NotAnInteger = "Eingabe ist keine ganze Zahl: ";
     static constexpr std::string_view NotANumber = "Eingabe ist keine Zahl: ";
     bool stops() const { return m_stops; }
+    // Real numbers are shown alike in every language: with the fewest
+    // decimals that read back as the same number ("60", "3.75", "0.1").
+    static constexpr std::string_view RealText = "zahl_text_";
+    bool showsReal() const { return m_showsReal; }
     bool indexes() const { return m_indexes; }
     // "abbruch_("Zeile nicht übersetzt: ...")" in the target.
     std::string stopCall(std::string_view windows1252Message) const;
@@ -191,7 +213,12 @@ private:
     bool m_endsProgram = false;
     bool m_stops = false;
     bool m_indexes = false;
+    bool m_showsReal = false;
     std::set<Builtin> m_builtins;
+    const RoutineIds* m_routineIds;
+    std::vector<std::string> m_forwards;
+    std::vector<std::string> m_routineLines;
+    std::vector<const Symbol*> m_routineStubs;
 };
 
 std::string utf8(std::string_view windows1252);

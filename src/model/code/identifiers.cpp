@@ -107,6 +107,10 @@ std::string sanitized(std::string_view name) {
 
 } // namespace
 
+void Identifiers::take(std::string_view identifier) {
+    m_taken.insert(lowered(identifier));
+}
+
 std::string Identifiers::unique(std::string_view name) {
     const std::string base = sanitized(name);
     std::string candidate = base;

@@ -14,6 +14,8 @@ class Identifiers {
 public:
     // An identifier for the name, numbered on when taken: "x", "x2", "x3".
     std::string unique(std::string_view name);
+    // An identifier chosen elsewhere, which no other name may take.
+    void take(std::string_view identifier);
 
 private:
     std::set<std::string> m_taken;

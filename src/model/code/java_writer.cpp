@@ -14,8 +14,8 @@ namespace {
 // follows Java's own rules to know where that is needed.
 class JavaWriter final : public CFamilyWriter {
 public:
-    JavaWriter(const TypedProgram& program, std::string_view fileStem)
-        : CFamilyWriter(program, JavaLanguage),
+    JavaWriter(const TypedProgram& program, const RoutineIds* ids, std::string_view fileStem)
+        : CFamilyWriter(program, JavaLanguage, ids),
           m_className(fileStem.empty() ? programName() : Identifiers().unique(fileStem)) {}
 
 private:
@@ -26,7 +26,9 @@ private:
         indent();
         stopHelper();
         inputHelpers();
+        realHelper();
         stubs();
+        linkedRoutines();
         functionAndMain("public static void main(String[] args)", "");
         dedent();
         line("}");
@@ -110,8 +112,27 @@ private:
     void callFunction() override {
         const std::string arguments = readDeclaredParameters();
         const std::string callText = programName() + "(" + arguments + ")";
-        line(m_typed.result == Scalar::Unknown ? callText + ";"
-                                               : "System.out.println(" + callText + ");");
+        line(m_typed.result == Scalar::Unknown
+                 ? callText + ";"
+                 : "System.out.println(" + shown(callText, m_typed.result) + ");");
+    }
+
+    static std::string shown(const std::string& text, Scalar type) {
+        return type == Scalar::Real ? std::string(RealText) + "(" + text + ")" : text;
+    }
+
+    void realHelper() {
+        if (!showsReal())
+            return;
+        for (const std::string& text :
+             {std::string(), "static String " + std::string(RealText) + "(double x) {",
+              std::string("    for (int stellen = 0; stellen <= 30; stellen++) {"),
+              std::string("        String text = String.format(java.util.Locale.ROOT, \"%.\" + "
+                          "stellen + \"f\", x);"),
+              std::string("        if (Double.parseDouble(text) == x)"),
+              std::string("            return text;"), std::string("    }"),
+              std::string("    return Double.toString(x);"), std::string("}")})
+            line(text);
     }
 
     void input(const Stmt& s) override { readItems(s, true); }
@@ -123,7 +144,9 @@ private:
                 text += spacedBefore(s.items, i) ? " + \" \" + " : " + ";
             const Expr& item = s.items[i];
             const bool atomic = item.kind != Expr::Kind::Binary && item.kind != Expr::Kind::Unary;
-            text += atomic ? expr(item) : "(" + expr(item) + ")";
+            text += item.type == Scalar::Real ? shown(expr(item), item.type)
+                    : atomic                  ? expr(item)
+                                              : "(" + expr(item) + ")";
         }
         const bool startsWithText = !s.items.empty() && s.items[0].kind == Expr::Kind::Text;
         if (s.items.size() > 1 && !startsWithText)
@@ -221,8 +244,8 @@ private:
 
 } // namespace
 
-std::string writeJava(const TypedProgram& program, std::string_view fileStem) {
-    return JavaWriter(program, fileStem).write();
+std::string writeJava(const ProgramSet& set, std::string_view fileStem) {
+    return writeLinked<JavaWriter>(set, fileStem);
 }
 
 } // namespace velbrant::code

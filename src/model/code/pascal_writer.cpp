@@ -9,7 +9,8 @@ namespace {
 
 class PascalWriter final : public CodeWriter {
 public:
-    explicit PascalWriter(const TypedProgram& program) : CodeWriter(program, PascalLanguage) {}
+    PascalWriter(const TypedProgram& program, const RoutineIds* ids)
+        : CodeWriter(program, PascalLanguage, ids) {}
 
 private:
     void writeProgram() override {
@@ -22,7 +23,9 @@ private:
         line("  SysUtils, Math;");
         stopHelper();
         inputHelpers();
+        realHelper();
         stubs();
+        linkedRoutines();
         if (m_program.isFunction)
             function();
         blank();
@@ -72,6 +75,20 @@ private:
             converter("LiesZahl_: double", true,
                       "TryStrToFloat(StringReplace(wort, ',', '.', []), Result, zahlen)",
                       NotANumber);
+    }
+
+    void realHelper() {
+        if (!showsReal())
+            return;
+        for (const char* text :
+             {"", "function zahl_text_(x: double): string;", "var", "  stellen: integer;",
+              "  wert: double;", "  zahlen: TFormatSettings;", "begin",
+              "  zahlen := DefaultFormatSettings;", "  zahlen.DecimalSeparator := '.';",
+              "  for stellen := 0 to 18 do", "  begin",
+              "    Result := FloatToStrF(x, ffFixed, 18, stellen, zahlen);",
+              "    wert := StrToFloat(Result, zahlen);", "    if wert = x then", "      exit;",
+              "  end;", "end;"})
+            line(text);
     }
 
     void converter(const std::string& head, bool decimal, const std::string& reads,
@@ -184,12 +201,20 @@ private:
         }
     }
 
+    std::string routineHead() const {
+        const bool result = m_typed.result != Scalar::Unknown;
+        return (result ? "function " : "procedure ") + programName() +
+               parameters(parameterTypes(), parameterIds()) +
+               (result ? ": " + typeName(m_typed.result) : "") + ";";
+    }
+
+    std::string forwardDeclaration() override { return routineHead() + " forward;"; }
+    void routine() override { function(); }
+
     void function() {
         const bool result = m_typed.result != Scalar::Unknown;
         blank();
-        line((result ? "function " : "procedure ") + programName() +
-             parameters(parameterTypes(), parameterIds()) +
-             (result ? ": " + typeName(m_typed.result) : "") + ";");
+        line(routineHead());
         declarations(variables(), usesIndexLoop());
         line("begin");
         indent();
@@ -223,7 +248,7 @@ private:
 
     static std::string shown(const std::string& text, Scalar type) {
         if (type == Scalar::Real)
-            return "FloatToStr(" + text + ")";
+            return std::string(RealText) + "(" + text + ")";
         if (type == Scalar::Bool)
             return "BoolToStr(" + text + ", 'true', 'false')";
         return text;
@@ -371,8 +396,8 @@ private:
 
 } // namespace
 
-std::string writePascal(const TypedProgram& program) {
-    return PascalWriter(program).write();
+std::string writePascal(const ProgramSet& set) {
+    return writeLinked<PascalWriter>(set);
 }
 
 } // namespace velbrant::code

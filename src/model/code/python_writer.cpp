@@ -7,7 +7,8 @@ namespace {
 
 class PythonWriter final : public CodeWriter {
 public:
-    explicit PythonWriter(const TypedProgram& program) : CodeWriter(program, PythonLanguage) {}
+    PythonWriter(const TypedProgram& program, const RoutineIds* ids)
+        : CodeWriter(program, PythonLanguage, ids) {}
 
 private:
     void writeProgram() override {
@@ -21,8 +22,10 @@ private:
             line("import sys");
         stopHelper();
         inputHelpers();
+        realHelper();
         for (const Symbol* routine : subroutines())
             stub(*routine);
+        linkedRoutines();
         blank();
         if (m_program.isFunction)
             function();
@@ -128,6 +131,8 @@ private:
         dedent();
     }
 
+    void routine() override { function(); }
+
     void function() {
         line("");
         std::string parameters;
@@ -152,7 +157,21 @@ private:
     }
 
     std::string shown(const std::string& text, Scalar type) const {
+        if (type == Scalar::Real)
+            return std::string(RealText) + "(" + text + ")";
         return type == Scalar::Bool ? "(\"true\" if " + text + " else \"false\")" : text;
+    }
+
+    void realHelper() {
+        if (!showsReal())
+            return;
+        for (const std::string& text :
+             {std::string(), std::string(),
+              "def " + std::string(RealText) + "(x):", std::string("    for stellen in range(31):"),
+              std::string("        text = f\"{x:.{stellen}f}\""),
+              std::string("        if float(text) == x:"), std::string("            return text"),
+              std::string("    return repr(x)")})
+            line(text);
     }
 
     void assign(const Stmt& s) override { line(expr(s.target) + " = " + expr(s.value)); }
@@ -301,8 +320,8 @@ private:
 
 } // namespace
 
-std::string writePython(const TypedProgram& program) {
-    return PythonWriter(program).write();
+std::string writePython(const ProgramSet& set) {
+    return writeLinked<PythonWriter>(set);
 }
 
 } // namespace velbrant::code

@@ -153,6 +153,9 @@ struct Program {
     Scalar result = Scalar::Unknown;
     // Set by the title's parameters or by a return with a value.
     bool isFunction = false;
+    // Called by another diagram of the program, not run by itself: its
+    // parameters come from the call (arrays too), not from the input.
+    bool isRoutine = false;
     Block body;
 };
 

@@ -7,6 +7,7 @@
 #include "model/program/type_rules.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace velbrant::code {
@@ -405,6 +406,25 @@ int countUnread(const Block& statements) {
     return count;
 }
 
+// The routines the program calls that other diagrams define are known
+// before anything is inferred: their calls must fit them.
+void linkRoutines(TypedProgram& typed, const Signatures& routines) {
+    for (const std::string& name : calledNames(typed.program.body)) {
+        const auto found = routines.find(name);
+        if (found == routines.end())
+            continue;
+        const Signature& signature = found->second;
+        Symbol& symbol = typed.symbols.get(signature.spelling);
+        if (symbol.kind != SymbolKind::Unset)
+            continue;
+        symbol.kind = isKnown(signature.result) ? SymbolKind::Function : SymbolKind::Procedure;
+        symbol.type.scalar = signature.result;
+        symbol.parameters = signature.parameters;
+        symbol.signatureSet = true;
+        symbol.linked = true;
+    }
+}
+
 // Parameters are read by the main program: they must be single values.
 void declareParameters(TypedProgram& typed) {
     Program& program = typed.program;
@@ -419,16 +439,49 @@ void declareParameters(TypedProgram& typed) {
 
 } // namespace
 
-TypedProgram typeProgram(Program program) {
+std::vector<std::string> calledNames(const Block& statements) {
+    std::vector<std::string> names;
+    const auto add = [&names](std::string_view name) {
+        std::string key = lowered(name);
+        if (std::find(names.begin(), names.end(), key) == names.end())
+            names.push_back(std::move(key));
+    };
+    std::function<void(const Expr&)> expression = [&](const Expr& e) {
+        if (e.kind == Expr::Kind::Call)
+            add(e.text);
+        for (const Expr& arg : e.args)
+            expression(arg);
+    };
+    std::function<void(const Block&)> walk = [&](const Block& block) {
+        for (const Stmt& s : block) {
+            if (s.kind == Stmt::Kind::Call)
+                add(s.name);
+            for (const Expr* e : {&s.target, &s.value, &s.limit, &s.step})
+                expression(*e);
+            for (const Expr& item : s.items)
+                expression(item);
+            for (const Block& body : s.bodies)
+                walk(body);
+            for (const CaseBranch& branch : s.branches)
+                walk(branch.body);
+        }
+    };
+    walk(statements);
+    return names;
+}
+
+TypedProgram typeProgram(Program program, const Signatures& routines) {
     TypedProgram typed;
     typed.program = std::move(program);
     declareParameters(typed);
+    linkRoutines(typed, routines);
     const Inferred inferred = inferTypes(typed.program.body, typed.symbols);
     Program& p = typed.program;
     p.isFunction = p.isFunction || inferred.hasResult;
     const auto& all = typed.symbols.all();
-    if (std::any_of(all.begin(), all.end(),
-                    [](const Symbol& s) { return s.isParameter && s.type.array; })) {
+    if (!p.isRoutine && std::any_of(all.begin(), all.end(), [](const Symbol& s) {
+            return s.isParameter && s.type.array;
+        })) {
         for (Symbol& symbol : typed.symbols.all())
             symbol.isParameter = false;
         p.parameters.clear();
@@ -444,7 +497,8 @@ TypedProgram typeProgram(Program program) {
     typed.unreadLines = countUnread(p.body);
     typed.missingRoutines =
         static_cast<int>(std::count_if(all.begin(), all.end(), [](const Symbol& s) {
-            return s.kind == SymbolKind::Function || s.kind == SymbolKind::Procedure;
+            return (s.kind == SymbolKind::Function || s.kind == SymbolKind::Procedure) &&
+                   !s.linked;
         }));
     return typed;
 }

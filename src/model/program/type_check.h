@@ -33,6 +33,8 @@ struct Symbol {
     bool guessed = false;
     bool conflicting = false;
     bool read = false;
+    // A routine another diagram of the program defines (no stub).
+    bool linked = false;
 };
 
 class Symbols {
@@ -59,6 +61,17 @@ private:
     std::unordered_map<std::string, std::size_t> m_byKey;
 };
 
+// What a routine of another diagram takes and gives, by its name.
+struct Signature {
+    std::string spelling;
+    std::vector<ValueType> parameters;
+    // Unknown for a routine that gives no value.
+    Scalar result = Scalar::Unknown;
+    bool operator==(const Signature&) const = default;
+};
+// By the lower-case name.
+using Signatures = std::unordered_map<std::string, Signature>;
+
 struct TypedProgram {
     Program program;
     Symbols symbols;
@@ -74,6 +87,10 @@ struct TypedProgram {
 // Infers every name's type from its uses, then checks each statement with
 // those types; what does not fit becomes unread, so that every back end
 // can write a program that compiles.
-TypedProgram typeProgram(Program program);
+// Calls to the routines `routines` names fit their signatures.
+TypedProgram typeProgram(Program program, const Signatures& routines = {});
+
+// The names a program calls (lower case).
+std::vector<std::string> calledNames(const Block& statements);
 
 } // namespace velbrant::code

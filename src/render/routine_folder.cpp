@@ -1,0 +1,67 @@
+#include "render/routine_folder.h"
+
+#include "model/files/windows1252.h"
+#include "model/program/pseudocode.h"
+#include "render/document_files.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace velbrant {
+
+namespace {
+
+// A folder of diagrams holds dozens; one with thousands of files or large
+// ones is not read whole for a lookup.
+constexpr int MaxFolderDiagrams = 500;
+constexpr qint64 MaxRoutineFileSize = qint64{16} << 20;
+
+bool names(const Document& document, std::string_view name) {
+    return lowered(code::readTitle(document.format().title).name) == lowered(name);
+}
+
+} // namespace
+
+RoutineFolder::RoutineFolder(QString folder, QtTextMeasurer& measurer, QString except)
+    : m_folder(std::move(folder)), m_measurer(measurer),
+      m_except(QFileInfo(except).absoluteFilePath()) {}
+
+void RoutineFolder::addOpen(const Document* document) {
+    m_open.push_back(document);
+}
+
+const Document* RoutineFolder::find(std::string_view name) {
+    for (const Document* document : m_open) {
+        if (names(*document, name))
+            return document;
+    }
+    readFolder();
+    for (const auto& document : m_documents) {
+        if (names(*document, name))
+            return document.get();
+    }
+    return nullptr;
+}
+
+void RoutineFolder::readFolder() {
+    if (m_read || m_folder.isEmpty())
+        return;
+    m_read = true;
+    const QFileInfoList files = QDir(m_folder).entryInfoList(
+        {QStringLiteral("*.nsd"), QStringLiteral("*.str")}, QDir::Files | QDir::Readable,
+        QDir::Name);
+    for (const QFileInfo& file : files) {
+        if (static_cast<int>(m_documents.size()) >= MaxFolderDiagrams)
+            break;
+        if (file.absoluteFilePath() == m_except || file.size() > MaxRoutineFileSize)
+            continue;
+        try {
+            m_documents.push_back(
+                readDocumentFile(file.absoluteFilePath(), m_measurer, DefaultLabels{}).document);
+        } catch (const DocumentFileError&) {
+            continue;
+        }
+    }
+}
+
+} // namespace velbrant
