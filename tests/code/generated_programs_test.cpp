@@ -135,8 +135,25 @@ protected:
         return run(command, m_dir, true);
     }
 
+    // The diagrams of a folder as the routines a program may call.
+    RoutineLookup routinesIn(const fs::path& folder) {
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            const std::string extension = entry.path().extension().string();
+            if (extension == ".nsd" || extension == ".STR")
+                m_routines.push_back(load(entry.path()));
+        }
+        return [this](std::string_view name) -> const Document* {
+            for (const auto& document : m_routines) {
+                if (lowered(code::readTitle(document->format().title).name) == lowered(name))
+                    return document.get();
+            }
+            return nullptr;
+        };
+    }
+
     FixedWidthMeasurer m_measurer;
     fs::path m_dir;
+    std::vector<std::unique_ptr<Document>> m_routines;
 };
 
 TEST_F(GeneratedPrograms, EveryExampleAndSampleCompilesInEveryLanguage) {
@@ -187,15 +204,17 @@ TEST_F(GeneratedPrograms, OwnDiagramsGiveTheSameRightAnswersInEveryLanguage) {
         {"lineare-suche", "5 4 8 15 16 23 15\\n", "3\n"},
         {"lineare-suche", "3\\n1 2 3\\n9\\n", "0\n"},
         {"bubblesort", "6 5 3 9 1 7 2\\n", "1\n2\n3\n5\n7\n9\n"},
-        // The menu calls a routine no diagram defines: every program says so
-        // when it gets there instead of going on without it.
-        {"menue", "1 0\\n", "", 3, "Unterprogramm nicht gefunden: ZeigeMenue\n"},
+        {"menue", "1 2 7 1 0\\n",
+         "1 = Neu, 2 = Laden, 0 = Ende\nNeu Nr. 1\n1 = Neu, 2 = Laden, 0 = Ende\nLaden\n"
+         "1 = Neu, 2 = Laden, 0 = Ende\nUng\xC3\xBCltige Wahl\n1 = Neu, 2 = Laden, 0 = Ende\n"
+         "Neu Nr. 2\n1 = Neu, 2 = Laden, 0 = Ende\nEnde\n"},
         {"ggt", "84 36\\n", "12\n"},
         {"ratespiel", "50 25 37\\n", "zu gro\xC3\x9F\nzu klein\nRichtig nach 3 Versuchen\n"},
     };
+    const fs::path examples = fs::path(VELBRANT_SOURCE_DIR) / "examples";
+    const RoutineLookup routines = routinesIn(examples);
     for (const Case& c : cases) {
-        generate(*load(fs::path(VELBRANT_SOURCE_DIR) / "examples" / (std::string(c.stem) + ".STR")),
-                 c.stem);
+        generate(*load(examples / (std::string(c.stem) + ".STR")), c.stem, routines);
         for (const CodeLanguage language : Languages) {
             const CommandResult result = runProgram(language, c.stem, c.input);
             EXPECT_EQ(result.status, c.status) << c.stem << " in " << codeExtension(language);
@@ -224,6 +243,12 @@ TEST_F(GeneratedPrograms, AProgramStopsWithTheSameMessageInEveryLanguageRatherTh
     test::appendNew(array.topSequence(), ElementKind::Block, array.layoutContext(m_measurer, {}),
                     {"Eingabe: n", "a[1] := 7", "Ausgabe: a[1]", "a[n] := 1", "Ausgabe: a[n]"});
     generate(array, "feld");
+    // A routine no diagram defines stops the program when it is called.
+    Document missing(m_measurer);
+    const LayoutContext missingContext = missing.layoutContext(m_measurer, {});
+    test::appendNew(missing.topSequence(), ElementKind::Block, missingContext, {"Ausgabe: 1"});
+    test::appendNew(missing.topSequence(), ElementKind::Call, missingContext, {"Gruss"});
+    generate(missing, "fehlt");
     // Input reads the same in every language: a decimal comma like a point;
     // what is not a number, or not there, stops the program.
     Document reading(m_measurer);
@@ -270,6 +295,11 @@ TEST_F(GeneratedPrograms, AProgramStopsWithTheSameMessageInEveryLanguageRatherTh
                 << codeExtension(language);
         }
         EXPECT_EQ(runProgram(language, "feld", "1000\\n").output, "7\n1\n");
+        result = runProgram(language, "fehlt", "");
+        EXPECT_EQ(result.status, 3) << codeExtension(language);
+        EXPECT_EQ(result.output, "1\n") << codeExtension(language);
+        EXPECT_EQ(result.errors, "Unterprogramm nicht gefunden: Gruss\n")
+            << codeExtension(language);
     }
 }
 
@@ -290,18 +320,8 @@ TEST_F(GeneratedPrograms, StructorizerPseudocodeIsTranslatedWholeAndRunsTheSameE
         // parameters and a recursive function among them.
         {"rechner", "84 36", "12\n----\n120 60\nWert: 6\n"},
     };
-    // The folder's diagrams are the routines a program may call.
-    std::vector<std::unique_ptr<Document>> folder;
-    for (const auto& entry :
-         fs::directory_iterator(fs::path(VELBRANT_SOURCE_DIR) / "tests/data/pseudocode"))
-        folder.push_back(load(entry.path()));
-    const RoutineLookup routines = [&folder](std::string_view name) -> const Document* {
-        for (const auto& document : folder) {
-            if (lowered(code::readTitle(document->format().title).name) == lowered(name))
-                return document.get();
-        }
-        return nullptr;
-    };
+    const RoutineLookup routines =
+        routinesIn(fs::path(VELBRANT_SOURCE_DIR) / "tests/data/pseudocode");
     for (const auto& c : cases) {
         const auto document = load(fs::path(VELBRANT_SOURCE_DIR) / "tests/data/pseudocode" /
                                    (std::string(c.stem) + ".nsd"));
