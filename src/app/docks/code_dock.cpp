@@ -6,6 +6,7 @@
 #include "render/document_export.h"
 #include "render/document_files.h"
 #include "render/file_errors.h"
+#include "render/routine_folder.h"
 
 #include <QBoxLayout>
 #include <QClipboard>
@@ -99,10 +100,16 @@ CodeLanguage CodeDock::language() const {
     return Languages[std::max(m_language->currentIndex(), 0)].language;
 }
 
-void CodeDock::follow(DocumentEditor* editor, const QString& name) {
+CodeDock::~CodeDock() = default;
+
+void CodeDock::follow(DocumentEditor* editor, const QString& path) {
     disconnect(m_changed);
     m_editor = editor;
-    m_name = name;
+    m_path = path;
+    m_routines.reset();
+    if (editor != nullptr)
+        m_routines = std::make_unique<RoutineFolder>(
+            path.isEmpty() ? QString() : QFileInfo(path).absolutePath(), editor->measurer(), path);
     if (editor != nullptr)
         m_changed = connect(editor, &DocumentEditor::changed, this, &CodeDock::scheduleRefresh);
     refresh();
@@ -127,7 +134,8 @@ void CodeDock::refresh() {
         m_note->clear();
         return;
     }
-    const GeneratedCode code = generateCode(m_editor->document(), language());
+    const GeneratedCode code =
+        generateCode(m_editor->document(), language(), {}, m_routines->lookup());
     const int scroll = m_code->verticalScrollBar()->value();
     m_code->setPlainText(QString::fromStdString(code.text));
     m_code->verticalScrollBar()->setValue(scroll);
@@ -141,7 +149,7 @@ void CodeDock::copy() {
 void CodeDock::save() {
     const QString extension = QString::fromLatin1(codeExtension(language()).data());
     const QString suggested =
-        QFileInfo(m_name.isEmpty() ? QStringLiteral("programm") : m_name).completeBaseName() +
+        QFileInfo(m_path.isEmpty() ? QStringLiteral("programm") : m_path).completeBaseName() +
         u'.' + extension;
     const QString filter =
         QStringLiteral("%1-Programm (*.%2)").arg(m_language->currentText(), extension);
@@ -154,7 +162,8 @@ void CodeDock::save() {
         m_editor.isNull() ? m_code->toPlainText().toUtf8()
                           : QByteArray::fromStdString(
                                 generateCode(m_editor->document(), language(),
-                                             QFileInfo(path).completeBaseName().toStdString())
+                                             QFileInfo(path).completeBaseName().toStdString(),
+                                             m_routines->lookup())
                                     .text);
     QString reason;
     if (!file.open(QIODevice::WriteOnly))

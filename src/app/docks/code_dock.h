@@ -5,6 +5,7 @@
 #include <QDockWidget>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -13,6 +14,7 @@ class QPlainTextEdit;
 namespace velbrant {
 
 class CodeHighlighter;
+class RoutineFolder;
 class DocumentEditor;
 
 // The program of the active diagram beside it, in the language chosen,
@@ -23,10 +25,13 @@ class CodeDock : public QDockWidget {
 
 public:
     explicit CodeDock(QWidget* parent);
+    ~CodeDock() override;
 
     // Shows the program of the editor's diagram from now on; none: empty.
-    // `name` is the document's file name, for the suggested file.
-    void follow(DocumentEditor* editor, const QString& name);
+    // `path` is the document's file, if it has one: the suggested file is
+    // named after it, and the diagrams beside it are the routines the
+    // program may call.
+    void follow(DocumentEditor* editor, const QString& path);
 
     // Asks where to save, given the suggested path and the filter; the
     // empty string cancels. Tests replace it.
@@ -45,7 +50,8 @@ private:
     QLabel* m_note;
     CodeHighlighter* m_highlighter;
     QPointer<DocumentEditor> m_editor;
-    QString m_name;
+    QString m_path;
+    std::unique_ptr<RoutineFolder> m_routines;
     QMetaObject::Connection m_changed;
     bool m_refreshPending = false;
 };

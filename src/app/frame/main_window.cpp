@@ -171,7 +171,7 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
 void MainWindow::documentActivated(DocumentWindow* window) {
     m_textEntry->commitUnlessFor(window != nullptr ? &window->editor() : nullptr);
     m_codeDock->follow(window != nullptr ? &window->editor() : nullptr,
-                       window != nullptr ? window->fileName() : QString());
+                       window != nullptr ? window->filePath() : QString());
     m_textDock->follow(window != nullptr ? &window->editor() : nullptr);
     if (window != nullptr) {
         window->showCaption();

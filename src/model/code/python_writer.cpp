@@ -141,7 +141,8 @@ private:
         line("def " + programName() + "(" + parameters + "):");
         body();
         indent();
-        line("return " + zero(m_typed.result));
+        if (m_typed.result != Scalar::Unknown)
+            line("return " + zero(m_typed.result));
         dedent();
         blank();
     }
