@@ -28,13 +28,16 @@ public:
     std::string intExpr(int depth = 0) {
         if (depth > 2)
             return chance(50) ? std::to_string(number(0, 99)) : intVariable();
-        switch (number(0, 7)) {
+        switch (number(0, 8)) {
         case 0:
             return std::to_string(number(0, 99));
         case 1:
             return intVariable();
         case 2:
             return "a[" + intExpr(depth + 1) + "]";
+        case 8:
+            return pick(std::array<std::string, 5>{"abs(", "random(", "sqr(", "round(", "floor("}) +
+                   intExpr(depth + 1) + ")";
         case 3:
             return intExpr(depth + 1) + " " +
                    pick(std::array<std::string, 5>{"+", "-", "*", "div", "mod"}) + " " +
@@ -50,11 +53,13 @@ public:
         }
     }
     std::string realExpr() {
-        switch (number(0, 3)) {
+        switch (number(0, 4)) {
         case 0:
             return std::to_string(number(0, 9)) + "." + std::to_string(number(0, 99));
         case 1:
             return pick(std::array<std::string, 2>{"mittel", "preis"});
+        case 4:
+            return pick(std::array<std::string, 3>{"sqrt(", "exp(", "cos("}) + intExpr(2) + ")";
         case 2:
             return intExpr(1) + " / " + intExpr(1);
         default:
@@ -102,7 +107,12 @@ public:
 
     std::string assignment() {
         const std::string arrow = pick(std::array<std::string, 4>{" := ", " <- ", " = ", "\t:= "});
-        switch (number(0, 6)) {
+        switch (number(0, 8)) {
+        case 7:
+            return pick(std::array<std::string, 3>{"var preis: double", "int zahl <- 7",
+                                                   "const GRENZE = 10"});
+        case 8:
+            return pick(std::array<std::string, 2>{"inc(", "dec("}) + intVariable() + ")";
         case 0:
             return intVariable() + arrow + intExpr();
         case 1:
@@ -121,7 +131,11 @@ public:
         }
     }
     std::string io() {
-        switch (number(0, 9)) {
+        switch (number(0, 11)) {
+        case 10:
+            return "INPUT \"Wie viele?\", " + intVariable();
+        case 11:
+            return "OUTPUT \"Summe: \" + " + intExpr() + ", " + realExpr();
         case 0:
             return "Eingabe: " + intVariable() + ", name";
         case 1:
@@ -168,7 +182,7 @@ public:
         }
     }
     std::string exit() {
-        return pick(std::array<std::string, 10>{"verlasse Schleife", "break",
+        return pick(std::array<std::string, 12>{"verlasse Schleife", "break", "leave", "exit 0",
                                                 "zur\xFC"
                                                 "ck summe",
                                                 "return 0",
@@ -204,7 +218,9 @@ public:
     }
     std::string forHead() {
         const std::string v = intVariable();
-        switch (number(0, 5)) {
+        switch (number(0, 6)) {
+        case 6:
+            return "for " + v + " <- 1 to " + intExpr(1) + " by 2";
         case 0:
             return "f\xFCr " + v + " := 1 bis " + intExpr(1);
         case 1:

@@ -28,6 +28,7 @@ private:
         stopHelper();
         inputHelpers();
         realHelper();
+        randomHelper();
         stubs();
         linkedRoutines();
         functionAndMain("int main(void)", "return 0;");
@@ -100,6 +101,16 @@ private:
 
     std::string forwardDeclaration() override {
         return signature(programName(), m_typed.result, parameterTypes(), parameterIds()) + ";";
+    }
+
+    // rand() % 0 would divide by zero.
+    void randomHelper() {
+        if (!usesBuiltin(Builtin::Random))
+            return;
+        blank();
+        line("static int zufall_(int n) {");
+        line("    return n > 0 ? rand() % n : 0;");
+        line("}");
     }
 
     void mainStart() override {

@@ -45,8 +45,11 @@ template <typename Visit> void visitExpr(const Expr& e, Visit& visit) {
 template <typename Visit> void visitExprs(const Stmt& s, Visit& visit) {
     if (s.kind == Stmt::Kind::Unread || s.kind == Stmt::Kind::Comment)
         return;
-    for (const Expr* e : {&s.target, &s.value, &s.limit, &s.step})
-        visitExpr(*e, visit);
+    // An unread head is not written, whatever it holds.
+    if (!s.unreadHead) {
+        for (const Expr* e : {&s.target, &s.value, &s.limit, &s.step})
+            visitExpr(*e, visit);
+    }
     for (const Expr& item : s.items)
         visitExpr(item, visit);
     for (const CaseBranch& branch : s.branches) {
@@ -687,8 +690,11 @@ bool CodeWriter::plainLabels(const Stmt& s, bool textAllowed) const {
 }
 
 bool CodeWriter::isConstant(const Expr& e) {
-    if (e.kind == Expr::Kind::Name || e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Call ||
-        e.kind == Expr::Kind::Range || e.kind == Expr::Kind::Untranslated)
+    // A standard routine of constants may be written as a constant ("sqr").
+    if (e.kind == Expr::Kind::Call && !builtinNamed(e.text, e.args.size()))
+        return false;
+    if (e.kind == Expr::Kind::Name || e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Range ||
+        e.kind == Expr::Kind::Untranslated)
         return false;
     return std::all_of(e.args.begin(), e.args.end(), isConstant);
 }

@@ -56,7 +56,7 @@ constexpr BuiltinTable CBuiltins = {"(({0}) < 0 ? -({0}) : ({0}))",
                                     "sin({0})",
                                     "cos({0})",
                                     "tan({0})",
-                                    "(rand() % ({0}))",
+                                    "zufall_({0})",
                                     "((int) strlen({0}))"};
 
 constexpr BuiltinTable JavaBuiltins = {"Math.abs({0})",
@@ -73,7 +73,7 @@ constexpr BuiltinTable JavaBuiltins = {"Math.abs({0})",
                                        "Math.sin({0})",
                                        "Math.cos({0})",
                                        "Math.tan({0})",
-                                       "((int) (Math.random() * ({0})))",
+                                       "((int) (Math.random() * Math.max(0, {0})))",
                                        "({0}).length()"};
 
 consteval LanguageTable cFamily(ScalarTable typeNames, ScalarTable readers, JumpWords jumps,
@@ -144,7 +144,7 @@ constinit const LanguageTable PythonLanguage = {
     .builtins = {"abs({0})", "min({0}, {1})", "max({0}, {1})", "math.floor(({0}) + 0.5)",
                  "math.floor({0})", "math.ceil({0})", "(({0}) * ({0}))", "math.sqrt({0})",
                  "math.exp({0})", "math.log({0})", "math.pow({0}, {1})", "math.sin({0})",
-                 "math.cos({0})", "math.tan({0})", "random.randrange({0})", "len({0})"},
+                 "math.cos({0})", "math.tan({0})", "random.randrange(max(1, {0}))", "len({0})"},
 };
 
 // Pascal's conditional needs begin and end around its branches: its back
@@ -178,7 +178,7 @@ constinit const LanguageTable PascalLanguage = {
     .jumps = {"break;", "halt;", "exit(", ");", "exit;"},
     .builtins = {"Abs({0})", "Min({0}, {1})", "Max({0}, {1})", "Floor(({0}) + 0.5)", "Floor({0})",
                  "Ceil({0})", "Sqr({0})", "Sqrt({0})", "Exp({0})", "Ln({0})", "Power({0}, {1})",
-                 "Sin({0})", "Cos({0})", "Tan({0})", "Random({0})", "Length({0})"},
+                 "Sin({0})", "Cos({0})", "Tan({0})", "Random(Max(1, {0}))", "Length({0})"},
 };
 
 } // namespace velbrant::code

@@ -26,7 +26,7 @@ enum class Builtin : std::uint8_t {
     Sin,
     Cos,
     Tan,
-    Random, // 0 <= random(n) < n
+    Random, // 0 <= random(n) < n; 0 where n <= 0
     Length, // of a text
 };
 

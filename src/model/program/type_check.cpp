@@ -159,6 +159,11 @@ private:
         return builtinResult(*builtinNamed(e.text, e.args.size()), types[0], types[1]);
     }
 
+    static bool isZero(const Expr& e) {
+        return (e.kind == Expr::Kind::Int || e.kind == Expr::Kind::Real) &&
+               e.text.find_first_not_of("0.") == std::string::npos;
+    }
+
     std::optional<Scalar> binary(Expr& e) {
         const auto left = value(e.args[0]);
         const auto right = value(e.args[1]);
@@ -172,11 +177,14 @@ private:
         case Op::Sub:
         case Op::Mul:
             return numeric ? std::optional(joined(l, r)) : std::nullopt;
+        // A division by a written zero does not compile everywhere.
         case Op::Div:
-            return numeric ? std::optional(Scalar::Real) : std::nullopt;
+            return numeric && !isZero(e.args[1]) ? std::optional(Scalar::Real) : std::nullopt;
         case Op::IntDiv:
         case Op::Mod:
-            return l == Scalar::Int && r == Scalar::Int ? std::optional(Scalar::Int) : std::nullopt;
+            return l == Scalar::Int && r == Scalar::Int && !isZero(e.args[1])
+                       ? std::optional(Scalar::Int)
+                       : std::nullopt;
         case Op::Eq:
         case Op::Ne:
             return numeric || l == r ? std::optional(Scalar::Bool) : std::nullopt;
@@ -497,8 +505,7 @@ TypedProgram typeProgram(Program program, const Signatures& routines) {
     typed.unreadLines = countUnread(p.body);
     typed.missingRoutines =
         static_cast<int>(std::count_if(all.begin(), all.end(), [](const Symbol& s) {
-            return (s.kind == SymbolKind::Function || s.kind == SymbolKind::Procedure) &&
-                   !s.linked;
+            return (s.kind == SymbolKind::Function || s.kind == SymbolKind::Procedure) && !s.linked;
         }));
     return typed;
 }
