@@ -31,18 +31,22 @@ public:
     }
 
     ProgramSet link() {
+        discover();
+        ProgramSet set;
+        // The usual case: a diagram that calls no other is typed once.
+        if (m_programs.size() == 1 && !m_callsItself) {
+            set.main = typeProgram(std::move(m_programs.front()));
+            return set;
+        }
         std::vector<TypedProgram> typed = typeAll();
         for (int round = 1; round < MaxLinkRounds; ++round) {
             const Signatures previous = m_signatures;
-            const std::size_t known = m_programs.size();
             for (const TypedProgram& program : typed)
                 noteSignature(program);
-            findCalledRoutines(typed);
-            if (m_signatures == previous && m_programs.size() == known)
+            if (m_signatures == previous)
                 break;
             typed = typeAll();
         }
-        ProgramSet set;
         set.main = std::move(typed.front());
         for (std::size_t i = 1; i < typed.size(); ++i)
             set.routines.push_back(std::move(typed[i]));
@@ -50,6 +54,26 @@ public:
     }
 
 private:
+    // Every routine the programs call, directly or through each other, is
+    // looked up once by its name.
+    void discover() {
+        std::set<std::string> looked{lowered(m_programs.front().name)};
+        for (std::size_t i = 0; i < m_programs.size() && m_programs.size() <= MaxRoutines; ++i) {
+            for (const std::string& name : calledNames(m_programs[i].body)) {
+                m_callsItself = m_callsItself || (i == 0 && m_programs.front().isFunction &&
+                                                  name == lowered(m_programs.front().name));
+                if (!looked.insert(name).second || !m_find)
+                    continue;
+                std::optional<Program> routine = m_find(name);
+                if (!routine || lowered(routine->name) != name)
+                    continue;
+                routine->isFunction = true;
+                routine->isRoutine = true;
+                m_programs.push_back(std::move(*routine));
+            }
+        }
+    }
+
     std::vector<TypedProgram> typeAll() const {
         std::vector<TypedProgram> typed;
         for (const Program& program : m_programs)
@@ -62,31 +86,10 @@ private:
             m_signatures[lowered(program.program.name)] = signatureOf(program);
     }
 
-    // Each name a program calls and no diagram of the set defines yet is
-    // looked up once.
-    void findCalledRoutines(const std::vector<TypedProgram>& typed) {
-        for (const TypedProgram& program : typed) {
-            for (const std::string& name : calledNames(program.program.body)) {
-                if (m_looked.count(name) != 0 || m_programs.size() >= MaxRoutines + 1)
-                    continue;
-                m_looked.insert(name);
-                if (m_signatures.count(name) != 0)
-                    continue;
-                std::optional<Program> routine = m_find ? m_find(name) : std::nullopt;
-                if (!routine || lowered(routine->name) != name)
-                    continue;
-                routine->isFunction = true;
-                routine->isRoutine = true;
-                m_programs.push_back(std::move(*routine));
-                m_signatures[name] = signatureOf(typeProgram(m_programs.back(), m_signatures));
-            }
-        }
-    }
-
     const ProgramLookup& m_find;
     std::vector<Program> m_programs;
     Signatures m_signatures;
-    std::set<std::string> m_looked;
+    bool m_callsItself = false;
 };
 
 } // namespace

@@ -7,7 +7,6 @@
 #include "model/program/type_rules.h"
 
 #include <algorithm>
-#include <functional>
 #include <optional>
 
 namespace velbrant::code {
@@ -417,6 +416,8 @@ int countUnread(const Block& statements) {
 // The routines the program calls that other diagrams define are known
 // before anything is inferred: their calls must fit them.
 void linkRoutines(TypedProgram& typed, const Signatures& routines) {
+    if (routines.empty())
+        return;
     for (const std::string& name : calledNames(typed.program.body)) {
         const auto found = routines.find(name);
         if (found == routines.end())
@@ -447,34 +448,41 @@ void declareParameters(TypedProgram& typed) {
 
 } // namespace
 
+namespace {
+
+void addName(std::vector<std::string>& names, std::string_view name) {
+    std::string key = lowered(name);
+    if (std::find(names.begin(), names.end(), key) == names.end())
+        names.push_back(std::move(key));
+}
+
+void calledIn(const Expr& e, std::vector<std::string>& names) {
+    if (e.kind == Expr::Kind::Call)
+        addName(names, e.text);
+    for (const Expr& arg : e.args)
+        calledIn(arg, names);
+}
+
+void calledIn(const Block& statements, std::vector<std::string>& names) {
+    for (const Stmt& s : statements) {
+        if (s.kind == Stmt::Kind::Call)
+            addName(names, s.name);
+        for (const Expr* e : {&s.target, &s.value, &s.limit, &s.step})
+            calledIn(*e, names);
+        for (const Expr& item : s.items)
+            calledIn(item, names);
+        for (const Block& body : s.bodies)
+            calledIn(body, names);
+        for (const CaseBranch& branch : s.branches)
+            calledIn(branch.body, names);
+    }
+}
+
+} // namespace
+
 std::vector<std::string> calledNames(const Block& statements) {
     std::vector<std::string> names;
-    const auto add = [&names](std::string_view name) {
-        std::string key = lowered(name);
-        if (std::find(names.begin(), names.end(), key) == names.end())
-            names.push_back(std::move(key));
-    };
-    std::function<void(const Expr&)> expression = [&](const Expr& e) {
-        if (e.kind == Expr::Kind::Call)
-            add(e.text);
-        for (const Expr& arg : e.args)
-            expression(arg);
-    };
-    std::function<void(const Block&)> walk = [&](const Block& block) {
-        for (const Stmt& s : block) {
-            if (s.kind == Stmt::Kind::Call)
-                add(s.name);
-            for (const Expr* e : {&s.target, &s.value, &s.limit, &s.step})
-                expression(*e);
-            for (const Expr& item : s.items)
-                expression(item);
-            for (const Block& body : s.bodies)
-                walk(body);
-            for (const CaseBranch& branch : s.branches)
-                walk(branch.body);
-        }
-    };
-    walk(statements);
+    calledIn(statements, names);
     return names;
 }
 
