@@ -249,6 +249,14 @@ TEST_F(GeneratedPrograms, AProgramStopsWithTheSameMessageInEveryLanguageRatherTh
     test::appendNew(missing.topSequence(), ElementKind::Block, missingContext, {"Ausgabe: 1"});
     test::appendNew(missing.topSequence(), ElementKind::Call, missingContext, {"Gruss"});
     generate(missing, "fehlt");
+    // throw stops the program with its message.
+    Document thrown(m_measurer);
+    const LayoutContext thrownContext = thrown.layoutContext(m_measurer, {});
+    test::appendNew(thrown.topSequence(), ElementKind::Block, thrownContext, {"Ausgabe: 1"});
+    test::appendNew(thrown.topSequence(), ElementKind::Exit, thrownContext,
+                    {"throw \"Fehler: negativ\""});
+    test::appendNew(thrown.topSequence(), ElementKind::Block, thrownContext, {"Ausgabe: 2"});
+    generate(thrown, "wirf");
     // Input reads the same in every language: a decimal comma like a point;
     // what is not a number, or not there, stops the program.
     Document reading(m_measurer);
@@ -300,6 +308,10 @@ TEST_F(GeneratedPrograms, AProgramStopsWithTheSameMessageInEveryLanguageRatherTh
         EXPECT_EQ(result.output, "1\n") << codeExtension(language);
         EXPECT_EQ(result.errors, "Unterprogramm nicht gefunden: Gruss\n")
             << codeExtension(language);
+        result = runProgram(language, "wirf", "");
+        EXPECT_EQ(result.status, 3) << codeExtension(language);
+        EXPECT_EQ(result.output, "1\n") << codeExtension(language);
+        EXPECT_EQ(result.errors, "Fehler: negativ\n") << codeExtension(language);
     }
 }
 
@@ -312,7 +324,8 @@ TEST_F(GeneratedPrograms, StructorizerPseudocodeIsTranslatedWholeAndRunsTheSameE
         const char* input;
         const char* expected;
     } cases[] = {
-        {"strukturen", "5", "Wie viele?\nSumme: 9\n12 5 7 2 16 2 3 5\n3\nungerade\n0!\n"},
+        {"strukturen", "5",
+         "Wie viele?\nSumme: 9\nZeile fortgesetzt\n12 5 7 2 16 2 3 5\n3\nungerade\n0!\n"},
         {"ggt-pascal", "84 36", "12\n"},
         {"ggt-c", "84 36", "12\n"},
         {"mittelwert", "3 4,5", "3.75\n"},

@@ -498,6 +498,10 @@ void CodeWriter::statement(const Stmt& s) {
     case Stmt::Kind::Return:
     case Stmt::Kind::End:
         return jump(s);
+    case Stmt::Kind::Throw:
+        line(std::string(StopHelper) + "(" + expr(s.value) + ")" +
+             std::string(m_language.statementEnd));
+        return;
     case Stmt::Kind::Comment:
         for (const std::string_view text : s.source) {
             const std::size_t start = text.find_first_not_of(" \t/#");
@@ -620,7 +624,8 @@ void CodeWriter::surveyProgram() {
     auto visit = [this, &visitExpression](const Stmt& s) {
         m_endsProgram = m_endsProgram || s.kind == Stmt::Kind::End;
         visitExprs(s, visitExpression);
-        m_stops = m_stops || s.unreadHead || (s.kind == Stmt::Kind::Unread && s.stops) ||
+        m_stops = m_stops || s.unreadHead || s.kind == Stmt::Kind::Throw ||
+                  (s.kind == Stmt::Kind::Unread && s.stops) ||
                   std::any_of(s.branches.begin(), s.branches.end(),
                               [](const CaseBranch& b) { return b.unreadLabel; });
         if (s.kind == Stmt::Kind::Input) {

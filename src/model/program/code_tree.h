@@ -98,6 +98,7 @@ struct Stmt {
         Break,
         Return,  // value when hasValue
         End,     // ends the program
+        Throw,   // stops the program with value (a text) as its message
         Comment, // source
         Unread,  // source, kept as a comment; stops the program where `stops`
     };

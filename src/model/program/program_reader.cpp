@@ -106,19 +106,34 @@ private:
         return s;
     }
 
+    // A line ending in a backslash goes on in the next one.
+    static std::string continued(const std::vector<std::string>& all, std::size_t& i,
+                                 std::vector<std::string_view>& source) {
+        std::string text = all[i];
+        source = {all[i]};
+        while (!text.empty() && text.back() == '\\' && i + 1 < all.size()) {
+            text.pop_back();
+            text += ' ' + all[++i];
+            source.emplace_back(all[i]);
+        }
+        return text;
+    }
+
     void lines(Block& block, const Element& element) {
         const auto& all = element.lines();
         for (std::size_t i = 0; i < all.size(); ++i) {
             if (all[i].find_first_not_of(" \t") == std::string::npos)
                 continue;
+            std::vector<std::string_view> source;
+            const std::string text = continued(all, i, source);
             std::optional<Stmt> s =
-                readStatement(line(element, all[i]), element.kind() == ElementKind::Call);
+                readStatement(line(element, text), element.kind() == ElementKind::Call);
             if (!s) {
-                block.push_back(unread({all[i]}));
-                block.back().stops = looksLikeStatement(line(element, all[i]));
+                block.push_back(unread(source));
+                block.back().stops = looksLikeStatement(line(element, text));
                 continue;
             }
-            s->source = {all[i]};
+            s->source = source;
             // "Ausgabe:" alone takes its items from the next line.
             if (s->kind == Stmt::Kind::Output && s->items.empty() && i + 1 < all.size()) {
                 if (auto items = readOutputItems(line(element, all[i + 1]))) {

@@ -93,6 +93,15 @@ std::optional<Stmt> readExit(Trimmed& t) {
             return std::nullopt;
         return statementOf(Stmt::Kind::Break);
     }
+    if (word == "throw" && t.end - t.begin >= 2) {
+        t.dropFirst({"throw"});
+        auto message = t.expression();
+        if (!message)
+            return std::nullopt;
+        Stmt s = statementOf(Stmt::Kind::Throw);
+        s.value = std::move(*message);
+        return s;
+    }
     // "exit 0": the program ends; its status is not kept.
     if (word == "exit" && t.end - t.begin == 2 && t.tokens[t.begin + 1].kind == Token::Kind::Number)
         return statementOf(Stmt::Kind::End);
@@ -297,9 +306,12 @@ std::optional<Stmt> readCall(Trimmed& t, bool bareCall) {
     return s;
 }
 
-// "inc(x)", "dec(x, 2)": the variable counted up or down.
+// "inc(x)", "dec(x, 2)": the variable counted up or down. "randomize()":
+// every program starts its random numbers anew already.
 std::optional<Stmt> stepOf(Stmt call) {
     const std::string name = lowered(call.name);
+    if (name == "randomize" && call.items.empty())
+        return statementOf(Stmt::Kind::Comment);
     if (name != "inc" && name != "dec")
         return call;
     if (call.items.empty() || call.items.size() > 2 ||

@@ -232,6 +232,8 @@ private:
         }
         case Stmt::Kind::Break:
             return m_loopDepth > 0;
+        case Stmt::Kind::Throw:
+            return scalar(s.value, Scalar::Text);
         case Stmt::Kind::Return: {
             if (!s.hasValue)
                 return true;

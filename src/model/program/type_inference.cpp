@@ -222,6 +222,9 @@ private:
         case Stmt::Kind::Case:
             caseStatement(s);
             break;
+        case Stmt::Kind::Throw:
+            expr(s.value, Scalar::Text);
+            return;
         case Stmt::Kind::Return:
             if (s.hasValue) {
                 hasResult = true;
