@@ -550,11 +550,20 @@ Title readTitle(std::string_view title) {
 }
 
 bool looksLikeStatement(TextLine line) {
-    const Trimmed t(line);
-    const std::string word = t.firstWord();
+    // Searched in the text: a line that does not even tokenize counts too.
+    const std::size_t start = line.text.find_first_not_of(" \t");
+    const std::size_t end = line.text.find_first_of(" \t:(", start);
+    std::string word = start == std::string_view::npos
+                           ? std::string()
+                           : lowered(line.text.substr(start, end - start));
+    if (line.keywords != nullptr) {
+        for (const auto& [own, builtIn] : *line.keywords) {
+            if (own == word)
+                word = builtIn;
+        }
+    }
     if (isInputWord(word) || isOutputWord(word))
         return true;
-    // Searched in the text: a line that does not even tokenize counts too.
     return line.text.find(":=") != std::string_view::npos ||
            line.text.find("<-") != std::string_view::npos ||
            (line.symbol && line.text.find('\xAC') != std::string_view::npos);
