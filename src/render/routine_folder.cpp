@@ -26,8 +26,8 @@ RoutineFolder::RoutineFolder(QString folder, QtTextMeasurer& measurer, QString e
     : m_folder(std::move(folder)), m_measurer(measurer),
       m_except(QFileInfo(except).absoluteFilePath()) {}
 
-void RoutineFolder::addOpen(const Document* document) {
-    m_open.push_back(document);
+void RoutineFolder::setOpen(std::vector<const Document*> documents) {
+    m_open = std::move(documents);
 }
 
 const Document* RoutineFolder::find(std::string_view name) {
@@ -47,9 +47,9 @@ void RoutineFolder::readFolder() {
     if (m_read || m_folder.isEmpty())
         return;
     m_read = true;
-    const QFileInfoList files = QDir(m_folder).entryInfoList(
-        {QStringLiteral("*.nsd"), QStringLiteral("*.str")}, QDir::Files | QDir::Readable,
-        QDir::Name);
+    const QFileInfoList files =
+        QDir(m_folder).entryInfoList({QStringLiteral("*.nsd"), QStringLiteral("*.str")},
+                                     QDir::Files | QDir::Readable, QDir::Name);
     for (const QFileInfo& file : files) {
         if (static_cast<int>(m_documents.size()) >= MaxFolderDiagrams)
             break;

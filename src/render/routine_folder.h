@@ -20,8 +20,9 @@ class RoutineFolder {
 public:
     RoutineFolder(QString folder, QtTextMeasurer& measurer, QString except = {});
 
-    // Documents that are asked before the folder (not owned).
-    void addOpen(const Document* document);
+    // Documents that are asked before the folder (not owned), in place of
+    // those given before.
+    void setOpen(std::vector<const Document*> documents);
     const Document* find(std::string_view name);
     RoutineLookup lookup() {
         return [this](std::string_view name) { return find(name); };

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -60,6 +61,39 @@ TEST_F(CodeDockTest, ShowsTheActiveDiagramsProgramAndFollowsItsChanges) {
     frame.activeDocument()->close();
     QTest::qWait(1);
     EXPECT_TRUE(code().contains("class LineareSuche {"));
+}
+
+// A program takes the routines it calls from the diagrams beside its
+// file, and from those open in the frame, even unsaved.
+TEST_F(CodeDockTest, ARoutineComesFromBesideTheFileOrFromAnOpenDiagram) {
+    frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/menue.STR");
+    action("ViewCodeItem")->trigger();
+    EXPECT_TRUE(code().contains("def ZeigeMenue():")) << code().toStdString();
+    auto* note = dock().findChild<QLabel*>(QStringLiteral("CodeNote"));
+    EXPECT_EQ(note->text(), "");
+
+    action("FileNewItem")->trigger();
+    DocumentWindow* callerWindow = frame.activeDocument();
+    DocumentEditor& caller = callerWindow->editor();
+    appendBuilt(caller, [](Sequence& top, const LayoutContext& context) {
+        appendNew(top, ElementKind::Block, context, {"Ausgabe: Doppelt(21)"});
+    });
+    QTest::qWait(1);
+    EXPECT_EQ(note->text(), "1 Unterprogramm nicht gefunden");
+    action("FileNewItem")->trigger();
+    DocumentEditor& routine = frame.activeDocument()->editor();
+    DiagramFormat format = routine.document().format();
+    format.title = "Doppelt(n)";
+    routine.setFormat(format);
+    appendBuilt(routine, [](Sequence& top, const LayoutContext& context) {
+        appendNew(top, ElementKind::Exit, context,
+                  {"zur\xFC"
+                   "ck 2 * n"});
+    });
+    frame.findChild<QMdiArea*>("MdiArea")->setActiveSubWindow(callerWindow);
+    QTest::qWait(1);
+    EXPECT_TRUE(code().contains("def Doppelt(n):")) << code().toStdString();
+    EXPECT_EQ(note->text(), "");
 }
 
 TEST_F(CodeDockTest, CopiesAndSavesTheProgramShown) {

@@ -126,6 +126,12 @@ void CodeDock::scheduleRefresh() {
 }
 
 // A hidden dock costs nothing; it catches up when shown.
+RoutineLookup CodeDock::routines() {
+    if (openDocuments)
+        m_routines->setOpen(openDocuments());
+    return m_routines->lookup();
+}
+
 void CodeDock::refresh() {
     if (!isVisible())
         return;
@@ -134,8 +140,7 @@ void CodeDock::refresh() {
         m_note->clear();
         return;
     }
-    const GeneratedCode code =
-        generateCode(m_editor->document(), language(), {}, m_routines->lookup());
+    const GeneratedCode code = generateCode(m_editor->document(), language(), {}, routines());
     const int scroll = m_code->verticalScrollBar()->value();
     m_code->setPlainText(QString::fromStdString(code.text));
     m_code->verticalScrollBar()->setValue(scroll);
@@ -159,12 +164,12 @@ void CodeDock::save() {
     QSaveFile file(path);
     // Written under its own name, a Java class takes that name.
     const QByteArray bytes =
-        m_editor.isNull() ? m_code->toPlainText().toUtf8()
-                          : QByteArray::fromStdString(
-                                generateCode(m_editor->document(), language(),
-                                             QFileInfo(path).completeBaseName().toStdString(),
-                                             m_routines->lookup())
-                                    .text);
+        m_editor.isNull()
+            ? m_code->toPlainText().toUtf8()
+            : QByteArray::fromStdString(
+                  generateCode(m_editor->document(), language(),
+                               QFileInfo(path).completeBaseName().toStdString(), routines())
+                      .text);
     QString reason;
     if (!file.open(QIODevice::WriteOnly))
         reason = germanReason(file.errorString());

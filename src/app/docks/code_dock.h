@@ -14,6 +14,7 @@ class QPlainTextEdit;
 namespace velbrant {
 
 class CodeHighlighter;
+class Document;
 class RoutineFolder;
 class DocumentEditor;
 
@@ -36,11 +37,15 @@ public:
     // Asks where to save, given the suggested path and the filter; the
     // empty string cancels. Tests replace it.
     std::function<QString(QWidget*, const QString&, const QString&)> askSavePath;
+    // The diagrams open in the frame: the routines a program may call,
+    // before those beside its file.
+    std::function<std::vector<const Document*>()> openDocuments;
 
 private:
     CodeLanguage language() const;
     // Regenerates once the events of the current change are handled.
     void scheduleRefresh();
+    RoutineLookup routines();
     void refresh();
     void copy();
     void save();

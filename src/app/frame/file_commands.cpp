@@ -207,10 +207,11 @@ void FileCommands::exportDocument(DocumentWindow& window) {
     options.scalePercent = chosen.scalePercent;
     options.fallbackTitle = window.fileName();
     // A program takes the routines it calls from the diagrams beside its file.
-    RoutineFolder routines(window.filePath().isEmpty()
-                               ? QString()
-                               : QFileInfo(window.filePath()).absolutePath(),
-                           editor.measurer(), window.filePath());
+    RoutineFolder routines(
+        window.filePath().isEmpty() ? QString() : QFileInfo(window.filePath()).absolutePath(),
+        editor.measurer(), window.filePath());
+    if (openDocuments)
+        routines.setOpen(openDocuments());
     options.routines = routines.lookup();
     QString notice;
     options.notice = [&notice](const QString& text) { notice = text; };

@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <QUrl>
+#include <functional>
+#include <vector>
 
 class QMenu;
 class QWidget;
@@ -13,6 +15,7 @@ class QWidget;
 namespace velbrant {
 
 class DiskChanges;
+class Document;
 class DocumentEditor;
 class DocumentWindow;
 class ExportDialog;
@@ -26,6 +29,10 @@ class FileCommands : public QObject {
 public:
     // New documents start with `labels`, which the frame keeps current.
     FileCommands(QWidget* frame, const DefaultLabels& labels);
+
+    // The diagrams open in the frame: the routines an exported program may
+    // call, before those beside its file.
+    std::function<std::vector<const Document*>()> openDocuments;
 
     // A new, empty document named from the default prefix and a number.
     DocumentWindow* newDocument();

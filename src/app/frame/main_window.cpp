@@ -50,6 +50,14 @@ MainWindow::MainWindow(QWidget* parent)
       m_recovery(new Recovery(this, Recovery::standardFolder())) {
     m_edit = new EditCommands(this, *m_clipboard, *m_textEntry);
     m_files = new FileCommands(this, m_formats->labels());
+    const auto openDocuments = [this] {
+        std::vector<const Document*> open;
+        for (DocumentWindow* window : documents())
+            open.push_back(&window->editor().document());
+        return open;
+    };
+    m_files->openDocuments = openDocuments;
+    m_codeDock->openDocuments = openDocuments;
     m_printing = new PrintCommands(this);
     initIconResources();
     setWindowTitle(ProgramCaption);
