@@ -29,6 +29,7 @@ private:
         inputHelpers();
         realHelper();
         randomHelper();
+        joinHelpers();
         stubs();
         linkedRoutines();
         functionAndMain("int main(void)", "return 0;");
@@ -194,6 +195,37 @@ private:
         if (type == Scalar::Real)
             return std::string(RealText) + "(" + text + ")";
         return type == Scalar::Bool ? "(" + text + ") ? \"true\" : \"false\"" : text;
+    }
+
+    std::string asText(const std::string& value, Scalar type) const override {
+        if (type == Scalar::Int)
+            return "ganz_als_text_(" + value + ")";
+        return type == Scalar::Real ? shown(value, type)
+                                    : "((" + value + ") ? \"true\" : \"false\")";
+    }
+
+    std::string joinTexts(const std::string& left, const std::string& right) const override {
+        return "verbinde_(" + left + ", " + right + ")";
+    }
+
+    // Joined texts are new ones; a program's few texts are never freed.
+    void joinHelpers() {
+        if (joinsIntegers()) {
+            for (const char* text :
+                 {"", "static const char* ganz_als_text_(int zahl) {",
+                  "    char* text = malloc(16);", "    if (text == NULL)", "        return \"\";",
+                  "    snprintf(text, 16, \"%d\", zahl);", "    return text;", "}"})
+                line(text);
+        }
+        if (!joinsTexts())
+            return;
+        for (const char* text :
+             {"", "static const char* verbinde_(const char* links, const char* rechts) {",
+              "    size_t laenge = strlen(links);",
+              "    char* text = malloc(laenge + strlen(rechts) + 1);", "    if (text == NULL)",
+              "        return \"\";", "    memcpy(text, links, laenge);",
+              "    strcpy(text + laenge, rechts);", "    return text;", "}"})
+            line(text);
     }
 
     // Eight texts in turn, so that one printf can show several numbers.

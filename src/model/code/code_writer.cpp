@@ -60,6 +60,10 @@ template <typename Visit> void visitExprs(const Stmt& s, Visit& visit) {
     }
 }
 
+bool isTextJoin(const Expr& e) {
+    return e.kind == Expr::Kind::Binary && e.op == Op::Add && e.type == Scalar::Text;
+}
+
 bool isRoutine(const Symbol& symbol) {
     return symbol.kind == SymbolKind::Function || symbol.kind == SymbolKind::Procedure;
 }
@@ -141,6 +145,8 @@ void CodeWriter::addRoutine(CodeWriter& routineWriter) {
     m_inputTypes.insert(routineWriter.m_inputTypes.begin(), routineWriter.m_inputTypes.end());
     m_builtins.insert(routineWriter.m_builtins.begin(), routineWriter.m_builtins.end());
     m_showsReal = m_showsReal || routineWriter.m_showsReal;
+    m_joinsTexts = m_joinsTexts || routineWriter.m_joinsTexts;
+    m_joinsIntegers = m_joinsIntegers || routineWriter.m_joinsIntegers;
     for (const Symbol* stub : routineWriter.subroutines())
         m_routineStubs.push_back(stub);
 }
@@ -550,6 +556,13 @@ std::string CodeWriter::joined(const std::vector<Expr>& items, std::string_view 
 }
 
 std::string CodeWriter::special(const Expr& e) {
+    if (isTextJoin(e)) {
+        const auto part = [&](const Expr& child, bool right) {
+            return child.type == Scalar::Text ? operand(child, e, right)
+                                              : asText(expr(child), child.type);
+        };
+        return joinTexts(part(e.args[0], false), part(e.args[1], true));
+    }
     switch (e.kind) {
     case Expr::Kind::Int:
     case Expr::Kind::Real:
@@ -617,6 +630,13 @@ bool CodeWriter::readsAnyInput() const {
 // One walk finds what the program reads and whether it ends itself.
 void CodeWriter::surveyProgram() {
     auto visitExpression = [this](const Expr& e) {
+        if (isTextJoin(e)) {
+            m_joinsTexts = true;
+            for (const Expr& part : e.args) {
+                m_showsReal = m_showsReal || part.type == Scalar::Real;
+                m_joinsIntegers = m_joinsIntegers || part.type == Scalar::Int;
+            }
+        }
         m_indexes = m_indexes || e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Range;
         if (e.kind == Expr::Kind::Call && m_typed.symbols.of(e).kind == SymbolKind::Builtin)
             m_builtins.insert(*builtinNamed(e.text, e.args.size()));

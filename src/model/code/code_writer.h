@@ -97,6 +97,9 @@ protected:
     // decimals that read back as the same number ("60", "3.75", "0.1").
     static constexpr std::string_view RealText = "zahl_text_";
     bool showsReal() const { return m_showsReal; }
+    // Whether texts are joined with "+", and integers joined to them.
+    bool joinsTexts() const { return m_joinsTexts; }
+    bool joinsIntegers() const { return m_joinsIntegers; }
     bool indexes() const { return m_indexes; }
     // "abbruch_("Zeile nicht übersetzt: ...")" in the target.
     std::string stopCall(std::string_view windows1252Message) const;
@@ -122,6 +125,11 @@ protected:
     virtual std::string textLiteral(std::string_view windows1252) const = 0;
     // The target's form of what is not an operator between operands.
     virtual std::string special(const Expr& e);
+    // A value of the type as a text, to be joined to another: "str(x)".
+    virtual std::string asText(const std::string& value, Scalar type) const = 0;
+    virtual std::string joinTexts(const std::string& left, const std::string& right) const {
+        return left + " + " + right;
+    }
     virtual std::string indexed(const Expr& e);
     std::string expr(const Expr& e);
     // The one place that puts an operand in parentheses.
@@ -214,6 +222,8 @@ private:
     bool m_stops = false;
     bool m_indexes = false;
     bool m_showsReal = false;
+    bool m_joinsTexts = false;
+    bool m_joinsIntegers = false;
     std::set<Builtin> m_builtins;
     const RoutineIds* m_routineIds;
     std::vector<std::string> m_forwards;

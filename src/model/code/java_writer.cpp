@@ -121,6 +121,10 @@ private:
         return type == Scalar::Real ? std::string(RealText) + "(" + text + ")" : text;
     }
 
+    std::string asText(const std::string& value, Scalar type) const override {
+        return type == Scalar::Real ? shown(value, type) : "String.valueOf(" + value + ")";
+    }
+
     void realHelper() {
         if (!showsReal())
             return;

@@ -77,6 +77,10 @@ private:
                       NotANumber);
     }
 
+    std::string asText(const std::string& value, Scalar type) const override {
+        return type == Scalar::Int ? "IntToStr(" + value + ")" : shown(value, type);
+    }
+
     void realHelper() {
         if (!showsReal())
             return;

@@ -163,6 +163,10 @@ private:
         return type == Scalar::Bool ? "(\"true\" if " + text + " else \"false\")" : text;
     }
 
+    std::string asText(const std::string& value, Scalar type) const override {
+        return type == Scalar::Int ? "str(" + value + ")" : shown(value, type);
+    }
+
     void realHelper() {
         if (!showsReal())
             return;

@@ -172,7 +172,11 @@ private:
         const Scalar r = right->scalar;
         const bool numeric = isNumeric(l) && isNumeric(r);
         switch (e.op) {
+        // "+" beside a text joins: "Summe: " + s.
         case Op::Add:
+            if (l == Scalar::Text || r == Scalar::Text)
+                return Scalar::Text;
+            return numeric ? std::optional(joined(l, r)) : std::nullopt;
         case Op::Sub:
         case Op::Mul:
             return numeric ? std::optional(joined(l, r)) : std::nullopt;

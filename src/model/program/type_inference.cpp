@@ -172,6 +172,8 @@ private:
             return {Scalar::Real};
         default: {
             const auto [left, right] = pair(e, isNumeric(hint) ? hint : Scalar::Unknown);
+            if (e.op == Op::Add && (left == Scalar::Text || right == Scalar::Text))
+                return {Scalar::Text};
             return {joined(left, right)};
         }
         }
