@@ -61,6 +61,17 @@ TEST(StructorizerPseudocode, StatementsReadAsTheirMeaning) {
     EXPECT_FALSE(readStatement(TextLine{"leave 2", false}, false));
     EXPECT_EQ(statement("exit 0").kind, Stmt::Kind::End);
     EXPECT_EQ(statement("throw \"kaputt\"").kind, Stmt::Kind::Throw);
+
+    const Stmt literal = statement("werte <- {4, 8, 15}");
+    EXPECT_EQ(literal.kind, Stmt::Kind::ArrayAssign);
+    EXPECT_EQ(literal.items.size(), 3u);
+    const std::optional<Stmt> each = readForHead(TextLine{"foreach z in {1, x + 1}", false});
+    ASSERT_TRUE(each);
+    EXPECT_EQ(each->kind, Stmt::Kind::ForEach);
+    EXPECT_EQ(each->items.size(), 2u);
+    // A list the program would have to know the length of is not read.
+    EXPECT_FALSE(readForHead(TextLine{"foreach z in werte", false}));
+    EXPECT_FALSE(readForHead(TextLine{"foreach z in {}", false}));
 }
 
 TEST(StructorizerPseudocode, AFilesOwnKeywordsReadAsTheBuiltInOnes) {

@@ -42,6 +42,18 @@ void CFamilyWriter::forLoop(const Stmt& s) {
            s.bodies[0]);
 }
 
+void CFamilyWriter::forEachLoop(const Stmt& s) {
+    ++m_forEachDepth;
+    const std::string counter = forEachCounter();
+    line(forEachHead(s, counter));
+    indent();
+    line(expr(s.target) + " = " + forEachValue(s, counter) + ";");
+    block(s.bodies[0]);
+    dedent();
+    line("}");
+    --m_forEachDepth;
+}
+
 bool CFamilyWriter::switchable(const Stmt& s) const {
     const bool breaks = std::any_of(s.branches.begin(), s.branches.end(),
                                     [](const CaseBranch& b) { return breaksLoop(b.body); }) ||

@@ -16,6 +16,12 @@ protected:
     void whileLoop(const Stmt& s) override;
     void repeatLoop(const Stmt& s) override;
     void forLoop(const Stmt& s) override;
+    // A counter over an array of the values: "((int[]) {1, 2})[k1_]" in C, a
+    // for over "new int[] {1, 2}" in Java; the head opens a brace, then the
+    // variable takes the value.
+    void forEachLoop(const Stmt& s) override;
+    virtual std::string forEachHead(const Stmt& s, const std::string& counter) = 0;
+    virtual std::string forEachValue(const Stmt& s, const std::string& counter) = 0;
     // Not where a branch breaks out of a loop: "break" would leave the switch.
     bool switchable(const Stmt& s) const override;
     void caseChain(const Stmt& s) override;

@@ -114,6 +114,16 @@ private:
         line("}");
     }
 
+    std::string forEachHead(const Stmt& s, const std::string& counter) override {
+        return "for (int " + counter + " = 0; " + counter + " < " + std::to_string(s.items.size()) +
+               "; ++" + counter + ") {";
+    }
+
+    std::string forEachValue(const Stmt& s, const std::string& counter) override {
+        return "((" + typeName(s.target.type) + "[]) {" + argumentList(s.items) + "})[" + counter +
+               "]";
+    }
+
     void mainStart() override {
         if (usesBuiltin(Builtin::Random))
             line("srand((unsigned) time(NULL));");

@@ -22,7 +22,8 @@ std::string utf8(std::string_view windows1252) {
 namespace {
 
 bool isLoop(const Stmt& s) {
-    return s.kind == Stmt::Kind::While || s.kind == Stmt::Kind::Repeat || s.kind == Stmt::Kind::For;
+    return s.kind == Stmt::Kind::While || s.kind == Stmt::Kind::Repeat ||
+           s.kind == Stmt::Kind::For || s.kind == Stmt::Kind::ForEach;
 }
 
 template <typename Visit> void visitAll(const Block& statements, Visit& visit) {
@@ -498,6 +499,8 @@ void CodeWriter::statement(const Stmt& s) {
         return repeatLoop(s);
     case Stmt::Kind::For:
         return forLoop(s);
+    case Stmt::Kind::ForEach:
+        return forEachLoop(s);
     case Stmt::Kind::Case:
         return caseStatement(s);
     case Stmt::Kind::Break:
@@ -514,6 +517,9 @@ void CodeWriter::statement(const Stmt& s) {
             comment(start == std::string::npos ? std::string() : text.substr(start));
         }
         return;
+    // The reader has made each element its own assignment, or the check
+    // has left it unread.
+    case Stmt::Kind::ArrayAssign:
     case Stmt::Kind::Unread: {
         unreadComment(s.source);
         if (!s.stops) {
@@ -667,6 +673,19 @@ void CodeWriter::surveyProgram() {
     // A diagram run by itself shows its function's result.
     m_showsReal = m_showsReal ||
                   (m_program.isFunction && !m_program.isRoutine && m_typed.result == Scalar::Real);
+}
+
+int CodeWriter::forEachDepth(const Block& statements) {
+    int deepest = 0;
+    for (const Stmt& s : statements) {
+        int inner = 0;
+        for (const Block& body : s.bodies)
+            inner = std::max(inner, forEachDepth(body));
+        for (const CaseBranch& branch : s.branches)
+            inner = std::max(inner, forEachDepth(branch.body));
+        deepest = std::max(deepest, inner + (s.kind == Stmt::Kind::ForEach ? 1 : 0));
+    }
+    return deepest;
 }
 
 bool CodeWriter::hasCode(const Block& statements) {

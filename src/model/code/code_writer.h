@@ -58,6 +58,11 @@ protected:
     virtual void whileLoop(const Stmt& s) = 0;
     virtual void repeatLoop(const Stmt& s) = 0;
     virtual void forLoop(const Stmt& s) = 0;
+    // Each value of a list in turn; kN_ counts where the language needs it,
+    // N the depth of such loops.
+    virtual void forEachLoop(const Stmt& s) = 0;
+    std::string forEachCounter() const { return "k" + std::to_string(m_forEachDepth) + "_"; }
+    int m_forEachDepth = 0;
     // A case is the language's own selection by labels where it can be,
     // else a chain of conditions.
     void caseStatement(const Stmt& s);
@@ -188,6 +193,8 @@ protected:
     bool readsAnyInput() const;
     bool endsProgram() const { return m_endsProgram; }
     static bool hasCode(const Block& statements);
+    // How deep loops over lists stand inside each other in the block.
+    static int forEachDepth(const Block& statements);
     // A break in the block that leaves a loop around it.
     static bool breaksLoop(const Block& statements);
     // Labels that are distinct literals of the selector's type, none unread.

@@ -125,6 +125,14 @@ private:
         return type == Scalar::Real ? shown(value, type) : "String.valueOf(" + value + ")";
     }
 
+    std::string forEachHead(const Stmt& s, const std::string& counter) override {
+        const std::string type = typeName(s.target.type);
+        return "for (" + type + " " + counter + " : new " + type + "[] {" + argumentList(s.items) +
+               "}) {";
+    }
+
+    std::string forEachValue(const Stmt&, const std::string& counter) override { return counter; }
+
     void realHelper() {
         if (!showsReal())
             return;

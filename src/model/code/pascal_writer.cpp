@@ -32,7 +32,7 @@ private:
         if (m_program.isFunction) {
             mainCallingFunction();
         } else {
-            declarations(variables(), usesIndexLoop());
+            declarations(variables(), usesIndexLoop(), forEachDepth(m_program.body));
             blank();
             line("begin");
             randomize();
@@ -147,8 +147,9 @@ private:
         line("end;");
     }
 
-    void declarations(const std::vector<const Symbol*>& symbols, bool indexLoop) {
-        if (symbols.empty() && !indexLoop)
+    void declarations(const std::vector<const Symbol*>& symbols, bool indexLoop,
+                      int forEachCounters = 0) {
+        if (symbols.empty() && !indexLoop && forEachCounters == 0)
             return;
         line("var");
         indent();
@@ -161,6 +162,9 @@ private:
         }
         if (indexLoop)
             line("k_: integer;");
+        for (m_forEachDepth = 1; m_forEachDepth <= forEachCounters; ++m_forEachDepth)
+            line(forEachCounter() + ": integer;");
+        m_forEachDepth = 0;
         dedent();
     }
 
@@ -219,7 +223,7 @@ private:
         const bool result = m_typed.result != Scalar::Unknown;
         blank();
         line(routineHead());
-        declarations(variables(), usesIndexLoop());
+        declarations(variables(), usesIndexLoop(), forEachDepth(m_program.body));
         line("begin");
         indent();
         if (result)
@@ -335,6 +339,24 @@ private:
         line("  " + variable + " := " + variable + (s.downward ? " - " : " + ") +
              operand(s.step, makeExpr(Expr::Kind::Binary), true) + ";");
         line("end;");
+    }
+
+    // The counter picks the value: Pascal has no list to go through.
+    void forEachLoop(const Stmt& s) override {
+        ++m_forEachDepth;
+        const std::string counter = forEachCounter();
+        line("for " + counter + " := 0 to " + std::to_string(s.items.size() - 1) + " do");
+        line("begin");
+        indent();
+        line("case " + counter + " of");
+        for (std::size_t i = 0; i < s.items.size(); ++i)
+            line("  " + std::to_string(i) + ": " + expr(s.target) + " := " + expr(s.items[i]) +
+                 ";");
+        line("end;");
+        block(s.bodies[0]);
+        dedent();
+        line("end;");
+        --m_forEachDepth;
     }
 
     bool switchable(const Stmt& s) const override { return plainLabels(s, false); }

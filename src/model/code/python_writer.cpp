@@ -273,6 +273,13 @@ private:
         loop(s, [&] { countingLoop(s); });
     }
 
+    void forEachLoop(const Stmt& s) override {
+        loop(s, [&] {
+            line("for " + expr(s.target) + " in [" + argumentList(s.items) + "]:");
+            nested(s.bodies[0]);
+        });
+    }
+
     void countingLoop(const Stmt& s) {
         const bool unit = s.step.kind == Expr::Kind::Int && std::stoll(s.step.text) == 1;
         std::string bound = expr(s.limit);

@@ -94,6 +94,10 @@ struct Stmt {
         While,  // while value: bodies[0]
         Repeat, // bodies[0] until value
         For,    // target := value .. limit step step: bodies[0]
+        ForEach, // target takes each of items in turn: bodies[0]
+        // target := {items}: read as one assignment per element (a[0], a[1],
+        // ...) before anything else sees it.
+        ArrayAssign,
         Case,   // value selects one of branches; else is bodies[0] if hasElse
         Break,
         Return,  // value when hasValue

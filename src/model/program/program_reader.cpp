@@ -134,6 +134,10 @@ private:
                 continue;
             }
             s->source = source;
+            if (s->kind == Stmt::Kind::ArrayAssign) {
+                elementsOf(block, std::move(*s));
+                continue;
+            }
             // "Ausgabe:" alone takes its items from the next line.
             if (s->kind == Stmt::Kind::Output && s->items.empty() && i + 1 < all.size()) {
                 if (auto items = readOutputItems(line(element, all[i + 1]))) {
@@ -149,6 +153,19 @@ private:
         }
     }
 
+    // "a <- {4, 8, 15}" as a[0] := 4, a[1] := 8, a[2] := 15, each with the line.
+    static void elementsOf(Block& block, Stmt literal) {
+        for (std::size_t i = 0; i < literal.items.size(); ++i) {
+            Stmt s;
+            s.kind = Stmt::Kind::Assign;
+            s.source = literal.source;
+            s.target = makeExpr(Expr::Kind::Index, Op::Add, literal.target.text,
+                                {makeExpr(Expr::Kind::Int, Op::Add, std::to_string(i))});
+            s.value = std::move(literal.items[i]);
+            block.push_back(std::move(s));
+        }
+    }
+
     void exit(Block& block, const Element& element) {
         const std::string text = joined(element.lines());
         std::optional<Stmt> s = readStatement(line(element, text), false);
@@ -158,7 +175,10 @@ private:
             return;
         }
         s->source = viewsOf(element.lines());
-        block.push_back(std::move(*s));
+        if (s->kind == Stmt::Kind::ArrayAssign)
+            elementsOf(block, std::move(*s));
+        else
+            block.push_back(std::move(*s));
     }
 
     Stmt forLoop(const Loop& loop) {

@@ -274,12 +274,31 @@ std::optional<Stmt> readDeclaration(const Trimmed& t) {
     return s;
 }
 
+// "{1, 2, 3}" from `begin` to the end.
+std::optional<std::vector<Expr>> listLiteral(const Trimmed& t, std::size_t begin) {
+    if (!t.isSign(begin, "{") || !t.isSign(t.end - 1, "}") || begin + 2 > t.end - 1)
+        return std::nullopt;
+    Parser parser(t.tokens, begin + 1, t.end - 1);
+    std::vector<Expr> items = parser.list(false);
+    if (parser.failed() || !parser.atEnd())
+        return std::nullopt;
+    return items;
+}
+
 std::optional<Stmt> readAssignment(const Trimmed& t) {
     Parser parser(t.tokens, t.begin, t.end);
     Expr target = parser.target(false);
     if (parser.failed() ||
         !(parser.takeSign(":=") || parser.takeSign("<-") || parser.takeSign("=")))
         return std::nullopt;
+    if (target.kind == Expr::Kind::Name) {
+        if (auto items = listLiteral(t, parser.position())) {
+            Stmt s = statementOf(Stmt::Kind::ArrayAssign);
+            s.target = std::move(target);
+            s.items = std::move(*items);
+            return s;
+        }
+    }
     Parser rest(t.tokens, parser.position(), t.end);
     auto value = rest.whole();
     if (!value)
@@ -377,8 +396,29 @@ std::optional<Expr> readRepeatFoot(TextLine line) {
     return condition;
 }
 
+namespace {
+
+// "foreach x in {1, 2, 3}".
+std::optional<Stmt> readForEachHead(const Trimmed& t) {
+    std::size_t at = t.begin;
+    if (t.firstWord() != "foreach" || at + 3 >= t.end || !isName(t.tokens[at + 1]) ||
+        t.tokens[at + 2].key != "in")
+        return std::nullopt;
+    auto items = listLiteral(t, at + 3);
+    if (!items)
+        return std::nullopt;
+    Stmt s = statementOf(Stmt::Kind::ForEach);
+    s.target = literal(Expr::Kind::Name, t.tokens[at + 1].text);
+    s.items = std::move(*items);
+    return s;
+}
+
+} // namespace
+
 std::optional<Stmt> readForHead(TextLine line) {
     Trimmed t(line);
+    if (auto each = readForEachHead(t))
+        return each;
     if (!t.dropFirst({"f\xFCr", "fuer", "for", "z\xE4hle", "zaehle"}))
         return std::nullopt;
     t.dropFirst({"jedes", "alle"});

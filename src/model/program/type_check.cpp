@@ -238,6 +238,8 @@ private:
             return m_loopDepth > 0;
         case Stmt::Kind::Throw:
             return scalar(s.value, Scalar::Text);
+        case Stmt::Kind::ArrayAssign:
+            return false;
         case Stmt::Kind::Return: {
             if (!s.hasValue)
                 return true;
@@ -263,6 +265,18 @@ private:
         const auto variableType = variable(s.target);
         if (variableType && variableType->scalar == Scalar::Int && scalar(s.value, Scalar::Int) &&
             scalar(s.limit, Scalar::Int) && scalar(s.step, Scalar::Int))
+            return;
+        s.kind = Stmt::Kind::While;
+        unreadHead(s);
+    }
+
+    void forEachHead(Stmt& s) {
+        const auto variableType = variable(s.target);
+        if (variableType && variableType->scalar != Scalar::Bool &&
+            std::all_of(s.items.begin(), s.items.end(), [&](Expr& item) {
+                const auto type = value(item);
+                return type && assignable(*type, *variableType);
+            }))
             return;
         s.kind = Stmt::Kind::While;
         unreadHead(s);
@@ -299,6 +313,9 @@ private:
             break;
         case Stmt::Kind::For:
             forHead(s);
+            break;
+        case Stmt::Kind::ForEach:
+            forEachHead(s);
             break;
         case Stmt::Kind::Case:
             caseHead(s);
@@ -382,6 +399,9 @@ private:
             expr(s.target);
             expr(s.limit);
             expr(s.step);
+            break;
+        case Stmt::Kind::ForEach:
+            // The values go into the variable: written, not read.
             break;
         case Stmt::Kind::Case:
             for (CaseBranch& branch : s.branches) {

@@ -214,6 +214,13 @@ private:
             signature(symbol, s.items, &s);
             return;
         }
+        case Stmt::Kind::ForEach: {
+            Scalar type = expr(s.target, Scalar::Unknown).scalar;
+            for (Expr& item : s.items)
+                type = joined(type, expr(item, type).scalar);
+            assign(s.target, type);
+            break;
+        }
         case Stmt::Kind::For:
             expr(s.target, Scalar::Int);
             assign(s.target, Scalar::Int);
