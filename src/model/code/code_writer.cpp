@@ -1,12 +1,9 @@
 #include "model/code/code_writer.h"
 
-#include "model/code/identifiers.h"
 #include "model/files/windows1252.h"
-#include "model/program/pseudocode.h"
 
 #include <algorithm>
 #include <array>
-#include <set>
 
 namespace velbrant::code {
 
@@ -19,153 +16,13 @@ std::string utf8(std::string_view windows1252) {
     return utf8FromWindows1252(clean);
 }
 
-namespace {
-
-bool isLoop(const Stmt& s) {
-    return s.kind == Stmt::Kind::While || s.kind == Stmt::Kind::Repeat ||
-           s.kind == Stmt::Kind::For || s.kind == Stmt::Kind::ForEach;
-}
-
-template <typename Visit> void visitAll(const Block& statements, Visit& visit) {
-    for (const Stmt& s : statements) {
-        visit(s);
-        for (const Block& body : s.bodies)
-            visitAll(body, visit);
-        for (const CaseBranch& branch : s.branches)
-            visitAll(branch.body, visit);
-    }
-}
-
-template <typename Visit> void visitExpr(const Expr& e, Visit& visit) {
-    visit(e);
-    for (const Expr& arg : e.args)
-        visitExpr(arg, visit);
-}
-
-// Every expression a written statement holds (its bodies aside).
-template <typename Visit> void visitExprs(const Stmt& s, Visit& visit) {
-    if (s.kind == Stmt::Kind::Unread || s.kind == Stmt::Kind::Comment)
-        return;
-    // An unread head is not written, whatever it holds.
-    if (!s.unreadHead) {
-        for (const Expr* e : {&s.target, &s.value, &s.limit, &s.step})
-            visitExpr(*e, visit);
-    }
-    for (const Expr& item : s.items)
-        visitExpr(item, visit);
-    for (const CaseBranch& branch : s.branches) {
-        for (const Expr& label : branch.labels) {
-            if (!branch.unreadLabel)
-                visitExpr(label, visit);
-        }
-    }
-}
-
-bool isTextJoin(const Expr& e) {
-    return e.kind == Expr::Kind::Binary && e.op == Op::Add && e.type == Scalar::Text;
-}
-
-bool isRoutine(const Symbol& symbol) {
-    return symbol.kind == SymbolKind::Function || symbol.kind == SymbolKind::Procedure;
-}
-
-std::string labelKey(const Expr& label) {
-    if (label.kind == Expr::Kind::Unary)
-        return "-" + labelKey(label.args[0]);
-    if (label.kind == Expr::Kind::Int)
-        return std::to_string(std::stoll(label.text));
-    return "'" + label.text;
-}
-
-} // namespace
-
-RoutineIds routineIds(const ProgramSet& set) {
-    RoutineIds ids;
-    Identifiers identifiers;
-    const auto add = [&](std::string_view name) {
-        const std::string key = lowered(name);
-        if (!key.empty() && ids.count(key) == 0)
-            ids[key] = identifiers.unique(name);
-    };
-    std::vector<const TypedProgram*> all{&set.main};
-    for (const TypedProgram& routine : set.routines)
-        all.push_back(&routine);
-    for (const TypedProgram* program : all) {
-        if (program->program.isFunction)
-            add(program->program.name);
-    }
-    for (const TypedProgram* program : all) {
-        for (const Symbol& symbol : program->symbols.all()) {
-            if (isRoutine(symbol))
-                add(symbol.spelling);
-        }
-    }
-    return ids;
-}
+namespace {} // namespace
 
 CodeWriter::CodeWriter(const TypedProgram& program, const LanguageTable& language,
                        const RoutineIds* routineIds)
     : m_typed(program), m_program(program.program), m_language(language), m_routineIds(routineIds) {
     assignIdentifiers();
     surveyProgram();
-}
-
-void CodeWriter::assignIdentifiers() {
-    Identifiers identifiers;
-    const auto linked = [this](std::string_view name) -> const std::string* {
-        if (m_routineIds == nullptr)
-            return nullptr;
-        const auto found = m_routineIds->find(lowered(name));
-        return found == m_routineIds->end() ? nullptr : &found->second;
-    };
-    if (m_routineIds != nullptr) {
-        for (const auto& [key, identifier] : *m_routineIds)
-            identifiers.take(identifier);
-    }
-    const std::string* own = m_program.isFunction ? linked(m_program.name) : nullptr;
-    m_programName = own != nullptr
-                        ? *own
-                        : identifiers.unique(m_program.name.empty() ? "Programm" : m_program.name);
-    for (const Symbol& symbol : m_typed.symbols.all()) {
-        const std::string* routineId = isRoutine(symbol) ? linked(symbol.spelling) : nullptr;
-        m_idsBySymbol.push_back(routineId != nullptr ? *routineId
-                                                     : identifiers.unique(symbol.spelling));
-        m_ids[lowered(symbol.spelling)] = m_idsBySymbol.back();
-    }
-}
-
-void CodeWriter::addRoutine(CodeWriter& routineWriter) {
-    m_forwards.push_back(routineWriter.forwardDeclaration());
-    routineWriter.routine();
-    m_routineLines.insert(m_routineLines.end(), routineWriter.m_lines.begin(),
-                          routineWriter.m_lines.end());
-    m_routineLines.emplace_back();
-    m_stops = m_stops || routineWriter.m_stops;
-    m_indexes = m_indexes || routineWriter.m_indexes;
-    m_endsProgram = m_endsProgram || routineWriter.m_endsProgram;
-    m_inputTypes.insert(routineWriter.m_inputTypes.begin(), routineWriter.m_inputTypes.end());
-    m_builtins.insert(routineWriter.m_builtins.begin(), routineWriter.m_builtins.end());
-    m_showsReal = m_showsReal || routineWriter.m_showsReal;
-    m_joinsTexts = m_joinsTexts || routineWriter.m_joinsTexts;
-    m_joinsIntegers = m_joinsIntegers || routineWriter.m_joinsIntegers;
-    for (const Symbol* stub : routineWriter.subroutines())
-        m_routineStubs.push_back(stub);
-}
-
-void CodeWriter::linkedRoutines() {
-    if (m_routineLines.empty())
-        return;
-    blank();
-    std::vector<std::string> forwards = m_forwards;
-    if (m_program.isFunction)
-        forwards.push_back(forwardDeclaration());
-    for (const std::string& forward : forwards) {
-        if (!forward.empty())
-            line(forward);
-    }
-    blank();
-    for (const std::string& text : m_routineLines)
-        line(text);
 }
 
 std::string CodeWriter::write() {
@@ -180,14 +37,6 @@ std::string CodeWriter::write() {
         text += '\n';
     }
     return text;
-}
-
-std::string CodeWriter::id(std::string_view name) const {
-    const std::string key = lowered(name);
-    const auto found = m_ids.find(key);
-    if (found == m_ids.end() && m_routineIds != nullptr)
-        return m_routineIds->at(key);
-    return found->second;
 }
 
 const Symbol& CodeWriter::symbol(std::string_view name) const {
@@ -240,21 +89,6 @@ std::string CodeWriter::typeNote(const Symbol& variable) const {
                             : std::string();
 }
 
-std::vector<const Symbol*> CodeWriter::subroutines() const {
-    std::vector<const Symbol*> result;
-    std::set<std::string> names;
-    for (const Symbol& s : m_typed.symbols.all()) {
-        if (isRoutine(s) && s.read && !s.conflicting && !s.linked &&
-            names.insert(lowered(s.spelling)).second)
-            result.push_back(&s);
-    }
-    for (const Symbol* stub : m_routineStubs) {
-        if (names.insert(lowered(stub->spelling)).second)
-            result.push_back(stub);
-    }
-    return result;
-}
-
 long long CodeWriter::indexOffset(const Expr& array) const {
     return m_typed.symbols.of(array).lowestIndex;
 }
@@ -301,29 +135,6 @@ void CodeWriter::noteComment(std::string_view note, std::string_view windows1252
 
 bool CodeWriter::spacedBefore(const std::vector<Expr>& items, std::size_t i) {
     return i > 0 && items[i].kind != Expr::Kind::Text && items[i - 1].kind != Expr::Kind::Text;
-}
-
-bool CodeWriter::assignsName(const Block& statements, std::string_view name) {
-    const std::string key = lowered(name);
-    bool found = false;
-    auto visit = [&](const Stmt& s) {
-        const auto names = [&](const Expr& e) {
-            return e.kind == Expr::Kind::Name && lowered(e.text) == key;
-        };
-        if (s.kind == Stmt::Kind::Assign || s.kind == Stmt::Kind::For)
-            found = found || names(s.target);
-        if (s.kind == Stmt::Kind::Input)
-            found = found || std::any_of(s.items.begin(), s.items.end(), names);
-    };
-    visitAll(statements, visit);
-    return found;
-}
-
-bool CodeWriter::anyStatement(const Block& statements, const std::function<bool(const Stmt&)>& is) {
-    bool found = false;
-    auto visit = [&](const Stmt& s) { found = found || is(s); };
-    visitAll(statements, visit);
-    return found;
 }
 
 Expr CodeWriter::negated(const Expr& condition) {
@@ -381,14 +192,6 @@ std::string CodeWriter::builtinCall(const Expr& e) {
         }
     }
     return text;
-}
-
-bool CodeWriter::usesBuiltin(Builtin builtin) const {
-    return m_builtins.count(builtin) != 0;
-}
-
-bool CodeWriter::usesMathematics() const {
-    return std::any_of(m_builtins.begin(), m_builtins.end(), isMathematical);
 }
 
 std::string CodeWriter::stopCall(std::string_view windows1252Message) const {
@@ -561,6 +364,10 @@ std::string CodeWriter::joined(const std::vector<Expr>& items, std::string_view 
     return text;
 }
 
+bool CodeWriter::isTextJoin(const Expr& e) {
+    return e.kind == Expr::Kind::Binary && e.op == Op::Add && e.type == Scalar::Text;
+}
+
 std::string CodeWriter::special(const Expr& e) {
     if (isTextJoin(e)) {
         const auto part = [&](const Expr& child, bool right) {
@@ -623,124 +430,6 @@ std::string CodeWriter::expr(const Expr& e) {
         text =
             operand(e.args[0], e, false) + " " + spelling(e.op) + " " + operand(e.args[1], e, true);
     return text;
-}
-
-bool CodeWriter::readsInput(Scalar type) const {
-    return m_inputTypes.count(type) != 0;
-}
-
-bool CodeWriter::readsAnyInput() const {
-    return readsInput(Scalar::Int) || readsInput(Scalar::Real) || readsInput(Scalar::Text);
-}
-
-// One walk finds what the program reads and whether it ends itself.
-void CodeWriter::surveyProgram() {
-    auto visitExpression = [this](const Expr& e) {
-        if (isTextJoin(e)) {
-            m_joinsTexts = true;
-            for (const Expr& part : e.args) {
-                m_showsReal = m_showsReal || part.type == Scalar::Real;
-                m_joinsIntegers = m_joinsIntegers || part.type == Scalar::Int;
-            }
-        }
-        m_indexes = m_indexes || e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Range;
-        if (e.kind == Expr::Kind::Call && m_typed.symbols.of(e).kind == SymbolKind::Builtin)
-            m_builtins.insert(*builtinNamed(e.text, e.args.size()));
-    };
-    auto visit = [this, &visitExpression](const Stmt& s) {
-        m_endsProgram = m_endsProgram || s.kind == Stmt::Kind::End;
-        visitExprs(s, visitExpression);
-        m_stops = m_stops || s.unreadHead || s.kind == Stmt::Kind::Throw ||
-                  (s.kind == Stmt::Kind::Unread && s.stops) ||
-                  std::any_of(s.branches.begin(), s.branches.end(),
-                              [](const CaseBranch& b) { return b.unreadLabel; });
-        if (s.kind == Stmt::Kind::Input) {
-            for (const Expr& item : s.items)
-                m_inputTypes.insert(item.type);
-        }
-        if (s.kind == Stmt::Kind::Output) {
-            for (const Expr& item : s.items)
-                m_showsReal = m_showsReal || item.type == Scalar::Real;
-        }
-    };
-    visitAll(m_program.body, visit);
-    // A diagram run by itself reads its parameters; a routine is given them.
-    for (const std::string& parameter : m_program.parameters) {
-        if (!m_program.isRoutine)
-            m_inputTypes.insert(symbol(parameter).type.scalar);
-    }
-    m_stops = m_stops || m_indexes || readsAnyInput() || !subroutines().empty();
-    // A diagram run by itself shows its function's result.
-    m_showsReal = m_showsReal ||
-                  (m_program.isFunction && !m_program.isRoutine && m_typed.result == Scalar::Real);
-}
-
-int CodeWriter::forEachDepth(const Block& statements) {
-    int deepest = 0;
-    for (const Stmt& s : statements) {
-        int inner = 0;
-        for (const Block& body : s.bodies)
-            inner = std::max(inner, forEachDepth(body));
-        for (const CaseBranch& branch : s.branches)
-            inner = std::max(inner, forEachDepth(branch.body));
-        deepest = std::max(deepest, inner + (s.kind == Stmt::Kind::ForEach ? 1 : 0));
-    }
-    return deepest;
-}
-
-bool CodeWriter::hasCode(const Block& statements) {
-    return std::any_of(statements.begin(), statements.end(),
-                       [](const Stmt& s) { return s.kind != Stmt::Kind::Comment; });
-}
-
-bool CodeWriter::breaksLoop(const Block& statements) {
-    for (const Stmt& s : statements) {
-        if (s.kind == Stmt::Kind::Break)
-            return true;
-        if (isLoop(s))
-            continue;
-        for (const Block& body : s.bodies) {
-            if (breaksLoop(body))
-                return true;
-        }
-        for (const CaseBranch& branch : s.branches) {
-            if (breaksLoop(branch.body))
-                return true;
-        }
-    }
-    return false;
-}
-
-bool CodeWriter::plainLabels(const Stmt& s, bool textAllowed) const {
-    if (s.unreadHead ||
-        !(s.value.type == Scalar::Int || (textAllowed && s.value.type == Scalar::Text)))
-        return false;
-    std::set<std::string> seen;
-    for (const CaseBranch& branch : s.branches) {
-        if (branch.unreadLabel)
-            return false;
-        for (const Expr& label : branch.labels) {
-            const Expr& literal =
-                label.kind == Expr::Kind::Unary && label.op == Op::Neg ? label.args[0] : label;
-            const bool fits = literal.kind == Expr::Kind::Int
-                                  ? s.value.type == Scalar::Int
-                                  : literal.kind == Expr::Kind::Text && &literal == &label &&
-                                        s.value.type == Scalar::Text;
-            if (!fits || !seen.insert(labelKey(label)).second)
-                return false;
-        }
-    }
-    return true;
-}
-
-bool CodeWriter::isConstant(const Expr& e) {
-    // A standard routine of constants may be written as a constant ("sqr").
-    if (e.kind == Expr::Kind::Call && !builtinNamed(e.text, e.args.size()))
-        return false;
-    if (e.kind == Expr::Kind::Name || e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Range ||
-        e.kind == Expr::Kind::Untranslated)
-        return false;
-    return std::all_of(e.args.begin(), e.args.end(), isConstant);
 }
 
 } // namespace velbrant::code

@@ -200,6 +200,8 @@ protected:
     // Labels that are distinct literals of the selector's type, none unread.
     bool plainLabels(const Stmt& s, bool textAllowed) const;
     static bool isConstant(const Expr& e);
+    // "+" between texts, or a text and another value.
+    static bool isTextJoin(const Expr& e);
     // Output items are separated by a space, except next to a text literal.
     static bool spacedBefore(const std::vector<Expr>& items, std::size_t i);
     static bool assignsName(const Block& statements, std::string_view name);
