@@ -329,7 +329,7 @@ TEST_F(GeneratedPrograms, StructorizerPseudocodeIsTranslatedWholeAndRunsTheSameE
         {"ggt-pascal", "84 36", "12\n"},
         {"ggt-c", "84 36", "12\n"},
         {"mittelwert", "3 4,5", "3.75\n"},
-        {"texte", "", "Hallo Welt!\nSumme: 3, Mittel 2.5 true\n4x\n"},
+        {"texte", "", "Hallo Welt!\nSumme: 3, Mittel 2.5 true\n4x\n5\n"},
         {"listen", "", "3 10\n1 10\n4 10\n160\na\nb\n19\n0.5\n"},
         // Routines from other diagrams of the folder, a procedure without
         // parameters and a recursive function among them.

@@ -29,6 +29,7 @@ private:
         inputHelpers();
         realHelper();
         randomHelper();
+        lengthHelper();
         joinHelpers();
         stubs();
         linkedRoutines();
@@ -102,6 +103,17 @@ private:
 
     std::string forwardDeclaration() override {
         return signature(programName(), m_typed.result, parameterTypes(), parameterIds()) + ";";
+    }
+
+    // Characters, not the bytes of UTF-8, as in the other languages.
+    void lengthHelper() {
+        if (!usesBuiltin(Builtin::Length))
+            return;
+        for (const char* text :
+             {"", "static int laenge_(const char* text) {", "    int zeichen = 0;",
+              "    for (; *text != '\\0'; ++text) {", "        if ((*text & 0xC0) != 0x80)",
+              "            ++zeichen;", "    }", "    return zeichen;", "}"})
+            line(text);
     }
 
     // rand() % 0 would divide by zero.

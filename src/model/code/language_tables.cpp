@@ -57,7 +57,7 @@ constexpr BuiltinTable CBuiltins = {"(({0}) < 0 ? -({0}) : ({0}))",
                                     "cos({0})",
                                     "tan({0})",
                                     "zufall_({0})",
-                                    "((int) strlen({0}))"};
+                                    "laenge_({0})"};
 
 constexpr BuiltinTable JavaBuiltins = {"Math.abs({0})",
                                        "Math.min({0}, {1})",
@@ -74,7 +74,7 @@ constexpr BuiltinTable JavaBuiltins = {"Math.abs({0})",
                                        "Math.cos({0})",
                                        "Math.tan({0})",
                                        "((int) (Math.random() * Math.max(0, {0})))",
-                                       "({0}).length()"};
+                                       "({0}).codePointCount(0, ({0}).length())"};
 
 consteval LanguageTable cFamily(ScalarTable typeNames, ScalarTable readers, JumpWords jumps,
                                 std::span<const ParenthesizedPair> parenthesized,
@@ -178,7 +178,7 @@ constinit const LanguageTable PascalLanguage = {
     .jumps = {"break;", "halt;", "exit(", ");", "exit;"},
     .builtins = {"Abs({0})", "Min({0}, {1})", "Max({0}, {1})", "Floor(({0}) + 0.5)", "Floor({0})",
                  "Ceil({0})", "Sqr({0})", "Sqrt({0})", "Exp({0})", "Ln({0})", "Power({0}, {1})",
-                 "Sin({0})", "Cos({0})", "Tan({0})", "Random(Max(1, {0}))", "Length({0})"},
+                 "Sin({0})", "Cos({0})", "Tan({0})", "Random(Max(1, {0}))", "laenge_({0})"},
 };
 
 } // namespace velbrant::code

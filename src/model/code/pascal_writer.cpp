@@ -24,6 +24,7 @@ private:
         stopHelper();
         inputHelpers();
         realHelper();
+        lengthHelper();
         stubs();
         linkedRoutines();
         if (m_program.isFunction)
@@ -79,6 +80,17 @@ private:
 
     std::string asText(const std::string& value, Scalar type) const override {
         return type == Scalar::Int ? "IntToStr(" + value + ")" : shown(value, type);
+    }
+
+    // Characters, not the bytes of UTF-8, as in the other languages.
+    void lengthHelper() {
+        if (!usesBuiltin(Builtin::Length))
+            return;
+        for (const char* text :
+             {"", "function laenge_(const text: string): integer;", "var", "  i: integer;", "begin",
+              "  Result := 0;", "  for i := 1 to Length(text) do",
+              "    if (Ord(text[i]) and $C0) <> $80 then", "      Result := Result + 1;", "end;"})
+            line(text);
     }
 
     void realHelper() {

@@ -27,7 +27,7 @@ enum class Builtin : std::uint8_t {
     Cos,
     Tan,
     Random, // 0 <= random(n) < n; 0 where n <= 0
-    Length, // of a text
+    Length, // of a text, in characters (not bytes of UTF-8)
 };
 
 inline constexpr std::size_t BuiltinCount = static_cast<std::size_t>(Builtin::Length) + 1;
