@@ -334,6 +334,8 @@ TEST_F(GeneratedPrograms, StructorizerPseudocodeIsTranslatedWholeAndRunsTheSameE
         // Routines from other diagrams of the folder, a procedure without
         // parameters and a recursive function among them.
         {"rechner", "84 36", "12\n----\n120 60\nWert: 6\n"},
+        // An array given to routines that sort and add it.
+        {"sortierprogramm", "", "1\n3\n5\n7\n9\n25\n"},
     };
     const RoutineLookup routines =
         routinesIn(fs::path(VELBRANT_SOURCE_DIR) / "tests/data/pseudocode");
