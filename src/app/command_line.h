@@ -60,8 +60,10 @@ inline constexpr std::array<Section, 5> ManualSections = {{
       "grafische Anzeige (X11 oder Wayland).",
       "Mit --export schreibt Velbrant die eine genannte Datei ohne Fenster und ohne Anzeige im "
       "Format, das die Endung von AUSGABE wählt. Ein Bild zeigt Rahmen, Titel, Kommentar und "
-      "Struktogramm im Maßstab des Dokuments oder von --scale. Ein Programm enthält Zeilen, die "
-      "sich nicht übersetzen lassen, als Kommentar; ihre Zahl geht auf die Standardfehlerausgabe.",
+      "Struktogramm im Maßstab des Dokuments oder von --scale. Ein Programm enthält die "
+      "Unterprogramme, die Struktogramme im selben Ordner festlegen; Zeilen, die sich nicht "
+      "übersetzen lassen, stehen als Kommentar darin, und wo das Programm sie bräuchte, hält es "
+      "dort mit Rückgabewert 3 an. Ihre Zahl geht auf die Standardfehlerausgabe.",
       ""}},
     {"RÜCKGABEWERT",
      {"0, wenn der Editor regulär endet oder der Export geschrieben wurde; 1 bei einem Fehler. "
