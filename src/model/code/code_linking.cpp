@@ -100,11 +100,12 @@ void CodeWriter::linkedRoutines() {
 }
 
 std::string CodeWriter::id(std::string_view name) const {
+    // A stub another diagram's part asks for has only the program's name.
     const std::string key = lowered(name);
     const auto found = m_ids.find(key);
-    if (found == m_ids.end() && m_routineIds != nullptr)
-        return m_routineIds->at(key);
-    return found->second;
+    if (found != m_ids.end() || m_routineIds == nullptr)
+        return m_ids.at(key);
+    return m_routineIds->at(key);
 }
 
 std::vector<const Symbol*> CodeWriter::subroutines() const {
