@@ -330,6 +330,18 @@ TEST_F(GeneratedPrograms, StructorizerPseudocodeIsTranslatedWholeAndRunsTheSameE
         {"ggt-c", "84 36", "12\n"},
         {"mittelwert", "3 4,5", "3.75\n"},
         {"texte", "", "Hallo Welt!\nSumme: 3, Mittel 2.5 true\n4x\n5\n"},
+        // Characters, not bytes; the same letters change case everywhere.
+        {"zeichen", "",
+         "[Gr\xC3\xB6\xC3\x9F"
+         "e Stra\xC3\x9F"
+         "e \xC3\xBC"
+         "ber]\n"
+         "  GR\xC3\x96\xC3\x9F"
+         "E STRA\xC3\x9F"
+         "E \xC3\x9C"
+         "BER   \xC3\xA4\xC3\xB6\xC3\xBC abc \xC5\x93 228 0 \xC3\xA4 A\n"
+         "6 0 1 Gr\xC3\xB6\xC3\x9F"
+         "e       \n"},
         {"listen", "", "3 10\n1 10\n4 10\n160\na\nb\n19\n0.5\n"},
         // Routines from other diagrams of the folder, a procedure without
         // parameters and a recursive function among them.

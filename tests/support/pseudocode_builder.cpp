@@ -36,6 +36,9 @@ public:
         case 2:
             return "a[" + intExpr(depth + 1) + "]";
         case 8:
+            if (chance(20))
+                return pick(std::array<std::string, 3>{"ord(wort)", "pos(\"a\", name)",
+                                                       "length(copy(name, 2, 3))"});
             return pick(std::array<std::string, 5>{"abs(", "random(", "sqr(", "round(", "floor("}) +
                    intExpr(depth + 1) + ")";
         case 3:
@@ -67,7 +70,10 @@ public:
         }
     }
     std::string textExpr() {
-        switch (number(0, 3)) {
+        switch (number(0, 4)) {
+        case 4:
+            return pick(std::array<std::string, 4>{"uppercase(", "lowercase(", "trim(", "chr("}) +
+                   pick(std::array<std::string, 2>{"name", "wort"}) + ")";
         case 0:
             return "\"Hallo\tWelt\"";
         case 1:

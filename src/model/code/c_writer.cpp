@@ -1,5 +1,6 @@
 #include "model/code/c_family_writer.h"
 #include "model/code/language_writers.h"
+#include "model/code/text_helpers.h"
 
 namespace velbrant::code {
 
@@ -31,6 +32,7 @@ private:
         randomHelper();
         lengthHelper();
         joinHelpers();
+        lines(cTextHelpers(usedBuiltins()));
         stubs();
         linkedRoutines();
         functionAndMain("int main(void)", "return 0;");

@@ -115,6 +115,11 @@ protected:
     // A standard routine by the table's form of it.
     std::string builtinCall(const Expr& e);
     bool usesBuiltin(Builtin builtin) const;
+    const std::set<Builtin>& usedBuiltins() const { return m_builtins; }
+    void lines(const std::vector<std::string>& texts) {
+        for (const std::string& text : texts)
+            line(text);
+    }
     bool usesMathematics() const;
     // A case branch whose label (or the case's selector) was not read.
     std::string unreadLabelCall(const Stmt& s, const CaseBranch& branch) const;

@@ -1,6 +1,7 @@
 #include "model/code/c_family_writer.h"
 #include "model/code/identifiers.h"
 #include "model/code/language_writers.h"
+#include "model/code/text_helpers.h"
 
 #include <algorithm>
 
@@ -27,6 +28,7 @@ private:
         stopHelper();
         inputHelpers();
         realHelper();
+        lines(javaTextHelpers(usedBuiltins()));
         stubs();
         linkedRoutines();
         functionAndMain("public static void main(String[] args)", "");

@@ -1,5 +1,6 @@
 #include "model/code/code_writer.h"
 #include "model/code/language_writers.h"
+#include "model/code/text_helpers.h"
 
 #include <algorithm>
 
@@ -25,6 +26,7 @@ private:
         inputHelpers();
         realHelper();
         lengthHelper();
+        lines(pascalTextHelpers(usedBuiltins()));
         stubs();
         linkedRoutines();
         if (m_program.isFunction)

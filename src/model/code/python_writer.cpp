@@ -1,5 +1,6 @@
 #include "model/code/code_writer.h"
 #include "model/code/language_writers.h"
+#include "model/code/text_helpers.h"
 
 namespace velbrant::code {
 
@@ -23,6 +24,7 @@ private:
         stopHelper();
         inputHelpers();
         realHelper();
+        lines(pythonTextHelpers(usedBuiltins()));
         for (const Symbol* routine : subroutines())
             stub(*routine);
         linkedRoutines();

@@ -7,6 +7,7 @@
 #include "model/program/type_rules.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 namespace velbrant::code {
@@ -148,20 +149,34 @@ private:
     }
 
     std::optional<Scalar> builtin(Expr& e) {
-        Scalar types[2] = {Scalar::Unknown, Scalar::Unknown};
-        for (std::size_t i = 0; i < e.args.size() && i < 2; ++i) {
-            const auto type = value(e.args[i]);
+        std::vector<Scalar> types;
+        for (Expr& arg : e.args) {
+            const auto type = value(arg);
             if (!type)
                 return std::nullopt;
-            types[i] = type->scalar;
+            types.push_back(type->scalar);
         }
-        return builtinResult(*builtinNamed(e.text, e.args.size()), types[0], types[1]);
+        return builtinResult(*builtinNamed(e.text, e.args.size()), types);
     }
 
-    static bool isZero(const Expr& e) {
-        return (e.kind == Expr::Kind::Int || e.kind == Expr::Kind::Real) &&
-               e.text.find_first_not_of("0.") == std::string::npos;
+    // What a divisor of written numbers comes to, as a compiler folds it.
+    static std::optional<double> constantValue(const Expr& e) {
+        if (e.kind == Expr::Kind::Int || e.kind == Expr::Kind::Real)
+            return std::strtod(e.text.c_str(), nullptr);
+        if (e.kind == Expr::Kind::Unary && e.op == Op::Neg) {
+            const auto operand = constantValue(e.args[0]);
+            return operand ? std::optional(-*operand) : std::nullopt;
+        }
+        if (e.kind != Expr::Kind::Binary || e.op > Op::Mul)
+            return std::nullopt;
+        const auto left = constantValue(e.args[0]);
+        const auto right = constantValue(e.args[1]);
+        if (!left || !right)
+            return std::nullopt;
+        return e.op == Op::Add ? *left + *right : e.op == Op::Sub ? *left - *right : *left * *right;
     }
+
+    static bool isZero(const Expr& e) { return constantValue(e) == 0.0; }
 
     std::optional<Scalar> binary(Expr& e) {
         const auto left = value(e.args[0]);

@@ -81,10 +81,10 @@ private:
         const auto builtin = builtinNamed(e.text, e.args.size());
         if (builtin && (symbol.kind == SymbolKind::Unset || symbol.kind == SymbolKind::Builtin)) {
             symbol.kind = SymbolKind::Builtin;
-            Scalar types[2] = {Scalar::Unknown, Scalar::Unknown};
-            for (std::size_t i = 0; i < e.args.size() && i < 2; ++i)
-                types[i] = expr(e.args[i], builtinArgumentHint(*builtin)).scalar;
-            return {builtinResult(*builtin, types[0], types[1]).value_or(Scalar::Unknown)};
+            std::vector<Scalar> types;
+            for (std::size_t i = 0; i < e.args.size(); ++i)
+                types.push_back(expr(e.args[i], builtinArgumentHint(*builtin, i)).scalar);
+            return {builtinResult(*builtin, types).value_or(Scalar::Unknown)};
         }
         if (symbol.kind == SymbolKind::Unset) {
             symbol.kind = SymbolKind::Function;
