@@ -322,7 +322,9 @@ private:
         return condition;
     }
 
-    std::string functionReturn() const override { return "return " + zero(m_typed.result); }
+    std::string functionReturn() const override {
+        return m_typed.result == Scalar::Unknown ? "return" : "return " + zero(m_typed.result);
+    }
 
     std::string textLiteral(std::string_view text) const override {
         return "\"" + backslashed(utf8(text), "\"\\") + "\"";
