@@ -7,6 +7,7 @@
 #include "model/diagram/document.h"
 #include "model/diagram/element_factory.h"
 #include "model/elements/case.h"
+#include "model/structorizer/nsd_file.h"
 #include "recording_canvas.h"
 
 #include <gtest/gtest.h>
@@ -227,6 +228,20 @@ TEST_F(CodeGenerator, AReturnedValueMakesAFunctionOfTheTitlesParameters) {
                          "def main():", "n = lies_ganzzahl_()", "print(Fakultaet(n))"});
     expectLines(code(CodeLanguage::C),
                 {"static int Fakultaet(int n) {", "return f;", "printf(\"%d\\n\", Fakultaet(n));"});
+}
+
+// Structorizer neither runs nor writes what it shows disabled.
+TEST_F(CodeGenerator, DisabledElementsAreLeftOut) {
+    const std::string nsd = "<root text=\"&#34;Teil&#34;\"><children>"
+                            "<instruction text=\"&#34;OUTPUT 1&#34;\" disabled=\"0\"></instruction>"
+                            "<instruction text=\"&#34;OUTPUT 2&#34;\" disabled=\"1\"></instruction>"
+                            "<call text=\"&#34;Zeige(3)&#34;\" disabled=\"1\"></call>"
+                            "</children></root>";
+    const auto loaded = loadNsd(nsd, measurer, {});
+    const GeneratedCode python = generateCode(*loaded.document, CodeLanguage::Python);
+    EXPECT_NE(python.text.find("print(1)"), std::string::npos) << python.text;
+    EXPECT_EQ(python.text.find("print(2)"), std::string::npos) << python.text;
+    EXPECT_EQ(python.missingRoutines, 0);
 }
 
 TEST_F(CodeGenerator, SymbolFontArrowsAndRelations) {

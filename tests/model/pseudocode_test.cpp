@@ -40,9 +40,12 @@ TEST(StructorizerPseudocode, StatementsReadAsTheirMeaning) {
                                        {"dim name as String", Scalar::Text},
                                        {"int k <- 3", Scalar::Int},
                                        {"var ok: boolean := wahr", Scalar::Bool},
+                                       {"var f: array of double <- {0.5, 1}", Scalar::Real},
                                        {"const GRENZE = 10", Scalar::Unknown}}) {
         const Stmt declaration = statement(text);
-        EXPECT_EQ(declaration.kind, Stmt::Kind::Assign) << text;
+        EXPECT_EQ(declaration.kind, text.find('{') == std::string::npos ? Stmt::Kind::Assign
+                                                                        : Stmt::Kind::ArrayAssign)
+            << text;
         EXPECT_EQ(declaration.declared, type) << text;
     }
     // A variable may be called like a keyword.

@@ -162,6 +162,7 @@ private:
             s.target = makeExpr(Expr::Kind::Index, Op::Add, literal.target.text,
                                 {makeExpr(Expr::Kind::Int, Op::Add, std::to_string(i))});
             s.value = std::move(literal.items[i]);
+            s.declared = literal.declared;
             block.push_back(std::move(s));
         }
     }
@@ -230,6 +231,9 @@ private:
     }
 
     void element(Block& block, const Element& element) {
+        // Structorizer neither runs nor writes a disabled element.
+        if (element.nsd() != nullptr && element.nsd()->disabled)
+            return;
         switch (element.kind()) {
         case ElementKind::Block:
         case ElementKind::Call:

@@ -236,6 +236,17 @@ bool isName(const Token& token) {
     return token.kind == Token::Kind::Word && !isOperatorWord(token.key);
 }
 
+// "{1, 2, 3}" from `begin` to the end.
+std::optional<std::vector<Expr>> listLiteral(const Trimmed& t, std::size_t begin) {
+    if (!t.isSign(begin, "{") || !t.isSign(t.end - 1, "}") || begin + 2 > t.end - 1)
+        return std::nullopt;
+    Parser parser(t.tokens, begin + 1, t.end - 1);
+    std::vector<Expr> items = parser.list(false);
+    if (parser.failed() || !parser.atEnd())
+        return std::nullopt;
+    return items;
+}
+
 // "var x: int", "var x: int <- 5", "dim x as Integer", "const N = 10",
 // "int k <- 0": an assignment of the value, or of the type's zero, that
 // gives the name its type.
@@ -253,10 +264,25 @@ std::optional<Stmt> readDeclaration(const Trimmed& t) {
         return std::nullopt;
     Stmt s = statementOf(Stmt::Kind::Assign);
     s.target = literal(Expr::Kind::Name, t.tokens[at++].text);
+    bool array = false;
     if (!type && (t.isSign(at, ":") || (at < t.end && t.tokens[at].key == "as"))) {
+        // "var a: array of double <- {0.5, 1}"
+        array = at + 2 < t.end && t.tokens[at + 1].key == "array" && t.tokens[at + 2].key == "of";
+        at += array ? 2 : 0;
         if (++at >= t.end || !(type = typeNamed(t.tokens[at].key)))
             return std::nullopt;
         ++at;
+    }
+    if (array) {
+        if (!t.isSign(at, "<-") && !t.isSign(at, ":=") && !t.isSign(at, "="))
+            return std::nullopt;
+        auto items = listLiteral(t, at + 1);
+        if (!items)
+            return std::nullopt;
+        s.kind = Stmt::Kind::ArrayAssign;
+        s.items = std::move(*items);
+        s.declared = *type;
+        return s;
     }
     if (at == t.end) {
         if (!type || constant)
@@ -274,16 +300,6 @@ std::optional<Stmt> readDeclaration(const Trimmed& t) {
     return s;
 }
 
-// "{1, 2, 3}" from `begin` to the end.
-std::optional<std::vector<Expr>> listLiteral(const Trimmed& t, std::size_t begin) {
-    if (!t.isSign(begin, "{") || !t.isSign(t.end - 1, "}") || begin + 2 > t.end - 1)
-        return std::nullopt;
-    Parser parser(t.tokens, begin + 1, t.end - 1);
-    std::vector<Expr> items = parser.list(false);
-    if (parser.failed() || !parser.atEnd())
-        return std::nullopt;
-    return items;
-}
 
 std::optional<Stmt> readAssignment(const Trimmed& t) {
     Parser parser(t.tokens, t.begin, t.end);
