@@ -18,6 +18,12 @@ Stmt statement(std::string_view text, const Keywords* keywords = nullptr) {
 }
 
 TEST(StructorizerPseudocode, StatementsReadAsTheirMeaning) {
+    // The forgotten comma after the prompt and the one too many at the end,
+    // as real files have them.
+    EXPECT_EQ(statement("INPUT \"Zahl?\" zahl").items.size(), 1u);
+    EXPECT_EQ(statement("INPUT \"Kapital (\x80)\", kapital,").items.size(), 1u);
+    EXPECT_EQ(readExpression(TextLine{"a > 0 & a < 100 | fertig", false})->op, Op::Or);
+
     const Stmt prompt = statement("INPUT \"Wie viele?\", n, a[2]");
     EXPECT_EQ(prompt.kind, Stmt::Kind::Input);
     EXPECT_TRUE(prompt.hasValue);
@@ -158,6 +164,20 @@ protected:
 private:
     std::vector<std::vector<std::string>> m_lines;
 };
+
+// An integer counter runs to the whole part of a real limit.
+TEST(StructorizerPseudocode, ACountingLoopTakesTheWholePartOfARealLimit) {
+    Program program;
+    std::optional<Stmt> loop = readForHead(TextLine{"for i <- 2 to sqrt(n)", false});
+    ASSERT_TRUE(loop);
+    loop->source = {"for i <- 2 to sqrt(n)"};
+    loop->bodies.emplace_back();
+    program.body.push_back(std::move(*loop));
+    const TypedProgram typed = typeProgram(program);
+    ASSERT_EQ(typed.program.body.front().kind, Stmt::Kind::For);
+    EXPECT_EQ(typed.program.body.front().limit.text, "floor");
+    EXPECT_EQ(typed.unreadLines, 0);
+}
 
 TEST_F(Linking, EveryCallFitsTheRoutineItCallsThroughChainsAndRecursion) {
     define("Haupt", {"x <- halb(7)", "OUTPUT fak(5), x", "Trenner"});

@@ -125,13 +125,14 @@ public:
 private:
     Expr disjunction() {
         Expr e = conjunction();
-        while (takeWord({"oder", "or"}) || takeSign("||"))
+        // A single "|" or "&" joins truth values as Structorizer reads them.
+        while (takeWord({"oder", "or"}) || takeSign("||") || takeSign("|"))
             e = binary(Op::Or, std::move(e), conjunction());
         return e;
     }
     Expr conjunction() {
         Expr e = negation();
-        while (takeWord({"und", "and"}) || takeSign("&&"))
+        while (takeWord({"und", "and"}) || takeSign("&&") || takeSign("&"))
             e = binary(Op::And, std::move(e), negation());
         return e;
     }

@@ -204,13 +204,15 @@ std::optional<Stmt> readInputOutput(Trimmed& t) {
         return std::nullopt;
     ++t.begin;
     Stmt s = statementOf(input ? Stmt::Kind::Input : Stmt::Kind::Output);
-    // INPUT "Zahl?", x: the prompt is shown before reading.
-    if (input && t.begin + 1 < t.end && t.tokens[t.begin].kind == Token::Kind::Text &&
-        t.isSign(t.begin + 1, ",")) {
+    // INPUT "Zahl?", x: the prompt is shown before reading (the comma after
+    // it is often forgotten); a comma at the end is one too many.
+    if (input && t.begin + 1 < t.end && t.tokens[t.begin].kind == Token::Kind::Text) {
         s.hasValue = true;
         s.value = literal(Expr::Kind::Text, t.tokens[t.begin].text);
-        t.begin += 2;
+        t.begin += t.isSign(t.begin + 1, ",") ? 2 : 1;
     }
+    if (input && t.end - t.begin >= 2 && t.isSign(t.end - 1, ","))
+        --t.end;
     auto items = readItems(t, input);
     if (!items)
         return std::nullopt;

@@ -276,7 +276,24 @@ private:
         s.value = untranslated(sourceText(s));
     }
 
+    // "for i <- 2 to sqrt(n)": an integer counter goes as far as the
+    // limit's whole part (its ceiling, counting down).
+    void wholeLimit(Stmt& s) {
+        const auto limit = value(s.limit);
+        if (!limit || limit->scalar != Scalar::Real)
+            return;
+        Expr whole = makeExpr(Expr::Kind::Call, Op::Add, s.downward ? "ceil" : "floor", {s.limit});
+        Symbol& routine = m_symbols.of(whole);
+        if (routine.kind != SymbolKind::Unset && routine.kind != SymbolKind::Builtin)
+            return;
+        routine.kind = SymbolKind::Builtin;
+        routine.read = true;
+        whole.type = Scalar::Int;
+        s.limit = std::move(whole);
+    }
+
     void forHead(Stmt& s) {
+        wholeLimit(s);
         const auto variableType = variable(s.target);
         if (variableType && variableType->scalar == Scalar::Int && scalar(s.value, Scalar::Int) &&
             scalar(s.limit, Scalar::Int) && scalar(s.step, Scalar::Int))
