@@ -342,6 +342,8 @@ TEST_F(GeneratedPrograms, StructorizerPseudocodeIsTranslatedWholeAndRunsTheSameE
          "BER   \xC3\xA4\xC3\xB6\xC3\xBC abc \xC5\x93 228 0 \xC3\xA4 A\n"
          "6 0 1 Gr\xC3\xB6\xC3\x9F"
          "e       \n"},
+        // A line longer than a diagram's line holds is read from the file.
+        {"lang", "", "Eintrag 39\n"},
         {"listen", "", "3 10\n1 10\n4 10\n160\na\nb\n19\n0.5\n"},
         // Routines from other diagrams of the folder, a procedure without
         // parameters and a recursive function among them.

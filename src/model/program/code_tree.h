@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -161,6 +162,10 @@ struct Program {
     // Called by another diagram of the program, not run by itself: its
     // parameters come from the call (arrays too), not from the input.
     bool isRoutine = false;
+    // Lines the statements read that the diagram does not hold itself: a
+    // Structorizer file's own text of an element whose lines were cut to
+    // the length a diagram's line can have. Shared by copies.
+    std::vector<std::shared_ptr<const std::vector<std::string>>> fileLines;
     Block body;
 };
 

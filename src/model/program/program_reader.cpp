@@ -1,6 +1,7 @@
 #include "model/program/program_reader.h"
 
 #include "model/diagram/document.h"
+#include "model/diagram/limits.h"
 #include "model/elements/case.h"
 #include "model/elements/conditional.h"
 #include "model/elements/loop.h"
@@ -77,6 +78,11 @@ class ProgramReader {
 public:
     explicit ProgramReader(Keywords keywords) : m_keywords(std::move(keywords)) {}
 
+    // The file's texts the statements read, which the program keeps.
+    std::vector<std::shared_ptr<const std::vector<std::string>>> takeFileLines() {
+        return std::move(m_fileLines);
+    }
+
     Block sequence(const Sequence& sequence) {
         Block block;
         block.reserve(sequence.size());
@@ -119,8 +125,28 @@ private:
         return text;
     }
 
+    // The lines to read: a Structorizer file's own text where the element
+    // still shows what was made of it and a line was cut short.
+    const std::vector<std::string>& linesOf(const Element& element) {
+        const NsdAttributes* nsd = element.nsd();
+        if (nsd == nullptr || nsd->shownLines != element.lines() ||
+            nsd->fileLines.size() != element.lines().size())
+            return element.lines();
+        auto file = std::make_shared<std::vector<std::string>>();
+        bool longer = false;
+        for (const std::string& line : nsd->fileLines) {
+            ReplacedCharacters replaced;
+            file->push_back(windows1252FromUtf8(line, replaced));
+            longer = longer || file->back().size() > MaxTextLength;
+        }
+        if (!longer)
+            return element.lines();
+        m_fileLines.push_back(file);
+        return *file;
+    }
+
     void lines(Block& block, const Element& element) {
-        const auto& all = element.lines();
+        const auto& all = linesOf(element);
         for (std::size_t i = 0; i < all.size(); ++i) {
             if (all[i].find_first_not_of(" \t") == std::string::npos)
                 continue;
@@ -269,6 +295,7 @@ private:
     }
 
     Keywords m_keywords;
+    std::vector<std::shared_ptr<const std::vector<std::string>>> m_fileLines;
 };
 
 } // namespace
@@ -283,7 +310,9 @@ Program readProgram(const Document& document) {
     program.parameterTypes = title.parameterTypes;
     program.result = title.result;
     program.isFunction = title.hasParameters || title.result != Scalar::Unknown;
-    program.body = ProgramReader(fileKeywords(document.nsdRoot())).sequence(document.topSequence());
+    ProgramReader reader(fileKeywords(document.nsdRoot()));
+    program.body = reader.sequence(document.topSequence());
+    program.fileLines = reader.takeFileLines();
     return program;
 }
 

@@ -302,7 +302,6 @@ std::optional<Stmt> readDeclaration(const Trimmed& t) {
     return s;
 }
 
-
 std::optional<Stmt> readAssignment(const Trimmed& t) {
     Parser parser(t.tokens, t.begin, t.end);
     Expr target = parser.target(false);
