@@ -70,7 +70,6 @@ void CodeWriter::addRoutine(CodeWriter& routineWriter) {
     routineWriter.routine();
     m_routineLines.insert(m_routineLines.end(), routineWriter.m_lines.begin(),
                           routineWriter.m_lines.end());
-    m_routineLines.emplace_back();
     m_stops = m_stops || routineWriter.m_stops;
     m_indexes = m_indexes || routineWriter.m_indexes;
     m_endsProgram = m_endsProgram || routineWriter.m_endsProgram;
