@@ -1,4 +1,5 @@
 #include "model/code/language_table.h"
+#include "model/code/text_helpers.h"
 
 namespace velbrant::code {
 
@@ -40,66 +41,35 @@ constexpr std::array<ParenthesizedPair, 7> CParenthesized = {{
 
 using BuiltinTable = std::array<std::string_view, BuiltinCount>;
 
-// Every routine spelt: a table one entry short does not compile.
-consteval BuiltinTable complete(BuiltinTable table) {
-    for (const std::string_view form : table) {
-        if (form.empty())
+// A language's own spellings of the routines before the text routines, whose
+// helpers are called alike everywhere (text_helpers): every routine spelt,
+// or the table does not compile.
+consteval BuiltinTable complete(std::array<std::string_view, FirstTextRoutine> own) {
+    BuiltinTable table{};
+    for (std::size_t i = 0; i < FirstTextRoutine; ++i) {
+        if (own[i].empty())
             throw "a standard routine without its spelling";
+        table[i] = own[i];
     }
+    for (std::size_t i = 0; i < TextRoutineCount; ++i)
+        table[FirstTextRoutine + i] = TextRoutineCalls[i];
     return table;
 }
 
 // Abs, Min, Max, Round, Floor, Ceil, Sqr, Sqrt, Exp, Log, Pow, Sin, Cos, Tan,
-// Random, Length, then the text routines, which are helpers of the same
-// names in every language (text_helpers): Uppercase, Lowercase, Trim, Ord,
-// Chr, Pos, Copy.
-constexpr BuiltinTable CBuiltins = complete({"(({0}) < 0 ? -({0}) : ({0}))",
-                                             "(({0}) < ({1}) ? ({0}) : ({1}))",
-                                             "(({0}) > ({1}) ? ({0}) : ({1}))",
-                                             "((int) floor(({0}) + 0.5))",
-                                             "((int) floor({0}))",
-                                             "((int) ceil({0}))",
-                                             "(({0}) * ({0}))",
-                                             "sqrt({0})",
-                                             "exp({0})",
-                                             "log({0})",
-                                             "pow({0}, {1})",
-                                             "sin({0})",
-                                             "cos({0})",
-                                             "tan({0})",
-                                             "zufall_({0})",
-                                             "laenge_({0})",
-                                             "gross_({0})",
-                                             "klein_({0})",
-                                             "trimmen_({0})",
-                                             "ordnung_({0})",
-                                             "zeichen_({0})",
-                                             "position_({0}, {1})",
-                                             "teil_({0}, {1}, {2})"});
+// Random, Length.
+constexpr BuiltinTable CBuiltins =
+    complete({"(({0}) < 0 ? -({0}) : ({0}))", "(({0}) < ({1}) ? ({0}) : ({1}))",
+              "(({0}) > ({1}) ? ({0}) : ({1}))", "((int) floor(({0}) + 0.5))", "((int) floor({0}))",
+              "((int) ceil({0}))", "(({0}) * ({0}))", "sqrt({0})", "exp({0})", "log({0})",
+              "pow({0}, {1})", "sin({0})", "cos({0})", "tan({0})", "zufall_({0})", "laenge_({0})"});
 
-constexpr BuiltinTable JavaBuiltins = complete({"Math.abs({0})",
-                                                "Math.min({0}, {1})",
-                                                "Math.max({0}, {1})",
-                                                "((int) Math.floor(({0}) + 0.5))",
-                                                "((int) Math.floor({0}))",
-                                                "((int) Math.ceil({0}))",
-                                                "(({0}) * ({0}))",
-                                                "Math.sqrt({0})",
-                                                "Math.exp({0})",
-                                                "Math.log({0})",
-                                                "Math.pow({0}, {1})",
-                                                "Math.sin({0})",
-                                                "Math.cos({0})",
-                                                "Math.tan({0})",
-                                                "((int) (Math.random() * Math.max(0, {0})))",
-                                                "({0}).codePointCount(0, ({0}).length())",
-                                                "gross_({0})",
-                                                "klein_({0})",
-                                                "trimmen_({0})",
-                                                "ordnung_({0})",
-                                                "zeichen_({0})",
-                                                "position_({0}, {1})",
-                                                "teil_({0}, {1}, {2})"});
+constexpr BuiltinTable JavaBuiltins = complete(
+    {"Math.abs({0})", "Math.min({0}, {1})", "Math.max({0}, {1})", "((int) Math.floor(({0}) + 0.5))",
+     "((int) Math.floor({0}))", "((int) Math.ceil({0}))", "(({0}) * ({0}))", "Math.sqrt({0})",
+     "Math.exp({0})", "Math.log({0})", "Math.pow({0}, {1})", "Math.sin({0})", "Math.cos({0})",
+     "Math.tan({0})", "((int) (Math.random() * Math.max(0, {0})))",
+     "({0}).codePointCount(0, ({0}).length())"});
 
 consteval LanguageTable cFamily(ScalarTable typeNames, ScalarTable readers, JumpWords jumps,
                                 std::span<const ParenthesizedPair> parenthesized,
@@ -166,29 +136,11 @@ constinit const LanguageTable PythonLanguage = {
     .statementEnd = "",
     .ifWords = {"if ", ":", "else:", ""},
     .jumps = {"break", "sys.exit(0)", "return ", "", "return"},
-    .builtins = complete({"abs({0})",
-                          "min({0}, {1})",
-                          "max({0}, {1})",
-                          "math.floor(({0}) + 0.5)",
-                          "math.floor({0})",
-                          "math.ceil({0})",
-                          "(({0}) * ({0}))",
-                          "math.sqrt({0})",
-                          "math.exp({0})",
-                          "math.log({0})",
-                          "math.pow({0}, {1})",
-                          "math.sin({0})",
-                          "math.cos({0})",
-                          "math.tan({0})",
-                          "random.randrange(max(1, {0}))",
-                          "len({0})",
-                          "gross_({0})",
-                          "klein_({0})",
-                          "trimmen_({0})",
-                          "ordnung_({0})",
-                          "zeichen_({0})",
-                          "position_({0}, {1})",
-                          "teil_({0}, {1}, {2})"}),
+    .builtins =
+        complete({"abs({0})", "min({0}, {1})", "max({0}, {1})", "math.floor(({0}) + 0.5)",
+                  "math.floor({0})", "math.ceil({0})", "(({0}) * ({0}))", "math.sqrt({0})",
+                  "math.exp({0})", "math.log({0})", "math.pow({0}, {1})", "math.sin({0})",
+                  "math.cos({0})", "math.tan({0})", "random.randrange(max(1, {0}))", "len({0})"}),
 };
 
 // Pascal's conditional needs begin and end around its branches: its back
@@ -220,29 +172,10 @@ constinit const LanguageTable PascalLanguage = {
     .emptyStatement = "",
     .indentUnit = "  ",
     .jumps = {"break;", "halt;", "exit(", ");", "exit;"},
-    .builtins = complete({"Abs({0})",
-                          "Min({0}, {1})",
-                          "Max({0}, {1})",
-                          "Floor(({0}) + 0.5)",
-                          "Floor({0})",
-                          "Ceil({0})",
-                          "Sqr({0})",
-                          "Sqrt({0})",
-                          "Exp({0})",
-                          "Ln({0})",
-                          "Power({0}, {1})",
-                          "Sin({0})",
-                          "Cos({0})",
-                          "Tan({0})",
-                          "Random(Max(1, {0}))",
-                          "laenge_({0})",
-                          "gross_({0})",
-                          "klein_({0})",
-                          "trimmen_({0})",
-                          "ordnung_({0})",
-                          "zeichen_({0})",
-                          "position_({0}, {1})",
-                          "teil_({0}, {1}, {2})"}),
+    .builtins =
+        complete({"Abs({0})", "Min({0}, {1})", "Max({0}, {1})", "Floor(({0}) + 0.5)", "Floor({0})",
+                  "Ceil({0})", "Sqr({0})", "Sqrt({0})", "Exp({0})", "Ln({0})", "Power({0}, {1})",
+                  "Sin({0})", "Cos({0})", "Tan({0})", "Random(Max(1, {0}))", "laenge_({0})"}),
 };
 
 } // namespace velbrant::code

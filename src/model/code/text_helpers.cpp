@@ -1,5 +1,7 @@
 #include "model/code/text_helpers.h"
 
+#include "model/files/windows1252.h"
+
 #include <initializer_list>
 
 namespace velbrant::code {
@@ -28,19 +30,6 @@ Needs needsOf(const std::set<Builtin>& used) {
     needs.encode = needs.letters || uses(used, {Builtin::Chr});
     needs.step = uses(used, {Builtin::Pos, Builtin::Copy});
     return needs;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 // The small or the capital letters as one UTF-8 text.

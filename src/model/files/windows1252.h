@@ -12,6 +12,8 @@ namespace velbrant {
 // that are Unicode (Structorizer files).
 
 std::string utf8FromWindows1252(std::string_view bytes);
+// One code point as UTF-8 at the end of `out`.
+void appendUtf8(std::string& out, char32_t c);
 // Whether the bytes are UTF-8 throughout (a text written on Windows in
 // Windows-1252 with umlauts is not).
 bool isValidUtf8(std::string_view bytes);

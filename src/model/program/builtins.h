@@ -44,6 +44,7 @@ enum class Builtin : std::uint8_t {
 };
 
 inline constexpr std::size_t BuiltinCount = static_cast<std::size_t>(Builtin::Copy) + 1;
+inline constexpr std::size_t FirstTextRoutine = static_cast<std::size_t>(Builtin::Uppercase);
 
 // The letters a text routine changes the case of: Windows-1252's, as
 // (small, capital) code points, the same in every language.

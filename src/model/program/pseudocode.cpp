@@ -38,6 +38,9 @@ struct Trimmed {
     bool isSign(std::size_t at, std::string_view sign) const {
         return at < end && tokens[at].kind == Token::Kind::Sign && tokens[at].text == sign;
     }
+    bool isArrow(std::size_t at) const {
+        return isSign(at, "<-") || isSign(at, ":=") || isSign(at, "=");
+    }
     std::string firstWord() const {
         return begin < end && tokens[begin].kind == Token::Kind::Word ? tokens[begin].key
                                                                       : std::string();
@@ -276,7 +279,7 @@ std::optional<Stmt> readDeclaration(const Trimmed& t) {
         ++at;
     }
     if (array) {
-        if (!t.isSign(at, "<-") && !t.isSign(at, ":=") && !t.isSign(at, "="))
+        if (!t.isArrow(at))
             return std::nullopt;
         auto items = listLiteral(t, at + 1);
         if (!items)
@@ -291,7 +294,7 @@ std::optional<Stmt> readDeclaration(const Trimmed& t) {
             return std::nullopt;
         s.value = zeroOf(*type);
     } else {
-        if (!t.isSign(at, "<-") && !t.isSign(at, ":=") && !t.isSign(at, "="))
+        if (!t.isArrow(at))
             return std::nullopt;
         auto value = Parser(t.tokens, at + 1, t.end).whole();
         if (!value)
