@@ -237,12 +237,17 @@ TEST_F(GeneratedPrograms, AProgramStopsWithTheSameMessageInEveryLanguageRatherTh
                     context, {"Ausgabe: \"gerade\""});
     test::appendNew(top, ElementKind::Block, context, {"Ausgabe: \"nachher\""});
     generate(document, "stopp");
-    // An index outside the array stops the program instead of writing
-    // outside it (C) or counting from the end (Python).
+    // An array grows as it is set; an index outside it stops the program
+    // instead of reading outside it (C) or counting from the end (Python).
     Document array(m_measurer);
     test::appendNew(array.topSequence(), ElementKind::Block, array.layoutContext(m_measurer, {}),
-                    {"Eingabe: n", "a[1] := 7", "Ausgabe: a[1]", "a[n] := 1", "Ausgabe: a[n]"});
+                    {"Eingabe: n", "a[1] := 7", "Ausgabe: a[0], a[1], length(a)", "a[n] := 1",
+                     "Ausgabe: a[n], length(a)", "Ausgabe: a[n + 1]"});
     generate(array, "feld");
+    Document empty(m_measurer);
+    test::appendNew(empty.topSequence(), ElementKind::Block, empty.layoutContext(m_measurer, {}),
+                    {"a <- {1, 2}", "a <- {}", "Ausgabe: length(a)", "Ausgabe: a[0]"});
+    generate(empty, "leer");
     // A routine no diagram defines stops the program when it is called.
     Document missing(m_measurer);
     const LayoutContext missingContext = missing.layoutContext(m_measurer, {});
@@ -293,16 +298,32 @@ TEST_F(GeneratedPrograms, AProgramStopsWithTheSameMessageInEveryLanguageRatherTh
         EXPECT_EQ(result.errors, "Zeile nicht \xC3\xBC"
                                  "bersetzt: n ist gerade\n")
             << codeExtension(language);
-        for (const char* index : {"1001", "-1"}) {
-            result = runProgram(language, "feld", std::string(index) + "\\n");
+        const struct {
+            const char* input;
+            const char* output;
+            const char* bounds;
+        } indexes[] = {
+            {"5", "0 7 2\n1 6\n",
+             "Index 6 au\xC3\x9F"
+             "erhalb von a (0 bis 5)\n"},
+            {"-1", "0 7 2\n",
+             "Index -1 au\xC3\x9F"
+             "erhalb von a (0 bis 9999999)\n"},
+            {"10000000", "0 7 2\n",
+             "Index 10000000 au\xC3\x9F"
+             "erhalb von a (0 bis 9999999)\n"},
+        };
+        for (const auto& index : indexes) {
+            result = runProgram(language, "feld", std::string(index.input) + "\\n");
             EXPECT_EQ(result.status, 3) << codeExtension(language);
-            EXPECT_EQ(result.output, "7\n") << codeExtension(language);
-            EXPECT_EQ(result.errors, "Index " + std::string(index) +
-                                         " au\xC3\x9F"
-                                         "erhalb von a (0 bis 1000)\n")
-                << codeExtension(language);
+            EXPECT_EQ(result.output, index.output) << codeExtension(language);
+            EXPECT_EQ(result.errors, index.bounds) << codeExtension(language);
         }
-        EXPECT_EQ(runProgram(language, "feld", "1000\\n").output, "7\n1\n");
+        result = runProgram(language, "leer", "");
+        EXPECT_EQ(result.output, "0\n") << codeExtension(language);
+        EXPECT_EQ(result.errors, "Index 0 au\xC3\x9F"
+                                 "erhalb von a (leer)\n")
+            << codeExtension(language);
         result = runProgram(language, "fehlt", "");
         EXPECT_EQ(result.status, 3) << codeExtension(language);
         EXPECT_EQ(result.output, "1\n") << codeExtension(language);
@@ -350,6 +371,9 @@ TEST_F(GeneratedPrograms, StructorizerPseudocodeIsTranslatedWholeAndRunsTheSameE
         {"rechner", "84 36", "12\n----\n120 60\nWert: 6\n"},
         // An array given to routines that sort and add it.
         {"sortierprogramm", "", "1\n3\n5\n7\n9\n25\n"},
+        // Arrays that grow, given to routines that make them grow and go
+        // through them; each element type.
+        {"wachsen", "", "5\n1\n4\n9\n16\n25\n6 36 91\n3[]Ida\n1\n6\n"},
     };
     const RoutineLookup routines =
         routinesIn(fs::path(VELBRANT_SOURCE_DIR) / "tests/data/pseudocode");

@@ -179,11 +179,11 @@ TEST_F(CodeGenerator, TypesComeFromUsesAndUnknownOnesAreIntegersWithANote) {
                              "werte[1] := preis * 2", "Eingabe: raten", "zaehler := zaehler + 1"});
     expectLines(code(CodeLanguage::C),
                 {"double preis = 0.0;", "bool gefunden = false;", "const char* name = \"\";",
-                 "double werte[1001] = {0};",
+                 "feld_zahl_ werte[1] = {{NULL, 0, 0}};",
                  "int raten = 0; // Typ nicht erkannt: ganze Zahl angenommen", "int zaehler = 0;",
                  "(void) gefunden;"});
-    expectLines(code(CodeLanguage::Pascal), {"preis: double;", "gefunden: boolean;",
-                                             "name: string;", "werte: array[0..1000] of double;"});
+    expectLines(code(CodeLanguage::Pascal),
+                {"preis: double;", "gefunden: boolean;", "name: string;", "werte: feld_zahl_;"});
 }
 
 TEST_F(CodeGenerator, NamesBecomeIdentifiersValidInEveryLanguage) {

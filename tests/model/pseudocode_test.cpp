@@ -78,9 +78,12 @@ TEST(StructorizerPseudocode, StatementsReadAsTheirMeaning) {
     ASSERT_TRUE(each);
     EXPECT_EQ(each->kind, Stmt::Kind::ForEach);
     EXPECT_EQ(each->items.size(), 2u);
-    // A list the program would have to know the length of is not read.
-    EXPECT_FALSE(readForHead(TextLine{"foreach z in werte", false}));
+    const std::optional<Stmt> overArray = readForHead(TextLine{"foreach z in werte", false});
+    ASSERT_TRUE(overArray);
+    EXPECT_TRUE(overArray->items.empty());
+    EXPECT_EQ(overArray->value.text, "werte");
     EXPECT_FALSE(readForHead(TextLine{"foreach z in {}", false}));
+    EXPECT_FALSE(readForHead(TextLine{"foreach z in werte + 1", false}));
 }
 
 TEST(StructorizerPseudocode, AFilesOwnKeywordsReadAsTheBuiltInOnes) {

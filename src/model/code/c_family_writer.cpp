@@ -5,7 +5,7 @@
 namespace velbrant::code {
 
 void CFamilyWriter::assign(const Stmt& s) {
-    line(expr(s.target) + " = " + expr(s.value) + ";");
+    assignment(s.target, expr(s.value));
 }
 
 void CFamilyWriter::call(const Stmt& s) {
@@ -98,12 +98,12 @@ std::string CFamilyWriter::readDeclaredParameters() {
 void CFamilyWriter::readItems(const Stmt& s, bool bracedLoop) {
     for (const Expr& item : s.items) {
         if (item.kind != Expr::Kind::Range) {
-            line(expr(item) + " = " + reading(item.type) + ";");
+            assignment(item, reading(item.type));
             continue;
         }
         line("for (int k_ = " + expr(item.args[0]) + "; k_ <= " + expr(item.args[1]) + "; ++k_)" +
              (bracedLoop ? " {" : ""));
-        line("    " + indexedWith(item, "k_") + " = " + reading(item.type) + ";");
+        line("    " + elementSetting(item, "k_", reading(item.type)) + ";");
         if (bracedLoop)
             line("}");
     }

@@ -26,6 +26,7 @@ private:
         line("#include <stdlib.h>");
         line("#include <string.h>");
         line("#include <time.h>");
+        arrayTypes();
         stopHelper();
         inputHelpers();
         realHelper();
@@ -129,11 +130,15 @@ private:
     }
 
     std::string forEachHead(const Stmt& s, const std::string& counter) override {
-        return "for (int " + counter + " = 0; " + counter + " < " + std::to_string(s.items.size()) +
-               "; ++" + counter + ") {";
+        const std::string count =
+            overArray(s) ? arrayLength(expr(s.value)) : std::to_string(s.items.size());
+        return "for (int " + counter + " = 0; " + counter + " < " + count + "; ++" + counter +
+               ") {";
     }
 
     std::string forEachValue(const Stmt& s, const std::string& counter) override {
+        if (overArray(s))
+            return element(expr(s.value), counter, s.value.type);
         return "((" + typeName(s.target.type) + "[]) {" + argumentList(s.items) + "})[" + counter +
                "]";
     }
@@ -155,38 +160,93 @@ private:
             return;
         blank();
         line("static int " + std::string(IndexHelper) +
-             "(int index, const char* name, int lowest) {");
-        line("    if (index < lowest || index > " + std::to_string(HighestIndex) + ") {");
+             "(int laenge, int index, const char* name, int lowest) {");
+        line("    if (index < lowest || index >= lowest + laenge) {");
         line("        char meldung[300];");
-        line("        snprintf(meldung, sizeof meldung, \"Index %d au\xC3\x9F"
-             "erhalb von %s (%d bis " +
-             std::to_string(HighestIndex) + ")\", index, name, lowest);");
+        line("        if (laenge == 0)");
+        line("            snprintf(meldung, sizeof meldung, \"Index %d au\xC3\x9F"
+             "erhalb von %s (leer)\", index, name);");
+        line("        else");
+        line("            snprintf(meldung, sizeof meldung, \"Index %d au\xC3\x9F"
+             "erhalb von %s (%d bis %d)\", index, name,");
+        line("                     lowest, lowest + laenge - 1);");
         line("        " + std::string(StopHelper) + "(meldung);");
         line("    }");
         line("    return index - lowest;");
         line("}");
+        for (const Scalar type : setArrayTypes())
+            setter(type);
     }
 
+    static std::string arrayType(Scalar type) { return "feld_" + arrayTypeWord(type) + "_"; }
+
+    // An array grows by doubling the room it has.
+    void arrayTypes() {
+        for (const Scalar type : CodeWriter::arrayTypes()) {
+            blank();
+            line("typedef struct {");
+            line("    " + typeName(type) + "* werte;");
+            line("    int laenge;");
+            line("    int platz;");
+            line("} " + arrayType(type) + ";");
+        }
+    }
+
+    void setter(Scalar type) {
+        const std::string element = typeName(type);
+        blank();
+        line("static void " + std::string(SetHelper) + arrayTypeWord(type) + "_(" +
+             arrayType(type) + "* feld, int index, " + element +
+             " wert, const char* name, int lowest) {");
+        for (const std::string& text :
+             {"    int stelle = " + std::string(IndexHelper) + "(" + std::to_string(MaxElements) +
+                  ", index, name, lowest);",
+              std::string("    if (stelle >= feld->platz) {"),
+              std::string("        int platz = feld->platz > 0 ? feld->platz : 8;"),
+              std::string("        while (platz <= stelle)"),
+              std::string("            platz *= 2;"),
+              "        " + element +
+                  "* werte = realloc(feld->werte, sizeof *werte * (size_t) platz);",
+              std::string("        if (werte == NULL)"),
+              "            " + std::string(StopHelper) + "(\"Kein Speicher mehr\");",
+              std::string("        feld->werte = werte;"),
+              std::string("        feld->platz = platz;"), std::string("    }"),
+              std::string("    while (feld->laenge <= stelle)"),
+              "        feld->werte[feld->laenge++] = " + zero(type) + ";",
+              std::string("    feld->werte[stelle] = wert;"), std::string("}")})
+            line(text);
+    }
+
+    std::string arrayLength(const std::string& array) const override { return array + "->laenge"; }
+
+    std::string element(const std::string& array, const std::string& position,
+                        Scalar) const override {
+        return array + "->werte[" + position + "]";
+    }
+
+    std::string elementSetting(const Expr& array, const std::string& index,
+                               const std::string& value) const override {
+        return std::string(SetHelper) + arrayTypeWord(m_typed.symbols.of(array).type.scalar) +
+               "_(" + settingArguments(array, index, value) + ")";
+    }
+
+    std::string clearing(const std::string& array) const override { return array + "->laenge = 0"; }
+
+    // An array is one of its kind, so that its name is a pointer to it,
+    // passed to routines that may make it grow.
     void declarations() override {
         std::vector<std::string> unused;
         for (const Symbol* variable : variables()) {
-            const std::string type = typeName(variable->type.scalar);
             const std::string name = id(variable->spelling);
             const std::string note = typeNote(*variable);
             if (!variable->read)
                 unused.push_back(name);
-            if (!variable->type.array) {
-                line(type + " " + name + " = " + zero(variable->type.scalar) + ";" + note);
-                continue;
-            }
-            const std::string size = std::to_string(HighestIndex + 1 - variable->lowestIndex);
-            if (variable->type.scalar != Scalar::Text) {
-                line(type + " " + name + "[" + size + "] = {0};" + note);
-                continue;
-            }
-            line(type + " " + name + "[" + size + "];" + note);
-            line("for (int k_ = 0; k_ < " + size + "; ++k_)");
-            line("    " + name + "[k_] = \"\";");
+            if (variable->type.array)
+                line(arrayType(variable->type.scalar) + " " + name + "[1] = {{NULL, 0, 0}};" +
+                     note);
+            else
+                line(typeName(variable->type.scalar) + " " + name + " = " +
+                     zero(variable->type.scalar) + ";" + note);
         }
         for (const std::string& name : unused)
             line("(void) " + name + ";");
@@ -329,7 +389,8 @@ private:
     }
 
     std::string parameter(ValueType type, const std::string& name) const override {
-        return typeName(type.scalar) + " " + name + (type.array ? "[]" : "");
+        return type.array ? arrayType(type.scalar) + "* " + name
+                          : typeName(type.scalar) + " " + name;
     }
 
     std::string unusedParameter(const std::string& name) const override {

@@ -72,6 +72,9 @@ void CodeWriter::addRoutine(CodeWriter& routineWriter) {
                           routineWriter.m_lines.end());
     m_stops = m_stops || routineWriter.m_stops;
     m_indexes = m_indexes || routineWriter.m_indexes;
+    m_arrayTypes.insert(routineWriter.m_arrayTypes.begin(), routineWriter.m_arrayTypes.end());
+    m_setArrayTypes.insert(routineWriter.m_setArrayTypes.begin(),
+                           routineWriter.m_setArrayTypes.end());
     m_endsProgram = m_endsProgram || routineWriter.m_endsProgram;
     m_inputTypes.insert(routineWriter.m_inputTypes.begin(), routineWriter.m_inputTypes.end());
     m_builtins.insert(routineWriter.m_builtins.begin(), routineWriter.m_builtins.end());

@@ -51,6 +51,11 @@ template <typename Visit> void visitExprs(const Stmt& s, Visit& visit) {
     }
 }
 
+// An array whose element type is not settled holds integers.
+Scalar elementType(Scalar type) {
+    return type == Scalar::Unknown || type == Scalar::Conflict ? Scalar::Int : type;
+}
+
 std::string labelKey(const Expr& label) {
     if (label.kind == Expr::Kind::Unary)
         return "-" + labelKey(label.args[0]);
@@ -80,7 +85,8 @@ void CodeWriter::surveyProgram() {
             }
         }
         m_indexes = m_indexes || e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Range;
-        if (e.kind == Expr::Kind::Call && m_typed.symbols.of(e).kind == SymbolKind::Builtin)
+        if (e.kind == Expr::Kind::Call && m_typed.symbols.of(e).kind == SymbolKind::Builtin &&
+            !isArrayLength(e))
             m_builtins.insert(*builtinNamed(e.text, e.args.size()));
     };
     auto visit = [this, &visitExpression](const Stmt& s) {
@@ -91,15 +97,28 @@ void CodeWriter::surveyProgram() {
                   std::any_of(s.branches.begin(), s.branches.end(),
                               [](const CaseBranch& b) { return b.unreadLabel; });
         if (s.kind == Stmt::Kind::Input) {
-            for (const Expr& item : s.items)
+            for (const Expr& item : s.items) {
                 m_inputTypes.insert(item.type);
+                if (item.kind == Expr::Kind::Index || item.kind == Expr::Kind::Range)
+                    m_setArrayTypes.insert(elementType(m_typed.symbols.of(item).type.scalar));
+            }
         }
+        if (s.kind == Stmt::Kind::Assign && s.target.kind == Expr::Kind::Index)
+            m_setArrayTypes.insert(elementType(m_typed.symbols.of(s.target).type.scalar));
         if (s.kind == Stmt::Kind::Output) {
             for (const Expr& item : s.items)
                 m_showsReal = m_showsReal || item.type == Scalar::Real;
         }
     };
     visitAll(m_program.body, visit);
+    for (const Symbol& symbol : m_typed.symbols.all()) {
+        if (symbol.kind == SymbolKind::Variable && symbol.type.array)
+            m_arrayTypes.insert(elementType(symbol.type.scalar));
+        for (const ValueType& parameter : symbol.parameters) {
+            if (parameter.array)
+                m_arrayTypes.insert(elementType(parameter.scalar));
+        }
+    }
     // A diagram run by itself reads its parameters; a routine is given them.
     for (const std::string& parameter : m_program.parameters) {
         if (!m_program.isRoutine)
@@ -109,6 +128,11 @@ void CodeWriter::surveyProgram() {
     // A diagram run by itself shows its function's result.
     m_showsReal = m_showsReal ||
                   (m_program.isFunction && !m_program.isRoutine && m_typed.result == Scalar::Real);
+}
+
+bool CodeWriter::isArrayLength(const Expr& e) const {
+    return builtinNamed(e.text, e.args.size()) == Builtin::Length &&
+           e.args[0].kind == Expr::Kind::Name && m_typed.symbols.of(e.args[0]).type.array;
 }
 
 int CodeWriter::forEachDepth(const Block& statements) {

@@ -94,9 +94,40 @@ long long CodeWriter::indexOffset(const Expr& array) const {
 }
 
 std::string CodeWriter::indexedWith(const Expr& array, const std::string& index) const {
-    return id(array) + "[" + std::string(IndexHelper) + "(" + index + ", " +
+    const std::string& name = id(array);
+    return element(name,
+                   std::string(IndexHelper) + "(" + arrayLength(name) + ", " + index + ", " +
+                       textLiteral(m_typed.symbols.of(array).spelling) + ", " +
+                       std::to_string(indexOffset(array)) + ")",
+                   m_typed.symbols.of(array).type.scalar);
+}
+
+std::string CodeWriter::settingArguments(const Expr& array, const std::string& index,
+                                         const std::string& value) const {
+    return id(array) + ", " + index + ", " + value + ", " +
            textLiteral(m_typed.symbols.of(array).spelling) + ", " +
-           std::to_string(indexOffset(array)) + ")]";
+           std::to_string(indexOffset(array));
+}
+
+void CodeWriter::assignment(const Expr& target, const std::string& value) {
+    const std::string end(m_language.statementEnd);
+    if (target.kind == Expr::Kind::Index)
+        line(elementSetting(target, expr(target.args[0]), value) + end);
+    else
+        line(expr(target) + assignmentSign() + value + end);
+}
+
+std::string CodeWriter::arrayTypeWord(Scalar type) {
+    switch (type) {
+    case Scalar::Real:
+        return "zahl";
+    case Scalar::Bool:
+        return "wahr";
+    case Scalar::Text:
+        return "text";
+    default:
+        return "ganz";
+    }
 }
 
 const std::string& CodeWriter::id(const Expr& e) const {
@@ -180,6 +211,8 @@ void CodeWriter::unreadComment(const std::vector<std::string_view>& source) {
 }
 
 std::string CodeWriter::builtinCall(const Expr& e) {
+    if (isArrayLength(e))
+        return arrayLength(id(e.args[0]));
     const std::string_view form =
         m_language.builtins[static_cast<std::size_t>(*builtinNamed(e.text, e.args.size()))];
     std::string text;
@@ -282,6 +315,9 @@ void CodeWriter::statement(const Stmt& s) {
     switch (s.kind) {
     case Stmt::Kind::Assign:
         return assign(s);
+    case Stmt::Kind::ClearArray:
+        line(clearing(id(s.target)) + std::string(m_language.statementEnd));
+        return;
     case Stmt::Kind::Input:
         if (s.hasValue) {
             Stmt prompt;

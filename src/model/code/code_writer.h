@@ -35,8 +35,8 @@ public:
     // main diagram's writer.
     void addRoutine(CodeWriter& routineWriter);
 
-    // Arrays hold the indices from their lowest one up to this.
-    static constexpr int HighestIndex = 1000;
+    // Arrays grow as their elements are set, up to this many elements.
+    static constexpr int MaxElements = 10'000'000;
 
 protected:
     virtual void writeProgram() = 0;
@@ -90,8 +90,11 @@ protected:
     // stop the program with a message on stderr and status 3 when reached.
     static constexpr std::string_view StopHelper = "abbruch_";
     // Every index goes through this check, which stops the program at an
-    // index outside the array: "a[feld_(i, "a", 0)]".
+    // index outside the array and gives the element's position from 0:
+    // "a[feld_(len(a), i, "a", 0)]". Setting an element below the array's
+    // lowest index or beyond its largest size stops it too.
     static constexpr std::string_view IndexHelper = "feld_";
+    static constexpr std::string_view SetHelper = "setze_";
     // The messages of input that is not there or not a number, the same in
     // every language (UTF-8).
     static constexpr std::string_view NoMoreInput = "Keine Eingabe mehr";
@@ -106,6 +109,12 @@ protected:
     bool joinsTexts() const { return m_joinsTexts; }
     bool joinsIntegers() const { return m_joinsIntegers; }
     bool indexes() const { return m_indexes; }
+    // The element types of the program's arrays, and of those it sets
+    // elements of.
+    const std::set<Scalar>& arrayTypes() const { return m_arrayTypes; }
+    const std::set<Scalar>& setArrayTypes() const { return m_setArrayTypes; }
+    // What a type's array and its setter are named after: "ganz", "text".
+    static std::string arrayTypeWord(Scalar type);
     // "abbruch_("Zeile nicht übersetzt: ...")" in the target.
     std::string stopCall(std::string_view windows1252Message) const;
     std::string untranslatedCall(std::string_view line) const;
@@ -173,6 +182,20 @@ protected:
     long long indexOffset(const Expr& array) const;
     // The array at an index written in the target, through the check.
     std::string indexedWith(const Expr& array, const std::string& index) const;
+    virtual std::string arrayLength(const std::string& array) const = 0;
+    // The element at a position (from 0) of the array.
+    virtual std::string element(const std::string& array, const std::string& position,
+                                Scalar type) const = 0;
+    // The call that sets the element of the array at an index.
+    virtual std::string elementSetting(const Expr& array, const std::string& index,
+                                       const std::string& value) const = 0;
+    // What every setter takes: "a, i, v, "a", 0".
+    std::string settingArguments(const Expr& array, const std::string& index,
+                                 const std::string& value) const;
+    virtual std::string clearing(const std::string& array) const = 0;
+    // The target, a variable or an element, set to the value.
+    void assignment(const Expr& target, const std::string& value);
+    virtual std::string assignmentSign() const { return " = "; }
 
     // Lines.
     void line(std::string text);
@@ -205,6 +228,10 @@ protected:
     // Labels that are distinct literals of the selector's type, none unread.
     bool plainLabels(const Stmt& s, bool textAllowed) const;
     static bool isConstant(const Expr& e);
+    // "length(a)" of an array a.
+    bool isArrayLength(const Expr& e) const;
+    // A loop over each element of an array, not over a list of values.
+    static bool overArray(const Stmt& s) { return s.items.empty(); }
     // "+" between texts, or a text and another value.
     static bool isTextJoin(const Expr& e);
     // Output items are separated by a space, except next to a text literal.
@@ -235,6 +262,8 @@ private:
     bool m_endsProgram = false;
     bool m_stops = false;
     bool m_indexes = false;
+    std::set<Scalar> m_arrayTypes;
+    std::set<Scalar> m_setArrayTypes;
     bool m_showsReal = false;
     bool m_joinsTexts = false;
     bool m_joinsIntegers = false;

@@ -83,29 +83,75 @@ private:
         if (!indexes())
             return;
         blank();
-        line("static int " + std::string(IndexHelper) + "(int index, String name, int lowest) {");
-        line("    if (index < lowest || index > " + std::to_string(HighestIndex) + ")");
+        line("static int " + std::string(IndexHelper) +
+             "(int laenge, int index, String name, int lowest) {");
+        line("    if (index < lowest || index >= lowest + laenge)");
         line("        " + std::string(StopHelper) +
              "(\"Index \" + index + \" au\xC3\x9F"
-             "erhalb von \" + name + \" (\" + lowest + \" bis " +
-             std::to_string(HighestIndex) + ")\");");
+             "erhalb von \" + name + \" (\" + (laenge == 0 ? \"leer\" : lowest + \" bis \" "
+             "+ (lowest + laenge - 1)) + \")\");");
         line("    return index - lowest;");
+        line("}");
+        if (setArrayTypes().empty())
+            return;
+        blank();
+        line("static <T> void " + std::string(SetHelper) +
+             "(java.util.ArrayList<T> feld, int index, T wert, String name, int lowest, T leer) {");
+        line("    int stelle = " + std::string(IndexHelper) + "(" + std::to_string(MaxElements) +
+             ", index, name, lowest);");
+        line("    while (feld.size() <= stelle)");
+        line("        feld.add(leer);");
+        line("    feld.set(stelle, wert);");
         line("}");
     }
 
+    static std::string boxed(Scalar type) {
+        switch (type) {
+        case Scalar::Real:
+            return "Double";
+        case Scalar::Bool:
+            return "Boolean";
+        case Scalar::Text:
+            return "String";
+        default:
+            return "Integer";
+        }
+    }
+
+    static std::string arrayType(Scalar type) { return "java.util.ArrayList<" + boxed(type) + ">"; }
+
+    std::string arrayLength(const std::string& array) const override { return array + ".size()"; }
+
+    // Unboxed, so that "==" compares values.
+    std::string element(const std::string& array, const std::string& position,
+                        Scalar type) const override {
+        const std::string value = array + ".get(" + position + ")";
+        return type == Scalar::Text ? value : "(" + typeName(type) + ") " + value;
+    }
+
+    // An integer set into an array of reals is made a real first: Java
+    // does not box it as one.
+    std::string elementSetting(const Expr& array, const std::string& index,
+                               const std::string& value) const override {
+        const Scalar type = m_typed.symbols.of(array).type.scalar;
+        return std::string(SetHelper) + "(" +
+               settingArguments(array, index,
+                                type == Scalar::Real ? "(double) (" + value + ")" : value) +
+               ", " + zero(type) + ")";
+    }
+
+    std::string clearing(const std::string& array) const override { return array + ".clear()"; }
+
     void declarations() override {
         for (const Symbol* variable : variables()) {
-            const std::string type = typeName(variable->type.scalar);
             const std::string name = id(variable->spelling);
             const std::string note = typeNote(*variable);
-            if (!variable->type.array) {
-                line(type + " " + name + " = " + zero(variable->type.scalar) + ";" + note);
-                continue;
-            }
-            line(type + "[] " + name + " = new " + type + "[" +
-                 std::to_string(HighestIndex + 1 - variable->lowestIndex) + "];" + note);
-            if (variable->type.scalar == Scalar::Text)
-                line("java.util.Arrays.fill(" + name + ", \"\");");
+            if (variable->type.array)
+                line(arrayType(variable->type.scalar) + " " + name +
+                     " = new java.util.ArrayList<>();" + note);
+            else
+                line(typeName(variable->type.scalar) + " " + name + " = " +
+                     zero(variable->type.scalar) + ";" + note);
         }
     }
 
@@ -128,12 +174,17 @@ private:
     }
 
     std::string forEachHead(const Stmt& s, const std::string& counter) override {
+        if (overArray(s))
+            return "for (int " + counter + " = 0; " + counter + " < " + arrayLength(expr(s.value)) +
+                   "; " + counter + "++) {";
         const std::string type = typeName(s.target.type);
         return "for (" + type + " " + counter + " : new " + type + "[] {" + argumentList(s.items) +
                "}) {";
     }
 
-    std::string forEachValue(const Stmt&, const std::string& counter) override { return counter; }
+    std::string forEachValue(const Stmt& s, const std::string& counter) override {
+        return overArray(s) ? element(expr(s.value), counter, s.value.type) : counter;
+    }
 
     void realHelper() {
         if (!showsReal())
@@ -238,7 +289,7 @@ private:
     }
 
     std::string parameter(ValueType type, const std::string& name) const override {
-        return typeName(type.scalar) + (type.array ? "[] " : " ") + name;
+        return (type.array ? arrayType(type.scalar) : typeName(type.scalar)) + " " + name;
     }
 
     std::string commentText(std::string text) const override {

@@ -22,6 +22,7 @@ private:
         blank();
         line("uses");
         line("  SysUtils, Math;");
+        arrayTypes();
         stopHelper();
         inputHelpers();
         realHelper();
@@ -140,18 +141,72 @@ private:
         line("end;");
         if (!indexes())
             return;
-        blank();
-        line("function " + std::string(IndexHelper) +
-             "(index: integer; const name: string; lowest: integer): integer;");
-        line("begin");
-        line("  if (index < lowest) or (index > " + std::to_string(HighestIndex) + ") then");
-        line("    " + std::string(StopHelper) +
-             "('Index ' + IntToStr(index) + ' au\xC3\x9F"
-             "erhalb von ' + name + ' (' + IntToStr(lowest) + ' bis " +
-             std::to_string(HighestIndex) + ")');");
-        line("  Result := index;");
-        line("end;");
+        for (const char* text :
+             {"",
+              "function feld_(laenge, index: integer; const name: string; lowest: integer): "
+              "integer;",
+              "var", "  grenzen: string;", "begin",
+              "  if (index < lowest) or (index >= lowest + laenge) then", "  begin",
+              "    if laenge = 0 then", "      grenzen := 'leer'", "    else",
+              "      grenzen := IntToStr(lowest) + ' bis ' + IntToStr(lowest + laenge - 1);",
+              "    abbruch_('Index ' + IntToStr(index) + ' au\xC3\x9F"
+              "erhalb von ' + name + ' (' + grenzen + ')');",
+              "  end;", "  Result := index - lowest;", "end;"})
+            line(text);
+        for (const Scalar type : setArrayTypes())
+            setter(type);
     }
+
+    static std::string arrayType(Scalar type) { return "feld_" + arrayTypeWord(type) + "_"; }
+
+    void arrayTypes() {
+        if (CodeWriter::arrayTypes().empty())
+            return;
+        blank();
+        line("type");
+        for (const Scalar type : CodeWriter::arrayTypes())
+            line("  " + arrayType(type) + " = array of " + typeName(type) + ";");
+    }
+
+    void setter(Scalar type) {
+        blank();
+        line("procedure " + std::string(SetHelper) + arrayTypeWord(type) +
+             "_(var feld: " + arrayType(type) + "; index: integer; wert: " + typeName(type) +
+             "; const name: string; lowest: integer);");
+        for (const std::string& text :
+             {std::string("var"), std::string("  stelle, k: integer;"), std::string("begin"),
+              "  stelle := " + std::string(IndexHelper) + "(" + std::to_string(MaxElements) +
+                  ", index, name, lowest);",
+              std::string("  if stelle >= Length(feld) then"), std::string("  begin"),
+              std::string("    k := Length(feld);"),
+              std::string("    SetLength(feld, stelle + 1);"),
+              std::string("    while k < stelle do"), std::string("    begin"),
+              "      feld[k] := " + zero(type) + ";", std::string("      k := k + 1;"),
+              std::string("    end;"), std::string("  end;"),
+              std::string("  feld[stelle] := wert;"), std::string("end;")})
+            line(text);
+    }
+
+    std::string arrayLength(const std::string& array) const override {
+        return "Length(" + array + ")";
+    }
+
+    std::string element(const std::string& array, const std::string& position,
+                        Scalar) const override {
+        return array + "[" + position + "]";
+    }
+
+    std::string elementSetting(const Expr& array, const std::string& index,
+                               const std::string& value) const override {
+        return std::string(SetHelper) + arrayTypeWord(m_typed.symbols.of(array).type.scalar) +
+               "_(" + settingArguments(array, index, value) + ")";
+    }
+
+    std::string clearing(const std::string& array) const override {
+        return "SetLength(" + array + ", 0)";
+    }
+
+    std::string assignmentSign() const override { return " := "; }
 
     void helper(const std::string& head, const std::string& value) {
         blank();
@@ -168,10 +223,8 @@ private:
         line("var");
         indent();
         for (const Symbol* variable : symbols) {
-            std::string type = typeName(variable->type.scalar);
-            if (variable->type.array)
-                type = "array[" + std::to_string(variable->lowestIndex) + ".." +
-                       std::to_string(HighestIndex) + "] of " + type;
+            const std::string type = variable->type.array ? arrayType(variable->type.scalar)
+                                                          : typeName(variable->type.scalar);
             line(id(variable->spelling) + ": " + type + ";" + typeNote(*variable));
         }
         if (indexLoop)
@@ -182,14 +235,11 @@ private:
         dedent();
     }
 
-    // Locals of a function start undefined; strings start empty.
+    // Locals of a function start undefined; strings and arrays start empty.
     void initialisations(const std::vector<const Symbol*>& symbols) {
         for (const Symbol* variable : symbols) {
-            const std::string name = id(variable->spelling);
             if (!variable->type.array)
-                line(name + " := " + zero(variable->type.scalar) + ";");
-            else if (variable->type.scalar != Scalar::Text)
-                line("FillChar(" + name + ", SizeOf(" + name + "), 0);");
+                line(id(variable->spelling) + " := " + zero(variable->type.scalar) + ";");
         }
     }
 
@@ -200,7 +250,8 @@ private:
         std::string text;
         for (std::size_t i = 0; i < types.size(); ++i) {
             text += (i == 0 ? "" : "; ") + std::string(types[i].array ? "var " : "") + names[i] +
-                    ": " + (types[i].array ? "array of " : "") + typeName(types[i].scalar);
+                    ": " +
+                    (types[i].array ? arrayType(types[i].scalar) : typeName(types[i].scalar));
         }
         return "(" + text + ")";
     }
@@ -276,16 +327,16 @@ private:
         return text;
     }
 
-    void assign(const Stmt& s) override { line(expr(s.target) + " := " + expr(s.value) + ";"); }
+    void assign(const Stmt& s) override { assignment(s.target, expr(s.value)); }
 
     void input(const Stmt& s) override {
         for (const Expr& item : s.items) {
             if (item.kind != Expr::Kind::Range) {
-                line(expr(item) + " := " + reading(item.type) + ";");
+                assignment(item, reading(item.type));
                 continue;
             }
             line("for k_ := " + expr(item.args[0]) + " to " + expr(item.args[1]) + " do");
-            line("  " + indexedWith(item, "k_") + " := " + reading(item.type) + ";");
+            line("  " + elementSetting(item, "k_", reading(item.type)) + ";");
         }
     }
 
@@ -355,10 +406,25 @@ private:
         line("end;");
     }
 
-    // The counter picks the value: Pascal has no list to go through.
+    // The counter picks the value: Pascal has no list to go through. An
+    // array is counted through while it lasts.
     void forEachLoop(const Stmt& s) override {
         ++m_forEachDepth;
         const std::string counter = forEachCounter();
+        if (overArray(s)) {
+            const std::string array = expr(s.value);
+            line(counter + " := 0;");
+            line("while " + counter + " < " + arrayLength(array) + " do");
+            line("begin");
+            indent();
+            line(expr(s.target) + " := " + element(array, counter, s.value.type) + ";");
+            line(counter + " := " + counter + " + 1;");
+            block(s.bodies[0]);
+            dedent();
+            line("end;");
+            --m_forEachDepth;
+            return;
+        }
         line("for " + counter + " := 0 to " + std::to_string(s.items.size() - 1) + " do");
         line("begin");
         indent();

@@ -91,14 +91,42 @@ private:
             return;
         blank();
         line("");
-        line("def " + std::string(IndexHelper) + "(index, name, lowest):");
-        line("    if index < lowest or index > " + std::to_string(HighestIndex) + ":");
+        line("def " + std::string(IndexHelper) + "(laenge, index, name, lowest):");
+        line("    if index < lowest or index >= lowest + laenge:");
+        line("        grenzen = \"leer\" if laenge == 0 else str(lowest) + \" bis \" + "
+             "str(lowest + laenge - 1)");
         line("        " + std::string(StopHelper) +
              "(\"Index \" + str(index) + \" au\xC3\x9F"
-             "erhalb von \" + name + \" (\" + str(lowest) + \" bis " +
-             std::to_string(HighestIndex) + ")\")");
+             "erhalb von \" + name + \" (\" + grenzen + \")\")");
         line("    return index - lowest");
+        if (setArrayTypes().empty())
+            return;
+        blank();
+        line("");
+        line("def " + std::string(SetHelper) + "(feld, index, wert, name, lowest, leer):");
+        line("    stelle = " + std::string(IndexHelper) + "(" + std::to_string(MaxElements) +
+             ", index, name, lowest)");
+        line("    if stelle >= len(feld):");
+        line("        feld.extend([leer] * (stelle + 1 - len(feld)))");
+        line("    feld[stelle] = wert");
     }
+
+    std::string arrayLength(const std::string& array) const override {
+        return "len(" + array + ")";
+    }
+
+    std::string element(const std::string& array, const std::string& position,
+                        Scalar) const override {
+        return array + "[" + position + "]";
+    }
+
+    std::string elementSetting(const Expr& array, const std::string& index,
+                               const std::string& value) const override {
+        return std::string(SetHelper) + "(" + settingArguments(array, index, value) + ", " +
+               zero(m_typed.symbols.of(array).type.scalar) + ")";
+    }
+
+    std::string clearing(const std::string& array) const override { return array + ".clear()"; }
 
     void stub(const Symbol& routine) {
         blank();
@@ -116,10 +144,7 @@ private:
 
     void declarations() {
         for (const Symbol* variable : variables()) {
-            std::string value = zero(variable->type.scalar);
-            if (variable->type.array)
-                value =
-                    "[" + value + "] * " + std::to_string(HighestIndex + 1 - variable->lowestIndex);
+            const std::string value = variable->type.array ? "[]" : zero(variable->type.scalar);
             line(id(variable->spelling) + " = " + value + typeNote(*variable));
         }
     }
@@ -181,16 +206,16 @@ private:
             line(text);
     }
 
-    void assign(const Stmt& s) override { line(expr(s.target) + " = " + expr(s.value)); }
+    void assign(const Stmt& s) override { assignment(s.target, expr(s.value)); }
 
     void input(const Stmt& s) override {
         for (const Expr& item : s.items) {
             if (item.kind == Expr::Kind::Range) {
                 line("for k_ in range(" + expr(item.args[0]) + ", " + expr(item.args[1]) +
                      " + 1):");
-                line("    " + indexedWith(item, "k_") + " = " + reading(item.type));
+                line("    " + elementSetting(item, "k_", reading(item.type)));
             } else {
-                line(expr(item) + " = " + reading(item.type));
+                assignment(item, reading(item.type));
             }
         }
     }
@@ -277,7 +302,8 @@ private:
 
     void forEachLoop(const Stmt& s) override {
         loop(s, [&] {
-            line("for " + expr(s.target) + " in [" + argumentList(s.items) + "]:");
+            line("for " + expr(s.target) + " in " +
+                 (overArray(s) ? expr(s.value) : "[" + argumentList(s.items) + "]") + ":");
             nested(s.bodies[0]);
         });
     }

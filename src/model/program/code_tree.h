@@ -87,19 +87,22 @@ struct CaseBranch {
 
 struct Stmt {
     enum class Kind : std::uint8_t {
-        Assign,  // target := value
-        Input,   // items (names, indexed names, ranges)
-        Output,  // items
-        Call,    // name(items)
-        If,      // value ? bodies[0] : bodies[1]
-        While,   // while value: bodies[0]
-        Repeat,  // bodies[0] until value
-        For,     // target := value .. limit step step: bodies[0]
-        ForEach, // target takes each of items in turn: bodies[0]
+        Assign, // target := value
+        Input,  // items (names, indexed names, ranges)
+        Output, // items
+        Call,   // name(items)
+        If,     // value ? bodies[0] : bodies[1]
+        While,  // while value: bodies[0]
+        Repeat, // bodies[0] until value
+        For,    // target := value .. limit step step: bodies[0]
+        // target takes each of items in turn, or, without items, each
+        // element of the array value: bodies[0]
+        ForEach,
         // target := {items}: read as one assignment per element (a[0], a[1],
         // ...) before anything else sees it.
         ArrayAssign,
-        Case, // value selects one of branches; else is bodies[0] if hasElse
+        ClearArray, // the array target loses its elements
+        Case,       // value selects one of branches; else is bodies[0] if hasElse
         Break,
         Return,  // value when hasValue
         End,     // ends the program

@@ -179,8 +179,14 @@ private:
         }
     }
 
-    // "a <- {4, 8, 15}" as a[0] := 4, a[1] := 8, a[2] := 15, each with the line.
+    // "a <- {4, 8, 15}" as: a emptied, a[0] := 4, a[1] := 8, a[2] := 15,
+    // each with the line.
     static void elementsOf(Block& block, Stmt literal) {
+        Stmt clear;
+        clear.kind = Stmt::Kind::ClearArray;
+        clear.source = literal.source;
+        clear.target = literal.target;
+        block.push_back(std::move(clear));
         for (std::size_t i = 0; i < literal.items.size(); ++i) {
             Stmt s;
             s.kind = Stmt::Kind::Assign;

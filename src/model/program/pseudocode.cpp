@@ -242,8 +242,14 @@ bool isName(const Token& token) {
 }
 
 // "{1, 2, 3}" from `begin` to the end.
-std::optional<std::vector<Expr>> listLiteral(const Trimmed& t, std::size_t begin) {
-    if (!t.isSign(begin, "{") || !t.isSign(t.end - 1, "}") || begin + 2 > t.end - 1)
+// An array may be set to no elements ("a <- {}"); a loop needs values.
+std::optional<std::vector<Expr>> listLiteral(const Trimmed& t, std::size_t begin,
+                                             bool emptyAllowed) {
+    if (!t.isSign(begin, "{") || !t.isSign(t.end - 1, "}"))
+        return std::nullopt;
+    if (begin + 2 == t.end)
+        return emptyAllowed ? std::optional(std::vector<Expr>()) : std::nullopt;
+    if (begin + 2 > t.end - 1)
         return std::nullopt;
     Parser parser(t.tokens, begin + 1, t.end - 1);
     std::vector<Expr> items = parser.list(false);
@@ -281,7 +287,7 @@ std::optional<Stmt> readDeclaration(const Trimmed& t) {
     if (array) {
         if (!t.isArrow(at))
             return std::nullopt;
-        auto items = listLiteral(t, at + 1);
+        auto items = listLiteral(t, at + 1, true);
         if (!items)
             return std::nullopt;
         s.kind = Stmt::Kind::ArrayAssign;
@@ -312,7 +318,7 @@ std::optional<Stmt> readAssignment(const Trimmed& t) {
         !(parser.takeSign(":=") || parser.takeSign("<-") || parser.takeSign("=")))
         return std::nullopt;
     if (target.kind == Expr::Kind::Name) {
-        if (auto items = listLiteral(t, parser.position())) {
+        if (auto items = listLiteral(t, parser.position(), true)) {
             Stmt s = statementOf(Stmt::Kind::ArrayAssign);
             s.target = std::move(target);
             s.items = std::move(*items);
@@ -418,17 +424,21 @@ std::optional<Expr> readRepeatFoot(TextLine line) {
 
 namespace {
 
-// "foreach x in {1, 2, 3}".
+// "foreach x in {1, 2, 3}", "foreach x in a".
 std::optional<Stmt> readForEachHead(const Trimmed& t) {
     std::size_t at = t.begin;
     if (t.firstWord() != "foreach" || at + 3 >= t.end || !isName(t.tokens[at + 1]) ||
         t.tokens[at + 2].key != "in")
         return std::nullopt;
-    auto items = listLiteral(t, at + 3);
-    if (!items)
-        return std::nullopt;
     Stmt s = statementOf(Stmt::Kind::ForEach);
     s.target = literal(Expr::Kind::Name, t.tokens[at + 1].text);
+    if (at + 4 == t.end && isName(t.tokens[at + 3])) {
+        s.value = literal(Expr::Kind::Name, t.tokens[at + 3].text);
+        return s;
+    }
+    auto items = listLiteral(t, at + 3, false);
+    if (!items)
+        return std::nullopt;
     s.items = std::move(*items);
     return s;
 }

@@ -149,6 +149,8 @@ private:
     }
 
     std::optional<Scalar> builtin(Expr& e) {
+        if (isArrayLength(e))
+            return Scalar::Int;
         std::vector<Scalar> types;
         for (Expr& arg : e.args) {
             const auto type = value(arg);
@@ -157,6 +159,19 @@ private:
             types.push_back(type->scalar);
         }
         return builtinResult(*builtinNamed(e.text, e.args.size()), types);
+    }
+
+    bool isArrayLength(Expr& e) {
+        if (builtinNamed(e.text, e.args.size()) != Builtin::Length ||
+            e.args[0].kind != Expr::Kind::Name)
+            return false;
+        const auto type = valueOrArray(e.args[0]);
+        return type && type->array;
+    }
+
+    bool isArray(Expr& e) {
+        const auto type = e.kind == Expr::Kind::Name ? valueOrArray(e) : std::nullopt;
+        return type && type->array;
     }
 
     // What a divisor of written numbers comes to, as a compiler folds it.
@@ -255,6 +270,8 @@ private:
             return scalar(s.value, Scalar::Text);
         case Stmt::Kind::ArrayAssign:
             return false;
+        case Stmt::Kind::ClearArray:
+            return isArray(s.target);
         case Stmt::Kind::Return: {
             if (!s.hasValue)
                 return true;
@@ -304,11 +321,14 @@ private:
 
     void forEachHead(Stmt& s) {
         const auto variableType = variable(s.target);
+        const auto fitting = [&](Expr& item) {
+            const auto type = value(item);
+            return type && assignable(*type, *variableType);
+        };
+        const bool overArray = s.items.empty();
         if (variableType && variableType->scalar != Scalar::Bool &&
-            std::all_of(s.items.begin(), s.items.end(), [&](Expr& item) {
-                const auto type = value(item);
-                return type && assignable(*type, *variableType);
-            }))
+            (overArray ? isArray(s.value) && assignable(ValueType{s.value.type}, *variableType)
+                       : std::all_of(s.items.begin(), s.items.end(), fitting)))
             return;
         s.kind = Stmt::Kind::While;
         unreadHead(s);

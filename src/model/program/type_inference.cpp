@@ -15,6 +15,7 @@ public:
     explicit Inference(Symbols& symbols) : m_symbols(symbols) {}
 
     bool changed = false;
+    bool lateHints = false;
     Scalar result = Scalar::Unknown;
     bool hasResult = false;
 
@@ -76,14 +77,27 @@ private:
         }
     }
 
+    // The length of a name may be an array's: its other uses tell, and only
+    // when none does in the first passes is it taken for a text.
+    Scalar argumentHint(Builtin builtin, Expr& argument, std::size_t i) {
+        if (builtin == Builtin::Length && argument.kind == Expr::Kind::Name &&
+            (!lateHints || m_symbols.of(argument).type.array))
+            return Scalar::Unknown;
+        return builtinArgumentHint(builtin, i);
+    }
+
     ValueType call(Expr& e, Scalar hint) {
         Symbol& symbol = m_symbols.of(e);
         const auto builtin = builtinNamed(e.text, e.args.size());
         if (builtin && (symbol.kind == SymbolKind::Unset || symbol.kind == SymbolKind::Builtin)) {
             symbol.kind = SymbolKind::Builtin;
             std::vector<Scalar> types;
-            for (std::size_t i = 0; i < e.args.size(); ++i)
-                types.push_back(expr(e.args[i], builtinArgumentHint(*builtin, i)).scalar);
+            for (std::size_t i = 0; i < e.args.size(); ++i) {
+                const ValueType type = expr(e.args[i], argumentHint(*builtin, e.args[i], i));
+                if (type.array && *builtin == Builtin::Length)
+                    return {Scalar::Int};
+                types.push_back(type.scalar);
+            }
             return {builtinResult(*builtin, types).value_or(Scalar::Unknown)};
         }
         if (symbol.kind == SymbolKind::Unset) {
@@ -218,9 +232,14 @@ private:
             Scalar type = expr(s.target, Scalar::Unknown).scalar;
             for (Expr& item : s.items)
                 type = joined(type, expr(item, type).scalar);
+            if (s.items.empty() && s.value.kind == Expr::Kind::Name)
+                type = joined(type, name(s.value, type, true).scalar);
             assign(s.target, type);
             break;
         }
+        case Stmt::Kind::ClearArray:
+            name(s.target, Scalar::Unknown, true);
+            return;
         case Stmt::Kind::For:
             expr(s.target, Scalar::Int);
             assign(s.target, Scalar::Int);
@@ -275,11 +294,14 @@ constexpr int MaxInferencePasses = 12;
 
 Inferred inferTypes(Block& body, Symbols& symbols) {
     Inference inference(symbols);
-    for (int pass = 0; pass < MaxInferencePasses; ++pass) {
-        inference.changed = false;
-        inference.block(body);
-        if (!inference.changed)
-            break;
+    for (const bool late : {false, true}) {
+        inference.lateHints = late;
+        for (int pass = 0; pass < MaxInferencePasses; ++pass) {
+            inference.changed = false;
+            inference.block(body);
+            if (!inference.changed)
+                break;
+        }
     }
     return {inference.result, inference.hasResult};
 }
