@@ -121,7 +121,7 @@ protected:
         case CodeLanguage::Java:
             command = "rm -rf '" + d + "/run' && javac -encoding UTF-8 -d '" + d + "/run' '" + d +
                       "/java/" + stem + ".java' && " + feed + "java -cp '" + d + "/run' " +
-                      "$(basename '" + d + "'/run/*.class .class)";
+                      "$(basename \"$(ls '" + d + "'/run/*.class | grep -v '\\$')\" .class)";
             break;
         case CodeLanguage::C:
             command = "gcc -std=c11 -Wall -Werror -o '" + d + "/prog' '" + d + "/c/" + stem +
@@ -374,6 +374,8 @@ TEST_F(GeneratedPrograms, StructorizerPseudocodeIsTranslatedWholeAndRunsTheSameE
         // Arrays that grow, given to routines that make them grow and go
         // through them; each element type.
         {"wachsen", "", "5\n1\n4\n9\n16\n25\n6 36 91\n3[]Ida\n1\n6\n"},
+        // Records are values: copied when stored or given to a routine.
+        {"punkte", "", "3 10 A\n0 25 0\n3\n(3|5)\n"},
     };
     const RoutineLookup routines =
         routinesIn(fs::path(VELBRANT_SOURCE_DIR) / "tests/data/pseudocode");

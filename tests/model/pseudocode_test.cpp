@@ -223,6 +223,31 @@ TEST_F(Linking, ACallThatDoesNotFitItsRoutineIsUnread) {
     EXPECT_EQ(set.main.unreadLines, 2);
 }
 
+// A record type one diagram defines is known in the routines it calls;
+// what a record cannot be (shown whole, compared, a field it lacks) is
+// unread, so that no program does something else with it.
+TEST_F(Linking, RecordsAreValuesOfTheTypesTheDiagramsDefine) {
+    define("Haupt", {"type Punkt = struct{x, y: int; name: string}", "p <- Punkt{y: 2}",
+                     "OUTPUT p.x + p.y, summe(p)", "var q: Punkt", "q.name <- \"Q\"", "OUTPUT p",
+                     "r <- Punkt{z: 1}", "b <- p = q", "c <- Kreis{}", "p.x <- \"drei\""});
+    define("summe(pt)", {"return pt.x + pt.y"});
+    const ProgramSet set = link("haupt");
+    EXPECT_EQ(set.main.unreadLines, 5);
+    const Symbol& p = symbol(set.main, "p");
+    EXPECT_EQ(p.type.scalar, Scalar::Record);
+    EXPECT_EQ(set.main.program.records.at(static_cast<std::size_t>(p.type.record)).name, "Punkt");
+    EXPECT_EQ(symbol(set.main, "q").type, p.type);
+    // Every field has its value, in the order of the type's fields.
+    const Expr& literal = set.main.program.body[1].value;
+    ASSERT_EQ(literal.args.size(), 3u);
+    EXPECT_EQ(literal.args[0].text, "0");
+    EXPECT_EQ(literal.args[1].text, "2");
+    EXPECT_EQ(literal.args[2].kind, Expr::Kind::Text);
+    ASSERT_EQ(set.routines.size(), 1u);
+    EXPECT_EQ(set.routines[0].unreadLines, 0);
+    EXPECT_EQ(symbol(set.routines[0], "pt").type, p.type);
+}
+
 TEST(StandardRoutines, TypesFollowTheArgumentsAndMixedOnesDoNotFit) {
     Program program;
     for (const char* line :

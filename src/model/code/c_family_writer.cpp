@@ -5,7 +5,7 @@
 namespace velbrant::code {
 
 void CFamilyWriter::assign(const Stmt& s) {
-    assignment(s.target, expr(s.value));
+    assignment(s.target, valueOf(s.value));
 }
 
 void CFamilyWriter::call(const Stmt& s) {

@@ -26,6 +26,7 @@ private:
         line("#include <stdlib.h>");
         line("#include <string.h>");
         line("#include <time.h>");
+        recordTypes();
         arrayTypes();
         stopHelper();
         inputHelpers();
@@ -180,6 +181,26 @@ private:
 
     static std::string arrayType(Scalar type) { return "feld_" + arrayTypeWord(type) + "_"; }
 
+    void recordTypes() {
+        for (std::size_t r = 0; r < records().size(); ++r) {
+            const auto record = static_cast<std::int32_t>(r);
+            blank();
+            line("typedef struct {");
+            for (std::size_t i = 0; i < records()[r].fields.size(); ++i)
+                line("    " + typeName(records()[r].fields[i].type) + " " + fieldIds(record)[i] +
+                     ";");
+            line("} " + recordId(record) + ";");
+        }
+    }
+
+    std::string recordLiteral(std::int32_t record,
+                              const std::vector<std::string>& values) const override {
+        std::string text;
+        for (const std::string& value : values)
+            text += (text.empty() ? "" : ", ") + value;
+        return "(" + recordId(record) + ") {" + text + "}";
+    }
+
     // An array grows by doubling the room it has.
     void arrayTypes() {
         for (const Scalar type : CodeWriter::arrayTypes()) {
@@ -245,8 +266,8 @@ private:
                 line(arrayType(variable->type.scalar) + " " + name + "[1] = {{NULL, 0, 0}};" +
                      note);
             else
-                line(typeName(variable->type.scalar) + " " + name + " = " +
-                     zero(variable->type.scalar) + ";" + note);
+                line(typeOf(variable->type) + " " + name + " = " + zeroOf(variable->type) + ";" +
+                     note);
         }
         for (const std::string& name : unused)
             line("(void) " + name + ";");
@@ -389,8 +410,7 @@ private:
     }
 
     std::string parameter(ValueType type, const std::string& name) const override {
-        return type.array ? arrayType(type.scalar) + "* " + name
-                          : typeName(type.scalar) + " " + name;
+        return type.array ? arrayType(type.scalar) + "* " + name : typeOf(type) + " " + name;
     }
 
     std::string unusedParameter(const std::string& name) const override {

@@ -53,6 +53,14 @@ void CodeWriter::assignIdentifiers() {
         for (const auto& [key, identifier] : *m_routineIds)
             identifiers.take(identifier);
     }
+    // Records first, in their order: the same identifiers in every part.
+    for (const RecordType& record : m_program.records) {
+        m_recordIds.push_back(identifiers.unique(record.name));
+        Identifiers fields;
+        m_fieldIds.emplace_back();
+        for (const RecordField& field : record.fields)
+            m_fieldIds.back().push_back(fields.unique(field.name));
+    }
     const std::string* own = m_program.isFunction ? linked(m_program.name) : nullptr;
     m_programName = own != nullptr
                         ? *own

@@ -34,7 +34,8 @@ template <typename Visit> void visitExpr(const Expr& e, Visit& visit) {
 
 // Every expression a written statement holds (its bodies aside).
 template <typename Visit> void visitExprs(const Stmt& s, Visit& visit) {
-    if (s.kind == Stmt::Kind::Unread || s.kind == Stmt::Kind::Comment)
+    if (s.kind == Stmt::Kind::Unread || s.kind == Stmt::Kind::Comment ||
+        s.kind == Stmt::Kind::RecordType)
         return;
     // An unread head is not written, whatever it holds.
     if (!s.unreadHead) {
@@ -149,8 +150,9 @@ int CodeWriter::forEachDepth(const Block& statements) {
 }
 
 bool CodeWriter::hasCode(const Block& statements) {
-    return std::any_of(statements.begin(), statements.end(),
-                       [](const Stmt& s) { return s.kind != Stmt::Kind::Comment; });
+    return std::any_of(statements.begin(), statements.end(), [](const Stmt& s) {
+        return s.kind != Stmt::Kind::Comment && s.kind != Stmt::Kind::RecordType;
+    });
 }
 
 bool CodeWriter::breaksLoop(const Block& statements) {

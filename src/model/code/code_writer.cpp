@@ -1,6 +1,7 @@
 #include "model/code/code_writer.h"
 
 #include "model/files/windows1252.h"
+#include "model/program/type_rules.h"
 
 #include <algorithm>
 #include <array>
@@ -100,6 +101,23 @@ std::string CodeWriter::indexedWith(const Expr& array, const std::string& index)
                        textLiteral(m_typed.symbols.of(array).spelling) + ", " +
                        std::to_string(indexOffset(array)) + ")",
                    m_typed.symbols.of(array).type.scalar);
+}
+
+std::string CodeWriter::recordZero(std::int32_t record) const {
+    std::vector<std::string> zeros;
+    for (const RecordField& field : records().at(static_cast<std::size_t>(record)).fields)
+        zeros.push_back(zero(field.type));
+    return recordLiteral(record, zeros);
+}
+
+std::size_t CodeWriter::fieldIndex(const Expr& field) const {
+    const RecordType& record = records().at(static_cast<std::size_t>(field.args[0].record));
+    return static_cast<std::size_t>(fieldNamed(record, field.text) - record.fields.data());
+}
+
+std::string CodeWriter::valueOf(const Expr& e) {
+    const bool shared = e.type == Scalar::Record && e.kind != Expr::Kind::RecordLiteral;
+    return shared ? copied(expr(e)) : expr(e);
 }
 
 std::string CodeWriter::settingArguments(const Expr& array, const std::string& index,
@@ -356,6 +374,11 @@ void CodeWriter::statement(const Stmt& s) {
             comment(start == std::string::npos ? std::string() : text.substr(start));
         }
         return;
+    // Declared with the program's types.
+    case Stmt::Kind::RecordType:
+        for (const std::string_view text : s.source)
+            comment(text);
+        return;
     // The reader has made each element its own assignment, or the check
     // has left it unread.
     case Stmt::Kind::ArrayAssign:
@@ -396,7 +419,7 @@ std::string CodeWriter::indexed(const Expr& e) {
 std::string CodeWriter::joined(const std::vector<Expr>& items, std::string_view separator) {
     std::string text;
     for (const Expr& item : items)
-        text += (text.empty() ? std::string() : std::string(separator)) + expr(item);
+        text += (text.empty() ? std::string() : std::string(separator)) + valueOf(item);
     return text;
 }
 
@@ -431,6 +454,14 @@ std::string CodeWriter::special(const Expr& e) {
         return id(e) + "(" + argumentList(e.args) + ")";
     case Expr::Kind::Untranslated:
         return untranslatedCall(e.text);
+    case Expr::Kind::Field:
+        return fieldOf(e.args[0], fieldIds(e.args[0].record)[fieldIndex(e)]);
+    case Expr::Kind::RecordLiteral: {
+        std::vector<std::string> values;
+        for (const Expr& value : e.args)
+            values.push_back(expr(value));
+        return recordLiteral(e.record, values);
+    }
     default:
         return {};
     }

@@ -157,6 +157,35 @@ protected:
     // UTF-8 text with a backslash before each of `escaped` and tabs as \t.
     static std::string backslashed(std::string_view utf8Text, std::string_view escaped);
 
+    // Records: their types, fields, values and copies.
+    const std::vector<RecordType>& records() const { return m_program.records; }
+    const std::string& recordId(std::int32_t record) const {
+        return m_recordIds.at(static_cast<std::size_t>(record));
+    }
+    const std::vector<std::string>& fieldIds(std::int32_t record) const {
+        return m_fieldIds.at(static_cast<std::size_t>(record));
+    }
+    // A value of the type written in the target: "Punkt(3, 4)".
+    virtual std::string recordLiteral(std::int32_t record,
+                                      const std::vector<std::string>& values) const = 0;
+    std::string recordZero(std::int32_t record) const;
+    // Where a field stands among its record's fields.
+    std::size_t fieldIndex(const Expr& field) const;
+    virtual std::string fieldOf(const Expr& owner, const std::string& field) {
+        return expr(owner) + "." + field;
+    }
+    // A record stored or given on is a copy where the language would share
+    // it: a record is one value, as a number is.
+    virtual std::string copied(const std::string& record) const { return record; }
+    std::string valueOf(const Expr& e);
+    // A variable's or parameter's type and zero, records included.
+    std::string typeOf(const ValueType& type) const {
+        return type.scalar == Scalar::Record ? recordId(type.record) : typeName(type.scalar);
+    }
+    std::string zeroOf(const ValueType& type) const {
+        return type.scalar == Scalar::Record ? recordZero(type.record) : zero(type.scalar);
+    }
+
     // Names.
     std::string id(std::string_view name) const;
     // A name of the program's text, by the symbol the check found for it.
@@ -258,6 +287,8 @@ private:
     std::string m_programName;
     std::unordered_map<std::string, std::string> m_ids;
     std::vector<std::string> m_idsBySymbol;
+    std::vector<std::string> m_recordIds;
+    std::vector<std::vector<std::string>> m_fieldIds;
     std::set<Scalar> m_inputTypes;
     bool m_endsProgram = false;
     bool m_stops = false;

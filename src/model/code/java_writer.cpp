@@ -29,6 +29,7 @@ private:
         inputHelpers();
         realHelper();
         lines(javaTextHelpers(usedBuiltins()));
+        recordTypes();
         stubs();
         linkedRoutines();
         functionAndMain("public static void main(String[] args)", "");
@@ -120,6 +121,46 @@ private:
 
     static std::string arrayType(Scalar type) { return "java.util.ArrayList<" + boxed(type) + ">"; }
 
+    // A class per record type, made with every field's value.
+    void recordTypes() {
+        for (std::size_t r = 0; r < records().size(); ++r) {
+            const auto record = static_cast<std::int32_t>(r);
+            const std::string& name = recordId(record);
+            const std::vector<std::string>& fields = fieldIds(record);
+            std::string parameters;
+            for (std::size_t i = 0; i < fields.size(); ++i) {
+                parameters +=
+                    (i == 0 ? "" : ", ") + typeName(records()[r].fields[i].type) + " " + fields[i];
+            }
+            blank();
+            line("static class " + name + " {");
+            indent();
+            for (std::size_t i = 0; i < fields.size(); ++i)
+                line(typeName(records()[r].fields[i].type) + " " + fields[i] + ";");
+            blank();
+            line(name + "(" + parameters + ") {");
+            for (const std::string& field : fields)
+                line("    this." + field + " = " + field + ";");
+            line("}");
+            blank();
+            line(name + " kopie_() {");
+            line("    return " + recordLiteral(record, fields) + ";");
+            line("}");
+            dedent();
+            line("}");
+        }
+    }
+
+    std::string recordLiteral(std::int32_t record,
+                              const std::vector<std::string>& values) const override {
+        std::string text;
+        for (const std::string& value : values)
+            text += (text.empty() ? "" : ", ") + value;
+        return "new " + recordId(record) + "(" + text + ")";
+    }
+
+    std::string copied(const std::string& record) const override { return record + ".kopie_()"; }
+
     std::string arrayLength(const std::string& array) const override { return array + ".size()"; }
 
     // Unboxed, so that "==" compares values.
@@ -150,8 +191,8 @@ private:
                 line(arrayType(variable->type.scalar) + " " + name +
                      " = new java.util.ArrayList<>();" + note);
             else
-                line(typeName(variable->type.scalar) + " " + name + " = " +
-                     zero(variable->type.scalar) + ";" + note);
+                line(typeOf(variable->type) + " " + name + " = " + zeroOf(variable->type) + ";" +
+                     note);
         }
     }
 
@@ -289,7 +330,7 @@ private:
     }
 
     std::string parameter(ValueType type, const std::string& name) const override {
-        return (type.array ? arrayType(type.scalar) : typeName(type.scalar)) + " " + name;
+        return (type.array ? arrayType(type.scalar) : typeOf(type)) + " " + name;
     }
 
     std::string commentText(std::string text) const override {

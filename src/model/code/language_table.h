@@ -71,8 +71,9 @@ struct IfWords {
     std::string_view otherwise;
     std::string_view end;
 };
-// Indexed by Scalar: Unknown, Int, Real, Bool, Text, Conflict. A name whose
-// type was not told is declared an integer.
+// Indexed by Scalar: Unknown, Int, Real, Bool, Text, Record, Conflict. A
+// name whose type was not told is declared an integer; a record's entries
+// are not used.
 using ScalarTable = std::array<std::string_view, ScalarCount>;
 
 struct LanguageTable {
@@ -135,7 +136,7 @@ consteval OperatorTable operatorTable(const std::array<OperatorEntry, N>& entrie
 // A scalar table: unknown and contradicting types take the integer's entry.
 consteval ScalarTable scalarTable(std::string_view integer, std::string_view real,
                                   std::string_view truth, std::string_view text) {
-    return {integer, integer, real, truth, text, integer};
+    return {integer, integer, real, truth, text, integer, integer};
 }
 
 // One table per language (language_tables.cpp).

@@ -159,13 +159,50 @@ private:
 
     static std::string arrayType(Scalar type) { return "feld_" + arrayTypeWord(type) + "_"; }
 
+    // Records, then arrays, then what makes a record of its fields' values.
     void arrayTypes() {
-        if (CodeWriter::arrayTypes().empty())
+        if (CodeWriter::arrayTypes().empty() && records().empty())
             return;
         blank();
         line("type");
+        for (std::size_t r = 0; r < records().size(); ++r) {
+            const auto record = static_cast<std::int32_t>(r);
+            line("  " + recordId(record) + " = record");
+            for (std::size_t i = 0; i < records()[r].fields.size(); ++i)
+                line("    " + fieldIds(record)[i] + ": " + typeName(records()[r].fields[i].type) +
+                     ";");
+            line("  end;");
+        }
         for (const Scalar type : CodeWriter::arrayTypes())
             line("  " + arrayType(type) + " = array of " + typeName(type) + ";");
+        for (std::size_t r = 0; r < records().size(); ++r)
+            recordMaker(static_cast<std::int32_t>(r));
+    }
+
+    static std::string makerOf(const std::string& record) { return "neu_" + record + "_"; }
+
+    void recordMaker(std::int32_t record) {
+        const std::vector<std::string>& fields = fieldIds(record);
+        std::string parameters;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            parameters += (i == 0 ? "" : "; ") + fields[i] + ": " +
+                          typeName(records()[static_cast<std::size_t>(record)].fields[i].type);
+        }
+        blank();
+        line("function " + makerOf(recordId(record)) + "(" + parameters + "): " + recordId(record) +
+             ";");
+        line("begin");
+        for (const std::string& field : fields)
+            line("  Result." + field + " := " + field + ";");
+        line("end;");
+    }
+
+    std::string recordLiteral(std::int32_t record,
+                              const std::vector<std::string>& values) const override {
+        std::string text;
+        for (const std::string& value : values)
+            text += (text.empty() ? "" : ", ") + value;
+        return makerOf(recordId(record)) + "(" + text + ")";
     }
 
     void setter(Scalar type) {
@@ -223,8 +260,8 @@ private:
         line("var");
         indent();
         for (const Symbol* variable : symbols) {
-            const std::string type = variable->type.array ? arrayType(variable->type.scalar)
-                                                          : typeName(variable->type.scalar);
+            const std::string type =
+                variable->type.array ? arrayType(variable->type.scalar) : typeOf(variable->type);
             line(id(variable->spelling) + ": " + type + ";" + typeNote(*variable));
         }
         if (indexLoop)
@@ -239,7 +276,7 @@ private:
     void initialisations(const std::vector<const Symbol*>& symbols) {
         for (const Symbol* variable : symbols) {
             if (!variable->type.array)
-                line(id(variable->spelling) + " := " + zero(variable->type.scalar) + ";");
+                line(id(variable->spelling) + " := " + zeroOf(variable->type) + ";");
         }
     }
 
@@ -250,8 +287,7 @@ private:
         std::string text;
         for (std::size_t i = 0; i < types.size(); ++i) {
             text += (i == 0 ? "" : "; ") + std::string(types[i].array ? "var " : "") + names[i] +
-                    ": " +
-                    (types[i].array ? arrayType(types[i].scalar) : typeName(types[i].scalar));
+                    ": " + (types[i].array ? arrayType(types[i].scalar) : typeOf(types[i]));
         }
         return "(" + text + ")";
     }
@@ -327,7 +363,7 @@ private:
         return text;
     }
 
-    void assign(const Stmt& s) override { assignment(s.target, expr(s.value)); }
+    void assign(const Stmt& s) override { assignment(s.target, valueOf(s.value)); }
 
     void input(const Stmt& s) override {
         for (const Expr& item : s.items) {

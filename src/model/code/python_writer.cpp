@@ -25,6 +25,7 @@ private:
         inputHelpers();
         realHelper();
         lines(pythonTextHelpers(usedBuiltins()));
+        recordTypes();
         for (const Symbol* routine : subroutines())
             stub(*routine);
         linkedRoutines();
@@ -111,6 +112,39 @@ private:
         line("    feld[stelle] = wert");
     }
 
+    // A class per record type, made with every field's value.
+    void recordTypes() {
+        for (std::size_t r = 0; r < records().size(); ++r) {
+            const auto record = static_cast<std::int32_t>(r);
+            const std::vector<std::string>& fields = fieldIds(record);
+            std::string parameters;
+            std::string values;
+            for (const std::string& field : fields) {
+                parameters += ", " + field;
+                values += (values.empty() ? "self." : ", self.") + field;
+            }
+            blank();
+            line("");
+            line("class " + recordId(record) + ":");
+            line("    def __init__(self" + parameters + "):");
+            for (const std::string& field : fields)
+                line("        self." + field + " = " + field);
+            line("");
+            line("    def kopie_(self):");
+            line("        return " + recordId(record) + "(" + values + ")");
+        }
+    }
+
+    std::string recordLiteral(std::int32_t record,
+                              const std::vector<std::string>& values) const override {
+        std::string text;
+        for (const std::string& value : values)
+            text += (text.empty() ? "" : ", ") + value;
+        return recordId(record) + "(" + text + ")";
+    }
+
+    std::string copied(const std::string& record) const override { return record + ".kopie_()"; }
+
     std::string arrayLength(const std::string& array) const override {
         return "len(" + array + ")";
     }
@@ -144,7 +178,7 @@ private:
 
     void declarations() {
         for (const Symbol* variable : variables()) {
-            const std::string value = variable->type.array ? "[]" : zero(variable->type.scalar);
+            const std::string value = variable->type.array ? "[]" : zeroOf(variable->type);
             line(id(variable->spelling) + " = " + value + typeNote(*variable));
         }
     }
@@ -206,7 +240,7 @@ private:
             line(text);
     }
 
-    void assign(const Stmt& s) override { assignment(s.target, expr(s.value)); }
+    void assign(const Stmt& s) override { assignment(s.target, valueOf(s.value)); }
 
     void input(const Stmt& s) override {
         for (const Expr& item : s.items) {

@@ -11,11 +11,14 @@
 // (Windows-1252); the back ends give them the target's identifiers.
 namespace velbrant::code {
 
-enum class Scalar : std::uint8_t { Unknown, Int, Real, Bool, Text, Conflict };
+// A record's value is of the program's record type `record` (an index
+// into Program::records).
+enum class Scalar : std::uint8_t { Unknown, Int, Real, Bool, Text, Record, Conflict };
 
 struct ValueType {
     Scalar scalar = Scalar::Unknown;
     bool array = false;
+    std::int32_t record = -1;
     friend bool operator==(const ValueType&, const ValueType&) = default;
 };
 
@@ -44,10 +47,14 @@ struct Expr {
         Real,
         Text,
         Bool,
-        Name,   // a variable
-        Index,  // name[args[0]]
-        Range,  // name[args[0]..args[1]], only as an input item
-        Call,   // name(args...)
+        Name,  // a variable
+        Index, // name[args[0]]
+        Range, // name[args[0]..args[1]], only as an input item
+        Call,  // name(args...)
+        Field, // args[0].text
+        // text{field: value, ...}: read as pairs (a Name, its value); the
+        // type check leaves the values of all fields in their order.
+        RecordLiteral,
         Unary,  // op args[0]
         Binary, // args[0] op args[1]
         // A truth value no rule could read (text: its line): the program
@@ -62,6 +69,8 @@ struct Expr {
     // Filled by the type check: the type, and for a name its symbol's index.
     Scalar type = Scalar::Unknown;
     std::int32_t symbol = -1;
+    // The record type of a record's value.
+    std::int32_t record = -1;
 };
 
 inline Expr makeExpr(Expr::Kind kind, Op op = Op::Add, std::string text = {},
@@ -102,7 +111,10 @@ struct Stmt {
         // ...) before anything else sees it.
         ArrayAssign,
         ClearArray, // the array target loses its elements
-        Case,       // value selects one of branches; else is bodies[0] if hasElse
+        // "type name = record{...}": its fields are items, names whose type
+        // is the field's.
+        RecordType,
+        Case, // value selects one of branches; else is bodies[0] if hasElse
         Break,
         Return,  // value when hasValue
         End,     // ends the program
@@ -151,8 +163,20 @@ inline Expr untranslated(std::string text) {
     return e;
 }
 
+struct RecordField {
+    std::string name;
+    Scalar type = Scalar::Unknown;
+};
+
+struct RecordType {
+    std::string name;
+    std::vector<RecordField> fields;
+};
+
 struct Program {
     std::string title;
+    // The record types the program's diagrams define, each name once.
+    std::vector<RecordType> records;
     std::vector<std::string> comment;
     // A title "name(a, b)" makes the diagram a function of these parameters.
     std::string name;

@@ -104,7 +104,7 @@ std::vector<Token> tokenize(TextLine line) {
             if (std::find(TwoCharSigns.begin(), TwoCharSigns.end(), two) != TwoCharSigns.end()) {
                 tokens.push_back({Token::Kind::Sign, two});
                 i += 2;
-            } else if (std::string_view("=<>+-*/()[]{},:?!%;&|").find(static_cast<char>(c)) !=
+            } else if (std::string_view("=<>+-*/()[]{},:?!%;&|.").find(static_cast<char>(c)) !=
                        std::string_view::npos) {
                 tokens.push_back({Token::Kind::Sign, s.substr(i, 1)});
                 ++i;

@@ -86,23 +86,36 @@ public:
         return true;
     }
 
-    // A name, optionally indexed; with `ranges`, "a[lo..hi]" too.
+    // A name, optionally indexed, then fields: "p", "a[i]", "a[i].x"; with
+    // `ranges`, "a[lo..hi]" too.
     Expr target(bool ranges) {
-        if (atEnd() || m_tokens[m_pos].kind != Token::Kind::Word ||
-            isOperatorWord(m_tokens[m_pos].key))
+        if (!isName())
             return fail();
         Expr e = literal(Expr::Kind::Name, m_tokens[m_pos++].text);
-        if (!takeSign("["))
-            return e;
-        e.args.push_back(expression());
-        e.kind = Expr::Kind::Index;
-        if (ranges && takeSign("..")) {
+        if (takeSign("[")) {
             e.args.push_back(expression());
-            e.kind = Expr::Kind::Range;
+            e.kind = Expr::Kind::Index;
+            if (ranges && takeSign("..")) {
+                e.args.push_back(expression());
+                e.kind = Expr::Kind::Range;
+                return takeSign("]") ? e : fail();
+            }
+            if (!takeSign("]"))
+                return fail();
         }
-        if (!takeSign("]"))
-            return fail();
+        while (takeSign(".")) {
+            if (!isName())
+                return fail();
+            Expr field = literal(Expr::Kind::Field, m_tokens[m_pos++].text);
+            field.args.push_back(std::move(e));
+            e = std::move(field);
+        }
         return e;
+    }
+
+    bool isName() const {
+        return !atEnd() && m_tokens[m_pos].kind == Token::Kind::Word &&
+               !isOperatorWord(m_tokens[m_pos].key);
     }
 
     // Comma-separated expressions (or targets) up to the end of the range.
@@ -219,7 +232,26 @@ private:
         if (m_pos + 1 < m_end && m_tokens[m_pos + 1].kind == Token::Kind::Sign &&
             m_tokens[m_pos + 1].text == "(")
             return call();
+        if (m_pos + 1 < m_end && m_tokens[m_pos + 1].kind == Token::Kind::Sign &&
+            m_tokens[m_pos + 1].text == "{")
+            return recordLiteral();
         return target(false);
+    }
+    // "Punkt{x: 3, y: 4}", "Punkt{}".
+    Expr recordLiteral() {
+        Expr e = literal(Expr::Kind::RecordLiteral, m_tokens[m_pos].text);
+        m_pos += 2;
+        if (takeSign("}"))
+            return e;
+        do {
+            if (!isName())
+                return fail();
+            e.args.push_back(literal(Expr::Kind::Name, m_tokens[m_pos++].text));
+            if (!takeSign(":"))
+                return fail();
+            e.args.push_back(expression());
+        } while (!m_failed && takeSign(","));
+        return takeSign("}") ? e : fail();
     }
     Expr call() {
         Expr e = literal(Expr::Kind::Call, m_tokens[m_pos].text);

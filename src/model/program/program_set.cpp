@@ -1,6 +1,7 @@
 #include "model/program/program_set.h"
 
 #include "model/files/windows1252.h"
+#include "model/program/type_rules.h"
 
 #include <set>
 
@@ -32,6 +33,7 @@ public:
 
     ProgramSet link() {
         discover();
+        shareRecords();
         ProgramSet set;
         // The usual case: a diagram that calls no other is typed once.
         if (m_programs.size() == 1 && !m_callsItself) {
@@ -72,6 +74,19 @@ private:
                 m_programs.push_back(std::move(*routine));
             }
         }
+    }
+
+    // A record type one diagram defines is known in all of them.
+    void shareRecords() {
+        std::vector<RecordType> all;
+        for (const Program& program : m_programs) {
+            for (RecordType& record : recordsIn(program.body)) {
+                if (recordNamed(all, record.name) < 0)
+                    all.push_back(std::move(record));
+            }
+        }
+        for (Program& program : m_programs)
+            program.records = all;
     }
 
     std::vector<TypedProgram> typeAll() const {

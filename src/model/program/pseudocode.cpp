@@ -224,19 +224,6 @@ std::optional<Stmt> readInputOutput(Trimmed& t) {
     return s;
 }
 
-Expr zeroOf(Scalar type) {
-    switch (type) {
-    case Scalar::Real:
-        return literal(Expr::Kind::Real, "0.0");
-    case Scalar::Bool:
-        return literal(Expr::Kind::Bool, "false");
-    case Scalar::Text:
-        return literal(Expr::Kind::Text, "");
-    default:
-        return literal(Expr::Kind::Int, "0");
-    }
-}
-
 bool isName(const Token& token) {
     return token.kind == Token::Kind::Word && !isOperatorWord(token.key);
 }
@@ -280,7 +267,15 @@ std::optional<Stmt> readDeclaration(const Trimmed& t) {
         // "var a: array of double <- {0.5, 1}"
         array = at + 2 < t.end && t.tokens[at + 1].key == "array" && t.tokens[at + 2].key == "of";
         at += array ? 2 : 0;
-        if (++at >= t.end || !(type = typeNamed(t.tokens[at].key)))
+        if (++at >= t.end)
+            return std::nullopt;
+        type = typeNamed(t.tokens[at].key);
+        // "var p: Punkt": a record of the type the program defines.
+        if (!type && !array && !constant && at + 1 == t.end && isName(t.tokens[at])) {
+            s.value = literal(Expr::Kind::RecordLiteral, t.tokens[at].text);
+            return s;
+        }
+        if (!type)
             return std::nullopt;
         ++at;
     }
@@ -308,6 +303,43 @@ std::optional<Stmt> readDeclaration(const Trimmed& t) {
         s.value = std::move(*value);
     }
     s.declared = type.value_or(Scalar::Unknown);
+    return s;
+}
+
+// "type Punkt = record{x, y: int; name: string}" (or struct).
+std::optional<Stmt> readRecordType(const Trimmed& t) {
+    std::size_t at = t.begin;
+    if (t.firstWord() != "type" || t.end - at < 6 || !isName(t.tokens[at + 1]) ||
+        !t.isSign(at + 2, "=") || !oneOf(t.tokens[at + 3].key, {"record", "struct"}) ||
+        !t.isSign(at + 4, "{") || !t.isSign(t.end - 1, "}"))
+        return std::nullopt;
+    Stmt s = statementOf(Stmt::Kind::RecordType);
+    s.name = std::string(t.tokens[at + 1].text);
+    std::vector<std::string_view> names;
+    for (at += 5; at + 1 < t.end;) {
+        if (!isName(t.tokens[at]))
+            return std::nullopt;
+        names.push_back(t.tokens[at++].text);
+        if (t.isSign(at, ",")) {
+            ++at;
+            continue;
+        }
+        if (!t.isSign(at, ":") || at + 2 >= t.end)
+            return std::nullopt;
+        const auto type = typeNamed(t.tokens[at + 1].key);
+        if (!type)
+            return std::nullopt;
+        for (const std::string_view name : names) {
+            s.items.push_back(literal(Expr::Kind::Name, name));
+            s.items.back().type = *type;
+        }
+        names.clear();
+        at += 2;
+        if (t.isSign(at, ";") || (t.isSign(at, ",") && at + 2 < t.end))
+            ++at;
+    }
+    if (!names.empty() || s.items.empty())
+        return std::nullopt;
     return s;
 }
 
@@ -360,7 +392,8 @@ std::optional<Stmt> stepOf(Stmt call) {
     if (name != "inc" && name != "dec")
         return call;
     if (call.items.empty() || call.items.size() > 2 ||
-        (call.items[0].kind != Expr::Kind::Name && call.items[0].kind != Expr::Kind::Index))
+        (call.items[0].kind != Expr::Kind::Name && call.items[0].kind != Expr::Kind::Index &&
+         call.items[0].kind != Expr::Kind::Field))
         return std::nullopt;
     Stmt s = statementOf(Stmt::Kind::Assign);
     s.target = call.items[0];
@@ -376,6 +409,16 @@ bool isCommentLine(std::string_view text) {
 }
 
 } // namespace
+
+Expr zeroOf(Scalar type) {
+    Expr zero = type == Scalar::Real   ? literal(Expr::Kind::Real, "0.0")
+                : type == Scalar::Bool ? literal(Expr::Kind::Bool, "false")
+                : type == Scalar::Text ? literal(Expr::Kind::Text, "")
+                                       : literal(Expr::Kind::Int, "0");
+    zero.type =
+        type == Scalar::Real || type == Scalar::Bool || type == Scalar::Text ? type : Scalar::Int;
+    return zero;
+}
 
 std::optional<Scalar> typeNamed(std::string_view lowerWord) {
     if (oneOf(lowerWord, {"int", "integer", "long", "longint", "short", "byte", "cardinal"}))
@@ -514,6 +557,8 @@ std::optional<Stmt> readStatement(TextLine line, bool bareCall) {
     if (t.bad || t.begin == t.end)
         return std::nullopt;
     std::optional<Stmt> s = readExit(t);
+    if (!s)
+        s = readRecordType(t);
     if (!s)
         s = readDeclaration(t);
     if (!s)

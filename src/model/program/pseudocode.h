@@ -26,6 +26,8 @@ struct TextLine {
 // The type a type name stands for ("int", "Integer", "double", "String",
 // "boolean", ...), if it names one.
 std::optional<Scalar> typeNamed(std::string_view lowerWord);
+// The type's zero as a literal: 0, 0.0, false or "".
+Expr zeroOf(Scalar type);
 
 std::optional<Expr> readExpression(TextLine line);
 

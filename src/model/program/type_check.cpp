@@ -42,8 +42,8 @@ namespace {
 // becomes unread.
 class Check {
 public:
-    Check(Symbols& symbols, Scalar result, bool isFunction)
-        : m_symbols(symbols), m_result(result), m_isFunction(isFunction) {}
+    Check(Symbols& symbols, const std::vector<RecordType>& records, Scalar result, bool isFunction)
+        : m_symbols(symbols), m_records(records), m_result(result), m_isFunction(isFunction) {}
 
     void block(Block& statements) {
         for (Stmt& s : statements)
@@ -61,17 +61,66 @@ private:
         return symbol.kind == kind && !symbol.conflicting && arguments(symbol, args);
     }
 
+    // A variable, an element of an array or a field of a record. Arrays of
+    // records are not read.
     std::optional<ValueType> variable(Expr& e) {
+        if (e.kind == Expr::Kind::Field)
+            return field(e);
         Symbol* symbol = const_cast<Symbol*>(symbolOf(e, SymbolKind::Variable));
         if (symbol == nullptr || symbol->type.array != (e.kind != Expr::Kind::Name) ||
-            symbol->type.scalar == Scalar::Conflict)
+            symbol->type.scalar == Scalar::Conflict ||
+            (symbol->type.array && symbol->type.scalar == Scalar::Record))
             return std::nullopt;
         for (Expr& index : e.args) {
             if (!scalar(index, Scalar::Int))
                 return std::nullopt;
         }
         e.type = symbol->type.scalar;
-        return ValueType{symbol->type.scalar};
+        e.record = symbol->type.record;
+        return ValueType{symbol->type.scalar, false, symbol->type.record};
+    }
+
+    std::optional<ValueType> field(Expr& e) {
+        const auto owner = variable(e.args[0]);
+        if (!owner || owner->scalar != Scalar::Record)
+            return std::nullopt;
+        const RecordField* found = fieldNamed(recordAt(owner->record), e.text);
+        if (found == nullptr)
+            return std::nullopt;
+        e.type = found->type;
+        return ValueType{found->type};
+    }
+
+    const RecordType& recordAt(std::int32_t index) const {
+        return m_records.at(static_cast<std::size_t>(index));
+    }
+
+    // The values of all fields in their order, each field named once;
+    // fields not named take their type's zero.
+    std::optional<Scalar> recordLiteral(Expr& e) {
+        e.record = recordNamed(m_records, e.text);
+        if (e.record < 0)
+            return std::nullopt;
+        const RecordType& type = recordAt(e.record);
+        std::vector<Expr> values(type.fields.size());
+        std::vector<bool> given(type.fields.size(), false);
+        for (std::size_t i = 0; i + 1 < e.args.size(); i += 2) {
+            const RecordField* found = fieldNamed(type, e.args[i].text);
+            if (found == nullptr)
+                return std::nullopt;
+            const auto at = static_cast<std::size_t>(found - type.fields.data());
+            const auto valueType = value(e.args[i + 1]);
+            if (given[at] || !valueType || !assignable(*valueType, ValueType{found->type}))
+                return std::nullopt;
+            given[at] = true;
+            values[at] = std::move(e.args[i + 1]);
+        }
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (!given[i])
+                values[i] = zeroOf(type.fields[i].type);
+        }
+        e.args = std::move(values);
+        return Scalar::Record;
     }
 
     bool arguments(const Symbol& symbol, std::vector<Expr>& args) {
@@ -102,7 +151,13 @@ private:
         if (!type)
             return std::nullopt;
         e.type = *type;
-        return ValueType{*type};
+        return ValueType{*type, false, *type == Scalar::Record ? e.record : -1};
+    }
+
+    // A single value, not a record.
+    bool plainValue(Expr& e) {
+        const auto type = value(e);
+        return type && type->scalar != Scalar::Record;
     }
 
     bool scalar(Expr& e, Scalar wanted) {
@@ -123,9 +178,12 @@ private:
             return Scalar::Bool;
         case Expr::Kind::Name:
         case Expr::Kind::Index:
+        case Expr::Kind::Field:
             if (auto type = variable(e))
                 return type->scalar;
             return std::nullopt;
+        case Expr::Kind::RecordLiteral:
+            return recordLiteral(e);
         case Expr::Kind::Range:
             return std::nullopt;
         case Expr::Kind::Call:
@@ -220,7 +278,8 @@ private:
                        : std::nullopt;
         case Op::Eq:
         case Op::Ne:
-            return numeric || l == r ? std::optional(Scalar::Bool) : std::nullopt;
+            return numeric || (l == r && l != Scalar::Record) ? std::optional(Scalar::Bool)
+                                                              : std::nullopt;
         case Op::Lt:
         case Op::Le:
         case Op::Gt:
@@ -245,7 +304,7 @@ private:
             return item.type != Scalar::Bool;
         }
         const auto type = variable(item);
-        return type && type->scalar != Scalar::Bool;
+        return type && type->scalar != Scalar::Bool && type->scalar != Scalar::Record;
     }
 
     bool fits(Stmt& s) {
@@ -260,7 +319,7 @@ private:
                                [this](Expr& item) { return inputItem(item); });
         case Stmt::Kind::Output:
             return std::all_of(s.items.begin(), s.items.end(),
-                               [this](Expr& item) { return value(item).has_value(); });
+                               [this](Expr& item) { return plainValue(item); });
         case Stmt::Kind::Call: {
             return called(m_symbols.ofCall(s), SymbolKind::Procedure, s.items);
         }
@@ -275,8 +334,8 @@ private:
         case Stmt::Kind::Return: {
             if (!s.hasValue)
                 return true;
-            const auto type = value(s.value);
-            return m_isFunction && type && assignable(*type, ValueType{m_result});
+            return m_isFunction && plainValue(s.value) &&
+                   assignable(ValueType{s.value.type}, ValueType{m_result});
         }
         default:
             return true;
@@ -387,6 +446,7 @@ private:
     }
 
     Symbols& m_symbols;
+    const std::vector<RecordType>& m_records;
     Scalar m_result;
     bool m_isFunction;
     int m_loopDepth = 0;
@@ -436,6 +496,7 @@ private:
         switch (s.kind) {
         case Stmt::Kind::Comment:
         case Stmt::Kind::Unread:
+        case Stmt::Kind::RecordType:
             return;
         case Stmt::Kind::Assign:
             target(s.target);
@@ -564,17 +625,46 @@ std::vector<std::string> calledNames(const Block& statements) {
     return names;
 }
 
+namespace {
+
+void recordsIn(const Block& statements, std::vector<RecordType>& records) {
+    for (const Stmt& s : statements) {
+        if (s.kind == Stmt::Kind::RecordType && recordNamed(records, s.name) < 0) {
+            RecordType record{s.name, {}};
+            for (const Expr& field : s.items) {
+                if (fieldNamed(record, field.text) == nullptr)
+                    record.fields.push_back({field.text, field.type});
+            }
+            records.push_back(std::move(record));
+        }
+        for (const Block& body : s.bodies)
+            recordsIn(body, records);
+        for (const CaseBranch& branch : s.branches)
+            recordsIn(branch.body, records);
+    }
+}
+
+} // namespace
+
+std::vector<RecordType> recordsIn(const Block& statements) {
+    std::vector<RecordType> records;
+    recordsIn(statements, records);
+    return records;
+}
+
 TypedProgram typeProgram(Program program, const Signatures& routines) {
     TypedProgram typed;
     typed.program = std::move(program);
+    if (typed.program.records.empty())
+        typed.program.records = recordsIn(typed.program.body);
     declareParameters(typed);
     linkRoutines(typed, routines);
-    const Inferred inferred = inferTypes(typed.program.body, typed.symbols);
+    const Inferred inferred = inferTypes(typed.program.body, typed.symbols, typed.program.records);
     Program& p = typed.program;
     p.isFunction = p.isFunction || inferred.hasResult;
     const auto& all = typed.symbols.all();
     if (!p.isRoutine && std::any_of(all.begin(), all.end(), [](const Symbol& s) {
-            return s.isParameter && s.type.array;
+            return s.isParameter && (s.type.array || s.type.scalar == Scalar::Record);
         })) {
         for (Symbol& symbol : typed.symbols.all())
             symbol.isParameter = false;
@@ -585,7 +675,7 @@ TypedProgram typeProgram(Program program, const Signatures& routines) {
         typed.result = p.result;
     else if (p.isFunction && inferred.hasResult)
         typed.result = isKnown(inferred.result) ? inferred.result : Scalar::Int;
-    Check check(typed.symbols, typed.result, p.isFunction);
+    Check check(typed.symbols, p.records, typed.result, p.isFunction);
     check.block(p.body);
     Uses(typed.symbols).block(p.body);
     typed.unreadLines = countUnread(p.body);

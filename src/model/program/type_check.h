@@ -89,6 +89,8 @@ struct TypedProgram {
 // can write a program that compiles.
 // Calls to the routines `routines` names fit their signatures.
 TypedProgram typeProgram(Program program, const Signatures& routines = {});
+// The record types the statements define, each name once (the first).
+std::vector<RecordType> recordsIn(const Block& statements);
 
 // The names a program calls (lower case).
 std::vector<std::string> calledNames(const Block& statements);

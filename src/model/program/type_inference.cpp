@@ -12,7 +12,8 @@ namespace {
 // First pass: every use tells what it can about the names in it.
 class Inference {
 public:
-    explicit Inference(Symbols& symbols) : m_symbols(symbols) {}
+    Inference(Symbols& symbols, const std::vector<RecordType>& records)
+        : m_symbols(symbols), m_records(records) {}
 
     bool changed = false;
     bool lateHints = false;
@@ -69,6 +70,10 @@ private:
             const ValueType type = expr(args[i], hint);
             if (first && i < symbol.parameters.size()) {
                 fill(symbol.parameters[i].scalar, type.scalar);
+                if (type.scalar == Scalar::Record && symbol.parameters[i].record < 0) {
+                    symbol.parameters[i].record = type.record;
+                    changed = true;
+                }
                 if (type.array && !symbol.parameters[i].array) {
                     symbol.parameters[i].array = true;
                     changed = true;
@@ -129,6 +134,10 @@ private:
             return indexed(e, hint);
         case Expr::Kind::Call:
             return call(e, hint);
+        case Expr::Kind::Field:
+            return field(e);
+        case Expr::Kind::RecordLiteral:
+            return recordLiteral(e);
         case Expr::Kind::Unary:
             if (e.op == Op::Not) {
                 expr(e.args[0], Scalar::Bool);
@@ -149,7 +158,41 @@ private:
             if (const auto low = literalIndex(index); low && *low < symbol.lowestIndex)
                 symbol.lowestIndex = *low;
         }
-        return {type.scalar};
+        return {type.scalar, false, type.record};
+    }
+
+    // A name used only by its fields is a record of the one type that has
+    // such a field.
+    ValueType field(Expr& e) {
+        Expr& owner = e.args[0];
+        ValueType type = expr(owner, Scalar::Unknown);
+        if (type.scalar == Scalar::Unknown && owner.kind != Expr::Kind::Field) {
+            const std::int32_t record = recordWithField(m_records, e.text);
+            if (record < 0)
+                return {};
+            Symbol& symbol = m_symbols.of(owner);
+            symbol.type.scalar = Scalar::Record;
+            symbol.type.record = record;
+            changed = true;
+            type = {Scalar::Record, false, record};
+        }
+        if (type.scalar != Scalar::Record || type.record < 0)
+            return {Scalar::Conflict};
+        const RecordField* found =
+            fieldNamed(m_records[static_cast<std::size_t>(type.record)], e.text);
+        return found != nullptr ? ValueType{found->type} : ValueType{Scalar::Conflict};
+    }
+
+    ValueType recordLiteral(Expr& e) {
+        const std::int32_t record = recordNamed(m_records, e.text);
+        if (record < 0)
+            return {Scalar::Conflict};
+        const RecordType& type = m_records[static_cast<std::size_t>(record)];
+        for (std::size_t i = 0; i + 1 < e.args.size(); i += 2) {
+            const RecordField* found = fieldNamed(type, e.args[i].text);
+            expr(e.args[i + 1], found != nullptr ? found->type : Scalar::Unknown);
+        }
+        return {Scalar::Record, false, record};
     }
 
     // Both sides of a relation or arithmetic tell each other their type.
@@ -193,12 +236,19 @@ private:
         }
     }
 
-    void assign(Expr& target, Scalar value) {
+    void assign(Expr& target, ValueType value) {
         if (target.kind != Expr::Kind::Name && target.kind != Expr::Kind::Index)
             return;
         Symbol& symbol = m_symbols.of(target);
-        if (symbol.kind == SymbolKind::Variable)
-            unify(symbol.type.scalar, value);
+        if (symbol.kind != SymbolKind::Variable)
+            return;
+        unify(symbol.type.scalar, value.scalar);
+        if (value.scalar == Scalar::Record && symbol.type.record != value.record) {
+            if (symbol.type.record >= 0)
+                symbol.type.scalar = Scalar::Conflict;
+            symbol.type.record = value.record;
+            changed = true;
+        }
     }
 
     void statement(Stmt& s) {
@@ -206,12 +256,12 @@ private:
         case Stmt::Kind::Assign: {
             if (isKnown(s.declared)) {
                 expr(s.target, s.declared);
-                assign(s.target, s.declared);
+                assign(s.target, {s.declared});
             }
             const ValueType target = expr(s.target, Scalar::Unknown);
             const ValueType value = expr(s.value, target.scalar);
             if (!value.array)
-                assign(s.target, value.scalar);
+                assign(s.target, value);
             return;
         }
         case Stmt::Kind::Input:
@@ -234,7 +284,7 @@ private:
                 type = joined(type, expr(item, type).scalar);
             if (s.items.empty() && s.value.kind == Expr::Kind::Name)
                 type = joined(type, name(s.value, type, true).scalar);
-            assign(s.target, type);
+            assign(s.target, {type});
             break;
         }
         case Stmt::Kind::ClearArray:
@@ -242,7 +292,7 @@ private:
             return;
         case Stmt::Kind::For:
             expr(s.target, Scalar::Int);
-            assign(s.target, Scalar::Int);
+            assign(s.target, {Scalar::Int});
             expr(s.value, Scalar::Int);
             expr(s.limit, Scalar::Int);
             expr(s.step, Scalar::Int);
@@ -285,6 +335,7 @@ private:
     }
 
     Symbols& m_symbols;
+    const std::vector<RecordType>& m_records;
     std::vector<const void*> m_firstCalls;
 };
 
@@ -292,8 +343,8 @@ constexpr int MaxInferencePasses = 12;
 
 } // namespace
 
-Inferred inferTypes(Block& body, Symbols& symbols) {
-    Inference inference(symbols);
+Inferred inferTypes(Block& body, Symbols& symbols, const std::vector<RecordType>& records) {
+    Inference inference(symbols, records);
     for (const bool late : {false, true}) {
         inference.lateHints = late;
         for (int pass = 0; pass < MaxInferencePasses; ++pass) {

@@ -16,6 +16,6 @@ struct Inferred {
 // Lets every use tell what it can about the names in it (an assignment,
 // a comparison, an index, a call's arguments), pass after pass until no
 // type changes; the symbols get their kinds and types.
-Inferred inferTypes(Block& body, Symbols& symbols);
+Inferred inferTypes(Block& body, Symbols& symbols, const std::vector<RecordType>& records);
 
 } // namespace velbrant::code

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "model/files/windows1252.h"
 #include "model/program/code_tree.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // The rules of the program's types that inference and check share.
 namespace velbrant::code {
@@ -29,7 +32,42 @@ inline Scalar joined(Scalar a, Scalar b) {
 inline bool assignable(ValueType from, ValueType to) {
     if (from.array != to.array)
         return false;
+    if (from.scalar == Scalar::Record || to.scalar == Scalar::Record)
+        return from.scalar == to.scalar && from.record == to.record;
     return from.scalar == to.scalar || (from.scalar == Scalar::Int && to.scalar == Scalar::Real);
+}
+
+// Record types and fields go by their names, whatever their case.
+inline std::int32_t recordNamed(const std::vector<RecordType>& records, std::string_view name) {
+    const std::string key = lowered(name);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (lowered(records[i].name) == key)
+            return static_cast<std::int32_t>(i);
+    }
+    return -1;
+}
+
+inline const RecordField* fieldNamed(const RecordType& record, std::string_view name) {
+    const std::string key = lowered(name);
+    for (const RecordField& field : record.fields) {
+        if (lowered(field.name) == key)
+            return &field;
+    }
+    return nullptr;
+}
+
+// The one record type with a field of that name, if only one has it.
+inline std::int32_t recordWithField(const std::vector<RecordType>& records,
+                                    std::string_view field) {
+    std::int32_t found = -1;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (fieldNamed(records[i], field) != nullptr) {
+            if (found >= 0)
+                return -1;
+            found = static_cast<std::int32_t>(i);
+        }
+    }
+    return found;
 }
 
 inline std::optional<long long> literalIndex(const Expr& e) {
