@@ -376,6 +376,7 @@ TEST_F(GeneratedPrograms, StructorizerPseudocodeIsTranslatedWholeAndRunsTheSameE
         {"wachsen", "", "5\n1\n4\n9\n16\n25\n6 36 91\n3[]Ida\n1\n6\n"},
         // Records are values: copied when stored or given to a routine.
         {"punkte", "", "3 10 A\n0 25 0\n3\n(3|5)\n"},
+        {"klasse", "", "36.5 1.5 Ben/2\nAda\n"},
     };
     const RoutineLookup routines =
         routinesIn(fs::path(VELBRANT_SOURCE_DIR) / "tests/data/pseudocode");

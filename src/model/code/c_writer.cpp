@@ -175,11 +175,13 @@ private:
         line("    }");
         line("    return index - lowest;");
         line("}");
-        for (const Scalar type : setArrayTypes())
+        for (const ValueType& type : setArrayTypes())
             setter(type);
     }
 
-    static std::string arrayType(Scalar type) { return "feld_" + arrayTypeWord(type) + "_"; }
+    std::string arrayType(const ValueType& type) const {
+        return "feld_" + arrayTypeWord(type) + "_";
+    }
 
     void recordTypes() {
         for (std::size_t r = 0; r < records().size(); ++r) {
@@ -203,18 +205,18 @@ private:
 
     // An array grows by doubling the room it has.
     void arrayTypes() {
-        for (const Scalar type : CodeWriter::arrayTypes()) {
+        for (const ValueType& type : CodeWriter::arrayTypes()) {
             blank();
             line("typedef struct {");
-            line("    " + typeName(type) + "* werte;");
+            line("    " + typeOf(type) + "* werte;");
             line("    int laenge;");
             line("    int platz;");
             line("} " + arrayType(type) + ";");
         }
     }
 
-    void setter(Scalar type) {
-        const std::string element = typeName(type);
+    void setter(const ValueType& type) {
+        const std::string element = typeOf(type);
         blank();
         line("static void " + std::string(SetHelper) + arrayTypeWord(type) + "_(" +
              arrayType(type) + "* feld, int index, " + element +
@@ -233,7 +235,7 @@ private:
               std::string("        feld->werte = werte;"),
               std::string("        feld->platz = platz;"), std::string("    }"),
               std::string("    while (feld->laenge <= stelle)"),
-              "        feld->werte[feld->laenge++] = " + zero(type) + ";",
+              "        feld->werte[feld->laenge++] = " + zeroOf(type) + ";",
               std::string("    feld->werte[stelle] = wert;"), std::string("}")})
             line(text);
     }
@@ -247,8 +249,8 @@ private:
 
     std::string elementSetting(const Expr& array, const std::string& index,
                                const std::string& value) const override {
-        return std::string(SetHelper) + arrayTypeWord(m_typed.symbols.of(array).type.scalar) +
-               "_(" + settingArguments(array, index, value) + ")";
+        return std::string(SetHelper) + arrayTypeWord(elementOf(array)) + "_(" +
+               settingArguments(array, index, value) + ")";
     }
 
     std::string clearing(const std::string& array) const override { return array + "->laenge = 0"; }
@@ -263,8 +265,7 @@ private:
             if (!variable->read)
                 unused.push_back(name);
             if (variable->type.array)
-                line(arrayType(variable->type.scalar) + " " + name + "[1] = {{NULL, 0, 0}};" +
-                     note);
+                line(arrayType(variable->type) + " " + name + "[1] = {{NULL, 0, 0}};" + note);
             else
                 line(typeOf(variable->type) + " " + name + " = " + zeroOf(variable->type) + ";" +
                      note);
@@ -410,7 +411,7 @@ private:
     }
 
     std::string parameter(ValueType type, const std::string& name) const override {
-        return type.array ? arrayType(type.scalar) + "* " + name : typeOf(type) + " " + name;
+        return type.array ? arrayType(type) + "* " + name : typeOf(type) + " " + name;
     }
 
     std::string unusedParameter(const std::string& name) const override {

@@ -101,11 +101,11 @@ void CodeWriter::surveyProgram() {
             for (const Expr& item : s.items) {
                 m_inputTypes.insert(item.type);
                 if (item.kind == Expr::Kind::Index || item.kind == Expr::Kind::Range)
-                    m_setArrayTypes.insert(elementType(m_typed.symbols.of(item).type.scalar));
+                    noteArray(m_setArrayTypes, m_typed.symbols.of(item).type);
             }
         }
         if (s.kind == Stmt::Kind::Assign && s.target.kind == Expr::Kind::Index)
-            m_setArrayTypes.insert(elementType(m_typed.symbols.of(s.target).type.scalar));
+            noteArray(m_setArrayTypes, m_typed.symbols.of(s.target).type);
         if (s.kind == Stmt::Kind::Output) {
             for (const Expr& item : s.items)
                 m_showsReal = m_showsReal || item.type == Scalar::Real;
@@ -114,10 +114,10 @@ void CodeWriter::surveyProgram() {
     visitAll(m_program.body, visit);
     for (const Symbol& symbol : m_typed.symbols.all()) {
         if (symbol.kind == SymbolKind::Variable && symbol.type.array)
-            m_arrayTypes.insert(elementType(symbol.type.scalar));
+            noteArray(m_arrayTypes, symbol.type);
         for (const ValueType& parameter : symbol.parameters) {
             if (parameter.array)
-                m_arrayTypes.insert(elementType(parameter.scalar));
+                noteArray(m_arrayTypes, parameter);
         }
     }
     // A diagram run by itself reads its parameters; a routine is given them.
@@ -134,6 +134,11 @@ void CodeWriter::surveyProgram() {
 bool CodeWriter::isArrayLength(const Expr& e) const {
     return builtinNamed(e.text, e.args.size()) == Builtin::Length &&
            e.args[0].kind == Expr::Kind::Name && m_typed.symbols.of(e.args[0]).type.array;
+}
+
+void CodeWriter::noteArray(std::set<ElementKey>& types, const ValueType& type) {
+    const Scalar element = elementType(type.scalar);
+    types.insert({element, element == Scalar::Record ? type.record : -1});
 }
 
 int CodeWriter::forEachDepth(const Block& statements) {

@@ -116,7 +116,8 @@ std::size_t CodeWriter::fieldIndex(const Expr& field) const {
 }
 
 std::string CodeWriter::valueOf(const Expr& e) {
-    const bool shared = e.type == Scalar::Record && e.kind != Expr::Kind::RecordLiteral;
+    const bool array = e.kind == Expr::Kind::Name && m_typed.symbols.of(e).type.array;
+    const bool shared = e.type == Scalar::Record && e.kind != Expr::Kind::RecordLiteral && !array;
     return shared ? copied(expr(e)) : expr(e);
 }
 
@@ -135,8 +136,23 @@ void CodeWriter::assignment(const Expr& target, const std::string& value) {
         line(expr(target) + assignmentSign() + value + end);
 }
 
-std::string CodeWriter::arrayTypeWord(Scalar type) {
-    switch (type) {
+std::vector<ValueType> CodeWriter::elementTypes(const std::set<ElementKey>& keys) {
+    std::vector<ValueType> types;
+    for (const auto& [scalar, record] : keys)
+        types.push_back({scalar, false, record});
+    return types;
+}
+
+ValueType CodeWriter::elementOf(const Expr& array) const {
+    ValueType type = m_typed.symbols.of(array).type;
+    type.array = false;
+    return type;
+}
+
+std::string CodeWriter::arrayTypeWord(const ValueType& element) const {
+    switch (element.scalar) {
+    case Scalar::Record:
+        return recordId(element.record);
     case Scalar::Real:
         return "zahl";
     case Scalar::Bool:

@@ -111,10 +111,13 @@ protected:
     bool indexes() const { return m_indexes; }
     // The element types of the program's arrays, and of those it sets
     // elements of.
-    const std::set<Scalar>& arrayTypes() const { return m_arrayTypes; }
-    const std::set<Scalar>& setArrayTypes() const { return m_setArrayTypes; }
-    // What a type's array and its setter are named after: "ganz", "text".
-    static std::string arrayTypeWord(Scalar type);
+    std::vector<ValueType> arrayTypes() const { return elementTypes(m_arrayTypes); }
+    std::vector<ValueType> setArrayTypes() const { return elementTypes(m_setArrayTypes); }
+    // What an element type's array and its setter are named after: "ganz",
+    // "text", a record type's name.
+    std::string arrayTypeWord(const ValueType& element) const;
+    // The type of the array's elements.
+    ValueType elementOf(const Expr& array) const;
     // "abbruch_("Zeile nicht übersetzt: ...")" in the target.
     std::string stopCall(std::string_view windows1252Message) const;
     std::string untranslatedCall(std::string_view line) const;
@@ -293,8 +296,12 @@ private:
     bool m_endsProgram = false;
     bool m_stops = false;
     bool m_indexes = false;
-    std::set<Scalar> m_arrayTypes;
-    std::set<Scalar> m_setArrayTypes;
+    // Element types: a scalar, and the record type of records.
+    using ElementKey = std::pair<Scalar, std::int32_t>;
+    static std::vector<ValueType> elementTypes(const std::set<ElementKey>& keys);
+    void noteArray(std::set<ElementKey>& types, const ValueType& type);
+    std::set<ElementKey> m_arrayTypes;
+    std::set<ElementKey> m_setArrayTypes;
     bool m_showsReal = false;
     bool m_joinsTexts = false;
     bool m_joinsIntegers = false;

@@ -93,15 +93,30 @@ private:
              "+ (lowest + laenge - 1)) + \")\");");
         line("    return index - lowest;");
         line("}");
-        if (setArrayTypes().empty())
-            return;
+        const std::vector<ValueType> types = setArrayTypes();
+        if (std::any_of(types.begin(), types.end(),
+                        [](const ValueType& t) { return t.scalar != Scalar::Record; }))
+            setter("<T> void " + std::string(SetHelper) +
+                       "(java.util.ArrayList<T> feld, int index, T wert, String name, int lowest, "
+                       "T leer)",
+                   "leer");
+        // Each new record its own, not one shared by all.
+        for (const ValueType& type : types) {
+            if (type.scalar == Scalar::Record)
+                setter("void " + std::string(SetHelper) + arrayTypeWord(type) + "_(" +
+                           arrayType(type) + " feld, int index, " + typeOf(type) +
+                           " wert, String name, int lowest)",
+                       zeroOf(type));
+        }
+    }
+
+    void setter(const std::string& head, const std::string& fill) {
         blank();
-        line("static <T> void " + std::string(SetHelper) +
-             "(java.util.ArrayList<T> feld, int index, T wert, String name, int lowest, T leer) {");
+        line("static " + head + " {");
         line("    int stelle = " + std::string(IndexHelper) + "(" + std::to_string(MaxElements) +
              ", index, name, lowest);");
         line("    while (feld.size() <= stelle)");
-        line("        feld.add(leer);");
+        line("        feld.add(" + fill + ");");
         line("    feld.set(stelle, wert);");
         line("}");
     }
@@ -119,7 +134,10 @@ private:
         }
     }
 
-    static std::string arrayType(Scalar type) { return "java.util.ArrayList<" + boxed(type) + ">"; }
+    std::string arrayType(const ValueType& type) const {
+        return "java.util.ArrayList<" +
+               (type.scalar == Scalar::Record ? recordId(type.record) : boxed(type.scalar)) + ">";
+    }
 
     // A class per record type, made with every field's value.
     void recordTypes() {
@@ -167,18 +185,22 @@ private:
     std::string element(const std::string& array, const std::string& position,
                         Scalar type) const override {
         const std::string value = array + ".get(" + position + ")";
-        return type == Scalar::Text ? value : "(" + typeName(type) + ") " + value;
+        return type == Scalar::Text || type == Scalar::Record ? value
+                                                              : "(" + typeName(type) + ") " + value;
     }
 
     // An integer set into an array of reals is made a real first: Java
     // does not box it as one.
     std::string elementSetting(const Expr& array, const std::string& index,
                                const std::string& value) const override {
-        const Scalar type = m_typed.symbols.of(array).type.scalar;
+        const ValueType type = elementOf(array);
+        if (type.scalar == Scalar::Record)
+            return std::string(SetHelper) + arrayTypeWord(type) + "_(" +
+                   settingArguments(array, index, value) + ")";
         return std::string(SetHelper) + "(" +
                settingArguments(array, index,
-                                type == Scalar::Real ? "(double) (" + value + ")" : value) +
-               ", " + zero(type) + ")";
+                                type.scalar == Scalar::Real ? "(double) (" + value + ")" : value) +
+               ", " + zero(type.scalar) + ")";
     }
 
     std::string clearing(const std::string& array) const override { return array + ".clear()"; }
@@ -188,8 +210,8 @@ private:
             const std::string name = id(variable->spelling);
             const std::string note = typeNote(*variable);
             if (variable->type.array)
-                line(arrayType(variable->type.scalar) + " " + name +
-                     " = new java.util.ArrayList<>();" + note);
+                line(arrayType(variable->type) + " " + name + " = new java.util.ArrayList<>();" +
+                     note);
             else
                 line(typeOf(variable->type) + " " + name + " = " + zeroOf(variable->type) + ";" +
                      note);
@@ -224,7 +246,10 @@ private:
     }
 
     std::string forEachValue(const Stmt& s, const std::string& counter) override {
-        return overArray(s) ? element(expr(s.value), counter, s.value.type) : counter;
+        if (!overArray(s))
+            return counter;
+        const std::string value = element(expr(s.value), counter, s.value.type);
+        return s.value.type == Scalar::Record ? copied(value) : value;
     }
 
     void realHelper() {
@@ -330,7 +355,7 @@ private:
     }
 
     std::string parameter(ValueType type, const std::string& name) const override {
-        return (type.array ? arrayType(type.scalar) : typeOf(type)) + " " + name;
+        return (type.array ? arrayType(type) : typeOf(type)) + " " + name;
     }
 
     std::string commentText(std::string text) const override {

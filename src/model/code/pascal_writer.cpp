@@ -153,11 +153,13 @@ private:
               "erhalb von ' + name + ' (' + grenzen + ')');",
               "  end;", "  Result := index - lowest;", "end;"})
             line(text);
-        for (const Scalar type : setArrayTypes())
+        for (const ValueType& type : setArrayTypes())
             setter(type);
     }
 
-    static std::string arrayType(Scalar type) { return "feld_" + arrayTypeWord(type) + "_"; }
+    std::string arrayType(const ValueType& type) const {
+        return "feld_" + arrayTypeWord(type) + "_";
+    }
 
     // Records, then arrays, then what makes a record of its fields' values.
     void arrayTypes() {
@@ -173,8 +175,8 @@ private:
                      ";");
             line("  end;");
         }
-        for (const Scalar type : CodeWriter::arrayTypes())
-            line("  " + arrayType(type) + " = array of " + typeName(type) + ";");
+        for (const ValueType& type : CodeWriter::arrayTypes())
+            line("  " + arrayType(type) + " = array of " + typeOf(type) + ";");
         for (std::size_t r = 0; r < records().size(); ++r)
             recordMaker(static_cast<std::int32_t>(r));
     }
@@ -205,10 +207,10 @@ private:
         return makerOf(recordId(record)) + "(" + text + ")";
     }
 
-    void setter(Scalar type) {
+    void setter(const ValueType& type) {
         blank();
         line("procedure " + std::string(SetHelper) + arrayTypeWord(type) +
-             "_(var feld: " + arrayType(type) + "; index: integer; wert: " + typeName(type) +
+             "_(var feld: " + arrayType(type) + "; index: integer; wert: " + typeOf(type) +
              "; const name: string; lowest: integer);");
         for (const std::string& text :
              {std::string("var"), std::string("  stelle, k: integer;"), std::string("begin"),
@@ -218,7 +220,7 @@ private:
               std::string("    k := Length(feld);"),
               std::string("    SetLength(feld, stelle + 1);"),
               std::string("    while k < stelle do"), std::string("    begin"),
-              "      feld[k] := " + zero(type) + ";", std::string("      k := k + 1;"),
+              "      feld[k] := " + zeroOf(type) + ";", std::string("      k := k + 1;"),
               std::string("    end;"), std::string("  end;"),
               std::string("  feld[stelle] := wert;"), std::string("end;")})
             line(text);
@@ -235,8 +237,8 @@ private:
 
     std::string elementSetting(const Expr& array, const std::string& index,
                                const std::string& value) const override {
-        return std::string(SetHelper) + arrayTypeWord(m_typed.symbols.of(array).type.scalar) +
-               "_(" + settingArguments(array, index, value) + ")";
+        return std::string(SetHelper) + arrayTypeWord(elementOf(array)) + "_(" +
+               settingArguments(array, index, value) + ")";
     }
 
     std::string clearing(const std::string& array) const override {
@@ -261,7 +263,7 @@ private:
         indent();
         for (const Symbol* variable : symbols) {
             const std::string type =
-                variable->type.array ? arrayType(variable->type.scalar) : typeOf(variable->type);
+                variable->type.array ? arrayType(variable->type) : typeOf(variable->type);
             line(id(variable->spelling) + ": " + type + ";" + typeNote(*variable));
         }
         if (indexLoop)
@@ -287,7 +289,7 @@ private:
         std::string text;
         for (std::size_t i = 0; i < types.size(); ++i) {
             text += (i == 0 ? "" : "; ") + std::string(types[i].array ? "var " : "") + names[i] +
-                    ": " + (types[i].array ? arrayType(types[i].scalar) : typeOf(types[i]));
+                    ": " + (types[i].array ? arrayType(types[i]) : typeOf(types[i]));
         }
         return "(" + text + ")";
     }

@@ -2,6 +2,8 @@
 #include "model/code/language_writers.h"
 #include "model/code/text_helpers.h"
 
+#include <algorithm>
+
 namespace velbrant::code {
 
 namespace {
@@ -100,15 +102,27 @@ private:
              "(\"Index \" + str(index) + \" au\xC3\x9F"
              "erhalb von \" + name + \" (\" + grenzen + \")\")");
         line("    return index - lowest");
-        if (setArrayTypes().empty())
-            return;
+        const std::vector<ValueType> types = setArrayTypes();
+        if (std::any_of(types.begin(), types.end(),
+                        [](const ValueType& t) { return t.scalar != Scalar::Record; }))
+            setter(std::string(SetHelper) + "(feld, index, wert, name, lowest, leer)", "leer");
+        // Each new record its own, not one shared by all.
+        for (const ValueType& type : types) {
+            if (type.scalar == Scalar::Record)
+                setter(std::string(SetHelper) + arrayTypeWord(type) +
+                           "_(feld, index, wert, name, lowest)",
+                       zeroOf(type));
+        }
+    }
+
+    void setter(const std::string& head, const std::string& fill) {
         blank();
         line("");
-        line("def " + std::string(SetHelper) + "(feld, index, wert, name, lowest, leer):");
+        line("def " + head + ":");
         line("    stelle = " + std::string(IndexHelper) + "(" + std::to_string(MaxElements) +
              ", index, name, lowest)");
-        line("    if stelle >= len(feld):");
-        line("        feld.extend([leer] * (stelle + 1 - len(feld)))");
+        line("    while len(feld) <= stelle:");
+        line("        feld.append(" + fill + ")");
         line("    feld[stelle] = wert");
     }
 
@@ -156,8 +170,12 @@ private:
 
     std::string elementSetting(const Expr& array, const std::string& index,
                                const std::string& value) const override {
+        const ValueType type = elementOf(array);
+        if (type.scalar == Scalar::Record)
+            return std::string(SetHelper) + arrayTypeWord(type) + "_(" +
+                   settingArguments(array, index, value) + ")";
         return std::string(SetHelper) + "(" + settingArguments(array, index, value) + ", " +
-               zero(m_typed.symbols.of(array).type.scalar) + ")";
+               zero(type.scalar) + ")";
     }
 
     std::string clearing(const std::string& array) const override { return array + ".clear()"; }
@@ -337,9 +355,16 @@ private:
     void forEachLoop(const Stmt& s) override {
         loop(s, [&] {
             line("for " + expr(s.target) + " in " +
-                 (overArray(s) ? expr(s.value) : "[" + argumentList(s.items) + "]") + ":");
+                 (overArray(s) ? elements(s.value) : "[" + argumentList(s.items) + "]") + ":");
             nested(s.bodies[0]);
         });
+    }
+
+    // Records one by one as copies, as every language gives them.
+    std::string elements(const Expr& array) {
+        if (array.type != Scalar::Record)
+            return expr(array);
+        return "map(" + recordId(elementOf(array).record) + ".kopie_, " + expr(array) + ")";
     }
 
     void countingLoop(const Stmt& s) {

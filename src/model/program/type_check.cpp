@@ -61,15 +61,14 @@ private:
         return symbol.kind == kind && !symbol.conflicting && arguments(symbol, args);
     }
 
-    // A variable, an element of an array or a field of a record. Arrays of
-    // records are not read.
+    // A variable, an element of an array or a field of a record.
     std::optional<ValueType> variable(Expr& e) {
         if (e.kind == Expr::Kind::Field)
             return field(e);
         Symbol* symbol = const_cast<Symbol*>(symbolOf(e, SymbolKind::Variable));
         if (symbol == nullptr || symbol->type.array != (e.kind != Expr::Kind::Name) ||
             symbol->type.scalar == Scalar::Conflict ||
-            (symbol->type.array && symbol->type.scalar == Scalar::Record))
+            (symbol->type.scalar == Scalar::Record && symbol->type.record < 0))
             return std::nullopt;
         for (Expr& index : e.args) {
             if (!scalar(index, Scalar::Int))
@@ -140,6 +139,7 @@ private:
             Symbol& symbol = m_symbols.of(e);
             if (symbol.kind == SymbolKind::Variable && symbol.type.array && !symbol.conflicting) {
                 e.type = symbol.type.scalar;
+                e.record = symbol.type.record;
                 return symbol.type;
             }
         }
@@ -386,8 +386,10 @@ private:
         };
         const bool overArray = s.items.empty();
         if (variableType && variableType->scalar != Scalar::Bool &&
-            (overArray ? isArray(s.value) && assignable(ValueType{s.value.type}, *variableType)
-                       : std::all_of(s.items.begin(), s.items.end(), fitting)))
+            (overArray
+                 ? isArray(s.value) &&
+                       assignable(ValueType{s.value.type, false, s.value.record}, *variableType)
+                 : std::all_of(s.items.begin(), s.items.end(), fitting)))
             return;
         s.kind = Stmt::Kind::While;
         unreadHead(s);

@@ -282,9 +282,13 @@ private:
             Scalar type = expr(s.target, Scalar::Unknown).scalar;
             for (Expr& item : s.items)
                 type = joined(type, expr(item, type).scalar);
-            if (s.items.empty() && s.value.kind == Expr::Kind::Name)
-                type = joined(type, name(s.value, type, true).scalar);
-            assign(s.target, {type});
+            std::int32_t record = -1;
+            if (s.items.empty() && s.value.kind == Expr::Kind::Name) {
+                const ValueType array = name(s.value, type, true);
+                type = joined(type, array.scalar);
+                record = array.record;
+            }
+            assign(s.target, {type, false, record});
             break;
         }
         case Stmt::Kind::ClearArray:
