@@ -377,6 +377,10 @@ TEST_F(GeneratedPrograms, StructorizerPseudocodeIsTranslatedWholeAndRunsTheSameE
         // Records are values: copied when stored or given to a routine.
         {"punkte", "", "3 10 A\n0 25 0\n3\n(3|5)\n"},
         {"klasse", "", "36.5 1.5 Ben/2\nAda\n"},
+        // delete and insert by characters, as copy counts them.
+        {"bearbeiten", "",
+         "Strae\nHallo sch\xC3\xB6ne! Stra\xC3\x9F"
+         "e\n"},
     };
     const RoutineLookup routines =
         routinesIn(fs::path(VELBRANT_SOURCE_DIR) / "tests/data/pseudocode");

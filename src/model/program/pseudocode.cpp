@@ -383,17 +383,44 @@ std::optional<Stmt> readCall(Trimmed& t, bool bareCall) {
     return s;
 }
 
+bool isVariable(const Expr& e) {
+    return e.kind == Expr::Kind::Name || e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Field;
+}
+
+Expr callOf(std::string_view name, std::vector<Expr> args) {
+    return makeExpr(Expr::Kind::Call, Op::Add, std::string(name), std::move(args));
+}
+
+// "delete(s, i, n)" takes n characters from the i-th out of s; "insert(w,
+// s, i)" puts w before the i-th: assignments of copy's pieces.
+std::optional<Stmt> textEdit(Stmt call, bool insert) {
+    Expr& text = call.items[insert ? 1 : 0];
+    if (!isVariable(text))
+        return std::nullopt;
+    Expr& at = call.items[insert ? 2 : 1];
+    const Expr one = literal(Expr::Kind::Int, "1");
+    Expr before = callOf("copy", {text, one, binary(Op::Sub, at, one)});
+    Expr afterStart = insert ? at : binary(Op::Add, at, call.items[2]);
+    Expr after = callOf("copy", {text, std::move(afterStart), callOf("length", {text})});
+    Stmt s = statementOf(Stmt::Kind::Assign);
+    s.target = text;
+    s.value = insert ? binary(Op::Add, binary(Op::Add, std::move(before), call.items[0]),
+                              std::move(after))
+                     : binary(Op::Add, std::move(before), std::move(after));
+    return s;
+}
+
 // "inc(x)", "dec(x, 2)": the variable counted up or down. "randomize()":
 // every program starts its random numbers anew already.
 std::optional<Stmt> stepOf(Stmt call) {
     const std::string name = lowered(call.name);
     if (name == "randomize" && call.items.empty())
         return statementOf(Stmt::Kind::Comment);
+    if ((name == "delete" && call.items.size() == 3) || (name == "insert" && call.items.size() == 3))
+        return textEdit(std::move(call), name == "insert");
     if (name != "inc" && name != "dec")
         return call;
-    if (call.items.empty() || call.items.size() > 2 ||
-        (call.items[0].kind != Expr::Kind::Name && call.items[0].kind != Expr::Kind::Index &&
-         call.items[0].kind != Expr::Kind::Field))
+    if (call.items.empty() || call.items.size() > 2 || !isVariable(call.items[0]))
         return std::nullopt;
     Stmt s = statementOf(Stmt::Kind::Assign);
     s.target = call.items[0];
