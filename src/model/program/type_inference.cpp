@@ -17,6 +17,8 @@ public:
 
     bool changed = false;
     bool lateHints = false;
+    // A hint held back for the late passes.
+    bool deferredHints = false;
     Scalar result = Scalar::Unknown;
     bool hasResult = false;
 
@@ -85,9 +87,13 @@ private:
     // The length of a name may be an array's: its other uses tell, and only
     // when none does in the first passes is it taken for a text.
     Scalar argumentHint(Builtin builtin, Expr& argument, std::size_t i) {
-        if (builtin == Builtin::Length && argument.kind == Expr::Kind::Name &&
-            (!lateHints || m_symbols.of(argument).type.array))
-            return Scalar::Unknown;
+        if (builtin == Builtin::Length && argument.kind == Expr::Kind::Name) {
+            const ValueType& type = m_symbols.of(argument).type;
+            if (type.array || (!lateHints && type.scalar == Scalar::Unknown)) {
+                deferredHints = deferredHints || !type.array;
+                return Scalar::Unknown;
+            }
+        }
         return builtinArgumentHint(builtin, i);
     }
 
@@ -350,6 +356,8 @@ constexpr int MaxInferencePasses = 12;
 Inferred inferTypes(Block& body, Symbols& symbols, const std::vector<RecordType>& records) {
     Inference inference(symbols, records);
     for (const bool late : {false, true}) {
+        if (late && !inference.deferredHints)
+            break;
         inference.lateHints = late;
         for (int pass = 0; pass < MaxInferencePasses; ++pass) {
             inference.changed = false;
