@@ -66,14 +66,7 @@ void CFamilyWriter::caseChain(const Stmt& s) {
     for (const CaseBranch& branch : s.branches) {
         if (branch.unreadLabel)
             unreadComment({branch.labelText});
-        std::string condition;
-        for (const Expr& label : branch.labels)
-            condition += (condition.empty() ? "" : " || ") + expr(equality(s.value, label));
-        if (branch.unreadLabel)
-            condition = unreadLabelCall(s, branch);
-        else if (condition.empty())
-            condition = "false";
-        line((keyword == "if" ? "if (" : "} else if (") + condition + ") {");
+        line((keyword == "if" ? "if (" : "} else if (") + caseCondition(s, branch) + ") {");
         nested(branch.body);
         keyword = "else if";
     }
@@ -83,6 +76,15 @@ void CFamilyWriter::caseChain(const Stmt& s) {
     }
     if (keyword != "if" || s.hasElse)
         line("}");
+}
+
+std::string CFamilyWriter::caseCondition(const Stmt& s, const CaseBranch& branch) {
+    if (branch.unreadLabel)
+        return unreadLabelCall(s, branch);
+    std::string condition;
+    for (const Expr& label : branch.labels)
+        condition += (condition.empty() ? "" : " || ") + expr(equality(s.value, label));
+    return condition.empty() ? "false" : condition;
 }
 
 std::string CFamilyWriter::functionReturn() const {

@@ -25,6 +25,8 @@ protected:
     // Not where a branch breaks out of a loop: "break" would leave the switch.
     bool switchable(const Stmt& s) const override;
     void caseChain(const Stmt& s) override;
+    // A branch's labels compared with the selector; an unread one stops.
+    std::string caseCondition(const Stmt& s, const CaseBranch& branch);
     std::string special(const Expr& e) override;
 
     // A loop condition as the target must see it.

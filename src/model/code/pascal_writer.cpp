@@ -499,16 +499,7 @@ private:
             const CaseBranch& branch = s.branches[i];
             if (branch.unreadLabel)
                 unreadComment({branch.labelText});
-            std::string condition;
-            for (const Expr& label : branch.labels) {
-                condition +=
-                    (condition.empty() ? "(" : " or (") + expr(equality(s.value, label)) + ")";
-            }
-            if (branch.unreadLabel)
-                condition = unreadLabelCall(s, branch);
-            else if (condition.empty())
-                condition = "False";
-            line((i == 0 ? "if " : "else if ") + condition + " then");
+            line((i == 0 ? "if " : "else if ") + caseCondition(s, branch) + " then");
             const bool last = i + 1 == s.branches.size() && !s.hasElse;
             compound(branch.body, last ? ";" : "");
         }
@@ -517,6 +508,15 @@ private:
                 line("else");
             compound(s.bodies[0], ";");
         }
+    }
+
+    std::string caseCondition(const Stmt& s, const CaseBranch& branch) {
+        if (branch.unreadLabel)
+            return unreadLabelCall(s, branch);
+        std::string condition;
+        for (const Expr& label : branch.labels)
+            condition += (condition.empty() ? "(" : " or (") + expr(equality(s.value, label)) + ")";
+        return condition.empty() ? "False" : condition;
     }
 
     // Quotes doubled, tabs as #9 between quoted parts.

@@ -56,11 +56,12 @@ Keywords fileKeywords(const NsdRoot* root) {
     Keywords keywords;
     if (root == nullptr)
         return keywords;
-    for (const auto& [name, value] : root->attributes) {
-        const auto found = std::find_if(Attributes.begin(), Attributes.end(),
-                                        [&](const auto& pair) { return pair.first == name; });
+    for (const auto& attribute : root->attributes) {
+        const auto found =
+            std::find_if(Attributes.begin(), Attributes.end(),
+                         [&](const auto& pair) { return pair.first == attribute.first; });
         ReplacedCharacters replaced;
-        const std::string word = lowered(windows1252FromUtf8(value, replaced));
+        const std::string word = lowered(windows1252FromUtf8(attribute.second, replaced));
         const std::size_t start = word.find_first_not_of(' ');
         const std::size_t end = word.find_last_not_of(' ');
         if (found == Attributes.end() || start == std::string::npos)
