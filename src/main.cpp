@@ -4,6 +4,7 @@
 #include "app/frame/main_window.h"
 #include "app/frame/translations.h"
 #include "app/settings/settings_file.h"
+#include "render/diagram_run.h"
 #include "render/document_export.h"
 #include "render/file_errors.h"
 
@@ -163,11 +164,38 @@ int runExport(const QCommandLineParser& parser) {
     return 0;
 }
 
+int runFile(const QCommandLineParser& parser) {
+    const QStringList inputs = parser.positionalArguments();
+    if (inputs.size() != 1)
+        return fail(QStringLiteral("--run braucht genau eine Struktogramm-Datei"));
+    velbrant::FileRunOptions options;
+    if (parser.isSet(QStringLiteral("max-steps"))) {
+        bool ok = false;
+        options.maxSteps = parser.value(QStringLiteral("max-steps")).toLongLong(&ok);
+        if (!ok || options.maxSteps < 1)
+            return fail(QStringLiteral("--max-steps erwartet eine ganze Zahl ab 1, nicht \"%1\"")
+                            .arg(parser.value(QStringLiteral("max-steps"))));
+    }
+    velbrant::run::RunResult result;
+    try {
+        result = velbrant::runDiagramFile(inputs.front(), stdin, stdout, options);
+    } catch (const std::exception& error) {
+        return fail(velbrant::germanReason(QString::fromUtf8(error.what())));
+    }
+    std::fflush(stdout);
+    if (result.status != velbrant::run::RunResult::Status::Failed)
+        return 0;
+    std::fprintf(stderr, "%s\n", result.message.c_str());
+    if (!result.where.empty())
+        std::fprintf(stderr, "velbrant: bei \xE2\x80\x9E%s\xE2\x80\x9C\n", result.where.c_str());
+    return 3;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     // Exporting never needs a display: fonts work on the offscreen platform.
-    const bool exporting = hasOption(argc, argv, {"--export"});
+    const bool exporting = hasOption(argc, argv, {"--export", "--run"});
     const bool informing = hasOption(argc, argv, {"--help", "-h", "--version", "-v"});
     if (exporting) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -199,6 +227,8 @@ int main(int argc, char* argv[]) {
         parser.showHelp();
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
+    if (parser.isSet(QStringLiteral("run")))
+        return runFile(parser);
     if (exporting)
         return runExport(parser);
     velbrant::MainWindow frame;

@@ -19,13 +19,17 @@ struct Option {
     std::string_view description;
 };
 
-inline constexpr std::array<Option, 3> Options = {{
+inline constexpr std::array<Option, 5> Options = {{
     {"export", "AUSGABE",
      "Exportiert das Struktogramm ohne Fenster nach AUSGABE; die Endung wählt das Format: "
      ".png, .svg, .pdf, .nsd (Structorizer), .STR, .txt (als Text) oder ein Programm: .py, "
      ".java, .c, .pas."},
     {"scale", "PROZENT", "Maßstab des Exports in Prozent (5 bis 400)."},
     {"dpi", "N", "Auflösung eines PNG-Exports (Standard 300)."},
+    {"run", "",
+     "Führt das Struktogramm ohne Fenster aus: Eingaben von der Standardeingabe, "
+     "Ausgaben auf die Standardausgabe."},
+    {"max-steps", "N", "Hält eine Ausführung nach N Schritten an (Rückgabewert 3)."},
 }};
 
 struct Positional {
@@ -64,9 +68,13 @@ inline constexpr std::array<Section, 5> ManualSections = {{
       "Unterprogramme, die Struktogramme im selben Ordner festlegen; Zeilen, die sich nicht "
       "übersetzen lassen, stehen als Kommentar darin, und wo das Programm sie bräuchte, hält es "
       "dort mit Rückgabewert 3 an. Ihre Zahl geht auf die Standardfehlerausgabe.",
-      ""}},
+      "Mit --run führt Velbrant das eine genannte Struktogramm aus, mit den Unterprogrammen "
+      "aus demselben Ordner. Ein Fehler zur Laufzeit (Division durch null, ein Index außerhalb "
+      "des Feldes, eine nicht übersetzte Zeile) hält die Ausführung an; die Meldung und der "
+      "Text des Elements gehen auf die Standardfehlerausgabe, der Rückgabewert ist 3."}},
     {"RÜCKGABEWERT",
-     {"0, wenn der Editor regulär endet oder der Export geschrieben wurde; 1 bei einem Fehler. "
+     {"0, wenn der Editor regulär endet, der Export geschrieben wurde oder die Ausführung "
+      "endet; 1 bei einem Fehler, 3 bei einem Fehler zur Laufzeit. "
       "Fehler stehen in einer Zeile auf Deutsch auf der Standardfehlerausgabe; ein "
       "fehlgeschlagener Export schreibt nichts und lässt eine vorhandene Datei unverändert.",
       "", "", ""}},
@@ -77,7 +85,7 @@ inline constexpr std::array<Section, 5> ManualSections = {{
       "", "", ""}},
     {"BEISPIELE",
      {"velbrant suche.STR", "velbrant --export suche.png --dpi 150 suche.STR",
-      "velbrant --export suche.py suche.STR", ""}},
+      "velbrant --export suche.py suche.STR", "velbrant --run suche.STR < eingabe.txt"}},
     {"AUTOREN", {"Das Velbrant-Team <team@velbrant.de>, https://velbrant.de", "", "", ""}},
 }};
 

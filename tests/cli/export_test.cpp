@@ -24,7 +24,8 @@ struct ProcessResult {
 
 // Runs the real binary with no display at all.
 // Runs the program without a display, or with `display` as one.
-ProcessResult velbrant(const QStringList& arguments, const QString& display = {}) {
+ProcessResult velbrant(const QStringList& arguments, const QString& display = {},
+                       const QByteArray& input = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
@@ -34,6 +35,8 @@ ProcessResult velbrant(const QStringList& arguments, const QString& display = {}
         environment.insert(QStringLiteral("DISPLAY"), display);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELBRANT_BINARY), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     EXPECT_TRUE(process.waitForFinished(60000));
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
             QString::fromUtf8(process.readAllStandardOutput())};
@@ -262,6 +265,11 @@ TEST_F(ExportTest, AProgramTakesTheRoutinesItCallsFromTheDiagramsBesideIt) {
     python.closeWriteChannel();
     ASSERT_TRUE(python.waitForFinished(30000));
     EXPECT_EQ(python.readAllStandardOutput(), "12\n----\n120 60\nWert: 6\n");
+    // Run without a program, the diagrams print the same.
+    const ProcessResult ran =
+        velbrant({QStringLiteral("--run"), out("rechner.nsd")}, {}, "84 36\n");
+    EXPECT_EQ(ran.exitCode, 0) << ran.errors.toStdString();
+    EXPECT_EQ(ran.output, "12\n----\n120 60\nWert: 6\n");
     // Alone, the routines are missing, and the program says so when it
     // calls the first.
     QFile::remove(out("fak.nsd"));
@@ -269,6 +277,29 @@ TEST_F(ExportTest, AProgramTakesTheRoutinesItCallsFromTheDiagramsBesideIt) {
         velbrant({QStringLiteral("--export"), out("alone.py"), out("rechner.nsd")});
     EXPECT_TRUE(alone.errors.contains("1 Unterprogramm nicht gefunden"))
         << alone.errors.toStdString();
+}
+
+// A run that fails says why and where, with status 3; a file that does
+// not read is status 1, as for an export.
+TEST_F(ExportTest, ARunThatFailsNamesTheReasonAndTheElement) {
+    const QString ggt = QStringLiteral(VELBRANT_SOURCE_DIR "/examples/ggt.STR");
+    ProcessResult ran =
+        velbrant({QStringLiteral("--run"),
+                  QStringLiteral(VELBRANT_SOURCE_DIR "/tests/data/pseudocode/strukturen.nsd")},
+                 {}, "x\n");
+    EXPECT_EQ(ran.exitCode, 3);
+    EXPECT_EQ(ran.output, "Wie viele?\n");
+    EXPECT_EQ(ran.errors,
+              "Eingabe ist keine ganze Zahl: x\nvelbrant: bei „EINGABE \"Wie viele?\", n“\n");
+    ran =
+        velbrant({QStringLiteral("--run"), QStringLiteral("--max-steps"), QStringLiteral("5"), ggt},
+                 {}, "84 36\n");
+    EXPECT_EQ(ran.exitCode, 3);
+    EXPECT_TRUE(ran.errors.startsWith("Schrittgrenze erreicht: 5 Schritte"))
+        << ran.errors.toStdString();
+    ran = velbrant({QStringLiteral("--run"), out("fehlt.nsd")});
+    EXPECT_EQ(ran.exitCode, 1);
+    EXPECT_TRUE(ran.output.isEmpty());
 }
 
 TEST_F(ExportTest, AStructogramCopyIsCentredOnThePageAsTheEditorWouldDoIt) {

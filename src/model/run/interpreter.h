@@ -1,0 +1,62 @@
+#pragma once
+
+#include "model/program/program_set.h"
+#include "model/run/value.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Runs the program a diagram and the routines it calls stand for: the same
+// program code generation writes, with the same meaning as the generated
+// Python program. What would make a program go on wrongly stops the run
+// with a German message at the statement that caused it.
+namespace velbrant::run {
+
+// Where the run reads its words and writes its lines.
+struct RunIo {
+    // The next word of the input (UTF-8), nothing when it has run out.
+    std::function<std::optional<std::string>()> readWord;
+    // A line of output (UTF-8), without its end.
+    std::function<void(const std::string&)> writeLine;
+};
+
+struct RunLimits {
+    std::int64_t maxSteps = 0; // 0: no limit
+    int maxDepth = 10'000;
+};
+
+struct RunResult {
+    enum class Status { Finished, Failed, Stopped };
+    Status status = Status::Finished;
+    // A failure's message, and the text of the statement or head where it
+    // happened (UTF-8).
+    std::string message;
+    std::string where;
+    std::int64_t steps = 0;
+};
+
+// Called before each step (a statement, or a loop's test) with the
+// statement and how deep in calls it is; false stops the run.
+using StepHook = std::function<bool(const code::Stmt& statement, int depth)>;
+
+RunResult runProgram(const code::ProgramSet& program, const RunIo& io, const RunLimits& limits = {},
+                     const StepHook& beforeStep = {});
+
+} // namespace velbrant::run
+
+namespace velbrant {
+
+class Document;
+
+// The diagram whose title names a routine, if one is at hand.
+using DiagramLookup = std::function<const Document*(std::string_view name)>;
+
+// Reads the diagram's program and the routines `routines` finds, and runs it.
+run::RunResult runDiagram(const Document& document, const run::RunIo& io,
+                          const run::RunLimits& limits = {}, const DiagramLookup& routines = {},
+                          const run::StepHook& beforeStep = {});
+
+} // namespace velbrant
