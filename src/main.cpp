@@ -176,6 +176,10 @@ int runFile(const QCommandLineParser& parser) {
             return fail(QStringLiteral("--max-steps erwartet eine ganze Zahl ab 1, nicht \"%1\"")
                             .arg(parser.value(QStringLiteral("max-steps"))));
     }
+    options.tracePath = parser.value(QStringLiteral("trace"));
+    options.notice = [](const QString& text) {
+        std::fprintf(stderr, "velbrant: %s\n", qUtf8Printable(text));
+    };
     velbrant::run::RunResult result;
     try {
         result = velbrant::runDiagramFile(inputs.front(), stdin, stdout, options);

@@ -19,7 +19,7 @@ struct Option {
     std::string_view description;
 };
 
-inline constexpr std::array<Option, 5> Options = {{
+inline constexpr std::array<Option, 6> Options = {{
     {"export", "AUSGABE",
      "Exportiert das Struktogramm ohne Fenster nach AUSGABE; die Endung wählt das Format: "
      ".png, .svg, .pdf, .nsd (Structorizer), .STR, .txt (als Text) oder ein Programm: .py, "
@@ -30,6 +30,9 @@ inline constexpr std::array<Option, 5> Options = {{
      "Führt das Struktogramm ohne Fenster aus: Eingaben von der Standardeingabe, "
      "Ausgaben auf die Standardausgabe."},
     {"max-steps", "N", "Hält eine Ausführung nach N Schritten an (Rückgabewert 3)."},
+    {"trace", "SPUR.csv",
+     "Schreibt bei --run den Schreibtischtest als CSV-Datei: eine Zeile je Schritt, eine "
+     "Spalte je Variable."},
 }};
 
 struct Positional {

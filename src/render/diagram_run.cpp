@@ -6,7 +6,10 @@
 #include "render/routine_folder.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 #include <cctype>
+#include <optional>
+#include <stdexcept>
 
 namespace velbrant {
 
@@ -26,6 +29,24 @@ std::optional<std::string> nextWord(std::FILE* input) {
     return word;
 }
 
+void writeTrace(const run::Trace& trace, const FileRunOptions& options) {
+    QSaveFile file(options.tracePath);
+    bool written = file.open(QIODevice::WriteOnly);
+    trace.writeCsv([&](std::string_view piece) {
+        const auto size = static_cast<qint64>(piece.size());
+        written = written && file.write(piece.data(), size) == size;
+    });
+    if (!written || !file.commit())
+        throw std::runtime_error(
+            QStringLiteral(
+                "Der Schreibtischtest l\u00e4sst sich nicht nach \u201e%1\u201c schreiben: %2")
+                .arg(options.tracePath, file.errorString())
+                .toStdString());
+    if (trace.cut() && options.notice)
+        options.notice(QStringLiteral("Schreibtischtest: nur die ersten %1 Schritte aufgezeichnet")
+                           .arg(trace.maxRows()));
+}
+
 } // namespace
 
 run::RunResult runDiagramFile(const QString& path, std::FILE* input, std::FILE* output,
@@ -41,7 +62,13 @@ run::RunResult runDiagramFile(const QString& path, std::FILE* input, std::FILE* 
     };
     run::RunLimits limits;
     limits.maxSteps = options.maxSteps;
-    return runDiagram(*loaded.document, io, limits, folder.lookup());
+    std::optional<run::Trace> trace;
+    if (!options.tracePath.isEmpty())
+        io.trace = &trace.emplace();
+    const run::RunResult result = runDiagram(*loaded.document, io, limits, folder.lookup());
+    if (trace)
+        writeTrace(*trace, options);
+    return result;
 }
 
 } // namespace velbrant

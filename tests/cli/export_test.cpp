@@ -266,10 +266,14 @@ TEST_F(ExportTest, AProgramTakesTheRoutinesItCallsFromTheDiagramsBesideIt) {
     ASSERT_TRUE(python.waitForFinished(30000));
     EXPECT_EQ(python.readAllStandardOutput(), "12\n----\n120 60\nWert: 6\n");
     // Run without a program, the diagrams print the same.
-    const ProcessResult ran =
-        velbrant({QStringLiteral("--run"), out("rechner.nsd")}, {}, "84 36\n");
+    const ProcessResult ran = velbrant(
+        {QStringLiteral("--run"), out("rechner.nsd"), QStringLiteral("--trace"), out("spur.csv")},
+        {}, "84 36\n");
     EXPECT_EQ(ran.exitCode, 0) << ran.errors.toStdString();
     EXPECT_EQ(ran.output, "12\n----\n120 60\nWert: 6\n");
+    const QByteArray trace = readAll(out("spur.csv"));
+    EXPECT_TRUE(trace.startsWith("\xEF\xBB\xBFSchritt;Element;")) << trace.left(100).toStdString();
+    EXPECT_TRUE(trace.contains(";Wert: 6\r\n")) << trace.toStdString();
     // Alone, the routines are missing, and the program says so when it
     // calls the first.
     QFile::remove(out("fak.nsd"));

@@ -18,7 +18,7 @@ struct Ran {
 };
 
 Ran runText(std::string_view text, const std::string& input = {}, run::RunLimits limits = {},
-            const run::StepHook& hook = {}) {
+            const run::StepHook& hook = {}, run::Trace* trace = nullptr) {
     FixedWidthMeasurer measurer;
     const auto document = loadNotation(text, measurer, DefaultLabels{});
     Ran ran;
@@ -29,6 +29,7 @@ Ran runText(std::string_view text, const std::string& input = {}, run::RunLimits
         return words >> word ? std::optional(word) : std::nullopt;
     };
     io.writeLine = [&ran](const std::string& line) { ran.output += line + "\n"; };
+    io.trace = trace;
     ran.result = runDiagram(*document, io, limits, {}, hook);
     return ran;
 }
@@ -95,6 +96,47 @@ TEST(Interpreter, EveryElementAndEveryLoopTestIsAStep) {
     limits.maxSteps = 1000;
     const Ran endless = runText("solange wahr\n    x := 1", {}, limits);
     EXPECT_EQ(endless.result.message, "Schrittgrenze erreicht: 1000 Schritte");
+}
+
+// The trace table of Euclid's algorithm, as a pupil writes it: a row per
+// step, a cell where a value changed, the output where it was written.
+TEST(Interpreter, TheTraceTableHasARowPerStepAndACellPerChange) {
+    run::Trace trace;
+    runText("a := 12\nb := 8\nsolange b <> 0\n    r := a mod b\n    a := b\n    b := r\n"
+            "Ausgabe: \"ggT; \", a",
+            {}, {}, {}, &trace);
+    EXPECT_EQ(trace.csv(), "\xEF\xBB\xBF"
+                           "Schritt;Element;a;b;r;Ausgabe\r\n"
+                           "1;a := 12;12;;;\r\n"
+                           "2;b := 8;;8;;\r\n"
+                           "3;solange b <> 0;;;;\r\n"
+                           "4;r := a mod b;;;4;\r\n"
+                           "5;a := b;8;;;\r\n"
+                           "6;b := r;;4;;\r\n"
+                           "7;solange b <> 0;;;;\r\n"
+                           "8;r := a mod b;;;0;\r\n"
+                           "9;a := b;4;;;\r\n"
+                           "10;b := r;;0;;\r\n"
+                           "11;solange b <> 0;;;;\r\n"
+                           "12;\"Ausgabe: \"\"ggT; \"\", a\";;;;\"ggT; 4\"\r\n");
+    // The worksheet keeps the steps and elements, the cells empty.
+    const std::string sheet = trace.tabSeparated(true);
+    EXPECT_EQ(sheet.substr(0, sheet.find('\n', sheet.find('\n') + 1)),
+              "Schritt\tElement\ta\tb\tr\tAusgabe\n1\ta := 12\t\t\t\t");
+    EXPECT_NE(trace.html().find("<td>solange b &lt;&gt; 0</td>"), std::string::npos);
+
+    run::Trace limited(5);
+    runText(
+        "solange wahr\n    x := 1", {},
+        [] {
+            run::RunLimits limits;
+            limits.maxSteps = 100;
+            return limits;
+        }(),
+        {}, &limited);
+    EXPECT_EQ(limited.rowCount(), 5u);
+    EXPECT_TRUE(limited.cut());
+    EXPECT_EQ(limited.cells().back()[1], "Nur die ersten 5 Schritte sind aufgezeichnet.");
 }
 
 } // namespace

@@ -141,6 +141,8 @@ private:
     void step(const Stmt& s) {
         m_current = &s;
         ++m_steps;
+        if (m_io.trace != nullptr)
+            m_io.trace->beginRow(&s, [&s] { return utf8(code::sourceText(s)); });
         if (m_limits.maxSteps > 0 && m_steps > m_limits.maxSteps)
             throw Failure{"Schrittgrenze erreicht: " + std::to_string(m_limits.maxSteps) +
                           " Schritte"};
@@ -188,6 +190,8 @@ private:
             return caseStatement(s);
         case Stmt::Kind::ClearArray:
             place(s.target)->items().clear();
+            if (m_io.trace != nullptr)
+                traced(column(s.target), "{}");
             return Flow::Next;
         case Stmt::Kind::Break:
             return Flow::Break;
@@ -261,6 +265,8 @@ private:
             if (s.downward ? counter < limit : counter > limit)
                 return Flow::Next;
             *place(s.target) = Value::ofInt(counter);
+            if (m_io.trace != nullptr)
+                traced(column(s.target), std::to_string(counter));
             const Flow flow = loopBody(s.bodies[0], leave);
             if (leave)
                 return flow;
@@ -312,8 +318,11 @@ private:
                 continue;
             }
             const long long last = evaluate(item.args[1]).integer;
-            for (long long k = evaluate(item.args[0]).integer; k <= last; ++k)
-                element(item, k, true) = readValue(item.type);
+            for (long long k = evaluate(item.args[0]).integer; k <= last; ++k) {
+                const Value& value = element(item, k, true) = readValue(item.type);
+                if (m_io.trace != nullptr)
+                    traced(column(item), "[" + std::to_string(k) + "] " + shownValue(value));
+            }
         }
     }
 
@@ -351,6 +360,8 @@ private:
             line += shownValue(evaluate(items[i]));
         }
         m_io.writeLine(line);
+        if (m_io.trace != nullptr)
+            m_io.trace->wrote(line);
     }
 
     // Names, elements and fields.
@@ -408,12 +419,48 @@ private:
             const long long index = evaluate(target.args[0]).integer;
             code::ValueType type = symbolOf(target).type;
             type.array = false;
-            element(target, index, true) = stored(value, type);
+            const Value& set = element(target, index, true) = stored(value, type);
+            if (m_io.trace != nullptr)
+                traced(column(target), "[" + std::to_string(index) + "] " + shownValue(set));
             return;
         }
         const code::ValueType type =
             target.kind == Expr::Kind::Field ? code::ValueType{target.type} : symbolOf(target).type;
-        *place(target) = stored(value, type);
+        Value* const set = place(target);
+        *set = stored(value, type);
+        if (m_io.trace != nullptr)
+            traced(column(target), fieldPath(target) + shownValue(*set));
+    }
+
+    // The trace's column of a variable: its name, with the routine's for a
+    // routine's own; an element or a field goes into its variable's column.
+    std::string column(const Expr& target) const {
+        if (target.kind == Expr::Kind::Field)
+            return column(target.args[0]);
+        return columnOf(*m_frame->program, symbolOf(target).spelling);
+    }
+
+    std::string columnOf(const TypedProgram& program, std::string_view spelling) const {
+        const std::string name = utf8(spelling);
+        return &program == &m_set.main ? name : name + " (" + utf8(program.program.name) + ")";
+    }
+
+    // "[2].x: " before a field's value in its variable's column.
+    std::string fieldPath(const Expr& target) {
+        if (target.kind != Expr::Kind::Field)
+            return {};
+        std::string path;
+        const Expr* owner = &target;
+        for (; owner->kind == Expr::Kind::Field; owner = &owner->args[0])
+            path = "." + utf8(owner->text) + path;
+        if (owner->kind == Expr::Kind::Index)
+            path = "[" + std::to_string(evaluate(owner->args[0]).integer) + "]" + path;
+        return path + ": ";
+    }
+
+    // Only asked for where a trace is recorded: its texts cost.
+    void traced(const std::string& column, std::string value) {
+        m_io.trace->changed(column, std::move(value));
     }
 
     // An integer stored where a real belongs becomes a real.
@@ -561,13 +608,16 @@ private:
             throw Failure{"Rekursion tiefer als " + std::to_string(m_limits.maxDepth) + " Aufrufe"};
         Frame frame = newFrame(routine);
         const std::vector<std::string>& parameters = routine.program.parameters;
-        for (std::size_t i = 0; i < parameters.size() && i < values.size(); ++i) {
-            const std::size_t index = symbolIndex(routine, parameters[i]);
-            frame.values[index] = stored(values[i], routine.symbols.all()[index].type);
-        }
         Frame* outer = m_frame;
         const Stmt* caller = m_current;
         m_frame = &frame;
+        for (std::size_t i = 0; i < parameters.size() && i < values.size(); ++i) {
+            const std::size_t index = symbolIndex(routine, parameters[i]);
+            const code::Symbol& symbol = routine.symbols.all()[index];
+            frame.values[index] = stored(values[i], symbol.type);
+            if (m_io.trace != nullptr)
+                traced(columnOf(routine, symbol.spelling), shownValue(frame.values[index]));
+        }
         ++m_depth;
         const Flow flow = block(routine.program.body);
         --m_depth;

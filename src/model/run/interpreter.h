@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/program/program_set.h"
+#include "model/run/trace.h"
 #include "model/run/value.h"
 
 #include <cstdint>
@@ -15,12 +16,14 @@
 // with a German message at the statement that caused it.
 namespace velbrant::run {
 
-// Where the run reads its words and writes its lines.
+// Where the run reads its words and writes its lines and, if asked for,
+// its trace table.
 struct RunIo {
     // The next word of the input (UTF-8), nothing when it has run out.
     std::function<std::optional<std::string>()> readWord;
     // A line of output (UTF-8), without its end.
     std::function<void(const std::string&)> writeLine;
+    Trace* trace = nullptr;
 };
 
 struct RunLimits {
