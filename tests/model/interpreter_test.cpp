@@ -74,11 +74,17 @@ TEST(Interpreter, AFailureStopsTheRunAtItsStatementWithAGermanMessage) {
 // hook sees each and may stop the run, as may the step limit.
 TEST(Interpreter, EveryElementAndEveryLoopTestIsAStep) {
     std::vector<std::string> seen;
-    const Ran ran = runText("s := 0\nf\xFCr i := 1 bis 2\n    s := s + i\nAusgabe: s", {}, {},
-                            [&seen](const code::Stmt& s, int) {
+    std::vector<run::ShownVariable> last;
+    const Ran ran = runText("titel Summe\ns := 0\nf\xFCr i := 1 bis 2\n    s := s + i\nAusgabe: s",
+                            {}, {}, [&](const code::Stmt& s, int, const run::RunState& state) {
                                 seen.push_back(code::sourceText(s));
+                                last = state.variables();
+                                EXPECT_EQ(state.callStack(), std::vector<std::string>{"Summe"});
                                 return true;
                             });
+    ASSERT_EQ(last.size(), 2u);
+    EXPECT_EQ(last[0].name + "=" + last[0].value + " " + last[0].type, "s=3 ganze Zahl");
+    EXPECT_EQ(last[1].name + "=" + last[1].value, "i=2");
     EXPECT_EQ(ran.output, "3\n");
     const std::vector<std::string> expected = {
         "s := 0",     "f\xFCr i := 1 bis 2", "s := s + i", "f\xFCr i := 1 bis 2",
@@ -87,8 +93,9 @@ TEST(Interpreter, EveryElementAndEveryLoopTestIsAStep) {
     EXPECT_EQ(ran.result.steps, 7);
 
     int allowed = 3;
-    const Ran stopped = runText("solange wahr\n    x := 1", {}, {},
-                                [&allowed](const code::Stmt&, int) { return allowed-- > 0; });
+    const Ran stopped =
+        runText("solange wahr\n    x := 1", {}, {},
+                [&allowed](const code::Stmt&, int, const run::RunState&) { return allowed-- > 0; });
     EXPECT_EQ(stopped.result.status, run::RunResult::Status::Stopped);
     EXPECT_EQ(stopped.result.steps, 4);
 

@@ -161,12 +161,32 @@ void DocumentView::paintSheet(QPainter& painter, const QRect& exposed) {
     const QRect visible = transform.inverted().mapRect(QRect(exposed)).adjusted(-2, -2, 2, 2);
     renderDocument(painter, m_editor.document(), m_editor.measurer(), m_editor.labels(), visible,
                    Marks::Selection);
+    paintRunMark(painter);
     // On top: where a diagram reaches beyond the page, the user sees where
     // the page ends.
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(QColor(128, 128, 128), 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(sheet);
+}
+
+void DocumentView::setRunMark(const Element* element) {
+    if (element == m_runMark)
+        return;
+    m_runMark = element;
+    viewport()->update();
+}
+
+// An orange frame three pixels wide, whatever the zoom.
+void DocumentView::paintRunMark(QPainter& painter) {
+    if (m_runMark == nullptr)
+        return;
+    QPen pen(QColor(255, 140, 0), 3);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(
+        QRect(m_runMark->left(), m_runMark->top(), m_runMark->width(), m_runMark->height()));
 }
 
 // A dotted one-pixel rectangle whose start corner follows scrolling.

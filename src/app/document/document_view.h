@@ -47,6 +47,10 @@ public:
 
     void setTool(Tool tool);
     void setPasteMode(bool on);
+    // The element a run is at, framed in its own colour (not the
+    // selection's); nothing to take the frame away.
+    void setRunMark(const Element* element);
+    const Element* runMark() const { return m_runMark; }
     // Ends a drag of the selection without moving anything (Esc, or when
     // another window took it).
     void cancelDrag();
@@ -113,6 +117,7 @@ private:
     void updateCursor();
     void paintSheet(QPainter& painter, const QRect& exposed);
     void paintRubberBand(QPainter& painter);
+    void paintRunMark(QPainter& painter);
     void actOnRelease(Qt::MouseButton button, Point start, Point end);
     void insertNewElement(Qt::MouseButton button, Point at);
     void textToolClick(Point at);
@@ -128,6 +133,7 @@ private:
     void dragOutOfView();
 
     DocumentEditor& m_editor;
+    const Element* m_runMark = nullptr;
     Tool m_tool = Tool::Select;
     bool m_pasteMode = false;
     double m_zoom = 1.0;

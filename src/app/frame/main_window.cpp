@@ -16,6 +16,7 @@
 #include "app/frame/recovery.h"
 #include "app/frame/text_entry_controller.h"
 #include "app/help/help_window.h"
+#include "app/run/run_commands.h"
 #include "app/settings/settings_file.h"
 #include "app/widgets/status_line.h"
 #include "app/widgets/tool_palette.h"
@@ -58,6 +59,8 @@ MainWindow::MainWindow(QWidget* parent)
     };
     m_files->openDocuments = openDocuments;
     m_codeDock->openDocuments = openDocuments;
+    m_run = new RunCommands(this);
+    m_run->openDocuments = openDocuments;
     m_printing = new PrintCommands(this);
     initIconResources();
     setWindowTitle(ProgramCaption);
@@ -104,6 +107,8 @@ void MainWindow::connectCollaborators() {
     });
     connect(m_files, &FileCommands::written, this, &MainWindow::updateCommands);
     connect(m_files, &FileCommands::noticed, this,
+            [this](const QString& text) { m_statusLine->showMessage(text, 15000); });
+    connect(m_run, &RunCommands::note, this,
             [this](const QString& text) { m_statusLine->showMessage(text, 15000); });
     connect(m_printing, &PrintCommands::paperChanged, this, [this](PaperSize paper) {
         for (DocumentWindow* document : documents())
@@ -181,6 +186,7 @@ void MainWindow::documentActivated(DocumentWindow* window) {
     m_codeDock->follow(window != nullptr ? &window->editor() : nullptr,
                        window != nullptr ? window->filePath() : QString());
     m_textDock->follow(window != nullptr ? &window->editor() : nullptr);
+    m_run->follow(window);
     if (window != nullptr) {
         window->showCaption();
         m_zoomBox->showZoom(window->view().zoom());

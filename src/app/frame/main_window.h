@@ -16,6 +16,7 @@ namespace velbrant {
 class Recovery;
 
 class CodeDock;
+class RunCommands;
 class TextDock;
 class DocumentWindow;
 class EditCommands;
@@ -141,6 +142,7 @@ private:
     FormatCommands* m_formats;
     TextEntryController* m_textEntry;
     CodeDock* m_codeDock;
+    RunCommands* m_run;
     TextDock* m_textDock;
     std::unique_ptr<HelpWindow> m_help;
     Recovery* m_recovery;

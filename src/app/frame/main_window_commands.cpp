@@ -12,6 +12,7 @@
 #include "app/frame/print_commands.h"
 #include "app/frame/text_entry_controller.h"
 #include "app/help/help_window.h"
+#include "app/run/run_commands.h"
 #include "app/widgets/speed_bar.h"
 #include "app/widgets/storable_text.h"
 #include "app/widgets/tool_palette.h"
@@ -246,6 +247,8 @@ void MainWindow::createMenus() {
             m_textDock->raise();
     });
     view->addAction(viewText);
+
+    m_run->addMenu(*menuBar());
 
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));
     window->addActions({c.windowTile, c.windowCascade, c.windowArrange});

@@ -38,7 +38,7 @@ std::string utf8(std::string_view windows1252) {
     return utf8FromWindows1252(windows1252);
 }
 
-class Machine {
+class Machine final : public RunState {
 public:
     Machine(const code::ProgramSet& set, const RunIo& io, const RunLimits& limits,
             const StepHook& hook)
@@ -47,6 +47,43 @@ public:
             m_routines[lowered(routine.program.name)] = &routine;
         if (set.main.program.isFunction && !set.main.program.name.empty())
             m_routines.try_emplace(lowered(set.main.program.name), &set.main);
+    }
+
+    std::vector<ShownVariable> variables() const override {
+        std::vector<ShownVariable> shown;
+        if (m_frame == nullptr)
+            return shown;
+        const auto& symbols = m_frame->program->symbols.all();
+        for (std::size_t i = 0; i < symbols.size(); ++i) {
+            if (symbols[i].kind != code::SymbolKind::Variable)
+                continue;
+            shown.push_back(shownVariable(utf8(symbols[i].spelling), typeName(symbols[i].type),
+                                          m_frame->values[i]));
+        }
+        return shown;
+    }
+
+    std::vector<std::string> callStack() const override { return m_calls; }
+
+    // The state where the run ends is kept while the routine it ends in is
+    // still there: the innermost one on a failure, the main program else.
+    template <typename Run> Flow endState(Run run) {
+        try {
+            const Flow flow = run();
+            if (m_depth == 0 && !m_ended)
+                keepEndState();
+            return flow;
+        } catch (...) {
+            if (!m_ended)
+                keepEndState();
+            throw;
+        }
+    }
+
+    void keepEndState() {
+        m_ended = true;
+        m_endVariables = variables();
+        m_endCalls = m_calls;
     }
 
     RunResult run() {
@@ -63,6 +100,8 @@ public:
         } catch (const EndRequest&) {
         }
         result.steps = m_steps;
+        result.variables = std::move(m_endVariables);
+        result.callStack = std::move(m_endCalls);
         return result;
     }
 
@@ -78,13 +117,14 @@ private:
     void runMain() {
         const TypedProgram& main = m_set.main;
         Frame frame = newFrame(main);
+        m_calls.push_back(utf8(main.program.title));
         for (const std::string& parameter : main.program.parameters) {
             const auto index = symbolIndex(main, parameter);
             frame.values[index] = readValue(main.symbols.all()[index].type.scalar);
         }
         Frame* outer = m_frame;
         m_frame = &frame;
-        const Flow flow = block(main.program.body);
+        const Flow flow = endState([&] { return block(main.program.body); });
         m_frame = outer;
         if (flow != Flow::End && main.program.isFunction && main.result != Scalar::Unknown)
             m_io.writeLine(shownValue(resultOf(frame)));
@@ -137,6 +177,40 @@ private:
         return m_set.main.program.records.at(static_cast<std::size_t>(record));
     }
 
+    static ShownVariable shownVariable(std::string name, std::string type, const Value& value) {
+        ShownVariable shown{std::move(name),
+                            std::move(type),
+                            value.kind == Value::Kind::Unset ? std::string() : shownValue(value),
+                            {}};
+        if (value.kind == Value::Kind::Array) {
+            for (std::size_t i = 0; i < value.items().size(); ++i)
+                shown.parts.push_back(
+                    shownVariable("[" + std::to_string(i) + "]", {}, value.items()[i]));
+        }
+        return shown;
+    }
+
+    std::string typeName(const code::ValueType& type) const {
+        std::string name;
+        switch (type.scalar) {
+        case Scalar::Real:
+            name = "Zahl";
+            break;
+        case Scalar::Bool:
+            name = "Wahrheitswert";
+            break;
+        case Scalar::Text:
+            name = "Text";
+            break;
+        case Scalar::Record:
+            name = utf8(recordType(type.record).name);
+            break;
+        default:
+            name = "ganze Zahl";
+        }
+        return type.array ? "Feld von " + name : name;
+    }
+
     // Steps.
     void step(const Stmt& s) {
         m_current = &s;
@@ -146,7 +220,7 @@ private:
         if (m_limits.maxSteps > 0 && m_steps > m_limits.maxSteps)
             throw Failure{"Schrittgrenze erreicht: " + std::to_string(m_limits.maxSteps) +
                           " Schritte"};
-        if (m_hook && !m_hook(s, m_depth))
+        if (m_hook && !m_hook(s, m_depth, *this))
             throw StopRequest{};
     }
 
@@ -619,7 +693,9 @@ private:
                 traced(columnOf(routine, symbol.spelling), shownValue(frame.values[index]));
         }
         ++m_depth;
-        const Flow flow = block(routine.program.body);
+        m_calls.push_back(utf8(routine.program.title));
+        const Flow flow = endState([&] { return block(routine.program.body); });
+        m_calls.pop_back();
         --m_depth;
         m_frame = outer;
         m_current = caller;
@@ -637,6 +713,10 @@ private:
     const Stmt* m_current = nullptr;
     std::int64_t m_steps = 0;
     int m_depth = 0;
+    std::vector<std::string> m_calls;
+    bool m_ended = false;
+    std::vector<ShownVariable> m_endVariables;
+    std::vector<std::string> m_endCalls;
     std::mt19937 m_random{std::random_device{}()};
 };
 

@@ -31,6 +31,15 @@ struct RunLimits {
     int maxDepth = 10'000;
 };
 
+// A variable as it stands at a step, shown: an array's elements and a
+// record's fields are its parts ("[0]", "x").
+struct ShownVariable {
+    std::string name;
+    std::string type;
+    std::string value;
+    std::vector<ShownVariable> parts;
+};
+
 struct RunResult {
     enum class Status { Finished, Failed, Stopped };
     Status status = Status::Finished;
@@ -39,11 +48,26 @@ struct RunResult {
     std::string message;
     std::string where;
     std::int64_t steps = 0;
+    // The variables of the routine where the run ended, and the diagrams
+    // it was in.
+    std::vector<ShownVariable> variables;
+    std::vector<std::string> callStack;
+};
+
+// What a step hook may ask about the run while it waits.
+class RunState {
+public:
+    virtual ~RunState() = default;
+    // The variables of the routine being run, in the order of their names'
+    // first use.
+    virtual std::vector<ShownVariable> variables() const = 0;
+    // The diagrams being run, the outermost first.
+    virtual std::vector<std::string> callStack() const = 0;
 };
 
 // Called before each step (a statement, or a loop's test) with the
 // statement and how deep in calls it is; false stops the run.
-using StepHook = std::function<bool(const code::Stmt& statement, int depth)>;
+using StepHook = std::function<bool(const code::Stmt& statement, int depth, const RunState& state)>;
 
 RunResult runProgram(const code::ProgramSet& program, const RunIo& io, const RunLimits& limits = {},
                      const StepHook& beforeStep = {});

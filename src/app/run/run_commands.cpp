@@ -1,0 +1,193 @@
+#include "app/run/run_commands.h"
+
+#include "app/document/document_editor.h"
+#include "app/document/document_view.h"
+#include "app/document/document_window.h"
+#include "app/run/run_controller.h"
+#include "app/run/run_docks.h"
+#include "render/qt_text_measurer.h"
+#include "render/routine_folder.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace velbrant {
+
+namespace {
+
+enum Command { Start, Step, StepInto, Pause, Stop };
+
+} // namespace
+
+RunCommands::RunCommands(QMainWindow* frame)
+    : QObject(frame), m_frame(frame), m_controller(new RunController(this)),
+      m_io(new IoDock(frame)), m_variables(new VariablesDock(frame)),
+      m_trace(new TraceDock(frame)) {
+    setObjectName(QStringLiteral("RunCommands"));
+    frame->addDockWidget(Qt::BottomDockWidgetArea, m_io);
+    frame->addDockWidget(Qt::BottomDockWidgetArea, m_variables);
+    frame->addDockWidget(Qt::BottomDockWidgetArea, m_trace);
+    frame->tabifyDockWidget(m_variables, m_trace);
+    for (QDockWidget* dock :
+         {static_cast<QDockWidget*>(m_io), static_cast<QDockWidget*>(m_variables),
+          static_cast<QDockWidget*>(m_trace)})
+        dock->hide();
+    m_actions = {
+        addAction("RunStartItem", QStringLiteral("&Start/Weiter"), Qt::Key_F5,
+                  &RunCommands::startOrResume),
+        addAction("RunStepItem", QStringLiteral("&Einzelschritt"), Qt::Key_F10,
+                  &RunCommands::stepOver),
+        addAction("RunStepIntoItem", QStringLiteral("&Hineinspringen"), Qt::Key_F11,
+                  &RunCommands::stepInto),
+        addAction("RunPauseItem", QStringLiteral("&Anhalten"), QKeySequence(), &RunCommands::pause),
+        addAction("RunStopItem", QStringLiteral("&Beenden"), Qt::SHIFT | Qt::Key_F5,
+                  &RunCommands::stop)};
+    connect(m_controller, &RunController::pausedAt, this, &RunCommands::pausedAt);
+    connect(m_controller, &RunController::output, m_io, &IoDock::append);
+    connect(m_controller, &RunController::inputWanted, m_io, &IoDock::askForInput);
+    connect(m_controller, &RunController::finished, this, &RunCommands::ended);
+    connect(m_io, &IoDock::inputGiven, m_controller, &RunController::giveInput);
+    updateActions();
+}
+
+RunCommands::~RunCommands() = default;
+
+QAction* RunCommands::addAction(const char* name, const QString& caption, const QKeySequence& key,
+                                void (RunCommands::*command)()) {
+    auto* action = new QAction(caption, m_frame);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    connect(action, &QAction::triggered, this, command);
+    m_frame->addAction(action);
+    return action;
+}
+
+void RunCommands::addMenu(QMenuBar& bar) {
+    QMenu* menu = bar.addMenu(QStringLiteral("&Ausf\u00fchren"));
+    menu->setObjectName(QStringLiteral("RunMenu"));
+    menu->addActions({m_actions[Start], m_actions[Step], m_actions[StepInto]});
+    menu->addSeparator();
+    menu->addActions({m_actions[Pause], m_actions[Stop]});
+}
+
+void RunCommands::follow(DocumentWindow* window) {
+    m_active = window;
+    updateActions();
+}
+
+// While the run waits for input, these say how it goes on afterwards.
+void RunCommands::startOrResume() {
+    if (m_controller->isRunning())
+        m_controller->resume();
+    else
+        start(false);
+    mark(false);
+    updateActions();
+}
+
+void RunCommands::stepOver() {
+    if (m_controller->isRunning())
+        m_controller->step(false);
+    else
+        start(true);
+    updateActions();
+}
+
+void RunCommands::stepInto() {
+    if (m_controller->isRunning())
+        m_controller->step(true);
+    else
+        start(true);
+    updateActions();
+}
+
+void RunCommands::pause() {
+    m_controller->pause();
+}
+
+void RunCommands::stop() {
+    m_controller->stop();
+}
+
+bool RunCommands::start(bool stepping) {
+    if (m_active.isNull())
+        return false;
+    if (m_running != m_active && !m_running.isNull()) {
+        m_running->view().setRunMark(nullptr);
+        disconnect(&m_running->editor(), &DocumentEditor::changed, this, &RunCommands::edited);
+    }
+    m_running = m_active;
+    DocumentWindow& window = *m_running;
+    m_measurer = std::make_unique<QtTextMeasurer>();
+    m_routines = std::make_unique<RoutineFolder>(
+        window.filePath().isEmpty() ? QString() : QFileInfo(window.filePath()).absolutePath(),
+        *m_measurer, window.filePath());
+    if (openDocuments)
+        m_routines->setOpen(openDocuments());
+    m_io->clear();
+    m_variables->clear();
+    m_trace->clear();
+    m_io->show();
+    m_variables->show();
+    m_io->setRunning(true);
+    m_frame->resizeDocks({m_io, m_variables}, {3, 2}, Qt::Horizontal);
+    connect(&window.editor(), &DocumentEditor::changed, this, &RunCommands::edited,
+            Qt::UniqueConnection);
+    m_controller->start(window.editor().document(), m_routines->lookup(), stepping);
+    emit note(QStringLiteral("Ausf\u00fchrung gestartet"));
+    return true;
+}
+
+void RunCommands::pausedAt() {
+    mark(true);
+    m_variables->showVariables(m_controller->variables(), m_controller->callStack());
+    updateActions();
+}
+
+void RunCommands::ended(const QString& message) {
+    m_io->setRunning(false);
+    m_variables->showVariables(m_controller->variables(), m_controller->callStack());
+    m_trace->showTrace(m_controller->trace());
+    // A failure leaves its element framed; a run that ended leaves none.
+    mark(!message.isEmpty());
+    if (!message.isEmpty()) {
+        m_io->append(QStringLiteral("Fehler: ") + message);
+        m_io->show();
+    }
+    emit note(message.isEmpty() ? QStringLiteral("Ausf\u00fchrung beendet")
+                                : QStringLiteral("Ausf\u00fchrung abgebrochen: ") + message);
+    updateActions();
+}
+
+// An edit ends the run: the run works on a copy, but its element frame and
+// values would no longer match what the user sees.
+void RunCommands::edited() {
+    mark(false);
+    if (m_controller->isRunning()) {
+        m_controller->stop();
+        emit note(QStringLiteral("Ausf\u00fchrung beendet: das Struktogramm wurde ge\u00e4ndert"));
+    }
+}
+
+void RunCommands::mark(bool on) {
+    if (m_running.isNull())
+        return;
+    m_running->view().setRunMark(on ? m_controller->currentElement() : nullptr);
+}
+
+void RunCommands::updateActions() {
+    const bool running = m_controller->isRunning();
+    const bool paused = m_controller->isPaused();
+    const bool document = !m_active.isNull();
+    m_actions[Start]->setEnabled(running || document);
+    m_actions[Step]->setEnabled(running || document);
+    m_actions[StepInto]->setEnabled(running || document);
+    m_actions[Pause]->setEnabled(running && !paused);
+    m_actions[Stop]->setEnabled(running);
+}
+
+} // namespace velbrant

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "model/run/interpreter.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <unordered_map>
+#include <vector>
+
+namespace velbrant {
+
+class Document;
+class Element;
+class QtTextMeasurer;
+
+// One run of a diagram in the editor. The run works on a copy of the
+// document, on a thread of its own, so that the frame stays responsive and
+// an edit never meets a running program; it waits at steps when it is
+// stepped or paused, and for input when the program reads. The controller
+// tells the frame what happened by signals, always in the frame's thread.
+class RunController : public QObject {
+    Q_OBJECT
+public:
+    explicit RunController(QObject* parent = nullptr);
+    ~RunController() override;
+
+    bool isRunning() const;
+    bool isPaused() const;
+
+    // Runs the document with the routines `routines` finds; `stepping`
+    // waits at the first step.
+    // The documents are copied: the run never reads what the user edits.
+    void start(const Document& document, const DiagramLookup& routines, bool stepping);
+    void resume();
+    // One step; a call is run whole unless `into` it.
+    void step(bool into);
+    void pause();
+    // Ends the run at its next step or while it waits for input.
+    void stop();
+    void giveInput(const QString& line);
+
+    // What the run shows while it waits (and after it ended).
+    std::vector<run::ShownVariable> variables() const;
+    QStringList callStack() const;
+    // The trace of the last run; only while no run goes on.
+    const run::Trace& trace() const { return m_trace; }
+    // The element being run, or whose step failed, in the document the run
+    // was started with; nothing when the step is in another diagram.
+    const Element* currentElement() const;
+
+signals:
+    void pausedAt();
+    void output(const QString& line);
+    void inputWanted();
+    // The run is over: `message` says why it failed, empty when it ended
+    // or was stopped.
+    void finished(const QString& message);
+
+private:
+    bool atStep(const code::Stmt& statement, int depth, const run::RunState& state);
+    std::optional<std::string> nextWord();
+    void mapElements(const Document& copy, const Document& original);
+    void join();
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::thread m_worker;
+    bool m_running = false;
+    bool m_paused = false;
+    bool m_stopping = false;
+    bool m_stepping = false;
+    int m_stepDepth = 0;
+    std::deque<std::string> m_words;
+    std::vector<run::ShownVariable> m_variables;
+    QStringList m_callStack;
+    const Element* m_element = nullptr;
+    std::unique_ptr<QtTextMeasurer> m_measurer;
+    std::unique_ptr<Document> m_copy;
+    std::vector<std::unique_ptr<Document>> m_routineCopies;
+    std::unique_ptr<code::ProgramSet> m_program;
+    std::unordered_map<const char*, const Element*> m_elementOfLine;
+    run::Trace m_trace;
+};
+
+} // namespace velbrant

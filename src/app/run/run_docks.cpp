@@ -1,0 +1,213 @@
+#include "app/run/run_docks.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace velbrant {
+
+namespace {
+
+// A table shows this many rows; the whole trace is copied and saved.
+constexpr int ShownTraceRows = 10'000;
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+IoDock::IoDock(QWidget* parent)
+    : QDockWidget(QStringLiteral("Ein-/Ausgabe"), parent), m_output(new QPlainTextEdit),
+      m_input(new QLineEdit) {
+    setObjectName(QStringLiteral("RunIoDock"));
+    m_output->setObjectName(QStringLiteral("RunOutput"));
+    m_output->setReadOnly(true);
+    m_output->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_input->setObjectName(QStringLiteral("RunInput"));
+    m_input->setPlaceholderText(
+        QStringLiteral("Eingabe, mehrere Werte durch Leerzeichen getrennt"));
+    m_input->setEnabled(false);
+    connect(m_input, &QLineEdit::returnPressed, this, [this] {
+        const QString line = m_input->text();
+        m_output->appendPlainText(QStringLiteral("> ") + line);
+        m_input->clear();
+        emit inputGiven(line);
+    });
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->addWidget(m_output);
+    layout->addWidget(m_input);
+    setWidget(content);
+}
+
+void IoDock::clear() {
+    m_output->clear();
+    m_input->clear();
+    m_input->setEnabled(false);
+}
+
+void IoDock::append(const QString& line) {
+    m_output->appendPlainText(line);
+}
+
+void IoDock::setRunning(bool running) {
+    m_input->setEnabled(running);
+    m_input->setPlaceholderText(running ? QStringLiteral("Eingabe, mehrere Werte durch "
+                                                         "Leerzeichen getrennt")
+                                        : QString());
+}
+
+void IoDock::askForInput() {
+    QDockWidget::show();
+    raise();
+    m_input->setPlaceholderText(QStringLiteral("Das Programm wartet auf eine Eingabe"));
+    m_input->setFocus();
+}
+
+QString IoDock::text() const {
+    return m_output->toPlainText();
+}
+
+VariablesDock::VariablesDock(QWidget* parent)
+    : QDockWidget(QStringLiteral("Variablen"), parent), m_tree(new QTreeWidget) {
+    setObjectName(QStringLiteral("RunVariablesDock"));
+    m_tree->setObjectName(QStringLiteral("RunVariables"));
+    m_tree->setHeaderLabels(
+        {QStringLiteral("Name"), QStringLiteral("Typ"), QStringLiteral("Wert")});
+    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    setWidget(m_tree);
+}
+
+void VariablesDock::clear() {
+    m_tree->clear();
+    m_previous.clear();
+    m_current.clear();
+}
+
+void VariablesDock::showVariables(const std::vector<run::ShownVariable>& variables,
+                                  const QStringList& callStack) {
+    m_previous = std::move(m_current);
+    m_current.clear();
+    m_tree->clear();
+    setWindowTitle(callStack.isEmpty() ? QStringLiteral("Variablen")
+                                       : QStringLiteral("Variablen: ") +
+                                             callStack.join(QStringLiteral(" \u2192 ")));
+    for (const run::ShownVariable& variable : variables)
+        add(nullptr, variable, variable.name);
+}
+
+// A value the last step changed is bold.
+void VariablesDock::add(QTreeWidgetItem* parent, const run::ShownVariable& variable,
+                        const std::string& path) {
+    auto* item = parent == nullptr ? new QTreeWidgetItem(m_tree) : new QTreeWidgetItem(parent);
+    item->setText(0, fromUtf8(variable.name));
+    item->setText(1, fromUtf8(variable.type));
+    item->setText(2, fromUtf8(variable.value));
+    m_current[path] = variable.value;
+    const auto before = m_previous.find(path);
+    if (before == m_previous.end() ? !variable.value.empty() : before->second != variable.value) {
+        QFont bold = item->font(2);
+        bold.setBold(true);
+        for (int column = 0; column < 3; ++column)
+            item->setFont(column, bold);
+    }
+    for (const run::ShownVariable& part : variable.parts)
+        add(item, part, path + part.name);
+}
+
+TraceDock::TraceDock(QWidget* parent)
+    : QDockWidget(QStringLiteral("Schreibtischtest"), parent), m_table(new QTableWidget) {
+    setObjectName(QStringLiteral("RunTraceDock"));
+    m_table->setObjectName(QStringLiteral("RunTrace"));
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    auto* copyButton = new QPushButton(QStringLiteral("&Kopieren"));
+    copyButton->setObjectName(QStringLiteral("TraceCopyButton"));
+    auto* saveButton = new QPushButton(QStringLiteral("Speichern &unter..."));
+    saveButton->setObjectName(QStringLiteral("TraceSaveButton"));
+    connect(copyButton, &QPushButton::clicked, this, &TraceDock::copy);
+    connect(saveButton, &QPushButton::clicked, this, &TraceDock::save);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(copyButton);
+    buttons->addWidget(saveButton);
+    buttons->addStretch();
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->addLayout(buttons);
+    layout->addWidget(m_table);
+    setWidget(content);
+}
+
+void TraceDock::clear() {
+    m_table->clear();
+    m_table->setRowCount(0);
+    m_table->setColumnCount(0);
+    m_csv.clear();
+    m_html.clear();
+    m_text.clear();
+}
+
+void TraceDock::showTrace(const run::Trace& trace) {
+    clear();
+    m_csv = trace.csv();
+    m_html = trace.html();
+    m_text = trace.tabSeparated();
+    int row = -1;
+    trace.visitRows([&](const std::vector<std::string>& cells) {
+        if (row >= ShownTraceRows)
+            return;
+        if (row < 0) {
+            m_table->setColumnCount(static_cast<int>(cells.size()));
+            QStringList heading;
+            for (const std::string& cell : cells)
+                heading << fromUtf8(cell);
+            m_table->setHorizontalHeaderLabels(heading);
+        } else {
+            m_table->insertRow(row);
+            for (std::size_t c = 0; c < cells.size(); ++c)
+                m_table->setItem(row, static_cast<int>(c),
+                                 new QTableWidgetItem(fromUtf8(cells[c])));
+        }
+        ++row;
+    });
+    m_table->resizeColumnsToContents();
+}
+
+void TraceDock::copy() {
+    auto* data = new QMimeData;
+    data->setHtml(fromUtf8(m_html));
+    data->setText(fromUtf8(m_text));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void TraceDock::save() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Schreibtischtest speichern"), QStringLiteral("schreibtischtest.csv"),
+        QStringLiteral("CSV-Dateien (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(m_csv.data(), static_cast<qint64>(m_csv.size())) !=
+            static_cast<qint64>(m_csv.size()) ||
+        !file.commit())
+        QMessageBox::warning(this, QStringLiteral("Schreibtischtest"),
+                             QStringLiteral("\u201e%1\u201c l\u00e4sst sich nicht schreiben: %2")
+                                 .arg(path, file.errorString()));
+}
+
+} // namespace velbrant

@@ -1,0 +1,108 @@
+// Running a diagram in the editor: steps, variables, output, the end.
+
+#include "app/run/run_commands.h"
+#include "app/run/run_controller.h"
+#include "app_fixture.h"
+#include "model/diagram/compound_element.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+namespace velbrant::test {
+namespace {
+
+class RunTest : public AppTest {
+protected:
+    QTemporaryDir dir;
+
+    DocumentWindow& open(const char* name, const QByteArray& text) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        return *frame.files().openDocument(file.fileName());
+    }
+    RunCommands& commands() const {
+        return *frame.findChild<RunCommands*>(QStringLiteral("RunCommands"));
+    }
+    RunController& controller() const { return commands().controller(); }
+    QString output() const {
+        return frame.findChild<QPlainTextEdit*>(QStringLiteral("RunOutput"))->toPlainText();
+    }
+    // "name=value" of each variable the dock shows.
+    QStringList variables() const {
+        QStringList shown;
+        auto* tree = frame.findChild<QTreeWidget*>(QStringLiteral("RunVariables"));
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            shown << tree->topLevelItem(i)->text(0) + "=" + tree->topLevelItem(i)->text(2);
+        return shown;
+    }
+    void stepAndWait() {
+        action("RunStepItem")->trigger();
+        QTRY_VERIFY(controller().isPaused() || !controller().isRunning());
+        QApplication::processEvents();
+    }
+};
+
+// F10 steps through a loop: the variables stand as the steps left them,
+// the element at hand is framed; F5 runs on to the end, whose output
+// stays, and the frame goes.
+TEST_F(RunTest, SteppingShowsTheVariablesAndFramesTheElementAtHand) {
+    DocumentWindow& window =
+        open("summe.txt", "s := 0\n\nf\xC3\xBCr i := 1 bis 3\n    s := s + i\n\nAusgabe: s\n");
+    stepAndWait();
+    EXPECT_TRUE(controller().isPaused());
+    for (int step = 0; step < 4; ++step) {
+        action("RunStepItem")->trigger();
+        QTest::qWait(20);
+        QTRY_VERIFY(controller().isPaused());
+    }
+    QTRY_COMPARE(variables(), (QStringList{"s=1", "i=2"}));
+    const Sequence& top = window.editor().document().topSequence();
+    const auto& loop = dynamic_cast<const CompoundElement&>(top.at(1));
+    EXPECT_EQ(window.view().runMark(), &loop.sequenceAt(0).at(0));
+
+    action("RunStartItem")->trigger();
+    QTRY_VERIFY(!controller().isRunning());
+    QTRY_COMPARE(output(), QStringLiteral("6"));
+    EXPECT_EQ(window.view().runMark(), nullptr);
+    EXPECT_EQ(variables(), (QStringList{"s=6", "i=3"}));
+}
+
+// Beenden ends an endless loop at once, with no error.
+TEST_F(RunTest, StoppingEndsARunThatWouldNotEnd) {
+    open("endlos.txt", "x := 0\n\nsolange wahr\n    x := x + 1\n");
+    action("RunStartItem")->trigger();
+    QTest::qWait(50);
+    EXPECT_TRUE(controller().isRunning());
+    action("RunStopItem")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!controller().isRunning(), 1000);
+    QApplication::processEvents();
+    EXPECT_FALSE(output().contains("Fehler"));
+}
+
+// The input is typed in the dock; a division by zero frames its element,
+// says why, and the diagram can be edited at once.
+TEST_F(RunTest, AFailureFramesItsElementAndTheDiagramStaysEditable) {
+    DocumentWindow& window = open("teilen.txt", "Eingabe: n\nx := 10 / n\nAusgabe: x\n");
+    action("RunStartItem")->trigger();
+    auto* input = frame.findChild<QLineEdit*>(QStringLiteral("RunInput"));
+    QTRY_VERIFY(input->hasFocus());
+    QTest::keyClicks(input, "0");
+    QTest::keyClick(input, Qt::Key_Return);
+    QTRY_VERIFY(!controller().isRunning());
+    QTRY_VERIFY(output().contains("Fehler: Division durch null"));
+    DocumentEditor& editor = window.editor();
+    EXPECT_EQ(window.view().runMark(), &editor.document().topSequence().at(0));
+    appendBuilt(editor, [](Sequence& top, const LayoutContext& context) {
+        appendNew(top, ElementKind::Block, context, {"Ausgabe: 1"});
+    });
+    EXPECT_EQ(editor.document().topSequence().size(), 2u);
+    EXPECT_EQ(window.view().runMark(), nullptr);
+}
+
+} // namespace
+} // namespace velbrant::test
