@@ -72,6 +72,28 @@ TEST_F(RunTest, SteppingShowsTheVariablesAndFramesTheElementAtHand) {
     EXPECT_EQ(variables(), (QStringList{"s=6", "i=3"}));
 }
 
+// F9 puts a breakpoint on the selected element: F5 stops there each
+// time the run comes to it; F9 again takes it away.
+TEST_F(RunTest, ARunStopsAtABreakpointEachTimeItComesToIt) {
+    DocumentWindow& window =
+        open("summe.txt", "s := 0\n\nf\xC3\xBCr i := 1 bis 3\n    s := s + i\n\nAusgabe: s\n");
+    for (int i = 0; i < 3; ++i)
+        window.editor().selectNext(1);
+    action("RunBreakpointItem")->trigger();
+    EXPECT_EQ(window.view().breakpoints().size(), 1u);
+    for (const QStringList& expected : {QStringList{"s=0", "i=1"}, QStringList{"s=1", "i=2"}}) {
+        action("RunStartItem")->trigger();
+        QTest::qWait(20);
+        QTRY_VERIFY(controller().isPaused());
+        QTRY_COMPARE(variables(), expected);
+    }
+    action("RunBreakpointItem")->trigger();
+    EXPECT_TRUE(window.view().breakpoints().empty());
+    action("RunStartItem")->trigger();
+    QTRY_VERIFY(!controller().isRunning());
+    QTRY_COMPARE(output(), QStringLiteral("6"));
+}
+
 // Beenden ends an endless loop at once, with no error.
 TEST_F(RunTest, StoppingEndsARunThatWouldNotEnd) {
     open("endlos.txt", "x := 0\n\nsolange wahr\n    x := x + 1\n");

@@ -177,8 +177,20 @@ void DocumentView::setRunMark(const Element* element) {
     viewport()->update();
 }
 
-// An orange frame three pixels wide, whatever the zoom.
+void DocumentView::setBreakpoints(std::set<const Element*> elements) {
+    m_breakpoints = std::move(elements);
+    viewport()->update();
+}
+
+// Breakpoints as red dots at the elements' top left corners; the element
+// a run is at in an orange frame three pixels wide, whatever the zoom.
 void DocumentView::paintRunMark(QPainter& painter) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(220, 0, 0));
+    const double radius = 4.0 / std::max(painter.transform().m11(), 0.01);
+    for (const Element* element : m_breakpoints)
+        painter.drawEllipse(QPointF(element->left() + 2 * radius, element->top() + 2 * radius),
+                            radius, radius);
     if (m_runMark == nullptr)
         return;
     QPen pen(QColor(255, 140, 0), 3);

@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QTransform>
 #include <optional>
+#include <set>
 
 class QMimeData;
 
@@ -51,6 +52,9 @@ public:
     // selection's); nothing to take the frame away.
     void setRunMark(const Element* element);
     const Element* runMark() const { return m_runMark; }
+    // Elements a run stops at, marked with a red dot.
+    void setBreakpoints(std::set<const Element*> elements);
+    const std::set<const Element*>& breakpoints() const { return m_breakpoints; }
     // Ends a drag of the selection without moving anything (Esc, or when
     // another window took it).
     void cancelDrag();
@@ -134,6 +138,7 @@ private:
 
     DocumentEditor& m_editor;
     const Element* m_runMark = nullptr;
+    std::set<const Element*> m_breakpoints;
     Tool m_tool = Tool::Select;
     bool m_pasteMode = false;
     double m_zoom = 1.0;

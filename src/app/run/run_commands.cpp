@@ -5,6 +5,7 @@
 #include "app/document/document_window.h"
 #include "app/run/run_controller.h"
 #include "app/run/run_docks.h"
+#include "model/diagram/sequence.h"
 #include "render/qt_text_measurer.h"
 #include "render/routine_folder.h"
 
@@ -13,12 +14,23 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 
 namespace velbrant {
 
 namespace {
 
-enum Command { Start, Step, StepInto, Pause, Stop };
+enum Command { Start, Step, StepInto, Pause, Stop, Breakpoint };
+
+std::set<const Element*> elementsOf(const Document& document) {
+    std::set<const Element*> elements;
+    const_cast<Sequence&>(document.topSequence())
+        .walkReadingOrder([&](Element& element, Sequence&) {
+            elements.insert(&element);
+            return true;
+        });
+    return elements;
+}
 
 } // namespace
 
@@ -44,12 +56,16 @@ RunCommands::RunCommands(QMainWindow* frame)
                   &RunCommands::stepInto),
         addAction("RunPauseItem", QStringLiteral("&Anhalten"), QKeySequence(), &RunCommands::pause),
         addAction("RunStopItem", QStringLiteral("&Beenden"), Qt::SHIFT | Qt::Key_F5,
-                  &RunCommands::stop)};
+                  &RunCommands::stop),
+        addAction("RunBreakpointItem", QStringLiteral("&Haltepunkt"), Qt::Key_F9,
+                  &RunCommands::toggleBreakpoint)};
     connect(m_controller, &RunController::pausedAt, this, &RunCommands::pausedAt);
     connect(m_controller, &RunController::output, m_io, &IoDock::append);
     connect(m_controller, &RunController::inputWanted, m_io, &IoDock::askForInput);
     connect(m_controller, &RunController::finished, this, &RunCommands::ended);
     connect(m_io, &IoDock::inputGiven, m_controller, &RunController::giveInput);
+    connect(m_io, &IoDock::stepDelayChosen, m_controller, &RunController::setStepDelay);
+    connect(m_controller, &RunController::stepped, this, [this] { mark(true); });
     updateActions();
 }
 
@@ -72,11 +88,57 @@ void RunCommands::addMenu(QMenuBar& bar) {
     menu->addActions({m_actions[Start], m_actions[Step], m_actions[StepInto]});
     menu->addSeparator();
     menu->addActions({m_actions[Pause], m_actions[Stop]});
+    menu->addSeparator();
+    menu->addAction(m_actions[Breakpoint]);
 }
 
 void RunCommands::follow(DocumentWindow* window) {
     m_active = window;
+    if (window != nullptr && m_breakpoints.count(window) == 0) {
+        m_breakpoints[window];
+        connect(&window->editor(), &DocumentEditor::changed, this,
+                [this, window] { pruneBreakpoints(window); });
+        connect(&window->editor(), &DocumentEditor::treeReplaced, this,
+                [this, window] { pruneBreakpoints(window); });
+        connect(window, &QObject::destroyed, this, [this, window] { m_breakpoints.erase(window); });
+    }
     updateActions();
+}
+
+// F9 on the selected elements: each gets a breakpoint, or all lose theirs.
+void RunCommands::toggleBreakpoint() {
+    if (m_active.isNull())
+        return;
+    std::set<const Element*> selected;
+    for (const Element* element : elementsOf(m_active->editor().document())) {
+        if (element->isSelected())
+            selected.insert(element);
+    }
+    std::set<const Element*>& breakpoints = m_breakpoints[m_active];
+    const bool all = std::all_of(selected.begin(), selected.end(),
+                                 [&](const Element* e) { return breakpoints.count(e) != 0; });
+    for (const Element* element : selected) {
+        if (all)
+            breakpoints.erase(element);
+        else
+            breakpoints.insert(element);
+    }
+    showBreakpoints(m_active);
+}
+
+void RunCommands::pruneBreakpoints(DocumentWindow* window) {
+    std::set<const Element*>& breakpoints = m_breakpoints[window];
+    if (breakpoints.empty())
+        return;
+    const std::set<const Element*> present = elementsOf(window->editor().document());
+    std::erase_if(breakpoints, [&](const Element* e) { return present.count(e) == 0; });
+    showBreakpoints(window);
+}
+
+void RunCommands::showBreakpoints(DocumentWindow* window) {
+    window->view().setBreakpoints(m_breakpoints[window]);
+    if (window == m_running)
+        m_controller->setBreakpoints(m_breakpoints[window]);
 }
 
 // While the run waits for input, these say how it goes on afterwards.
@@ -137,6 +199,7 @@ bool RunCommands::start(bool stepping) {
     m_frame->resizeDocks({m_io, m_variables}, {3, 2}, Qt::Horizontal);
     connect(&window.editor(), &DocumentEditor::changed, this, &RunCommands::edited,
             Qt::UniqueConnection);
+    m_controller->setBreakpoints(m_breakpoints[&window]);
     m_controller->start(window.editor().document(), m_routines->lookup(), stepping);
     emit note(QStringLiteral("Ausf\u00fchrung gestartet"));
     return true;

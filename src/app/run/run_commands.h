@@ -3,7 +3,9 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 class QAction;
@@ -14,6 +16,7 @@ namespace velbrant {
 
 class Document;
 class DocumentWindow;
+class Element;
 class IoDock;
 class QtTextMeasurer;
 class RoutineFolder;
@@ -59,6 +62,10 @@ private:
     void pausedAt();
     void ended(const QString& message);
     void edited();
+    void toggleBreakpoint();
+    // Breakpoints of elements an edit removed go too.
+    void pruneBreakpoints(DocumentWindow* window);
+    void showBreakpoints(DocumentWindow* window);
     void mark(bool on);
     void updateActions();
 
@@ -72,6 +79,7 @@ private:
     std::unique_ptr<QtTextMeasurer> m_measurer;
     std::unique_ptr<RoutineFolder> m_routines;
     std::vector<QAction*> m_actions;
+    std::map<const DocumentWindow*, std::set<const Element*>> m_breakpoints;
 };
 
 } // namespace velbrant

@@ -7,6 +7,7 @@
 #include "render/qt_text_measurer.h"
 
 #include <QMetaObject>
+#include <chrono>
 
 namespace velbrant {
 
@@ -86,6 +87,7 @@ void RunController::start(const Document& document, const DiagramLookup& routine
         m_variables.clear();
         m_callStack.clear();
         m_element = nullptr;
+        m_previous = nullptr;
     }
     m_worker = std::thread([this] {
         run::RunIo io;
@@ -131,8 +133,20 @@ bool RunController::atStep(const code::Stmt& statement, int depth, const run::Ru
     m_element = found == m_elementOfLine.end() ? nullptr : found->second;
     if (m_stopping)
         return false;
-    if (!m_stepping || depth > m_stepDepth)
-        return true;
+    // A breakpoint stops a run where it comes to the element, not again at
+    // the element's next line.
+    const bool atBreakpoint =
+        m_element != nullptr && m_element != m_previous && m_breakpoints.count(m_element) != 0;
+    m_previous = m_element;
+    if (!atBreakpoint && (!m_stepping || depth > m_stepDepth)) {
+        if (m_stepDelay > 0) {
+            QMetaObject::invokeMethod(
+                this, [this] { emit stepped(); }, Qt::QueuedConnection);
+            m_wake.wait_for(lock, std::chrono::milliseconds(m_stepDelay),
+                            [this] { return m_stopping || m_stepDelay == 0; });
+        }
+        return !m_stopping;
+    }
     m_variables = state.variables();
     m_callStack.clear();
     for (const std::string& call : state.callStack())
@@ -195,6 +209,17 @@ void RunController::giveInput(const QString& line) {
     std::lock_guard lock(m_mutex);
     for (const QString& word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts))
         m_words.push_back(word.toStdString());
+    m_wake.notify_all();
+}
+
+void RunController::setBreakpoints(std::set<const Element*> elements) {
+    std::lock_guard lock(m_mutex);
+    m_breakpoints = std::move(elements);
+}
+
+void RunController::setStepDelay(int milliseconds) {
+    std::lock_guard lock(m_mutex);
+    m_stepDelay = milliseconds;
     m_wake.notify_all();
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <thread>
 #include <unordered_map>
@@ -46,6 +47,10 @@ public:
     // Ends the run at its next step or while it waits for input.
     void stop();
     void giveInput(const QString& line);
+    // A run waits at these elements (of the document it was started with).
+    void setBreakpoints(std::set<const Element*> elements);
+    // A run that is not stepped waits this long at each step, showing it.
+    void setStepDelay(int milliseconds);
 
     // What the run shows while it waits (and after it ended).
     std::vector<run::ShownVariable> variables() const;
@@ -58,6 +63,8 @@ public:
 
 signals:
     void pausedAt();
+    // A slowed run reached the next step.
+    void stepped();
     void output(const QString& line);
     void inputWanted();
     // The run is over: `message` says why it failed, empty when it ended
@@ -82,6 +89,9 @@ private:
     std::vector<run::ShownVariable> m_variables;
     QStringList m_callStack;
     const Element* m_element = nullptr;
+    const Element* m_previous = nullptr;
+    std::set<const Element*> m_breakpoints;
+    int m_stepDelay = 0;
     std::unique_ptr<QtTextMeasurer> m_measurer;
     std::unique_ptr<Document> m_copy;
     std::vector<std::unique_ptr<Document>> m_routineCopies;

@@ -13,9 +13,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSlider>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <array>
 
 namespace velbrant {
 
@@ -23,6 +25,9 @@ namespace {
 
 // A table shows this many rows; the whole trace is copied and saved.
 constexpr int ShownTraceRows = 10'000;
+
+// The speed control's steps: milliseconds a run waits at each step.
+constexpr std::array<int, 5> StepDelays = {1000, 500, 200, 50, 0};
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -47,8 +52,20 @@ IoDock::IoDock(QWidget* parent)
         m_input->clear();
         emit inputGiven(line);
     });
+    auto* speed = new QSlider(Qt::Horizontal);
+    speed->setObjectName(QStringLiteral("RunSpeedSlider"));
+    speed->setRange(0, static_cast<int>(StepDelays.size()) - 1);
+    speed->setValue(speed->maximum());
+    speed->setPageStep(1);
+    connect(speed, &QSlider::valueChanged, this,
+            [this](int at) { emit stepDelayChosen(StepDelays[static_cast<std::size_t>(at)]); });
+    auto* pace = new QHBoxLayout;
+    pace->addWidget(new QLabel(QStringLiteral("Tempo: Schritt f\u00fcr Schritt")));
+    pace->addWidget(speed, 1);
+    pace->addWidget(new QLabel(QStringLiteral("so schnell wie m\u00f6glich")));
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
+    layout->addLayout(pace);
     layout->addWidget(m_output);
     layout->addWidget(m_input);
     setWidget(content);

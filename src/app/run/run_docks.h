@@ -30,6 +30,9 @@ public:
 
 signals:
     void inputGiven(const QString& line);
+    // How long a run waits at each step: from a second ("Schritt für
+    // Schritt") to not at all ("so schnell wie möglich").
+    void stepDelayChosen(int milliseconds);
 
 private:
     QPlainTextEdit* m_output;
