@@ -5,9 +5,13 @@
 #include "app_fixture.h"
 #include "model/diagram/compound_element.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -70,6 +74,17 @@ TEST_F(RunTest, SteppingShowsTheVariablesAndFramesTheElementAtHand) {
     QTRY_COMPARE(output(), QStringLiteral("6"));
     EXPECT_EQ(window.view().runMark(), nullptr);
     EXPECT_EQ(variables(), (QStringList{"s=6", "i=3"}));
+    // The trace table: a row per step; as a worksheet, empty, then solved.
+    auto* trace = frame.findChild<QTableWidget*>(QStringLiteral("RunTrace"));
+    EXPECT_EQ(trace->rowCount(), 9);
+    EXPECT_EQ(trace->item(8, 4)->text(), "6");
+    frame.findChild<QPushButton*>(QStringLiteral("TraceWorksheetButton"))->click();
+    const QString sheet = QApplication::clipboard()->mimeData()->html();
+    const qsizetype solution = sheet.indexOf("L\u00f6sung");
+    EXPECT_LT(sheet.indexOf("Schreibtischtest"), solution);
+    // Step 6 in both; s and the output 6 only in the solution.
+    EXPECT_EQ(sheet.left(solution).count("<td>6</td>"), 1);
+    EXPECT_EQ(sheet.mid(solution).count("<td>6</td>"), 3);
 }
 
 // F9 puts a breakpoint on the selected element: F5 stops there each

@@ -205,9 +205,11 @@ bool RunCommands::start(bool stepping) {
     return true;
 }
 
+// While the run waits, its trace so far may be read.
 void RunCommands::pausedAt() {
     mark(true);
     m_variables->showVariables(m_controller->variables(), m_controller->callStack());
+    m_trace->showTrace(m_controller->trace());
     updateActions();
 }
 

@@ -55,7 +55,7 @@ public:
     // What the run shows while it waits (and after it ended).
     std::vector<run::ShownVariable> variables() const;
     QStringList callStack() const;
-    // The trace of the last run; only while no run goes on.
+    // The trace of the last run, or of this one while it waits.
     const run::Trace& trace() const { return m_trace; }
     // The element being run, or whose step failed, in the document the run
     // was started with; nothing when the step is in another diagram.

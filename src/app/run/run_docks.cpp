@@ -11,10 +11,13 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSlider>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <array>
@@ -156,11 +159,17 @@ TraceDock::TraceDock(QWidget* parent)
     copyButton->setObjectName(QStringLiteral("TraceCopyButton"));
     auto* saveButton = new QPushButton(QStringLiteral("Speichern &unter..."));
     saveButton->setObjectName(QStringLiteral("TraceSaveButton"));
+    auto* worksheetButton = new QPushButton(QStringLiteral("&Arbeitsblatt kopieren"));
+    worksheetButton->setObjectName(QStringLiteral("TraceWorksheetButton"));
+    auto* printButton = new QPushButton(QStringLiteral("&Drucken..."));
+    printButton->setObjectName(QStringLiteral("TracePrintButton"));
     connect(copyButton, &QPushButton::clicked, this, &TraceDock::copy);
+    connect(worksheetButton, &QPushButton::clicked, this, &TraceDock::copyWorksheet);
+    connect(printButton, &QPushButton::clicked, this, &TraceDock::print);
     connect(saveButton, &QPushButton::clicked, this, &TraceDock::save);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(copyButton);
-    buttons->addWidget(saveButton);
+    for (QPushButton* button : {copyButton, worksheetButton, printButton, saveButton})
+        buttons->addWidget(button);
     buttons->addStretch();
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
@@ -183,6 +192,7 @@ void TraceDock::showTrace(const run::Trace& trace) {
     m_csv = trace.csv();
     m_html = trace.html();
     m_text = trace.tabSeparated();
+    m_blankHtml = trace.html(true);
     int row = -1;
     trace.visitRows([&](const std::vector<std::string>& cells) {
         if (row >= ShownTraceRows)
@@ -209,6 +219,29 @@ void TraceDock::copy() {
     data->setHtml(fromUtf8(m_html));
     data->setText(fromUtf8(m_text));
     QApplication::clipboard()->setMimeData(data);
+}
+
+QString TraceDock::worksheetHtml() const {
+    return QStringLiteral("<h2>Schreibtischtest</h2>") + fromUtf8(m_blankHtml) +
+           QStringLiteral("<h2 style=\"page-break-before: always\">L\u00f6sung</h2>") +
+           fromUtf8(m_html);
+}
+
+void TraceDock::copyWorksheet() {
+    auto* data = new QMimeData;
+    data->setHtml(worksheetHtml());
+    data->setText(fromUtf8(m_text));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void TraceDock::print() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QTextDocument document;
+    document.setHtml(worksheetHtml());
+    document.print(&printer);
 }
 
 void TraceDock::save() {

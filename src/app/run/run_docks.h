@@ -70,12 +70,18 @@ public:
 
 private:
     void copy();
+    void copyWorksheet();
+    void print();
     void save();
+    // The worksheet: the table with its cells empty, then, on a page of its
+    // own, the filled one as its solution.
+    QString worksheetHtml() const;
 
     QTableWidget* m_table;
     std::string m_csv;
     std::string m_html;
     std::string m_text;
+    std::string m_blankHtml;
 };
 
 } // namespace velbrant
