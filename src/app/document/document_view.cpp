@@ -187,10 +187,11 @@ void DocumentView::setBreakpoints(std::set<const Element*> elements) {
 void DocumentView::paintRunMark(QPainter& painter) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(220, 0, 0));
-    const double radius = 4.0 / std::max(painter.transform().m11(), 0.01);
+    // 2.4 mm across, in the margin before the text, at any zoom.
+    constexpr double Radius = 12.0;
     for (const Element* element : m_breakpoints)
-        painter.drawEllipse(QPointF(element->left() + 2 * radius, element->top() + 2 * radius),
-                            radius, radius);
+        painter.drawEllipse(QPointF(element->left() + 2 * Radius, element->top() + 2 * Radius),
+                            Radius, Radius);
     if (m_runMark == nullptr)
         return;
     QPen pen(QColor(255, 140, 0), 3);

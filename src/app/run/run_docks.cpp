@@ -53,6 +53,7 @@ IoDock::IoDock(QWidget* parent)
         const QString line = m_input->text();
         m_output->appendPlainText(QStringLiteral("> ") + line);
         m_input->clear();
+        setRunning(m_input->isEnabled());
         emit inputGiven(line);
     });
     auto* speed = new QSlider(Qt::Horizontal);
