@@ -92,11 +92,7 @@ void RunController::start(const Document& document, const DiagramLookup& routine
     m_worker = std::thread([this] {
         run::RunIo io;
         io.readWord = [this] { return nextWord(); };
-        io.writeLine = [this](const std::string& line) {
-            const QString text = QString::fromStdString(line);
-            QMetaObject::invokeMethod(
-                this, [this, text] { emit output(text); }, Qt::QueuedConnection);
-        };
+        io.writeLine = [this](const std::string& line) { written(line); };
         io.trace = &m_trace;
         const run::RunResult result = run::runProgram(
             *m_program, io, {}, [this](const code::Stmt& s, int depth, const run::RunState& state) {
@@ -118,6 +114,7 @@ void RunController::start(const Document& document, const DiagramLookup& routine
             this,
             [this, message] {
                 join();
+                deliverOutput();
                 emit finished(message);
             },
             Qt::QueuedConnection);
@@ -155,16 +152,54 @@ bool RunController::atStep(const code::Stmt& statement, int depth, const run::Ru
     m_stepDepth = depth;
     m_paused = true;
     QMetaObject::invokeMethod(
-        this, [this] { emit pausedAt(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            deliverOutput();
+            emit pausedAt();
+        },
+        Qt::QueuedConnection);
     m_wake.wait(lock, [this] { return !m_paused || m_stopping; });
     return !m_stopping;
+}
+
+constexpr qsizetype MaxPendingLines = 2000;
+
+// Lines written quickly go to the frame together: one delivery waits at a
+// time, so a program that prints without end cannot flood the frame.
+void RunController::written(const std::string& line) {
+    std::unique_lock lock(m_mutex);
+    // The run waits while the frame has not caught up.
+    m_wake.wait(lock, [this] { return m_pendingOutput.size() < MaxPendingLines || m_stopping; });
+    m_pendingOutput << QString::fromStdString(line);
+    if (m_deliveryWaiting)
+        return;
+    m_deliveryWaiting = true;
+    QMetaObject::invokeMethod(
+        this, [this] { deliverOutput(); }, Qt::QueuedConnection);
+}
+
+void RunController::deliverOutput() {
+    QStringList lines;
+    {
+        std::lock_guard lock(m_mutex);
+        lines.swap(m_pendingOutput);
+        m_deliveryWaiting = false;
+        m_wake.notify_all();
+    }
+    if (!lines.isEmpty())
+        emit output(lines.join(QLatin1Char('\n')));
 }
 
 std::optional<std::string> RunController::nextWord() {
     std::unique_lock lock(m_mutex);
     if (m_words.empty() && !m_stopping) {
         QMetaObject::invokeMethod(
-            this, [this] { emit inputWanted(); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                deliverOutput();
+                emit inputWanted();
+            },
+            Qt::QueuedConnection);
         m_wake.wait(lock, [this] { return !m_words.empty() || m_stopping; });
     }
     if (m_stopping)

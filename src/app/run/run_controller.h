@@ -65,7 +65,8 @@ signals:
     void pausedAt();
     // A slowed run reached the next step.
     void stepped();
-    void output(const QString& line);
+    // Lines the run wrote, one or more.
+    void output(const QString& lines);
     void inputWanted();
     // The run is over: `message` says why it failed, empty when it ended
     // or was stopped.
@@ -74,6 +75,8 @@ signals:
 private:
     bool atStep(const code::Stmt& statement, int depth, const run::RunState& state);
     std::optional<std::string> nextWord();
+    void written(const std::string& line);
+    void deliverOutput();
     void mapElements(const Document& copy, const Document& original);
     void join();
 
@@ -86,6 +89,8 @@ private:
     bool m_stepping = false;
     int m_stepDepth = 0;
     std::deque<std::string> m_words;
+    QStringList m_pendingOutput;
+    bool m_deliveryWaiting = false;
     std::vector<run::ShownVariable> m_variables;
     QStringList m_callStack;
     const Element* m_element = nullptr;

@@ -29,6 +29,8 @@ namespace {
 // A table shows this many rows; the whole trace is copied and saved.
 constexpr int ShownTraceRows = 10'000;
 
+constexpr int MaxOutputLines = 100'000;
+
 // The speed control's steps: milliseconds a run waits at each step.
 constexpr std::array<int, 5> StepDelays = {1000, 500, 200, 50, 0};
 
@@ -44,6 +46,8 @@ IoDock::IoDock(QWidget* parent)
     setObjectName(QStringLiteral("RunIoDock"));
     m_output->setObjectName(QStringLiteral("RunOutput"));
     m_output->setReadOnly(true);
+    // A program that prints without end keeps its last lines.
+    m_output->setMaximumBlockCount(MaxOutputLines);
     m_output->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_input->setObjectName(QStringLiteral("RunInput"));
     m_input->setPlaceholderText(
