@@ -43,6 +43,14 @@ const Document* RoutineFolder::find(std::string_view name) {
     return nullptr;
 }
 
+QString RoutineFolder::pathOf(const Document* document) const {
+    for (std::size_t i = 0; i < m_documents.size(); ++i) {
+        if (m_documents[i].get() == document)
+            return m_paths[i];
+    }
+    return {};
+}
+
 void RoutineFolder::readFolder() {
     if (m_read || m_folder.isEmpty())
         return;
@@ -58,6 +66,7 @@ void RoutineFolder::readFolder() {
         try {
             m_documents.push_back(
                 readDocumentFile(file.absoluteFilePath(), m_measurer, DefaultLabels{}).document);
+            m_paths.push_back(file.absoluteFilePath());
         } catch (const DocumentFileError&) {
             continue;
         }

@@ -24,6 +24,8 @@ public:
     // those given before.
     void setOpen(std::vector<const Document*> documents);
     const Document* find(std::string_view name);
+    // The file a document of the folder was read from; empty for another.
+    QString pathOf(const Document* document) const;
     RoutineLookup lookup() {
         return [this](std::string_view name) { return find(name); };
     }
@@ -37,6 +39,7 @@ private:
     bool m_read = false;
     std::vector<const Document*> m_open;
     std::vector<std::unique_ptr<Document>> m_documents;
+    std::vector<QString> m_paths;
 };
 
 } // namespace velbrant

@@ -6,6 +6,8 @@
 #include "model/diagram/compound_element.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
@@ -107,6 +109,37 @@ TEST_F(RunTest, ARunStopsAtABreakpointEachTimeItComesToIt) {
     action("RunStartItem")->trigger();
     QTRY_VERIFY(!controller().isRunning());
     QTRY_COMPARE(output(), QStringLiteral("6"));
+}
+
+// Hineinspringen goes into a routine of another diagram: its file opens in
+// a window of its own, which shows where the run is.
+TEST_F(RunTest, SteppingIntoARoutineShowsItInItsOwnWindow) {
+    const QDir source(QStringLiteral(VELBRANT_SOURCE_DIR "/tests/data/pseudocode"));
+    for (const QString& name : source.entryList({QStringLiteral("*.nsd")}, QDir::Files))
+        ASSERT_TRUE(QFile::copy(source.filePath(name), dir.filePath(name)));
+    DocumentWindow* main = frame.files().openDocument(dir.filePath("rechner.nsd"));
+    action("RunStepIntoItem")->trigger();
+    QTRY_VERIFY(controller().isPaused());
+    auto* input = frame.findChild<QLineEdit*>(QStringLiteral("RunInput"));
+    QTest::keyClicks(input, "84 36");
+    QTest::keyClick(input, Qt::Key_Return);
+    for (int step = 0; step < 3 && frame.documents().size() == 1; ++step) {
+        action("RunStepIntoItem")->trigger();
+        QTest::qWait(20);
+        QTRY_VERIFY(controller().isPaused());
+        QApplication::processEvents();
+    }
+    ASSERT_EQ(frame.documents().size(), 2);
+    DocumentWindow* routine = frame.activeDocument();
+    ASSERT_NE(routine, main);
+    EXPECT_TRUE(routine->fileName().startsWith("ggt")) << routine->fileName().toStdString();
+    EXPECT_NE(routine->view().runMark(), nullptr);
+    EXPECT_EQ(main->view().runMark(), nullptr);
+    EXPECT_TRUE(frame.findChild<QDockWidget*>(QStringLiteral("RunVariablesDock"))
+                    ->windowTitle()
+                    .contains(QStringLiteral("Rechner \u2192 ")));
+    action("RunStopItem")->trigger();
+    QTRY_VERIFY(!controller().isRunning());
 }
 
 // Beenden ends an endless loop that prints without end at once, with no

@@ -61,6 +61,8 @@ MainWindow::MainWindow(QWidget* parent)
     m_codeDock->openDocuments = openDocuments;
     m_run = new RunCommands(this);
     m_run->openDocuments = openDocuments;
+    m_run->openWindows = [this] { return documents(); };
+    m_run->openFile = [this](const QString& path) { return m_files->openDocument(path); };
     m_printing = new PrintCommands(this);
     initIconResources();
     setWindowTitle(ProgramCaption);

@@ -12,15 +12,27 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
+#include <tuple>
 
 namespace velbrant {
 
 namespace {
 
 enum Command { Start, Step, StepInto, Pause, Stop, Breakpoint };
+
+std::vector<const Element*> orderOf(const Document& document) {
+    std::vector<const Element*> elements;
+    const_cast<Sequence&>(document.topSequence())
+        .walkReadingOrder([&](Element& element, Sequence&) {
+            elements.push_back(&element);
+            return true;
+        });
+    return elements;
+}
 
 std::set<const Element*> elementsOf(const Document& document) {
     std::set<const Element*> elements;
@@ -238,10 +250,51 @@ void RunCommands::edited() {
     }
 }
 
+// The element a run is at, framed in the window of its diagram: a routine
+// shows in its own window, which is opened if needed.
 void RunCommands::mark(bool on) {
-    if (m_running.isNull())
+    const Element* element = on ? m_controller->currentElement() : nullptr;
+    DocumentWindow* window = nullptr;
+    if (element != nullptr)
+        std::tie(window, element) = shownIn(element);
+    if (!m_marked.isNull() && m_marked != window)
+        m_marked->view().setRunMark(nullptr);
+    if (!m_running.isNull() && m_running != window)
+        m_running->view().setRunMark(nullptr);
+    m_marked = window;
+    if (window == nullptr)
         return;
-    m_running->view().setRunMark(on ? m_controller->currentElement() : nullptr);
+    window->view().setRunMark(element);
+    if (window != m_running) {
+        connect(&window->editor(), &DocumentEditor::changed, this, &RunCommands::edited,
+                Qt::UniqueConnection);
+        window->mdiArea()->setActiveSubWindow(window);
+    }
+}
+
+std::pair<DocumentWindow*, const Element*> RunCommands::shownIn(const Element* element) {
+    const Document* document = m_controller->documentOf(element);
+    if (document == nullptr)
+        return {nullptr, nullptr};
+    if (!m_running.isNull() && document == &m_running->editor().document())
+        return {m_running, element};
+    if (openWindows) {
+        for (DocumentWindow* window : openWindows()) {
+            if (&window->editor().document() == document)
+                return {window, element};
+        }
+    }
+    const QString path = m_routines ? m_routines->pathOf(document) : QString();
+    DocumentWindow* opened = path.isEmpty() || !openFile ? nullptr : openFile(path);
+    if (opened == nullptr)
+        return {nullptr, nullptr};
+    // The window reads the file anew: the element in the same place.
+    const std::vector<const Element*> before = orderOf(*document);
+    const std::vector<const Element*> after = orderOf(opened->editor().document());
+    const auto at = std::find(before.begin(), before.end(), element) - before.begin();
+    if (before.size() != after.size() || at >= static_cast<std::ptrdiff_t>(after.size()))
+        return {opened, nullptr};
+    return {opened, after[static_cast<std::size_t>(at)]};
 }
 
 void RunCommands::updateActions() {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
 #include <set>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -38,8 +40,11 @@ public:
     void addMenu(QMenuBar& bar);
     // The diagram the commands run: the active window's, or none.
     void follow(DocumentWindow* window);
-    // The diagrams open in the frame, asked for routines before the folder.
+    // The diagrams open in the frame, asked for routines before the folder;
+    // their windows; and what opens a diagram's file in a window.
     std::function<std::vector<const Document*>()> openDocuments;
+    std::function<QList<DocumentWindow*>()> openWindows;
+    std::function<DocumentWindow*(const QString& path)> openFile;
 
     RunController& controller() { return *m_controller; }
     IoDock& io() { return *m_io; }
@@ -67,6 +72,8 @@ private:
     void pruneBreakpoints(DocumentWindow* window);
     void showBreakpoints(DocumentWindow* window);
     void mark(bool on);
+    // The window showing the element's diagram, and the element there.
+    std::pair<DocumentWindow*, const Element*> shownIn(const Element* element);
     void updateActions();
 
     QMainWindow* m_frame;
@@ -76,6 +83,7 @@ private:
     TraceDock* m_trace;
     QPointer<DocumentWindow> m_active;
     QPointer<DocumentWindow> m_running;
+    QPointer<DocumentWindow> m_marked;
     std::unique_ptr<QtTextMeasurer> m_measurer;
     std::unique_ptr<RoutineFolder> m_routines;
     std::vector<QAction*> m_actions;

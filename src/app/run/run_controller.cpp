@@ -45,7 +45,6 @@ bool RunController::isPaused() const {
 // Each line of the copy stands for the element of the original in the
 // same place of the reading order: the run's statements point into lines.
 void RunController::mapElements(const Document& copy, const Document& original) {
-    m_elementOfLine.clear();
     const std::vector<const Element*> copied = elementsOf(copy);
     const std::vector<const Element*> originals = elementsOf(original);
     if (copied.size() != originals.size())
@@ -53,6 +52,7 @@ void RunController::mapElements(const Document& copy, const Document& original) 
     for (std::size_t i = 0; i < copied.size(); ++i) {
         for (const std::string& line : copied[i]->lines())
             m_elementOfLine[line.data()] = originals[i];
+        m_documentOfElement[originals[i]] = &original;
     }
 }
 
@@ -64,6 +64,8 @@ void RunController::start(const Document& document, const DiagramLookup& routine
         return loadNsd(encodeNsd(original), *m_measurer, DefaultLabels{}).document;
     };
     m_copy = copyOf(document);
+    m_elementOfLine.clear();
+    m_documentOfElement.clear();
     mapElements(*m_copy, document);
     m_routineCopies.clear();
     const code::ProgramLookup find = [&](std::string_view name) -> std::optional<code::Program> {
@@ -71,6 +73,7 @@ void RunController::start(const Document& document, const DiagramLookup& routine
         if (routine == nullptr)
             return std::nullopt;
         m_routineCopies.push_back(copyOf(*routine));
+        mapElements(*m_routineCopies.back(), *routine);
         return code::readProgram(*m_routineCopies.back());
     };
     m_program =
@@ -266,6 +269,12 @@ std::vector<run::ShownVariable> RunController::variables() const {
 QStringList RunController::callStack() const {
     std::lock_guard lock(m_mutex);
     return m_callStack;
+}
+
+const Document* RunController::documentOf(const Element* element) const {
+    std::lock_guard lock(m_mutex);
+    const auto found = m_documentOfElement.find(element);
+    return found == m_documentOfElement.end() ? nullptr : found->second;
 }
 
 const Element* RunController::currentElement() const {

@@ -60,6 +60,8 @@ public:
     // The element being run, or whose step failed, in the document the run
     // was started with; nothing when the step is in another diagram.
     const Element* currentElement() const;
+    // The document (the run's own or a routine's) an element belongs to.
+    const Document* documentOf(const Element* element) const;
 
 signals:
     void pausedAt();
@@ -102,6 +104,7 @@ private:
     std::vector<std::unique_ptr<Document>> m_routineCopies;
     std::unique_ptr<code::ProgramSet> m_program;
     std::unordered_map<const char*, const Element*> m_elementOfLine;
+    std::unordered_map<const Element*, const Document*> m_documentOfElement;
     run::Trace m_trace;
 };
 
