@@ -83,6 +83,20 @@ TEST(Interpreter, EveryElementAndEveryLoopTestIsAStep) {
                                 return true;
                             });
     ASSERT_EQ(last.size(), 2u);
+    // Records and arrays open up into their fields and elements.
+    std::vector<run::ShownVariable> parts;
+    runText("type P = record{x: int; n: string}\np <- P{x: 3, n: \"a\"}\nq[1] <- p\nAusgabe: 1", {},
+            {}, [&](const code::Stmt&, int, const run::RunState& state) {
+                parts = state.variables();
+                return true;
+            });
+    ASSERT_EQ(parts.size(), 2u);
+    ASSERT_EQ(parts[0].parts.size(), 2u);
+    EXPECT_EQ(parts[0].parts[1].name + "=" + parts[0].parts[1].value + " " + parts[0].parts[1].type,
+              "n=a Text");
+    EXPECT_EQ(parts[1].type, "Feld von P");
+    ASSERT_EQ(parts[1].parts.size(), 2u);
+    EXPECT_EQ(parts[1].parts[1].parts[0].value, "3");
     EXPECT_EQ(last[0].name + "=" + last[0].value + " " + last[0].type, "s=3 ganze Zahl");
     EXPECT_EQ(last[1].name + "=" + last[1].value, "i=2");
     EXPECT_EQ(ran.output, "3\n");

@@ -102,6 +102,11 @@ void RunCommands::addMenu(QMenuBar& bar) {
     menu->addActions({m_actions[Pause], m_actions[Stop]});
     menu->addSeparator();
     menu->addAction(m_actions[Breakpoint]);
+    menu->addSeparator();
+    for (QDockWidget* dock :
+         {static_cast<QDockWidget*>(m_io), static_cast<QDockWidget*>(m_variables),
+          static_cast<QDockWidget*>(m_trace)})
+        menu->addAction(dock->toggleViewAction());
 }
 
 void RunCommands::follow(DocumentWindow* window) {
@@ -229,6 +234,7 @@ void RunCommands::ended(const QString& message) {
     m_io->setRunning(false);
     m_variables->showVariables(m_controller->variables(), m_controller->callStack());
     m_trace->showTrace(m_controller->trace());
+    m_trace->show();
     // A failure leaves its element framed; a run that ended leaves none.
     mark(!message.isEmpty());
     if (!message.isEmpty()) {

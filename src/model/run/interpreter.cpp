@@ -57,8 +57,8 @@ public:
         for (std::size_t i = 0; i < symbols.size(); ++i) {
             if (symbols[i].kind != code::SymbolKind::Variable)
                 continue;
-            shown.push_back(shownVariable(utf8(symbols[i].spelling), typeName(symbols[i].type),
-                                          m_frame->values[i]));
+            shown.push_back(
+                shownVariable(utf8(symbols[i].spelling), symbols[i].type, m_frame->values[i]));
         }
         return shown;
     }
@@ -118,16 +118,27 @@ private:
         const TypedProgram& main = m_set.main;
         Frame frame = newFrame(main);
         m_calls.push_back(utf8(main.program.title));
+        // The parameters read take the trace's first row, the title's.
+        if (m_io.trace != nullptr && !main.program.parameters.empty())
+            m_io.trace->beginRow(&main, [&main] { return utf8(main.program.title); });
         for (const std::string& parameter : main.program.parameters) {
             const auto index = symbolIndex(main, parameter);
             frame.values[index] = readValue(main.symbols.all()[index].type.scalar);
+            if (m_io.trace != nullptr)
+                traced(utf8(parameter), shownValue(frame.values[index]));
         }
         Frame* outer = m_frame;
         m_frame = &frame;
         const Flow flow = endState([&] { return block(main.program.body); });
         m_frame = outer;
         if (flow != Flow::End && main.program.isFunction && main.result != Scalar::Unknown)
-            m_io.writeLine(shownValue(resultOf(frame)));
+            writeLine(shownValue(resultOf(frame)));
+    }
+
+    void writeLine(const std::string& line) {
+        m_io.writeLine(line);
+        if (m_io.trace != nullptr)
+            m_io.trace->wrote(line);
     }
 
     Value resultOf(const Frame& frame) const {
@@ -177,15 +188,23 @@ private:
         return m_set.main.program.records.at(static_cast<std::size_t>(record));
     }
 
-    static ShownVariable shownVariable(std::string name, std::string type, const Value& value) {
+    // An array's elements and a record's fields are its parts.
+    ShownVariable shownVariable(std::string name, const code::ValueType& type,
+                                const Value& value) const {
         ShownVariable shown{std::move(name),
-                            std::move(type),
+                            typeName(type),
                             value.kind == Value::Kind::Unset ? std::string() : shownValue(value),
                             {}};
         if (value.kind == Value::Kind::Array) {
+            const code::ValueType element{type.scalar, false, type.record};
             for (std::size_t i = 0; i < value.items().size(); ++i)
                 shown.parts.push_back(
-                    shownVariable("[" + std::to_string(i) + "]", {}, value.items()[i]));
+                    shownVariable("[" + std::to_string(i) + "]", element, value.items()[i]));
+        } else if (value.kind == Value::Kind::Record) {
+            const code::RecordType& record = recordType(type.record);
+            for (std::size_t i = 0; i < value.items().size() && i < record.fields.size(); ++i)
+                shown.parts.push_back(shownVariable(utf8(record.fields[i].name),
+                                                    {record.fields[i].type}, value.items()[i]));
         }
         return shown;
     }
@@ -433,9 +452,7 @@ private:
                 line += ' ';
             line += shownValue(evaluate(items[i]));
         }
-        m_io.writeLine(line);
-        if (m_io.trace != nullptr)
-            m_io.trace->wrote(line);
+        writeLine(line);
     }
 
     // Names, elements and fields.
