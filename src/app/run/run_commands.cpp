@@ -5,7 +5,6 @@
 #include "app/document/document_window.h"
 #include "app/run/run_controller.h"
 #include "app/run/run_docks.h"
-#include "model/diagram/sequence.h"
 #include "render/qt_text_measurer.h"
 #include "render/routine_folder.h"
 
@@ -24,24 +23,9 @@ namespace {
 
 enum Command { Start, Step, StepInto, Pause, Stop, Breakpoint };
 
-std::vector<const Element*> orderOf(const Document& document) {
-    std::vector<const Element*> elements;
-    const_cast<Sequence&>(document.topSequence())
-        .walkReadingOrder([&](Element& element, Sequence&) {
-            elements.push_back(&element);
-            return true;
-        });
-    return elements;
-}
-
 std::set<const Element*> elementsOf(const Document& document) {
-    std::set<const Element*> elements;
-    const_cast<Sequence&>(document.topSequence())
-        .walkReadingOrder([&](Element& element, Sequence&) {
-            elements.insert(&element);
-            return true;
-        });
-    return elements;
+    const std::vector<const Element*> all = document.elementsInReadingOrder();
+    return {all.begin(), all.end()};
 }
 
 } // namespace
@@ -169,16 +153,16 @@ void RunCommands::startOrResume() {
 }
 
 void RunCommands::stepOver() {
-    if (m_controller->isRunning())
-        m_controller->step(false);
-    else
-        start(true);
-    updateActions();
+    step(false);
 }
 
 void RunCommands::stepInto() {
+    step(true);
+}
+
+void RunCommands::step(bool into) {
     if (m_controller->isRunning())
-        m_controller->step(true);
+        m_controller->step(into);
     else
         start(true);
     updateActions();
@@ -295,8 +279,8 @@ std::pair<DocumentWindow*, const Element*> RunCommands::shownIn(const Element* e
     if (opened == nullptr)
         return {nullptr, nullptr};
     // The window reads the file anew: the element in the same place.
-    const std::vector<const Element*> before = orderOf(*document);
-    const std::vector<const Element*> after = orderOf(opened->editor().document());
+    const std::vector<const Element*> before = document->elementsInReadingOrder();
+    const std::vector<const Element*> after = opened->editor().document().elementsInReadingOrder();
     const auto at = std::find(before.begin(), before.end(), element) - before.begin();
     if (before.size() != after.size() || at >= static_cast<std::ptrdiff_t>(after.size()))
         return {opened, nullptr};

@@ -61,6 +61,7 @@ private:
     void startOrResume();
     void stepOver();
     void stepInto();
+    void step(bool into);
     void pause();
     void stop();
     bool start(bool stepping);

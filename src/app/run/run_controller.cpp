@@ -11,20 +11,6 @@
 
 namespace velbrant {
 
-namespace {
-
-std::vector<const Element*> elementsOf(const Document& document) {
-    std::vector<const Element*> elements;
-    const_cast<Sequence&>(document.topSequence())
-        .walkReadingOrder([&](Element& element, Sequence&) {
-            elements.push_back(&element);
-            return true;
-        });
-    return elements;
-}
-
-} // namespace
-
 RunController::RunController(QObject* parent) : QObject(parent) {}
 
 RunController::~RunController() {
@@ -45,8 +31,8 @@ bool RunController::isPaused() const {
 // Each line of the copy stands for the element of the original in the
 // same place of the reading order: the run's statements point into lines.
 void RunController::mapElements(const Document& copy, const Document& original) {
-    const std::vector<const Element*> copied = elementsOf(copy);
-    const std::vector<const Element*> originals = elementsOf(original);
+    const std::vector<const Element*> copied = copy.elementsInReadingOrder();
+    const std::vector<const Element*> originals = original.elementsInReadingOrder();
     if (copied.size() != originals.size())
         return;
     for (std::size_t i = 0; i < copied.size(); ++i) {

@@ -33,16 +33,7 @@ std::optional<CodeLanguage> codeLanguageForExtension(std::string_view extension)
 
 GeneratedCode generateCode(const Document& document, CodeLanguage language,
                            std::string_view fileStem, const RoutineLookup& routines) {
-    code::ProgramLookup find;
-    if (routines) {
-        find = [&routines](std::string_view name) -> std::optional<code::Program> {
-            const Document* routine = routines(name);
-            if (routine == nullptr)
-                return std::nullopt;
-            return code::readProgram(*routine);
-        };
-    }
-    const code::ProgramSet set = code::linkPrograms(code::readProgram(document), find);
+    const code::ProgramSet set = code::readLinkedProgram(document, routines);
     GeneratedCode result;
     result.untranslatedLines = set.main.unreadLines;
     result.missingRoutines = set.main.missingRoutines;

@@ -143,6 +143,20 @@ std::vector<ValueType> CodeWriter::elementTypes(const std::set<ElementKey>& keys
     return types;
 }
 
+bool CodeWriter::setsValueElements() const {
+    return std::any_of(m_setArrayTypes.begin(), m_setArrayTypes.end(),
+                       [](const ElementKey& key) { return key.first != Scalar::Record; });
+}
+
+std::vector<ValueType> CodeWriter::setRecordElements() const {
+    std::vector<ValueType> records;
+    for (const ValueType& type : setArrayTypes()) {
+        if (type.scalar == Scalar::Record)
+            records.push_back(type);
+    }
+    return records;
+}
+
 ValueType CodeWriter::elementOf(const Expr& array) const {
     ValueType type = m_typed.symbols.of(array).type;
     type.array = false;

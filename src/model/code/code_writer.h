@@ -113,6 +113,10 @@ protected:
     // elements of.
     std::vector<ValueType> arrayTypes() const { return elementTypes(m_arrayTypes); }
     std::vector<ValueType> setArrayTypes() const { return elementTypes(m_setArrayTypes); }
+    // Whether elements of arrays of values (not records) are set, and the
+    // element types of the arrays of records whose elements are.
+    bool setsValueElements() const;
+    std::vector<ValueType> setRecordElements() const;
     // What an element type's array and its setter are named after: "ganz",
     // "text", a record type's name.
     std::string arrayTypeWord(const ValueType& element) const;

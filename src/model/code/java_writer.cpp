@@ -93,21 +93,17 @@ private:
              "+ (lowest + laenge - 1)) + \")\");");
         line("    return index - lowest;");
         line("}");
-        const std::vector<ValueType> types = setArrayTypes();
-        if (std::any_of(types.begin(), types.end(),
-                        [](const ValueType& t) { return t.scalar != Scalar::Record; }))
+        // A generic setter serves the arrays of values; each new record is
+        // its own, not one shared by all.
+        if (setsValueElements())
             setter("<T> void " + std::string(SetHelper) +
                        "(java.util.ArrayList<T> feld, int index, T wert, String name, int lowest, "
                        "T leer)",
                    "leer");
-        // Each new record its own, not one shared by all.
-        for (const ValueType& type : types) {
-            if (type.scalar == Scalar::Record)
-                setter("void " + std::string(SetHelper) + arrayTypeWord(type) + "_(" +
-                           arrayType(type) + " feld, int index, " + typeOf(type) +
-                           " wert, String name, int lowest)",
-                       zeroOf(type));
-        }
+        for (const ValueType& type : setRecordElements())
+            setter("void " + std::string(SetHelper) + arrayTypeWord(type) + "_(" + arrayType(type) +
+                       " feld, int index, " + typeOf(type) + " wert, String name, int lowest)",
+                   zeroOf(type));
     }
 
     void setter(const std::string& head, const std::string& fill) {

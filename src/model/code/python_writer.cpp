@@ -2,7 +2,6 @@
 #include "model/code/language_writers.h"
 #include "model/code/text_helpers.h"
 
-#include <algorithm>
 
 namespace velbrant::code {
 
@@ -102,17 +101,14 @@ private:
              "(\"Index \" + str(index) + \" au\xC3\x9F"
              "erhalb von \" + name + \" (\" + grenzen + \")\")");
         line("    return index - lowest");
-        const std::vector<ValueType> types = setArrayTypes();
-        if (std::any_of(types.begin(), types.end(),
-                        [](const ValueType& t) { return t.scalar != Scalar::Record; }))
+        // A generic setter serves the arrays of values; each new record is
+        // its own, not one shared by all.
+        if (setsValueElements())
             setter(std::string(SetHelper) + "(feld, index, wert, name, lowest, leer)", "leer");
-        // Each new record its own, not one shared by all.
-        for (const ValueType& type : types) {
-            if (type.scalar == Scalar::Record)
-                setter(std::string(SetHelper) + arrayTypeWord(type) +
-                           "_(feld, index, wert, name, lowest)",
-                       zeroOf(type));
-        }
+        for (const ValueType& type : setRecordElements())
+            setter(std::string(SetHelper) + arrayTypeWord(type) +
+                       "_(feld, index, wert, name, lowest)",
+                   zeroOf(type));
     }
 
     void setter(const std::string& head, const std::string& fill) {

@@ -138,4 +138,13 @@ std::vector<Document::DrawnBox> Document::drawnElementBoxes() const {
     return boxes;
 }
 
+std::vector<const Element*> Document::elementsInReadingOrder() const {
+    std::vector<const Element*> elements;
+    m_top->walkReadingOrder([&elements](Element& element, Sequence&) {
+        elements.push_back(&element);
+        return true;
+    });
+    return elements;
+}
+
 } // namespace velbrant

@@ -108,6 +108,8 @@ public:
     // Every element's box as drawn, at any depth: where pages may be cut
     // between elements.
     std::vector<DrawnBox> drawnElementBoxes() const;
+    // Every element, from top to bottom, a block before what it holds.
+    std::vector<const Element*> elementsInReadingOrder() const;
 
     // Frame, header and diagram; the context brings labels and clip area,
     // the document its scale.

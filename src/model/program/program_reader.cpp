@@ -323,4 +323,17 @@ Program readProgram(const Document& document) {
     return program;
 }
 
+ProgramSet readLinkedProgram(const Document& document, const DiagramLookup& routines) {
+    ProgramLookup find;
+    if (routines) {
+        find = [&routines](std::string_view name) -> std::optional<Program> {
+            const Document* routine = routines(name);
+            if (routine == nullptr)
+                return std::nullopt;
+            return readProgram(*routine);
+        };
+    }
+    return linkPrograms(readProgram(document), find);
+}
+
 } // namespace velbrant::code

@@ -855,17 +855,7 @@ namespace velbrant {
 run::RunResult runDiagram(const Document& document, const run::RunIo& io,
                           const run::RunLimits& limits, const DiagramLookup& routines,
                           const run::StepHook& beforeStep) {
-    code::ProgramLookup find;
-    if (routines) {
-        find = [&routines](std::string_view name) -> std::optional<code::Program> {
-            const Document* routine = routines(name);
-            if (routine == nullptr)
-                return std::nullopt;
-            return code::readProgram(*routine);
-        };
-    }
-    const code::ProgramSet set = code::linkPrograms(code::readProgram(document), find);
-    return run::runProgram(set, io, limits, beforeStep);
+    return run::runProgram(code::readLinkedProgram(document, routines), io, limits, beforeStep);
 }
 
 } // namespace velbrant

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/program/program_set.h"
+#include "model/program/program_reader.h"
 #include "model/run/trace.h"
 #include "model/run/value.h"
 
@@ -77,9 +77,7 @@ RunResult runProgram(const code::ProgramSet& program, const RunIo& io, const Run
 namespace velbrant {
 
 class Document;
-
-// The diagram whose title names a routine, if one is at hand.
-using DiagramLookup = std::function<const Document*(std::string_view name)>;
+using code::DiagramLookup;
 
 // Reads the diagram's program and the routines `routines` finds, and runs it.
 run::RunResult runDiagram(const Document& document, const run::RunIo& io,
