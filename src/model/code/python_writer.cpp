@@ -2,7 +2,6 @@
 #include "model/code/language_writers.h"
 #include "model/code/text_helpers.h"
 
-
 namespace velbrant::code {
 
 namespace {
