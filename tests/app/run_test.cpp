@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -109,6 +110,34 @@ TEST_F(RunTest, ARunStopsAtABreakpointEachTimeItComesToIt) {
     action("RunStartItem")->trigger();
     QTRY_VERIFY(!controller().isRunning());
     QTRY_COMPARE(output(), QStringLiteral("6"));
+}
+
+// Values typed before the program asks are read when it asks; an edit
+// while the run waits ends it, says so, and takes the frame away.
+TEST_F(RunTest, InputTypedAheadIsReadAndAnEditEndsAWaitingRun) {
+    DocumentWindow& window =
+        open("zwei.txt", "Eingabe: a\nEingabe: b\nAusgabe: a + b\n\nAusgabe: \"fertig\"\n");
+    action("RunStepItem")->trigger();
+    QTRY_VERIFY(controller().isPaused());
+    auto* input = frame.findChild<QLineEdit*>(QStringLiteral("RunInput"));
+    ASSERT_TRUE(input->isEnabled());
+    QTest::keyClicks(input, "2 3");
+    QTest::keyClick(input, Qt::Key_Return);
+    for (int step = 0; step < 3; ++step) {
+        action("RunStepItem")->trigger();
+        QTest::qWait(20);
+        QTRY_VERIFY(controller().isPaused());
+    }
+    QTRY_VERIFY(output().endsWith("5"));
+    EXPECT_NE(window.view().runMark(), nullptr);
+    appendBuilt(window.editor(), [](Sequence& top, const LayoutContext& context) {
+        appendNew(top, ElementKind::Block, context, {"Ausgabe: 1"});
+    });
+    QTRY_VERIFY(!controller().isRunning());
+    EXPECT_EQ(window.view().runMark(), nullptr);
+    EXPECT_EQ(frame.statusBar()->currentMessage(),
+              "Ausf\u00fchrung beendet: das Struktogramm wurde ge\u00e4ndert");
+    EXPECT_FALSE(output().contains("fertig"));
 }
 
 // Hineinspringen goes into a routine of another diagram: its file opens in

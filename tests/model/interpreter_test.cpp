@@ -160,5 +160,37 @@ TEST(Interpreter, TheTraceTableHasARowPerStepAndACellPerChange) {
     EXPECT_EQ(limited.cells().back()[1], "Nur die ersten 5 Schritte sind aufgezeichnet.");
 }
 
+// A trace names a routine's variables with the routine, and an element or
+// a field by its place in its variable's column.
+TEST(Interpreter, TheTraceKeepsARoutinesVariablesAndElementsApart) {
+    FixedWidthMeasurer measurer;
+    const auto routine = loadNotation("titel doppelt(n)\nzur\xFC"
+                                      "ck n * 2\n",
+                                      measurer, {});
+    run::Trace trace;
+    std::string output;
+    run::RunIo io;
+    io.writeLine = [&output](const std::string& line) { output += line + "\n"; };
+    io.trace = &trace;
+    const auto main = loadNotation("type P = record{x: int}\na[2] <- doppelt(3)\n"
+                                   "p <- P{x: 1}\nliste[0] <- p\nliste[0].x <- 5\nAusgabe: a[2]\n",
+                                   measurer, {});
+    runDiagram(*main, io, {}, [&routine](std::string_view name) -> const Document* {
+        return name == "doppelt" ? routine.get() : nullptr;
+    });
+    EXPECT_EQ(output, "6\n");
+    const std::vector<std::vector<std::string>> cells = trace.cells();
+    EXPECT_EQ(cells[0], (std::vector<std::string>{"Schritt", "Element", "n (doppelt)", "a", "p",
+                                                  "liste", "Ausgabe"}));
+    EXPECT_EQ(cells[1][2], "3");
+    EXPECT_EQ(cells[2][1], "zur\xC3\xBC"
+                           "ck n * 2");
+    EXPECT_EQ(cells[3][3], "[2] 6");
+    EXPECT_EQ(cells[4][4], "{1}");
+    EXPECT_EQ(cells[5][5], "[0] {1}");
+    EXPECT_EQ(cells[6][5], "[0].x: 5");
+    EXPECT_EQ(cells[7][6], "6");
+}
+
 } // namespace
 } // namespace velbrant

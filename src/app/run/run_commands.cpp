@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 namespace velbrant {
 
@@ -225,8 +226,10 @@ void RunCommands::ended(const QString& message) {
         m_io->append(QStringLiteral("Fehler: ") + message);
         m_io->show();
     }
-    emit note(message.isEmpty() ? QStringLiteral("Ausf\u00fchrung beendet")
-                                : QStringLiteral("Ausf\u00fchrung abgebrochen: ") + message);
+    if (m_endNote.isEmpty())
+        m_endNote = message.isEmpty() ? QStringLiteral("Ausf\u00fchrung beendet")
+                                      : QStringLiteral("Ausf\u00fchrung abgebrochen: ") + message;
+    emit note(std::exchange(m_endNote, QString()));
     updateActions();
 }
 
@@ -235,8 +238,8 @@ void RunCommands::ended(const QString& message) {
 void RunCommands::edited() {
     mark(false);
     if (m_controller->isRunning()) {
+        m_endNote = QStringLiteral("Ausf\u00fchrung beendet: das Struktogramm wurde ge\u00e4ndert");
         m_controller->stop();
-        emit note(QStringLiteral("Ausf\u00fchrung beendet: das Struktogramm wurde ge\u00e4ndert"));
     }
 }
 

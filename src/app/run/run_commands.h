@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <functional>
 #include <map>
 #include <memory>
@@ -85,6 +86,8 @@ private:
     QPointer<DocumentWindow> m_active;
     QPointer<DocumentWindow> m_running;
     QPointer<DocumentWindow> m_marked;
+    // Why the run that is ending ends, when the frame knows better.
+    QString m_endNote;
     std::unique_ptr<QtTextMeasurer> m_measurer;
     std::unique_ptr<RoutineFolder> m_routines;
     std::vector<QAction*> m_actions;

@@ -716,6 +716,10 @@ private:
         --m_depth;
         m_frame = outer;
         m_current = caller;
+        // The caller's statement goes on in a row of its own after the
+        // routine's rows: what it sets then stands there.
+        if (m_io.trace != nullptr && caller != nullptr)
+            m_io.trace->beginRow(caller, [caller] { return utf8(code::sourceText(*caller)); });
         if (flow == Flow::End)
             throw EndRequest{};
         return resultOf(frame);
