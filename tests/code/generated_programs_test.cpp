@@ -245,6 +245,12 @@ TEST_F(GeneratedPrograms, AProgramStopsWithTheSameMessageInEveryLanguageRatherTh
                     {"Eingabe: n", "a[1] := 7", "Ausgabe: a[0], a[1], length(a)", "a[n] := 1",
                      "Ausgabe: a[n], length(a)", "Ausgabe: a[n + 1]"});
     generate(array, "feld");
+    // Whole division cuts towards zero everywhere; a zero divisor stops.
+    Document division(m_measurer);
+    test::appendNew(
+        division.topSequence(), ElementKind::Block, division.layoutContext(m_measurer, {}),
+        {"Eingabe: n", "x := 7 div n", "y := 7 mod n", "Ausgabe: -7 div 2, -7 mod 2, x, y"});
+    generate(division, "teilen");
     Document empty(m_measurer);
     test::appendNew(empty.topSequence(), ElementKind::Block, empty.layoutContext(m_measurer, {}),
                     {"a <- {1, 2}", "a <- {}", "Ausgabe: length(a)", "Ausgabe: a[0]"});
@@ -320,6 +326,12 @@ TEST_F(GeneratedPrograms, AProgramStopsWithTheSameMessageInEveryLanguageRatherTh
             EXPECT_EQ(result.output, index.output) << codeExtension(language);
             EXPECT_EQ(result.errors, index.bounds) << codeExtension(language);
         }
+        result = runProgram(language, "teilen", "-2\\n");
+        EXPECT_EQ(result.output, "-3 -1 -3 1\n") << codeExtension(language);
+        result = runProgram(language, "teilen", "0\\n");
+        EXPECT_EQ(result.status, 3) << codeExtension(language);
+        EXPECT_EQ(result.output, "") << codeExtension(language);
+        EXPECT_EQ(result.errors, "Division durch null\n") << codeExtension(language);
         result = runProgram(language, "leer", "");
         EXPECT_EQ(result.output, "0\n") << codeExtension(language);
         EXPECT_EQ(result.errors, "Index 0 au\xC3\x9F"

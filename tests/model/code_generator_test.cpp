@@ -56,7 +56,7 @@ TEST_F(CodeGenerator, StatementFormsGermanAndEnglish) {
         {"x := 3", "x = 3"},
         {"y <- x + 1", "y = x + 1"},
         {"z\t= y * 2", "z = y * 2"},
-        {"q := x div 2 + x mod 3", "q = x // 2 + x % 3"},
+        {"q := x div 2 + x mod 3", "q = ganz_div_(x, 2) + rest_(x, 3)"},
         {"r := x / 4", "r = x / 4"},
         {"ok := wahr und nicht falsch oder x <> 3", "ok = True and not False or x != 3"},
         {"Eingabe: a, b", "a = lies_ganzzahl_()"},

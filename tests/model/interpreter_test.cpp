@@ -68,6 +68,8 @@ TEST(Interpreter, AFailureStopsTheRunAtItsStatementWithAGermanMessage) {
         EXPECT_EQ(ran.result.where, c.where) << c.text;
     }
     EXPECT_EQ(runText("Ausgabe: \"vorher\"\nAusgabe: z + 1").output, "vorher\n");
+    // Whole division cuts towards zero, as every generated program does.
+    EXPECT_EQ(runText("Ausgabe: -7 div 2, -7 mod 2, 7 div -2, 7 mod -2").output, "-3 -1 -3 1\n");
 }
 
 // A step is an element or a loop's test, the test that ends it too; the

@@ -80,6 +80,8 @@ void CodeWriter::addRoutine(CodeWriter& routineWriter) {
                           routineWriter.m_lines.end());
     m_stops = m_stops || routineWriter.m_stops;
     m_indexes = m_indexes || routineWriter.m_indexes;
+    m_dividesWhole = m_dividesWhole || routineWriter.m_dividesWhole;
+    m_takesRemainder = m_takesRemainder || routineWriter.m_takesRemainder;
     m_arrayTypes.insert(routineWriter.m_arrayTypes.begin(), routineWriter.m_arrayTypes.end());
     m_setArrayTypes.insert(routineWriter.m_setArrayTypes.begin(),
                            routineWriter.m_setArrayTypes.end());

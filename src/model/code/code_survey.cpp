@@ -86,6 +86,8 @@ void CodeWriter::surveyProgram() {
             }
         }
         m_indexes = m_indexes || e.kind == Expr::Kind::Index || e.kind == Expr::Kind::Range;
+        m_dividesWhole = m_dividesWhole || (e.kind == Expr::Kind::Binary && e.op == Op::IntDiv);
+        m_takesRemainder = m_takesRemainder || (e.kind == Expr::Kind::Binary && e.op == Op::Mod);
         if (e.kind == Expr::Kind::Call && m_typed.symbols.of(e).kind == SymbolKind::Builtin &&
             !isArrayLength(e))
             m_builtins.insert(*builtinNamed(e.text, e.args.size()));
@@ -125,7 +127,8 @@ void CodeWriter::surveyProgram() {
         if (!m_program.isRoutine)
             m_inputTypes.insert(symbol(parameter).type.scalar);
     }
-    m_stops = m_stops || m_indexes || readsAnyInput() || !subroutines().empty();
+    m_stops = m_stops || m_indexes || m_dividesWhole || m_takesRemainder || readsAnyInput() ||
+              !subroutines().empty();
     // A diagram run by itself shows its function's result.
     m_showsReal = m_showsReal ||
                   (m_program.isFunction && !m_program.isRoutine && m_typed.result == Scalar::Real);

@@ -458,6 +458,11 @@ bool CodeWriter::isTextJoin(const Expr& e) {
 }
 
 std::string CodeWriter::special(const Expr& e) {
+    // Whole-number division and remainder go through helpers: they cut
+    // towards zero in every language and stop on a zero divisor.
+    if (e.kind == Expr::Kind::Binary && (e.op == Op::IntDiv || e.op == Op::Mod))
+        return std::string(e.op == Op::IntDiv ? WholeDivision : Remainder) + "(" + expr(e.args[0]) +
+               ", " + expr(e.args[1]) + ")";
     if (isTextJoin(e)) {
         const auto part = [&](const Expr& child, bool right) {
             return child.type == Scalar::Text ? operand(child, e, right)

@@ -95,6 +95,14 @@ protected:
     // lowest index or beyond its largest size stops it too.
     static constexpr std::string_view IndexHelper = "feld_";
     static constexpr std::string_view SetHelper = "setze_";
+    // "div" and "mod": towards zero, and a zero divisor stops the program.
+    static constexpr std::string_view WholeDivision = "ganz_div_";
+    static constexpr std::string_view Remainder = "rest_";
+    static constexpr std::string_view ByZero = "Division durch null";
+    // Which of the two the program uses.
+    bool uses(Op wholeOp) const {
+        return wholeOp == Op::IntDiv ? m_dividesWhole : m_takesRemainder;
+    }
     // The messages of input that is not there or not a number, the same in
     // every language (UTF-8).
     static constexpr std::string_view NoMoreInput = "Keine Eingabe mehr";
@@ -300,6 +308,8 @@ private:
     bool m_endsProgram = false;
     bool m_stops = false;
     bool m_indexes = false;
+    bool m_dividesWhole = false;
+    bool m_takesRemainder = false;
     // Element types: a scalar, and the record type of records.
     using ElementKey = std::pair<Scalar, std::int32_t>;
     static std::vector<ValueType> elementTypes(const std::set<ElementKey>& keys);

@@ -3,6 +3,7 @@
 #include "model/code/text_helpers.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace velbrant::code {
 
@@ -139,6 +140,7 @@ private:
         line("  Halt(3);");
         line("  Result := False;");
         line("end;");
+        divisionHelpers();
         if (!indexes())
             return;
         for (const char* text :
@@ -155,6 +157,22 @@ private:
             line(text);
         for (const ValueType& type : setArrayTypes())
             setter(type);
+    }
+
+    // Pascal cuts towards zero already; the helpers stop on a zero divisor.
+    void divisionHelpers() {
+        for (const auto& [op, name, word] : {std::tuple{Op::IntDiv, WholeDivision, "div"},
+                                             std::tuple{Op::Mod, Remainder, "mod"}}) {
+            if (!uses(op))
+                continue;
+            blank();
+            line("function " + std::string(name) + "(a, b: integer): integer;");
+            line("begin");
+            line("  if b = 0 then");
+            line("    " + std::string(StopHelper) + "('" + std::string(ByZero) + "');");
+            line("  Result := a " + std::string(word) + " b;");
+            line("end;");
+        }
     }
 
     std::string arrayType(const ValueType& type) const {

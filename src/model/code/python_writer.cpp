@@ -88,6 +88,7 @@ private:
         line("def " + std::string(StopHelper) + "(meldung):");
         line("    print(meldung, file=sys.stderr)");
         line("    sys.exit(3)");
+        divisionHelpers();
         if (!indexes())
             return;
         blank();
@@ -153,6 +154,17 @@ private:
     }
 
     std::string copied(const std::string& record) const override { return record + ".kopie_()"; }
+
+    void divisionHelpers() {
+        if (!uses(Op::IntDiv) && !uses(Op::Mod))
+            return;
+        const std::string stop =
+            "        " + std::string(StopHelper) + "(\"" + std::string(ByZero) + "\")";
+        lines({"", "", "def " + std::string(WholeDivision) + "(a, b):", "    if b == 0:", stop,
+               "    q = abs(a) // abs(b)", "    return q if (a < 0) == (b < 0) else -q", "", "",
+               "def " + std::string(Remainder) + "(a, b):",
+               "    return a - b * " + std::string(WholeDivision) + "(a, b)"});
+    }
 
     std::string arrayLength(const std::string& array) const override {
         return "len(" + array + ")";

@@ -630,11 +630,6 @@ private:
         return a.number() == b.number();
     }
 
-    static long long floorDivision(long long a, long long b) {
-        const long long q = a / b;
-        return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
-    }
-
     Value binaryValue(const Expr& e) {
         if (e.op == Op::And)
             return Value::ofBool(truth(e.args[0]) && truth(e.args[1]));
@@ -663,8 +658,8 @@ private:
         case Op::Mod: {
             if (b.integer == 0)
                 throw Failure{"Division durch null"};
-            const long long quotient = floorDivision(a.integer, b.integer);
-            return Value::ofInt(e.op == Op::IntDiv ? quotient : a.integer - quotient * b.integer);
+            // Towards zero, as every generated program divides.
+            return Value::ofInt(e.op == Op::IntDiv ? a.integer / b.integer : a.integer % b.integer);
         }
         case Op::Eq:
             return Value::ofBool(equal(a, b));
