@@ -1,6 +1,7 @@
 #include "model/code/c_family_writer.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace velbrant::code {
 
@@ -175,6 +176,20 @@ void CFamilyWriter::function() {
     dedent();
     line("}");
     blank();
+}
+
+void CFamilyWriter::divisionHelpers() {
+    for (const auto& [op, name, sign] :
+         {std::tuple{Op::IntDiv, WholeDivision, "/"}, std::tuple{Op::Mod, Remainder, "%"}}) {
+        if (!uses(op))
+            continue;
+        blank();
+        line("static int " + std::string(name) + "(int a, int b) {");
+        line("    if (b == 0)");
+        line("        " + std::string(StopHelper) + "(\"" + std::string(ByZero) + "\");");
+        line("    return a " + std::string(sign) + " b;");
+        line("}");
+    }
 }
 
 void CFamilyWriter::stubs() {

@@ -50,6 +50,8 @@ protected:
                           const std::vector<ValueType>& types,
                           const std::vector<std::string>& names);
     void stubs();
+    // C and Java cut towards zero already; the helpers stop on a zero divisor.
+    void divisionHelpers();
     // The diagram's function if it is one, then the main function: it calls
     // that function with values read, or is the diagram itself.
     void functionAndMain(const std::string& mainSignature, const std::string& mainEnd);

@@ -2,8 +2,6 @@
 #include "model/code/language_writers.h"
 #include "model/code/text_helpers.h"
 
-#include <tuple>
-
 namespace velbrant::code {
 
 namespace {
@@ -180,21 +178,6 @@ private:
         line("}");
         for (const ValueType& type : setArrayTypes())
             setter(type);
-    }
-
-    // C cuts towards zero already; the helpers stop on a zero divisor.
-    void divisionHelpers() {
-        for (const auto& [op, name, sign] :
-             {std::tuple{Op::IntDiv, WholeDivision, "/"}, std::tuple{Op::Mod, Remainder, "%"}}) {
-            if (!uses(op))
-                continue;
-            blank();
-            line("static int " + std::string(name) + "(int a, int b) {");
-            line("    if (b == 0)");
-            line("        " + std::string(StopHelper) + "(\"" + std::string(ByZero) + "\");");
-            line("    return a " + std::string(sign) + " b;");
-            line("}");
-        }
     }
 
     std::string arrayType(const ValueType& type) const {

@@ -4,7 +4,6 @@
 #include "model/code/text_helpers.h"
 
 #include <algorithm>
-#include <tuple>
 
 namespace velbrant::code {
 
@@ -117,21 +116,6 @@ private:
         line("        feld.add(" + fill + ");");
         line("    feld.set(stelle, wert);");
         line("}");
-    }
-
-    // Java cuts towards zero already; the helpers stop on a zero divisor.
-    void divisionHelpers() {
-        for (const auto& [op, name, sign] :
-             {std::tuple{Op::IntDiv, WholeDivision, "/"}, std::tuple{Op::Mod, Remainder, "%"}}) {
-            if (!uses(op))
-                continue;
-            blank();
-            line("static int " + std::string(name) + "(int a, int b) {");
-            line("    if (b == 0)");
-            line("        " + std::string(StopHelper) + "(\"" + std::string(ByZero) + "\");");
-            line("    return a " + std::string(sign) + " b;");
-            line("}");
-        }
     }
 
     static std::string boxed(Scalar type) {
