@@ -223,8 +223,8 @@ private:
              arrayType(type) + "* feld, int index, " + element +
              " wert, const char* name, int lowest) {");
         for (const std::string& text :
-             {"    int stelle = " + std::string(IndexHelper) + "(" + std::to_string(MaxElements) +
-                  ", index, name, lowest);",
+             {"    int stelle = " + std::string(IndexHelper) + "(" +
+                  std::to_string(MaxArrayElements) + ", index, name, lowest);",
               std::string("    if (stelle >= feld->platz) {"),
               std::string("        int platz = feld->platz > 0 ? feld->platz : 8;"),
               std::string("        while (platz <= stelle)"),

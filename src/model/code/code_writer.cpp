@@ -112,7 +112,7 @@ std::string CodeWriter::recordZero(std::int32_t record) const {
 
 std::size_t CodeWriter::fieldIndex(const Expr& field) const {
     const RecordType& record = records().at(static_cast<std::size_t>(field.args[0].record));
-    return static_cast<std::size_t>(fieldNamed(record, field.text) - record.fields.data());
+    return code::fieldIndex(record, field.text);
 }
 
 std::string CodeWriter::valueOf(const Expr& e) {
@@ -210,10 +210,6 @@ void CodeWriter::headerComment() {
 
 void CodeWriter::noteComment(std::string_view note, std::string_view windows1252) {
     line(commentPrefix() + commentText(std::string(note) + utf8(windows1252)));
-}
-
-bool CodeWriter::spacedBefore(const std::vector<Expr>& items, std::size_t i) {
-    return i > 0 && items[i].kind != Expr::Kind::Text && items[i - 1].kind != Expr::Kind::Text;
 }
 
 Expr CodeWriter::negated(const Expr& condition) {

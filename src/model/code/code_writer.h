@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/code/language_table.h"
+#include "model/program/program_meaning.h"
 #include "model/program/program_set.h"
 #include "model/program/type_check.h"
 
@@ -34,9 +35,6 @@ public:
     // what the program around it needs (helpers, stubs, imports) to the
     // main diagram's writer.
     void addRoutine(CodeWriter& routineWriter);
-
-    // Arrays grow as their elements are set, up to this many elements.
-    static constexpr int MaxElements = 10'000'000;
 
 protected:
     virtual void writeProgram() = 0;
@@ -98,16 +96,10 @@ protected:
     // "div" and "mod": towards zero, and a zero divisor stops the program.
     static constexpr std::string_view WholeDivision = "ganz_div_";
     static constexpr std::string_view Remainder = "rest_";
-    static constexpr std::string_view ByZero = "Division durch null";
     // Which of the two the program uses.
     bool uses(Op wholeOp) const {
         return wholeOp == Op::IntDiv ? m_dividesWhole : m_takesRemainder;
     }
-    // The messages of input that is not there or not a number, the same in
-    // every language (UTF-8).
-    static constexpr std::string_view NoMoreInput = "Keine Eingabe mehr";
-    static constexpr std::string_view NotAnInteger = "Eingabe ist keine ganze Zahl: ";
-    static constexpr std::string_view NotANumber = "Eingabe ist keine Zahl: ";
     bool stops() const { return m_stops; }
     // Real numbers are shown alike in every language: with the fewest
     // decimals that read back as the same number ("60", "3.75", "0.1").
@@ -278,8 +270,6 @@ protected:
     static bool overArray(const Stmt& s) { return s.items.empty(); }
     // "+" between texts, or a text and another value.
     static bool isTextJoin(const Expr& e);
-    // Output items are separated by a space, except next to a text literal.
-    static bool spacedBefore(const std::vector<Expr>& items, std::size_t i);
     static bool assignsName(const Block& statements, std::string_view name);
     // Whether the block, or any block inside it, holds a statement that is one.
     static bool anyStatement(const Block& statements, const std::function<bool(const Stmt&)>& is);

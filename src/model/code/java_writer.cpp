@@ -110,8 +110,8 @@ private:
     void setter(const std::string& head, const std::string& fill) {
         blank();
         line("static " + head + " {");
-        line("    int stelle = " + std::string(IndexHelper) + "(" + std::to_string(MaxElements) +
-             ", index, name, lowest);");
+        line("    int stelle = " + std::string(IndexHelper) + "(" +
+             std::to_string(MaxArrayElements) + ", index, name, lowest);");
         line("    while (feld.size() <= stelle)");
         line("        feld.add(" + fill + ");");
         line("    feld.set(stelle, wert);");

@@ -232,7 +232,7 @@ private:
              "; const name: string; lowest: integer);");
         for (const std::string& text :
              {std::string("var"), std::string("  stelle, k: integer;"), std::string("begin"),
-              "  stelle := " + std::string(IndexHelper) + "(" + std::to_string(MaxElements) +
+              "  stelle := " + std::string(IndexHelper) + "(" + std::to_string(MaxArrayElements) +
                   ", index, name, lowest);",
               std::string("  if stelle >= Length(feld) then"), std::string("  begin"),
               std::string("    k := Length(feld);"),

@@ -115,7 +115,7 @@ private:
         blank();
         line("");
         line("def " + head + ":");
-        line("    stelle = " + std::string(IndexHelper) + "(" + std::to_string(MaxElements) +
+        line("    stelle = " + std::string(IndexHelper) + "(" + std::to_string(MaxArrayElements) +
              ", index, name, lowest)");
         line("    while len(feld) <= stelle:");
         line("        feld.append(" + fill + ")");

@@ -56,6 +56,11 @@ inline const RecordField* fieldNamed(const RecordType& record, std::string_view 
     return nullptr;
 }
 
+// Where the field of that name (which the record has) stands.
+inline std::size_t fieldIndex(const RecordType& record, std::string_view name) {
+    return static_cast<std::size_t>(fieldNamed(record, name) - record.fields.data());
+}
+
 // The one record type with a field of that name, if only one has it.
 inline std::int32_t recordWithField(const std::vector<RecordType>& records,
                                     std::string_view field) {

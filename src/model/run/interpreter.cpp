@@ -2,7 +2,9 @@
 
 #include "model/files/windows1252.h"
 #include "model/program/builtins.h"
+#include "model/program/program_meaning.h"
 #include "model/program/program_reader.h"
+#include "model/program/type_rules.h"
 #include "model/run/run_text.h"
 
 #include <charconv>
@@ -422,13 +424,13 @@ private:
     Value readValue(Scalar type) {
         std::optional<std::string> word = m_io.readWord ? m_io.readWord() : std::nullopt;
         if (!word)
-            throw Failure{"Keine Eingabe mehr"};
+            throw Failure{std::string(code::NoMoreInput)};
         if (type == Scalar::Int) {
             long long value = 0;
             const char* end = word->data() + word->size();
             const auto [at, error] = std::from_chars(word->data(), end, value);
             if (error != std::errc() || at != end || value < INT32_MIN || value > INT32_MAX)
-                throw Failure{"Eingabe ist keine ganze Zahl: " + *word};
+                throw Failure{std::string(code::NotAnInteger) + *word};
             return Value::ofInt(value);
         }
         if (type == Scalar::Real) {
@@ -439,7 +441,7 @@ private:
             const double value = std::strtod(number.c_str(), &end);
             if (number.empty() || *end != '\0' ||
                 std::isspace(static_cast<unsigned char>(number[0])))
-                throw Failure{"Eingabe ist keine Zahl: " + *word};
+                throw Failure{std::string(code::NotANumber) + *word};
             return Value::ofReal(value);
         }
         return Value::ofText(*word);
@@ -448,7 +450,7 @@ private:
     void output(const std::vector<Expr>& items) {
         std::string line;
         for (std::size_t i = 0; i < items.size(); ++i) {
-            if (i > 0 && items[i].kind != Expr::Kind::Text && items[i - 1].kind != Expr::Kind::Text)
+            if (code::spacedBefore(items, i))
                 line += ' ';
             line += shownValue(evaluate(items[i]));
         }
@@ -472,12 +474,7 @@ private:
     }
 
     std::size_t fieldIndex(const Expr& field) const {
-        const code::RecordType& record = recordType(field.args[0].record);
-        for (std::size_t i = 0; i < record.fields.size(); ++i) {
-            if (lowered(record.fields[i].name) == lowered(field.text))
-                return i;
-        }
-        return 0;
+        return code::fieldIndex(recordType(field.args[0].record), field.text);
     }
 
     // An element at an index; setting one beyond the end makes the array
@@ -487,7 +484,8 @@ private:
         std::vector<Value>& elements =
             m_frame->values[static_cast<std::size_t>(array.symbol)].items();
         const long long lowest = symbol.lowestIndex;
-        const long long length = growing ? 10'000'000 : static_cast<long long>(elements.size());
+        const long long length =
+            growing ? code::MaxArrayElements : static_cast<long long>(elements.size());
         if (index < lowest || index >= lowest + length) {
             const std::string bounds = length == 0 ? "leer"
                                                    : std::to_string(lowest) + " bis " +
@@ -652,12 +650,12 @@ private:
                             : Value::ofReal(a.number() * b.number());
         case Op::Div:
             if (b.number() == 0.0)
-                throw Failure{"Division durch null"};
+                throw Failure{std::string(code::ByZero)};
             return Value::ofReal(a.number() / b.number());
         case Op::IntDiv:
         case Op::Mod: {
             if (b.integer == 0)
-                throw Failure{"Division durch null"};
+                throw Failure{std::string(code::ByZero)};
             // Towards zero, as every generated program divides.
             return Value::ofInt(e.op == Op::IntDiv ? a.integer / b.integer : a.integer % b.integer);
         }
