@@ -175,11 +175,9 @@ void appendOutputItems(std::vector<Expr>& items, Expr item, bool output) {
         items.push_back(std::move(part));
 }
 
-// The items of input or output after the keyword: "x, y", ": x, y" or "(x, y)".
+// The items of input or output after the keyword and its colon: "x, y" or
+// "(x, y)".
 std::optional<std::vector<Expr>> readItems(Trimmed& t, bool targets) {
-    if (t.begin < t.end && t.tokens[t.begin].kind == Token::Kind::Sign &&
-        t.tokens[t.begin].text == ":")
-        ++t.begin;
     if (t.end - t.begin >= 2 && t.tokens[t.begin].text == "(" && t.tokens[t.end - 1].text == ")" &&
         t.tokens[t.begin].kind == Token::Kind::Sign) {
         ++t.begin;
@@ -206,6 +204,8 @@ std::optional<Stmt> readInputOutput(Trimmed& t) {
     if (word == "gib" && !t.dropLast({"aus"}))
         return std::nullopt;
     ++t.begin;
+    if (t.isSign(t.begin, ":"))
+        ++t.begin;
     Stmt s = statementOf(input ? Stmt::Kind::Input : Stmt::Kind::Output);
     // INPUT "Zahl?", x: the prompt is shown before reading (the comma after
     // it is often forgotten); a comma at the end is one too many.
@@ -416,7 +416,8 @@ std::optional<Stmt> stepOf(Stmt call) {
     const std::string name = lowered(call.name);
     if (name == "randomize" && call.items.empty())
         return statementOf(Stmt::Kind::Comment);
-    if ((name == "delete" && call.items.size() == 3) || (name == "insert" && call.items.size() == 3))
+    if ((name == "delete" && call.items.size() == 3) ||
+        (name == "insert" && call.items.size() == 3))
         return textEdit(std::move(call), name == "insert");
     if (name != "inc" && name != "dec")
         return call;
