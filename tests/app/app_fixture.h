@@ -19,6 +19,18 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+// Waits up to five seconds, handling events, for the condition to hold;
+// the test fails and stops when it never does. (QtTest's QTRY macros
+// report to QtTest, not to GoogleTest, and would pass silently.)
+#define WAIT_UNTIL(condition)                                                                      \
+    ASSERT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(condition); }, 5000))               \
+        << "never held: " #condition
+#define WAIT_EQ(actual, expected)                                                                  \
+    do {                                                                                           \
+        static_cast<void>(QTest::qWaitFor([&] { return (actual) == (expected); }, 5000));          \
+        ASSERT_EQ(actual, expected);                                                               \
+    } while (false)
+
 namespace velbrant::test {
 
 // Appends what the builder makes to the end of the editor's diagram, as

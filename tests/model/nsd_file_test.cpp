@@ -189,7 +189,7 @@ const char* const Subroutine = R"(<?xml version="1.0" encoding="UTF-8"?>
             <qCase></qCase>
             <qCase></qCase>
         </case>
-        <jump text="&#34;return s&#34;" comment="" color="ffffff" disabled="0"></jump>
+        <jump text="&#34;return s&#34;" comment="" color="ffffff" breakpoint="1" disabled="0"></jump>
     </children>
 </root>
 )";
@@ -210,7 +210,7 @@ TEST_F(NsdFile, OpenAndSaveGivesStructorizerBackWhatItWrote) {
     EXPECT_EQ(nsdOnlyContent(*read.document),
               (std::vector<std::string>{
                   "4 Farben", "2 Kommentare an Elementen", "1 deaktiviertes Element",
-                  "3 Endlosschleifen, Ausnahmebehandlungen und Parallelabschnitte",
+                  "3 Endlosschleifen, Ausnahmebehandlungen und Parallelabschnitte", "1 Haltepunkt",
                   "der Diagrammtyp „sub“", "die Include-Liste", "1 weitere Kopfzeile",
                   "Autor, Daten und Lizenz des Diagramms"}));
     // The sample kept in the repository, too.

@@ -173,6 +173,30 @@ TEST_F(UndoTest, UndoTakesBackTitleCommentAndFontsButKeepsFramePositionCentringA
     EXPECT_EQ(document.format().scale, 1.5);
 }
 
+// F9 twice on two elements of which one has a breakpoint: both get one,
+// then both lose it, and a new element is new again (no attributes).
+TEST_F(UndoTest, BreakpointsGoOnAndOffTogetherAndUndoTakesThemBack) {
+    Sequence& top = document.topSequence();
+    appendNew(top, ElementKind::Block, documentContext());
+    appendNew(top, ElementKind::Block, documentContext());
+    top.at(1).setNsd(withBreakpoint(nullptr, true));
+    const auto selectBoth = [&] {
+        top.at(0).setSelected(true);
+        top.at(1).setSelected(true);
+    };
+    selectBoth();
+    record(toggleBreakpoints(top));
+    EXPECT_EQ(document.breakpoints().size(), 2u);
+    selectBoth();
+    record(toggleBreakpoints(top));
+    EXPECT_TRUE(document.breakpoints().empty());
+    EXPECT_EQ(top.at(0).nsd(), nullptr);
+    turn(&UndoHistory::undo);
+    EXPECT_EQ(document.breakpoints().size(), 2u);
+    turn(&UndoHistory::undo);
+    EXPECT_EQ(document.breakpoints(), std::vector<const Element*>{&top.at(1)});
+}
+
 // Noise does not deflate, so every step keeps about its own size.
 Changes noiseStep(std::uint8_t seed, std::size_t size) {
     Bytes bytes(size);

@@ -24,6 +24,7 @@ constexpr const char* DeleteStep = "Löschen";
 constexpr const char* CutStep = "Ausschneiden";
 constexpr const char* TextStep = "Text";
 constexpr const char* FormatStep = "Format";
+constexpr const char* BreakpointStep = "Haltepunkt";
 constexpr const char* TextEditStep = "Text bearbeitet";
 
 } // namespace
@@ -96,6 +97,14 @@ void DocumentEditor::applyFormat(const ElementFormat& format) {
         return;
     change(FormatStep, [this, &format](Document&, const LayoutContext& context) {
         return formatSelectedRun(*m_selected, format, context);
+    });
+}
+
+void DocumentEditor::toggleBreakpoints() {
+    if (m_selected == nullptr)
+        return;
+    change(BreakpointStep, [this](Document&, const LayoutContext&) {
+        return velbrant::toggleBreakpoints(*m_selected);
     });
 }
 

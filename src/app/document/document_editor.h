@@ -51,6 +51,9 @@ public:
     void applyFormat(const ElementFormat& format);
     // Removes the selected elements; nothing happens without a selection.
     void deleteSelection();
+    // F9: the selected elements get a breakpoint, or all lose theirs (an
+    // undoable change, "Haltepunkt"); kept in the element's attributes.
+    void toggleBreakpoints();
 
     // Where a new element or a paste at the point would go, by the
     // insertion rule, or a drop, by the drop rule (which half of an element

@@ -31,12 +31,15 @@ DocumentView::DocumentView(DocumentEditor& editor, QWidget* parent)
     const auto repaint = [this] { viewport()->update(); };
     // The frame may have grown or moved: the scrolled area follows it.
     const auto refit = [this] {
+        m_breakpoints = m_editor.document().breakpoints();
         updateScrollRanges();
         viewport()->update();
     };
     connect(&m_editor, &DocumentEditor::changed, this, refit);
+    connect(&m_editor, &DocumentEditor::treeReplaced, this, refit);
     connect(&m_editor, &DocumentEditor::appearanceChanged, this, refit);
     connect(&m_editor, &DocumentEditor::selectionChanged, this, repaint);
+    m_breakpoints = m_editor.document().breakpoints();
     updateScrollRanges();
     updateCursor();
 }
@@ -174,11 +177,6 @@ void DocumentView::setRunMark(const Element* element) {
     if (element == m_runMark)
         return;
     m_runMark = element;
-    viewport()->update();
-}
-
-void DocumentView::setBreakpoints(std::set<const Element*> elements) {
-    m_breakpoints = std::move(elements);
     viewport()->update();
 }
 

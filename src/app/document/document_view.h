@@ -53,8 +53,7 @@ public:
     void setRunMark(const Element* element);
     const Element* runMark() const { return m_runMark; }
     // Elements a run stops at, marked with a red dot.
-    void setBreakpoints(std::set<const Element*> elements);
-    const std::set<const Element*>& breakpoints() const { return m_breakpoints; }
+    const std::vector<const Element*>& breakpoints() const { return m_breakpoints; }
     // Ends a drag of the selection without moving anything (Esc, or when
     // another window took it).
     void cancelDrag();
@@ -138,7 +137,7 @@ private:
 
     DocumentEditor& m_editor;
     const Element* m_runMark = nullptr;
-    std::set<const Element*> m_breakpoints;
+    std::vector<const Element*> m_breakpoints;
     Tool m_tool = Tool::Select;
     bool m_pasteMode = false;
     double m_zoom = 1.0;

@@ -24,11 +24,6 @@ namespace {
 
 enum Command { Start, Step, StepInto, Pause, Stop, Breakpoint };
 
-std::set<const Element*> elementsOf(const Document& document) {
-    const std::vector<const Element*> all = document.elementsInReadingOrder();
-    return {all.begin(), all.end()};
-}
-
 } // namespace
 
 RunCommands::RunCommands(QMainWindow* frame)
@@ -95,52 +90,36 @@ void RunCommands::addMenu(QMenuBar& bar) {
 }
 
 void RunCommands::follow(DocumentWindow* window) {
+    if (window != nullptr && window != m_active)
+        connect(&window->editor(), &DocumentEditor::changed, this, &RunCommands::passBreakpoints,
+                Qt::UniqueConnection);
     m_active = window;
-    if (window != nullptr && m_breakpoints.count(window) == 0) {
-        m_breakpoints[window];
-        connect(&window->editor(), &DocumentEditor::changed, this,
-                [this, window] { pruneBreakpoints(window); });
-        connect(&window->editor(), &DocumentEditor::treeReplaced, this,
-                [this, window] { pruneBreakpoints(window); });
-        connect(window, &QObject::destroyed, this, [this, window] { m_breakpoints.erase(window); });
-    }
     updateActions();
 }
 
-// F9 on the selected elements: each gets a breakpoint, or all lose theirs.
 void RunCommands::toggleBreakpoint() {
     if (m_active.isNull())
         return;
-    std::set<const Element*> selected;
-    for (const Element* element : elementsOf(m_active->editor().document())) {
-        if (element->isSelected())
-            selected.insert(element);
-    }
-    std::set<const Element*>& breakpoints = m_breakpoints[m_active];
-    const bool all = std::all_of(selected.begin(), selected.end(),
-                                 [&](const Element* e) { return breakpoints.count(e) != 0; });
-    for (const Element* element : selected) {
-        if (all)
-            breakpoints.erase(element);
-        else
+    m_settingBreakpoint = true;
+    m_active->editor().toggleBreakpoints();
+    m_settingBreakpoint = false;
+}
+
+void RunCommands::passBreakpoints() {
+    if (m_controller->isRunning())
+        m_controller->setBreakpoints(breakpointsOfOpenDiagrams());
+}
+
+std::set<const Element*> RunCommands::breakpointsOfOpenDiagrams() const {
+    QList<DocumentWindow*> windows = openWindows ? openWindows() : QList<DocumentWindow*>();
+    if (!m_running.isNull())
+        windows.push_back(m_running);
+    std::set<const Element*> breakpoints;
+    for (DocumentWindow* window : windows) {
+        for (const Element* element : window->editor().document().breakpoints())
             breakpoints.insert(element);
     }
-    showBreakpoints(m_active);
-}
-
-void RunCommands::pruneBreakpoints(DocumentWindow* window) {
-    std::set<const Element*>& breakpoints = m_breakpoints[window];
-    if (breakpoints.empty())
-        return;
-    const std::set<const Element*> present = elementsOf(window->editor().document());
-    std::erase_if(breakpoints, [&](const Element* e) { return present.count(e) == 0; });
-    showBreakpoints(window);
-}
-
-void RunCommands::showBreakpoints(DocumentWindow* window) {
-    window->view().setBreakpoints(m_breakpoints[window]);
-    if (window == m_running)
-        m_controller->setBreakpoints(m_breakpoints[window]);
+    return breakpoints;
 }
 
 // While the run waits for input, these say how it goes on afterwards.
@@ -201,7 +180,7 @@ bool RunCommands::start(bool stepping) {
     m_frame->resizeDocks({m_io, m_variables}, {3, 2}, Qt::Horizontal);
     connect(&window.editor(), &DocumentEditor::changed, this, &RunCommands::edited,
             Qt::UniqueConnection);
-    m_controller->setBreakpoints(m_breakpoints[&window]);
+    m_controller->setBreakpoints(breakpointsOfOpenDiagrams());
     m_controller->start(window.editor().document(), m_routines->lookup(), stepping);
     emit note(QStringLiteral("Ausf\u00fchrung gestartet"));
     return true;
@@ -236,6 +215,8 @@ void RunCommands::ended(const QString& message) {
 // An edit ends the run: the run works on a copy, but its element frame and
 // values would no longer match what the user sees.
 void RunCommands::edited() {
+    if (m_settingBreakpoint)
+        return;
     mark(false);
     if (m_controller->isRunning()) {
         m_endNote = QStringLiteral("Ausf\u00fchrung beendet: das Struktogramm wurde ge\u00e4ndert");

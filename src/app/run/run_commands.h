@@ -70,9 +70,9 @@ private:
     void ended(const QString& message);
     void edited();
     void toggleBreakpoint();
-    // Breakpoints of elements an edit removed go too.
-    void pruneBreakpoints(DocumentWindow* window);
-    void showBreakpoints(DocumentWindow* window);
+    // The run stops at the breakpoints of every open diagram.
+    void passBreakpoints();
+    std::set<const Element*> breakpointsOfOpenDiagrams() const;
     void mark(bool on);
     // The window showing the element's diagram, and the element there.
     std::pair<DocumentWindow*, const Element*> shownIn(const Element* element);
@@ -91,7 +91,8 @@ private:
     std::unique_ptr<QtTextMeasurer> m_measurer;
     std::unique_ptr<RoutineFolder> m_routines;
     std::vector<QAction*> m_actions;
-    std::map<const DocumentWindow*, std::set<const Element*>> m_breakpoints;
+    // A breakpoint set while the run waits is no edit that ends it.
+    bool m_settingBreakpoint = false;
 };
 
 } // namespace velbrant

@@ -147,4 +147,14 @@ std::vector<const Element*> Document::elementsInReadingOrder() const {
     return elements;
 }
 
+std::vector<const Element*> Document::breakpoints() const {
+    std::vector<const Element*> elements;
+    m_top->walkReadingOrder([&elements](Element& element, Sequence&) {
+        if (element.nsd() != nullptr && element.nsd()->breakpoint())
+            elements.push_back(&element);
+        return true;
+    });
+    return elements;
+}
+
 } // namespace velbrant

@@ -110,6 +110,8 @@ public:
     std::vector<DrawnBox> drawnElementBoxes() const;
     // Every element, from top to bottom, a block before what it holds.
     std::vector<const Element*> elementsInReadingOrder() const;
+    // The elements a run stops at, in reading order.
+    std::vector<const Element*> breakpoints() const;
 
     // Frame, header and diagram; the context brings labels and clip area,
     // the document its scale.

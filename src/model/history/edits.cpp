@@ -91,6 +91,19 @@ Changes formatSelectedRun(Sequence& sequence, const ElementFormat& format,
     return changeOf(std::move(change));
 }
 
+Changes toggleBreakpoints(Sequence& sequence) {
+    const auto [first, end] = sequence.selectedSpan();
+    if (first == end)
+        return {};
+    RunChange change = recordRun(sequence, first, end);
+    bool all = true;
+    for (std::size_t i = first; i < end; ++i)
+        all = all && sequence.at(i).nsd() != nullptr && sequence.at(i).nsd()->breakpoint();
+    for (std::size_t i = first; i < end; ++i)
+        sequence.at(i).setNsd(withBreakpoint(sequence.at(i).nsd(), !all));
+    return changeOf(std::move(change));
+}
+
 Changes setDiagramFormat(Document& document, DiagramFormat format) {
     Changes changes;
     changes.emplace_back(recordHeader(document));

@@ -38,6 +38,9 @@ Changes moveSelectedRun(Sequence& sequence, const Sequence::InsertionTarget& tar
 // The format's non-zero fields on the selected elements and all they hold.
 Changes formatSelectedRun(Sequence& sequence, const ElementFormat& format,
                           const LayoutContext& context);
+// F9: every selected element of the run gets a breakpoint, or, when all
+// have one, all lose it.
+Changes toggleBreakpoints(Sequence& sequence);
 // Title, comment, fonts, position, thickness and scale; undo takes back
 // title, comment and fonts.
 Changes setDiagramFormat(Document& document, DiagramFormat format);

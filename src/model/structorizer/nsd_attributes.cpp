@@ -1,5 +1,6 @@
 #include "model/structorizer/nsd_attributes.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace velbrant {
@@ -21,6 +22,34 @@ std::optional<Color> NsdAttributes::fill() const {
     if (parsed == White)
         return std::nullopt;
     return parsed;
+}
+
+namespace {
+
+constexpr const char* BreakpointAttribute = "breakpoint";
+
+bool isBreakpoint(const std::pair<std::string, std::string>& attribute) {
+    return attribute.first == BreakpointAttribute;
+}
+
+} // namespace
+
+bool NsdAttributes::breakpoint() const {
+    return std::any_of(others.begin(), others.end(), [](const auto& attribute) {
+        return isBreakpoint(attribute) && attribute.second == "1";
+    });
+}
+
+std::shared_ptr<const NsdAttributes> withBreakpoint(const NsdAttributes* attributes, bool on) {
+    auto changed = attributes != nullptr ? std::make_shared<NsdAttributes>(*attributes)
+                                         : std::make_shared<NsdAttributes>();
+    std::erase_if(changed->others, isBreakpoint);
+    if (on)
+        changed->others.emplace_back(BreakpointAttribute, "1");
+    // Without the breakpoint, a new element is new again.
+    if (*changed == NsdAttributes{})
+        return nullptr;
+    return changed;
 }
 
 } // namespace velbrant

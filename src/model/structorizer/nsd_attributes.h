@@ -2,6 +2,7 @@
 
 #include "model/layout/canvas.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -35,8 +36,16 @@ struct NsdAttributes {
 
     // The fill a colour other than white gives the element's box.
     std::optional<Color> fill() const;
+    // A run stops at the element: kept as the attribute breakpoint="1",
+    // which Structorizer passes over.
+    bool breakpoint() const;
     bool operator==(const NsdAttributes&) const = default;
 };
+
+// The attributes with the breakpoint set or taken away; an element without
+// attributes gets ones that hold only the breakpoint, and loses them again
+// with it.
+std::shared_ptr<const NsdAttributes> withBreakpoint(const NsdAttributes* attributes, bool on);
 
 // What a Structorizer diagram's root carries besides title and comment:
 // every other attribute (the diagram type, include list, author, dates,

@@ -48,6 +48,7 @@ std::vector<std::string> nsdOnlyContent(const Document& document) {
     int comments = 0;
     int disabled = 0;
     int kinds = 0;
+    int breakpoints = 0;
     forEachElement(document.topSequence(), [&](const Element& element) {
         const NsdAttributes* nsd = element.nsd();
         if (nsd == nullptr)
@@ -59,6 +60,7 @@ std::vector<std::string> nsdOnlyContent(const Document& document) {
                         : 0;
         disabled += nsd->disabled ? 1 : 0;
         kinds += nsd->kind.empty() ? 0 : 1;
+        breakpoints += nsd->breakpoint() ? 1 : 0;
     });
     std::vector<std::string> content;
     if (colors > 0)
@@ -72,6 +74,8 @@ std::vector<std::string> nsdOnlyContent(const Document& document) {
         content.push_back(counted(kinds,
                                   "Endlosschleife, Ausnahmebehandlung oder Parallelabschnitt",
                                   "Endlosschleifen, Ausnahmebehandlungen und Parallelabschnitte"));
+    if (breakpoints > 0)
+        content.push_back(counted(breakpoints, "Haltepunkt", "Haltepunkte"));
     if (const NsdRoot* root = document.nsdRoot())
         addRootContent(*root, content);
     return content;
