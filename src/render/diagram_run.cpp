@@ -55,7 +55,7 @@ run::RunResult runDiagramFile(const QString& path, std::FILE* input, std::FILE* 
     LoadedDocument loaded = readDocumentFile(path, measurer, DefaultLabels{});
     RoutineFolder folder(QFileInfo(path).absolutePath(), measurer, path);
     run::RunIo io;
-    io.readWord = [input] { return nextWord(input); };
+    io.readWord = [input](const std::string&) { return nextWord(input); };
     io.writeLine = [output](const std::string& line) {
         std::fwrite(line.data(), 1, line.size(), output);
         std::fputc('\n', output);

@@ -4,15 +4,20 @@
 #include "app/run/run_controller.h"
 #include "app_fixture.h"
 #include "model/diagram/compound_element.h"
+#include "model/structorizer/nsd_file.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
+#include <QInputDialog>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -47,9 +52,20 @@ protected:
             shown << tree->topLevelItem(i)->text(0) + "=" + tree->topLevelItem(i)->text(2);
         return shown;
     }
+    // The end of the run as the frame sees it: its values and trace shown.
+    void waitForEnd() {
+        WAIT_UNTIL(!ends->isEmpty());
+        ends->clear();
+    }
+    void SetUp() override {
+        AppTest::SetUp();
+        ends = std::make_unique<QSignalSpy>(&controller(), &RunController::finished);
+    }
+    std::unique_ptr<QSignalSpy> ends;
+
     void stepAndWait() {
         action("RunStepItem")->trigger();
-        QTRY_VERIFY(controller().isPaused() || !controller().isRunning());
+        WAIT_UNTIL(controller().isPaused() || !controller().isRunning());
         QApplication::processEvents();
     }
 };
@@ -65,16 +81,16 @@ TEST_F(RunTest, SteppingShowsTheVariablesAndFramesTheElementAtHand) {
     for (int step = 0; step < 4; ++step) {
         action("RunStepItem")->trigger();
         QTest::qWait(20);
-        QTRY_VERIFY(controller().isPaused());
+        WAIT_UNTIL(controller().isPaused());
     }
-    QTRY_COMPARE(variables(), (QStringList{"s=1", "i=2"}));
+    WAIT_EQ(variables(), (QStringList{"s=1", "i=2"}));
     const Sequence& top = window.editor().document().topSequence();
     const auto& loop = dynamic_cast<const CompoundElement&>(top.at(1));
     EXPECT_EQ(window.view().runMark(), &loop.sequenceAt(0).at(0));
 
     action("RunStartItem")->trigger();
-    QTRY_VERIFY(!controller().isRunning());
-    QTRY_COMPARE(output(), QStringLiteral("6"));
+    waitForEnd();
+    WAIT_EQ(output(), QStringLiteral("6"));
     EXPECT_EQ(window.view().runMark(), nullptr);
     EXPECT_EQ(variables(), (QStringList{"s=6", "i=3"}));
     // The trace table: a row per step; as a worksheet, empty, then solved.
@@ -90,8 +106,9 @@ TEST_F(RunTest, SteppingShowsTheVariablesAndFramesTheElementAtHand) {
     EXPECT_EQ(sheet.mid(solution).count("<td>6</td>"), 3);
 }
 
-// F9 puts a breakpoint on the selected element: F5 stops there each
-// time the run comes to it; F9 again takes it away.
+// F9 puts a breakpoint on the selected element, an undoable change that
+// an .nsd file keeps: F5 stops there each time the run comes to it; F9
+// again, while the run waits, takes it away and the run goes on.
 TEST_F(RunTest, ARunStopsAtABreakpointEachTimeItComesToIt) {
     DocumentWindow& window =
         open("summe.txt", "s := 0\n\nf\xC3\xBCr i := 1 bis 3\n    s := s + i\n\nAusgabe: s\n");
@@ -99,17 +116,24 @@ TEST_F(RunTest, ARunStopsAtABreakpointEachTimeItComesToIt) {
         window.editor().selectNext(1);
     action("RunBreakpointItem")->trigger();
     EXPECT_EQ(window.view().breakpoints().size(), 1u);
+    EXPECT_EQ(window.editor().undoName(), QStringLiteral("Haltepunkt"));
+    DocumentWindow& reopened =
+        open("summe.nsd", QByteArray::fromStdString(encodeNsd(window.editor().document())));
+    ASSERT_EQ(reopened.view().breakpoints().size(), 1u);
+    EXPECT_EQ(reopened.view().breakpoints()[0]->lines(), std::vector<std::string>{"s := s + i"});
+    frame.findChild<QMdiArea*>("MdiArea")->setActiveSubWindow(&window);
     for (const QStringList& expected : {QStringList{"s=0", "i=1"}, QStringList{"s=1", "i=2"}}) {
         action("RunStartItem")->trigger();
         QTest::qWait(20);
-        QTRY_VERIFY(controller().isPaused());
-        QTRY_COMPARE(variables(), expected);
+        WAIT_UNTIL(controller().isPaused());
+        WAIT_EQ(variables(), expected);
     }
     action("RunBreakpointItem")->trigger();
     EXPECT_TRUE(window.view().breakpoints().empty());
+    EXPECT_TRUE(controller().isPaused());
     action("RunStartItem")->trigger();
-    QTRY_VERIFY(!controller().isRunning());
-    QTRY_COMPARE(output(), QStringLiteral("6"));
+    waitForEnd();
+    WAIT_EQ(output(), QStringLiteral("6"));
 }
 
 // Values typed before the program asks are read when it asks; an edit
@@ -118,7 +142,7 @@ TEST_F(RunTest, InputTypedAheadIsReadAndAnEditEndsAWaitingRun) {
     DocumentWindow& window =
         open("zwei.txt", "Eingabe: a\nEingabe: b\nAusgabe: a + b\n\nAusgabe: \"fertig\"\n");
     action("RunStepItem")->trigger();
-    QTRY_VERIFY(controller().isPaused());
+    WAIT_UNTIL(controller().isPaused());
     auto* input = frame.findChild<QLineEdit*>(QStringLiteral("RunInput"));
     ASSERT_TRUE(input->isEnabled());
     QTest::keyClicks(input, "2 3");
@@ -126,18 +150,37 @@ TEST_F(RunTest, InputTypedAheadIsReadAndAnEditEndsAWaitingRun) {
     for (int step = 0; step < 3; ++step) {
         action("RunStepItem")->trigger();
         QTest::qWait(20);
-        QTRY_VERIFY(controller().isPaused());
+        WAIT_UNTIL(controller().isPaused());
     }
-    QTRY_VERIFY(output().endsWith("5"));
+    WAIT_UNTIL(output().endsWith("5"));
     EXPECT_NE(window.view().runMark(), nullptr);
     appendBuilt(window.editor(), [](Sequence& top, const LayoutContext& context) {
         appendNew(top, ElementKind::Block, context, {"Ausgabe: 1"});
     });
-    QTRY_VERIFY(!controller().isRunning());
+    waitForEnd();
     EXPECT_EQ(window.view().runMark(), nullptr);
     EXPECT_EQ(frame.statusBar()->currentMessage(),
               "Ausf\u00fchrung beendet: das Struktogramm wurde ge\u00e4ndert");
     EXPECT_FALSE(output().contains("fertig"));
+}
+
+// With "Eingabe im Dialog" a small dialog asks with the program's prompt,
+// or the variable's name when there is none; several values go in one line.
+TEST_F(RunTest, TheInputDialogAsksWithTheProgramsPrompt) {
+    open("frage.txt", "Eingabe: \"Wie viele?\", n\nEingabe: a, b\nAusgabe: n * (a + b)\n");
+    frame.findChild<QCheckBox*>(QStringLiteral("RunInputDialogCheck"))->setChecked(true);
+    action("RunStartItem")->trigger();
+    for (const auto& [asked, answer] : {std::pair{"Wie viele?", "2"}, std::pair{"a", "3 4"}}) {
+        QInputDialog* dialog = nullptr;
+        WAIT_UNTIL((dialog = frame.findChild<QInputDialog*>(QStringLiteral("RunInputDialog"))));
+        EXPECT_TRUE(dialog->labelText().startsWith(QString::fromLatin1(asked)))
+            << dialog->labelText().toStdString();
+        dialog->setTextValue(QString::fromLatin1(answer));
+        dialog->accept();
+        WAIT_UNTIL(frame.findChild<QInputDialog*>(QStringLiteral("RunInputDialog")) == nullptr);
+    }
+    waitForEnd();
+    EXPECT_EQ(output(), QStringLiteral("Wie viele?\n> 2\n> 3 4\n14"));
 }
 
 // Hineinspringen goes into a routine of another diagram: its file opens in
@@ -148,14 +191,14 @@ TEST_F(RunTest, SteppingIntoARoutineShowsItInItsOwnWindow) {
         ASSERT_TRUE(QFile::copy(source.filePath(name), dir.filePath(name)));
     DocumentWindow* main = frame.files().openDocument(dir.filePath("rechner.nsd"));
     action("RunStepIntoItem")->trigger();
-    QTRY_VERIFY(controller().isPaused());
+    WAIT_UNTIL(controller().isPaused());
     auto* input = frame.findChild<QLineEdit*>(QStringLiteral("RunInput"));
     QTest::keyClicks(input, "84 36");
     QTest::keyClick(input, Qt::Key_Return);
     for (int step = 0; step < 3 && frame.documents().size() == 1; ++step) {
         action("RunStepIntoItem")->trigger();
         QTest::qWait(20);
-        QTRY_VERIFY(controller().isPaused());
+        WAIT_UNTIL(controller().isPaused());
         QApplication::processEvents();
     }
     ASSERT_EQ(frame.documents().size(), 2);
@@ -168,7 +211,7 @@ TEST_F(RunTest, SteppingIntoARoutineShowsItInItsOwnWindow) {
                     ->windowTitle()
                     .contains(QStringLiteral("Rechner \u2192 ")));
     action("RunStopItem")->trigger();
-    QTRY_VERIFY(!controller().isRunning());
+    waitForEnd();
 }
 
 // Beenden ends an endless loop that prints without end at once, with no
@@ -179,8 +222,7 @@ TEST_F(RunTest, StoppingEndsARunThatWouldNotEnd) {
     QTest::qWait(200);
     EXPECT_TRUE(controller().isRunning());
     action("RunStopItem")->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(!controller().isRunning(), 1000);
-    QApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !ends->isEmpty(); }, 1000));
     EXPECT_GT(output().split('\n').last().toInt(), 0) << output().right(100).toStdString();
     EXPECT_FALSE(output().contains("Fehler"));
 }
@@ -191,11 +233,11 @@ TEST_F(RunTest, AFailureFramesItsElementAndTheDiagramStaysEditable) {
     DocumentWindow& window = open("teilen.txt", "Eingabe: n\nx := 10 / n\nAusgabe: x\n");
     action("RunStartItem")->trigger();
     auto* input = frame.findChild<QLineEdit*>(QStringLiteral("RunInput"));
-    QTRY_VERIFY(input->hasFocus());
+    WAIT_UNTIL(input->hasFocus());
     QTest::keyClicks(input, "0");
     QTest::keyClick(input, Qt::Key_Return);
-    QTRY_VERIFY(!controller().isRunning());
-    QTRY_VERIFY(output().contains("Fehler: Division durch null"));
+    waitForEnd();
+    WAIT_UNTIL(output().contains("Fehler: Division durch null"));
     DocumentEditor& editor = window.editor();
     EXPECT_EQ(window.view().runMark(), &editor.document().topSequence().at(0));
     appendBuilt(editor, [](Sequence& top, const LayoutContext& context) {

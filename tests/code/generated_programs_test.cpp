@@ -420,7 +420,7 @@ run::RunIo wordsAndLines(const std::string& input, std::string& output) {
         words.replace(at, 2, " ");
     auto stream = std::make_shared<std::istringstream>(words);
     run::RunIo io;
-    io.readWord = [stream]() -> std::optional<std::string> {
+    io.readWord = [stream](const std::string&) -> std::optional<std::string> {
         std::string word;
         if (*stream >> word)
             return word;

@@ -24,7 +24,7 @@ Ran runText(std::string_view text, const std::string& input = {}, run::RunLimits
     Ran ran;
     std::istringstream words(input);
     run::RunIo io;
-    io.readWord = [&words]() -> std::optional<std::string> {
+    io.readWord = [&words](const std::string&) -> std::optional<std::string> {
         std::string word;
         return words >> word ? std::optional(word) : std::nullopt;
     };

@@ -80,7 +80,7 @@ void RunController::start(const Document& document, const DiagramLookup& routine
     }
     m_worker = std::thread([this] {
         run::RunIo io;
-        io.readWord = [this] { return nextWord(); };
+        io.readWord = [this](const std::string& asked) { return nextWord(asked); };
         io.writeLine = [this](const std::string& line) { written(line); };
         io.trace = &m_trace;
         const run::RunResult result = run::runProgram(
@@ -179,14 +179,14 @@ void RunController::deliverOutput() {
         emit output(lines.join(QLatin1Char('\n')));
 }
 
-std::optional<std::string> RunController::nextWord() {
+std::optional<std::string> RunController::nextWord(const std::string& asked) {
     std::unique_lock lock(m_mutex);
     if (m_words.empty() && !m_stopping) {
         QMetaObject::invokeMethod(
             this,
-            [this] {
+            [this, question = QString::fromStdString(asked)] {
                 deliverOutput();
-                emit inputWanted();
+                emit inputWanted(question);
             },
             Qt::QueuedConnection);
         m_wake.wait(lock, [this] { return !m_words.empty() || m_stopping; });

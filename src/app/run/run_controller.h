@@ -69,14 +69,16 @@ signals:
     void stepped();
     // Lines the run wrote, one or more.
     void output(const QString& lines);
-    void inputWanted();
+    // The run waits for input: `asked` is the program's prompt, else the
+    // name of the variable it reads.
+    void inputWanted(const QString& asked);
     // The run is over: `message` says why it failed, empty when it ended
     // or was stopped.
     void finished(const QString& message);
 
 private:
     bool atStep(const code::Stmt& statement, int depth, const run::RunState& state);
-    std::optional<std::string> nextWord();
+    std::optional<std::string> nextWord(const std::string& asked);
     void written(const std::string& line);
     void deliverOutput();
     void mapElements(const Document& copy, const Document& original);

@@ -1,11 +1,13 @@
 #include "app/run/run_docks.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -42,7 +44,7 @@ QString fromUtf8(const std::string& text) {
 
 IoDock::IoDock(QWidget* parent)
     : QDockWidget(QStringLiteral("Ein-/Ausgabe"), parent), m_output(new QPlainTextEdit),
-      m_input(new QLineEdit) {
+      m_input(new QLineEdit), m_inDialog(new QCheckBox(QStringLiteral("Eingabe im &Dialog"))) {
     setObjectName(QStringLiteral("RunIoDock"));
     m_output->setObjectName(QStringLiteral("RunOutput"));
     m_output->setReadOnly(true);
@@ -55,11 +57,10 @@ IoDock::IoDock(QWidget* parent)
     m_input->setEnabled(false);
     connect(m_input, &QLineEdit::returnPressed, this, [this] {
         const QString line = m_input->text();
-        m_output->appendPlainText(QStringLiteral("> ") + line);
         m_input->clear();
-        setRunning(m_input->isEnabled());
-        emit inputGiven(line);
+        give(line);
     });
+    m_inDialog->setObjectName(QStringLiteral("RunInputDialogCheck"));
     auto* speed = new QSlider(Qt::Horizontal);
     speed->setObjectName(QStringLiteral("RunSpeedSlider"));
     speed->setRange(0, static_cast<int>(StepDelays.size()) - 1);
@@ -75,8 +76,17 @@ IoDock::IoDock(QWidget* parent)
     auto* layout = new QVBoxLayout(content);
     layout->addLayout(pace);
     layout->addWidget(m_output);
-    layout->addWidget(m_input);
+    auto* answer = new QHBoxLayout;
+    answer->addWidget(m_input, 1);
+    answer->addWidget(m_inDialog);
+    layout->addLayout(answer);
     setWidget(content);
+}
+
+void IoDock::give(const QString& line) {
+    m_output->appendPlainText(QStringLiteral("> ") + line);
+    setRunning(m_input->isEnabled());
+    emit inputGiven(line);
 }
 
 void IoDock::clear() {
@@ -96,11 +106,22 @@ void IoDock::setRunning(bool running) {
                                         : QString());
 }
 
-void IoDock::askForInput() {
+void IoDock::askForInput(const QString& asked) {
     QDockWidget::show();
     raise();
     m_input->setPlaceholderText(QStringLiteral("Das Programm wartet auf eine Eingabe"));
     m_input->setFocus();
+    if (!m_inDialog->isChecked())
+        return;
+    // Not modal for the frame: Beenden stays within reach; a dialog closed
+    // without an answer leaves the input line asking.
+    auto* dialog = new QInputDialog(this);
+    dialog->setObjectName(QStringLiteral("RunInputDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(QStringLiteral("Eingabe"));
+    dialog->setLabelText(asked + QStringLiteral("\n(mehrere Werte durch Leerzeichen getrennt)"));
+    connect(dialog, &QInputDialog::textValueSelected, this, &IoDock::give);
+    dialog->open();
 }
 
 QString IoDock::text() const {

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QTableWidget;
@@ -24,8 +25,10 @@ public:
     void append(const QString& line);
     // While a run goes on, input may be typed ahead.
     void setRunning(bool running);
-    // The input line takes the keyboard until the user answers.
-    void askForInput();
+    // The input line takes the keyboard until the user answers, or, with
+    // "Eingabe im Dialog", a small dialog asks with the program's prompt
+    // (or the variable's name).
+    void askForInput(const QString& asked);
     QString text() const;
 
 signals:
@@ -35,8 +38,11 @@ signals:
     void stepDelayChosen(int milliseconds);
 
 private:
+    void give(const QString& line);
+
     QPlainTextEdit* m_output;
     QLineEdit* m_input;
+    QCheckBox* m_inDialog;
 };
 
 // "Variablen": name, type and value of each variable of the routine being

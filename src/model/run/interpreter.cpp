@@ -125,7 +125,7 @@ private:
             m_io.trace->beginRow(&main, [&main] { return utf8(main.program.title); });
         for (const std::string& parameter : main.program.parameters) {
             const auto index = symbolIndex(main, parameter);
-            frame.values[index] = readValue(main.symbols.all()[index].type.scalar);
+            frame.values[index] = readValue(main.symbols.all()[index].type.scalar, utf8(parameter));
             if (m_io.trace != nullptr)
                 traced(utf8(parameter), shownValue(frame.values[index]));
         }
@@ -405,24 +405,26 @@ private:
 
     // Input and output.
     void input(const Stmt& s) {
+        const std::string prompt = s.hasValue ? shownLine({s.value}) : std::string();
         if (s.hasValue)
-            output({s.value});
+            writeLine(prompt);
         for (const Expr& item : s.items) {
+            const std::string asked = s.hasValue ? prompt : column(item);
             if (item.kind != Expr::Kind::Range) {
-                assign(item, readValue(item.type));
+                assign(item, readValue(item.type, asked));
                 continue;
             }
             const long long last = evaluate(item.args[1]).integer;
             for (long long k = evaluate(item.args[0]).integer; k <= last; ++k) {
-                const Value& value = element(item, k, true) = readValue(item.type);
+                const Value& value = element(item, k, true) = readValue(item.type, asked);
                 if (m_io.trace != nullptr)
                     traced(column(item), "[" + std::to_string(k) + "] " + shownValue(value));
             }
         }
     }
 
-    Value readValue(Scalar type) {
-        std::optional<std::string> word = m_io.readWord ? m_io.readWord() : std::nullopt;
+    Value readValue(Scalar type, const std::string& asked) {
+        std::optional<std::string> word = m_io.readWord ? m_io.readWord(asked) : std::nullopt;
         if (!word)
             throw Failure{std::string(code::NoMoreInput)};
         if (type == Scalar::Int) {
@@ -447,14 +449,16 @@ private:
         return Value::ofText(*word);
     }
 
-    void output(const std::vector<Expr>& items) {
+    void output(const std::vector<Expr>& items) { writeLine(shownLine(items)); }
+
+    std::string shownLine(const std::vector<Expr>& items) {
         std::string line;
         for (std::size_t i = 0; i < items.size(); ++i) {
             if (code::spacedBefore(items, i))
                 line += ' ';
             line += shownValue(evaluate(items[i]));
         }
-        writeLine(line);
+        return line;
     }
 
     // Names, elements and fields.

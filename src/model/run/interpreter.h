@@ -20,7 +20,9 @@ namespace velbrant::run {
 // its trace table.
 struct RunIo {
     // The next word of the input (UTF-8), nothing when it has run out.
-    std::function<std::optional<std::string>()> readWord;
+    // `asked` is what a person would be asked: the prompt the program
+    // showed, else the name of the variable read.
+    std::function<std::optional<std::string>(const std::string& asked)> readWord;
     // A line of output (UTF-8), without its end.
     std::function<void(const std::string&)> writeLine;
     Trace* trace = nullptr;
