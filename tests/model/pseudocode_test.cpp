@@ -22,6 +22,8 @@ TEST(StructorizerPseudocode, StatementsReadAsTheirMeaning) {
     // as real files have them.
     EXPECT_EQ(statement("INPUT \"Zahl?\" zahl").items.size(), 1u);
     EXPECT_EQ(statement("INPUT \"Kapital (\x80)\", kapital,").items.size(), 1u);
+    // Brackets around the first and the last item are not one around all.
+    EXPECT_EQ(statement("Ausgabe: (a div 3) + \" \" + (a mod 3)").items.size(), 3u);
     // The school's colon before a prompt.
     EXPECT_TRUE(statement("Eingabe: \"Zahl?\", zahl").hasValue);
     EXPECT_EQ(readExpression(TextLine{"a > 0 & a < 100 | fertig", false})->op, Op::Or);

@@ -175,11 +175,23 @@ void appendOutputItems(std::vector<Expr>& items, Expr item, bool output) {
         items.push_back(std::move(part));
 }
 
+// Where the bracket opened at `open` closes; `end` when it does not.
+std::size_t closingOf(const Trimmed& t, std::size_t open) {
+    int depth = 0;
+    for (std::size_t at = open; at < t.end; ++at) {
+        if (t.isSign(at, "("))
+            ++depth;
+        else if (t.isSign(at, ")") && --depth == 0)
+            return at;
+    }
+    return t.end;
+}
+
 // The items of input or output after the keyword and its colon: "x, y" or
 // "(x, y)".
 std::optional<std::vector<Expr>> readItems(Trimmed& t, bool targets) {
-    if (t.end - t.begin >= 2 && t.tokens[t.begin].text == "(" && t.tokens[t.end - 1].text == ")" &&
-        t.tokens[t.begin].kind == Token::Kind::Sign) {
+    if (t.end - t.begin >= 2 && t.isSign(t.begin, "(") && t.isSign(t.end - 1, ")") &&
+        closingOf(t, t.begin) == t.end - 1) {
         ++t.begin;
         --t.end;
     }
