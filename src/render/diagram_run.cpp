@@ -54,6 +54,7 @@ run::RunResult runDiagramFile(const QString& path, std::FILE* input, std::FILE* 
     QtTextMeasurer measurer;
     LoadedDocument loaded = readDocumentFile(path, measurer, DefaultLabels{});
     RoutineFolder folder(QFileInfo(path).absolutePath(), measurer, path);
+    folder.setOpen(routineDocuments(loaded));
     run::RunIo io;
     io.readWord = [input](const std::string&) { return nextWord(input); };
     io.writeLine = [output](const std::string& line) {

@@ -12,6 +12,7 @@
 #include "render/text_codec.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -259,6 +260,34 @@ QString untranslatedNotice(const GeneratedCode& code) {
     return parts.join(QStringLiteral(", "));
 }
 
+// What a .STR or .txt file cannot hold of the document.
+void tellLosses(const Document& document, QtTextMeasurer& measurer, const QString& output,
+                const ExportOptions& options) {
+    QStringList dropped;
+    for (const std::string& item : nsdOnlyContent(document))
+        dropped << QString::fromStdString(item);
+    if (outputSuffix(output) == u"txt") {
+        for (const std::string& item : notationLosses(document, measurer))
+            dropped << QString::fromStdString(item);
+    }
+    if (!dropped.isEmpty())
+        tell(options, QStringLiteral("Nicht in „.%1“ enthalten: %2")
+                          .arg(QFileInfo(output).suffix(), dropped.join(QStringLiteral(", "))));
+}
+
+// A program source's functions as diagrams beside the main one, each
+// named by its routine ("ggT.nsd"), where the routine lookup finds them.
+void exportRoutines(const std::vector<LoadedRoutine>& routines, QtTextMeasurer& measurer,
+                    const QString& output, const ExportOptions& options) {
+    const QFileInfo main(output);
+    for (const LoadedRoutine& routine : routines) {
+        routine.document->layout(measurer, PaperSize{});
+        const QString path = main.dir().filePath(routine.name + "." + main.suffix());
+        exportDocument(*routine.document, measurer, path, options);
+        tell(options, QStringLiteral("Unterprogramm geschrieben: %1").arg(path));
+    }
+}
+
 void writePicture(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
                   const QString& suffix, const ExportOptions& options) {
     if (suffix == u"png")
@@ -271,10 +300,9 @@ void writePicture(QIODevice& out, const Document& document, QtTextMeasurer& meas
 
 void exportStructogram(const QString& input, const QString& output, const ExportOptions& options) {
     QtTextMeasurer measurer;
-    std::unique_ptr<Document> document;
+    LoadedDocument loaded;
     try {
-        LoadedDocument loaded = readDocumentFile(input, measurer, DefaultLabels{});
-        document = std::move(loaded.document);
+        loaded = readDocumentFile(input, measurer, DefaultLabels{});
         for (const QString& conversion : loaded.conversions)
             tell(options, conversion);
         // A .nsd written back holds the texts as the file had them.
@@ -285,27 +313,21 @@ void exportStructogram(const QString& input, const QString& output, const Export
     } catch (const DocumentFileError& error) {
         throw ExportError(error.what());
     }
+    Document& document = *loaded.document;
     const QString suffix = outputSuffix(output);
-    if (suffix == u"str" || suffix == u"txt") {
-        QStringList dropped;
-        for (const std::string& item : nsdOnlyContent(*document))
-            dropped << QString::fromStdString(item);
-        if (suffix == u"txt") {
-            for (const std::string& item : notationLosses(*document, measurer))
-                dropped << QString::fromStdString(item);
-        }
-        if (!dropped.isEmpty())
-            tell(options, QStringLiteral("Nicht in „.%1“ enthalten: %2")
-                              .arg(QFileInfo(output).suffix(), dropped.join(QStringLiteral(", "))));
-    }
-    document->layout(measurer, PaperSize{});
+    if (suffix == u"str" || suffix == u"txt")
+        tellLosses(document, measurer, output, options);
+    document.layout(measurer, PaperSize{});
     ExportOptions named = options;
     named.fallbackTitle = QFileInfo(input).fileName();
     // A program takes the routines it calls from the diagrams beside it.
     RoutineFolder folder(QFileInfo(input).absolutePath(), measurer, input);
+    folder.setOpen(routineDocuments(loaded));
     if (!named.routines)
         named.routines = folder.lookup();
-    exportDocument(*document, measurer, output, named);
+    exportDocument(document, measurer, output, named);
+    if (!codeLanguageForExtension(suffix.toStdString()))
+        exportRoutines(loaded.routines, measurer, output, named);
 }
 
 void exportDocument(const Document& document, QtTextMeasurer& measurer, const QString& output,

@@ -2,6 +2,7 @@
 
 #include "model/files/structogram_file.h"
 #include "model/files/windows1252.h"
+#include "model/import/source_import.h"
 #include "model/notation/text_notation.h"
 #include "model/structorizer/nsd_file.h"
 #include "render/file_errors.h"
@@ -27,6 +28,17 @@ bool isNotationPath(const QString& path) {
     return QFileInfo(path).suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) == 0;
 }
 
+std::vector<const Document*> routineDocuments(const LoadedDocument& loaded) {
+    std::vector<const Document*> documents;
+    for (const LoadedRoutine& routine : loaded.routines)
+        documents.push_back(routine.document.get());
+    return documents;
+}
+
+bool isSourcePath(const QString& path) {
+    return sourceLanguageFor(QFileInfo(path).suffix().toStdString()).has_value();
+}
+
 bool isNsdPath(const QString& path) {
     return QFileInfo(path).suffix().compare(QStringLiteral("nsd"), Qt::CaseInsensitive) == 0;
 }
@@ -40,6 +52,8 @@ qint64 largestReadable(const QString& path) {
         return static_cast<qint64>(MaxNsdSize);
     if (isNotationPath(path))
         return static_cast<qint64>(MaxNotationSize);
+    if (isSourcePath(path))
+        return static_cast<qint64>(MaxSourceSize);
     return MaxDocumentFileSize;
 }
 
@@ -63,7 +77,7 @@ LoadedDocument loadNotationFile(const QByteArray& bytes, TextMeasurer& measurer,
             ++controls;
         }
     }
-    LoadedDocument loaded{loadNotation(text, measurer, labels), {}, {}};
+    LoadedDocument loaded{loadNotation(text, measurer, labels), {}, {}, {}};
     if (!replaced.empty())
         loaded.conversions << QStringLiteral("Zeichen ersetzt, die ein Struktogramm nicht "
                                              "speichern kann: %1")
@@ -71,6 +85,29 @@ LoadedDocument loadNotationFile(const QByteArray& bytes, TextMeasurer& measurer,
     if (controls > 0)
         loaded.conversions
             << QStringLiteral("Steuerzeichen durch Leerzeichen ersetzt: %1").arg(controls);
+    return loaded;
+}
+
+// A program source as its main diagram, with one routine per function;
+// what has no structogram form is named.
+LoadedDocument loadSourceFile(const QByteArray& bytes, const QString& path, TextMeasurer& measurer,
+                              const DefaultLabels& labels) {
+    const QFileInfo info(path);
+    const SourceImport imported = importSource(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+        *sourceLanguageFor(info.suffix().toStdString()), info.completeBaseName().toStdString());
+    const auto load = [&](const ImportedDiagram& diagram) {
+        return loadNotationFile(QByteArray::fromStdString(diagram.notation), measurer, labels);
+    };
+    LoadedDocument loaded = load(imported.diagrams.front());
+    for (std::size_t i = 1; i < imported.diagrams.size(); ++i) {
+        LoadedDocument routine = load(imported.diagrams[i]);
+        loaded.conversions << routine.conversions;
+        loaded.routines.push_back(
+            {QString::fromStdString(imported.diagrams[i].name), std::move(routine.document)});
+    }
+    for (const std::string& note : importNotes(imported))
+        loaded.conversions << QString::fromStdString(note);
     return loaded;
 }
 
@@ -115,14 +152,19 @@ LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
                     said << QString::fromStdString(line);
                 return said;
             };
-            return {std::move(read.document), sentences(read.conversions),
-                    sentences(read.textChanges)};
+            return {std::move(read.document),
+                    sentences(read.conversions),
+                    sentences(read.textChanges),
+                    {}};
         }
         if (isNotationPath(path))
             return loadNotationFile(bytes, measurer, labels);
+        if (isSourcePath(path))
+            return loadSourceFile(bytes, path, measurer, labels);
         return {loadDocument(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                        static_cast<std::size_t>(bytes.size())),
                              measurer, labels),
+                {},
                 {},
                 {}};
     } catch (const NotationError& failure) {

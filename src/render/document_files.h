@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace velbrant {
 
@@ -20,6 +21,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A function of a program source, as a diagram of its own.
+struct LoadedRoutine {
+    QString name;
+    std::unique_ptr<Document> document;
+};
+
 struct LoadedDocument {
     std::unique_ptr<Document> document;
     // What a Structorizer file's read had to convert, one sentence each.
@@ -27,17 +34,26 @@ struct LoadedDocument {
     // Texts shown cut or with characters replaced, which a .nsd written
     // back still holds as the file had them.
     QStringList textChanges;
+    // A program source's other diagrams, one per function.
+    std::vector<LoadedRoutine> routines;
 };
+
+// The routines of a loaded program source, to ask before the folder's.
+std::vector<const Document*> routineDocuments(const LoadedDocument& loaded);
 
 // Whether the path names a Structorizer file (".nsd", any case).
 bool isNsdPath(const QString& path);
 // Whether the path names a diagram as text (".txt", any case).
 bool isNotationPath(const QString& path);
 
+// Whether the path names a Python, Java or C source (".py", ".java", ".c").
+bool isSourcePath(const QString& path);
+
 // No diagram is larger: a larger file is refused before it is read.
 inline constexpr qint64 MaxDocumentFileSize = qint64{256} << 20;
 
-// A ".STR" or, by its extension, ".nsd" file as a laid-out document. Only
+// A ".STR" or, by its extension, a ".nsd", ".txt" or program source file
+// as a laid-out document (a source's functions as its routines). Only
 // regular files are read (a pipe or a device would block or never end).
 LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
                                 const DefaultLabels& labels);

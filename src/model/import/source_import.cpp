@@ -1,0 +1,76 @@
+#include "model/import/source_import.h"
+
+#include "model/import/c_family_translator.h"
+#include "model/import/python_translator.h"
+#include "model/import/syntax_tree.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace velbrant {
+
+std::optional<SourceLanguage> sourceLanguageFor(std::string_view extension) {
+    std::string lower(extension);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (lower == "py")
+        return SourceLanguage::Python;
+    if (lower == "java")
+        return SourceLanguage::Java;
+    if (lower == "c")
+        return SourceLanguage::C;
+    return std::nullopt;
+}
+
+SourceImport importSource(std::string_view source, SourceLanguage language,
+                          std::string_view mainTitle) {
+    SourceImport result;
+    using import::Grammar;
+    const Grammar grammar = language == SourceLanguage::Python ? Grammar::Python
+                            : language == SourceLanguage::Java ? Grammar::Java
+                                                               : Grammar::C;
+    const import::SyntaxTree tree(source, grammar);
+    if (language == SourceLanguage::Python)
+        import::PythonTranslator(result).translate(tree.root(), mainTitle);
+    else
+        import::CFamilyTranslator(result, grammar).translate(tree.root(), mainTitle);
+    return result;
+}
+
+namespace {
+
+// "Zeile 12 „with open(f)“, …" for at most the first few.
+std::string listed(const std::vector<KeptLine>& lines) {
+    constexpr std::size_t Shown = 5;
+    constexpr std::size_t LongestText = 40;
+    std::string text;
+    for (std::size_t i = 0; i < std::min(lines.size(), Shown); ++i) {
+        std::string line = lines[i].text;
+        if (line.size() > LongestText)
+            line = line.substr(0, LongestText) + "…";
+        text += (i == 0 ? "" : ", ") + std::string("Zeile ") + std::to_string(lines[i].line) +
+                " „" + line + "“";
+    }
+    if (lines.size() > Shown)
+        text += ", …";
+    return text;
+}
+
+std::string counted(std::size_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+} // namespace
+
+std::vector<std::string> importNotes(const SourceImport& imported) {
+    std::vector<std::string> notes;
+    if (!imported.kept.empty())
+        notes.push_back(counted(imported.kept.size(), "Zeile", "Zeilen") +
+                        " ohne Struktogrammform übernommen: " + listed(imported.kept));
+    if (!imported.broken.empty())
+        notes.push_back(counted(imported.broken.size(), "Stelle", "Stellen") +
+                        " nicht lesbar, als Text übernommen: " + listed(imported.broken));
+    return notes;
+}
+
+} // namespace velbrant
