@@ -10,7 +10,11 @@ packages=(
   fonts-liberation2 fonts-dejavu-core qt6-translations-l10n time
   desktop-file-utils appstream dpkg-dev python3 libpugixml-dev poppler-utils
   gcc openjdk-17-jdk-headless fp-compiler man-db lintian
+  libtree-sitter-dev
 )
+# The build fetches tree-sitter's grammars with npm; a Node.js that brings
+# its own npm is kept as it is.
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 packages+=("$@")
 
 missing=()
