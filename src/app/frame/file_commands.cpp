@@ -11,11 +11,13 @@
 #include "render/document_export.h"
 #include "render/document_files.h"
 #include "render/file_errors.h"
+#include "render/qt_text_measurer.h"
 #include "render/routine_folder.h"
 #include "render/text_codec.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -64,6 +66,8 @@ DocumentWindow* FileCommands::adopt(DocumentWindow* window, const QString& sourc
 }
 
 DocumentWindow* FileCommands::openDocument(const QString& path) {
+    if (isSourcePath(path))
+        return openSource(path);
     QStringList conversions;
     DocumentWindow* window = adopt(windowFor(path, QString()), path, &conversions);
     if (window == nullptr)
@@ -78,6 +82,48 @@ DocumentWindow* FileCommands::openDocument(const QString& path) {
                                      : QStringLiteral("ein Struktogramm als Text"),
                      conversions.join(QStringLiteral("\n• "))));
     return window;
+}
+
+// A program source opens as new documents: its main program and one per
+// function, each in its own window, none of them saved yet. What was kept
+// as source text is named.
+DocumentWindow* FileCommands::openSource(const QString& path) {
+    QtTextMeasurer measurer;
+    LoadedDocument loaded;
+    try {
+        loaded = readDocumentFile(path, measurer, m_labels);
+    } catch (const DocumentFileError& failure) {
+        QMessageBox::critical(m_frame, ProgramCaption, QString::fromUtf8(failure.what()));
+        return nullptr;
+    }
+    const QString name = QFileInfo(path).completeBaseName();
+    std::vector<std::pair<QString, std::unique_ptr<Document>>> diagrams;
+    diagrams.emplace_back(name, std::move(loaded.document));
+    for (LoadedRoutine& routine : loaded.routines)
+        diagrams.emplace_back(routine.name, std::move(routine.document));
+    DocumentWindow* main = nullptr;
+    for (auto& [title, document] : diagrams) {
+        auto* window =
+            new DocumentWindow(m_labels, QString(), title + QStringLiteral(".STR"), false);
+        window->editor().replaceDocument(std::move(document));
+        window->editor().markUnsaved();
+        emit documentCreated(window);
+        main = main == nullptr ? window : main;
+    }
+    m_recentFiles.add(path);
+    if (main->mdiArea() != nullptr)
+        main->mdiArea()->setActiveSubWindow(main);
+    if (!loaded.conversions.isEmpty())
+        QMessageBox::information(
+            m_frame, ProgramCaption,
+            QStringLiteral("%1 ist geöffnet: das Hauptprogramm und %2 als "
+                           "Struktogramme.\n\n• %3")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(diagrams.size() == 2
+                         ? QStringLiteral("1 Funktion")
+                         : QStringLiteral("%1 Funktionen").arg(diagrams.size() - 1))
+                .arg(loaded.conversions.join(QStringLiteral("\n• "))));
+    return main;
 }
 
 DocumentWindow* FileCommands::restoreDocument(const QString& recoveryFile, const QString& filePath,

@@ -39,6 +39,7 @@ public:
     // Opens a ".STR" or ".nsd" file in a new document window; on failure
     // says why and returns nullptr.
     DocumentWindow* openDocument(const QString& path);
+    DocumentWindow* openSource(const QString& path);
     // A document brought back from its recovery file, under the file it
     // was kept in (or, new, its name), modified until saved.
     DocumentWindow* restoreDocument(const QString& recoveryFile, const QString& filePath,

@@ -11,7 +11,9 @@ namespace {
 const QString StructogramFilter = QStringLiteral("Struktogramme (*.STR *.str)");
 const QString StructorizerFilter = QStringLiteral("Structorizer-Diagramme (*.nsd)");
 const QString NotationFilter = QStringLiteral("Struktogramme als Text (*.txt)");
-const QString AnyDiagramFilter = QStringLiteral("Alle Diagramme (*.STR *.str *.nsd *.txt)");
+const QString AnyDiagramFilter =
+    QStringLiteral("Alle Diagramme und Programme (*.STR *.str *.nsd *.txt *.py *.java *.c)");
+const QString SourceFilter = QStringLiteral("Programme in Python, Java oder C (*.py *.java *.c)");
 const QString AllFilesFilter = QStringLiteral("Alle Dateien (*)");
 
 QString ask(QFileDialog& dialog) {
@@ -41,7 +43,7 @@ FileDialogs systemFileDialogs() {
         QFileDialog dialog(parent, QStringLiteral("Öffnen"));
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setNameFilters({AnyDiagramFilter, StructogramFilter, StructorizerFilter,
-                               NotationFilter, AllFilesFilter});
+                               NotationFilter, SourceFilter, AllFilesFilter});
         return ask(dialog);
     };
     dialogs.save = [](QWidget* parent, const QString& preset) {

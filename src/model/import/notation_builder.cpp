@@ -31,6 +31,16 @@ std::vector<std::string> pieces(std::string_view line) {
     return cut;
 }
 
+// A title or comment stays on its line.
+std::string oneLine(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    }
+    return line;
+}
+
 } // namespace
 
 void NotationBuilder::rollback(const Mark& mark) {
@@ -42,11 +52,11 @@ void NotationBuilder::rollback(const Mark& mark) {
 }
 
 void NotationBuilder::title(std::string_view text) {
-    m_text += "titel " + notation::encodeRest(text) + "\n";
+    m_text += "titel " + notation::encodeRest(oneLine(text)) + "\n";
 }
 
 void NotationBuilder::comment(std::string_view line) {
-    m_text += "kommentar " + notation::encodeRest(line) + "\n";
+    m_text += "kommentar " + notation::encodeRest(oneLine(line)) + "\n";
 }
 
 void NotationBuilder::startElement() {

@@ -22,6 +22,32 @@ std::optional<SourceLanguage> sourceLanguageFor(std::string_view extension) {
     return std::nullopt;
 }
 
+namespace {
+
+std::string lowered(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+// The main diagram must not be found where a function of that name is
+// called.
+void renameClashingMain(SourceImport& result) {
+    ImportedDiagram& main = result.diagrams.front();
+    const bool clashes = std::any_of(
+        result.diagrams.begin() + 1, result.diagrams.end(),
+        [&](const ImportedDiagram& d) { return lowered(d.name) == lowered(main.name); });
+    if (!clashes)
+        return;
+    const std::string title = "titel " + main.name + "\n";
+    main.name = "Hauptprogramm " + main.name;
+    if (main.notation.starts_with(title))
+        main.notation.replace(0, title.size(), "titel " + main.name + "\n");
+}
+
+} // namespace
+
 SourceImport importSource(std::string_view source, SourceLanguage language,
                           std::string_view mainTitle) {
     SourceImport result;
@@ -34,6 +60,7 @@ SourceImport importSource(std::string_view source, SourceLanguage language,
         import::PythonTranslator(result).translate(tree.root(), mainTitle);
     else
         import::CFamilyTranslator(result, grammar).translate(tree.root(), mainTitle);
+    renameClashingMain(result);
     return result;
 }
 
