@@ -29,6 +29,7 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/velbrant_edit_bench
 	bench/export_bench.sh $(BUILD_DIR)
 	bench/run_bench.sh $(BUILD_DIR)
+	bench/import_bench.sh $(BUILD_DIR)
 
 # Builds the reader fuzzers with clang and runs each for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 600
