@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QDropEvent>
+#include <QPlainTextEdit>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -200,6 +201,37 @@ TEST_F(FileCommandsTest, ADamagedOrMissingFileSaysWhyAndLeavesNoWindow) {
         EXPECT_TRUE(message.contains(QString::fromUtf8(name))) << message.toStdString();
         EXPECT_TRUE(frame.documents().isEmpty());
     }
+}
+
+// A Python file opens as its main program and a window per function, all
+// new and unsaved, with a note naming what was kept as source text; the
+// main program runs with the functions of the other windows.
+TEST_F(FileCommandsTest, AProgramSourceOpensAsItsDiagramsAndRuns) {
+    QFile source(path("rechnen.py"));
+    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
+    source.write("def quadrat(x):\n    return x * x\n\n\ndef doppelt(x):\n    return 2 * x\n\n\n"
+                 "with open('x') as f:\n    pass\nprint(quadrat(3), doppelt(4))\n");
+    source.close();
+    QString note;
+    onNextMessageBox([&note](QMessageBox& box) {
+        note = box.text();
+        box.accept();
+    });
+    DocumentWindow* main = frame.files().openDocument(path("rechnen.py"));
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(note.contains("2 Funktionen")) << note.toStdString();
+    EXPECT_TRUE(note.contains("Zeile 9 \u201ewith open('x') as f:\u201c")) << note.toStdString();
+    ASSERT_EQ(frame.documents().size(), 3);
+    EXPECT_EQ(frame.activeDocument(), main);
+    for (DocumentWindow* window : frame.documents()) {
+        EXPECT_TRUE(window->editor().isModified());
+        EXPECT_FALSE(window->hasFileName());
+    }
+    EXPECT_EQ(main->editor().document().format().title, "rechnen");
+    action("RunStartItem")->trigger();
+    auto* output = frame.findChild<QPlainTextEdit*>(QStringLiteral("RunOutput"));
+    EXPECT_TRUE(QTest::qWaitFor([output] { return output->toPlainText().contains("9 8"); }, 5000))
+        << output->toPlainText().toStdString();
 }
 
 TEST_F(FileCommandsTest, ANameTypedWithoutExtensionOpensItsDiagramWhateverTheCase) {

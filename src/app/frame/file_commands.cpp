@@ -105,9 +105,9 @@ DocumentWindow* FileCommands::openSource(const QString& path) {
     for (auto& [title, document] : diagrams) {
         auto* window =
             new DocumentWindow(m_labels, QString(), title + QStringLiteral(".STR"), false);
+        emit documentCreated(window);
         window->editor().replaceDocument(std::move(document));
         window->editor().markUnsaved();
-        emit documentCreated(window);
         main = main == nullptr ? window : main;
     }
     m_recentFiles.add(path);
