@@ -41,8 +41,9 @@ struct Positional {
     std::string_view syntax;
 };
 
-inline constexpr Positional Files = {"dateien", "Struktogramm-Dateien (.STR, .nsd oder .txt).",
-                                     "[DATEI.STR ...]"};
+inline constexpr Positional Files = {
+    "dateien", "Struktogramm-Dateien (.STR, .nsd, .txt) oder Programme (.py, .java, .c).",
+    "[DATEI.STR ...]"};
 
 // Options the command-line parser adds by itself.
 inline constexpr std::array<Option, 2> StandardOptions = {{
@@ -62,7 +63,8 @@ inline constexpr std::array<Section, 5> ManualSections = {{
       "Bedingungen, Schleifen, Fallunterscheidungen, Aufrufe und Aussprünge. Struktogramme "
       "erhalten einen Titel und Kommentarzeilen, werden formatiert, gedruckt, als Bild, Text "
       "oder Programm exportiert und in .STR-Dateien gespeichert; Structorizer-Dateien (.nsd) "
-      "werden ohne Verlust gelesen und geschrieben.",
+      "werden ohne Verlust gelesen und geschrieben. Programme in Python, Java und C (.py, "
+      ".java, .c) öffnen als Struktogramme: das Hauptprogramm und eines je Funktion.",
       "Ohne --export öffnet Velbrant den Editor mit den genannten Dateien; er braucht eine "
       "grafische Anzeige (X11 oder Wayland).",
       "Mit --export schreibt Velbrant die eine genannte Datei ohne Fenster und ohne Anzeige im "
@@ -70,7 +72,10 @@ inline constexpr std::array<Section, 5> ManualSections = {{
       "Struktogramm im Maßstab des Dokuments oder von --scale. Ein Programm enthält die "
       "Unterprogramme, die Struktogramme im selben Ordner festlegen; Zeilen, die sich nicht "
       "übersetzen lassen, stehen als Kommentar darin, und wo das Programm sie bräuchte, hält es "
-      "dort mit Rückgabewert 3 an. Ihre Zahl geht auf die Standardfehlerausgabe.",
+      "dort mit Rückgabewert 3 an. Ihre Zahl geht auf die Standardfehlerausgabe. Aus einem "
+      "Programm in Python, Java oder C wird ein Programm mit allen seinen Funktionen oder, in "
+      "ein anderes Format, das Hauptprogramm und daneben je Funktion eine Datei mit ihrem "
+      "Namen.",
       "Mit --run führt Velbrant das eine genannte Struktogramm aus, mit den Unterprogrammen "
       "aus demselben Ordner. Ein Fehler zur Laufzeit (Division durch null, ein Index außerhalb "
       "des Feldes, eine nicht übersetzte Zeile) hält die Ausführung an; die Meldung und der "
