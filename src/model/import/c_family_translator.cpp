@@ -8,13 +8,6 @@ namespace velbrant::import {
 
 namespace {
 
-std::string joined(const std::vector<std::string>& items, const char* between = ", ") {
-    std::string all;
-    for (const std::string& item : items)
-        all += (all.empty() ? "" : between) + item;
-    return all;
-}
-
 bool isComment(const SyntaxNode& node) {
     return node.is("comment") || node.is("line_comment") || node.is("block_comment");
 }
@@ -762,10 +755,7 @@ std::string CFamilyTranslator::grouped(const SyntaxNode& node) {
 }
 
 std::vector<std::string> CFamilyTranslator::expressions(const std::vector<SyntaxNode>& nodes) {
-    std::vector<std::string> written;
-    for (const SyntaxNode& node : nodes)
-        written.push_back(expression(node));
-    return written;
+    return eachWritten(nodes, [this](const SyntaxNode& node) { return expression(node); });
 }
 
 std::string CFamilyTranslator::target(const SyntaxNode& node) {

@@ -22,13 +22,6 @@ void spaceLikePrint(std::vector<std::string>& items) {
     }
 }
 
-std::string joined(const std::vector<std::string>& items) {
-    std::string all;
-    for (const std::string& item : items)
-        all += (all.empty() ? "" : ", ") + item;
-    return all;
-}
-
 std::optional<long long> integerValue(const SyntaxNode& node) {
     long long value = 0;
     std::string_view text = node.text();
@@ -272,7 +265,7 @@ void PythonTranslator::callStatement(const SyntaxNode& call, NotationBuilder& ou
                 throw NoForm();
             values.push_back(argument);
         }
-        std::vector<std::string> items = printItems(values);
+        std::vector<std::string> items = expressions(values);
         spaceLikePrint(items);
         out.statement({"Ausgabe: " + (items.empty() ? std::string("\"\"") : joined(items))});
         return;
@@ -286,21 +279,6 @@ void PythonTranslator::callStatement(const SyntaxNode& call, NotationBuilder& ou
     if (!function.is("identifier"))
         throw NoForm();
     out.keywordElement("aufruf " + expression(call));
-}
-
-// An f-string prints as its parts.
-std::vector<std::string> PythonTranslator::printItems(const std::vector<SyntaxNode>& values) {
-    std::vector<std::string> items;
-    for (const SyntaxNode& value : values) {
-        if (value.is("string") &&
-            value.text().find_first_of("fF") < value.text().find_first_of("\"'")) {
-            std::string parts = fString(value);
-            items.push_back(parts);
-        } else {
-            items.push_back(expression(value));
-        }
-    }
-    return items;
 }
 
 // f"Summe {s}!" as "Summe " + s + "!": "+" beside a text joins.
@@ -469,10 +447,7 @@ std::string PythonTranslator::head(const SyntaxNode& node) {
 }
 
 std::vector<std::string> PythonTranslator::expressions(const std::vector<SyntaxNode>& nodes) {
-    std::vector<std::string> written;
-    for (const SyntaxNode& node : nodes)
-        written.push_back(expression(node));
-    return written;
+    return eachWritten(nodes, [this](const SyntaxNode& node) { return expression(node); });
 }
 
 // An operand in parentheses where the operator around it binds harder.

@@ -32,7 +32,6 @@ private:
     std::string target(const SyntaxNode& node);
     std::string augmented(const SyntaxNode& node);
     void callStatement(const SyntaxNode& call, NotationBuilder& out);
-    std::vector<std::string> printItems(const std::vector<SyntaxNode>& values);
     std::string fString(const SyntaxNode& node);
     static std::string literalContent(const SyntaxNode& part);
     void ifStatement(const SyntaxNode& node, NotationBuilder& out);

@@ -2,6 +2,13 @@
 
 namespace velbrant::import {
 
+std::string joined(const std::vector<std::string>& items, const char* between) {
+    std::string all;
+    for (const std::string& item : items)
+        all += (all.empty() ? "" : between) + item;
+    return all;
+}
+
 std::vector<std::string> sourceLines(const SyntaxNode& node) {
     const std::string_view text = node.text();
     std::vector<std::string> lines;

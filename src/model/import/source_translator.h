@@ -16,6 +16,19 @@ struct NoForm : std::runtime_error {
     NoForm() : std::runtime_error("keine Struktogrammform") {}
 };
 
+// "a, b, c".
+std::string joined(const std::vector<std::string>& items, const char* between = ", ");
+
+// Each node written by `write`.
+template <typename Write>
+std::vector<std::string> eachWritten(const std::vector<SyntaxNode>& nodes, Write write) {
+    std::vector<std::string> written;
+    written.reserve(nodes.size());
+    for (const SyntaxNode& node : nodes)
+        written.push_back(write(node));
+    return written;
+}
+
 // Source lines of a node, the first one's indentation taken off the rest.
 std::vector<std::string> sourceLines(const SyntaxNode& node);
 
