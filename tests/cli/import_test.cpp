@@ -74,4 +74,18 @@ TEST(ImportedPrograms, CodeToDiagramsToCodePrintsWhatTheOriginalPrints) {
     }
 }
 
+// A source over 10 MB is refused before it is read, with the reason.
+TEST(ImportedPrograms, ASourceOver10MbIsRefused) {
+    QTemporaryDir dir;
+    QFile big(dir.filePath("gross.py"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(11 << 20, '#'));
+    big.close();
+    const Ran refused = shell(QStringLiteral(VELBRANT_BINARY) + " --export x.txt gross.py",
+                              dir.path(), {});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.errors.contains("10 MB")) << refused.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.txt")));
+}
+
 } // namespace
