@@ -148,7 +148,7 @@ fallunterscheidung a[0]
         goto ende;
 
 ende:
-\return 0;
+\    return 0;
 )~");
     EXPECT_EQ(diagram(c, "halb"), "titel halb(x)\n\nzurück x div 2\n");
 
@@ -195,6 +195,87 @@ zählschleife foreach x in a
 
 zurück s / n
 )~");
+}
+
+// The main diagram's elements after the line "START" (a comment in the
+// source), as the notation writes them.
+std::string after(std::string_view source, SourceLanguage language) {
+    const std::string main = importSource(source, language, "x").diagrams.front().notation;
+    std::size_t start = main.find("START\n");
+    if (start == std::string::npos)
+        return main;
+    start += 6;
+    return main.substr(main.compare(start, 1, "\n") == 0 ? start + 1 : start);
+}
+
+TEST(SourceImport, EachPythonFormHasItsOwnTranslationOrIsKept) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a, b = b, a % b", "neu_a := b\nneu_b := a mod b\na := neu_a\nb := neu_b\n"},
+        {"z = [7] * (n + 1)", "z <- {}\n\nfür fuellindex := 0 bis n\n    z[fuellindex] := 7\n"},
+        {"x = 2 ** k - a - (b - c)", "x := pow(2, k) - a - (b - c)\n"},
+        {"ok = 0 < x <= 9 != y", "ok := 0 < x und x <= 9 und 9 <> y\n"},
+        {"print('Wert: ' + str(w), x)", "Ausgabe: \"Wert: \" + w, x\n"},
+        {"print('a\\'b')", "Ausgabe: \"a'b\"\n"},
+        {"print('a\\tb')", "print('a\\tb')\n"},
+        {"for i in range(n, 0, -1):\n    pass", "für i := n bis 1 abwärts\n    leer\n"},
+        {"for i in range(0, n, s):\n    pass", "\\for i in range(0, n, s):\n\\    pass\n"},
+        {"while x:\n    pass\nelse:\n    x = 1", "\\while x:\n\\    pass\nelse:\n\\    x = 1\n"},
+        {"print(f'{x:.2f}')", "print(f'{x:.2f}')\n"},
+        {"print(x, sep='')", "print(x, sep='')\n"},
+        {"global g", "# global g\n"},
+        {"x = y = 0", "x = y = 0\n"},
+        {"if x:\n    def innen():\n        pass", "wenn x\n    def innen():\n    \\    pass\n"},
+        {"if x in liste:\n    x = 1", "wenn x in liste\n    x := 1\n"},
+    };
+    for (const auto& [python, expected] : cases)
+        EXPECT_EQ(after(std::string("# START\n") + python + "\n", SourceLanguage::Python), expected)
+            << python;
+}
+
+TEST(SourceImport, EachCAndJavaFormHasItsOwnTranslationOrIsKept) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"for (i = 0; i < n; i += 2) a[i] = i;",
+         "für i := 0 bis n - 1 Schrittweite 2\n    a[i] := i\n"},
+        {"for (i = 0; i < n; i++) i = i * 2;",
+         "i := 0\n\nsolange i < n\n    i := i * 2\n\n    i := i + 1\n"},
+        {"for (i = 0; i < n; i++) { if (i) continue; }",
+         "für i := 0 bis n - 1\n    wenn i <> 0\n        continue;\n"},
+        {"for (i = 0; i < n; i = i * 2) { if (i) continue; }",
+         "\\for (i = 0; i < n; i = i * 2) { if (i) continue; }\n"},
+        {"for (;;) break;", "solange wahr\n    verlasse\n"},
+        {"while (n) n /= 2;", "solange n <> 0\n    n := n div 2\n"},
+        {"d /= 2;", "d := d / 2\n"},
+        {"printf(\"%d%%\\n\", n);", "Ausgabe: n, \"%\"\n"},
+        {"printf(\"%d%d\\n\", n, i);", "printf(\"%d%d\\n\", n, i);\n"},
+        {"printf(\"%f\\n\", d);", "printf(\"%f\\n\", d);\n"},
+        {"printf(\"ohne Ende\");", "printf(\"ohne Ende\");\n"},
+        {"printf(\"a\\nb %d\\n\", n);", "Ausgabe: \"a\"\nAusgabe: \"b \", n\n"},
+        {"switch (n) { case 1: i = 1; case 2: i = 2; break; }",
+         "\\switch (n) { case 1: i = 1; case 2: i = 2; break; }\n"},
+        {"i = n > 0 ? 1 : 2;", "i = n > 0 ? 1 : 2;\n"},
+    };
+    for (const auto& [c, expected] : cases)
+        EXPECT_EQ(after(std::string("int main(void) {\n    int i, n, a[3];\n    double d;\n"
+                                    "    // START\n    ") +
+                            c + "\n}\n",
+                        SourceLanguage::C),
+                  expected)
+            << c;
+    const std::pair<const char*, const char*> java[] = {
+        {"System.out.println(d);", "System.out.println(d);\n"},
+        {"System.out.print(n);", "System.out.print(n);\n"},
+        {"d = sc.nextDouble();", "Eingabe: d\n"},
+        {"n = s.length() + a.length;", "n := length(s) + length(a)\n"},
+        {"d = Math.sqrt(n) / 2;", "d := sqrt(n) / 2\n"},
+    };
+    for (const auto& [statement, expected] : java)
+        EXPECT_EQ(after(std::string("class K { public static void main(String[] x) {\n"
+                                    "    int n; double d; String s; int[] a;\n    // START\n"
+                                    "    ") +
+                            statement + "\n}}\n",
+                        SourceLanguage::Java),
+                  expected)
+            << statement;
 }
 
 // What does not parse is kept with its line, the rest is read; nothing

@@ -304,13 +304,22 @@ std::string PythonTranslator::fString(const SyntaxNode& node) {
     return joinedParts;
 }
 
+// A text's characters: \\, \" and \' stand for themselves; another escape
+// (a line break, a tab) has no form in the pseudocode's texts.
 std::string PythonTranslator::literalContent(const SyntaxNode& part) {
-    if (!part.is("escape_sequence"))
-        return std::string(part.text());
-    const std::string_view escape = part.text();
-    if (escape == "\\\\" || escape == "\\\"" || escape == "\\'")
-        return std::string(escape.substr(1));
-    throw NoForm();
+    const std::string_view text = part.text();
+    std::string content;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            content += text[i];
+            continue;
+        }
+        if (i + 1 == text.size() ||
+            std::string_view("\\\"'").find(text[i + 1]) == std::string_view::npos)
+            throw NoForm();
+        content += text[++i];
+    }
+    return content;
 }
 
 void PythonTranslator::ifStatement(const SyntaxNode& node, NotationBuilder& out) {
@@ -391,7 +400,9 @@ std::string PythonTranslator::countingHead(const std::string& name,
 }
 
 // The bound one further: 10 - 1 as 9, n + 1 - 1 as n.
-std::string PythonTranslator::shifted(const SyntaxNode& bound, int by) {
+std::string PythonTranslator::shifted(const SyntaxNode& written, int by) {
+    const SyntaxNode bound =
+        written.is("parenthesized_expression") ? written.namedChild(0) : written;
     if (const auto value = integerValue(bound))
         return std::to_string(*value + by);
     if (bound.is("binary_operator")) {
@@ -453,8 +464,10 @@ std::vector<std::string> PythonTranslator::expressions(const std::vector<SyntaxN
 // An operand in parentheses where the operator around it binds harder.
 std::string PythonTranslator::grouped(const SyntaxNode& node) {
     const std::string written = expression(node);
-    const bool compound = node.is("binary_operator") || node.is("boolean_operator") ||
-                          node.is("comparison_operator") || node.is("not_operator");
+    // a ** b is written as a call.
+    const bool compound = (node.is("binary_operator") && node.child(1).text() != "**") ||
+                          node.is("boolean_operator") || node.is("comparison_operator") ||
+                          node.is("not_operator");
     return compound ? "(" + written + ")" : written;
 }
 

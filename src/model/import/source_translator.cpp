@@ -11,28 +11,21 @@ std::string joined(const std::vector<std::string>& items, const char* between) {
 
 std::vector<std::string> sourceLines(const SyntaxNode& node) {
     const std::string_view text = node.text();
+    // The lines after the first stand as far in as the node begins.
+    const auto column = static_cast<std::size_t>(node.column());
     std::vector<std::string> lines;
     std::size_t begin = 0;
-    std::size_t indent = std::string::npos;
     while (begin <= text.size()) {
         const std::size_t end = std::min(text.find('\n', begin), text.size());
-        std::string_view line = text.substr(begin, end - begin);
+        std::string line(text.substr(begin, end - begin));
         if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        if (!lines.empty()) {
-            const std::size_t blanks = std::min(line.find_first_not_of(" \t"), line.size());
-            indent = std::min(indent, blanks == line.size() ? indent : blanks);
-        }
-        lines.emplace_back(line);
+            line.pop_back();
+        if (begin > 0)
+            line.erase(0, std::min(column, line.find_first_not_of(" \t")));
+        if (line.find_first_not_of(" \t") != std::string::npos)
+            lines.push_back(std::move(line));
         begin = end + 1;
     }
-    if (indent != std::string::npos) {
-        for (std::size_t i = 1; i < lines.size(); ++i)
-            lines[i].erase(0, std::min(indent, lines[i].size()));
-    }
-    std::erase_if(lines, [](const std::string& line) {
-        return line.find_first_not_of(" \t") == std::string::npos;
-    });
     return lines;
 }
 

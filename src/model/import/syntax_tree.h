@@ -25,6 +25,10 @@ public:
     int line() const {
         return isNull() ? 0 : static_cast<int>(ts_node_start_point(m_node).row) + 1;
     }
+    // From 0, in bytes.
+    int column() const {
+        return isNull() ? 0 : static_cast<int>(ts_node_start_point(m_node).column);
+    }
     SyntaxNode field(const char* name) const;
     std::vector<SyntaxNode> children() const;
     std::vector<SyntaxNode> namedChildren() const;
