@@ -92,7 +92,7 @@ für t := 1 bis n
         anzahl := anzahl + 1
     sonst
         wenn (t div 2) = 3
-            continue
+            aussprung continue
 
 zurück anzahl
 )~");
@@ -239,7 +239,7 @@ TEST(SourceImport, EachCAndJavaFormHasItsOwnTranslationOrIsKept) {
         {"for (i = 0; i < n; i++) i = i * 2;",
          "i := 0\n\nsolange i < n\n    i := i * 2\n\n    i := i + 1\n"},
         {"for (i = 0; i < n; i++) { if (i) continue; }",
-         "für i := 0 bis n - 1\n    wenn i <> 0\n        continue;\n"},
+         "für i := 0 bis n - 1\n    wenn i <> 0\n        aussprung continue;\n"},
         {"for (i = 0; i < n; i = i * 2) { if (i) continue; }",
          "\\for (i = 0; i < n; i = i * 2) { if (i) continue; }\n"},
         {"for (;;) break;", "solange wahr\n    verlasse\n"},

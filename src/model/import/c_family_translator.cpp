@@ -277,6 +277,8 @@ void CFamilyTranslator::translateStatement(const SyntaxNode& node, NotationBuild
         switchStatement(node, out);
     } else if (type == "break_statement" && node.namedChildren().empty()) {
         out.keywordElement("verlasse");
+    } else if (type == "continue_statement" && node.namedChildren().empty()) {
+        continueExit(node, out);
     } else if (type == "return_statement") {
         returnStatement(node, out);
     } else {

@@ -141,6 +141,8 @@ void PythonTranslator::statement(const SyntaxNode& node, NotationBuilder& out) {
                                     : "zurück " + expression(node.namedChild(0)));
         else if (type == "break_statement")
             into.keywordElement("verlasse");
+        else if (type == "continue_statement")
+            continueExit(node, into);
         else
             throw NoForm();
     });

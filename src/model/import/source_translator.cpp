@@ -48,6 +48,11 @@ void SourceTranslator::keepAsComment(const SyntaxNode& node, const std::string& 
     out.statement(lines);
 }
 
+void SourceTranslator::continueExit(const SyntaxNode& node, NotationBuilder& out) {
+    m_result.kept.push_back({node.line(), std::string(node.text())});
+    out.keywordElement("aussprung " + std::string(node.text()));
+}
+
 void SourceTranslator::addDiagram(std::string name, const NotationBuilder& built) {
     m_result.diagrams.push_back({std::move(name), built.text()});
 }

@@ -45,6 +45,9 @@ protected:
     // As a comment statement: no behaviour is lost (an import, an include).
     void keepAsComment(const SyntaxNode& node, const std::string& marker, NotationBuilder& out);
     void addDiagram(std::string name, const NotationBuilder& built);
+    // `continue` is an exit whose text the pseudocode does not read: the
+    // element shows where the loop goes on, and a program stops there.
+    void continueExit(const SyntaxNode& node, NotationBuilder& out);
     // A text literal of the pseudocode: "…", or '…' when it holds a '"'.
     static std::string textLiteral(const std::string& content);
     // A head's expression translated, or, without a form, its source text
