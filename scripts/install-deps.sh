@@ -10,7 +10,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core qt6-translations-l10n time
   desktop-file-utils appstream dpkg-dev python3 libpugixml-dev poppler-utils
   gcc openjdk-17-jdk-headless fp-compiler man-db lintian
-  libtree-sitter-dev
+  libtree-sitter-dev pandoc
 )
 # The build fetches tree-sitter's grammars with npm; a Node.js that brings
 # its own npm is kept as it is.

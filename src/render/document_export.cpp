@@ -20,6 +20,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
+#include <cstdio>
 
 namespace velbrant {
 
@@ -260,6 +261,37 @@ QString untranslatedNotice(const GeneratedCode& code) {
     return parts.join(QStringLiteral(", "));
 }
 
+// The text notation on standard input, as far as a diagram may be.
+QByteArray standardInput() {
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        throw ExportError("Die Standardeingabe lässt sich nicht lesen");
+    return in.read(static_cast<qint64>(MaxNotationSize) + 1);
+}
+
+// "-.svg": the picture goes to standard output, and only when it is whole.
+bool isStandardOutput(const QString& output) {
+    return QFileInfo(output).completeBaseName() == u"-" && !output.contains(u'/');
+}
+
+void writeToStandardOutput(const Document& document, QtTextMeasurer& measurer,
+                           const QString& output, const ExportOptions& options) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const QString suffix = outputSuffix(output);
+    if (suffix == u"str" || suffix == u"nsd" || suffix == u"txt")
+        writeDocumentFile(buffer, output, document);
+    else if (const auto language = codeLanguageForExtension(suffix.toStdString()))
+        writeProgram(buffer, output, document, *language, options);
+    else
+        writePicture(buffer, document, measurer, suffix, options);
+    const QByteArray& bytes = buffer.data();
+    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
+            static_cast<std::size_t>(bytes.size()) ||
+        std::fflush(stdout) != 0)
+        throw ExportError("Die Standardausgabe nimmt das Bild nicht an");
+}
+
 // What a .STR or .txt file cannot hold of the document.
 void tellLosses(const Document& document, QtTextMeasurer& measurer, const QString& output,
                 const ExportOptions& options) {
@@ -301,8 +333,10 @@ void writePicture(QIODevice& out, const Document& document, QtTextMeasurer& meas
 void exportStructogram(const QString& input, const QString& output, const ExportOptions& options) {
     QtTextMeasurer measurer;
     LoadedDocument loaded;
+    const bool fromInput = input == u"-";
     try {
-        loaded = readDocumentFile(input, measurer, DefaultLabels{});
+        loaded = fromInput ? readNotationText(standardInput(), measurer, DefaultLabels{})
+                           : readDocumentFile(input, measurer, DefaultLabels{});
         for (const QString& conversion : loaded.conversions)
             tell(options, conversion);
         // A .nsd written back holds the texts as the file had them.
@@ -321,12 +355,13 @@ void exportStructogram(const QString& input, const QString& output, const Export
     ExportOptions named = options;
     named.fallbackTitle = QFileInfo(input).fileName();
     // A program takes the routines it calls from the diagrams beside it.
-    RoutineFolder folder(QFileInfo(input).absolutePath(), measurer, input);
+    RoutineFolder folder(fromInput ? QDir::currentPath() : QFileInfo(input).absolutePath(),
+                         measurer, input);
     folder.setOpen(routineDocuments(loaded));
     if (!named.routines)
         named.routines = folder.lookup();
     exportDocument(document, measurer, output, named);
-    if (!codeLanguageForExtension(suffix.toStdString()))
+    if (!codeLanguageForExtension(suffix.toStdString()) && !isStandardOutput(output))
         exportRoutines(loaded.routines, measurer, output, named);
 }
 
@@ -339,6 +374,10 @@ void exportDocument(const Document& document, QtTextMeasurer& measurer, const QS
         return exportDocument(*copy, measurer, output, asIs);
     }
     const QString suffix = outputSuffix(output);
+    if (isStandardOutput(output)) {
+        writeToStandardOutput(document, measurer, output, options);
+        return;
+    }
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly))
         throw ExportError(failure(output, germanReason(file.errorString())));

@@ -178,6 +178,22 @@ LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
     }
 }
 
+LoadedDocument readNotationText(const QByteArray& bytes, QtTextMeasurer& measurer,
+                                const DefaultLabels& labels) {
+    if (static_cast<std::size_t>(bytes.size()) > MaxNotationSize)
+        throw DocumentFileError(
+            QStringLiteral("Die Eingabe ist größer als jedes Struktogramm (höchstens %1 MB)")
+                .arg(MaxNotationSize >> 20)
+                .toStdString());
+    try {
+        return loadNotationFile(bytes, measurer, labels);
+    } catch (const NotationError& failure) {
+        throw DocumentFileError(QStringLiteral("Die Eingabe ist kein lesbares Struktogramm: %1")
+                                    .arg(QString::fromUtf8(failure.what()))
+                                    .toStdString());
+    }
+}
+
 QString writeFailure(const QFileDevice& file) {
     // Qt often reports a write the disk had no room for as "unknown": the
     // device's state tells.

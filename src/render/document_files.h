@@ -58,6 +58,11 @@ inline constexpr qint64 MaxDocumentFileSize = qint64{256} << 20;
 LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
                                 const DefaultLabels& labels);
 
+// A diagram in the text notation given as bytes (standard input), read as
+// a ".txt" file is; a text that does not read says its line.
+LoadedDocument readNotationText(const QByteArray& bytes, QtTextMeasurer& measurer,
+                                const DefaultLabels& labels);
+
 // The bytes of the document in the format the path's extension names.
 QByteArray encodeDocumentFor(const QString& path, const Document& document);
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -304,6 +305,47 @@ TEST_F(ExportTest, ARunThatFailsNamesTheReasonAndTheElement) {
     ran = velbrant({QStringLiteral("--run"), out("fehlt.nsd")});
     EXPECT_EQ(ran.exitCode, 1);
     EXPECT_TRUE(ran.output.isEmpty());
+}
+
+// The notation from standard input, the picture to standard output, as a
+// documentation tool calls it; a text that does not read says its line on
+// stderr and writes nothing to stdout. The pandoc filter in examples/
+// turns a Markdown block into the picture.
+TEST_F(ExportTest, StandardInputAndOutputServeDocumentationTools) {
+    const QByteArray notation = "titel X\nx := 1\n";
+    ProcessResult piped = velbrant(
+        {QStringLiteral("--export"), QStringLiteral("-.svg"), QStringLiteral("-")}, {}, notation);
+    EXPECT_EQ(piped.exitCode, 0) << piped.errors.toStdString();
+    EXPECT_TRUE(piped.output.startsWith("<?xml")) << piped.output.left(100).toStdString();
+    EXPECT_TRUE(piped.output.contains(">x := 1<"));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("-.svg")));
+    piped = velbrant({QStringLiteral("--export"), QStringLiteral("-.svg"), QStringLiteral("-")}, {},
+                     "titel X\nsonst\n");
+    EXPECT_EQ(piped.exitCode, 1);
+    EXPECT_TRUE(piped.output.isEmpty());
+    EXPECT_TRUE(piped.errors.contains("Zeile 2")) << piped.errors.toStdString();
+
+    if (QStandardPaths::findExecutable(QStringLiteral("pandoc")).isEmpty())
+        GTEST_SKIP() << "pandoc is not installed";
+    QFile markdown(out("text.md"));
+    ASSERT_TRUE(markdown.open(QIODevice::WriteOnly));
+    markdown.write("# Suche\n\n```struktogramm\ntitel Suche\nsolange i < n\n    i := i + 1\n```\n");
+    markdown.close();
+    QProcess pandoc;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VELBRANT"), QStringLiteral(VELBRANT_BINARY));
+    environment.remove(QStringLiteral("DISPLAY"));
+    pandoc.setProcessEnvironment(environment);
+    pandoc.start(QStringLiteral("pandoc"),
+                 {QStringLiteral("--lua-filter"),
+                  QStringLiteral(VELBRANT_SOURCE_DIR "/examples/struktogramm.lua"), out("text.md"),
+                  QStringLiteral("-t"), QStringLiteral("html")});
+    ASSERT_TRUE(pandoc.waitForFinished(60000));
+    const QString html = QString::fromUtf8(pandoc.readAllStandardOutput());
+    EXPECT_EQ(pandoc.exitCode(), 0) << pandoc.readAllStandardError().toStdString();
+    EXPECT_TRUE(html.contains("<figure class=\"struktogramm\"><svg")) << html.toStdString();
+    EXPECT_TRUE(html.contains("i := i + 1"));
+    EXPECT_FALSE(html.contains("```"));
 }
 
 TEST_F(ExportTest, AStructogramCopyIsCentredOnThePageAsTheEditorWouldDoIt) {
