@@ -173,7 +173,16 @@ void QtCanvas::line(Point from, Point to) {
 
 void QtCanvas::text(Point topLeft, std::string_view text) {
     const FontMetricsEntry& font = m_measurer.currentFont();
+    const QPen outline = m_painter.pen();
+    if (m_textColor != Qt::black)
+        m_painter.setPen(m_textColor);
     m_painter.drawText(QPointF(topLeft.x, topLeft.y + font.ascent), decodeText(text, font.symbol));
+    if (m_textColor != Qt::black)
+        m_painter.setPen(outline);
+}
+
+void QtCanvas::setTextColor(Color color) {
+    m_textColor = QColor(color.red, color.green, color.blue);
 }
 
 } // namespace velbrant

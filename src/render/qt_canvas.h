@@ -3,6 +3,7 @@
 #include "model/layout/canvas.h"
 #include "render/qt_text_measurer.h"
 
+#include <QColor>
 #include <QPainter>
 
 namespace velbrant {
@@ -27,6 +28,7 @@ public:
     void polyline(std::span<const Point> points) override;
     void line(Point from, Point to) override;
     void text(Point topLeft, std::string_view text) override;
+    void setTextColor(Color color) override;
 
 private:
     // On pixel devices an axis-parallel stroke of a model width is a whole
@@ -38,6 +40,7 @@ private:
     QtTextMeasurer& m_measurer;
     bool m_snapToPixels;
     int m_penWidth = 0;
+    QColor m_textColor = Qt::black;
 };
 
 } // namespace velbrant

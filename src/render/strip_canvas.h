@@ -27,6 +27,7 @@ public:
     void polyline(std::span<const Point> points) override;
     void line(Point from, Point to) override;
     void text(Point topLeft, std::string_view text) override;
+    void setTextColor(Color color) override { m_target.setTextColor(color); }
 
 private:
     bool beginsHere(int top) const { return top >= m_firstTop && top < m_endTop; }

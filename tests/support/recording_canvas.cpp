@@ -22,6 +22,7 @@ int FixedWidthMeasurer::textHeight(std::string_view) const {
 
 void RecordingCanvas::setFont(const ElementFont& font, double heightFactor) {
     m_measurer.setFont(font, heightFactor);
+    m_bold = font.isBold();
     m_ops.push_back({OpType::Font, {}, font.name, -m_measurer.fontHeight(), {}});
 }
 
@@ -66,7 +67,11 @@ void RecordingCanvas::line(Point from, Point to) {
 }
 
 void RecordingCanvas::text(Point topLeft, std::string_view text) {
-    m_ops.push_back({OpType::Text, {topLeft}, std::string(text), 0, {}});
+    m_ops.push_back({OpType::Text, {topLeft}, std::string(text), m_bold ? 1 : 0, m_textColor});
+}
+
+void RecordingCanvas::setTextColor(Color color) {
+    m_textColor = color;
 }
 
 std::vector<RecordingCanvas::Op> RecordingCanvas::opsOfType(OpType type) const {

@@ -49,8 +49,8 @@ public:
         OpType type;
         std::vector<Point> points;
         std::string text; // Text: the bytes; Font: the face name
-        int value = 0;    // Pen: width; Font: logical height
-        Color color;
+        int value = 0;    // Pen: width; Font: logical height; Text: 1 when bold
+        Color color;      // Brush, and a text's colour
     };
 
     explicit RecordingCanvas(int charWidth = 10) : m_measurer(charWidth) {}
@@ -68,6 +68,7 @@ public:
     void polyline(std::span<const Point> points) override;
     void line(Point from, Point to) override;
     void text(Point topLeft, std::string_view text) override;
+    void setTextColor(Color color) override;
 
     const std::vector<Op>& ops() const { return m_ops; }
     std::vector<Op> opsOfType(OpType type) const;
@@ -76,6 +77,8 @@ public:
 private:
     FixedWidthMeasurer m_measurer;
     std::vector<Op> m_ops;
+    Color m_textColor = Black;
+    bool m_bold = false;
 };
 
 } // namespace velbrant

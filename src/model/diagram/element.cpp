@@ -187,24 +187,36 @@ void Element::applyFormat(const ElementFormat& format, const LayoutContext& cont
 }
 
 // Structorizer's colour, or its grey for a disabled element.
-Color Element::boxFill() const {
+Color Element::boxFill(const DrawStyle& style) const {
     if (m_nsd == nullptr)
         return White;
     if (m_nsd->disabled)
         return DisabledGrey;
-    return m_nsd->fill().value_or(White);
+    return style.blackAndWhite ? White : m_nsd->fill().value_or(White);
 }
 
 void Element::drawBox(Canvas& canvas, const DrawContext& context) const {
     canvas.setFont(m_font, context.scale);
     canvas.setPen(context.scaled(drawnLineWidth(m_borderWidth)));
-    canvas.setBrush(m_selected && context.showsSelection ? Yellow : boxFill());
+    canvas.setBrush(m_selected && context.showsSelection ? Yellow : boxFill(context.style));
     canvas.rectangle(context.map(m_left, m_top), context.map(m_left + m_width, bottom()));
     canvas.setPen(context.scaled(drawnLineWidth(m_innerLineWidth)));
 }
 
 void Element::drawLines(Canvas& canvas, const DrawContext& context, int anchorX, int top,
                         Alignment align) const {
+    const bool blank = context.style.isBlank(this);
+    if (blank && !context.style.solution)
+        return;
+    // The solution marks what the worksheet left blank: in colour, or bold
+    // for the copier.
+    ElementFont font = m_font;
+    if (blank && context.style.blackAndWhite) {
+        font.style |= Bold;
+        canvas.setFont(font, context.scale);
+    } else if (blank) {
+        canvas.setTextColor(SolutionBlue);
+    }
     const int tabStep = context.scaled(TabWidth);
     const int step = m_lineHeight + LineGap;
     int y = top;
@@ -212,8 +224,12 @@ void Element::drawLines(Canvas& canvas, const DrawContext& context, int anchorX,
         // An element may hold thousands of lines and a page or a strip of the
         // screen shows a few of them; a line's glyphs may reach a line beyond it.
         if (context.isVisible(m_left, y - step, m_left + m_width, y + 2 * step, 0))
-            drawTextLine(canvas, context, context.map(anchorX, y), m_font, align, tabStep, line);
+            drawTextLine(canvas, context, context.map(anchorX, y), font, align, tabStep, line);
         y += step;
+    }
+    if (blank) {
+        canvas.setTextColor(Black);
+        canvas.setFont(m_font, context.scale);
     }
 }
 

@@ -129,7 +129,7 @@ protected:
     bool contains(Point point) const;
     bool liesWithin(Point topLeft, Point bottomRight) const;
 
-    Color boxFill() const;
+    Color boxFill(const DrawStyle& style) const;
     // Outline and fill of the box; leaves the element font and the inner pen
     // set for the kind's own drawing.
     void drawBox(Canvas& canvas, const DrawContext& context) const;

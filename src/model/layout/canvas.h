@@ -40,6 +40,9 @@ struct Color {
 inline constexpr Color White{255, 255, 255};
 inline constexpr Color Yellow{255, 255, 0};
 inline constexpr Color DisabledGrey{210, 210, 210};
+inline constexpr Color Black{0, 0, 0};
+// A worksheet's solution shows the texts that were blank in this colour.
+inline constexpr Color SolutionBlue{0, 70, 190};
 
 // The drawing operations elements need. Coordinates are already mapped by
 // the drawing transform; outlines use the current pen, fills the brush.
@@ -55,8 +58,10 @@ public:
     virtual void polygon(std::span<const Point> points) = 0;
     virtual void polyline(std::span<const Point> points) = 0;
     virtual void line(Point from, Point to) = 0;
-    // Text in the current font, its top-left corner at the point.
+    // Text in the current font and colour (black until set), its top-left
+    // corner at the point.
     virtual void text(Point topLeft, std::string_view text) = 0;
+    virtual void setTextColor(Color color) = 0;
 };
 
 } // namespace velbrant

@@ -4,8 +4,25 @@
 #include "model/layout/units.h"
 
 #include <limits>
+#include <unordered_set>
 
 namespace velbrant {
+
+class Element;
+
+// How a drawing for paper differs from the screen's: a worksheet leaves
+// out the texts of its blanks (their boxes, their kind's lines and the
+// branch labels stay), its solution draws those texts marked; black and
+// white fills every box white but a disabled element's light grey, and
+// marks a solution's texts bold instead of coloured.
+struct DrawStyle {
+    const std::unordered_set<const Element*>* blanks = nullptr;
+    bool solution = false;
+    bool blackAndWhite = false;
+    bool isBlank(const Element* element) const {
+        return blanks != nullptr && blanks->count(element) != 0;
+    }
+};
 
 // What one drawing pass hands to every element: the transform that draws the
 // diagram at its scale about a fixed origin, the default labels (branch
@@ -23,6 +40,7 @@ struct DrawContext {
     // Only the screen shows which elements are selected; print, pictures
     // and exports never do.
     bool showsSelection = false;
+    DrawStyle style{};
 
     // Scaled positions saturate like all positions.
     int mapAbout(int value, int about) const {
