@@ -147,6 +147,18 @@ int runExport(const QCommandLineParser& parser) {
             return 1;
         options.dotsPerInch = *dpi;
     }
+    if (parser.isSet(QStringLiteral("worksheet"))) {
+        options.worksheet =
+            velbrant::blanksNamed(parser.value(QStringLiteral("worksheet")).toStdString());
+        if (!options.worksheet)
+            return fail(QStringLiteral("--worksheet erwartet anweisungen, bedingungen oder alles, "
+                                       "nicht \"%1\"")
+                            .arg(parser.value(QStringLiteral("worksheet"))));
+    }
+    if (parser.isSet(QStringLiteral("solution")) && !options.worksheet)
+        return fail(QStringLiteral("--solution gehört zu einem --worksheet"));
+    options.solution = parser.isSet(QStringLiteral("solution"));
+    options.blackAndWhite = parser.isSet(QStringLiteral("bw"));
     reportProgressOnTerminal(options);
     options.notice = [](const QString& text) {
         std::fprintf(stderr, "velbrant: %s\n", qUtf8Printable(text));

@@ -19,13 +19,22 @@ struct Option {
     std::string_view description;
 };
 
-inline constexpr std::array<Option, 6> Options = {{
+inline constexpr std::array<Option, 9> Options = {{
     {"export", "AUSGABE",
      "Exportiert das Struktogramm ohne Fenster nach AUSGABE; die Endung wählt das Format: "
      ".png, .svg, .pdf, .nsd (Structorizer), .STR, .txt (als Text) oder ein Programm: .py, "
-     ".java, .c, .pas."},
+     ".java, .c, .pas. AUSGABE -.svg (jedes Format) schreibt auf die Standardausgabe, die "
+     "Eingabe - liest die Text-Schreibweise von der Standardeingabe."},
     {"scale", "PROZENT", "Maßstab des Exports in Prozent (5 bis 400)."},
     {"dpi", "N", "Auflösung eines PNG-Exports (Standard 300)."},
+    {"worksheet", "LÜCKEN",
+     "Exportiert ein Arbeitsblatt (PDF, PNG, SVG): die Texte der Anweisungen (anweisungen), "
+     "der Bedingungen und Schleifenköpfe (bedingungen) oder aller Elemente (alles) bleiben "
+     "leer, die Kästen stehen."},
+    {"solution", "",
+     "Hängt beim Arbeitsblatt die Lösung an: als zweite Seite eines PDF, bei PNG und SVG als "
+     "zweite Datei NAME-loesung."},
+    {"bw", "", "Schwarzweiß für den Kopierer: weiße Kästen, eine Lösung fett statt farbig."},
     {"run", "",
      "Führt das Struktogramm ohne Fenster aus: Eingaben von der Standardeingabe, "
      "Ausgaben auf die Standardausgabe."},

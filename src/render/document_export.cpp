@@ -89,9 +89,9 @@ void refuseHugePng(const QRect& area, int dpi) {
 // Paints the picture area of the document into a device whose painter has
 // been set to show `area` (model units).
 void paintArea(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
-               const DefaultLabels& labels, const QRect& area) {
+               const ExportOptions& options, const QRect& area) {
     painter.setRenderHint(QPainter::Antialiasing);
-    renderDocument(painter, document, measurer, labels, area);
+    renderDocument(painter, document, measurer, options.labels, area, Marks::None, options.style);
 }
 
 void writePng(QIODevice& out, const Document& document, const ExportOptions& options) {
@@ -112,7 +112,7 @@ void writePng(QIODevice& out, const Document& document, const ExportOptions& opt
             painter.translate(-area.left(), -area.top());
             const QRect bandArea(area.left(), area.top() + qFloor(top / pixelsPerUnit),
                                  area.width(), qCeil(band.height() / pixelsPerUnit) + 1);
-            paintArea(painter, document, *ownMeasurer, options.labels, bandArea);
+            paintArea(painter, document, *ownMeasurer, options, bandArea);
         });
     };
     if (!writer.write(out, painters, options.threads, options.progress))
@@ -120,7 +120,7 @@ void writePng(QIODevice& out, const Document& document, const ExportOptions& opt
 }
 
 void writeSvg(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
-              const DefaultLabels& labels) {
+              const ExportOptions& options) {
     const QRect area = pictureArea(document);
     // QSvgGenerator keeps everything until it ends; painted strip by strip,
     // each strip's drawing goes out as one more group of the same picture,
@@ -137,9 +137,10 @@ void writeSvg(QIODevice& out, const Document& document, QtTextMeasurer& measurer
             svg.setTitle(QStringLiteral("Struktogramm"));
             QPainter painter(&svg);
             painter.setRenderHint(QPainter::Antialiasing);
-            renderDocumentStrip(painter, document, measurer, labels,
+            renderDocumentStrip(painter, document, measurer, options.labels,
                                 QRect(area.left(), top, area.width(),
-                                      std::min(SvgStripUnits, area.bottom() + 1 - top)));
+                                      std::min(SvgStripUnits, area.bottom() + 1 - top)),
+                                options.style);
         }
         const QByteArray& text = strip.data();
         const qsizetype from =
@@ -152,8 +153,10 @@ void writeSvg(QIODevice& out, const Document& document, QtTextMeasurer& measurer
         throw std::runtime_error(out.errorString().toStdString());
 }
 
-void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
-              const ExportOptions& options) {
+// The document on pages the size of its frame, or of the largest size PDF
+// allows, row by row, when the frame is larger.
+void writePdfPages(QPdfWriter& pdf, QPainter& painter, const Document& document,
+                   QtTextMeasurer& measurer, const ExportOptions& options, bool& firstPage) {
     const QRect area = pictureArea(document);
     // One page the size of the frame, or pages of the largest size PDF
     // allows, row by row, when the frame is larger.
@@ -166,26 +169,46 @@ void writePdf(QIODevice& out, const Document& document, QtTextMeasurer& measurer
                                          "sind möglich; ein kleinerer Maßstab verringert sie")
                               .arg(number(pages), number(MaxPdfPages))
                               .toStdString());
-    QPdfWriter pdf(&out);
-    pdf.setResolution(PdfDotsPerInch);
     pdf.setPageSize(QPageSize(QSizeF(page.width() / 10.0, page.height() / 10.0),
                               QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setCreator(QStringLiteral("Velbrant"));
-    pdf.setTitle(document.format().title.empty() ? options.fallbackTitle
-                                                 : decodeText(document.format().title));
-    QPainter painter(&pdf);
     const QRect viewport(0, 0, qRound(page.width() * PdfDotsPerInch / UnitsPerInch),
                          qRound(page.height() * PdfDotsPerInch / UnitsPerInch));
     for (int top = area.top(); top < area.bottom(); top += page.height()) {
         for (int left = area.left(); left < area.right(); left += page.width()) {
-            if (top != area.top() || left != area.left())
+            if (firstPage)
+                painter.begin(&pdf);
+            else
                 pdf.newPage();
+            firstPage = false;
             const QRect shown(QPoint(left, top), page);
             painter.setWindow(shown);
             painter.setViewport(viewport);
-            paintArea(painter, document, measurer, options.labels, shown);
+            paintArea(painter, document, measurer, options, shown);
         }
+    }
+}
+
+// A picture of one document on PDF pages.
+struct PdfPart {
+    const Document* document;
+    DrawStyle style;
+};
+
+void writePdf(QIODevice& out, const std::vector<PdfPart>& parts, QtTextMeasurer& measurer,
+              const ExportOptions& options) {
+    QPdfWriter pdf(&out);
+    pdf.setResolution(PdfDotsPerInch);
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setCreator(QStringLiteral("Velbrant"));
+    const Document& first = *parts.front().document;
+    pdf.setTitle(first.format().title.empty() ? options.fallbackTitle
+                                              : decodeText(first.format().title));
+    QPainter painter;
+    bool firstPage = true;
+    for (const PdfPart& part : parts) {
+        ExportOptions styled = options;
+        styled.style = part.style;
+        writePdfPages(pdf, painter, *part.document, measurer, styled, firstPage);
     }
 }
 
@@ -325,9 +348,9 @@ void writePicture(QIODevice& out, const Document& document, QtTextMeasurer& meas
     if (suffix == u"png")
         writePng(out, document, options);
     else if (suffix == u"svg")
-        writeSvg(out, document, measurer, options.labels);
+        writeSvg(out, document, measurer, options);
     else
-        writePdf(out, document, measurer, options);
+        writePdf(out, {{&document, options.style}}, measurer, options);
 }
 
 void exportStructogram(const QString& input, const QString& output, const ExportOptions& options) {
@@ -354,6 +377,7 @@ void exportStructogram(const QString& input, const QString& output, const Export
     document.layout(measurer, PaperSize{});
     ExportOptions named = options;
     named.fallbackTitle = QFileInfo(input).fileName();
+    named.style.blackAndWhite = options.blackAndWhite;
     // A program takes the routines it calls from the diagrams beside it.
     RoutineFolder folder(fromInput ? QDir::currentPath() : QFileInfo(input).absolutePath(),
                          measurer, input);
@@ -365,6 +389,48 @@ void exportStructogram(const QString& input, const QString& output, const Export
         exportRoutines(loaded.routines, measurer, output, named);
 }
 
+namespace {
+
+// The worksheet, then its solution: a PDF's second page, another picture's
+// second file ("blatt-loesung.png"). The solution is titled "Lösung".
+void exportWorksheet(const Document& document, QtTextMeasurer& measurer, const QString& output,
+                     const ExportOptions& options) {
+    const QString suffix = outputSuffix(output);
+    if (suffix != u"pdf" && suffix != u"png" && suffix != u"svg")
+        throw ExportError("Ein Arbeitsblatt wird ein PDF, PNG oder SVG, nicht \"." +
+                          suffix.toStdString() + "\"");
+    const auto blanks = worksheetBlanks(document, *options.worksheet);
+    ExportOptions sheet = options;
+    sheet.style = {&blanks, false, options.blackAndWhite};
+    if (!options.solution)
+        return exportDocument(document, measurer, output, sheet);
+    auto solution = loadDocument(encodeDocument(document), measurer, DefaultLabels{});
+    DiagramFormat format = solution->format();
+    format.title = format.title.empty() ? "L\xF6sung" : "L\xF6sung: " + format.title;
+    solution->setFormat(std::move(format));
+    solution->layout(measurer, PaperSize{});
+    const auto solutionBlanks = worksheetBlanks(*solution, *options.worksheet);
+    ExportOptions solved = options;
+    solved.style = {&solutionBlanks, true, options.blackAndWhite};
+    if (suffix != u"pdf") {
+        exportDocument(document, measurer, output, sheet);
+        const QFileInfo named(output);
+        exportDocument(
+            *solution, measurer,
+            named.dir().filePath(named.completeBaseName() + "-loesung." + named.suffix()), solved);
+        return;
+    }
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly))
+        throw ExportError(failure(output, germanReason(file.errorString())));
+    writePdf(file, {{&document, sheet.style}, {solution.get(), solved.style}}, measurer, options);
+    QString reason;
+    if (!commitWhole(file, &reason))
+        throw ExportError(failure(output, reason));
+}
+
+} // namespace
+
 void exportDocument(const Document& document, QtTextMeasurer& measurer, const QString& output,
                     const ExportOptions& options) {
     if (options.scalePercent && *options.scalePercent / 100.0 != document.format().scale) {
@@ -374,6 +440,8 @@ void exportDocument(const Document& document, QtTextMeasurer& measurer, const QS
         return exportDocument(*copy, measurer, output, asIs);
     }
     const QString suffix = outputSuffix(output);
+    if (options.worksheet && options.style.blanks == nullptr)
+        return exportWorksheet(document, measurer, output, options);
     if (isStandardOutput(output)) {
         writeToStandardOutput(document, measurer, output, options);
         return;

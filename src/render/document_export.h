@@ -2,6 +2,8 @@
 
 #include "model/code/code_generator.h"
 #include "model/diagram/default_labels.h"
+#include "model/diagram/worksheet.h"
+#include "model/layout/draw_context.h"
 
 #include <QIODevice>
 #include <QString>
@@ -41,6 +43,14 @@ struct ExportOptions {
     // Told what the user should know of a finished export: the lines a
     // program keeps as comments because no rule translated them.
     std::function<void(const QString&)> notice;
+    // A worksheet with these blanks: a PDF gets the solution as its second
+    // page, a PNG or SVG as a second file "-loesung"; with `solution`.
+    std::optional<Blanks> worksheet;
+    bool solution = false;
+    // For the copier: white fills, a solution's texts bold.
+    bool blackAndWhite = false;
+    // How the pictures draw; set by the export from the fields above.
+    DrawStyle style;
 };
 
 // "3 Zeilen nicht übersetzt (als Kommentar übernommen)".

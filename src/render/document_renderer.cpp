@@ -18,18 +18,22 @@ DrawContext clippedTo(const QRect& visible, const DefaultLabels& labels) {
 } // namespace
 
 void renderDocument(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
-                    const DefaultLabels& labels, const QRect& visible, Marks marks) {
+                    const DefaultLabels& labels, const QRect& visible, Marks marks,
+                    const DrawStyle& style) {
     QtCanvas canvas(painter, measurer);
     DrawContext context = clippedTo(visible, labels);
     context.showsSelection = marks == Marks::Selection;
+    context.style = style;
     document.draw(canvas, context);
 }
 
 void renderDocumentStrip(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
-                         const DefaultLabels& labels, const QRect& strip) {
+                         const DefaultLabels& labels, const QRect& strip, const DrawStyle& style) {
     QtCanvas canvas(painter, measurer);
     StripCanvas beginningHere(canvas, strip.top(), strip.top() + strip.height());
-    document.draw(beginningHere, clippedTo(strip, labels));
+    DrawContext context = clippedTo(strip, labels);
+    context.style = style;
+    document.draw(beginningHere, context);
 }
 
 QRect pictureArea(const Document& document) {

@@ -16,13 +16,15 @@ namespace velbrant {
 // selection.
 enum class Marks { None, Selection };
 void renderDocument(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
-                    const DefaultLabels& labels, const QRect& visible, Marks marks = Marks::None);
+                    const DefaultLabels& labels, const QRect& visible, Marks marks = Marks::None,
+                    const DrawStyle& style = {});
 
 // Draws the shapes of the document that begin within `strip` (model units),
 // whole, also where they reach below it: strips drawn one after another onto
 // one surface give the picture with every shape drawn once.
 void renderDocumentStrip(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
-                         const DefaultLabels& labels, const QRect& strip);
+                         const DefaultLabels& labels, const QRect& strip,
+                         const DrawStyle& style = {});
 
 // The area a picture of the document covers: the frame with its outline.
 QRect pictureArea(const Document& document);

@@ -307,6 +307,40 @@ TEST_F(ExportTest, ARunThatFailsNamesTheReasonAndTheElement) {
     EXPECT_TRUE(ran.output.isEmpty());
 }
 
+// A worksheet with its solution: two PDF pages, the blanked texts only on
+// the second; as PNG a second file; an unknown kind of blank is refused.
+TEST_F(ExportTest, AWorksheetLeavesItsBlanksToTheSolutionPage) {
+    ProcessResult run =
+        velbrant({QStringLiteral("--export"), out("blatt.pdf"), QStringLiteral("--worksheet"),
+                  QStringLiteral("anweisungen"), QStringLiteral("--solution"), Sample});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    const auto page = [this](int number) {
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-f"), QString::number(number), QStringLiteral("-l"),
+                    QString::number(number), out("blatt.pdf"), QStringLiteral("-")});
+        EXPECT_TRUE(text.waitForFinished(30000));
+        return QString::fromUtf8(text.readAllStandardOutput());
+    };
+    EXPECT_TRUE(page(1).contains("solange i <= n"));
+    EXPECT_FALSE(page(1).contains("gefunden := wahr"));
+    EXPECT_FALSE(page(1).contains("L\u00f6sung"));
+    EXPECT_TRUE(page(2).contains("L\u00f6sung: Lineare Suche"));
+    EXPECT_TRUE(page(2).contains("gefunden := wahr"));
+    EXPECT_TRUE(page(3).isEmpty());
+
+    run = velbrant({QStringLiteral("--export"), out("blatt.png"), QStringLiteral("--worksheet"),
+                    QStringLiteral("alles"), QStringLiteral("--solution"), QStringLiteral("--bw"),
+                    Sample});
+    EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_TRUE(QFile::exists(out("blatt.png")));
+    EXPECT_TRUE(QFile::exists(out("blatt-loesung.png")));
+    run = velbrant({QStringLiteral("--export"), out("x.pdf"), QStringLiteral("--worksheet"),
+                    QStringLiteral("texte"), Sample});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errors.contains("anweisungen, bedingungen oder alles"));
+}
+
 // The notation from standard input, the picture to standard output, as a
 // documentation tool calls it; a text that does not read says its line on
 // stderr and writes nothing to stdout. The pandoc filter in examples/
