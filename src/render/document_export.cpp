@@ -284,6 +284,18 @@ QString untranslatedNotice(const GeneratedCode& code) {
     return parts.join(QStringLiteral(", "));
 }
 
+// The document in the format the output's extension names.
+void writeFormat(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
+                 const QString& output, const ExportOptions& options) {
+    const QString suffix = outputSuffix(output);
+    if (suffix == u"str" || suffix == u"nsd" || suffix == u"txt")
+        writeDocumentFile(out, output, document);
+    else if (const auto language = codeLanguageForExtension(suffix.toStdString()))
+        writeProgram(out, output, document, *language, options);
+    else
+        writePicture(out, document, measurer, suffix, options);
+}
+
 // The text notation on standard input, as far as a diagram may be.
 QByteArray standardInput() {
     QFile in;
@@ -301,13 +313,7 @@ void writeToStandardOutput(const Document& document, QtTextMeasurer& measurer,
                            const QString& output, const ExportOptions& options) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    const QString suffix = outputSuffix(output);
-    if (suffix == u"str" || suffix == u"nsd" || suffix == u"txt")
-        writeDocumentFile(buffer, output, document);
-    else if (const auto language = codeLanguageForExtension(suffix.toStdString()))
-        writeProgram(buffer, output, document, *language, options);
-    else
-        writePicture(buffer, document, measurer, suffix, options);
+    writeFormat(buffer, document, measurer, output, options);
     const QByteArray& bytes = buffer.data();
     if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
             static_cast<std::size_t>(bytes.size()) ||
@@ -450,12 +456,7 @@ void exportDocument(const Document& document, QtTextMeasurer& measurer, const QS
     if (!file.open(QIODevice::WriteOnly))
         throw ExportError(failure(output, germanReason(file.errorString())));
     try {
-        if (suffix == u"str" || suffix == u"nsd" || suffix == u"txt")
-            writeDocumentFile(file, output, document);
-        else if (const auto language = codeLanguageForExtension(suffix.toStdString()))
-            writeProgram(file, output, document, *language, options);
-        else
-            writePicture(file, document, measurer, suffix, options);
+        writeFormat(file, document, measurer, output, options);
     } catch (const ExportError&) {
         throw;
     } catch (const std::runtime_error&) {
