@@ -11,6 +11,8 @@ packages=(
   desktop-file-utils appstream dpkg-dev python3 libpugixml-dev poppler-utils
   gcc openjdk-17-jdk-headless fp-compiler man-db lintian
   libtree-sitter-dev pandoc
+  texlive-latex-base texlive-latex-recommended texlive-latex-extra texlive-pictures
+  texlive-fonts-recommended
 )
 # The build fetches tree-sitter's grammars with npm; a Node.js that brings
 # its own npm is kept as it is.

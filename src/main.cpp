@@ -159,6 +159,7 @@ int runExport(const QCommandLineParser& parser) {
         return fail(QStringLiteral("--solution gehört zu einem --worksheet"));
     options.solution = parser.isSet(QStringLiteral("solution"));
     options.blackAndWhite = parser.isSet(QStringLiteral("bw"));
+    options.standalone = parser.isSet(QStringLiteral("standalone"));
     reportProgressOnTerminal(options);
     options.notice = [](const QString& text) {
         std::fprintf(stderr, "velbrant: %s\n", qUtf8Printable(text));

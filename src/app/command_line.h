@@ -19,10 +19,11 @@ struct Option {
     std::string_view description;
 };
 
-inline constexpr std::array<Option, 9> Options = {{
+inline constexpr std::array<Option, 10> Options = {{
     {"export", "AUSGABE",
      "Exportiert das Struktogramm ohne Fenster nach AUSGABE; die Endung wählt das Format: "
-     ".png, .svg, .pdf, .nsd (Structorizer), .STR, .txt (als Text) oder ein Programm: .py, "
+     ".png, .svg, .pdf, .tex (LaTeX mit TikZ), .nsd (Structorizer), .STR, .txt (als Text) "
+     "oder ein Programm: .py, "
      ".java, .c, .pas. AUSGABE -.svg (jedes Format) schreibt auf die Standardausgabe, die "
      "Eingabe - liest die Text-Schreibweise von der Standardeingabe."},
     {"scale", "PROZENT", "Maßstab des Exports in Prozent (5 bis 400)."},
@@ -35,6 +36,9 @@ inline constexpr std::array<Option, 9> Options = {{
      "Hängt beim Arbeitsblatt die Lösung an: als zweite Seite eines PDF, bei PNG und SVG als "
      "zweite Datei NAME-loesung."},
     {"bw", "", "Schwarzweiß für den Kopierer: weiße Kästen, eine Lösung fett statt farbig."},
+    {"standalone", "",
+     "Schreibt bei .tex ein ganzes Dokument, das pdflatex so übersetzt, statt eines Bildes zum "
+     "Einbinden."},
     {"run", "",
      "Führt das Struktogramm ohne Fenster aus: Eingaben von der Standardeingabe, "
      "Ausgaben auf die Standardausgabe."},

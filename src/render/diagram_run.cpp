@@ -32,10 +32,15 @@ std::optional<std::string> nextWord(std::FILE* input) {
 void writeTrace(const run::Trace& trace, const FileRunOptions& options) {
     QSaveFile file(options.tracePath);
     bool written = file.open(QIODevice::WriteOnly);
-    trace.writeCsv([&](std::string_view piece) {
+    const auto write = [&](std::string_view piece) {
         const auto size = static_cast<qint64>(piece.size());
         written = written && file.write(piece.data(), size) == size;
-    });
+    };
+    // SPUR.tex: the table for LaTeX; any other name: CSV.
+    if (options.tracePath.endsWith(QStringLiteral(".tex"), Qt::CaseInsensitive))
+        write(trace.latex());
+    else
+        trace.writeCsv(write);
     if (!written || !file.commit())
         throw std::runtime_error(
             QStringLiteral(

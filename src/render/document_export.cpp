@@ -4,6 +4,7 @@
 #include "model/files/structogram_file.h"
 #include "model/notation/text_notation.h"
 #include "model/structorizer/nsd_file.h"
+#include "model/tex/tex_writer.h"
 #include "render/document_files.h"
 #include "render/document_renderer.h"
 #include "render/file_errors.h"
@@ -242,9 +243,11 @@ void writeDocumentFile(QIODevice& out, const QString& path, const Document& docu
 QString outputSuffix(const QString& output) {
     const QString suffix = QFileInfo(output).suffix().toLower();
     if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf" && suffix != u"str" &&
-        suffix != u"nsd" && suffix != u"txt" && !codeLanguageForExtension(suffix.toStdString()))
-        throw ExportError("Unbekanntes Ausgabeformat \"." + suffix.toStdString() +
-                          "\" (erlaubt: .png, .svg, .pdf, .STR, .nsd, .txt, .py, .java, .c, .pas)");
+        suffix != u"nsd" && suffix != u"txt" && suffix != u"tex" &&
+        !codeLanguageForExtension(suffix.toStdString()))
+        throw ExportError(
+            "Unbekanntes Ausgabeformat \"." + suffix.toStdString() +
+            "\" (erlaubt: .png, .svg, .pdf, .tex, .STR, .nsd, .txt, .py, .java, .c, .pas)");
     return suffix;
 }
 
@@ -284,6 +287,12 @@ QString untranslatedNotice(const GeneratedCode& code) {
     return parts.join(QStringLiteral(", "));
 }
 
+void writeAll(QIODevice& out, const std::string& text) {
+    if (out.write(text.data(), static_cast<qint64>(text.size())) !=
+        static_cast<qint64>(text.size()))
+        throw std::runtime_error(out.errorString().toStdString());
+}
+
 // The document in the format the output's extension names.
 void writeFormat(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
                  const QString& output, const ExportOptions& options) {
@@ -292,6 +301,8 @@ void writeFormat(QIODevice& out, const Document& document, QtTextMeasurer& measu
         writeDocumentFile(out, output, document);
     else if (const auto language = codeLanguageForExtension(suffix.toStdString()))
         writeProgram(out, output, document, *language, options);
+    else if (suffix == u"tex")
+        writeAll(out, tex::writeTikz(document, measurer, options.style, options.standalone));
     else
         writePicture(out, document, measurer, suffix, options);
 }
@@ -402,8 +413,8 @@ namespace {
 void exportWorksheet(const Document& document, QtTextMeasurer& measurer, const QString& output,
                      const ExportOptions& options) {
     const QString suffix = outputSuffix(output);
-    if (suffix != u"pdf" && suffix != u"png" && suffix != u"svg")
-        throw ExportError("Ein Arbeitsblatt wird ein PDF, PNG oder SVG, nicht \"." +
+    if (suffix != u"pdf" && suffix != u"png" && suffix != u"svg" && suffix != u"tex")
+        throw ExportError("Ein Arbeitsblatt wird ein PDF, PNG, SVG oder LaTeX, nicht \"." +
                           suffix.toStdString() + "\"");
     const auto blanks = worksheetBlanks(document, *options.worksheet);
     ExportOptions sheet = options;

@@ -49,6 +49,8 @@ struct ExportOptions {
     bool solution = false;
     // For the copier: white fills, a solution's texts bold.
     bool blackAndWhite = false;
+    // LaTeX: a whole document that pdflatex compiles, not a fragment.
+    bool standalone = false;
     // How the pictures draw; set by the export from the fields above.
     DrawStyle style;
 };

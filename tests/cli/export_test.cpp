@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -339,6 +340,52 @@ TEST_F(ExportTest, AWorksheetLeavesItsBlanksToTheSolutionPage) {
                     QStringLiteral("texte"), Sample});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.contains("anweisungen, bedingungen oder alles"));
+}
+
+// Every example and sample as a standalone LaTeX document: pdflatex
+// compiles it as it is, and its page has the proportions of the PDF
+// export within 5 %.
+TEST_F(ExportTest, LatexOfEverySampleCompilesInTheDiagramsProportions) {
+    const auto pageSize = [this](const QString& pdf) {
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        EXPECT_TRUE(info.waitForFinished(30000));
+        const QString text = QString::fromUtf8(info.readAllStandardOutput());
+        const QRegularExpression size(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)"));
+        const QRegularExpressionMatch match = size.match(text);
+        return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble())
+                                : QSizeF();
+    };
+    int count = 0;
+    for (const char* folder : {"/examples", "/tests/data", "/tests/data/nsd"}) {
+        const QDir samples(QStringLiteral(VELBRANT_SOURCE_DIR) + QString::fromLatin1(folder));
+        for (const QFileInfo& sample :
+             samples.entryInfoList({QStringLiteral("*.STR"), QStringLiteral("*.nsd")})) {
+            SCOPED_TRACE(sample.fileName().toStdString());
+            const QString stem = QStringLiteral("bild%1").arg(++count);
+            ProcessResult run =
+                velbrant({QStringLiteral("--export"), out(qPrintable(stem + ".tex")),
+                          QStringLiteral("--standalone"), sample.filePath()});
+            ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+            run = velbrant({QStringLiteral("--export"), out(qPrintable(stem + "-ref.pdf")),
+                            sample.filePath()});
+            ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+            QProcess latex;
+            latex.setWorkingDirectory(dir.path());
+            latex.start(QStringLiteral("pdflatex"),
+                        {QStringLiteral("-halt-on-error"),
+                         QStringLiteral("-interaction=nonstopmode"), stem + ".tex"});
+            ASSERT_TRUE(latex.waitForFinished(120000));
+            ASSERT_EQ(latex.exitCode(), 0)
+                << latex.readAllStandardOutput().right(2000).toStdString();
+            const QSizeF tex = pageSize(out(qPrintable(stem + ".pdf")));
+            const QSizeF pdf = pageSize(out(qPrintable(stem + "-ref.pdf")));
+            ASSERT_FALSE(tex.isEmpty());
+            EXPECT_NEAR(tex.width() / tex.height(), pdf.width() / pdf.height(),
+                        0.05 * pdf.width() / pdf.height());
+        }
+    }
+    EXPECT_GE(count, 10);
 }
 
 // The notation from standard input, the picture to standard output, as a

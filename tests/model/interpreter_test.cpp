@@ -147,6 +147,14 @@ TEST(Interpreter, TheTraceTableHasARowPerStepAndACellPerChange) {
     EXPECT_EQ(sheet.substr(0, sheet.find('\n', sheet.find('\n') + 1)),
               "Schritt\tElement\ta\tb\tr\tAusgabe\n1\ta := 12\t\t\t\t");
     EXPECT_NE(trace.html().find("<td>solange b &lt;&gt; 0</td>"), std::string::npos);
+    // For LaTeX: a longtable whose head repeats on each page, texts escaped.
+    const std::string latex = trace.latex();
+    EXPECT_EQ(latex.substr(0, latex.find("\\endhead")),
+              "% Schreibtischtest aus Velbrant; braucht \\usepackage{longtable}\n"
+              "\\begin{longtable}{|llllll|}\n\\hline\n"
+              "\\textbf{Schritt} & \\textbf{Element} & \\textbf{a} & \\textbf{b} & "
+              "\\textbf{r} & \\textbf{Ausgabe} \\\\ \\hline\n");
+    EXPECT_NE(latex.find("12 & Ausgabe: \"ggT; \", a &  &  &  & ggT; 4 \\\\\n"), std::string::npos);
 
     run::Trace limited(5);
     runText(

@@ -1,5 +1,7 @@
 #include "model/run/trace.h"
 
+#include "model/tex/tex_text.h"
+
 namespace velbrant::run {
 
 void Trace::beginRow(const void* key, const std::function<std::string()>& text) {
@@ -136,6 +138,24 @@ std::string Trace::tabSeparated(bool blank) const {
         },
         blank);
     return text;
+}
+
+std::string Trace::latex(bool blank) const {
+    std::string table = "% Schreibtischtest aus Velbrant; braucht \\usepackage{longtable}\n";
+    bool heading = true;
+    visitRows(
+        [&](const std::vector<std::string>& row) {
+            if (heading)
+                table += "\\begin{longtable}{|" + std::string(row.size(), 'l') + "|}\n\\hline\n";
+            for (std::size_t i = 0; i < row.size(); ++i) {
+                const std::string cell = tex::escapedUtf8(row[i]);
+                table += (i == 0 ? "" : " & ") + (heading ? "\\textbf{" + cell + "}" : cell);
+            }
+            table += heading ? " \\\\ \\hline\n\\endhead\n" : " \\\\\n";
+            heading = false;
+        },
+        blank);
+    return table + "\\hline\n\\end{longtable}\n";
 }
 
 std::string Trace::html(bool blank) const {

@@ -41,6 +41,9 @@ public:
     std::string csv() const;
     std::string tabSeparated(bool blank = false) const;
     std::string html(bool blank = false) const;
+    // A longtable (it breaks across pages), headed by a comment naming
+    // the package; texts escaped for LaTeX.
+    std::string latex(bool blank = false) const;
 
 private:
     struct Row {
