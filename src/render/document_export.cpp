@@ -394,7 +394,6 @@ void exportStructogram(const QString& input, const QString& output, const Export
     document.layout(measurer, PaperSize{});
     ExportOptions named = options;
     named.fallbackTitle = QFileInfo(input).fileName();
-    named.style.blackAndWhite = options.blackAndWhite;
     // A program takes the routines it calls from the diagrams beside it.
     RoutineFolder folder(fromInput ? QDir::currentPath() : QFileInfo(input).absolutePath(),
                          measurer, input);
@@ -421,11 +420,7 @@ void exportWorksheet(const Document& document, QtTextMeasurer& measurer, const Q
     sheet.style = {&blanks, false, options.blackAndWhite};
     if (!options.solution)
         return exportDocument(document, measurer, output, sheet);
-    auto solution = loadDocument(encodeDocument(document), measurer, DefaultLabels{});
-    DiagramFormat format = solution->format();
-    format.title = format.title.empty() ? "L\xF6sung" : "L\xF6sung: " + format.title;
-    solution->setFormat(std::move(format));
-    solution->layout(measurer, PaperSize{});
+    const auto solution = solutionCopy(document, measurer);
     const auto solutionBlanks = worksheetBlanks(*solution, *options.worksheet);
     ExportOptions solved = options;
     solved.style = {&solutionBlanks, true, options.blackAndWhite};
@@ -448,8 +443,24 @@ void exportWorksheet(const Document& document, QtTextMeasurer& measurer, const Q
 
 } // namespace
 
+std::unique_ptr<Document> solutionCopy(const Document& document, QtTextMeasurer& measurer) {
+    // Through the file format, which keeps the selection a worksheet's
+    // blanks may be.
+    auto solution = loadDocument(encodeDocument(document), measurer, DefaultLabels{});
+    DiagramFormat format = solution->format();
+    format.title = format.title.empty() ? "L\xF6sung" : "L\xF6sung: " + format.title;
+    solution->setFormat(std::move(format));
+    solution->layout(measurer, PaperSize{});
+    return solution;
+}
+
 void exportDocument(const Document& document, QtTextMeasurer& measurer, const QString& output,
                     const ExportOptions& options) {
+    if (options.blackAndWhite && !options.style.blackAndWhite) {
+        ExportOptions styled = options;
+        styled.style.blackAndWhite = true;
+        return exportDocument(document, measurer, output, styled);
+    }
     if (options.scalePercent && *options.scalePercent / 100.0 != document.format().scale) {
         const auto copy = rescaledCopy(document, measurer, *options.scalePercent);
         ExportOptions asIs = options;

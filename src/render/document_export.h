@@ -9,6 +9,7 @@
 #include <QString>
 #include <QThread>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 
@@ -82,6 +83,10 @@ void exportStructogram(const QString& input, const QString& output, const Export
 // ("png", "svg", "pdf") into a device.
 void writePicture(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
                   const QString& suffix, const ExportOptions& options);
+
+// A worksheet's solution: a copy of the document titled "Lösung", laid
+// out on the page a file export uses.
+std::unique_ptr<Document> solutionCopy(const Document& document, QtTextMeasurer& measurer);
 
 // Writes a document laid out on its page as the picture the extension of
 // `output` names; nothing is written unless the whole export succeeds.

@@ -1,6 +1,7 @@
 #include "render/page_printer.h"
 
 #include "model/diagram/document.h"
+#include "render/document_export.h"
 #include "render/document_renderer.h"
 
 #include <QFont>
@@ -26,9 +27,9 @@ using Span = std::pair<int, int>;
 // One page showing `shown` (model units, as drawn) in `target` (device
 // pixels) from its corner on, at `unitScale` times the model's size;
 // nothing outside it.
-void paintPage(QPainter& painter, const PrintablePage& page, const Document& document,
-               QtTextMeasurer& measurer, const DefaultLabels& labels, const QRectF& shown,
-               double unitScale, const QRectF& target) {
+void paintPage(QPainter& painter, const DrawStyle& style, const PrintablePage& page,
+               const Document& document, QtTextMeasurer& measurer, const DefaultLabels& labels,
+               const QRectF& shown, double unitScale, const QRectF& target) {
     const double pixelsPerUnit = page.dotsPerInch / UnitsPerInch * unitScale;
     painter.save();
     painter.translate(target.topLeft());
@@ -36,7 +37,7 @@ void paintPage(QPainter& painter, const PrintablePage& page, const Document& doc
                             .intersected(QRectF(QPointF(0, 0), target.size())));
     painter.scale(pixelsPerUnit, pixelsPerUnit);
     painter.translate(-shown.topLeft());
-    renderDocument(painter, document, measurer, labels, shown.toAlignedRect());
+    renderDocument(painter, document, measurer, labels, shown.toAlignedRect(), Marks::None, style);
     painter.restore();
 }
 
@@ -148,6 +149,28 @@ QString pageLabel(int page, int pages, int row, int column) {
         .arg(column);
 }
 
+int paintSheetPages(QPainter& painter, const PrintablePage& page, const Document& document,
+                    QtTextMeasurer& measurer, const DefaultLabels& labels, PageMode mode,
+                    const std::function<bool()>& newPage, const Sheet& sheet) {
+    if (!sheet.blanks) {
+        DrawStyle style;
+        style.blackAndWhite = sheet.blackAndWhite;
+        return paintPages(painter, page, document, measurer, labels, mode, newPage, style);
+    }
+    const auto blanks = worksheetBlanks(document, *sheet.blanks);
+    const int pages = paintPages(painter, page, document, measurer, labels, mode, newPage,
+                                 {&blanks, false, sheet.blackAndWhite});
+    if (!sheet.solution || pages == 0)
+        return pages;
+    if (!newPage())
+        return 0;
+    const auto solution = solutionCopy(document, measurer);
+    const auto solutionBlanks = worksheetBlanks(*solution, *sheet.blanks);
+    const int more = paintPages(painter, page, *solution, measurer, labels, mode, newPage,
+                                {&solutionBlanks, true, sheet.blackAndWhite});
+    return more == 0 ? 0 : pages + more;
+}
+
 bool reachesBeyondPage(const Document& document, const PrintablePage& page) {
     const QRect area = pictureArea(document);
     const QSizeF pageUnits = QSizeF(page.pixels) * (UnitsPerInch / page.dotsPerInch);
@@ -177,12 +200,12 @@ std::vector<QRect> tiledPageAreas(const Document& document, QSize pageUnits) {
 
 int paintPages(QPainter& painter, const PrintablePage& page, const Document& document,
                QtTextMeasurer& measurer, const DefaultLabels& labels, PageMode mode,
-               const std::function<bool()>& newPage) {
+               const std::function<bool()>& newPage, const DrawStyle& style) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF printable(QPointF(0, 0), QSizeF(page.pixels));
     // A picture that fits is printed as the sheet shows it, whatever the mode.
     if (mode == PageMode::AsShown || !reachesBeyondPage(document, page)) {
-        paintPage(painter, page, document, measurer, labels,
+        paintPage(painter, style, page, document, measurer, labels,
                   QRectF(QPointF(0, 0), inUnits(page, printable.size())), 1.0, printable);
         return 1;
     }
@@ -194,7 +217,7 @@ int paintPages(QPainter& painter, const PrintablePage& page, const Document& doc
         const double fit =
             std::min(contentUnits.width() / area.width(), contentUnits.height() / area.height());
         const double left = area.left() - (contentUnits.width() / fit - area.width()) / 2;
-        paintPage(painter, page, document, measurer, labels,
+        paintPage(painter, style, page, document, measurer, labels,
                   QRectF(QPointF(left, area.top()), contentUnits / fit), fit, content);
         return 1;
     }
@@ -208,7 +231,7 @@ int paintPages(QPainter& painter, const PrintablePage& page, const Document& doc
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0 && !newPage())
             return 0;
-        paintPage(painter, page, document, measurer, labels, QRectF(pages[i]), 1.0, content);
+        paintPage(painter, style, page, document, measurer, labels, QRectF(pages[i]), 1.0, content);
         const int index = static_cast<int>(i);
         paintPageLabel(painter, page, content,
                        pageLabel(index + 1, static_cast<int>(pages.size()), index / columns + 1,

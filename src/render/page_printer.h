@@ -1,10 +1,13 @@
 #pragma once
 
 #include "model/diagram/default_labels.h"
+#include "model/diagram/worksheet.h"
+#include "model/layout/draw_context.h"
 
 #include <QPainter>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace velbrant {
@@ -52,7 +55,21 @@ QString pageLabel(int page, int pages, int row, int column);
 // page failed.
 int paintPages(QPainter& painter, const PrintablePage& page, const Document& document,
                QtTextMeasurer& measurer, const DefaultLabels& labels, PageMode mode,
-               const std::function<bool()>& newPage);
+               const std::function<bool()>& newPage, const DrawStyle& style = {});
+
+// A worksheet: which texts are blank, whether the solution follows on
+// pages of its own, black and white for the copier.
+struct Sheet {
+    std::optional<Blanks> blanks;
+    bool solution = false;
+    bool blackAndWhite = false;
+};
+
+// The pages of the document as the sheet says: the worksheet's, then its
+// solution's (titled "Lösung"); without blanks the document as it is.
+int paintSheetPages(QPainter& painter, const PrintablePage& page, const Document& document,
+                    QtTextMeasurer& measurer, const DefaultLabels& labels, PageMode mode,
+                    const std::function<bool()>& newPage, const Sheet& sheet);
 
 // Whether the picture reaches beyond the page as the sheet shows it.
 bool reachesBeyondPage(const Document& document, const PrintablePage& page);

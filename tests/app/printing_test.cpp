@@ -1,5 +1,7 @@
 #include "app_fixture.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QImage>
 #include <QPrintDialog>
@@ -142,6 +144,28 @@ TEST_F(PrintingTest, PrintingFromThePreviewOfATooWideDiagramAsks) {
     frame.printing().preview(*window);
     EXPECT_TRUE(question.contains("größer als die Seite")) << question.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("vorschau.pdf")));
+}
+
+// The print dialog's Velbrant tab makes a worksheet: the statements
+// blank on the first page, the solution after it.
+TEST_F(PrintingTest, TheVelbrantTabPrintsAWorksheetWithItsSolution) {
+    DocumentWindow* window =
+        frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/lineare-suche.STR");
+    frame.printing().printer().setOutputFormat(QPrinter::PdfFormat);
+    // The dialog proposes the document's name in the folder of the last PDF.
+    frame.printing().printer().setOutputFileName(dir.filePath("vorher.pdf"));
+    const QString pdf = dir.filePath("lineare-suche.pdf");
+    onNextDialog<QPrintDialog>([](QPrintDialog& dialog) {
+        dialog.findChild<QComboBox*>(QStringLiteral("WorksheetBox"))->setCurrentIndex(2);
+        dialog.findChild<QCheckBox*>(QStringLiteral("SolutionBox"))->setChecked(true);
+        dialog.accept();
+    });
+    frame.printing().print(*window);
+    const QString text = textOf(pdf);
+    const qsizetype solution = text.indexOf(QStringLiteral("L\u00f6sung: Lineare Suche"));
+    ASSERT_GT(solution, 0) << text.toStdString();
+    EXPECT_EQ(text.indexOf("gefunden := wahr"), text.indexOf("gefunden := wahr", solution));
+    EXPECT_LT(text.indexOf("solange i <= n"), solution);
 }
 
 // A second worksheet is proposed a PDF of its own name, beside the first.

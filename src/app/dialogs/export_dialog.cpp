@@ -25,10 +25,11 @@ struct Format {
     bool picture;
 };
 
-constexpr std::array<Format, 10> Formats{{
+constexpr std::array<Format, 11> Formats{{
     {"PNG-Bild", "png", true},
     {"SVG-Grafik", "svg", true},
     {"PDF-Dokument", "pdf", true},
+    {"LaTeX (TikZ)", "tex", true},
     {"Structorizer-Diagramm", "nsd", false},
     {"Struktogramm", "STR", false},
     {"Struktogramm als Text", "txt", false},
@@ -60,7 +61,9 @@ ExportDialog::ExportDialog(QWidget* parent)
     : QDialog(parent), m_path(new QLineEdit(this)), m_format(new QComboBox(this)),
       m_dpi(new QLineEdit(QStringLiteral("300"), this)),
       m_ownScale(new QCheckBox(QStringLiteral("&Eigener Maßstab"), this)),
-      m_scale(new QLineEdit(QStringLiteral("100 %"), this)) {
+      m_scale(new QLineEdit(QStringLiteral("100 %"), this)), m_worksheet(new QComboBox(this)),
+      m_solution(new QCheckBox(QStringLiteral("&Lösung anhängen"), this)),
+      m_blackAndWhite(new QCheckBox(QStringLiteral("Sch&warzweiß"), this)) {
     setObjectName(QStringLiteral("ExportDlg"));
     setWindowTitle(QStringLiteral("Exportieren"));
     m_path->setObjectName(QStringLiteral("ExportFileEdit"));
@@ -73,6 +76,13 @@ ExportDialog::ExportDialog(QWidget* parent)
     m_dpi->setObjectName(QStringLiteral("ExportDpiEdit"));
     m_ownScale->setObjectName(QStringLiteral("ExportOwnScaleBox"));
     m_scale->setObjectName(QStringLiteral("ExportScaleEdit"));
+    m_worksheet->setObjectName(QStringLiteral("ExportWorksheetBox"));
+    m_worksheet->addItems(
+        {QStringLiteral("Kein Arbeitsblatt"), QStringLiteral("Markierte Elemente leer"),
+         QStringLiteral("Anweisungen leer"), QStringLiteral("Bedingungen und Schleifenköpfe leer"),
+         QStringLiteral("Alle Texte leer")});
+    m_solution->setObjectName(QStringLiteral("ExportSolutionBox"));
+    m_blackAndWhite->setObjectName(QStringLiteral("ExportBlackWhiteBox"));
     auto* browse = makeButton(this, "BrowseBtn", QStringLiteral("&Durchsuchen..."));
 
     auto* fileRow = new QHBoxLayout;
@@ -85,6 +95,9 @@ ExportDialog::ExportDialog(QWidget* parent)
     fields->addRow(QStringLiteral("&Format:"), m_format);
     fields->addRow(QStringLiteral("A&uflösung (dpi):"), m_dpi);
     fields->addRow(m_ownScale, m_scale);
+    fields->addRow(QStringLiteral("&Arbeitsblatt:"), m_worksheet);
+    fields->addRow(QString(), m_solution);
+    fields->addRow(QString(), m_blackAndWhite);
     QBoxLayout* buttons =
         makeOkCancelHelp(this, [this] { emit helpRequested(QStringLiteral("exportieren")); });
     auto* layout = new QHBoxLayout(this);
@@ -100,6 +113,7 @@ ExportDialog::ExportDialog(QWidget* parent)
     connect(m_path, &QLineEdit::textEdited, this, &ExportDialog::nameTyped);
     connect(browse, &QPushButton::clicked, this, &ExportDialog::browse);
     connect(m_ownScale, &QCheckBox::toggled, this, &ExportDialog::enableFields);
+    connect(m_worksheet, &QComboBox::currentIndexChanged, this, &ExportDialog::enableFields);
     enableFields();
 }
 
@@ -120,6 +134,11 @@ ExportChoice ExportDialog::choice() const {
     if (m_ownScale->isChecked() &&
         Formats[static_cast<std::size_t>(m_format->currentIndex())].picture)
         chosen.scalePercent = static_cast<int>(m_numbers.value(m_scale).value_or(100));
+    if (m_worksheet->isEnabled() && m_worksheet->currentIndex() > 0) {
+        chosen.worksheet = static_cast<Blanks>(m_worksheet->currentIndex() - 1);
+        chosen.solution = m_solution->isChecked();
+    }
+    chosen.blackAndWhite = m_blackAndWhite->isEnabled() && m_blackAndWhite->isChecked();
     return chosen;
 }
 
@@ -164,6 +183,9 @@ void ExportDialog::enableFields() {
     m_dpi->setEnabled(std::string_view(format.extension) == "png");
     m_ownScale->setEnabled(format.picture);
     m_scale->setEnabled(format.picture && m_ownScale->isChecked());
+    m_worksheet->setEnabled(format.picture);
+    m_solution->setEnabled(format.picture && m_worksheet->currentIndex() > 0);
+    m_blackAndWhite->setEnabled(format.picture);
 }
 
 } // namespace velbrant

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dialogs/dialog_parts.h"
+#include "model/diagram/worksheet.h"
 
 #include <QDialog>
 #include <optional>
@@ -18,6 +19,11 @@ struct ExportChoice {
     int dotsPerInch = 300;
     // For pictures: another scale than the document's, in percent.
     std::optional<int> scalePercent;
+    // For pictures: a worksheet with these blanks, its solution after it,
+    // black and white.
+    std::optional<Blanks> worksheet;
+    bool solution = false;
+    bool blackAndWhite = false;
 };
 
 // "Exportieren": the file to write and its format (PNG, SVG, PDF,
@@ -52,6 +58,9 @@ private:
     QLineEdit* m_dpi;
     QCheckBox* m_ownScale;
     QLineEdit* m_scale;
+    QComboBox* m_worksheet;
+    QCheckBox* m_solution;
+    QCheckBox* m_blackAndWhite;
     NumberFields m_numbers{this};
 };
 

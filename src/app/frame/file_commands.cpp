@@ -251,6 +251,9 @@ void FileCommands::exportDocument(DocumentWindow& window) {
     options.labels = editor.labels();
     options.dotsPerInch = chosen.dotsPerInch;
     options.scalePercent = chosen.scalePercent;
+    options.worksheet = chosen.worksheet;
+    options.solution = chosen.solution;
+    options.blackAndWhite = chosen.blackAndWhite;
     options.fallbackTitle = window.fileName();
     // A program takes the routines it calls from the diagrams beside its file.
     RoutineFolder routines(

@@ -7,6 +7,7 @@
 #include "app/document/document_window.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -83,10 +84,13 @@ void PrintCommands::print(DocumentWindow& window) {
     proposePdfName(window);
     QPrintDialog dialog(&m_printer, m_frame);
     auto* pages = new QWidget;
-    pages->setWindowTitle(QStringLiteral("Seiten"));
+    pages->setObjectName(QStringLiteral("VelbrantTab"));
+    pages->setWindowTitle(QStringLiteral("Velbrant"));
     auto* layout = new QFormLayout(pages);
     layout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     layout->addRow(QStringLiteral("&Seiten:"), pageModeChoice(pages));
+    addSheetChoices(
+        pages, [layout](QWidget* choice) { layout->addRow(choice); }, [] {});
     dialog.setOptionTabs({pages});
     if (dialog.exec() == QDialog::Accepted)
         printDocument(window);
@@ -117,19 +121,55 @@ QWidget* PrintCommands::pageModeChoice(QWidget* parent) {
     return choice;
 }
 
+void PrintCommands::addSheetChoices(QWidget* parent, const std::function<void(QWidget*)>& add,
+                                    const std::function<void()>& changed) {
+    auto* blanks = new QComboBox(parent);
+    blanks->setObjectName(QStringLiteral("WorksheetBox"));
+    blanks->addItems({QStringLiteral("Kein Arbeitsblatt"),
+                      QStringLiteral("Arbeitsblatt: markierte Elemente leer"),
+                      QStringLiteral("Arbeitsblatt: Anweisungen leer"),
+                      QStringLiteral("Arbeitsblatt: Bedingungen und Schleifenköpfe leer"),
+                      QStringLiteral("Arbeitsblatt: alle Texte leer")});
+    blanks->setCurrentIndex(m_sheet.blanks ? static_cast<int>(*m_sheet.blanks) + 1 : 0);
+    auto* solution = new QCheckBox(QStringLiteral("&Lösung anhängen"), parent);
+    solution->setObjectName(QStringLiteral("SolutionBox"));
+    solution->setChecked(m_sheet.solution);
+    auto* copier = new QCheckBox(QStringLiteral("Sch&warzweiß"), parent);
+    copier->setObjectName(QStringLiteral("BlackWhiteBox"));
+    copier->setChecked(m_sheet.blackAndWhite);
+    connect(blanks, &QComboBox::currentIndexChanged, this, [this, changed](int index) {
+        m_sheet.blanks = index == 0 ? std::nullopt : std::optional(static_cast<Blanks>(index - 1));
+        changed();
+    });
+    connect(solution, &QCheckBox::toggled, this, [this, changed](bool on) {
+        m_sheet.solution = on;
+        changed();
+    });
+    connect(copier, &QCheckBox::toggled, this, [this, changed](bool on) {
+        m_sheet.blackAndWhite = on;
+        changed();
+    });
+    add(blanks);
+    add(solution);
+    add(copier);
+}
+
 void PrintCommands::preview(DocumentWindow& window) {
     QPrintPreviewDialog preview(&m_printer, m_frame);
     preview.setWindowTitle(QStringLiteral("Seitenansicht"));
     // Large enough for the whole tool bar, the page mode at its end.
     preview.resize(m_frame->screen()->availableSize() * 4 / 5);
     if (auto* bar = preview.findChild<QToolBar*>()) {
+        const auto update = [&preview] {
+            if (auto* widget = preview.findChild<QPrintPreviewWidget*>())
+                widget->updatePreview();
+        };
         auto* choice = qobject_cast<QComboBox*>(pageModeChoice(bar));
         bar->addSeparator();
         bar->addWidget(choice);
-        connect(choice, &QComboBox::currentIndexChanged, &preview, [&preview] {
-            if (auto* widget = preview.findChild<QPrintPreviewWidget*>())
-                widget->updatePreview();
-        });
+        connect(choice, &QComboBox::currentIndexChanged, &preview, update);
+        addSheetChoices(
+            bar, [bar](QWidget* widget) { bar->addWidget(widget); }, update);
     }
     // Printing from the preview goes the way Ctrl+P goes: the print dialog,
     // and the question when the diagram is larger than the page.
@@ -145,8 +185,9 @@ void PrintCommands::preview(DocumentWindow& window) {
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, &editor](QPrinter* printer) {
                 QPainter painter(printer);
-                paintPages(painter, printableArea(*printer), editor.document(), editor.measurer(),
-                           editor.labels(), m_pageMode, [printer] { return printer->newPage(); });
+                paintSheetPages(
+                    painter, printableArea(*printer), editor.document(), editor.measurer(),
+                    editor.labels(), m_pageMode, [printer] { return printer->newPage(); }, m_sheet);
             });
     preview.exec();
     if (printRequested)
@@ -202,11 +243,14 @@ QString PrintCommands::runJob(DocumentWindow& window, PageMode mode,
             .arg(m_printer.printerName());
     }
     DocumentEditor& editor = window.editor();
-    const int pages = paintPages(painter, printableArea(m_printer), editor.document(),
-                                 editor.measurer(), editor.labels(), mode, [this, &progress] {
-                                     QCoreApplication::processEvents();
-                                     return !progress.isCancelled() && m_printer.newPage();
-                                 });
+    const int pages = paintSheetPages(
+        painter, printableArea(m_printer), editor.document(), editor.measurer(), editor.labels(),
+        mode,
+        [this, &progress] {
+            QCoreApplication::processEvents();
+            return !progress.isCancelled() && m_printer.newPage();
+        },
+        m_sheet);
     QCoreApplication::processEvents();
     if (progress.isCancelled()) {
         m_printer.abort();

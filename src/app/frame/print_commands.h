@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPrinter>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -48,12 +49,18 @@ private:
     // The page mode for this job; nothing when the user cancelled.
     std::optional<PageMode> modeFor(DocumentWindow& window);
     QWidget* pageModeChoice(QWidget* parent);
+    // The worksheet's choices, for the print dialog's tab and the preview:
+    // what to blank, the solution after it, black and white. `changed` is
+    // told after each choice.
+    void addSheetChoices(QWidget* parent, const std::function<void(QWidget*)>& add,
+                         const std::function<void()>& changed);
     void proposePdfName(const DocumentWindow& window);
 
     QWidget* m_frame;
     QPrinter m_printer;
     PaperSize m_paper;
     PageMode m_pageMode = PageMode::AsShown;
+    Sheet m_sheet;
 };
 
 } // namespace velbrant
