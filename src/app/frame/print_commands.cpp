@@ -7,6 +7,7 @@
 #include "app/document/document_window.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -130,6 +131,7 @@ void PrintCommands::addSheetChoices(QWidget* parent, const std::function<void(QW
                       QStringLiteral("Arbeitsblatt: Anweisungen leer"),
                       QStringLiteral("Arbeitsblatt: Bedingungen und Schleifenköpfe leer"),
                       QStringLiteral("Arbeitsblatt: alle Texte leer")});
+    blanks->setToolTip(QStringLiteral("Welche Texte das Arbeitsblatt leer lässt"));
     blanks->setCurrentIndex(m_sheet.blanks ? static_cast<int>(*m_sheet.blanks) + 1 : 0);
     auto* solution = new QCheckBox(QStringLiteral("&Lösung anhängen"), parent);
     solution->setObjectName(QStringLiteral("SolutionBox"));
@@ -164,12 +166,20 @@ void PrintCommands::preview(DocumentWindow& window) {
             if (auto* widget = preview.findChild<QPrintPreviewWidget*>())
                 widget->updatePreview();
         };
-        auto* choice = qobject_cast<QComboBox*>(pageModeChoice(bar));
-        bar->addSeparator();
-        bar->addWidget(choice);
+        // The page mode and the worksheet in a bar of their own below:
+        // the preview's own bar has no room left.
+        auto* choices = new QToolBar(&preview);
+        choices->setObjectName(QStringLiteral("SheetBar"));
+        auto* choice = qobject_cast<QComboBox*>(pageModeChoice(choices));
+        choices->addWidget(choice);
+        choices->addSeparator();
         connect(choice, &QComboBox::currentIndexChanged, &preview, update);
         addSheetChoices(
-            bar, [bar](QWidget* widget) { bar->addWidget(widget); }, update);
+            choices, [choices](QWidget* widget) { choices->addWidget(widget); }, update);
+        if (auto* column = qobject_cast<QBoxLayout*>(preview.layout()))
+            column->insertWidget(column->indexOf(bar) + 1, choices);
+        else
+            bar->addWidget(choices);
     }
     // Printing from the preview goes the way Ctrl+P goes: the print dialog,
     // and the question when the diagram is larger than the page.
