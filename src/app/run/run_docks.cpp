@@ -209,6 +209,7 @@ void TraceDock::clear() {
     m_table->setRowCount(0);
     m_table->setColumnCount(0);
     m_csv.clear();
+    m_latex.clear();
     m_html.clear();
     m_text.clear();
 }
@@ -216,6 +217,7 @@ void TraceDock::clear() {
 void TraceDock::showTrace(const run::Trace& trace) {
     clear();
     m_csv = trace.csv();
+    m_latex = trace.latex();
     m_html = trace.html();
     m_text = trace.tabSeparated();
     m_blankHtml = trace.html(true);
@@ -273,13 +275,15 @@ void TraceDock::print() {
 void TraceDock::save() {
     const QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Schreibtischtest speichern"), QStringLiteral("schreibtischtest.csv"),
-        QStringLiteral("CSV-Dateien (*.csv)"));
+        QStringLiteral("CSV-Dateien (*.csv);;LaTeX-Tabellen (*.tex)"));
     if (path.isEmpty())
         return;
+    const std::string& text =
+        path.endsWith(QStringLiteral(".tex"), Qt::CaseInsensitive) ? m_latex : m_csv;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(m_csv.data(), static_cast<qint64>(m_csv.size())) !=
-            static_cast<qint64>(m_csv.size()) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
         !file.commit())
         QMessageBox::warning(this, QStringLiteral("Schreibtischtest"),
                              QStringLiteral("\u201e%1\u201c l\u00e4sst sich nicht schreiben: %2")

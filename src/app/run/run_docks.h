@@ -85,6 +85,7 @@ private:
 
     QTableWidget* m_table;
     std::string m_csv;
+    std::string m_latex;
     std::string m_html;
     std::string m_text;
     std::string m_blankHtml;
