@@ -315,6 +315,8 @@ QByteArray standardInput() {
     return in.read(static_cast<qint64>(MaxNotationSize) + 1);
 }
 
+void putOnStandardOutput(const QByteArray& bytes);
+
 // "-.svg": the picture goes to standard output, and only when it is whole.
 bool isStandardOutput(const QString& output) {
     return QFileInfo(output).completeBaseName() == u"-" && !output.contains(u'/');
@@ -325,7 +327,10 @@ void writeToStandardOutput(const Document& document, QtTextMeasurer& measurer,
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     writeFormat(buffer, document, measurer, output, options);
-    const QByteArray& bytes = buffer.data();
+    putOnStandardOutput(buffer.data());
+}
+
+void putOnStandardOutput(const QByteArray& bytes) {
     if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
             static_cast<std::size_t>(bytes.size()) ||
         std::fflush(stdout) != 0)
@@ -425,6 +430,9 @@ void exportWorksheet(const Document& document, QtTextMeasurer& measurer, const Q
     ExportOptions solved = options;
     solved.style = {&solutionBlanks, true, options.blackAndWhite};
     if (suffix != u"pdf") {
+        if (isStandardOutput(output))
+            throw ExportError("Ein Arbeitsblatt mit Lösung geht auf die Standardausgabe nur als "
+                              "PDF: die Lösung wäre eine zweite Datei");
         exportDocument(document, measurer, output, sheet);
         const QFileInfo named(output);
         exportDocument(
@@ -432,10 +440,18 @@ void exportWorksheet(const Document& document, QtTextMeasurer& measurer, const Q
             named.dir().filePath(named.completeBaseName() + "-loesung." + named.suffix()), solved);
         return;
     }
+    const std::vector<PdfPart> pages = {{&document, sheet.style}, {solution.get(), solved.style}};
+    if (isStandardOutput(output)) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        writePdf(buffer, pages, measurer, options);
+        putOnStandardOutput(buffer.data());
+        return;
+    }
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly))
         throw ExportError(failure(output, germanReason(file.errorString())));
-    writePdf(file, {{&document, sheet.style}, {solution.get(), solved.style}}, measurer, options);
+    writePdf(file, pages, measurer, options);
     QString reason;
     if (!commitWhole(file, &reason))
         throw ExportError(failure(output, reason));

@@ -336,6 +336,17 @@ TEST_F(ExportTest, AWorksheetLeavesItsBlanksToTheSolutionPage) {
     EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
     EXPECT_TRUE(QFile::exists(out("blatt.png")));
     EXPECT_TRUE(QFile::exists(out("blatt-loesung.png")));
+    // To standard output only as one PDF; nothing is left behind as a file.
+    run = velbrant({QStringLiteral("--export"), QStringLiteral("-.pdf"),
+                    QStringLiteral("--worksheet"), QStringLiteral("alles"),
+                    QStringLiteral("--solution"), Sample});
+    EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_TRUE(run.output.startsWith("%PDF"));
+    run = velbrant({QStringLiteral("--export"), QStringLiteral("-.png"),
+                    QStringLiteral("--worksheet"), QStringLiteral("alles"),
+                    QStringLiteral("--solution"), Sample});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.output.isEmpty());
     run = velbrant({QStringLiteral("--export"), out("x.pdf"), QStringLiteral("--worksheet"),
                     QStringLiteral("texte"), Sample});
     EXPECT_EQ(run.exitCode, 1);
