@@ -44,42 +44,33 @@ bool containsWord(std::string_view text, std::string_view word) {
     return false;
 }
 
-std::optional<long long> integerValue(std::string_view text) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos ||
-        text.size() > 15)
-        return std::nullopt;
-    return std::stoll(std::string(text));
-}
-
 } // namespace
 
 void CFamilyTranslator::translate(const SyntaxNode& root, std::string_view mainTitle) {
-    NotationBuilder main;
-    std::vector<Function> functions;
+    // Java's main program is named by its class.
     std::string title(mainTitle);
-    std::optional<SyntaxNode> mainFunction;
-    NotationBuilder prelude;
+    for (const SyntaxNode& node : root.namedChildren()) {
+        if (m_java && holdsMain(node))
+            title = std::string(node.field("name").text());
+    }
+    NotationBuilder main;
+    main.title(title);
+    std::vector<Function> functions;
+    // What has no form outside the functions comes first in the main
+    // diagram, as the source has it first.
     if (m_java)
-        topLevelJava(root, prelude, functions, title);
+        topLevelJava(root, main, functions);
     else
-        topLevelC(root, prelude, functions);
+        topLevelC(root, main, functions);
     for (const Function& function : functions)
         noteReturnKind(function.node, function.name);
-    main.title(title);
     for (const Function& function : functions) {
-        if (function.name == "main")
-            mainFunction = function.node;
+        if (function.name == "main") {
+            constants(function.node, main);
+            body(function.node, main, true);
+        }
     }
-    // What had no form outside the functions comes first in the main
-    // diagram, as the source had it first.
-    std::string text = main.text() + (prelude.isEmpty() ? "" : "\n" + prelude.text());
-    NotationBuilder mainBody;
-    if (mainFunction) {
-        constants(*mainFunction, mainBody);
-        body(*mainFunction, mainBody, true);
-    }
-    text += mainBody.isEmpty() ? "" : "\n" + mainBody.text();
-    m_result.diagrams.insert(m_result.diagrams.begin(), {title, text});
+    m_result.diagrams.insert(m_result.diagrams.begin(), {title, main.text()});
     for (const Function& function : functions) {
         if (function.name != "main")
             routine(function);
@@ -109,13 +100,15 @@ void CFamilyTranslator::topLevelC(const SyntaxNode& root, NotationBuilder& main,
     }
 }
 
+bool CFamilyTranslator::holdsMain(const SyntaxNode& node) {
+    return node.is("class_declaration") && !node.hasError() &&
+           node.field("body").text().find("void main") != std::string_view::npos;
+}
+
 void CFamilyTranslator::topLevelJava(const SyntaxNode& root, NotationBuilder& main,
-                                     std::vector<Function>& functions, std::string& mainTitle) {
+                                     std::vector<Function>& functions) {
     for (const SyntaxNode& node : root.namedChildren()) {
-        const bool hasMain = node.is("class_declaration") &&
-                             node.field("body").text().find("void main") != std::string_view::npos;
-        if (hasMain && !node.hasError()) {
-            mainTitle = std::string(node.field("name").text());
+        if (holdsMain(node)) {
             classMembers(node.field("body"), main, functions);
         } else if (node.is("import_declaration") || node.is("package_declaration")) {
             keepAsComment(node, "//", main);
@@ -167,12 +160,6 @@ std::string CFamilyTranslator::header(const SyntaxNode& function, const std::str
     const bool typed =
         std::any_of(kinds.begin(), kinds.end(), [](Kind kind) { return kind != Kind::Int; }) ||
         (result != Kind::Int && result != Kind::Unknown);
-    const auto typeName = [](Kind kind) {
-        return kind == Kind::Real   ? "double"
-               : kind == Kind::Bool ? "boolean"
-               : kind == Kind::Text ? "string"
-                                    : "int";
-    };
     if (!typed)
         return name + "(" + joined(names) + ")";
     std::vector<std::string> declared;
@@ -328,17 +315,13 @@ void CFamilyTranslator::declarator(Kind kind, std::string_view typeText, const S
         throw NoForm();
     const std::string written(name.text());
     m_kinds[written] = kind;
-    const char* typeName = kind == Kind::Real   ? "double"
-                           : kind == Kind::Bool ? "boolean"
-                           : kind == Kind::Text ? "string"
-                                                : "int";
     if (value.isNull()) {
-        out.statement({"var " + written + ": " + typeName});
+        out.statement({"var " + written + ": " + typeName(kind)});
         return;
     }
     if (auto input = inputInto(written, value)) {
         if (kind != Kind::Int)
-            input->insert(input->begin(), "var " + written + ": " + typeName);
+            input->insert(input->begin(), "var " + written + ": " + typeName(kind));
         out.statement(*input);
         return;
     }
@@ -385,16 +368,19 @@ void CFamilyTranslator::expressionStatement(const SyntaxNode& node, NotationBuil
     if (part.is("assignment_expression")) {
         assignment(part, out);
     } else if (part.is("update_expression")) {
-        const std::string text(part.text());
-        const SyntaxNode operand = part.namedChild(0);
-        const std::string name = target(operand);
-        out.statement(
-            {name + " := " + name + (text.find("++") != std::string::npos ? " + 1" : " - 1")});
+        out.statement({increment(part)});
     } else if (part.is("call_expression") || part.is("method_invocation")) {
         callStatement(part, out);
     } else {
         throw NoForm();
     }
+}
+
+// i++ and --i as "i := i + 1" and "i := i - 1".
+std::string CFamilyTranslator::increment(const SyntaxNode& update) {
+    const std::string name = target(update.namedChild(0));
+    const bool up = update.text().find("++") != std::string_view::npos;
+    return name + " := " + name + (up ? " + 1" : " - 1");
 }
 
 void CFamilyTranslator::assignment(const SyntaxNode& node, NotationBuilder& out) {
@@ -504,14 +490,14 @@ std::vector<std::string> CFamilyTranslator::printf(const std::vector<SyntaxNode>
                 throw NoForm();
             }
         } else if (c == '%') {
-            std::string_view spec = format.substr(i + 1, 2);
-            if (spec.starts_with('%')) {
+            const std::string_view directive = format.substr(i + 1, 2);
+            if (directive.starts_with('%')) {
                 text += '%';
                 ++i;
                 continue;
             }
-            const bool longSpec = spec.starts_with('l');
-            const char conversion = longSpec ? spec[1] : spec[0];
+            const bool isLong = directive.starts_with('l');
+            const char conversion = isLong ? directive[1] : directive[0];
             if (conversion != 'd' && conversion != 'i' && conversion != 's' && conversion != 'u')
                 throw NoForm();
             if (valueLast && text.empty())
@@ -521,7 +507,7 @@ std::vector<std::string> CFamilyTranslator::printf(const std::vector<SyntaxNode>
             flushText();
             items.push_back(expression(arguments[next++]));
             valueLast = true;
-            i += longSpec ? 2 : 1;
+            i += isLong ? 2 : 1;
         } else {
             text += c;
             valueLast = false;
@@ -588,20 +574,12 @@ void CFamilyTranslator::forStatement(const SyntaxNode& node, NotationBuilder& ou
     }
     out.open("solange " + (test.isNull() ? std::string("wahr") : condition(test)));
     body(node.field("body"), out);
-    if (!step.isNull()) {
-        if (step.is("update_expression") || step.is("assignment_expression")) {
-            const std::string text(step.text());
-            if (step.is("assignment_expression"))
-                assignment(step, out);
-            else {
-                const std::string name = target(step.namedChild(0));
-                out.statement({name + " := " + name +
-                               (text.find("++") != std::string::npos ? " + 1" : " - 1")});
-            }
-        } else {
-            throw NoForm();
-        }
-    }
+    if (step.is("assignment_expression"))
+        assignment(step, out);
+    else if (step.is("update_expression"))
+        out.statement({increment(step)});
+    else if (!step.isNull())
+        throw NoForm();
     out.close();
 }
 
@@ -697,7 +675,7 @@ void CFamilyTranslator::switchStatement(const SyntaxNode& node, NotationBuilder&
                     otherwise = true;
                 else
                     labels.push_back(expression(part.namedChild(0)));
-            } else if (!(m_java ? false : part == group.field("value"))) {
+            } else if (m_java || part != group.field("value")) {
                 inside.push_back(part);
             }
         }
@@ -943,6 +921,13 @@ CFamilyTranslator::Kind CFamilyTranslator::kindOf(const SyntaxNode& node) const 
         return left == Kind::Int && right == Kind::Int ? Kind::Int : Kind::Unknown;
     }
     return Kind::Unknown;
+}
+
+const char* CFamilyTranslator::typeName(Kind kind) {
+    return kind == Kind::Real   ? "double"
+           : kind == Kind::Bool ? "boolean"
+           : kind == Kind::Text ? "string"
+                                : "int";
 }
 
 CFamilyTranslator::Kind CFamilyTranslator::kindOfType(std::string_view type) {

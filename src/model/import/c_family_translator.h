@@ -30,8 +30,10 @@ private:
     };
 
     void topLevelC(const SyntaxNode& root, NotationBuilder& main, std::vector<Function>& functions);
+    // The Java class that holds `main`: its static methods are the diagrams.
+    static bool holdsMain(const SyntaxNode& node);
     void topLevelJava(const SyntaxNode& root, NotationBuilder& main,
-                      std::vector<Function>& functions, std::string& mainTitle);
+                      std::vector<Function>& functions);
     void classMembers(const SyntaxNode& body, NotationBuilder& main,
                       std::vector<Function>& functions);
     void noteReturnKind(const SyntaxNode& function, const std::string& name);
@@ -52,6 +54,7 @@ private:
                  NotationBuilder& out);
     void expressionStatement(const SyntaxNode& node, NotationBuilder& out);
     void assignment(const SyntaxNode& node, NotationBuilder& out);
+    std::string increment(const SyntaxNode& update);
     std::optional<std::vector<std::string>> inputInto(const std::string& target,
                                                       const SyntaxNode& value);
     void callStatement(const SyntaxNode& call, NotationBuilder& out);
@@ -76,6 +79,8 @@ private:
     std::vector<std::string> expressions(const std::vector<SyntaxNode>& nodes);
     Kind kindOf(const SyntaxNode& node) const;
     static Kind kindOfType(std::string_view type);
+    // How a header or a declaration names the kind.
+    static const char* typeName(Kind kind);
     static SyntaxNode unwrapped(const SyntaxNode& node);
 
     bool m_java;

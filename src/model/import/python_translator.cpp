@@ -1,7 +1,5 @@
 #include "model/import/python_translator.h"
 
-#include <charconv>
-
 namespace velbrant::import {
 
 namespace {
@@ -22,16 +20,14 @@ void spaceLikePrint(std::vector<std::string>& items) {
     }
 }
 
-std::optional<long long> integerValue(const SyntaxNode& node) {
-    long long value = 0;
-    std::string_view text = node.text();
-    const bool negative = node.is("unary_operator") && text.starts_with('-');
-    if (negative)
-        text = node.namedChild(0).text();
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return negative ? -value : value;
+// A whole number, also one negated ("-2", which Python reads as a minus
+// before 2).
+std::optional<long long> integerOf(const SyntaxNode& node) {
+    if (node.is("unary_operator") && node.text().starts_with('-')) {
+        const auto value = integerValue(node.namedChild(0).text());
+        return value ? std::optional(-*value) : std::nullopt;
+    }
+    return integerValue(node.text());
 }
 
 } // namespace
@@ -169,7 +165,7 @@ void PythonTranslator::expressionStatement(const SyntaxNode& node, NotationBuild
 void PythonTranslator::assignment(const SyntaxNode& node, NotationBuilder& out) {
     const SyntaxNode left = node.field("left");
     const SyntaxNode right = node.field("right");
-    if (right.isNull() || node.field("type").isNull() == false)
+    if (right.isNull() || !node.field("type").isNull())
         throw NoForm();
     if (left.is("pattern_list") && right.is("call"))
         out.statement({"Eingabe: " + splitInput(left, right)});
@@ -300,10 +296,7 @@ std::string PythonTranslator::fString(const SyntaxNode& node) {
     }
     if (!pending.empty() || parts.empty())
         parts.push_back(textLiteral(pending));
-    std::string joinedParts;
-    for (const std::string& part : parts)
-        joinedParts += (joinedParts.empty() ? "" : " + ") + part;
-    return joinedParts;
+    return joined(parts, " + ");
 }
 
 // A text's characters: \\, \" and \' stand for themselves; another escape
@@ -387,7 +380,7 @@ std::string PythonTranslator::countingHead(const std::string& name,
     const SyntaxNode& end = arguments.size() == 1 ? arguments[0] : arguments[1];
     long long step = 1;
     if (arguments.size() == 3) {
-        const auto written = integerValue(arguments[2]);
+        const auto written = integerOf(arguments[2]);
         if (!written || *written == 0)
             throw NoForm();
         step = *written;
@@ -405,10 +398,10 @@ std::string PythonTranslator::countingHead(const std::string& name,
 std::string PythonTranslator::shifted(const SyntaxNode& written, int by) {
     const SyntaxNode bound =
         written.is("parenthesized_expression") ? written.namedChild(0) : written;
-    if (const auto value = integerValue(bound))
+    if (const auto value = integerOf(bound))
         return std::to_string(*value + by);
     if (bound.is("binary_operator")) {
-        const auto offset = integerValue(bound.field("right"));
+        const auto offset = integerOf(bound.field("right"));
         const std::string_view op = bound.child(1).text();
         if (offset && ((op == "+" && *offset == -by) || (op == "-" && *offset == by)))
             return expression(bound.field("left"));

@@ -1,5 +1,7 @@
 #include "model/import/source_translator.h"
 
+#include <charconv>
+
 namespace velbrant::import {
 
 std::string joined(const std::vector<std::string>& items, const char* between) {
@@ -7,6 +9,15 @@ std::string joined(const std::vector<std::string>& items, const char* between) {
     for (const std::string& item : items)
         all += (all.empty() ? "" : between) + item;
     return all;
+}
+
+std::optional<long long> integerValue(std::string_view text) {
+    long long value = 0;
+    const char* end = text.data() + text.size();
+    const auto [at, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || at != end)
+        return std::nullopt;
+    return value;
 }
 
 std::vector<std::string> sourceLines(const SyntaxNode& node) {

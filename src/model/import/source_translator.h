@@ -4,6 +4,7 @@
 #include "model/import/source_import.h"
 #include "model/import/syntax_tree.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -18,6 +19,10 @@ struct NoForm : std::runtime_error {
 
 // "a, b, c".
 std::string joined(const std::vector<std::string>& items, const char* between = ", ");
+
+// A whole number written as digits (an optional minus first); nothing for
+// any other text.
+std::optional<long long> integerValue(std::string_view text);
 
 // Each node written by `write`.
 template <typename Write>
