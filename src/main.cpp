@@ -148,17 +148,17 @@ int runExport(const QCommandLineParser& parser) {
         options.dotsPerInch = *dpi;
     }
     if (parser.isSet(QStringLiteral("worksheet"))) {
-        options.worksheet =
+        options.sheet.blanks =
             velbrant::blanksNamed(parser.value(QStringLiteral("worksheet")).toStdString());
-        if (!options.worksheet)
+        if (!options.sheet.blanks)
             return fail(QStringLiteral("--worksheet erwartet anweisungen, bedingungen oder alles, "
                                        "nicht \"%1\"")
                             .arg(parser.value(QStringLiteral("worksheet"))));
     }
-    if (parser.isSet(QStringLiteral("solution")) && !options.worksheet)
+    if (parser.isSet(QStringLiteral("solution")) && !options.sheet.blanks)
         return fail(QStringLiteral("--solution gehört zu einem --worksheet"));
-    options.solution = parser.isSet(QStringLiteral("solution"));
-    options.blackAndWhite = parser.isSet(QStringLiteral("bw"));
+    options.sheet.solution = parser.isSet(QStringLiteral("solution"));
+    options.sheet.blackAndWhite = parser.isSet(QStringLiteral("bw"));
     options.standalone = parser.isSet(QStringLiteral("standalone"));
     reportProgressOnTerminal(options);
     options.notice = [](const QString& text) {

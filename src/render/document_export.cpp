@@ -420,15 +420,14 @@ void exportWorksheet(const Document& document, QtTextMeasurer& measurer, const Q
     if (suffix != u"pdf" && suffix != u"png" && suffix != u"svg" && suffix != u"tex")
         throw ExportError("Ein Arbeitsblatt wird ein PDF, PNG, SVG oder LaTeX, nicht \"." +
                           suffix.toStdString() + "\"");
-    const auto blanks = worksheetBlanks(document, *options.worksheet);
+    const WorksheetDrawings drawings(document, measurer, options.sheet);
     ExportOptions sheet = options;
-    sheet.style = {&blanks, false, options.blackAndWhite};
-    if (!options.solution)
+    sheet.style = drawings.exercise();
+    if (drawings.solution() == nullptr)
         return exportDocument(document, measurer, output, sheet);
-    const auto solution = solutionCopy(document, measurer);
-    const auto solutionBlanks = worksheetBlanks(*solution, *options.worksheet);
+    const Document& solution = *drawings.solution();
     ExportOptions solved = options;
-    solved.style = {&solutionBlanks, true, options.blackAndWhite};
+    solved.style = drawings.solved();
     if (suffix != u"pdf") {
         if (isStandardOutput(output))
             throw ExportError("Ein Arbeitsblatt mit Lösung geht auf die Standardausgabe nur als "
@@ -436,11 +435,11 @@ void exportWorksheet(const Document& document, QtTextMeasurer& measurer, const Q
         exportDocument(document, measurer, output, sheet);
         const QFileInfo named(output);
         exportDocument(
-            *solution, measurer,
+            solution, measurer,
             named.dir().filePath(named.completeBaseName() + "-loesung." + named.suffix()), solved);
         return;
     }
-    const std::vector<PdfPart> pages = {{&document, sheet.style}, {solution.get(), solved.style}};
+    const std::vector<PdfPart> pages = {{&document, sheet.style}, {&solution, solved.style}};
     if (isStandardOutput(output)) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
@@ -459,20 +458,27 @@ void exportWorksheet(const Document& document, QtTextMeasurer& measurer, const Q
 
 } // namespace
 
-std::unique_ptr<Document> solutionCopy(const Document& document, QtTextMeasurer& measurer) {
+WorksheetDrawings::WorksheetDrawings(const Document& document, QtTextMeasurer& measurer,
+                                     const Sheet& sheet)
+    : m_blackAndWhite(sheet.blackAndWhite) {
+    if (!sheet.blanks)
+        return;
+    m_blanks = worksheetBlanks(document, *sheet.blanks);
+    if (!sheet.solution)
+        return;
     // Through the file format, which keeps the selection a worksheet's
     // blanks may be.
-    auto solution = loadDocument(encodeDocument(document), measurer, DefaultLabels{});
-    DiagramFormat format = solution->format();
+    m_solution = loadDocument(encodeDocument(document), measurer, DefaultLabels{});
+    DiagramFormat format = m_solution->format();
     format.title = format.title.empty() ? "L\xF6sung" : "L\xF6sung: " + format.title;
-    solution->setFormat(std::move(format));
-    solution->layout(measurer, PaperSize{});
-    return solution;
+    m_solution->setFormat(std::move(format));
+    m_solution->layout(measurer, PaperSize{});
+    m_solutionBlanks = worksheetBlanks(*m_solution, *sheet.blanks);
 }
 
 void exportDocument(const Document& document, QtTextMeasurer& measurer, const QString& output,
                     const ExportOptions& options) {
-    if (options.blackAndWhite && !options.style.blackAndWhite) {
+    if (options.sheet.blackAndWhite && !options.style.blackAndWhite) {
         ExportOptions styled = options;
         styled.style.blackAndWhite = true;
         return exportDocument(document, measurer, output, styled);
@@ -484,7 +490,7 @@ void exportDocument(const Document& document, QtTextMeasurer& measurer, const QS
         return exportDocument(*copy, measurer, output, asIs);
     }
     const QString suffix = outputSuffix(output);
-    if (options.worksheet && options.style.blanks == nullptr)
+    if (options.sheet.blanks && options.style.blanks == nullptr)
         return exportWorksheet(document, measurer, output, options);
     if (isStandardOutput(output)) {
         writeToStandardOutput(document, measurer, output, options);

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <unordered_set>
 
 namespace velbrant {
 
@@ -23,6 +24,15 @@ inline constexpr int MinDotsPerInch = 10;
 inline constexpr int MaxDotsPerInch = 2400;
 inline constexpr int MinScalePercent = 5;
 inline constexpr int MaxScalePercent = 400;
+
+// A worksheet: which texts are blank, whether the solution follows
+// (titled "Lösung"), black and white for the copier. Without blanks, only
+// the black and white counts.
+struct Sheet {
+    std::optional<Blanks> blanks;
+    bool solution = false;
+    bool blackAndWhite = false;
+};
 
 struct ExportOptions {
     // Overrides the document's scale, in percent; the document itself is
@@ -44,15 +54,12 @@ struct ExportOptions {
     // Told what the user should know of a finished export: the lines a
     // program keeps as comments because no rule translated them.
     std::function<void(const QString&)> notice;
-    // A worksheet with these blanks: a PDF gets the solution as its second
-    // page, a PNG or SVG as a second file "-loesung"; with `solution`.
-    std::optional<Blanks> worksheet;
-    bool solution = false;
-    // For the copier: white fills, a solution's texts bold.
-    bool blackAndWhite = false;
+    // A PDF gets a worksheet's solution as its second page, a PNG, SVG or
+    // LaTeX picture as a second file "-loesung".
+    Sheet sheet;
     // LaTeX: a whole document that pdflatex compiles, not a fragment.
     bool standalone = false;
-    // How the pictures draw; set by the export from the fields above.
+    // How the pictures draw; set by the export from the sheet.
     DrawStyle style;
 };
 
@@ -84,9 +91,23 @@ void exportStructogram(const QString& input, const QString& output, const Export
 void writePicture(QIODevice& out, const Document& document, QtTextMeasurer& measurer,
                   const QString& suffix, const ExportOptions& options);
 
-// A worksheet's solution: a copy of the document titled "Lösung", laid
-// out on the page a file export uses.
-std::unique_ptr<Document> solutionCopy(const Document& document, QtTextMeasurer& measurer);
+// What a sheet draws: the document with its blanks left out and, with the
+// solution, a copy titled "Lösung" (laid out on the page a file export
+// uses) whose blanks are drawn marked.
+class WorksheetDrawings {
+public:
+    WorksheetDrawings(const Document& document, QtTextMeasurer& measurer, const Sheet& sheet);
+    DrawStyle exercise() const { return {&m_blanks, false, m_blackAndWhite}; }
+    // None without the solution.
+    const Document* solution() const { return m_solution.get(); }
+    DrawStyle solved() const { return {&m_solutionBlanks, true, m_blackAndWhite}; }
+
+private:
+    std::unordered_set<const Element*> m_blanks;
+    std::unique_ptr<Document> m_solution;
+    std::unordered_set<const Element*> m_solutionBlanks;
+    bool m_blackAndWhite;
+};
 
 // Writes a document laid out on its page as the picture the extension of
 // `output` names; nothing is written unless the whole export succeeds.

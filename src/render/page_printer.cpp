@@ -152,22 +152,15 @@ QString pageLabel(int page, int pages, int row, int column) {
 int paintSheetPages(QPainter& painter, const PrintablePage& page, const Document& document,
                     QtTextMeasurer& measurer, const DefaultLabels& labels, PageMode mode,
                     const std::function<bool()>& newPage, const Sheet& sheet) {
-    if (!sheet.blanks) {
-        DrawStyle style;
-        style.blackAndWhite = sheet.blackAndWhite;
-        return paintPages(painter, page, document, measurer, labels, mode, newPage, style);
-    }
-    const auto blanks = worksheetBlanks(document, *sheet.blanks);
-    const int pages = paintPages(painter, page, document, measurer, labels, mode, newPage,
-                                 {&blanks, false, sheet.blackAndWhite});
-    if (!sheet.solution || pages == 0)
+    const WorksheetDrawings drawings(document, measurer, sheet);
+    const int pages =
+        paintPages(painter, page, document, measurer, labels, mode, newPage, drawings.exercise());
+    if (drawings.solution() == nullptr || pages == 0)
         return pages;
     if (!newPage())
         return 0;
-    const auto solution = solutionCopy(document, measurer);
-    const auto solutionBlanks = worksheetBlanks(*solution, *sheet.blanks);
-    const int more = paintPages(painter, page, *solution, measurer, labels, mode, newPage,
-                                {&solutionBlanks, true, sheet.blackAndWhite});
+    const int more = paintPages(painter, page, *drawings.solution(), measurer, labels, mode,
+                                newPage, drawings.solved());
     return more == 0 ? 0 : pages + more;
 }
 

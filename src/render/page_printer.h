@@ -1,13 +1,12 @@
 #pragma once
 
 #include "model/diagram/default_labels.h"
-#include "model/diagram/worksheet.h"
 #include "model/layout/draw_context.h"
+#include "render/document_export.h"
 
 #include <QPainter>
 #include <QString>
 #include <functional>
-#include <optional>
 #include <vector>
 
 namespace velbrant {
@@ -56,14 +55,6 @@ QString pageLabel(int page, int pages, int row, int column);
 int paintPages(QPainter& painter, const PrintablePage& page, const Document& document,
                QtTextMeasurer& measurer, const DefaultLabels& labels, PageMode mode,
                const std::function<bool()>& newPage, const DrawStyle& style = {});
-
-// A worksheet: which texts are blank, whether the solution follows on
-// pages of its own, black and white for the copier.
-struct Sheet {
-    std::optional<Blanks> blanks;
-    bool solution = false;
-    bool blackAndWhite = false;
-};
 
 // The pages of the document as the sheet says: the worksheet's, then its
 // solution's (titled "Lösung"); without blanks the document as it is.

@@ -135,10 +135,10 @@ ExportChoice ExportDialog::choice() const {
         Formats[static_cast<std::size_t>(m_format->currentIndex())].picture)
         chosen.scalePercent = static_cast<int>(m_numbers.value(m_scale).value_or(100));
     if (m_worksheet->isEnabled() && m_worksheet->currentIndex() > 0) {
-        chosen.worksheet = static_cast<Blanks>(m_worksheet->currentIndex() - 1);
-        chosen.solution = m_solution->isChecked();
+        chosen.sheet.blanks = static_cast<Blanks>(m_worksheet->currentIndex() - 1);
+        chosen.sheet.solution = m_solution->isChecked();
     }
-    chosen.blackAndWhite = m_blackAndWhite->isEnabled() && m_blackAndWhite->isChecked();
+    chosen.sheet.blackAndWhite = m_blackAndWhite->isEnabled() && m_blackAndWhite->isChecked();
     return chosen;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/dialogs/dialog_parts.h"
-#include "model/diagram/worksheet.h"
+#include "render/document_export.h"
 
 #include <QDialog>
 #include <optional>
@@ -19,11 +19,8 @@ struct ExportChoice {
     int dotsPerInch = 300;
     // For pictures: another scale than the document's, in percent.
     std::optional<int> scalePercent;
-    // For pictures: a worksheet with these blanks, its solution after it,
-    // black and white.
-    std::optional<Blanks> worksheet;
-    bool solution = false;
-    bool blackAndWhite = false;
+    // For pictures: a worksheet, its solution, black and white.
+    Sheet sheet;
 };
 
 // "Exportieren": the file to write and its format (PNG, SVG, PDF,

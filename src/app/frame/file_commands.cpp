@@ -251,9 +251,7 @@ void FileCommands::exportDocument(DocumentWindow& window) {
     options.labels = editor.labels();
     options.dotsPerInch = chosen.dotsPerInch;
     options.scalePercent = chosen.scalePercent;
-    options.worksheet = chosen.worksheet;
-    options.solution = chosen.solution;
-    options.blackAndWhite = chosen.blackAndWhite;
+    options.sheet = chosen.sheet;
     options.fallbackTitle = window.fileName();
     // A program takes the routines it calls from the diagrams beside its file.
     RoutineFolder routines(
