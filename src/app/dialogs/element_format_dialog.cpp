@@ -2,6 +2,7 @@
 
 #include "app/dialogs/dialog_parts.h"
 #include "app/dialogs/length_fields.h"
+#include "app/widgets/color_palette.h"
 #include "model/layout/units.h"
 #include "render/font_cache.h"
 #include "render/text_codec.h"
@@ -9,7 +10,9 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontDialog>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -84,6 +87,7 @@ ElementFormatDialog::ElementFormatDialog(QWidget* parent)
     m_pages->addTab(alignmentPage(), QStringLiteral("Ausrichtung"));
     m_pages->addTab(linesPage(), QStringLiteral("Linien"));
     m_pages->addTab(fontPage(), QStringLiteral("Schriftart"));
+    m_pages->addTab(colorPage(), QStringLiteral("Farbe"));
     m_pages->setCurrentIndex(FontPage);
 
     QBoxLayout* buttons =
@@ -133,6 +137,20 @@ QWidget* ElementFormatDialog::alignmentPage() {
                                                     "aktuelle Wahl zu löschen.")),
                       1, 0, 1, 2);
     return page;
+}
+
+QWidget* ElementFormatDialog::colorPage() {
+    auto* page = new QWidget;
+    m_color = makeColorBox(page);
+    auto* layout = new QFormLayout(page);
+    layout->addRow(QStringLiteral("&Füllfarbe:"), m_color);
+    layout->addRow(makeHint(page, QStringLiteral("Structorizer-Dateien (.nsd) behalten die "
+                                                 "Farbe, .STR-Dateien nicht.")));
+    return page;
+}
+
+std::optional<Fill> ElementFormatDialog::fill() const {
+    return chosenFill(*m_color);
 }
 
 QWidget* ElementFormatDialog::linesPage() {
@@ -208,6 +226,7 @@ bool ElementFormatDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ElementFormatDialog::setFormat(const ElementFormat& format) {
+    m_color->setCurrentIndex(0);
     checkAlignment(*m_horizontal, format.hAlign);
     checkAlignment(*m_vertical, format.vAlign);
     m_fontName->setText(decodeText(format.font.name));

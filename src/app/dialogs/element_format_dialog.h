@@ -1,19 +1,21 @@
 #pragma once
 
 #include "app/dialogs/dialog_parts.h"
+#include "app/widgets/color_palette.h"
 #include "model/diagram/element_format.h"
 
 #include <QDialog>
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QTabWidget;
 
 namespace velbrant {
 
-// "Blöcke formatieren": alignment, line widths and font of the selected
-// elements. Takes the first selected element's format in and hands out
+// "Blöcke formatieren": alignment, line widths, font and fill colour of the
+// selected elements. Takes the first selected element's format in and hands out
 // the format to apply to all; an empty field or an unchecked alignment
 // group means "leave unchanged". Keeps the page shown last.
 class ElementFormatDialog : public QDialog {
@@ -24,6 +26,8 @@ public:
 
     void setFormat(const ElementFormat& format);
     ElementFormat format() const;
+    // The fill chosen on the page "Farbe"; none to leave it as it is.
+    std::optional<Fill> fill() const;
     // Confirms only numbers the fields take.
     void accept() override;
 
@@ -38,6 +42,7 @@ private:
     QWidget* alignmentPage();
     QWidget* linesPage();
     QWidget* fontPage();
+    QWidget* colorPage();
     void chooseFont();
 
     QTabWidget* m_pages;
@@ -51,6 +56,7 @@ private:
     QCheckBox* m_italic = nullptr;
     QCheckBox* m_underline = nullptr;
     QCheckBox* m_strikeOut = nullptr;
+    QComboBox* m_color = nullptr;
     NumberFields m_numbers{this};
 };
 

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
 
@@ -16,7 +17,7 @@ namespace velbrant {
 ElementTextDialog::ElementTextDialog(QWidget* parent)
     : QDialog(parent, Qt::Tool), m_memo(new StorableTextEdit(this)), m_hint(makeRefusalNote(this)),
       m_labelsButton(makeButton(this, "AbfragenBtn", QStringLiteral("Ab&fragen"))),
-      m_timer(new QTimer(this)) {
+      m_comment(new QPlainTextEdit(this)), m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("EditDlg"));
     setWindowTitle(QStringLiteral("Block beschriften"));
     QPushButton* close = makeButton(this, "OKBtn", QStringLiteral("&Schließen"));
@@ -28,6 +29,12 @@ ElementTextDialog::ElementTextDialog(QWidget* parent)
     m_memo->setTabChangesFocus(false);
     m_memo->setMinimumSize(281, 161);
     m_memo->installEventFilter(this);
+    // A comment is any text: it goes to Structorizer files as UTF-8.
+    m_comment->setObjectName(QStringLiteral("CommentMemo"));
+    m_comment->setTabChangesFocus(true);
+    m_comment->setFixedHeight(m_comment->fontMetrics().lineSpacing() * 3 + 12);
+    auto* commentLabel = new QLabel(QStringLiteral("&Kommentar:"), this);
+    commentLabel->setBuddy(m_comment);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_memo, 0, 0, 5, 1);
@@ -37,11 +44,14 @@ ElementTextDialog::ElementTextDialog(QWidget* parent)
     layout->addWidget(m_labelsButton, 3, 1, Qt::AlignBottom);
     layout->addWidget(font, 4, 1, Qt::AlignBottom);
     layout->addWidget(m_hint, 5, 0, 1, 2);
+    layout->addWidget(commentLabel, 6, 0, 1, 2);
+    layout->addWidget(m_comment, 7, 0, 1, 2);
     setTabOrder(close, cancel);
     setTabOrder(cancel, help);
     setTabOrder(help, m_memo);
     setTabOrder(m_memo, font);
     setTabOrder(font, m_labelsButton);
+    setTabOrder(m_labelsButton, m_comment);
     for (QPushButton* button : findChildren<QPushButton*>())
         button->installEventFilter(this);
 
@@ -59,8 +69,10 @@ ElementTextDialog::ElementTextDialog(QWidget* parent)
             [this](const QString& reason) { showRefusal(*m_hint, reason); });
 }
 
-void ElementTextDialog::open(const QStringList& lines, const ElementFont& font, bool isCase) {
+void ElementTextDialog::open(const QStringList& lines, const ElementFont& font, bool isCase,
+                             const QStringList& comment) {
     m_timer->stop();
+    m_comment->setPlainText(comment.join(QChar(u'\n')));
     m_labelsButton->setVisible(isCase);
     m_hint->hide();
     showFont(font);
@@ -88,6 +100,11 @@ void ElementTextDialog::placeBesideTheDiagram() {
 
 QStringList ElementTextDialog::lines() const {
     const QString text = m_memo->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split(QChar(u'\n'));
+}
+
+QStringList ElementTextDialog::comment() const {
+    const QString text = m_comment->toPlainText();
     return text.isEmpty() ? QStringList() : text.split(QChar(u'\n'));
 }
 
@@ -126,7 +143,7 @@ QPushButton* ElementTextDialog::buttonFor(const QKeyEvent& key) const {
 void ElementTextDialog::commit() {
     m_timer->stop();
     hide();
-    emit committed(lines());
+    emit committed(lines(), comment());
 }
 
 void ElementTextDialog::dismiss() {

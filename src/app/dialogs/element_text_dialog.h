@@ -7,6 +7,7 @@
 #include <QTimer>
 
 class QLabel;
+class QPlainTextEdit;
 class QKeyEvent;
 class QPushButton;
 
@@ -26,9 +27,11 @@ public:
 
     explicit ElementTextDialog(QWidget* parent);
 
-    // Shows the dialog for an element; lines as Unicode.
-    void open(const QStringList& lines, const ElementFont& font, bool isCase);
+    // Shows the dialog for an element; lines and comment as Unicode.
+    void open(const QStringList& lines, const ElementFont& font, bool isCase,
+              const QStringList& comment);
     QStringList lines() const;
+    QStringList comment() const;
     StorableTextEdit& memo() const { return *m_memo; }
 
     // "&Schließen": the memo's text goes into the element.
@@ -39,7 +42,7 @@ public:
 signals:
     void liveTextChanged(const QStringList& lines);
     void fontChosen(const ElementFont& font);
-    void committed(const QStringList& lines);
+    void committed(const QStringList& lines, const QStringList& comment);
     void reverted();
     void labelsRequested();
     void helpRequested(const QString& keyword);
@@ -59,6 +62,7 @@ private:
     StorableTextEdit* m_memo;
     QLabel* m_hint;
     QPushButton* m_labelsButton;
+    QPlainTextEdit* m_comment;
     QTimer* m_timer;
     ElementFont m_font;
     bool m_placed = false;

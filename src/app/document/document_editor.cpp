@@ -25,6 +25,7 @@ constexpr const char* CutStep = "Ausschneiden";
 constexpr const char* TextStep = "Text";
 constexpr const char* FormatStep = "Format";
 constexpr const char* BreakpointStep = "Haltepunkt";
+constexpr const char* ColorStep = "Farbe";
 constexpr const char* TextEditStep = "Text bearbeitet";
 
 } // namespace
@@ -92,11 +93,15 @@ ElementFormat DocumentEditor::selectionFormat() const {
     return format;
 }
 
-void DocumentEditor::applyFormat(const ElementFormat& format) {
+void DocumentEditor::applyFormat(const ElementFormat& format,
+                                 std::optional<std::optional<Color>> fill) {
     if (m_selected == nullptr)
         return;
-    change(FormatStep, [this, &format](Document&, const LayoutContext& context) {
-        return formatSelectedRun(*m_selected, format, context);
+    change(FormatStep, [this, &format, fill](Document&, const LayoutContext& context) {
+        Changes changes = formatSelectedRun(*m_selected, format, context);
+        if (fill)
+            std::ranges::move(colorSelectedRun(*m_selected, *fill), std::back_inserter(changes));
+        return changes;
     });
 }
 
@@ -105,6 +110,14 @@ void DocumentEditor::toggleBreakpoints() {
         return;
     change(BreakpointStep, [this](Document&, const LayoutContext&) {
         return velbrant::toggleBreakpoints(*m_selected);
+    });
+}
+
+void DocumentEditor::colorSelection(std::optional<Color> color) {
+    if (m_selected == nullptr)
+        return;
+    change(ColorStep, [this, color](Document&, const LayoutContext&) {
+        return colorSelectedRun(*m_selected, color);
     });
 }
 
@@ -229,6 +242,12 @@ void DocumentEditor::setEditText(std::vector<std::string> lines) {
     changeEditElement([&lines](Element& element) { element.setLines(std::move(lines)); });
 }
 
+void DocumentEditor::setEditComment(std::vector<std::string> comment) {
+    changeEditElement([&comment](Element& element) {
+        element.setNsd(withComment(element.nsd(), std::move(comment)));
+    });
+}
+
 void DocumentEditor::setEditFont(const ElementFont& font) {
     changeEditElement([this, &font](Element& element) { element.setFont(font, m_measurer); });
 }
@@ -251,6 +270,7 @@ void DocumentEditor::revertTextEntry() {
     changeEditElement([this](Element& element) {
         element.setFont(m_entry->savedFont, m_measurer);
         element.setLines(m_entry->savedLines);
+        element.setNsd(m_entry->before.nsd);
     });
     endTextEntry();
 }

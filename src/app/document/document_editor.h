@@ -48,12 +48,16 @@ public:
     // The format of the first selected element in tree order, zeroed
     // without a selection; and the format for every selected element.
     ElementFormat selectionFormat() const;
-    void applyFormat(const ElementFormat& format);
+    // With a fill, the elements take that colour (or none) in the same step.
+    void applyFormat(const ElementFormat& format, std::optional<std::optional<Color>> fill = {});
     // Removes the selected elements; nothing happens without a selection.
     void deleteSelection();
     // F9: the selected elements get a breakpoint, or all lose theirs (an
     // undoable change, "Haltepunkt"); kept in the element's attributes.
     void toggleBreakpoints();
+    // The selected elements filled with the colour, or with none: one undo
+    // step ("Farbe"); kept in the element's attributes.
+    void colorSelection(std::optional<Color> color);
 
     // Where a new element or a paste at the point would go, by the
     // insertion rule, or a drop, by the drop rule (which half of an element
@@ -104,6 +108,8 @@ public:
     // While text entry is open: the typed lines, a font, the case labels.
     void setEditText(std::vector<std::string> lines);
     void setEditFont(const ElementFont& font);
+    // The element's comment (UTF-8 lines), kept in its attributes.
+    void setEditComment(std::vector<std::string> comment);
     void setCaseLabels(std::vector<std::string> labels);
     // Ends text entry with these lines, or with the text and font the
     // element had when it began, or as it is (a click with another tool).

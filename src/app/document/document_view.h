@@ -63,6 +63,9 @@ public:
     Qt::DropAction dropElements(const QMimeData& data, QPoint pixel,
                                 Qt::KeyboardModifiers modifiers, bool fromHere);
     bool isInPasteMode() const { return m_pasteMode; }
+    // The elements' comments as notes beside the frame (the screen only).
+    void setShowComments(bool on);
+    bool showsComments() const { return m_showComments; }
 
     // A client pixel at the given scroll position as an unscaled model point.
     Point toModel(QPoint pixel, QPoint scroll) const;
@@ -121,6 +124,7 @@ private:
     void paintSheet(QPainter& painter, const QRect& exposed);
     void paintRubberBand(QPainter& painter);
     void paintRunMark(QPainter& painter);
+    void paintNotes(QPainter& painter);
     void actOnRelease(Qt::MouseButton button, Point start, Point end);
     void insertNewElement(Qt::MouseButton button, Point at);
     void textToolClick(Point at);
@@ -138,6 +142,7 @@ private:
     DocumentEditor& m_editor;
     const Element* m_runMark = nullptr;
     std::vector<const Element*> m_breakpoints;
+    bool m_showComments = false;
     Tool m_tool = Tool::Select;
     bool m_pasteMode = false;
     double m_zoom = 1.0;

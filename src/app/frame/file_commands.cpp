@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace velbrant {
@@ -151,7 +152,15 @@ void FileCommands::openDropped(const QList<QUrl>& urls) {
 bool FileCommands::save(DocumentWindow& window) {
     if (!window.hasFileName())
         return saveAs(window);
-    return write(window, window.filePath());
+    const std::optional<QString> written = write(window, window.filePath());
+    if (written && *written != window.filePath())
+        becomeFile(window, *written);
+    return written.has_value();
+}
+
+void FileCommands::becomeFile(DocumentWindow& window, const QString& path) {
+    window.setFilePath(path);
+    m_diskChanges->watch(window);
 }
 
 namespace {
@@ -171,36 +180,50 @@ QString proposedPath(DocumentWindow& window) {
 
 bool FileCommands::saveAs(DocumentWindow& window) {
     const QString path = m_fileDialogs.save(m_frame, proposedPath(window));
-    if (path.isEmpty() || !write(window, path))
+    if (path.isEmpty())
         return false;
-    window.setFilePath(path);
-    m_diskChanges->watch(window);
+    const std::optional<QString> written = write(window, path);
+    if (!written)
+        return false;
+    becomeFile(window, *written);
     return true;
 }
 
 // What came from a Structorizer file and another format cannot hold, and
 // the formats a text cannot hold, are named, and dropped only when the user
-// agrees.
-bool FileCommands::mayDropContent(DocumentWindow& window, const QString& path) {
+// agrees; the user may rather keep them in a Structorizer file.
+FileCommands::Keeping FileCommands::askBeforeDropping(DocumentWindow& window, const QString& path) {
     if (isNsdPath(path))
-        return true;
+        return Keeping::Everything;
     DocumentEditor& editor = window.editor();
     std::vector<std::string> content = nsdOnlyContent(editor.document());
+    const bool nsdKeepsIt = !content.empty();
     if (isNotationPath(path)) {
         for (std::string& loss : notationLosses(editor.document(), editor.measurer()))
             content.push_back(std::move(loss));
     }
     if (content.empty())
-        return true;
+        return Keeping::Everything;
     QString list;
     for (const std::string& item : content)
         list += QStringLiteral("\n• ") + QString::fromStdString(item);
-    return QMessageBox::question(
-               m_frame, ProgramCaption,
-               QStringLiteral("Das Format von „%1“ kann nicht alles halten, was das "
-                              "Struktogramm hat. Verloren gehen:%2\n\nTrotzdem speichern?")
-                   .arg(QFileInfo(path).fileName(), list),
-               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox ask(QMessageBox::Question, ProgramCaption,
+                    QStringLiteral("Das Format von „%1“ kann nicht alles halten, was das "
+                                   "Struktogramm hat. Verloren gehen:%2\n\nTrotzdem speichern?")
+                        .arg(QFileInfo(path).fileName(), list),
+                    QMessageBox::Yes | QMessageBox::No, m_frame);
+    ask.setDefaultButton(QMessageBox::No);
+    QPushButton* asNsd = nullptr;
+    if (nsdKeepsIt) {
+        asNsd = ask.addButton(QStringLiteral("Als .&nsd speichern"), QMessageBox::AcceptRole);
+        asNsd->setObjectName(QStringLiteral("SaveAsNsdButton"));
+        ask.setDefaultButton(asNsd);
+    }
+    ask.exec();
+    if (asNsd != nullptr && ask.clickedButton() == asNsd)
+        return Keeping::InStructorizerFile;
+    return ask.clickedButton() == ask.button(QMessageBox::Yes) ? Keeping::WhatFits
+                                                               : Keeping::Nothing;
 }
 
 // Text typed in the text view that does not read is not in the diagram:
@@ -216,21 +239,39 @@ bool FileCommands::maySaveWithoutUnreadText(DocumentWindow& window) {
                       QStringLiteral("&Ohne diese Änderung speichern")}) == 1;
 }
 
-bool FileCommands::write(DocumentWindow& window, const QString& path) {
+std::optional<QString> FileCommands::write(DocumentWindow& window, QString path) {
     emit aboutToWrite(window.editor());
-    if (!maySaveWithoutUnreadText(window) || !mayDropContent(window, path))
-        return false;
+    if (!maySaveWithoutUnreadText(window))
+        return std::nullopt;
+    switch (askBeforeDropping(window, path)) {
+    case Keeping::Nothing:
+        return std::nullopt;
+    case Keeping::InStructorizerFile: {
+        const QFileInfo asked(path);
+        path = m_fileDialogs.save(
+            m_frame, asked.dir().filePath(asked.completeBaseName() + QStringLiteral(".nsd")));
+        if (path.isEmpty())
+            return std::nullopt;
+        // Another format named in the dialog is asked about again.
+        if (!isNsdPath(path))
+            return write(window, path);
+        break;
+    }
+    case Keeping::Everything:
+    case Keeping::WhatFits:
+        break;
+    }
     const bool ownFile = window.hasFileName() && QFileInfo(path) == QFileInfo(window.filePath());
     if (ownFile && !m_diskChanges->maySaveOver(window))
-        return false;
+        return std::nullopt;
     QString error;
     if (!window.writeFile(path, &error)) {
         QMessageBox::critical(m_frame, ProgramCaption, error);
-        return false;
+        return std::nullopt;
     }
     m_recentFiles.add(path);
     emit written();
-    return true;
+    return path;
 }
 
 // The document's own file name and format stay as they are.

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QUrl>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QMenu;
@@ -73,9 +74,15 @@ signals:
 private:
     DocumentWindow* windowFor(const QString& path, const QString& name) const;
     DocumentWindow* adopt(DocumentWindow* window, const QString& source, QStringList* conversions);
-    bool write(DocumentWindow& window, const QString& path);
+    // Writes the document to the path, or to the Structorizer file the user
+    // chose instead when asked; gives the path written, none when nothing
+    // was.
+    std::optional<QString> write(DocumentWindow& window, QString path);
+    // The window shows and watches the file it was written to.
+    void becomeFile(DocumentWindow& window, const QString& path);
     bool maySaveWithoutUnreadText(DocumentWindow& window);
-    bool mayDropContent(DocumentWindow& window, const QString& path);
+    enum class Keeping { Everything, WhatFits, InStructorizerFile, Nothing };
+    Keeping askBeforeDropping(DocumentWindow& window, const QString& path);
     void openRecent(const QString& path);
 
     QWidget* m_frame;

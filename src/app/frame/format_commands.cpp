@@ -38,7 +38,7 @@ void FormatCommands::formatElements(DocumentEditor& editor) {
         return;
     m_elementFormatDialog->setFormat(editor.selectionFormat());
     if (m_elementFormatDialog->exec() == QDialog::Accepted)
-        editor.applyFormat(m_elementFormatDialog->format());
+        editor.applyFormat(m_elementFormatDialog->format(), m_elementFormatDialog->fill());
 }
 
 void FormatCommands::formatDiagram(DocumentEditor& editor) {

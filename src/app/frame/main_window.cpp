@@ -150,6 +150,11 @@ void MainWindow::showPasteMode() {
     updateCommands();
 }
 
+void MainWindow::showComments() {
+    for (DocumentWindow* document : documents())
+        document->view().setShowComments(m_cmd.viewComments->isChecked());
+}
+
 // Connected once per window: its signals are all the frame hears of it.
 void MainWindow::addDocumentWindow(DocumentWindow* window) {
     DocumentEditor& editor = window->editor();
@@ -157,6 +162,7 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
     editor.setPaper(m_printing->paper());
     view.setTool(m_tool);
     view.setPasteMode(m_clipboard->isPasteMode());
+    view.setShowComments(m_cmd.viewComments->isChecked());
     window->setSaveCommand([this](DocumentWindow& document) { return m_files->save(document); });
     m_textEntry->follow(*window);
     connect(&editor, &DocumentEditor::changed, this, &MainWindow::updateCommands);

@@ -104,6 +104,7 @@ private:
         QAction* viewActualSize;
         QAction* viewWhole;
         QAction* viewCode;
+        QAction* viewComments;
         QAction* windowTile;
         QAction* windowCascade;
         QAction* windowArrange;
@@ -130,6 +131,8 @@ private:
     void addDocumentWindow(DocumentWindow* window);
     void documentActivated(DocumentWindow* window);
     void showPasteMode();
+    // "Kommentare zeigen": every window shows its comments beside the diagram.
+    void showComments();
     void showActiveDocument();
     void saveSettings();
     void placeOnScreen();

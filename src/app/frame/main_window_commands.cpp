@@ -13,6 +13,7 @@
 #include "app/frame/text_entry_controller.h"
 #include "app/help/help_window.h"
 #include "app/run/run_commands.h"
+#include "app/widgets/color_palette.h"
 #include "app/widgets/speed_bar.h"
 #include "app/widgets/storable_text.h"
 #include "app/widgets/tool_palette.h"
@@ -197,6 +198,10 @@ void MainWindow::createViewCommands() {
     c.viewWhole = addDocumentCommand(
         "ViewWholeItem", "&Ganzes Struktogramm", "Das ganze Struktogramm ins Fenster einpassen",
         Needs::Document, zoom([](DocumentView& view) { view.showWholeDiagram(); }));
+    c.viewComments = addCommand("ViewCommentsItem", "&Kommentare zeigen",
+                                "Die Kommentare der Blöcke neben dem Struktogramm zeigen",
+                                Needs::Nothing, [this] { showComments(); });
+    c.viewComments->setCheckable(true);
     c.viewCode = addCommand("ViewCodeItem", "&Code anzeigen...", "Das Programm zum Diagramm zeigen",
                             Needs::Nothing, [this] {
                                 m_codeDock->show();
@@ -231,11 +236,19 @@ void MainWindow::createMenus() {
 
     QMenu* format = menuBar()->addMenu(QStringLiteral("Forma&t"));
     format->addActions({c.formatStrukt, c.formatBlock});
+    QMenu* colors = makeColorMenu(this, [this](Fill fill) {
+        if (DocumentWindow* document = activeDocument())
+            document->editor().colorSelection(fill);
+    });
+    m_enableRules.emplace_back(colors->menuAction(), Needs::Selection);
+    format->addMenu(colors);
     format->addSeparator();
     format->addAction(c.defaultLabels);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&Ansicht"));
     view->addActions({c.viewZoomIn, c.viewZoomOut, c.viewActualSize, c.viewWhole});
+    view->addSeparator();
+    view->addAction(c.viewComments);
     view->addSeparator();
     view->addAction(c.viewCode);
     QAction* viewText = m_textDock->toggleViewAction();

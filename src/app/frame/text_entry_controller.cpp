@@ -81,10 +81,16 @@ void TextEntryController::connectTextDialog() {
         if (m_editor)
             m_editor->setEditFont(font);
     });
-    connect(m_textDialog, &ElementTextDialog::committed, this, [this](const QStringList& lines) {
-        if (m_editor)
-            m_editor->commitTextEntry(encodeLines(lines, editsSymbolFont()));
-    });
+    connect(m_textDialog, &ElementTextDialog::committed, this,
+            [this](const QStringList& lines, const QStringList& comment) {
+                if (!m_editor)
+                    return;
+                std::vector<std::string> commentLines;
+                for (const QString& line : comment)
+                    commentLines.push_back(line.toStdString());
+                m_editor->setEditComment(std::move(commentLines));
+                m_editor->commitTextEntry(encodeLines(lines, editsSymbolFont()));
+            });
     connect(m_textDialog, &ElementTextDialog::reverted, this, [this] {
         if (m_editor)
             m_editor->revertTextEntry();
@@ -99,8 +105,12 @@ void TextEntryController::entryChanged(DocumentEditor& editor) {
     const Element* element = editor.editElement();
     if (element != nullptr) {
         m_editor = &editor;
+        QStringList comment;
+        if (element->nsd() != nullptr)
+            for (const std::string& line : element->nsd()->comment)
+                comment << QString::fromStdString(line);
         m_textDialog->open(decodeLines(element->lines(), velbrant::isSymbolFont(element->font())),
-                           element->font(), element->kind() == ElementKind::Case);
+                           element->font(), element->kind() == ElementKind::Case, comment);
     } else if (m_editor == &editor) {
         m_editor = nullptr;
         m_textDialog->dismiss();

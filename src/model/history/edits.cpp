@@ -104,6 +104,16 @@ Changes toggleBreakpoints(Sequence& sequence) {
     return changeOf(std::move(change));
 }
 
+Changes colorSelectedRun(Sequence& sequence, std::optional<Color> color) {
+    const auto [first, end] = sequence.selectedSpan();
+    if (first == end)
+        return {};
+    RunChange change = recordRun(sequence, first, end);
+    for (std::size_t i = first; i < end; ++i)
+        sequence.at(i).setNsd(withColor(sequence.at(i).nsd(), color));
+    return changeOf(std::move(change));
+}
+
 Changes setDiagramFormat(Document& document, DiagramFormat format) {
     Changes changes;
     changes.emplace_back(recordHeader(document));

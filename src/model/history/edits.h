@@ -4,6 +4,7 @@
 #include "model/history/undo_change.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace velbrant {
@@ -41,6 +42,8 @@ Changes formatSelectedRun(Sequence& sequence, const ElementFormat& format,
 // F9: every selected element of the run gets a breakpoint, or, when all
 // have one, all lose it.
 Changes toggleBreakpoints(Sequence& sequence);
+// The selected elements of the run filled with the colour, or with none.
+Changes colorSelectedRun(Sequence& sequence, std::optional<Color> color);
 // Title, comment, fonts, position, thickness and scale; undo takes back
 // title, comment and fonts.
 Changes setDiagramFormat(Document& document, DiagramFormat format);

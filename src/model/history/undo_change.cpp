@@ -41,6 +41,7 @@ UndoChange apply(const TextChange& change, Document& document, const LayoutConte
     TextChange inverse = recordText(element);
     element.setFont(change.font, context.measurer);
     element.setLines(change.lines);
+    element.setNsd(change.nsd);
     if (auto* switchCase = dynamic_cast<Case*>(&element); switchCase && change.labels)
         switchCase->setBranchLabels(*change.labels);
     return inverse;
@@ -116,9 +117,17 @@ RunChange recordRun(const Sequence& sequence, std::size_t first, std::size_t end
     return {pathOf(sequence), first, end - first, pack(copyRangeToStream(sequence, first, end))};
 }
 
+bool operator==(const TextChange& a, const TextChange& b) {
+    const auto sameAttributes = a.nsd == b.nsd || (a.nsd && b.nsd && *a.nsd == *b.nsd);
+    return sameAttributes && a.path == b.path && a.index == b.index && a.lines == b.lines &&
+           a.font == b.font && a.labels == b.labels;
+}
+
 TextChange recordText(const Element& element) {
     const Sequence& holder = *element.parent();
-    TextChange change{pathOf(holder), holder.indexOf(element), element.lines(), element.font(), {}};
+    TextChange change{
+        pathOf(holder),    holder.indexOf(element), element.lines(), element.font(), {},
+        element.nsdShare()};
     if (const auto* switchCase = dynamic_cast<const Case*>(&element))
         change.labels = switchCase->branchLabels();
     return change;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -40,15 +41,17 @@ struct RunChange {
     Packed run;
 };
 
-// What text entry changes of one element: its lines, its font and, for a
-// case, the branch labels.
+// What text entry changes of one element: its lines, its font, its
+// attributes (the comment) and, for a case, the branch labels.
 struct TextChange {
     SequencePath path;
     std::size_t index = 0;
     std::vector<std::string> lines;
     ElementFont font;
     std::optional<std::vector<std::string>> labels;
-    friend bool operator==(const TextChange&, const TextChange&) = default;
+    std::shared_ptr<const NsdAttributes> nsd;
+    // Attributes compare by what they hold.
+    friend bool operator==(const TextChange& a, const TextChange& b);
 };
 
 // Title, comment and their fonts.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 
 namespace velbrant {
 
@@ -40,16 +41,55 @@ bool NsdAttributes::breakpoint() const {
     });
 }
 
-std::shared_ptr<const NsdAttributes> withBreakpoint(const NsdAttributes* attributes, bool on) {
+namespace {
+
+// A copy of the attributes changed as given; an element left with nothing
+// but defaults is new again and holds none.
+std::shared_ptr<const NsdAttributes>
+changedAttributes(const NsdAttributes* attributes,
+                  const std::function<void(NsdAttributes&)>& change) {
     auto changed = attributes != nullptr ? std::make_shared<NsdAttributes>(*attributes)
                                          : std::make_shared<NsdAttributes>();
-    std::erase_if(changed->others, isBreakpoint);
-    if (on)
-        changed->others.emplace_back(BreakpointAttribute, "1");
-    // Without the breakpoint, a new element is new again.
+    change(*changed);
     if (*changed == NsdAttributes{})
         return nullptr;
     return changed;
+}
+
+} // namespace
+
+std::shared_ptr<const NsdAttributes> withBreakpoint(const NsdAttributes* attributes, bool on) {
+    return changedAttributes(attributes, [on](NsdAttributes& changed) {
+        std::erase_if(changed.others, isBreakpoint);
+        if (on)
+            changed.others.emplace_back(BreakpointAttribute, "1");
+    });
+}
+
+std::shared_ptr<const NsdAttributes> withColor(const NsdAttributes* attributes,
+                                               std::optional<Color> color) {
+    return changedAttributes(attributes, [color](NsdAttributes& changed) {
+        changed.color = color ? hexColor(*color) : std::string();
+    });
+}
+
+std::shared_ptr<const NsdAttributes> withComment(const NsdAttributes* attributes,
+                                                 std::vector<std::string> comment) {
+    // Trailing empty lines are no comment.
+    while (!comment.empty() && comment.back().empty())
+        comment.pop_back();
+    return changedAttributes(
+        attributes, [&comment](NsdAttributes& changed) { changed.comment = std::move(comment); });
+}
+
+std::string hexColor(Color color) {
+    constexpr const char* Digits = "0123456789abcdef";
+    std::string hex;
+    for (const std::uint8_t part : {color.red, color.green, color.blue}) {
+        hex += Digits[part >> 4];
+        hex += Digits[part & 0xF];
+    }
+    return hex;
 }
 
 } // namespace velbrant

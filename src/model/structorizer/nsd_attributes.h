@@ -46,6 +46,14 @@ struct NsdAttributes {
 // attributes gets ones that hold only the breakpoint, and loses them again
 // with it.
 std::shared_ptr<const NsdAttributes> withBreakpoint(const NsdAttributes* attributes, bool on);
+// The same for the fill colour (none: the file's white) and the comment
+// (UTF-8 lines).
+std::shared_ptr<const NsdAttributes> withColor(const NsdAttributes* attributes,
+                                               std::optional<Color> color);
+std::shared_ptr<const NsdAttributes> withComment(const NsdAttributes* attributes,
+                                                 std::vector<std::string> comment);
+// "rrggbb" in lower case, as Structorizer writes colours.
+std::string hexColor(Color color);
 
 // What a Structorizer diagram's root carries besides title and comment:
 // every other attribute (the diagram type, include list, author, dates,

@@ -46,9 +46,11 @@ private:
         if (nsd != nullptr) {
             for (const auto& [attribute, value] : nsd->others)
                 added.append_attribute(attribute.c_str()) = value.c_str();
-        } else if (std::string_view(name) == "instruction") {
-            added.append_attribute("rotated") = "0";
         }
+        // An instruction made here, even one given a colour or comment
+        // since, has Structorizer's default orientation.
+        if (std::string_view(name) == "instruction" && !added.attribute("rotated"))
+            added.append_attribute("rotated") = "0";
         added.append_attribute("disabled") = nsd != nullptr && nsd->disabled ? "1" : "0";
         return added;
     }
