@@ -1,5 +1,7 @@
 #include "render/text_codec.h"
 
+#include "model/diagram/limits.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -108,6 +110,37 @@ QString unencodableCharacters(const QString& text, bool symbolFont) {
             missing += c;
     }
     return missing;
+}
+
+QString whyUnstorable(const QStringList& lines, bool symbolFont) {
+    const QString missing = unencodableCharacters(lines.join(QString()), symbolFont);
+    if (!missing.isEmpty()) {
+        const QString characterSet = symbolFont ? QStringLiteral("der Schrift „Symbol“")
+                                                : QStringLiteral("von Windows-1252");
+        return QStringLiteral("„%1“ lässt sich nicht speichern: Struktogramme kennen nur die "
+                              "Zeichen %2.")
+            .arg(missing, characterSet);
+    }
+    for (const QString& line : lines) {
+        if (line.size() > static_cast<qsizetype>(MaxTextLength))
+            return QStringLiteral("Eine Zeile darf höchstens %1 Zeichen lang sein.")
+                .arg(MaxTextLength);
+    }
+    return QString();
+}
+
+QStringList decodeLines(const std::vector<std::string>& lines, bool symbolFont) {
+    QStringList decoded;
+    for (const std::string& line : lines)
+        decoded << decodeText(line, symbolFont);
+    return decoded;
+}
+
+std::vector<std::string> encodeLines(const QStringList& lines, bool symbolFont) {
+    std::vector<std::string> encoded;
+    for (const QString& line : lines)
+        encoded.push_back(encodeText(line, symbolFont));
+    return encoded;
 }
 
 } // namespace velbrant

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velbrant {
 
@@ -11,8 +13,14 @@ namespace velbrant {
 // trip; a character with no byte becomes '?'.
 QString decodeText(std::string_view bytes, bool symbolFont = false);
 std::string encodeText(const QString& text, bool symbolFont = false);
+// The same for the lines of an element.
+QStringList decodeLines(const std::vector<std::string>& lines, bool symbolFont);
+std::vector<std::string> encodeLines(const QStringList& lines, bool symbolFont);
 // The characters of the text that have no byte in the encoding, each once,
 // in order of appearance.
 QString unencodableCharacters(const QString& text, bool symbolFont = false);
+// Why the lines cannot be stored (characters without a byte, a line over
+// the length limit), in the user's words; empty if they can.
+QString whyUnstorable(const QStringList& lines, bool symbolFont);
 
 } // namespace velbrant

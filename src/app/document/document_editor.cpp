@@ -26,6 +26,7 @@ constexpr const char* TextStep = "Text";
 constexpr const char* FormatStep = "Format";
 constexpr const char* BreakpointStep = "Haltepunkt";
 constexpr const char* ColorStep = "Farbe";
+constexpr const char* ReplaceStep = "Ersetzen";
 constexpr const char* TextEditStep = "Text bearbeitet";
 
 } // namespace
@@ -118,6 +119,12 @@ void DocumentEditor::colorSelection(std::optional<Color> color) {
         return;
     change(ColorStep, [this, color](Document&, const LayoutContext&) {
         return colorSelectedRun(*m_selected, color);
+    });
+}
+
+void DocumentEditor::replaceTexts(const std::vector<UndoChange>& texts) {
+    change(ReplaceStep, [&texts](Document& document, const LayoutContext& context) {
+        return applyChanges(texts, document, context);
     });
 }
 

@@ -45,6 +45,9 @@ public:
     void insertCase(int branchCount, bool hasElse, Point at, InsertMode mode);
     // Title, comment, fonts, position, thickness and scale.
     void setFormat(DiagramFormat format);
+    // Texts, labels, comments and title as a replacement made them (the
+    // changes that put them in place): one undo step ("Ersetzen").
+    void replaceTexts(const std::vector<UndoChange>& texts);
     // The format of the first selected element in tree order, zeroed
     // without a selection; and the format for every selected element.
     ElementFormat selectionFormat() const;

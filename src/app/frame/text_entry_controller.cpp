@@ -11,24 +11,6 @@
 
 namespace velbrant {
 
-namespace {
-
-QStringList decodeLines(const std::vector<std::string>& lines, bool symbolFont) {
-    QStringList decoded;
-    for (const std::string& line : lines)
-        decoded << decodeText(line, symbolFont);
-    return decoded;
-}
-
-std::vector<std::string> encodeLines(const QStringList& lines, bool symbolFont) {
-    std::vector<std::string> encoded;
-    for (const QString& line : lines)
-        encoded.push_back(encodeText(line, symbolFont));
-    return encoded;
-}
-
-} // namespace
-
 TextEntryController::TextEntryController(QWidget* frame)
     : QObject(frame), m_textDialog(new ElementTextDialog(frame)),
       m_labelsDialog(new CaseLabelsDialog(frame)) {

@@ -1,6 +1,5 @@
 #include "app/widgets/storable_text.h"
 
-#include "model/files/binary_io.h"
 #include "render/text_codec.h"
 
 #include <QInputMethodEvent>
@@ -10,23 +9,6 @@
 #include <QTextCursor>
 
 namespace velbrant {
-
-QString whyUnstorable(const QStringList& lines, bool symbolFont) {
-    const QString missing = unencodableCharacters(lines.join(QString()), symbolFont);
-    if (!missing.isEmpty()) {
-        const QString characterSet = symbolFont ? QStringLiteral("der Schrift „Symbol“")
-                                                : QStringLiteral("von Windows-1252");
-        return QStringLiteral("„%1“ lässt sich nicht speichern: Struktogramme kennen nur die "
-                              "Zeichen %2.")
-            .arg(missing, characterSet);
-    }
-    for (const QString& line : lines) {
-        if (line.size() > static_cast<qsizetype>(MaxTextLength))
-            return QStringLiteral("Eine Zeile darf höchstens %1 Zeichen lang sein.")
-                .arg(MaxTextLength);
-    }
-    return QString();
-}
 
 QValidator::State StorableTextValidator::validate(QString& input, int&) const {
     const QString reason = whyUnstorable({input}, false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/text_codec.h"
+
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <QValidator>
@@ -10,9 +12,6 @@ namespace velbrant {
 // the Symbol encoding for a font named "Symbol", at most 255 a line.
 // Nothing that does not fit is taken and replaced behind the user's back:
 // the input is refused and the user told why.
-
-// Why the lines cannot be stored, in the user's words; empty if they can.
-QString whyUnstorable(const QStringList& lines, bool symbolFont);
 
 // A one-line field that refuses what cannot be stored.
 class StorableTextValidator : public QValidator {

@@ -1,0 +1,194 @@
+#include "render/text_search.h"
+
+#include "model/diagram/document.h"
+#include "model/elements/case.h"
+#include "model/structorizer/nsd_attributes.h"
+#include "render/text_codec.h"
+
+#include <functional>
+
+namespace velbrant {
+
+namespace {
+
+// The lines of one field of an element (or of the title) as the user reads
+// them, and how they go back into the model.
+struct FieldText {
+    SearchHit::Field field;
+    QStringList lines;
+};
+
+std::vector<FieldText> fieldsOf(const Element& element, const SearchOptions& options) {
+    std::vector<FieldText> fields;
+    fields.push_back(
+        {SearchHit::Field::Text, decodeLines(element.lines(), isSymbolFont(element.font()))});
+    if (const auto* switchCase = dynamic_cast<const Case*>(&element); switchCase &&
+                                                                     options.caseLabels)
+        fields.push_back({SearchHit::Field::Label, decodeLines(switchCase->branchLabels(), false)});
+    if (options.comments && element.nsd() != nullptr) {
+        QStringList comment;
+        for (const std::string& line : element.nsd()->comment)
+            comment << QString::fromStdString(line);
+        fields.push_back({SearchHit::Field::Comment, comment});
+    }
+    return fields;
+}
+
+QString elementName(const Element& element) {
+    const QStringList lines = decodeLines(element.lines(), isSymbolFont(element.font()));
+    const QString first = lines.isEmpty() ? QString() : lines.front();
+    return first.isEmpty() ? QStringLiteral("(leerer Block)") : first;
+}
+
+} // namespace
+
+TextSearch::TextSearch(const SearchOptions& options) : m_options(options) {
+    QString pattern = options.regularExpression ? options.pattern
+                                                : QRegularExpression::escape(options.pattern);
+    if (options.wholeWord)
+        pattern = QStringLiteral("\\b(?:%1)\\b").arg(pattern);
+    QRegularExpression::PatternOptions flags = QRegularExpression::UseUnicodePropertiesOption;
+    if (!options.caseSensitive)
+        flags |= QRegularExpression::CaseInsensitiveOption;
+    m_expression = QRegularExpression(pattern, flags);
+}
+
+QString TextSearch::error() const {
+    if (m_options.pattern.isEmpty())
+        return QStringLiteral("Geben Sie ein, wonach gesucht wird.");
+    if (!m_expression.isValid())
+        return QStringLiteral("Der reguläre Ausdruck lässt sich nicht lesen: %1 (Zeichen %2).")
+            .arg(m_expression.errorString())
+            .arg(m_expression.patternErrorOffset() + 1);
+    return QString();
+}
+
+std::vector<SearchHit> TextSearch::hits(const Document& document) const {
+    std::vector<SearchHit> found;
+    if (!error().isEmpty())
+        return found;
+    const auto search = [&](std::size_t element, const FieldText& text) {
+        for (int line = 0; line < text.lines.size(); ++line) {
+            auto matches = m_expression.globalMatch(text.lines[line]);
+            while (matches.hasNext()) {
+                const auto match = matches.next();
+                if (match.capturedLength() > 0)
+                    found.push_back({element, text.field, line,
+                                     static_cast<int>(match.capturedStart()),
+                                     static_cast<int>(match.capturedLength())});
+            }
+        }
+    };
+    if (m_options.title)
+        search(SearchHit::Title,
+               {SearchHit::Field::Title, {decodeText(document.format().title)}});
+    const std::vector<const Element*> elements = document.elementsInReadingOrder();
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        for (const FieldText& text : fieldsOf(*elements[i], m_options))
+            search(i, text);
+    return found;
+}
+
+QString TextSearch::replacedLine(const QString& line, const QString& with, int start,
+                                 int& count) const {
+    QString result;
+    int copied = 0;
+    auto matches = m_expression.globalMatch(line);
+    while (matches.hasNext()) {
+        const auto match = matches.next();
+        if (match.capturedLength() == 0 || (start >= 0 && match.capturedStart() != start))
+            continue;
+        result += line.mid(copied, match.capturedStart() - copied);
+        // Back references (\1) only where the pattern is an expression.
+        QString replacement = with;
+        if (m_options.regularExpression) {
+            for (int group = m_expression.captureCount(); group >= 0; --group)
+                replacement.replace(QStringLiteral("\\%1").arg(group), match.captured(group));
+        }
+        result += replacement;
+        copied = static_cast<int>(match.capturedEnd());
+        ++count;
+    }
+    return result + line.mid(copied);
+}
+
+Replacement TextSearch::replaceAll(const Document& document, const QString& with) const {
+    return replace(document, with, nullptr);
+}
+
+Replacement TextSearch::replaceHit(const Document& document, const SearchHit& hit,
+                                   const QString& with) const {
+    return replace(document, with, &hit);
+}
+
+Replacement TextSearch::replace(const Document& document, const QString& with,
+                                const SearchHit* only) const {
+    Replacement result;
+    if (!error().isEmpty())
+        return result;
+    // The lines of a field with its matches (or the one hit) replaced.
+    const auto replaced = [&](std::size_t element, const FieldText& text) {
+        QStringList lines = text.lines;
+        for (int line = 0; line < lines.size(); ++line) {
+            if (only != nullptr && (only->element != element || only->field != text.field ||
+                                    only->line != line))
+                continue;
+            lines[line] = replacedLine(lines[line], with, only ? only->start : -1, result.count);
+        }
+        return lines;
+    };
+    if (m_options.title && (only == nullptr || only->element == SearchHit::Title)) {
+        const QString title = replaced(SearchHit::Title, {SearchHit::Field::Title,
+                                                          {decodeText(document.format().title)}})
+                                  .front();
+        if (const QString why = whyUnstorable({title}, false); !why.isEmpty()) {
+            result.refusal = QStringLiteral("Der Titel: %1").arg(why);
+            return result;
+        }
+        HeaderChange header = recordHeader(document);
+        header.title = encodeText(title);
+        if (header.title != document.format().title)
+            result.changes.emplace_back(std::move(header));
+    }
+    const std::vector<const Element*> elements = document.elementsInReadingOrder();
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        if (only != nullptr && only->element != i)
+            continue;
+        const Element& element = *elements[i];
+        TextChange change = recordText(element);
+        for (const FieldText& text : fieldsOf(element, m_options)) {
+            const QStringList lines = replaced(i, text);
+            if (lines == text.lines)
+                continue;
+            const bool symbol = text.field == SearchHit::Field::Text && isSymbolFont(element.font());
+            if (const QString why = whyUnstorable(lines, symbol);
+                text.field != SearchHit::Field::Comment && !why.isEmpty()) {
+                result.refusal = QStringLiteral("„%1“: %2").arg(elementName(element), why);
+                result.changes.clear();
+                return result;
+            }
+            switch (text.field) {
+            case SearchHit::Field::Text:
+                change.lines = encodeLines(lines, symbol);
+                break;
+            case SearchHit::Field::Label:
+                change.labels = encodeLines(lines, false);
+                break;
+            case SearchHit::Field::Comment: {
+                std::vector<std::string> comment;
+                for (const QString& line : lines)
+                    comment.push_back(line.toStdString());
+                change.nsd = withComment(element.nsd(), std::move(comment));
+                break;
+            }
+            case SearchHit::Field::Title:
+                break;
+            }
+        }
+        if (change != recordText(element))
+            result.changes.emplace_back(std::move(change));
+    }
+    return result;
+}
+
+} // namespace velbrant
