@@ -165,6 +165,7 @@ void DocumentView::paintSheet(QPainter& painter, const QRect& exposed) {
     renderDocument(painter, m_editor.document(), m_editor.measurer(), m_editor.labels(), visible,
                    Marks::Selection);
     paintRunMark(painter);
+    paintSearchHits(painter);
     paintNotes(painter);
     // On top: where a diagram reaches beyond the page, the user sees where
     // the page ends.

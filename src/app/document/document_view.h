@@ -63,6 +63,11 @@ public:
     Qt::DropAction dropElements(const QMimeData& data, QPoint pixel,
                                 Qt::KeyboardModifiers modifiers, bool fromHere);
     bool isInPasteMode() const { return m_pasteMode; }
+    // Scrolls so that the selected run is in view.
+    void scrollToSelection();
+    // Places a search found, framed until the next search.
+    void setSearchHits(std::vector<const Element*> elements);
+    const std::vector<const Element*>& searchHits() const { return m_searchHits; }
     // The elements' comments as notes beside the frame (the screen only).
     void setShowComments(bool on);
     bool showsComments() const { return m_showComments; }
@@ -125,13 +130,13 @@ private:
     void paintRubberBand(QPainter& painter);
     void paintRunMark(QPainter& painter);
     void paintNotes(QPainter& painter);
+    void paintSearchHits(QPainter& painter);
     void actOnRelease(Qt::MouseButton button, Point start, Point end);
     void insertNewElement(Qt::MouseButton button, Point at);
     void textToolClick(Point at);
     bool isOnHeader(Point at) const;
     bool scrollByKey(int key, bool withCtrl);
     bool navigateByKey(const QKeyEvent& event);
-    void scrollToSelection();
     bool isOnSelection(Point at) const;
     void showInsertionPreview(QPoint pixel, InsertMode mode);
     void dragTo(QPoint pixel, Qt::KeyboardModifiers modifiers);
@@ -143,6 +148,7 @@ private:
     const Element* m_runMark = nullptr;
     std::vector<const Element*> m_breakpoints;
     bool m_showComments = false;
+    std::vector<const Element*> m_searchHits;
     Tool m_tool = Tool::Select;
     bool m_pasteMode = false;
     double m_zoom = 1.0;

@@ -7,6 +7,7 @@
 #include "app/document/document_editor.h"
 #include "app/document/document_view.h"
 #include "app/document/document_window.h"
+#include "app/find/find_commands.h"
 #include "app/frame/document_area.h"
 #include "app/frame/edit_commands.h"
 #include "app/frame/element_clipboard.h"
@@ -63,6 +64,9 @@ MainWindow::MainWindow(QWidget* parent)
     m_run->openDocuments = openDocuments;
     m_run->openWindows = [this] { return documents(); };
     m_run->openFile = [this](const QString& path) { return m_files->openDocument(path); };
+    m_find = new FindCommands(this);
+    m_find->openWindows = [this] { return documents(); };
+    m_find->activate = [this](DocumentWindow* window) { m_mdiArea->setActiveSubWindow(window); };
     m_printing = new PrintCommands(this);
     initIconResources();
     setWindowTitle(ProgramCaption);
@@ -112,6 +116,9 @@ void MainWindow::connectCollaborators() {
             [this](const QString& text) { m_statusLine->showMessage(text, 15000); });
     connect(m_run, &RunCommands::note, this,
             [this](const QString& text) { m_statusLine->showMessage(text, 15000); });
+    connect(m_find, &FindCommands::note, this,
+            [this](const QString& text) { m_statusLine->showMessage(text, 15000); });
+    connect(m_find, &FindCommands::helpRequested, m_help.get(), &HelpWindow::showKeyword);
     connect(m_printing, &PrintCommands::paperChanged, this, [this](PaperSize paper) {
         for (DocumentWindow* document : documents())
             document->editor().setPaper(paper);
@@ -183,6 +190,7 @@ void MainWindow::addDocumentWindow(DocumentWindow* window) {
         [this, &editor](Point at, InsertMode mode) { m_formats->insertCase(editor, at, mode); });
     connect(window, &DocumentWindow::closing, m_textDock, &TextDock::rebuildNow);
     m_recovery->follow(*window);
+    m_find->watch(*window);
     connect(&view, &DocumentView::runDropped, m_mdiArea,
             [this, window] { m_mdiArea->setActiveSubWindow(window); });
     m_mdiArea->addDocument(window);
@@ -195,6 +203,7 @@ void MainWindow::documentActivated(DocumentWindow* window) {
                        window != nullptr ? window->filePath() : QString());
     m_textDock->follow(window != nullptr ? &window->editor() : nullptr);
     m_run->follow(window);
+    m_find->follow(window);
     if (window != nullptr) {
         window->showCaption();
         m_zoomBox->showZoom(window->view().zoom());

@@ -16,6 +16,7 @@ namespace velbrant {
 class Recovery;
 
 class CodeDock;
+class FindCommands;
 class RunCommands;
 class TextDock;
 class DocumentWindow;
@@ -146,6 +147,7 @@ private:
     TextEntryController* m_textEntry;
     CodeDock* m_codeDock;
     RunCommands* m_run;
+    FindCommands* m_find;
     TextDock* m_textDock;
     std::unique_ptr<HelpWindow> m_help;
     Recovery* m_recovery;

@@ -3,6 +3,7 @@
 #include "app/document/document_editor.h"
 #include "app/document/document_view.h"
 #include "app/document/document_window.h"
+#include "app/find/find_commands.h"
 #include "app/frame/document_area.h"
 #include "app/frame/edit_commands.h"
 #include "app/frame/element_clipboard.h"
@@ -229,6 +230,8 @@ void MainWindow::createMenus() {
     edit->addSeparator();
     edit->addActions({c.editCut, c.editCopy, c.editPaste, c.editPasteText, c.editDelete});
     edit->addAction(c.editSelectAll);
+    edit->addSeparator();
+    edit->addActions(m_find->actions());
     edit->addSeparator();
     edit->addAction(c.graphCopy);
     edit->addSeparator();
