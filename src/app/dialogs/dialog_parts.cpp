@@ -167,4 +167,11 @@ QLabel* makeRefusalNote(QWidget* parent) {
     return note;
 }
 
+void placeBesideTheDiagram(QWidget& window) {
+    const QWidget* frame = window.parentWidget();
+    window.adjustSize();
+    const QPoint topRight = frame->mapToGlobal(QPoint(frame->width(), 0));
+    window.move(topRight.x() - window.width() - 40, topRight.y() + 100);
+}
+
 } // namespace velbrant

@@ -67,4 +67,8 @@ QLabel* makeRefusalNote(QWidget* parent);
 int askChoice(QWidget* parent, const QString& question, const QStringList& answers);
 void showRefusal(QLabel& note, const QString& reason);
 
+// A tool window first shown at its frame's right edge: diagrams grow from
+// the top left, where a centred window would hide what is worked on.
+void placeBesideTheDiagram(QWidget& window);
+
 } // namespace velbrant

@@ -80,22 +80,14 @@ void ElementTextDialog::open(const QStringList& lines, const ElementFont& font, 
     // The caret at the end of the last line.
     m_memo->moveCursor(QTextCursor::End);
     m_memo->ensureCursorVisible();
-    if (!m_placed)
-        placeBesideTheDiagram();
+    if (!m_placed) {
+        m_placed = true;
+        placeBesideTheDiagram(*this);
+    }
     show();
     raise();
     activateWindow();
     m_memo->setFocus();
-}
-
-// First shown at the frame's right edge: diagrams grow from the top left,
-// where a centred dialog would hide what is being typed into.
-void ElementTextDialog::placeBesideTheDiagram() {
-    m_placed = true;
-    const QWidget* frame = parentWidget();
-    adjustSize();
-    const QPoint topRight = frame->mapToGlobal(QPoint(frame->width(), 0));
-    move(topRight.x() - width() - 40, topRight.y() + 100);
 }
 
 QStringList ElementTextDialog::lines() const {

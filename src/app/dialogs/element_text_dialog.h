@@ -55,7 +55,6 @@ protected:
 private:
     void chooseFont();
     void showFont(const ElementFont& font);
-    void placeBesideTheDiagram();
     // The visible button whose mnemonic the key is, if any.
     QPushButton* buttonFor(const QKeyEvent& key) const;
 

@@ -15,7 +15,7 @@ namespace velbrant {
 
 FindDialog::FindDialog(QWidget* parent)
     : QDialog(parent, Qt::Tool), m_pattern(new QLineEdit(this)), m_replacement(new QLineEdit(this)),
-      m_replacementLabel(new QLabel(QStringLiteral("&Ersetzen durch:"), this)),
+      m_replacementLabel(new QLabel(QStringLiteral("Ersetzen &durch:"), this)),
       m_optionBox(new QGroupBox(QStringLiteral("Optionen"), this)) {
     setObjectName(QStringLiteral("FindDlg"));
     m_pattern->setObjectName(QStringLiteral("FindEdit"));
@@ -96,6 +96,10 @@ void FindDialog::showFor(bool replacing) {
                                                          m_replace, m_replaceAll})
         part->setVisible(replacing);
     adjustSize();
+    if (!m_placed) {
+        m_placed = true;
+        placeBesideTheDiagram(*this);
+    }
     show();
     raise();
     activateWindow();

@@ -58,6 +58,7 @@ private:
     QPushButton* m_replaceAll;
     QLabel* m_status;
     QWidget* m_optionBox;
+    bool m_placed = false;
 };
 
 } // namespace velbrant

@@ -199,7 +199,7 @@ void MainWindow::createViewCommands() {
     c.viewWhole = addDocumentCommand(
         "ViewWholeItem", "&Ganzes Struktogramm", "Das ganze Struktogramm ins Fenster einpassen",
         Needs::Document, zoom([](DocumentView& view) { view.showWholeDiagram(); }));
-    c.viewComments = addCommand("ViewCommentsItem", "&Kommentare zeigen",
+    c.viewComments = addCommand("ViewCommentsItem", "Ko&mmentare zeigen",
                                 "Die Kommentare der Blöcke neben dem Struktogramm zeigen",
                                 Needs::Nothing, [this] { showComments(); });
     c.viewComments->setCheckable(true);
