@@ -176,7 +176,7 @@ void QtCanvas::text(Point topLeft, std::string_view text) {
     const QPen outline = m_painter.pen();
     if (m_textColor != Qt::black)
         m_painter.setPen(m_textColor);
-    m_painter.drawText(QPointF(topLeft.x, topLeft.y + font.ascent), decodeText(text, font.symbol));
+    m_painter.drawText(QPointF(topLeft.x, topLeft.y + font.ascent), drawnText(text, font.symbol));
     if (m_textColor != Qt::black)
         m_painter.setPen(outline);
 }

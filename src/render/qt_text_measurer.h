@@ -18,6 +18,8 @@ public:
     const FontMetricsEntry& currentFont() const { return *m_current; }
 
 private:
+    double unicodeWidth(const QString& text) const;
+
     FontCache m_cache;
     const FontMetricsEntry* m_current;
     ElementFont m_lastFont{"Arial", 10, 0};

@@ -1,6 +1,7 @@
 #include "render/text_codec.h"
 
 #include "model/diagram/limits.h"
+#include "model/files/windows1252.h"
 
 #include <algorithm>
 #include <array>
@@ -121,8 +122,19 @@ QString whyUnstorable(const QStringList& lines, bool symbolFont) {
                               "Zeichen %2.")
             .arg(missing, characterSet);
     }
+    // Every character has a byte here.
     for (const QString& line : lines) {
         if (line.size() > static_cast<qsizetype>(MaxTextLength))
+            return QStringLiteral("Eine Zeile darf höchstens %1 Zeichen lang sein.")
+                .arg(MaxTextLength);
+    }
+    return QString();
+}
+
+QString whyTooLong(const QStringList& lines) {
+    ReplacedCharacters replaced;
+    for (const QString& line : lines) {
+        if (windows1252FromUtf8(line.toStdString(), replaced).size() > MaxTextLength)
             return QStringLiteral("Eine Zeile darf höchstens %1 Zeichen lang sein.")
                 .arg(MaxTextLength);
     }
@@ -141,6 +153,11 @@ std::vector<std::string> encodeLines(const QStringList& lines, bool symbolFont) 
     for (const QString& line : lines)
         encoded.push_back(encodeText(line, symbolFont));
     return encoded;
+}
+
+QString drawnText(std::string_view utf8, bool symbolFont) {
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    return symbolFont ? decodeText(encodeText(text), true) : text;
 }
 
 } // namespace velbrant

@@ -13,12 +13,18 @@ namespace velbrant {
 // trip; a character with no byte becomes '?'.
 QString decodeText(std::string_view bytes, bool symbolFont = false);
 std::string encodeText(const QString& text, bool symbolFont = false);
+// Text as the model draws it (UTF-8) as the characters to paint: in the
+// Symbol font, its characters stand for the bytes whose glyphs it paints.
+QString drawnText(std::string_view utf8, bool symbolFont);
 // The same for the lines of an element.
 QStringList decodeLines(const std::vector<std::string>& lines, bool symbolFont);
 std::vector<std::string> encodeLines(const QStringList& lines, bool symbolFont);
 // The characters of the text that have no byte in the encoding, each once,
 // in order of appearance.
 QString unencodableCharacters(const QString& text, bool symbolFont = false);
+// Why lines of any characters cannot be stored: a line longer, in its
+// Windows-1252 form, than a file holds; empty if they can.
+QString whyTooLong(const QStringList& lines);
 // Why the lines cannot be stored (characters without a byte, a line over
 // the length limit), in the user's words; empty if they can.
 QString whyUnstorable(const QStringList& lines, bool symbolFont);

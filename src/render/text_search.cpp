@@ -2,6 +2,7 @@
 
 #include "model/diagram/document.h"
 #include "model/elements/case.h"
+#include "model/files/windows1252.h"
 #include "model/structorizer/nsd_attributes.h"
 #include "render/text_codec.h"
 
@@ -20,10 +21,13 @@ struct FieldText {
 
 std::vector<FieldText> fieldsOf(const Element& element, const SearchOptions& options) {
     std::vector<FieldText> fields;
-    fields.push_back(
-        {SearchHit::Field::Text, decodeLines(element.lines(), isSymbolFont(element.font()))});
-    if (const auto* switchCase = dynamic_cast<const Case*>(&element); switchCase &&
-                                                                     options.caseLabels)
+    QStringList shown;
+    for (const std::string& line : element.shownLines())
+        shown << QString::fromStdString(line);
+    fields.push_back({SearchHit::Field::Text,
+                      isSymbolFont(element.font()) ? decodeLines(element.lines(), true) : shown});
+    if (const auto* switchCase = dynamic_cast<const Case*>(&element);
+        switchCase && options.caseLabels)
         fields.push_back({SearchHit::Field::Label, decodeLines(switchCase->branchLabels(), false)});
     if (options.comments && element.nsd() != nullptr) {
         QStringList comment;
@@ -35,16 +39,28 @@ std::vector<FieldText> fieldsOf(const Element& element, const SearchOptions& opt
 }
 
 QString elementName(const Element& element) {
-    const QStringList lines = decodeLines(element.lines(), isSymbolFont(element.font()));
-    const QString first = lines.isEmpty() ? QString() : lines.front();
+    const std::vector<std::string> lines = element.shownLines();
+    const QString first = lines.empty() ? QString() : QString::fromStdString(lines.front());
     return first.isEmpty() ? QStringLiteral("(leerer Block)") : first;
+}
+
+// The lines as typed: their Windows-1252 form, and the exact text beside it
+// where that form lost a character.
+void setTyped(TextChange& change, const QStringList& lines) {
+    std::vector<std::string> utf8;
+    for (const QString& line : lines)
+        utf8.push_back(line.toStdString());
+    ReplacedCharacters replaced;
+    change.lines = windows1252Lines(utf8, replaced);
+    if (!replaced.empty())
+        change.nsd = withExactText(change.nsd.get(), std::move(utf8), change.lines);
 }
 
 } // namespace
 
 TextSearch::TextSearch(const SearchOptions& options) : m_options(options) {
-    QString pattern = options.regularExpression ? options.pattern
-                                                : QRegularExpression::escape(options.pattern);
+    QString pattern =
+        options.regularExpression ? options.pattern : QRegularExpression::escape(options.pattern);
     if (options.wholeWord)
         pattern = QStringLiteral("\\b(?:%1)\\b").arg(pattern);
     QRegularExpression::PatternOptions flags = QRegularExpression::UseUnicodePropertiesOption;
@@ -80,8 +96,7 @@ std::vector<SearchHit> TextSearch::hits(const Document& document) const {
         }
     };
     if (m_options.title)
-        search(SearchHit::Title,
-               {SearchHit::Field::Title, {decodeText(document.format().title)}});
+        search(SearchHit::Title, {SearchHit::Field::Title, {decodeText(document.format().title)}});
     const std::vector<const Element*> elements = document.elementsInReadingOrder();
     for (std::size_t i = 0; i < elements.size(); ++i)
         for (const FieldText& text : fieldsOf(*elements[i], m_options))
@@ -130,8 +145,8 @@ Replacement TextSearch::replace(const Document& document, const QString& with,
     const auto replaced = [&](std::size_t element, const FieldText& text) {
         QStringList lines = text.lines;
         for (int line = 0; line < lines.size(); ++line) {
-            if (only != nullptr && (only->element != element || only->field != text.field ||
-                                    only->line != line))
+            if (only != nullptr &&
+                (only->element != element || only->field != text.field || only->line != line))
                 continue;
             lines[line] = replacedLine(lines[line], with, only ? only->start : -1, result.count);
         }
@@ -160,16 +175,25 @@ Replacement TextSearch::replace(const Document& document, const QString& with,
             const QStringList lines = replaced(i, text);
             if (lines == text.lines)
                 continue;
-            const bool symbol = text.field == SearchHit::Field::Text && isSymbolFont(element.font());
-            if (const QString why = whyUnstorable(lines, symbol);
-                text.field != SearchHit::Field::Comment && !why.isEmpty()) {
+            const bool symbol =
+                text.field == SearchHit::Field::Text && isSymbolFont(element.font());
+            // Element texts take any character; labels are Windows-1252.
+            const QString why = text.field == SearchHit::Field::Comment ? QString()
+                                : text.field == SearchHit::Field::Text && !symbol
+                                    ? whyTooLong(lines)
+                                    : whyUnstorable(lines, symbol);
+            if (!why.isEmpty()) {
                 result.refusal = QStringLiteral("„%1“: %2").arg(elementName(element), why);
                 result.changes.clear();
                 return result;
             }
             switch (text.field) {
             case SearchHit::Field::Text:
-                change.lines = encodeLines(lines, symbol);
+                if (symbol) {
+                    change.lines = encodeLines(lines, true);
+                    break;
+                }
+                setTyped(change, lines);
                 break;
             case SearchHit::Field::Label:
                 change.labels = encodeLines(lines, false);
@@ -178,7 +202,7 @@ Replacement TextSearch::replace(const Document& document, const QString& with,
                 std::vector<std::string> comment;
                 for (const QString& line : lines)
                     comment.push_back(line.toStdString());
-                change.nsd = withComment(element.nsd(), std::move(comment));
+                change.nsd = withComment(change.nsd.get(), std::move(comment));
                 break;
             }
             case SearchHit::Field::Title:

@@ -1,15 +1,18 @@
 #include "app/dialogs/element_text_dialog.h"
 #include "app/dialogs/new_case_dialog.h"
+#include "app/frame/file_dialogs.h"
 #include "app/widgets/storable_text.h"
 #include "app_fixture.h"
 #include "model/elements/case.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 namespace velbrant::test {
 namespace {
@@ -169,25 +172,54 @@ TEST_F(TextEntryTest, EditCommandsActOnTheMemoWhileTextEntryIsOpen) {
     EXPECT_EQ(block.lines(), std::vector<std::string>{"Text"});
 }
 
-TEST_F(TextEntryTest, TextTheFileCannotHoldIsRefusedWithAReason) {
+// Any character is taken; a .nsd file keeps it, a .STR file gets the
+// nearest Windows-1252 form after the user agreed.
+TEST_F(TextEntryTest, AnyCharacterIsKeptAndAStructogramFileAsksAndWritesItsNearestForm) {
     Element& block = insert(ElementKind::Block, {});
     openTextEntry(block);
     QGuiApplication::clipboard()->setText(QStringLiteral("a ≤ b"));
     memo->paste();
-    EXPECT_TRUE(memo->toPlainText().isEmpty());
-    EXPECT_TRUE(hint().contains(QStringLiteral("„≤“"))) << hint().toStdString();
-    // A typed key that cannot be stored is refused as a paste is, and the
-    // reason stays to be read while typing goes on.
-    type(QStringLiteral("a → äöü"));
-    EXPECT_EQ(memo->toPlainText(), "a  äöü");
-    EXPECT_TRUE(hint().contains(QStringLiteral("„→“"))) << hint().toStdString();
-    memo->setPlainText(QString(255, u'x'));
+    type(QStringLiteral(" ← ×"));
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("a ≤ b ← ×"));
+    EXPECT_TRUE(hint().isEmpty()) << hint().toStdString();
+    clickButton("OKBtn");
+    EXPECT_EQ(block.lines(), std::vector<std::string>{"a <= b <- \xD7"});
+    EXPECT_EQ(block.shownLines(), std::vector<std::string>{"a ≤ b ← ×"});
+    openTextEntry(block);
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("a ≤ b ← ×")) << "the exact text again";
+    clickButton("OKBtn");
+
+    QTemporaryDir dir;
+    DocumentWindow* window = frame.activeDocument();
+    QString error;
+    ASSERT_TRUE(window->writeFile(dir.filePath("zeichen.nsd"), &error));
+    QFile nsd(dir.filePath("zeichen.nsd"));
+    ASSERT_TRUE(nsd.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(nsd.readAll()).contains(QStringLiteral("a ≤ b ← ×")));
+
+    FileDialogs dialogs;
+    dialogs.save = [&dir](QWidget*, const QString&) { return dir.filePath("zeichen.STR"); };
+    frame.files().setFileDialogs(dialogs);
+    QString asked;
+    onNextMessageBox([&asked](QMessageBox& box) {
+        asked = box.text();
+        box.button(QMessageBox::Yes)->click();
+    });
+    ASSERT_TRUE(frame.files().saveAs(*window));
+    EXPECT_TRUE(asked.contains(QStringLiteral("„≤“ als „<=“, „←“ als „<-“")))
+        << asked.toStdString();
+    QFile str(dir.filePath("zeichen.STR"));
+    ASSERT_TRUE(str.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(str.readAll().contains("a <= b <- \xD7"));
+
+    // The limit counts the file's form: "≤" takes two of its 255 bytes.
+    openTextEntry(block);
+    memo->setPlainText(QString(254, u'x'));
     memo->moveCursor(QTextCursor::End);
-    QTest::keyClicks(memo, "y");
-    EXPECT_EQ(memo->toPlainText().size(), 255);
+    type(QStringLiteral("≤"));
+    EXPECT_EQ(memo->toPlainText().size(), 254);
     EXPECT_TRUE(hint().contains(QStringLiteral("255")));
     clickButton("OKBtn");
-    EXPECT_EQ(block.lines(), std::vector<std::string>{std::string(255, 'x')});
 
     block.setFont({"Symbol", 10, 0}, editor().measurer());
     openTextEntry(block);

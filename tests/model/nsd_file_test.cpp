@@ -212,7 +212,8 @@ TEST_F(NsdFile, OpenAndSaveGivesStructorizerBackWhatItWrote) {
                   "4 Farben", "2 Kommentare an Elementen", "1 deaktiviertes Element",
                   "3 Endlosschleifen, Ausnahmebehandlungen und Parallelabschnitte", "1 Haltepunkt",
                   "der Diagrammtyp „sub“", "die Include-Liste", "1 weitere Kopfzeile",
-                  "Autor, Daten und Lizenz des Diagramms"}));
+                  "Autor, Daten und Lizenz des Diagramms",
+                  "Zeichen, die Windows-1252 nicht hat: „←“ als „<-“"}));
     // The sample kept in the repository, too.
     const std::string sample =
         readText(std::string(VELBRANT_SOURCE_DIR) + "/tests/data/nsd/alle-arten.nsd");

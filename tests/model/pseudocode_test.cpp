@@ -90,6 +90,21 @@ TEST(StructorizerPseudocode, StatementsReadAsTheirMeaning) {
     EXPECT_FALSE(readForHead(TextLine{"foreach z in werte + 1", false}));
 }
 
+// Signs typed as Unicode keep a Windows-1252 form the reader knows: "≤"
+// becomes "<=", "←" "<-", while × and ÷ are bytes of their own.
+TEST(StructorizerPseudocode, TypedSignsReadAsTheirOperators) {
+    ReplacedCharacters replaced;
+    const std::vector<std::string> lines = windows1252Lines(
+        {"x \u2190 a \u00D7 b \u00F7 2", "a \u2264 b", "a \u2265 b", "a \u2260 b"}, replaced);
+    const Stmt assignment = statement(lines[0]);
+    EXPECT_EQ(assignment.kind, Stmt::Kind::Assign);
+    ASSERT_EQ(assignment.value.kind, Expr::Kind::Binary);
+    EXPECT_EQ(assignment.value.op, Op::Div);
+    EXPECT_EQ(assignment.value.args[0].op, Op::Mul);
+    for (const auto& [line, op] : {std::pair{1, Op::Le}, {2, Op::Ge}, {3, Op::Ne}})
+        EXPECT_EQ(readExpression(TextLine{lines[line], false})->op, op) << lines[line];
+}
+
 TEST(StructorizerPseudocode, AFilesOwnKeywordsReadAsTheBuiltInOnes) {
     const Keywords keywords{{"eingabe", "input"}, {"zeige", "output"}, {"von", "for"},
                             {"nach", "to"},       {"um", "by"},        {"raus", "leave"}};

@@ -54,9 +54,8 @@ TEST_F(TextLineTest, ATabPutsTheNextPieceOnTheFollowingStop) {
 
 TEST_F(TextLineTest, TheArrowIsDrawnInSymbolOnlyWhenAskedFor) {
     context.labels.replaceArrow = true;
-    EXPECT_EQ(draw("a<-b"), (std::vector<Piece>{{"a", {100, 200}},
-                                                {std::string(1, SymbolLeftArrow), {110, 200}},
-                                                {"b", {120, 200}}}));
+    EXPECT_EQ(draw("a<-b"),
+              (std::vector<Piece>{{"a", {100, 200}}, {"\xC2\xAC", {110, 200}}, {"b", {120, 200}}}));
     const auto fonts = canvas.opsOfType(Op::Font);
     ASSERT_EQ(fonts.size(), 2u);
     EXPECT_EQ(fonts[0].text, "Symbol");

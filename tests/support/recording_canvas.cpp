@@ -13,7 +13,10 @@ void FixedWidthMeasurer::setFont(const ElementFont& font, double heightFactor) {
 }
 
 int FixedWidthMeasurer::textWidth(std::string_view text) const {
-    return static_cast<int>(text.size()) * rnd(m_charWidth * m_factor);
+    // Characters, not bytes: UTF-8 continuation bytes add nothing.
+    const auto characters =
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    return static_cast<int>(characters) * rnd(m_charWidth * m_factor);
 }
 
 int FixedWidthMeasurer::textHeight(std::string_view) const {

@@ -8,7 +8,7 @@
 namespace velbrant {
 
 // Fake font metrics for tests and benchmarks that need no display and no
-// fonts: every byte is charWidth units wide at height factor 1, and a line
+// fonts: every character is charWidth units wide at height factor 1, and a line
 // is the character height plus CellExtra units high.
 class FixedWidthMeasurer : public TextMeasurer {
 public:
@@ -48,7 +48,7 @@ public:
     struct Op {
         OpType type;
         std::vector<Point> points;
-        std::string text; // Text: the bytes; Font: the face name
+        std::string text; // Text: UTF-8; Font: the face name
         int value = 0;    // Pen: width; Font: logical height; Text: 1 when bold
         Color color;      // Brush, and a text's colour
     };

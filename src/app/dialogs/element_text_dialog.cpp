@@ -25,6 +25,7 @@ ElementTextDialog::ElementTextDialog(QWidget* parent)
     QPushButton* help = makeButton(this, "HelpBtn", QStringLiteral("&Help"));
     QPushButton* font = makeButton(this, "FontBtn", QStringLiteral("Sch&rift"));
     m_memo->setObjectName(QStringLiteral("Memo"));
+    m_memo->setAnyCharacter(true);
     m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_memo->setTabChangesFocus(false);
     m_memo->setMinimumSize(281, 161);

@@ -245,8 +245,8 @@ void DocumentEditor::changeEditElement(const std::function<void(Element&)>& chan
     emit changed();
 }
 
-void DocumentEditor::setEditText(std::vector<std::string> lines) {
-    changeEditElement([&lines](Element& element) { element.setLines(std::move(lines)); });
+void DocumentEditor::setEditText(const std::vector<std::string>& typed) {
+    changeEditElement([&typed](Element& element) { element.setTypedLines(typed); });
 }
 
 void DocumentEditor::setEditComment(std::vector<std::string> comment) {
@@ -266,8 +266,8 @@ void DocumentEditor::setCaseLabels(std::vector<std::string> labels) {
     });
 }
 
-void DocumentEditor::commitTextEntry(std::vector<std::string> lines) {
-    setEditText(std::move(lines));
+void DocumentEditor::commitTextEntry(const std::vector<std::string>& typed) {
+    setEditText(typed);
     endTextEntry();
 }
 

@@ -108,15 +108,16 @@ public:
     // The same on the first selected element (Enter, F2).
     void beginTextEntryOnSelection();
     Element* editElement() const { return m_entry ? m_entry->element : nullptr; }
-    // While text entry is open: the typed lines, a font, the case labels.
-    void setEditText(std::vector<std::string> lines);
+    // While text entry is open: the typed lines (UTF-8, any character), a
+    // font, the case labels.
+    void setEditText(const std::vector<std::string>& typed);
     void setEditFont(const ElementFont& font);
     // The element's comment (UTF-8 lines), kept in its attributes.
     void setEditComment(std::vector<std::string> comment);
     void setCaseLabels(std::vector<std::string> labels);
     // Ends text entry with these lines, or with the text and font the
     // element had when it began, or as it is (a click with another tool).
-    void commitTextEntry(std::vector<std::string> lines);
+    void commitTextEntry(const std::vector<std::string>& typed);
     void revertTextEntry();
     void endTextEntry();
 

@@ -23,7 +23,9 @@ QString StorableTextEdit::acceptable(const QString& inserted) {
     QTextCursor cursor = textCursor();
     QString text = toPlainText();
     text.replace(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart(), shown);
-    const QString reason = whyUnstorable(text.split(QChar(u'\n')), m_symbolFont);
+    const QStringList lines = text.split(QChar(u'\n'));
+    const QString reason =
+        m_anyCharacter && !m_symbolFont ? whyTooLong(lines) : whyUnstorable(lines, m_symbolFont);
     if (!reason.isEmpty()) {
         emit refused(reason);
         return QString();

@@ -35,6 +35,9 @@ public:
     using QPlainTextEdit::QPlainTextEdit;
 
     void setSymbolFont(bool symbolFont) { m_symbolFont = symbolFont; }
+    // Element texts take any character outside the Symbol font: the model
+    // keeps the exact text beside its Windows-1252 form.
+    void setAnyCharacter(bool any) { m_anyCharacter = any; }
 
 signals:
     void refused(const QString& reason);
@@ -50,6 +53,7 @@ private:
     QString acceptable(const QString& inserted);
 
     bool m_symbolFont = false;
+    bool m_anyCharacter = false;
 };
 
 } // namespace velbrant

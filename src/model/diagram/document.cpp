@@ -1,6 +1,7 @@
 #include "model/diagram/document.h"
 
 #include "model/diagram/compound_element.h"
+#include "model/files/windows1252.h"
 #include "model/layout/layout_pass.h"
 #include "model/layout/text_line.h"
 
@@ -35,11 +36,12 @@ void Document::layoutFrame(TextMeasurer& measurer) {
         clampCoordinate(std::int64_t{m_format.frameTop} + rnd(HeaderMargin * scale));
 
     measurer.setFont(m_format.titleFont, 1.0);
-    m_layout.titleHeight = measurer.textHeight(m_format.title);
-    int widest = measurer.textWidth(m_format.title);
+    const std::string title = shownTitle();
+    m_layout.titleHeight = measurer.textHeight(title);
+    int widest = measurer.textWidth(title);
     measurer.setFont(m_format.commentFont, 1.0);
-    m_layout.commentLineHeight = measurer.textHeight("\xC4g"); // "Äg"
-    for (const std::string& line : m_format.comment)
+    m_layout.commentLineHeight = measurer.textHeight("\xC3\x84g"); // "Äg"
+    for (const std::string& line : shownComment())
         widest = std::max(widest, tabbedTextWidth(measurer, line, TabWidth));
 
     Sequence& top = *m_top;
@@ -54,6 +56,23 @@ void Document::layoutFrame(TextMeasurer& measurer) {
     m_layout.frameWidth = clampExtent(rnd((top.width() + 2 * HeaderMargin) * scale));
     m_layout.frameHeight = clampExtent(
         std::int64_t{top.top()} + rnd((top.height() + HeaderMargin) * scale) - m_format.frameTop);
+}
+
+std::string Document::shownTitle() const {
+    if (m_nsdRoot != nullptr &&
+        isExactText({m_nsdRoot->fileTitle}, {m_nsdRoot->shownTitle}, {m_format.title}))
+        return m_nsdRoot->fileTitle;
+    return utf8FromWindows1252(m_format.title);
+}
+
+std::vector<std::string> Document::shownComment() const {
+    if (m_nsdRoot != nullptr &&
+        isExactText(m_nsdRoot->fileComment, m_nsdRoot->shownComment, m_format.comment))
+        return m_nsdRoot->fileComment;
+    std::vector<std::string> shown;
+    for (const std::string& line : m_format.comment)
+        shown.push_back(utf8FromWindows1252(line));
+    return shown;
 }
 
 // Twice first: the second pass sees the width and position the first set.
@@ -84,11 +103,11 @@ void Document::drawHeader(Canvas& canvas, const DrawContext& context) const {
     const int tabStep = rnd(TabWidth * scale);
     canvas.setFont(m_format.titleFont, scale);
     drawTextLine(canvas, header, {m_layout.contentLeft, m_layout.headerTop}, m_format.titleFont,
-                 Alignment::Start, tabStep, m_format.title);
+                 Alignment::Start, tabStep, shownTitle());
     int y = clampCoordinate(std::int64_t{m_layout.headerTop} +
                             rnd((2 * LineGap + m_layout.titleHeight) * scale));
     canvas.setFont(m_format.commentFont, scale);
-    for (const std::string& line : m_format.comment) {
+    for (const std::string& line : shownComment()) {
         drawTextLine(canvas, header, {m_layout.contentLeft, y}, m_format.commentFont,
                      Alignment::Start, tabStep, line);
         y = clampCoordinate(std::int64_t{y} + rnd((LineGap + m_layout.commentLineHeight) * scale));

@@ -120,6 +120,10 @@ public:
 private:
     void layoutFrame(TextMeasurer& measurer);
     void drawHeader(Canvas& canvas, const DrawContext& context) const;
+    // Title and comment as drawn (UTF-8): a Structorizer file's own text
+    // while they are still the ones read from it.
+    std::string shownTitle() const;
+    std::vector<std::string> shownComment() const;
 
     DiagramFormat m_format;
     FrameLayout m_layout;

@@ -1,6 +1,7 @@
 #include "model/diagram/element.h"
 
 #include "model/diagram/sequence.h"
+#include "model/files/windows1252.h"
 #include "model/layout/text_line.h"
 
 #include <algorithm>
@@ -88,6 +89,24 @@ void Element::measure(const LayoutContext& context) {
     setMinSize(m_textWidth, m_textHeight);
 }
 
+std::vector<std::string> Element::shownLines() const {
+    if (m_nsd != nullptr && hasExactText(*m_nsd, m_lines))
+        return m_nsd->fileLines;
+    std::vector<std::string> shown;
+    shown.reserve(m_lines.size());
+    for (const std::string& line : m_lines)
+        shown.push_back(utf8FromWindows1252(line));
+    return shown;
+}
+
+void Element::setTypedLines(const std::vector<std::string>& utf8) {
+    ReplacedCharacters replaced;
+    std::vector<std::string> lines = windows1252Lines(utf8, replaced);
+    if (!replaced.empty())
+        m_nsd = withExactText(m_nsd.get(), utf8, lines);
+    setLines(std::move(lines));
+}
+
 void Element::measureText(const LayoutContext& context) {
     m_textMeasured = true;
     const int lineCount = static_cast<int>(m_lines.size());
@@ -98,7 +117,7 @@ void Element::measureText(const LayoutContext& context) {
     }
     context.measurer.setFont(m_font, 1.0);
     int widest = 0;
-    for (const std::string& line : m_lines)
+    for (const std::string& line : shownLines())
         widest = std::max(widest, tabbedTextWidth(context.measurer, line, TabWidth));
     m_textWidth = std::int64_t{widest} + 2 * TextMarginX;
     m_textHeight = std::int64_t{lineCount} * (m_lineHeight + LineGap) + 2 * TextMarginY - LineGap;
@@ -220,7 +239,7 @@ void Element::drawLines(Canvas& canvas, const DrawContext& context, int anchorX,
     const int tabStep = context.scaled(TabWidth);
     const int step = m_lineHeight + LineGap;
     int y = top;
-    for (const std::string& line : m_lines) {
+    for (const std::string& line : shownLines()) {
         // An element may hold thousands of lines and a page or a strip of the
         // screen shows a few of them; a line's glyphs may reach a line beyond it.
         if (context.isVisible(m_left, y - step, m_left + m_width, y + 2 * step, 0))

@@ -47,10 +47,18 @@ public:
     int lineHeight() const { return m_lineHeight; }
 
     const std::vector<std::string>& lines() const { return m_lines; }
+    // The lines as drawn and measured, in UTF-8: the exact text the user
+    // typed or a Structorizer file gave, while the lines are still the
+    // ones made of it; else the lines themselves.
+    std::vector<std::string> shownLines() const;
     void setLines(std::vector<std::string> lines) {
         m_lines = std::move(lines);
         contentChanged();
     }
+    // Text as typed, in UTF-8: the lines take its Windows-1252 form (nearest
+    // spellings like "<=" for "≤", at most 255 bytes a line), and the exact
+    // text is kept beside them when that form lost a character.
+    void setTypedLines(const std::vector<std::string>& utf8);
     bool isEmptyStatement() const { return kind() == ElementKind::Block && m_lines.empty(); }
 
     Alignment hAlign() const { return m_hAlign; }

@@ -1,5 +1,7 @@
 #include "model/elements/case.h"
 
+#include "model/files/windows1252.h"
+
 #include <algorithm>
 #include <array>
 
@@ -92,7 +94,9 @@ void Case::measureContent(const LayoutContext& context) {
 int Case::measureColumnWidth(std::size_t index, TextMeasurer& measurer) const {
     measurer.setFont(font(), 1.0);
     const int labelWidth =
-        index < m_labels.size() ? measurer.textWidth(m_labels[index]) + 2 * TextMarginX : 0;
+        index < m_labels.size()
+            ? measurer.textWidth(utf8FromWindows1252(m_labels[index])) + 2 * TextMarginX
+            : 0;
     return std::max({MinColumnWidth, labelWidth, branch(index).width()});
 }
 
@@ -124,7 +128,7 @@ void Case::drawLabels(Canvas& canvas, const DrawContext& context) const {
     const int labelBottom = top() + headHeight() - LabelLift;
     const std::size_t count = std::min(m_labels.size(), sequenceCount());
     for (std::size_t i = 0; i < count; ++i) {
-        const std::string& label = m_labels[i];
+        const std::string label = utf8FromWindows1252(m_labels[i]);
         const bool rightAligned = m_hasElse && i + 1 == count;
         const int x = rightAligned ? left() + width() - LabelInset : branch(i).left() + LabelInset;
         Point anchor = context.map(x, labelBottom);

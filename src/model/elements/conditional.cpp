@@ -1,5 +1,7 @@
 #include "model/elements/conditional.h"
 
+#include "model/files/windows1252.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -59,8 +61,9 @@ void Conditional::measureContent(const LayoutContext& context) {
     m_conditionWidth = std::max(0, textBoxWidth - 2 * TextMarginX);
     measureHead();
     context.measurer.setFont(font(), 1.0);
-    const std::array<int, 2> labelWidths{context.measurer.textWidth(context.labels.yes),
-                                         context.measurer.textWidth(context.labels.no)};
+    const std::array<int, 2> labelWidths{
+        context.measurer.textWidth(utf8FromWindows1252(context.labels.yes)),
+        context.measurer.textWidth(utf8FromWindows1252(context.labels.no))};
     // How far down the head the labels' top lies, as a fraction.
     const double depth = static_cast<double>(labelTop() - top()) / std::max(1, headHeight());
     int tallestBranch = 0;
@@ -121,10 +124,11 @@ void Conditional::draw(Canvas& canvas, const DrawContext& context) const {
 
 void Conditional::drawLabels(Canvas& canvas, const DrawContext& context) const {
     const int labelY = labelTop();
-    canvas.text(context.map(left() + LabelInset, labelY), context.labels.yes);
+    canvas.text(context.map(left() + LabelInset, labelY), utf8FromWindows1252(context.labels.yes));
+    const std::string no = utf8FromWindows1252(context.labels.no);
     Point noAnchor = context.map(left() + width() - LabelInset, labelY);
-    noAnchor.x -= canvas.textWidth(context.labels.no);
-    canvas.text(noAnchor, context.labels.no);
+    noAnchor.x -= canvas.textWidth(no);
+    canvas.text(noAnchor, no);
 }
 
 Sequence* Conditional::nestedSequenceAt(Point point) {

@@ -1,5 +1,7 @@
 #include "model/files/windows1252.h"
 
+#include "model/diagram/limits.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -138,6 +140,18 @@ std::string lowered(std::string_view word) {
             ch = static_cast<char>(c + 0x20);
     }
     return result;
+}
+
+std::vector<std::string> windows1252Lines(const std::vector<std::string>& utf8,
+                                          ReplacedCharacters& replaced) {
+    std::vector<std::string> lines;
+    lines.reserve(utf8.size());
+    for (const std::string& line : utf8) {
+        lines.push_back(windows1252FromUtf8(line, replaced));
+        if (lines.back().size() > MaxTextLength)
+            lines.back().resize(MaxTextLength);
+    }
+    return lines;
 }
 
 } // namespace velbrant

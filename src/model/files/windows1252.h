@@ -23,6 +23,7 @@ class ReplacedCharacters {
 public:
     void add(char32_t character);
     bool empty() const { return m_order.empty(); }
+    const std::vector<char32_t>& characters() const { return m_order; }
     // The first `shown` of them (UTF-8), then how many more there are:
     // "αβγ … und 63000 weitere".
     std::string summary(std::size_t shown = 40) const;
@@ -37,6 +38,11 @@ private:
 // `replaced`, so the caller can tell the user. A malformed UTF-8 sequence
 // (overlong forms and surrogates included) counts as U+FFFD.
 std::string windows1252FromUtf8(std::string_view utf8, ReplacedCharacters& replaced);
+
+// Lines typed in UTF-8 in the form the model keeps: each converted as
+// above and cut at the longest line a file holds.
+std::vector<std::string> windows1252Lines(const std::vector<std::string>& utf8,
+                                          ReplacedCharacters& replaced);
 
 // Lower case of the letters of Windows-1252 (A-Z and À-Þ but ×), for
 // names and keywords that are told apart from case: "Summe" is "summe".

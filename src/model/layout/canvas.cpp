@@ -19,7 +19,7 @@ int tabbedTextWidth(const TextMeasurer& measurer, std::string_view text, int tab
 
 int lineHeightOf(TextMeasurer& measurer, const ElementFont& font) {
     measurer.setFont(font, 1.0);
-    return measurer.textHeight("\xC4"); // "Ä" in Windows-1252
+    return measurer.textHeight("\xC3\x84"); // "Ä"
 }
 
 } // namespace velbrant

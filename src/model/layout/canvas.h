@@ -9,8 +9,9 @@
 
 namespace velbrant {
 
-// A surface on which text is measured in model units. Text is Windows-1252
-// bytes (or Symbol-encoded bytes while a font named "Symbol" is set).
+// A surface on which text is measured in model units. Text is UTF-8; while
+// a font named "Symbol" is set, its characters stand for the Windows-1252
+// bytes whose glyphs that font draws.
 class TextMeasurer {
 public:
     virtual ~TextMeasurer() = default;

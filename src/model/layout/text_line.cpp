@@ -1,5 +1,7 @@
 #include "model/layout/text_line.h"
 
+#include "model/files/windows1252.h"
+
 #include <algorithm>
 
 namespace velbrant {
@@ -52,7 +54,8 @@ private:
 
     void drawArrow() {
         const ElementFont symbol{"Symbol", m_font.size, m_font.style};
-        const std::string_view arrow(&SymbolLeftArrow, 1);
+        // The Symbol font's arrow byte, as the character Windows-1252 has there.
+        const std::string arrow = utf8FromWindows1252(std::string_view(&SymbolLeftArrow, 1));
         m_canvas.setFont(symbol, m_context.scale);
         m_canvas.text({m_x + m_offset, m_y}, arrow);
         m_offset += m_canvas.textWidth(arrow);

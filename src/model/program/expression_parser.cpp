@@ -49,6 +49,10 @@ const char* symbolSign(unsigned char c) {
         return "<=";
     case 0xB3:
         return ">=";
+    case 0xB4:
+        return "*";
+    case 0xB8:
+        return "/";
     default:
         return nullptr;
     }
@@ -70,6 +74,10 @@ std::vector<Token> tokenize(TextLine line) {
             ++i;
         } else if (line.symbol && symbolSign(c) != nullptr) {
             tokens.push_back({Token::Kind::Sign, symbolSign(c)});
+            ++i;
+        } else if (c == 0xD7 || c == 0xF7) {
+            // The multiplication and division signs a teacher writes.
+            tokens.push_back({Token::Kind::Sign, c == 0xD7 ? "*" : "/"});
             ++i;
         } else if (isLetter(c) && !(line.symbol && c >= 0xC0)) {
             const std::size_t start = i;

@@ -1,5 +1,7 @@
 #include "model/structorizer/nsd_attributes.h"
 
+#include "model/files/windows1252.h"
+
 #include <algorithm>
 #include <cctype>
 #include <functional>
@@ -80,6 +82,32 @@ std::shared_ptr<const NsdAttributes> withComment(const NsdAttributes* attributes
         comment.pop_back();
     return changedAttributes(
         attributes, [&comment](NsdAttributes& changed) { changed.comment = std::move(comment); });
+}
+
+bool hasExactText(const NsdAttributes& attributes, const std::vector<std::string>& lines) {
+    return isExactText(attributes.fileLines, attributes.shownLines, lines);
+}
+
+bool isExactText(const std::vector<std::string>& utf8, const std::vector<std::string>& made,
+                 const std::vector<std::string>& lines) {
+    if (utf8.empty() || lines != made || utf8.size() != lines.size())
+        return false;
+    // A case's shown text is its whole file text, a stand-in's may be made
+    // up: only a text that converts to the lines is theirs.
+    ReplacedCharacters replaced;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (windows1252FromUtf8(utf8[i], replaced) != lines[i])
+            return false;
+    return true;
+}
+
+std::shared_ptr<const NsdAttributes> withExactText(const NsdAttributes* attributes,
+                                                   std::vector<std::string> utf8,
+                                                   std::vector<std::string> lines) {
+    return changedAttributes(attributes, [&](NsdAttributes& changed) {
+        changed.fileLines = std::move(utf8);
+        changed.shownLines = std::move(lines);
+    });
 }
 
 std::string hexColor(Color color) {

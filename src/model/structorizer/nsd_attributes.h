@@ -52,6 +52,16 @@ std::shared_ptr<const NsdAttributes> withColor(const NsdAttributes* attributes,
                                                std::optional<Color> color);
 std::shared_ptr<const NsdAttributes> withComment(const NsdAttributes* attributes,
                                                  std::vector<std::string> comment);
+// Whether the file's (or the typed) UTF-8 text is still what the element
+// shows: the lines are the Windows-1252 form made of it.
+bool hasExactText(const NsdAttributes& attributes, const std::vector<std::string>& lines);
+// The same for any UTF-8 text and the lines once made of it.
+bool isExactText(const std::vector<std::string>& utf8, const std::vector<std::string>& made,
+                 const std::vector<std::string>& lines);
+// The attributes holding the typed UTF-8 text beside the lines made of it.
+std::shared_ptr<const NsdAttributes> withExactText(const NsdAttributes* attributes,
+                                                   std::vector<std::string> utf8,
+                                                   std::vector<std::string> lines);
 // "rrggbb" in lower case, as Structorizer writes colours.
 std::string hexColor(Color color);
 

@@ -1,4 +1,5 @@
 #include "model/diagram/compound_element.h"
+#include "model/files/windows1252.h"
 #include "model/structorizer/nsd_file.h"
 
 #include <algorithm>
@@ -41,6 +42,33 @@ void addRootContent(const NsdRoot& root, std::vector<std::string>& content) {
         content.push_back("Autor, Daten und Lizenz des Diagramms");
 }
 
+// Characters Windows-1252 lacks in the exact texts, each with the form a
+// .STR file gets: "„≤“ als „<=“, „∅“ als „?“".
+void addExactCharacters(const Document& document, std::vector<std::string>& content) {
+    ReplacedCharacters replaced;
+    forEachElement(document.topSequence(), [&replaced](const Element& element) {
+        if (element.nsd() != nullptr && hasExactText(*element.nsd(), element.lines()))
+            for (const std::string& line : element.nsd()->fileLines)
+                windows1252FromUtf8(line, replaced);
+    });
+    if (replaced.empty())
+        return;
+    std::string list;
+    for (const char32_t character : replaced.characters()) {
+        std::string typed;
+        appendUtf8(typed, character);
+        ReplacedCharacters again;
+        if (!list.empty())
+            list += ", ";
+        list += "„" + typed + "“ als „" + windows1252FromUtf8(typed, again) + "“";
+        if (list.size() > 400) {
+            list += " …";
+            break;
+        }
+    }
+    content.push_back("Zeichen, die Windows-1252 nicht hat: " + list);
+}
+
 } // namespace
 
 std::vector<std::string> nsdOnlyContent(const Document& document) {
@@ -78,6 +106,7 @@ std::vector<std::string> nsdOnlyContent(const Document& document) {
         content.push_back(counted(breakpoints, "Haltepunkt", "Haltepunkte"));
     if (const NsdRoot* root = document.nsdRoot())
         addRootContent(*root, content);
+    addExactCharacters(document, content);
     return content;
 }
 

@@ -2,6 +2,9 @@
 
 #include "model/files/windows1252.h"
 
+#include <array>
+#include <utility>
+
 namespace velbrant::tex {
 
 namespace {
@@ -49,8 +52,40 @@ std::string escaped(std::string_view text) {
     return escapedWith(text, [](char c) { return utf8FromWindows1252(std::string_view(&c, 1)); });
 }
 
+namespace {
+
+// Signs pdflatex's UTF-8 input does not know, set as math.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 8> MathSigns = {{
+    {"\u2264", "$\\leq$"},
+    {"\u2265", "$\\geq$"},
+    {"\u2260", "$\\neq$"},
+    {"\u2190", "$\\leftarrow$"},
+    {"\u2192", "$\\rightarrow$"},
+    {"\u00D7", "$\\times$"},
+    {"\u00F7", "$\\div$"},
+    {"\u2205", "$\\emptyset$"},
+}};
+
+} // namespace
+
 std::string escapedUtf8(std::string_view text) {
-    return escapedWith(text, [](char c) { return std::string(1, c); });
+    std::string out;
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((text[i] & 0x80) == 0)
+            continue;
+        for (const auto& [sign, math] : MathSigns) {
+            if (text.substr(i, sign.size()) != sign)
+                continue;
+            out += escapedWith(text.substr(plain, i - plain),
+                               [](char c) { return std::string(1, c); });
+            out += math;
+            i += sign.size() - 1;
+            plain = i + 1;
+            break;
+        }
+    }
+    return out + escapedWith(text.substr(plain), [](char c) { return std::string(1, c); });
 }
 
 std::string escapedSymbols(std::string_view text) {

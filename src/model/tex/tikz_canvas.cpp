@@ -1,5 +1,6 @@
 #include "model/tex/tikz_canvas.h"
 
+#include "model/files/windows1252.h"
 #include "model/layout/element_font.h"
 #include "model/tex/tex_text.h"
 
@@ -10,6 +11,13 @@
 namespace velbrant::tex {
 
 namespace {
+
+// The Symbol font's bytes, which the drawn text names by the Windows-1252
+// characters at their places.
+std::string symbolBytes(std::string_view utf8) {
+    ReplacedCharacters replaced;
+    return windows1252FromUtf8(utf8, replaced);
+}
 
 std::string number(double value) {
     char text[32];
@@ -98,7 +106,7 @@ void TikzCanvas::text(Point topLeft, std::string_view text) {
     if (!(m_textColor == Black))
         options += ",text=" + color(m_textColor);
     m_commands += "\\node" + options + "] at " + point(topLeft) + " {" +
-                  (m_symbols ? escapedSymbols(text) : escaped(text)) + "};\n";
+                  (m_symbols ? escapedSymbols(symbolBytes(text)) : escapedUtf8(text)) + "};\n";
 }
 
 } // namespace velbrant::tex
