@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
-  fonts-liberation2 fonts-dejavu-core qt6-translations-l10n time
+  fonts-liberation2 fonts-dejavu-core qt6-translations-l10n qt6-l10n-tools qt6-tools-dev time
   desktop-file-utils appstream dpkg-dev python3 libpugixml-dev poppler-utils
   gcc openjdk-17-jdk-headless fp-compiler man-db lintian
   libtree-sitter-dev pandoc

@@ -111,22 +111,27 @@ QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+// A text of the command line in the language the program speaks.
+QString translated(std::string_view utf8) {
+    return QCoreApplication::translate("velbrant::command_line", std::string(utf8).c_str());
+}
+
 void addOption(QCommandLineParser& parser, const command_line::Option& option,
                const QStringList& shortNames = {}) {
-    parser.addOption({shortNames + QStringList{text(option.name)}, text(option.description),
-                      text(option.valueName)});
+    parser.addOption({shortNames + QStringList{text(option.name)}, translated(option.description),
+                      translated(option.valueName)});
 }
 
 void describeCommandLine(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral("Velbrant: ") + text(command_line::Summary) +
-                                     QStringLiteral("."));
+    parser.setApplicationDescription(QStringLiteral("Velbrant: ") +
+                                     translated(command_line::Summary) + QStringLiteral("."));
     addOption(parser, command_line::StandardOptions[0], {QStringLiteral("h")});
     addOption(parser, command_line::StandardOptions[1], {QStringLiteral("v")});
     for (const command_line::Option& option : command_line::Options)
         addOption(parser, option);
-    parser.addPositionalArgument(text(command_line::Files.name),
-                                 text(command_line::Files.description),
-                                 text(command_line::Files.syntax));
+    parser.addPositionalArgument(translated(command_line::Files.name),
+                                 translated(command_line::Files.description),
+                                 translated(command_line::Files.syntax));
 }
 
 int runExport(const QCommandLineParser& parser) {
@@ -234,8 +239,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("velbrant"));
     QCoreApplication::setApplicationVersion(velbrant::ProgramVersion);
     // Before the parser: its own texts ("Aufruf", the help and version
-    // options) come from Qt's German translation.
-    velbrant::installGermanTranslations(*app);
+    // options) come from Qt's translation.
+    velbrant::installTranslations(
+        *app, velbrant::chosenLanguage(velbrant::SettingsFile::standard().language()));
 
     QCommandLineParser parser;
     describeCommandLine(parser);

@@ -7,10 +7,17 @@
 // manual page velbrant(1) are both made from these texts (UTF-8, German),
 // so that they cannot tell different stories. Plain C++: the tool that
 // writes the manual page has no Qt.
+
+// Marks the texts --help shows for Qt's translation tools (the manual page
+// stays German); the same definition as Qt's, for the tool without Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 namespace velbrant::command_line {
 
-inline constexpr std::string_view Summary =
-    "ein Editor für Struktogramme (Nassi-Shneiderman-Diagramme)";
+inline constexpr std::string_view Summary = QT_TRANSLATE_NOOP(
+    "velbrant::command_line", "ein Editor für Struktogramme (Nassi-Shneiderman-Diagramme)");
 
 struct Option {
     std::string_view name;
@@ -20,32 +27,50 @@ struct Option {
 };
 
 inline constexpr std::array<Option, 10> Options = {{
-    {"export", "AUSGABE",
-     "Exportiert das Struktogramm ohne Fenster nach AUSGABE; die Endung wählt das Format: "
-     ".png, .svg, .pdf, .tex (LaTeX mit TikZ), .nsd (Structorizer), .STR, .txt (als Text) "
-     "oder ein Programm: .py, "
-     ".java, .c, .pas. AUSGABE -.svg (jedes Format) schreibt auf die Standardausgabe, die "
-     "Eingabe - liest die Text-Schreibweise von der Standardeingabe."},
-    {"scale", "PROZENT", "Maßstab des Exports in Prozent (5 bis 400)."},
-    {"dpi", "N", "Auflösung eines PNG-Exports (Standard 300)."},
-    {"worksheet", "LÜCKEN",
-     "Exportiert ein Arbeitsblatt (PDF, PNG, SVG): die Texte der Anweisungen (anweisungen), "
-     "der Bedingungen und Schleifenköpfe (bedingungen) oder aller Elemente (alles) bleiben "
-     "leer, die Kästen stehen."},
+    {"export", QT_TRANSLATE_NOOP("velbrant::command_line", "AUSGABE"),
+     QT_TRANSLATE_NOOP(
+         "velbrant::command_line",
+         "Exportiert das Struktogramm ohne Fenster nach AUSGABE; die Endung wählt das Format: "
+         ".png, .svg, .pdf, .tex (LaTeX mit TikZ), .nsd (Structorizer), .STR, .txt (als Text) "
+         "oder ein Programm: .py, "
+         ".java, .c, .pas. AUSGABE -.svg (jedes Format) schreibt auf die Standardausgabe, die "
+         "Eingabe - liest die Text-Schreibweise von der Standardeingabe.")},
+    {"scale", QT_TRANSLATE_NOOP("velbrant::command_line", "PROZENT"),
+     QT_TRANSLATE_NOOP("velbrant::command_line", "Maßstab des Exports in Prozent (5 bis 400).")},
+    {"dpi", QT_TRANSLATE_NOOP("velbrant::command_line", "N"),
+     QT_TRANSLATE_NOOP("velbrant::command_line", "Auflösung eines PNG-Exports (Standard 300).")},
+    {"worksheet", QT_TRANSLATE_NOOP("velbrant::command_line", "LÜCKEN"),
+     QT_TRANSLATE_NOOP(
+         "velbrant::command_line",
+         "Exportiert ein Arbeitsblatt (PDF, PNG, SVG): die Texte der Anweisungen (anweisungen), "
+         "der Bedingungen und Schleifenköpfe (bedingungen) oder aller Elemente (alles) bleiben "
+         "leer, die Kästen stehen.")},
     {"solution", "",
-     "Hängt beim Arbeitsblatt die Lösung an: als zweite Seite eines PDF, bei PNG und SVG als "
-     "zweite Datei NAME-loesung."},
-    {"bw", "", "Schwarzweiß für den Kopierer: weiße Kästen, eine Lösung fett statt farbig."},
+     QT_TRANSLATE_NOOP(
+         "velbrant::command_line",
+         "Hängt beim Arbeitsblatt die Lösung an: als zweite Seite eines PDF, bei PNG und SVG als "
+         "zweite Datei NAME-loesung.")},
+    {"bw", "",
+     QT_TRANSLATE_NOOP(
+         "velbrant::command_line",
+         "Schwarzweiß für den Kopierer: weiße Kästen, eine Lösung fett statt farbig.")},
     {"standalone", "",
-     "Schreibt bei .tex ein ganzes Dokument, das pdflatex so übersetzt, statt eines Bildes zum "
-     "Einbinden."},
+     QT_TRANSLATE_NOOP(
+         "velbrant::command_line",
+         "Schreibt bei .tex ein ganzes Dokument, das pdflatex so übersetzt, statt eines Bildes zum "
+         "Einbinden.")},
     {"run", "",
-     "Führt das Struktogramm ohne Fenster aus: Eingaben von der Standardeingabe, "
-     "Ausgaben auf die Standardausgabe."},
-    {"max-steps", "N", "Hält eine Ausführung nach N Schritten an (Rückgabewert 3)."},
-    {"trace", "SPUR.csv",
-     "Schreibt bei --run den Schreibtischtest als CSV-Datei: eine Zeile je Schritt, eine "
-     "Spalte je Variable."},
+     QT_TRANSLATE_NOOP("velbrant::command_line",
+                       "Führt das Struktogramm ohne Fenster aus: Eingaben von der Standardeingabe, "
+                       "Ausgaben auf die Standardausgabe.")},
+    {"max-steps", QT_TRANSLATE_NOOP("velbrant::command_line", "N"),
+     QT_TRANSLATE_NOOP("velbrant::command_line",
+                       "Hält eine Ausführung nach N Schritten an (Rückgabewert 3).")},
+    {"trace", QT_TRANSLATE_NOOP("velbrant::command_line", "SPUR.csv"),
+     QT_TRANSLATE_NOOP(
+         "velbrant::command_line",
+         "Schreibt bei --run den Schreibtischtest als CSV-Datei: eine Zeile je Schritt, eine "
+         "Spalte je Variable.")},
 }};
 
 struct Positional {
@@ -55,13 +80,16 @@ struct Positional {
 };
 
 inline constexpr Positional Files = {
-    "dateien", "Struktogramm-Dateien (.STR, .nsd, .txt) oder Programme (.py, .java, .c).",
-    "[DATEI.STR ...]"};
+    QT_TRANSLATE_NOOP("velbrant::command_line", "dateien"),
+    QT_TRANSLATE_NOOP("velbrant::command_line",
+                      "Struktogramm-Dateien (.STR, .nsd, .txt) oder Programme (.py, .java, .c)."),
+    QT_TRANSLATE_NOOP("velbrant::command_line", "[DATEI.STR ...]")};
 
 // Options the command-line parser adds by itself.
 inline constexpr std::array<Option, 2> StandardOptions = {{
-    {"help", "", "Zeigt Hilfe zu den Kommandozeilenoptionen an."},
-    {"version", "", "Zeigt Versionsinformation an."},
+    {"help", "",
+     QT_TRANSLATE_NOOP("velbrant::command_line", "Zeigt Hilfe zu den Kommandozeilenoptionen an.")},
+    {"version", "", QT_TRANSLATE_NOOP("velbrant::command_line", "Zeigt Versionsinformation an.")},
 }};
 
 // The manual page's further sections: a title and paragraphs each.

@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Settings and recovery files go to a test folder, not the user's.
     QStandardPaths::setTestModeEnabled(true);
-    velbrant::installGermanTranslations(app);
+    velbrant::installTranslations(app, velbrant::Language::German);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -31,7 +31,7 @@ AboutDialog::AboutDialog(DogAnimation& dog, QWidget* parent)
     : QDialog(parent), m_animation(dog), m_dog(new QLabel) {
     initAboutResources();
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("Info"));
+    setWindowTitle(tr("Info"));
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setFixedSize(PanelWidth, 161);
@@ -49,11 +49,11 @@ AboutDialog::AboutDialog(DogAnimation& dog, QWidget* parent)
     nameFont.setBold(true);
     nameFont.setItalic(true);
     name->setFont(nameFont);
-    auto* version = new QLabel(QStringLiteral("Version %1").arg(ProgramVersion), panel);
+    auto* version = new QLabel(tr("Version %1").arg(ProgramVersion), panel);
     version->setObjectName(QStringLiteral("Version"));
     version->setGeometry(70, 53, 116, 20);
     version->setAlignment(Qt::AlignCenter);
-    auto* comments = new QLabel(QStringLiteral("Struktogramm-Editor für Linux-Desktops"), panel);
+    auto* comments = new QLabel(tr("Struktogramm-Editor für Linux-Desktops"), panel);
     comments->setObjectName(QStringLiteral("Comments"));
     comments->setGeometry(20, 84, 158, 30);
     comments->setAlignment(Qt::AlignCenter);
@@ -65,7 +65,7 @@ AboutDialog::AboutDialog(DogAnimation& dog, QWidget* parent)
     m_dog->installEventFilter(this);
     showFrame(1);
 
-    QPushButton* ok = makeButton(this, "OkButton", QStringLiteral("&Ok"));
+    QPushButton* ok = makeButton(this, "OkButton", tr("&Ok"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);

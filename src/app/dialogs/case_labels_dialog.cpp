@@ -49,7 +49,7 @@ CaseLabelsDialog::CaseLabelsDialog(QWidget* parent)
     setObjectName(QStringLiteral("CaseEditDlg"));
     // Modal to the frame only: the help stays usable beside it.
     setWindowModality(Qt::WindowModal);
-    setWindowTitle(QStringLiteral("Abfrage-Ergebnisse editieren"));
+    setWindowTitle(tr("Abfrage-Ergebnisse editieren"));
     m_grid->setObjectName(QStringLiteral("CaseGrid"));
     m_grid->horizontalHeader()->hide();
     m_grid->verticalHeader()->hide();
@@ -74,8 +74,7 @@ void CaseLabelsDialog::setLabels(const QStringList& labels, bool hasElse) {
     m_grid->setRowCount(static_cast<int>(labels.size()));
     for (int row = 0; row < labels.size(); ++row) {
         const bool isElse = hasElse && row == labels.size() - 1;
-        auto* name = new QTableWidgetItem(isElse ? QStringLiteral("Else-Zweig")
-                                                 : QStringLiteral("Fall %1").arg(row + 1));
+        auto* name = new QTableWidgetItem(isElse ? tr("Else-Zweig") : tr("Fall %1").arg(row + 1));
         name->setFlags(Qt::ItemIsEnabled);
         name->setBackground(palette().button());
         m_grid->setItem(row, 0, name);

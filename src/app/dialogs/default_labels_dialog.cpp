@@ -27,25 +27,33 @@ struct Field {
 
 // In the order of the groups: Struktogramm, Schleifen, IF, CASE.
 const std::array<Field, 10> Fields{{
-    {"edtStrukto", "&Titelpräfix:", &DefaultLabels::structName},
-    {"edtKopf", "&Kopfgesteuerte Schleife:", &DefaultLabels::whileText},
-    {"edtFuss", "F&ußgesteuerte Schleife:", &DefaultLabels::repeatText},
-    {"edtZaehl", "&Zählschleife:", &DefaultLabels::forText},
-    {"edtIFBed", "&Bedingung:", &DefaultLabels::ifText},
-    {"edtWahr", "&Wahr:", &DefaultLabels::yes},
-    {"edtFalsch", "&Falsch:", &DefaultLabels::no},
-    {"edtAuswahl", "&Auswahl:", &DefaultLabels::caseText},
-    {"edtFallPraefix", "Fall-&Präfix:", &DefaultLabels::casePrefix},
-    {"edtSonst", "&Sonst:", &DefaultLabels::caseElse},
+    {"edtStrukto", QT_TRANSLATE_NOOP("velbrant::DefaultLabelsDialog", "&Titelpräfix:"),
+     &DefaultLabels::structName},
+    {"edtKopf", QT_TRANSLATE_NOOP("velbrant::DefaultLabelsDialog", "&Kopfgesteuerte Schleife:"),
+     &DefaultLabels::whileText},
+    {"edtFuss", QT_TRANSLATE_NOOP("velbrant::DefaultLabelsDialog", "F&ußgesteuerte Schleife:"),
+     &DefaultLabels::repeatText},
+    {"edtZaehl", QT_TRANSLATE_NOOP("velbrant::DefaultLabelsDialog", "&Zählschleife:"),
+     &DefaultLabels::forText},
+    {"edtIFBed", QT_TRANSLATE_NOOP("velbrant::DefaultLabelsDialog", "&Bedingung:"),
+     &DefaultLabels::ifText},
+    {"edtWahr", QT_TRANSLATE_NOOP("velbrant::DefaultLabelsDialog", "&Wahr:"), &DefaultLabels::yes},
+    {"edtFalsch", QT_TRANSLATE_NOOP("velbrant::DefaultLabelsDialog", "&Falsch:"),
+     &DefaultLabels::no},
+    {"edtAuswahl", QT_TRANSLATE_NOOP("velbrant::DefaultLabelsDialog", "&Auswahl:"),
+     &DefaultLabels::caseText},
+    {"edtFallPraefix", QT_TRANSLATE_NOOP("velbrant::DefaultLabelsDialog", "Fall-&Präfix:"),
+     &DefaultLabels::casePrefix},
+    {"edtSonst", QT_TRANSLATE_NOOP("velbrant::DefaultLabelsDialog", "&Sonst:"),
+     &DefaultLabels::caseElse},
 }};
 
 } // namespace
 
 DefaultLabelsDialog::DefaultLabelsDialog(QWidget* parent)
-    : QDialog(parent),
-      m_arrow(new QCheckBox(QStringLiteral(" &Ersetze '<-' durch Pfeilsymbol"), this)) {
+    : QDialog(parent), m_arrow(new QCheckBox(tr(" &Ersetze '<-' durch Pfeilsymbol"), this)) {
     setObjectName(QStringLiteral("frmBeschriftungen"));
-    setWindowTitle(QStringLiteral("Standardbeschriftung der Elemente"));
+    setWindowTitle(tr("Standardbeschriftung der Elemente"));
     QLabel* refusal = makeRefusalNote(this);
     const auto group = [this](const char* name, const QString& caption, std::size_t first,
                               std::size_t count) {
@@ -54,7 +62,7 @@ DefaultLabelsDialog::DefaultLabelsDialog(QWidget* parent)
         auto* grid = new QGridLayout(box);
         for (std::size_t i = first; i < first + count; ++i) {
             const auto row = static_cast<int>(i - first);
-            auto* label = new QLabel(QString::fromUtf8(Fields[i].label), box);
+            auto* label = new QLabel(tr(Fields[i].label), box);
             label->setBuddy(m_fields[i]);
             grid->addWidget(label, row, 0);
             grid->addWidget(m_fields[i], row, 1);
@@ -73,13 +81,13 @@ DefaultLabelsDialog::DefaultLabelsDialog(QWidget* parent)
     }
     m_arrow->setObjectName(QStringLiteral("chkPfeilErsetzen"));
 
-    auto* arrowFrame = new QGroupBox(QStringLiteral("Textfelder"), this);
+    auto* arrowFrame = new QGroupBox(tr("Textfelder"), this);
     arrowFrame->setObjectName(QStringLiteral("RadioGroup1"));
     (new QVBoxLayout(arrowFrame))->addWidget(m_arrow);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton* ok = makeButton(this, "BitBtn1", QStringLiteral("OK"), buttons);
-    QPushButton* cancel = makeButton(this, "BitBtn2", QStringLiteral("Abbrechen"), buttons);
+    QPushButton* ok = makeButton(this, "BitBtn1", tr("OK"), buttons);
+    QPushButton* cancel = makeButton(this, "BitBtn2", tr("Abbrechen"), buttons);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &DefaultLabelsDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -87,11 +95,10 @@ DefaultLabelsDialog::DefaultLabelsDialog(QWidget* parent)
         m_fields[0], cancel, [this] { return isPrefixValid(); }, [this] { refusePrefix(); });
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(group("GroupBox4", QStringLiteral("Struktogramm"), 0, 1), 0, 0);
-    layout->addWidget(group("GroupBox3", QStringLiteral(" Schleifen "), 1, 3), 0, 1);
-    layout->addWidget(group("GroupBox1", QStringLiteral(" Bedingte Anweisung (IF)"), 4, 3), 1, 0);
-    layout->addWidget(group("GroupBox2", QStringLiteral(" Fallunterscheidung (CASE) "), 7, 3), 1,
-                      1);
+    layout->addWidget(group("GroupBox4", tr("Struktogramm"), 0, 1), 0, 0);
+    layout->addWidget(group("GroupBox3", tr(" Schleifen "), 1, 3), 0, 1);
+    layout->addWidget(group("GroupBox1", tr(" Bedingte Anweisung (IF)"), 4, 3), 1, 0);
+    layout->addWidget(group("GroupBox2", tr(" Fallunterscheidung (CASE) "), 7, 3), 1, 1);
     layout->addWidget(arrowFrame, 2, 0);
     layout->addLayout(buttons, 2, 1, Qt::AlignBottom);
     layout->addWidget(refusal, 3, 0, 1, 2);
@@ -119,7 +126,7 @@ void DefaultLabelsDialog::refusePrefix() {
     m_fields[0]->selectAll();
     QMessageBox::critical(
         this, ProgramCaption,
-        QStringLiteral("Der Titelpräfix eines Struktogrammes darf keine Leerzeichen enthalten!"));
+        tr("Der Titelpräfix eines Struktogrammes darf keine Leerzeichen enthalten!"));
     m_fields[0]->setFocus();
     m_fields[0]->selectAll();
 }

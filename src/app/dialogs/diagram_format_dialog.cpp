@@ -9,6 +9,7 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QLabel>
@@ -31,14 +32,22 @@ QLineEdit* numberField(QWidget* parent, const char* name) {
     return edit;
 }
 
-const NumberRule LeftRule{QStringLiteral("Der Abstand vom linken Blattrand"), 0, 99.99,
-                          QStringLiteral("cm"), 2};
-const NumberRule TopRule{QStringLiteral("Der Abstand vom oberen Blattrand"), 0, 99.99,
-                         QStringLiteral("cm"), 2};
-const NumberRule ScaleRule{QStringLiteral("Der Maßstab"), Document::MinScale * 100,
-                           Document::MaxScale * 100, QStringLiteral("%"), 0};
-const NumberRule ThicknessRule{QStringLiteral("Die Dicke des äußeren Rahmens"), 0, 99.99,
-                               QStringLiteral("mm"), 2};
+NumberRule leftRule() {
+    return {QCoreApplication::translate("velbrant", "Der Abstand vom linken Blattrand"), 0, 99.99,
+            QStringLiteral("cm"), 2};
+}
+NumberRule topRule() {
+    return {QCoreApplication::translate("velbrant", "Der Abstand vom oberen Blattrand"), 0, 99.99,
+            QStringLiteral("cm"), 2};
+}
+NumberRule scaleRule() {
+    return {QCoreApplication::translate("velbrant", "Der Maßstab"), Document::MinScale * 100,
+            Document::MaxScale * 100, QStringLiteral("%"), 0};
+}
+NumberRule thicknessRule() {
+    return {QCoreApplication::translate("velbrant", "Die Dicke des äußeren Rahmens"), 0, 99.99,
+            QStringLiteral("mm"), 2};
+}
 
 // A page: its fields in a grid, the hint text below.
 QWidget* page(const QString& hint, const std::function<void(QWidget*, QGridLayout*)>& fill) {
@@ -61,11 +70,11 @@ QLabel* label(QWidget* parent, const QString& caption, QWidget* buddy) {
 DiagramFormatDialog::DiagramFormatDialog(QWidget* parent)
     : QDialog(parent), m_pages(new QTabWidget(this)) {
     setObjectName(QStringLiteral("FormatStrukDlg"));
-    setWindowTitle(QStringLiteral("Struktogramm-Format festlegen"));
-    m_pages->addTab(titlePage(), QStringLiteral("Titel"));
-    m_pages->addTab(commentPage(), QStringLiteral("Kommentar"));
-    m_pages->addTab(positionPage(), QStringLiteral("Format"));
-    m_pages->addTab(otherPage(), QStringLiteral("Sonstiges"));
+    setWindowTitle(tr("Struktogramm-Format festlegen"));
+    m_pages->addTab(titlePage(), tr("Titel"));
+    m_pages->addTab(commentPage(), tr("Kommentar"));
+    m_pages->addTab(positionPage(), tr("Format"));
+    m_pages->addTab(otherPage(), tr("Sonstiges"));
     m_pages->setCurrentIndex(OtherPage);
 
     QBoxLayout* buttons =
@@ -73,10 +82,10 @@ DiagramFormatDialog::DiagramFormatDialog(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_pages);
     layout->addLayout(buttons);
-    m_numbers.add(m_left, LeftRule);
-    m_numbers.add(m_top, TopRule);
-    m_numbers.add(m_scale, ScaleRule);
-    m_numbers.add(m_thickness, ThicknessRule);
+    m_numbers.add(m_left, leftRule());
+    m_numbers.add(m_top, topRule());
+    m_numbers.add(m_scale, scaleRule());
+    m_numbers.add(m_thickness, thicknessRule());
     m_numbers.guardLeaving(findChild<QPushButton*>(QStringLiteral("CancelBtn")));
 }
 
@@ -86,8 +95,8 @@ void DiagramFormatDialog::accept() {
 }
 
 QWidget* DiagramFormatDialog::titlePage() {
-    return page(QStringLiteral("Geben Sie den Titel des Struktogramms an und wählen Sie den "
-                               "Schalter Schriftart, um das Erscheinungsbild festzulegen."),
+    return page(tr("Geben Sie den Titel des Struktogramms an und wählen Sie den "
+                   "Schalter Schriftart, um das Erscheinungsbild festzulegen."),
                 [this](QWidget* parent, QGridLayout* grid) {
                     m_title = new QLineEdit(parent);
                     m_title->setObjectName(QStringLiteral("TitelEdit"));
@@ -97,21 +106,19 @@ QWidget* DiagramFormatDialog::titlePage() {
                     connect(validator, &StorableTextValidator::refused, refusal,
                             [refusal](const QString& why) { showRefusal(*refusal, why); });
                     grid->addWidget(refusal, 2, 0, 1, 3);
-                    QPushButton* font =
-                        makeButton(parent, "SelectTitelFontBtn", QStringLiteral("Sch&riftart"));
+                    QPushButton* font = makeButton(parent, "SelectTitelFontBtn", tr("Sch&riftart"));
                     connect(font, &QPushButton::clicked, this,
                             [this] { chooseFont(m_format.titleFont, *m_title); });
-                    grid->addWidget(label(parent, QStringLiteral("&Struktogrammtitel"), m_title), 0,
-                                    0);
+                    grid->addWidget(label(parent, tr("&Struktogrammtitel"), m_title), 0, 0);
                     grid->addWidget(m_title, 1, 0, 1, 2);
                     grid->addWidget(font, 1, 2);
                 });
 }
 
 QWidget* DiagramFormatDialog::commentPage() {
-    return page(QStringLiteral("Geben Sie den Kommentar zum Struktogramm an und wählen Sie "
-                               "Schriftart, um das Erscheinungsbild festzulegen. Der Text "
-                               "erscheint unterhalb des Titels."),
+    return page(tr("Geben Sie den Kommentar zum Struktogramm an und wählen Sie "
+                   "Schriftart, um das Erscheinungsbild festzulegen. Der Text "
+                   "erscheint unterhalb des Titels."),
                 [this](QWidget* parent, QGridLayout* grid) {
                     m_comment = new StorableTextEdit(parent);
                     m_comment->setObjectName(QStringLiteral("KommMemo"));
@@ -120,11 +127,10 @@ QWidget* DiagramFormatDialog::commentPage() {
                     connect(m_comment, &StorableTextEdit::refused, refusal,
                             [refusal](const QString& why) { showRefusal(*refusal, why); });
                     grid->addWidget(refusal, 2, 0, 1, 3);
-                    QPushButton* font =
-                        makeButton(parent, "SelectKommFontBtn", QStringLiteral("Sch&riftart"));
+                    QPushButton* font = makeButton(parent, "SelectKommFontBtn", tr("Sch&riftart"));
                     connect(font, &QPushButton::clicked, this,
                             [this] { chooseFont(m_format.commentFont, *m_comment); });
-                    grid->addWidget(label(parent, QStringLiteral("&Kommentar"), m_comment), 0, 0);
+                    grid->addWidget(label(parent, tr("&Kommentar"), m_comment), 0, 0);
                     grid->addWidget(m_comment, 1, 0, 1, 2);
                     grid->addWidget(font, 1, 2, Qt::AlignTop);
                 });
@@ -132,39 +138,35 @@ QWidget* DiagramFormatDialog::commentPage() {
 
 QWidget* DiagramFormatDialog::positionPage() {
     return page(
-        QStringLiteral("Legen Sie die Position und Größe des Struktogramms auf dem Blatt fest. "),
+        tr("Legen Sie die Position und Größe des Struktogramms auf dem Blatt fest. "),
         [this](QWidget* parent, QGridLayout* grid) {
             m_left = numberField(parent, "HorzPosEdit");
             m_top = numberField(parent, "VertPosEdit");
-            m_centerHorz = new QCheckBox(QStringLiteral("&horizontal zentriert auf Blatt"), parent);
+            m_centerHorz = new QCheckBox(tr("&horizontal zentriert auf Blatt"), parent);
             m_centerHorz->setObjectName(QStringLiteral("HorzZentrCheckBox"));
-            m_centerVert = new QCheckBox(QStringLiteral("&vertikal zentriert auf Blatt"), parent);
+            m_centerVert = new QCheckBox(tr("&vertikal zentriert auf Blatt"), parent);
             m_centerVert->setObjectName(QStringLiteral("VertZentrCheckBox"));
             connect(m_centerHorz, &QCheckBox::toggled, m_left, &QWidget::setDisabled);
             connect(m_centerVert, &QCheckBox::toggled, m_top, &QWidget::setDisabled);
             m_scale = numberField(parent, "ZoomEdit");
-            grid->addWidget(label(parent, QStringLiteral("Abstand vom &linken Blattrand"), m_left),
-                            0, 0);
+            grid->addWidget(label(parent, tr("Abstand vom &linken Blattrand"), m_left), 0, 0);
             grid->addWidget(m_left, 0, 1);
             grid->addWidget(m_centerHorz, 0, 2);
-            grid->addWidget(label(parent, QStringLiteral("Abstand vom o&beren Blattrand"), m_top),
-                            1, 0);
+            grid->addWidget(label(parent, tr("Abstand vom o&beren Blattrand"), m_top), 1, 0);
             grid->addWidget(m_top, 1, 1);
             grid->addWidget(m_centerVert, 1, 2);
-            grid->addWidget(label(parent, QStringLiteral("ver&größern/verkleinern"), m_scale), 2,
-                            0);
+            grid->addWidget(label(parent, tr("ver&größern/verkleinern"), m_scale), 2, 0);
             grid->addWidget(m_scale, 2, 1);
         });
 }
 
 QWidget* DiagramFormatDialog::otherPage() {
-    return page(QStringLiteral("Sonstige Einstellungen für das Erscheinungsbild des "
-                               "Struktogrammes"),
+    return page(tr("Sonstige Einstellungen für das Erscheinungsbild des "
+                   "Struktogrammes"),
                 [this](QWidget* parent, QGridLayout* grid) {
                     m_thickness = numberField(parent, "FrameThickEdit");
-                    grid->addWidget(
-                        label(parent, QStringLiteral("Dicke des äußeren Rahmens"), m_thickness), 0,
-                        0);
+                    grid->addWidget(label(parent, tr("Dicke des äußeren Rahmens"), m_thickness), 0,
+                                    0);
                     grid->addWidget(m_thickness, 0, 1);
                 });
 }
@@ -221,8 +223,7 @@ DiagramFormat DiagramFormatDialog::format() const {
 // The field shows the chosen face; size and style show only in the diagram.
 void DiagramFormatDialog::chooseFont(ElementFont& font, QWidget& field) {
     bool chosen = false;
-    const QFont picked =
-        QFontDialog::getFont(&chosen, makeDisplayFont(font), this, QStringLiteral("Schrift"));
+    const QFont picked = QFontDialog::getFont(&chosen, makeDisplayFont(font), this, tr("Schrift"));
     if (!chosen)
         return;
     font = elementFontFrom(picked, font);

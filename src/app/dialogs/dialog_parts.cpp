@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFocusEvent>
 #include <QLabel>
@@ -28,9 +29,12 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 QBoxLayout* makeOkCancelHelp(QDialog* dialog, const std::function<void()>& help) {
     dialog->setWindowModality(Qt::WindowModal);
     auto* buttons = new QVBoxLayout;
-    QPushButton* ok = makeButton(dialog, "OKBtn", QStringLiteral("&OK"), buttons);
-    QPushButton* cancel = makeButton(dialog, "CancelBtn", QStringLiteral("&Abbruch"), buttons);
-    QPushButton* helpButton = makeButton(dialog, "HelpBtn", QStringLiteral("&Help"), buttons);
+    QPushButton* ok =
+        makeButton(dialog, "OKBtn", QCoreApplication::translate("velbrant", "&OK"), buttons);
+    QPushButton* cancel = makeButton(dialog, "CancelBtn",
+                                     QCoreApplication::translate("velbrant", "&Abbruch"), buttons);
+    QPushButton* helpButton =
+        makeButton(dialog, "HelpBtn", QCoreApplication::translate("velbrant", "&Help"), buttons);
     buttons->addStretch();
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
@@ -151,7 +155,7 @@ int askChoice(QWidget* parent, const QString& question, const QStringList& answe
     QList<QPushButton*> buttons;
     for (const QString& answer : answers)
         buttons << ask.addButton(answer, QMessageBox::AcceptRole);
-    ask.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    ask.addButton(QCoreApplication::translate("velbrant", "Abbrechen"), QMessageBox::RejectRole);
     if (!buttons.isEmpty())
         ask.setDefaultButton(buttons.front());
     ask.exec();

@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -35,14 +36,16 @@ struct AlignmentButton {
 };
 
 constexpr std::array<AlignmentButton, 3> HorizontalButtons{{
-    {"LeftButton", "&links", Qt::AlignLeft},
-    {"HCenterButton", "&zentriert", Qt::AlignHCenter},
-    {"RightButton", "&rechts", Qt::AlignRight},
+    {"LeftButton", QT_TRANSLATE_NOOP("velbrant::ElementFormatDialog", "&links"), Qt::AlignLeft},
+    {"HCenterButton", QT_TRANSLATE_NOOP("velbrant::ElementFormatDialog", "&zentriert"),
+     Qt::AlignHCenter},
+    {"RightButton", QT_TRANSLATE_NOOP("velbrant::ElementFormatDialog", "&rechts"), Qt::AlignRight},
 }};
 constexpr std::array<AlignmentButton, 3> VerticalButtons{{
-    {"TopButton", "o&ben", Qt::AlignTop},
-    {"VCenterButton", "z&entriert", Qt::AlignVCenter},
-    {"BottomButton", "&unten", Qt::AlignBottom},
+    {"TopButton", QT_TRANSLATE_NOOP("velbrant::ElementFormatDialog", "o&ben"), Qt::AlignTop},
+    {"VCenterButton", QT_TRANSLATE_NOOP("velbrant::ElementFormatDialog", "z&entriert"),
+     Qt::AlignVCenter},
+    {"BottomButton", QT_TRANSLATE_NOOP("velbrant::ElementFormatDialog", "&unten"), Qt::AlignBottom},
 }};
 
 QLineEdit* field(QWidget* parent, const char* name) {
@@ -51,12 +54,30 @@ QLineEdit* field(QWidget* parent, const char* name) {
     return edit;
 }
 
-const NumberRule BorderRule{
-    QStringLiteral("Die Linienstärke der Umrandung"), 0, 9.9, QStringLiteral("mm"), 1, true};
-const NumberRule InnerRule{
-    QStringLiteral("Die Linienstärke des Blockinhalts"), 0, 9.9, QStringLiteral("mm"), 1, true};
-const NumberRule FontSizeRule{
-    QStringLiteral("Die Schriftgröße"), 1, 99, QStringLiteral("pt"), 0, true};
+NumberRule borderRule() {
+    return {QCoreApplication::translate("velbrant", "Die Linienstärke der Umrandung"),
+            0,
+            9.9,
+            QStringLiteral("mm"),
+            1,
+            true};
+}
+NumberRule innerRule() {
+    return {QCoreApplication::translate("velbrant", "Die Linienstärke des Blockinhalts"),
+            0,
+            9.9,
+            QStringLiteral("mm"),
+            1,
+            true};
+}
+NumberRule fontSizeRule() {
+    return {QCoreApplication::translate("velbrant", "Die Schriftgröße"),
+            1,
+            99,
+            QStringLiteral("pt"),
+            0,
+            true};
+}
 
 QCheckBox* styleBox(QWidget* parent, const char* name, const QString& caption) {
     auto* box = new QCheckBox(caption, parent);
@@ -83,11 +104,11 @@ ElementFormatDialog::ElementFormatDialog(QWidget* parent)
     : QDialog(parent), m_pages(new QTabWidget(this)), m_horizontal(new QButtonGroup(this)),
       m_vertical(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("FormatBlockDlg"));
-    setWindowTitle(QStringLiteral("Blöcke formatieren"));
-    m_pages->addTab(alignmentPage(), QStringLiteral("Ausrichtung"));
-    m_pages->addTab(linesPage(), QStringLiteral("Linien"));
-    m_pages->addTab(fontPage(), QStringLiteral("Schriftart"));
-    m_pages->addTab(colorPage(), QStringLiteral("Farbe"));
+    setWindowTitle(tr("Blöcke formatieren"));
+    m_pages->addTab(alignmentPage(), tr("Ausrichtung"));
+    m_pages->addTab(linesPage(), tr("Linien"));
+    m_pages->addTab(fontPage(), tr("Schriftart"));
+    m_pages->addTab(colorPage(), tr("Farbe"));
     m_pages->setCurrentIndex(FontPage);
 
     QBoxLayout* buttons =
@@ -95,9 +116,9 @@ ElementFormatDialog::ElementFormatDialog(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_pages);
     layout->addLayout(buttons);
-    m_numbers.add(m_border, BorderRule);
-    m_numbers.add(m_inner, InnerRule);
-    m_numbers.add(m_fontSize, FontSizeRule);
+    m_numbers.add(m_border, borderRule());
+    m_numbers.add(m_inner, innerRule());
+    m_numbers.add(m_fontSize, fontSizeRule());
     m_numbers.guardLeaving(findChild<QPushButton*>(QStringLiteral("CancelBtn")));
 }
 
@@ -113,11 +134,11 @@ QWidget* ElementFormatDialog::alignmentPage() {
         auto* box = new QGroupBox(caption, page);
         auto* grid = new QGridLayout(box);
         for (std::size_t i = 0; i < kinds.size(); ++i) {
-            auto* button = new QRadioButton(QString::fromUtf8(kinds[i].caption), box);
+            auto* button = new QRadioButton(tr(kinds[i].caption), box);
             button->setObjectName(QString::fromLatin1(kinds[i].name));
             button->installEventFilter(this);
             buttons->addButton(button, static_cast<int>(i) + 1);
-            auto* sample = new QLabel(QStringLiteral("Text"), box);
+            auto* sample = new QLabel(tr("Text"), box);
             sample->setAlignment(kinds[i].sample);
             sample->setFrameShape(QFrame::Box);
             sample->setMinimumSize(60, 40);
@@ -128,13 +149,12 @@ QWidget* ElementFormatDialog::alignmentPage() {
         return box;
     };
     auto* layout = new QGridLayout(page);
-    layout->addWidget(group(QStringLiteral("&horizontal"), m_horizontal, HorizontalButtons, true),
-                      0, 0);
-    layout->addWidget(group(QStringLiteral("&vertikal"), m_vertical, VerticalButtons, false), 0, 1);
-    layout->addWidget(makeHint(page, QStringLiteral("Geben Sie die Ausrichtung des Textes "
-                                                    "innerhalb des Blockes an. Klicken Sie "
-                                                    "zweimal auf einen Schalter, um die "
-                                                    "aktuelle Wahl zu löschen.")),
+    layout->addWidget(group(tr("&horizontal"), m_horizontal, HorizontalButtons, true), 0, 0);
+    layout->addWidget(group(tr("&vertikal"), m_vertical, VerticalButtons, false), 0, 1);
+    layout->addWidget(makeHint(page, tr("Geben Sie die Ausrichtung des Textes "
+                                        "innerhalb des Blockes an. Klicken Sie "
+                                        "zweimal auf einen Schalter, um die "
+                                        "aktuelle Wahl zu löschen.")),
                       1, 0, 1, 2);
     return page;
 }
@@ -143,9 +163,9 @@ QWidget* ElementFormatDialog::colorPage() {
     auto* page = new QWidget;
     m_color = makeColorBox(page);
     auto* layout = new QFormLayout(page);
-    layout->addRow(QStringLiteral("&Füllfarbe:"), m_color);
-    layout->addRow(makeHint(page, QStringLiteral("Structorizer-Dateien (.nsd) behalten die "
-                                                 "Farbe, .STR-Dateien nicht.")));
+    layout->addRow(tr("&Füllfarbe:"), m_color);
+    layout->addRow(makeHint(page, tr("Structorizer-Dateien (.nsd) behalten die "
+                                     "Farbe, .STR-Dateien nicht.")));
     return page;
 }
 
@@ -160,17 +180,17 @@ QWidget* ElementFormatDialog::linesPage() {
     const auto group = [page](const QString& caption, QLineEdit* edit) {
         auto* box = new QGroupBox(caption, page);
         auto* row = new QHBoxLayout(box);
-        auto* label = new QLabel(QStringLiteral("Linienstärke"), box);
+        auto* label = new QLabel(tr("Linienstärke"), box);
         label->setBuddy(edit);
         row->addWidget(label);
         row->addWidget(edit);
         return box;
     };
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(group(QStringLiteral("&Umrandung"), m_border));
-    layout->addWidget(group(QStringLiteral("&Blockinhalt"), m_inner));
-    layout->addWidget(makeHint(page, QStringLiteral("Geben Sie die gewünschte Linienstärke für "
-                                                    "den Rand und Inhalt des Blockes an.")));
+    layout->addWidget(group(tr("&Umrandung"), m_border));
+    layout->addWidget(group(tr("&Blockinhalt"), m_inner));
+    layout->addWidget(makeHint(page, tr("Geben Sie die gewünschte Linienstärke für "
+                                        "den Rand und Inhalt des Blockes an.")));
     return page;
 }
 
@@ -180,35 +200,35 @@ QWidget* ElementFormatDialog::fontPage() {
     m_fontName->setObjectName(QStringLiteral("FontNameEdit"));
     m_fontName->setMaxLength(static_cast<int>(MaxFontNameLength));
     m_fontSize = field(page, "FontSizeEdit");
-    auto* fontBox = new QGroupBox(QStringLiteral("Sch&riftart"), page);
+    auto* fontBox = new QGroupBox(tr("Sch&riftart"), page);
     auto* fontGrid = new QGridLayout(fontBox);
-    auto* nameLabel = new QLabel(QStringLiteral("&Name"), fontBox);
+    auto* nameLabel = new QLabel(tr("&Name"), fontBox);
     nameLabel->setBuddy(m_fontName);
-    auto* sizeLabel = new QLabel(QStringLiteral("&Größe"), fontBox);
+    auto* sizeLabel = new QLabel(tr("&Größe"), fontBox);
     sizeLabel->setBuddy(m_fontSize);
     fontGrid->addWidget(nameLabel, 0, 0);
     fontGrid->addWidget(m_fontName, 0, 1);
     fontGrid->addWidget(sizeLabel, 1, 0);
     fontGrid->addWidget(m_fontSize, 1, 1);
 
-    auto* styleGroup = new QGroupBox(QStringLiteral("&Schriftstil"), page);
+    auto* styleGroup = new QGroupBox(tr("&Schriftstil"), page);
     auto* styles = new QVBoxLayout(styleGroup);
-    m_bold = styleBox(styleGroup, "BoldBox", QStringLiteral("&fett"));
-    m_italic = styleBox(styleGroup, "ItalicBox", QStringLiteral("&kursiv"));
-    m_underline = styleBox(styleGroup, "UnderlineBox", QStringLiteral("&unterstrichen"));
-    m_strikeOut = styleBox(styleGroup, "StrikeOutBox", QStringLiteral("&durchgestrichen"));
+    m_bold = styleBox(styleGroup, "BoldBox", tr("&fett"));
+    m_italic = styleBox(styleGroup, "ItalicBox", tr("&kursiv"));
+    m_underline = styleBox(styleGroup, "UnderlineBox", tr("&unterstrichen"));
+    m_strikeOut = styleBox(styleGroup, "StrikeOutBox", tr("&durchgestrichen"));
     for (QCheckBox* box : {m_bold, m_italic, m_underline, m_strikeOut})
         styles->addWidget(box);
-    QPushButton* select = makeButton(page, "SelectFontBtn", QStringLiteral("Aus&wählen"));
+    QPushButton* select = makeButton(page, "SelectFontBtn", tr("Aus&wählen"));
     connect(select, &QPushButton::clicked, this, &ElementFormatDialog::chooseFont);
 
     auto* layout = new QGridLayout(page);
     layout->addWidget(fontBox, 0, 0);
     layout->addWidget(styleGroup, 0, 1);
     layout->addWidget(select, 1, 1, Qt::AlignRight);
-    layout->addWidget(makeHint(page, QStringLiteral("Geben Sie die neue Schriftart mit ihrer "
-                                                    "Größe und ihren Attributen an oder "
-                                                    "betätigen Sie den Schalter Auswählen.")),
+    layout->addWidget(makeHint(page, tr("Geben Sie die neue Schriftart mit ihrer "
+                                        "Größe und ihren Attributen an oder "
+                                        "betätigen Sie den Schalter Auswählen.")),
                       2, 0, 1, 2);
     return page;
 }
@@ -262,8 +282,7 @@ ElementFormat ElementFormatDialog::format() const {
 void ElementFormatDialog::chooseFont() {
     const ElementFont shown = format().font;
     bool chosen = false;
-    const QFont font =
-        QFontDialog::getFont(&chosen, makeDisplayFont(shown), this, QStringLiteral("Schrift"));
+    const QFont font = QFontDialog::getFont(&chosen, makeDisplayFont(shown), this, tr("Schrift"));
     if (!chosen)
         return;
     ElementFormat withFont = format();

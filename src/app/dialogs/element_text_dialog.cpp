@@ -16,14 +16,14 @@ namespace velbrant {
 
 ElementTextDialog::ElementTextDialog(QWidget* parent)
     : QDialog(parent, Qt::Tool), m_memo(new StorableTextEdit(this)), m_hint(makeRefusalNote(this)),
-      m_labelsButton(makeButton(this, "AbfragenBtn", QStringLiteral("Ab&fragen"))),
+      m_labelsButton(makeButton(this, "AbfragenBtn", tr("Ab&fragen"))),
       m_comment(new QPlainTextEdit(this)), m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("EditDlg"));
-    setWindowTitle(QStringLiteral("Block beschriften"));
-    QPushButton* close = makeButton(this, "OKBtn", QStringLiteral("&Schließen"));
-    QPushButton* cancel = makeButton(this, "CancelBtn", QStringLiteral("&Abbruch"));
-    QPushButton* help = makeButton(this, "HelpBtn", QStringLiteral("&Help"));
-    QPushButton* font = makeButton(this, "FontBtn", QStringLiteral("Sch&rift"));
+    setWindowTitle(tr("Block beschriften"));
+    QPushButton* close = makeButton(this, "OKBtn", tr("&Schließen"));
+    QPushButton* cancel = makeButton(this, "CancelBtn", tr("&Abbruch"));
+    QPushButton* help = makeButton(this, "HelpBtn", tr("&Help"));
+    QPushButton* font = makeButton(this, "FontBtn", tr("Sch&rift"));
     m_memo->setObjectName(QStringLiteral("Memo"));
     m_memo->setAnyCharacter(true);
     m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -34,7 +34,7 @@ ElementTextDialog::ElementTextDialog(QWidget* parent)
     m_comment->setObjectName(QStringLiteral("CommentMemo"));
     m_comment->setTabChangesFocus(true);
     m_comment->setFixedHeight(m_comment->fontMetrics().lineSpacing() * 3 + 12);
-    auto* commentLabel = new QLabel(QStringLiteral("&Kommentar:"), this);
+    auto* commentLabel = new QLabel(tr("&Kommentar:"), this);
     commentLabel->setBuddy(m_comment);
 
     auto* layout = new QGridLayout(this);
@@ -153,8 +153,7 @@ void ElementTextDialog::reject() {
 
 void ElementTextDialog::chooseFont() {
     bool chosen = false;
-    const QFont font =
-        QFontDialog::getFont(&chosen, m_memo->font(), this, QStringLiteral("Schrift"));
+    const QFont font = QFontDialog::getFont(&chosen, m_memo->font(), this, tr("Schrift"));
     if (!chosen)
         return;
     showFont(elementFontFrom(font, m_font));

@@ -26,17 +26,17 @@ struct Format {
 };
 
 constexpr std::array<Format, 11> Formats{{
-    {"PNG-Bild", "png", true},
-    {"SVG-Grafik", "svg", true},
-    {"PDF-Dokument", "pdf", true},
-    {"LaTeX (TikZ)", "tex", true},
-    {"Structorizer-Diagramm", "nsd", false},
-    {"Struktogramm", "STR", false},
-    {"Struktogramm als Text", "txt", false},
-    {"Python-Programm", "py", false},
-    {"Java-Programm", "java", false},
-    {"C-Programm", "c", false},
-    {"Pascal-Programm", "pas", false},
+    {QT_TRANSLATE_NOOP("velbrant::ExportDialog", "PNG-Bild"), "png", true},
+    {QT_TRANSLATE_NOOP("velbrant::ExportDialog", "SVG-Grafik"), "svg", true},
+    {QT_TRANSLATE_NOOP("velbrant::ExportDialog", "PDF-Dokument"), "pdf", true},
+    {QT_TRANSLATE_NOOP("velbrant::ExportDialog", "LaTeX (TikZ)"), "tex", true},
+    {QT_TRANSLATE_NOOP("velbrant::ExportDialog", "Structorizer-Diagramm"), "nsd", false},
+    {QT_TRANSLATE_NOOP("velbrant::ExportDialog", "Struktogramm"), "STR", false},
+    {QT_TRANSLATE_NOOP("velbrant::ExportDialog", "Struktogramm als Text"), "txt", false},
+    {QT_TRANSLATE_NOOP("velbrant::ExportDialog", "Python-Programm"), "py", false},
+    {QT_TRANSLATE_NOOP("velbrant::ExportDialog", "Java-Programm"), "java", false},
+    {QT_TRANSLATE_NOOP("velbrant::ExportDialog", "C-Programm"), "c", false},
+    {QT_TRANSLATE_NOOP("velbrant::ExportDialog", "Pascal-Programm"), "pas", false},
 }};
 
 // The format of a file name's extension, in any case; -1 for none.
@@ -60,42 +60,40 @@ QString withExtension(const QString& path, int format) {
 ExportDialog::ExportDialog(QWidget* parent)
     : QDialog(parent), m_path(new QLineEdit(this)), m_format(new QComboBox(this)),
       m_dpi(new QLineEdit(QStringLiteral("300"), this)),
-      m_ownScale(new QCheckBox(QStringLiteral("&Eigener Maßstab"), this)),
+      m_ownScale(new QCheckBox(tr("&Eigener Maßstab"), this)),
       m_scale(new QLineEdit(QStringLiteral("100 %"), this)), m_worksheet(new QComboBox(this)),
-      m_solution(new QCheckBox(QStringLiteral("&Lösung anhängen"), this)),
-      m_blackAndWhite(new QCheckBox(QStringLiteral("Sch&warzweiß"), this)) {
+      m_solution(new QCheckBox(tr("&Lösung anhängen"), this)),
+      m_blackAndWhite(new QCheckBox(tr("Sch&warzweiß"), this)) {
     setObjectName(QStringLiteral("ExportDlg"));
-    setWindowTitle(QStringLiteral("Exportieren"));
+    setWindowTitle(tr("Exportieren"));
     m_path->setObjectName(QStringLiteral("ExportFileEdit"));
     m_path->setMinimumWidth(360);
     m_format->setObjectName(QStringLiteral("ExportFormatBox"));
     for (const Format& format : Formats)
         m_format->addItem(
-            QStringLiteral("%1 (*.%2)")
-                .arg(QString::fromUtf8(format.caption), QLatin1String(format.extension)));
+            QStringLiteral("%1 (*.%2)").arg(tr(format.caption), QLatin1String(format.extension)));
     m_dpi->setObjectName(QStringLiteral("ExportDpiEdit"));
     m_ownScale->setObjectName(QStringLiteral("ExportOwnScaleBox"));
     m_scale->setObjectName(QStringLiteral("ExportScaleEdit"));
     m_worksheet->setObjectName(QStringLiteral("ExportWorksheetBox"));
-    m_worksheet->addItems(
-        {QStringLiteral("Kein Arbeitsblatt"), QStringLiteral("Markierte Elemente leer"),
-         QStringLiteral("Anweisungen leer"), QStringLiteral("Bedingungen und Schleifenköpfe leer"),
-         QStringLiteral("Alle Texte leer")});
+    m_worksheet->addItems({tr("Kein Arbeitsblatt"), tr("Markierte Elemente leer"),
+                           tr("Anweisungen leer"), tr("Bedingungen und Schleifenköpfe leer"),
+                           tr("Alle Texte leer")});
     m_solution->setObjectName(QStringLiteral("ExportSolutionBox"));
     m_blackAndWhite->setObjectName(QStringLiteral("ExportBlackWhiteBox"));
-    auto* browse = makeButton(this, "BrowseBtn", QStringLiteral("&Durchsuchen..."));
+    auto* browse = makeButton(this, "BrowseBtn", tr("&Durchsuchen..."));
 
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(m_path);
     fileRow->addWidget(browse);
     auto* fields = new QFormLayout;
-    auto* fileLabel = new QLabel(QStringLiteral("&Datei:"), this);
+    auto* fileLabel = new QLabel(tr("&Datei:"), this);
     fileLabel->setBuddy(m_path);
     fields->addRow(fileLabel, fileRow);
-    fields->addRow(QStringLiteral("&Format:"), m_format);
-    fields->addRow(QStringLiteral("A&uflösung (dpi):"), m_dpi);
+    fields->addRow(tr("&Format:"), m_format);
+    fields->addRow(tr("A&uflösung (dpi):"), m_dpi);
     fields->addRow(m_ownScale, m_scale);
-    fields->addRow(QStringLiteral("&Arbeitsblatt:"), m_worksheet);
+    fields->addRow(tr("&Arbeitsblatt:"), m_worksheet);
     fields->addRow(QString(), m_solution);
     fields->addRow(QString(), m_blackAndWhite);
     QBoxLayout* buttons =
@@ -104,10 +102,10 @@ ExportDialog::ExportDialog(QWidget* parent)
     layout->addLayout(fields);
     layout->addLayout(buttons);
 
-    m_numbers.add(m_dpi, {QStringLiteral("Die Auflösung"), MinDotsPerInch, MaxDotsPerInch,
-                          QStringLiteral("dpi"), 0});
-    m_numbers.add(m_scale, {QStringLiteral("Der Maßstab"), MinScalePercent, MaxScalePercent,
-                            QStringLiteral("%"), 0});
+    m_numbers.add(m_dpi,
+                  {tr("Die Auflösung"), MinDotsPerInch, MaxDotsPerInch, QStringLiteral("dpi"), 0});
+    m_numbers.add(m_scale,
+                  {tr("Der Maßstab"), MinScalePercent, MaxScalePercent, QStringLiteral("%"), 0});
     m_numbers.guardLeaving(findChild<QPushButton*>(QStringLiteral("CancelBtn")));
     connect(m_format, &QComboBox::activated, this, &ExportDialog::formatChosen);
     connect(m_path, &QLineEdit::textEdited, this, &ExportDialog::nameTyped);
@@ -145,7 +143,7 @@ ExportChoice ExportDialog::choice() const {
 void ExportDialog::accept() {
     if (m_path->text().trimmed().isEmpty()) {
         QMessageBox::critical(this, ProgramCaption,
-                              QStringLiteral("Bitte geben Sie an, wohin exportiert werden soll."));
+                              tr("Bitte geben Sie an, wohin exportiert werden soll."));
         m_path->setFocus();
         return;
     }
@@ -169,8 +167,8 @@ void ExportDialog::formatChosen(int index) {
 }
 
 void ExportDialog::browse() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Exportieren"),
-                                                      m_path->text(), m_format->currentText());
+    const QString path = QFileDialog::getSaveFileName(this, tr("Exportieren"), m_path->text(),
+                                                      m_format->currentText());
     if (path.isEmpty())
         return;
     m_path->setText(formatOf(path) >= 0 ? path : withExtension(path, m_format->currentIndex()));

@@ -1,5 +1,6 @@
 #include "app/dialogs/length_fields.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace velbrant {
@@ -15,7 +16,7 @@ QString decimalText(double value, int decimals) {
 QString lineWidthText(int width) {
     if (width == 0)
         return QString();
-    return QStringLiteral("%1,%2 mm").arg(width / 10).arg(width % 10);
+    return QCoreApplication::translate("velbrant", "%1,%2 mm").arg(width / 10).arg(width % 10);
 }
 
 QString lengthText(int length, int unitsPerShown, const QString& unit) {
@@ -56,21 +57,24 @@ QString refusal(const QString& text, const NumberRule& rule) {
     if (value && *value < rule.min && !rule.belowMin.isEmpty())
         return rule.belowMin;
     const bool wholeMax = rule.max == static_cast<int>(rule.max);
-    const QString range = QStringLiteral("%1 bis %2 %3")
+    const QString range = QCoreApplication::translate("velbrant", "%1 bis %2 %3")
                               .arg(decimalText(rule.min, 0),
                                    decimalText(rule.max, wholeMax ? 0 : rule.decimals), rule.unit)
                               .trimmed();
     const QString kind =
         rule.decimals == 0
-            ? QStringLiteral("eine ganze Zahl von %1").arg(range)
-            : QStringLiteral("eine Zahl von %1 mit höchstens %2")
+            ? QCoreApplication::translate("velbrant", "eine ganze Zahl von %1").arg(range)
+            : QCoreApplication::translate("velbrant", "eine Zahl von %1 mit höchstens %2")
                   .arg(range, rule.decimals == 1
-                                  ? QStringLiteral("einer Nachkommastelle")
-                                  : QStringLiteral("%1 Nachkommastellen").arg(rule.decimals));
-    const QString expected = QStringLiteral("%1 muß %2 sein.").arg(rule.subject, kind);
+                                  ? QCoreApplication::translate("velbrant", "einer Nachkommastelle")
+                                  : QCoreApplication::translate("velbrant", "%1 Nachkommastellen")
+                                        .arg(rule.decimals));
+    const QString expected =
+        QCoreApplication::translate("velbrant", "%1 muß %2 sein.").arg(rule.subject, kind);
     if (typed.isEmpty())
         return expected;
-    return QStringLiteral("„%1“ ist nicht möglich. %2").arg(typed, expected);
+    return QCoreApplication::translate("velbrant", "„%1“ ist nicht möglich. %2")
+        .arg(typed, expected);
 }
 
 } // namespace velbrant

@@ -14,11 +14,11 @@ namespace velbrant {
 
 NewCaseDialog::NewCaseDialog(QWidget* parent)
     : QDialog(parent), m_count(new QLineEdit(QStringLiteral("3"), this)),
-      m_hasElse(new QCheckBox(QStringLiteral("mit Else-Zweig"), this)) {
+      m_hasElse(new QCheckBox(tr("mit Else-Zweig"), this)) {
     setObjectName(QStringLiteral("CaseDlg"));
     // Modal to the frame only: the help stays usable beside it.
     setWindowModality(Qt::WindowModal);
-    setWindowTitle(QStringLiteral("Case-Block erzeugen"));
+    setWindowTitle(tr("Case-Block erzeugen"));
     m_count->setObjectName(QStringLiteral("NumBlocksEdit"));
     m_count->setFixedWidth(m_count->fontMetrics().horizontalAdvance(u'0') * 5);
     m_hasElse->setObjectName(QStringLiteral("HasElseBlockCheckBox"));
@@ -26,18 +26,16 @@ NewCaseDialog::NewCaseDialog(QWidget* parent)
 
     auto* frame = new QGroupBox(this);
     auto* fields = new QGridLayout(frame);
-    auto* label =
-        new QLabel(QStringLiteral("Anzahl der Verzweigungen\n(einschließlich Else-Zweig)"), frame);
+    auto* label = new QLabel(tr("Anzahl der Verzweigungen\n(einschließlich Else-Zweig)"), frame);
     label->setBuddy(m_count);
     fields->addWidget(label, 0, 0);
     fields->addWidget(m_count, 0, 1);
     fields->addWidget(m_hasElse, 1, 0, 1, 2);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
-    QPushButton* help = buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
+    QPushButton* ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(tr("&Abbruch"), QDialogButtonBox::RejectRole);
+    QPushButton* help = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
@@ -47,10 +45,10 @@ NewCaseDialog::NewCaseDialog(QWidget* parent)
     connect(help, &QPushButton::clicked, this,
             [this] { emit helpRequested(QStringLiteral("case_block")); });
 
-    m_numbers.add(m_count, {QStringLiteral("Die Anzahl der Verzweigungen"), MinBranches,
-                            MaxBranches, QString(), 0, false,
-                            QStringLiteral("Eine Case-Anweisung muß mindestens\n2 Fälle "
-                                           "behandeln !")});
+    m_numbers.add(m_count, {tr("Die Anzahl der Verzweigungen"), MinBranches, MaxBranches, QString(),
+                            0, false,
+                            tr("Eine Case-Anweisung muß mindestens\n2 Fälle "
+                               "behandeln !")});
     m_numbers.guardLeaving(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);

@@ -24,16 +24,16 @@ PrintProgressDialog::PrintProgressDialog(const QString& fileName, const QString&
                                          QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("PrintCancelDlg"));
-    setWindowTitle(QStringLiteral("Drucke..."));
+    setWindowTitle(tr("Drucke..."));
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto* grid = new QGridLayout(panel);
-    grid->addWidget(label(panel, "Label1", QStringLiteral("Drucke ")), 0, 0);
+    grid->addWidget(label(panel, "Label1", tr("Drucke ")), 0, 0);
     grid->addWidget(label(panel, "FileNameLabel", fileName), 0, 1);
-    grid->addWidget(label(panel, "Label2", QStringLiteral("auf ")), 1, 0);
+    grid->addWidget(label(panel, "Label2", tr("auf ")), 1, 0);
     grid->addWidget(label(panel, "PrnNameLabel", printerName), 1, 1);
     grid->setColumnStretch(1, 1);
-    QPushButton* cancel = makeButton(this, "BitBtn2", QStringLiteral("Abbrechen"));
+    QPushButton* cancel = makeButton(this, "BitBtn2", tr("Abbrechen"));
     connect(cancel, &QPushButton::clicked, this, [this] { m_cancelled = true; });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel);

@@ -13,10 +13,10 @@ namespace velbrant {
 RecoveryDialog::RecoveryDialog(const QStringList& documents, QWidget* parent)
     : QDialog(parent), m_list(new QListWidget(this)) {
     setObjectName(QStringLiteral("RecoveryDlg"));
-    setWindowTitle(QStringLiteral("Dokumente wiederherstellen"));
-    auto* text = new QLabel(QStringLiteral("Velbrant wurde beendet, ohne diese Dokumente zu "
-                                           "speichern. Angekreuzte werden wiederhergestellt, "
-                                           "die anderen verworfen."),
+    setWindowTitle(tr("Dokumente wiederherstellen"));
+    auto* text = new QLabel(tr("Velbrant wurde beendet, ohne diese Dokumente zu "
+                               "speichern. Angekreuzte werden wiederhergestellt, "
+                               "die anderen verworfen."),
                             this);
     text->setWordWrap(true);
     m_list->setObjectName(QStringLiteral("DocumentList"));
@@ -24,9 +24,9 @@ RecoveryDialog::RecoveryDialog(const QStringList& documents, QWidget* parent)
         auto* item = new QListWidgetItem(document, m_list);
         item->setCheckState(Qt::Checked);
     }
-    QPushButton* restore = makeButton(this, "OKBtn", QStringLiteral("&Wiederherstellen"));
+    QPushButton* restore = makeButton(this, "OKBtn", tr("&Wiederherstellen"));
     restore->setDefault(true);
-    QPushButton* later = makeButton(this, "CancelBtn", QStringLiteral("&Später"));
+    QPushButton* later = makeButton(this, "CancelBtn", tr("&Später"));
     connect(restore, &QPushButton::clicked, this, &QDialog::accept);
     connect(later, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

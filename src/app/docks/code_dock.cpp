@@ -48,8 +48,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 } // namespace
 
 CodeDock::CodeDock(QWidget* parent)
-    : QDockWidget(QStringLiteral("Programm"), parent), m_language(new QComboBox),
-      m_code(new QPlainTextEdit), m_note(new QLabel), m_highlighter(nullptr) {
+    : QDockWidget(tr("Programm"), parent), m_language(new QComboBox), m_code(new QPlainTextEdit),
+      m_note(new QLabel), m_highlighter(nullptr) {
     setObjectName(QStringLiteral("CodeDock"));
     m_language->setObjectName(QStringLiteral("CodeLanguageBox"));
     for (const LanguageEntry& entry : Languages)
@@ -63,11 +63,11 @@ CodeDock::CodeDock(QWidget* parent)
     m_note->setObjectName(QStringLiteral("CodeNote"));
     m_highlighter = new CodeHighlighter(m_code->document());
     m_highlighter->setLanguage(language());
-    auto* copyButton = button(this, "CopyCodeBtn", QStringLiteral("&Kopieren"));
-    auto* saveButton = button(this, "SaveCodeBtn", QStringLiteral("&Speichern unter..."));
+    auto* copyButton = button(this, "CopyCodeBtn", tr("&Kopieren"));
+    auto* saveButton = button(this, "SaveCodeBtn", tr("&Speichern unter..."));
 
     auto* top = new QHBoxLayout;
-    auto* languageLabel = new QLabel(QStringLiteral("&Sprache:"));
+    auto* languageLabel = new QLabel(tr("&Sprache:"));
     languageLabel->setBuddy(m_language);
     top->addWidget(languageLabel);
     top->addWidget(m_language, 1);
@@ -81,8 +81,7 @@ CodeDock::CodeDock(QWidget* parent)
     setWidget(content);
 
     askSavePath = [](QWidget* parent, const QString& suggested, const QString& filter) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Programm speichern"), suggested,
-                                            filter);
+        return QFileDialog::getSaveFileName(parent, tr("Programm speichern"), suggested, filter);
     };
     connect(m_language, &QComboBox::currentIndexChanged, this, [this] {
         m_highlighter->setLanguage(language());
@@ -156,8 +155,7 @@ void CodeDock::save() {
     const QString suggested =
         QFileInfo(m_path.isEmpty() ? QStringLiteral("programm") : m_path).completeBaseName() +
         u'.' + extension;
-    const QString filter =
-        QStringLiteral("%1-Programm (*.%2)").arg(m_language->currentText(), extension);
+    const QString filter = tr("%1-Programm (*.%2)").arg(m_language->currentText(), extension);
     const QString path = askSavePath(this, suggested, filter);
     if (path.isEmpty())
         return;
@@ -179,7 +177,7 @@ void CodeDock::save() {
         commitWhole(file, &reason);
     if (!reason.isEmpty())
         QMessageBox::critical(this, ProgramCaption,
-                              QStringLiteral("%1 konnte nicht gespeichert werden: %2")
+                              tr("%1 konnte nicht gespeichert werden: %2")
                                   .arg(QDir::toNativeSeparators(path), reason));
 }
 

@@ -30,7 +30,7 @@ std::string toWindows1252(const QString& text) {
 } // namespace
 
 TextDock::TextDock(QWidget* parent)
-    : QDockWidget(QStringLiteral("Text"), parent), m_text(new QPlainTextEdit), m_note(new QLabel) {
+    : QDockWidget(tr("Text"), parent), m_text(new QPlainTextEdit), m_note(new QLabel) {
     setObjectName(QStringLiteral("TextDock"));
     m_text->setObjectName(QStringLiteral("NotationText"));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -7,6 +7,7 @@
 #include "model/history/edits.h"
 #include "model/notation/text_notation.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
@@ -19,15 +20,16 @@ namespace {
 constexpr int ClickTolerance = 10;
 
 // The names undo and redo give their steps.
-constexpr const char* InsertStep = "Einfügen";
-constexpr const char* DeleteStep = "Löschen";
-constexpr const char* CutStep = "Ausschneiden";
-constexpr const char* TextStep = "Text";
-constexpr const char* FormatStep = "Format";
-constexpr const char* BreakpointStep = "Haltepunkt";
-constexpr const char* ColorStep = "Farbe";
-constexpr const char* ReplaceStep = "Ersetzen";
-constexpr const char* TextEditStep = "Text bearbeitet";
+constexpr const char* InsertStep = QT_TRANSLATE_NOOP("velbrant::DocumentEditor", "Einfügen");
+constexpr const char* DeleteStep = QT_TRANSLATE_NOOP("velbrant::DocumentEditor", "Löschen");
+constexpr const char* CutStep = QT_TRANSLATE_NOOP("velbrant::DocumentEditor", "Ausschneiden");
+constexpr const char* TextStep = QT_TRANSLATE_NOOP("velbrant::DocumentEditor", "Text");
+constexpr const char* FormatStep = QT_TRANSLATE_NOOP("velbrant::DocumentEditor", "Format");
+constexpr const char* BreakpointStep = QT_TRANSLATE_NOOP("velbrant::DocumentEditor", "Haltepunkt");
+constexpr const char* ColorStep = QT_TRANSLATE_NOOP("velbrant::DocumentEditor", "Farbe");
+constexpr const char* ReplaceStep = QT_TRANSLATE_NOOP("velbrant::DocumentEditor", "Ersetzen");
+constexpr const char* TextEditStep =
+    QT_TRANSLATE_NOOP("velbrant::DocumentEditor", "Text bearbeitet");
 
 } // namespace
 

@@ -128,8 +128,8 @@ public:
     const UndoHistory& history() const { return m_history; }
     // What an undo or a redo would take back or make again ("Einfügen",
     // "Löschen", "Ausschneiden", "Text", "Format"); empty when nothing.
-    QString undoName() const { return QString::fromStdString(m_history.undoName()); }
-    QString redoName() const { return QString::fromStdString(m_history.redoName()); }
+    QString undoName() const { return tr(m_history.undoName().c_str()); }
+    QString redoName() const { return tr(m_history.redoName().c_str()); }
 
     // The selected run as a transfer stream; empty without a selection.
     Bytes copySelection() const;

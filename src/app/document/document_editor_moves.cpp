@@ -3,6 +3,7 @@
 #include "model/files/transfer_stream.h"
 #include "model/history/edits.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 // The editor's part in moving elements: where an insertion or a drop goes,
@@ -13,9 +14,9 @@ namespace velbrant {
 
 namespace {
 
-constexpr const char* MoveStep = "Verschieben";
-constexpr const char* CopyStep = "Kopieren";
-constexpr const char* DropStep = "Einfügen";
+constexpr const char* MoveStep = QT_TRANSLATE_NOOP("velbrant::DocumentEditor", "Verschieben");
+constexpr const char* CopyStep = QT_TRANSLATE_NOOP("velbrant::DocumentEditor", "Kopieren");
+constexpr const char* DropStep = QT_TRANSLATE_NOOP("velbrant::DocumentEditor", "Einfügen");
 
 // Whether the sequence lies in the element's subtree.
 bool holds(const Element& element, const Sequence* sequence) {

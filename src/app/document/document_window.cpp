@@ -84,7 +84,7 @@ bool DocumentWindow::writeFile(const QString& path, QString* error) {
     try {
         bytes = encodeDocumentFor(path, m_editor->document());
     } catch (const std::length_error& failure) {
-        *error = QStringLiteral("%1 lässt sich nicht speichern: %2")
+        *error = tr("%1 lässt sich nicht speichern: %2")
                      .arg(shownPath, QString::fromUtf8(failure.what()));
         return false;
     }
@@ -94,7 +94,7 @@ bool DocumentWindow::writeFile(const QString& path, QString* error) {
     if (!opened)
         reason = writeFailure(file);
     if (!opened || !commitWhole(file, &reason)) {
-        *error = QStringLiteral("%1 lässt sich nicht speichern: %2").arg(shownPath, reason);
+        *error = tr("%1 lässt sich nicht speichern: %2").arg(shownPath, reason);
         return false;
     }
     m_editor->markSaved();
@@ -124,7 +124,7 @@ bool DocumentWindow::confirmClose() {
     if (!isModified())
         return true;
     const auto answer = QMessageBox::question(
-        this, ProgramCaption, QStringLiteral("Änderungen in %1 speichern?").arg(m_fileName),
+        this, ProgramCaption, tr("Änderungen in %1 speichern?").arg(m_fileName),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Yes)
         return m_save && m_save(*this);

@@ -13,13 +13,12 @@ namespace velbrant {
 
 FindCommands::FindCommands(QWidget* frame)
     : QObject(frame), m_frame(frame), m_dialog(new FindDialog(frame)) {
-    addAction("EditFindItem", QStringLiteral("&Suchen..."), QKeySequence::Find,
+    addAction("EditFindItem", tr("&Suchen..."), QKeySequence::Find,
               [this] { m_dialog->showFor(false); });
-    addAction("EditFindNextItem", QStringLiteral("&Weitersuchen"), QKeySequence(Qt::Key_F3),
-              [this] { go(1); });
-    addAction("EditFindPreviousItem", QStringLiteral("&Rückwärts suchen"),
-              QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { go(-1); });
-    addAction("EditReplaceItem", QStringLiteral("&Ersetzen..."), QKeySequence(Qt::CTRL | Qt::Key_H),
+    addAction("EditFindNextItem", tr("&Weitersuchen"), QKeySequence(Qt::Key_F3), [this] { go(1); });
+    addAction("EditFindPreviousItem", tr("&Rückwärts suchen"), QKeySequence(Qt::SHIFT | Qt::Key_F3),
+              [this] { go(-1); });
+    addAction("EditReplaceItem", tr("&Ersetzen..."), QKeySequence(Qt::CTRL | Qt::Key_H),
               [this] { m_dialog->showFor(true); });
     connect(m_dialog, &FindDialog::searchChanged, this, [this] {
         m_stale = true;
@@ -113,11 +112,11 @@ void FindCommands::refresh() {
 
 QString FindCommands::hitCount() const {
     if (m_found.empty())
-        return QStringLiteral("Nicht gefunden.");
+        return tr("Nicht gefunden.");
     if (m_current < 0)
-        return m_found.size() == 1 ? QStringLiteral("1 Stelle gefunden.")
-                                   : QStringLiteral("%1 Stellen gefunden.").arg(m_found.size());
-    return QStringLiteral("Stelle %1 von %2.").arg(m_current + 1).arg(m_found.size());
+        return m_found.size() == 1 ? tr("1 Stelle gefunden.")
+                                   : tr("%1 Stellen gefunden.").arg(m_found.size());
+    return tr("Stelle %1 von %2.").arg(m_current + 1).arg(m_found.size());
 }
 
 // F3 before anything was asked for opens the dialog instead.
@@ -187,7 +186,7 @@ void FindCommands::replaceAll() {
             search.replaceAll(window->editor().document(), m_dialog->replacement());
         if (!replacement.refusal.isEmpty()) {
             return m_dialog->showStatus(
-                QStringLiteral("Nichts ersetzt. In %1: %2")
+                tr("Nichts ersetzt. In %1: %2")
                     .arg(window->windowTitle().remove(QStringLiteral("[*]")), replacement.refusal));
         }
         count += replacement.count;
@@ -198,8 +197,8 @@ void FindCommands::replaceAll() {
             window->editor().replaceTexts(replacement.changes);
     m_current = -1;
     refresh();
-    const QString done = count == 1 ? QStringLiteral("1 Stelle ersetzt.")
-                                    : QStringLiteral("%1 Stellen ersetzt.").arg(count);
+    const QString done =
+        count == 1 ? tr("1 Stelle ersetzt.") : tr("%1 Stellen ersetzt.").arg(count);
     m_dialog->showStatus(done);
     emit note(done);
 }

@@ -15,25 +15,25 @@ namespace velbrant {
 
 FindDialog::FindDialog(QWidget* parent)
     : QDialog(parent, Qt::Tool), m_pattern(new QLineEdit(this)), m_replacement(new QLineEdit(this)),
-      m_replacementLabel(new QLabel(QStringLiteral("Ersetzen &durch:"), this)),
-      m_optionBox(new QGroupBox(QStringLiteral("Optionen"), this)) {
+      m_replacementLabel(new QLabel(tr("Ersetzen &durch:"), this)),
+      m_optionBox(new QGroupBox(tr("Optionen"), this)) {
     setObjectName(QStringLiteral("FindDlg"));
     m_pattern->setObjectName(QStringLiteral("FindEdit"));
     m_replacement->setObjectName(QStringLiteral("ReplaceEdit"));
-    auto* patternLabel = new QLabel(QStringLiteral("&Suchen nach:"), this);
+    auto* patternLabel = new QLabel(tr("&Suchen nach:"), this);
     patternLabel->setBuddy(m_pattern);
     m_replacementLabel->setBuddy(m_replacement);
 
-    m_caseSensitive = addOption("CaseBox", QStringLiteral("&Groß-/Kleinschreibung"));
-    m_wholeWord = addOption("WholeWordBox", QStringLiteral("Ganzes &Wort"));
-    m_regularExpression = addOption("RegexBox", QStringLiteral("Re&gulärer Ausdruck"));
-    m_comments = addOption("CommentsBox", QStringLiteral("auch in &Kommentaren"));
-    m_caseLabels = addOption("LabelsBox", QStringLiteral("auch in &Fallbeschriftungen"));
-    m_title = addOption("TitleBox", QStringLiteral("auch im &Titel"));
-    auto* active = new QRadioButton(QStringLiteral("&aktives Struktogramm"), m_optionBox);
+    m_caseSensitive = addOption("CaseBox", tr("&Groß-/Kleinschreibung"));
+    m_wholeWord = addOption("WholeWordBox", tr("Ganzes &Wort"));
+    m_regularExpression = addOption("RegexBox", tr("Re&gulärer Ausdruck"));
+    m_comments = addOption("CommentsBox", tr("auch in &Kommentaren"));
+    m_caseLabels = addOption("LabelsBox", tr("auch in &Fallbeschriftungen"));
+    m_title = addOption("TitleBox", tr("auch im &Titel"));
+    auto* active = new QRadioButton(tr("&aktives Struktogramm"), m_optionBox);
     active->setObjectName(QStringLiteral("ActiveDiagramButton"));
     active->setChecked(true);
-    m_allDiagrams = new QRadioButton(QStringLiteral("&alle offenen Struktogramme"), m_optionBox);
+    m_allDiagrams = new QRadioButton(tr("&alle offenen Struktogramme"), m_optionBox);
     m_allDiagrams->setObjectName(QStringLiteral("AllDiagramsButton"));
     auto* options = new QGridLayout(m_optionBox);
     const QList<QWidget*> column = {m_caseSensitive, m_wholeWord,  m_regularExpression,
@@ -43,12 +43,12 @@ FindDialog::FindDialog(QWidget* parent)
     options->addWidget(active, 3, 0);
     options->addWidget(m_allDiagrams, 3, 1);
 
-    QPushButton* next = makeButton(this, "FindNextBtn", QStringLiteral("&Weitersuchen"));
-    QPushButton* previous = makeButton(this, "FindPreviousBtn", QStringLiteral("&Zurück"));
-    m_replace = makeButton(this, "ReplaceBtn", QStringLiteral("&Ersetzen"));
-    m_replaceAll = makeButton(this, "ReplaceAllBtn", QStringLiteral("A&lle ersetzen"));
-    QPushButton* close = makeButton(this, "CloseBtn", QStringLiteral("Schließen"));
-    QPushButton* help = makeButton(this, "HelpBtn", QStringLiteral("&Hilfe"));
+    QPushButton* next = makeButton(this, "FindNextBtn", tr("&Weitersuchen"));
+    QPushButton* previous = makeButton(this, "FindPreviousBtn", tr("&Zurück"));
+    m_replace = makeButton(this, "ReplaceBtn", tr("&Ersetzen"));
+    m_replaceAll = makeButton(this, "ReplaceAllBtn", tr("A&lle ersetzen"));
+    QPushButton* close = makeButton(this, "CloseBtn", tr("Schließen"));
+    QPushButton* help = makeButton(this, "HelpBtn", tr("&Hilfe"));
     next->setDefault(true);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("StatusLabel"));
@@ -91,7 +91,7 @@ QCheckBox* FindDialog::addOption(const char* name, const QString& caption) {
 }
 
 void FindDialog::showFor(bool replacing) {
-    setWindowTitle(replacing ? QStringLiteral("Ersetzen") : QStringLiteral("Suchen"));
+    setWindowTitle(replacing ? tr("Ersetzen") : tr("Suchen"));
     for (QWidget* part : std::initializer_list<QWidget*>{m_replacementLabel, m_replacement,
                                                          m_replace, m_replaceAll})
         part->setVisible(replacing);

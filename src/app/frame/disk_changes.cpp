@@ -53,16 +53,15 @@ void DiskChanges::fileChanged(const QString& path) {
         if (window->isModified()) {
             QMessageBox::information(
                 m_frame, ProgramCaption,
-                QStringLiteral("„%1“ wurde von einem anderen Programm geändert. Ihre Änderungen "
-                               "sind noch nicht gespeichert; vor dem Speichern fragt Velbrant, ob "
-                               "die Datei überschrieben werden soll.")
+                tr("„%1“ wurde von einem anderen Programm geändert. Ihre Änderungen "
+                   "sind noch nicht gespeichert; vor dem Speichern fragt Velbrant, ob "
+                   "die Datei überschrieben werden soll.")
                     .arg(shown(*window)));
             continue;
         }
         const auto answer = QMessageBox::question(
             m_frame, ProgramCaption,
-            QStringLiteral("„%1“ wurde von einem anderen Programm geändert. Neu laden?")
-                .arg(shown(*window)),
+            tr("„%1“ wurde von einem anderen Programm geändert. Neu laden?").arg(shown(*window)),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         if (answer == QMessageBox::Yes)
             reload(*window);
@@ -72,11 +71,10 @@ void DiskChanges::fileChanged(const QString& path) {
 bool DiskChanges::maySaveOver(DocumentWindow& window) {
     if (!window.fileChangedOnDisk())
         return true;
-    const int answer =
-        askChoice(m_frame,
-                  QStringLiteral("„%1“ wurde seit dem Öffnen von einem anderen Programm geändert.")
-                      .arg(shown(window)),
-                  {QStringLiteral("&Überschreiben"), QStringLiteral("&Neu laden")});
+    const int answer = askChoice(
+        m_frame,
+        tr("„%1“ wurde seit dem Öffnen von einem anderen Programm geändert.").arg(shown(window)),
+        {tr("&Überschreiben"), tr("&Neu laden")});
     if (answer == 1)
         reload(window);
     return answer == 0;

@@ -66,16 +66,15 @@ void EditCommands::pasteAsElements(DocumentWindow& window) {
     try {
         run = window.editor().runFromNotation(text);
     } catch (const NotationError& error) {
-        QMessageBox::critical(
-            m_frame, ProgramCaption,
-            QStringLiteral("Der Text der Zwischenablage ist kein Struktogramm: %1")
-                .arg(QString::fromUtf8(error.what())));
+        QMessageBox::critical(m_frame, ProgramCaption,
+                              tr("Der Text der Zwischenablage ist kein Struktogramm: %1")
+                                  .arg(QString::fromUtf8(error.what())));
         return;
     }
     if (run.size() <= 2)
         QMessageBox::information(m_frame, ProgramCaption,
-                                 QStringLiteral("Die Zwischenablage enthält keinen Text mit "
-                                                "Elementen."));
+                                 tr("Die Zwischenablage enthält keinen Text mit "
+                                    "Elementen."));
     else
         m_clipboard.pasteNext(std::move(run));
 }
@@ -93,16 +92,16 @@ void EditCommands::copyPicture(DocumentWindow& window) {
         QGuiApplication::clipboard()->setMimeData(
             diagramPicture(editor.document(), editor.measurer(), editor.labels()).release());
     } catch (const std::exception& failure) {
-        QMessageBox::critical(m_frame, ProgramCaption,
-                              QStringLiteral("Die Graphik ließ sich nicht kopieren: %1")
-                                  .arg(QString::fromUtf8(failure.what())));
+        QMessageBox::critical(
+            m_frame, ProgramCaption,
+            tr("Die Graphik ließ sich nicht kopieren: %1").arg(QString::fromUtf8(failure.what())));
         return;
     }
     const QMimeData* placed = QGuiApplication::clipboard()->mimeData();
     if (placed == nullptr || !placed->hasFormat(QStringLiteral("image/png")))
         QMessageBox::critical(m_frame, ProgramCaption,
-                              QStringLiteral("Die Zwischenablage hat die Graphik nicht "
-                                             "angenommen."));
+                              tr("Die Zwischenablage hat die Graphik nicht "
+                                 "angenommen."));
 }
 
 } // namespace velbrant

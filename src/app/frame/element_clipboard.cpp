@@ -57,8 +57,8 @@ void ElementClipboard::pasteInto(DocumentEditor& editor, Point at, InsertMode mo
         editor.paste(run, at, mode);
     } catch (const FormatError& failure) {
         QMessageBox::critical(m_frame, ProgramCaption,
-                              QStringLiteral("Die Zwischenablage enthält keine lesbaren "
-                                             "Elemente; es wurde nichts eingefügt.\n%1")
+                              tr("Die Zwischenablage enthält keine lesbaren "
+                                 "Elemente; es wurde nichts eingefügt.\n%1")
                                   .arg(QString::fromUtf8(failure.what())));
     }
 }

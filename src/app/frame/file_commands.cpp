@@ -15,6 +15,7 @@
 #include "render/routine_folder.h"
 #include "render/text_codec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -75,13 +76,12 @@ DocumentWindow* FileCommands::openDocument(const QString& path) {
         return nullptr;
     m_recentFiles.add(path);
     if (!conversions.isEmpty())
-        QMessageBox::information(
-            m_frame, ProgramCaption,
-            QStringLiteral("%1 ist %2. Beim Übernehmen wurde angepasst:\n\n• %3")
-                .arg(QDir::toNativeSeparators(path),
-                     isNsdPath(path) ? QStringLiteral("ein Structorizer-Diagramm")
-                                     : QStringLiteral("ein Struktogramm als Text"),
-                     conversions.join(QStringLiteral("\n• "))));
+        QMessageBox::information(m_frame, ProgramCaption,
+                                 tr("%1 ist %2. Beim Übernehmen wurde angepasst:\n\n• %3")
+                                     .arg(QDir::toNativeSeparators(path),
+                                          isNsdPath(path) ? tr("ein Structorizer-Diagramm")
+                                                          : tr("ein Struktogramm als Text"),
+                                          conversions.join(tr("\n• "))));
     return window;
 }
 
@@ -115,15 +115,14 @@ DocumentWindow* FileCommands::openSource(const QString& path) {
     if (main->mdiArea() != nullptr)
         main->mdiArea()->setActiveSubWindow(main);
     if (!loaded.conversions.isEmpty())
-        QMessageBox::information(
-            m_frame, ProgramCaption,
-            QStringLiteral("%1 ist geöffnet: das Hauptprogramm und %2 als "
-                           "Struktogramme.\n\n• %3")
-                .arg(QDir::toNativeSeparators(path))
-                .arg(diagrams.size() == 2
-                         ? QStringLiteral("1 Funktion")
-                         : QStringLiteral("%1 Funktionen").arg(diagrams.size() - 1))
-                .arg(loaded.conversions.join(QStringLiteral("\n• "))));
+        QMessageBox::information(m_frame, ProgramCaption,
+                                 tr("%1 ist geöffnet: das Hauptprogramm und %2 als "
+                                    "Struktogramme.\n\n• %3")
+                                     .arg(QDir::toNativeSeparators(path))
+                                     .arg(diagrams.size() == 2
+                                              ? tr("1 Funktion")
+                                              : tr("%1 Funktionen").arg(diagrams.size() - 1))
+                                     .arg(loaded.conversions.join(tr("\n• "))));
     return main;
 }
 
@@ -206,16 +205,16 @@ FileCommands::Keeping FileCommands::askBeforeDropping(DocumentWindow& window, co
         return Keeping::Everything;
     QString list;
     for (const std::string& item : content)
-        list += QStringLiteral("\n• ") + QString::fromStdString(item);
+        list += tr("\n• ") + QString::fromStdString(item);
     QMessageBox ask(QMessageBox::Question, ProgramCaption,
-                    QStringLiteral("Das Format von „%1“ kann nicht alles halten, was das "
-                                   "Struktogramm hat. Verloren gehen:%2\n\nTrotzdem speichern?")
+                    tr("Das Format von „%1“ kann nicht alles halten, was das "
+                       "Struktogramm hat. Verloren gehen:%2\n\nTrotzdem speichern?")
                         .arg(QFileInfo(path).fileName(), list),
                     QMessageBox::Yes | QMessageBox::No, m_frame);
     ask.setDefaultButton(QMessageBox::No);
     QPushButton* asNsd = nullptr;
     if (nsdKeepsIt) {
-        asNsd = ask.addButton(QStringLiteral("Als .&nsd speichern"), QMessageBox::AcceptRole);
+        asNsd = ask.addButton(tr("Als .&nsd speichern"), QMessageBox::AcceptRole);
         asNsd->setObjectName(QStringLiteral("SaveAsNsdButton"));
         ask.setDefaultButton(asNsd);
     }
@@ -233,10 +232,8 @@ bool FileCommands::maySaveWithoutUnreadText(DocumentWindow& window) {
     if (reason.isEmpty())
         return true;
     return askChoice(m_frame,
-                     QStringLiteral("Der Text in der Text-Ansicht lässt sich nicht lesen (%1).")
-                         .arg(reason),
-                     {QStringLiteral("&Zurück zum Text"),
-                      QStringLiteral("&Ohne diese Änderung speichern")}) == 1;
+                     tr("Der Text in der Text-Ansicht lässt sich nicht lesen (%1).").arg(reason),
+                     {tr("&Zurück zum Text"), tr("&Ohne diese Änderung speichern")}) == 1;
 }
 
 std::optional<QString> FileCommands::write(DocumentWindow& window, QString path) {
@@ -281,9 +278,8 @@ void FileCommands::exportDocument(DocumentWindow& window) {
     if (m_exportDialog->exec() != QDialog::Accepted)
         return;
     const ExportChoice chosen = m_exportDialog->choice();
-    QProgressDialog progress(
-        QStringLiteral("Exportiere %1 ...").arg(QDir::toNativeSeparators(chosen.path)),
-        QStringLiteral("Abbrechen"), 0, 100, m_frame);
+    QProgressDialog progress(tr("Exportiere %1 ...").arg(QDir::toNativeSeparators(chosen.path)),
+                             tr("Abbrechen"), 0, 100, m_frame);
     progress.setWindowTitle(ProgramCaption);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
@@ -316,7 +312,7 @@ void FileCommands::exportDocument(DocumentWindow& window) {
     } catch (const std::exception& failure) {
         progress.cancel();
         QMessageBox::critical(m_frame, ProgramCaption,
-                              QStringLiteral("Der Export ist fehlgeschlagen: %1")
+                              tr("Der Export ist fehlgeschlagen: %1")
                                   .arg(germanReason(QString::fromUtf8(failure.what()))));
     }
 }
@@ -331,7 +327,7 @@ void FileCommands::fillRecentMenu(QMenu& menu) {
         connect(entry, &QAction::triggered, this, [this, path] { openRecent(path); });
     }
     if (paths.isEmpty())
-        menu.addAction(QStringLiteral("(keine)"))->setEnabled(false);
+        menu.addAction(tr("(keine)"))->setEnabled(false);
 }
 
 void FileCommands::openRecent(const QString& path) {
@@ -341,8 +337,8 @@ void FileCommands::openRecent(const QString& path) {
     }
     m_recentFiles.remove(path);
     QMessageBox::warning(m_frame, ProgramCaption,
-                         QStringLiteral("%1 gibt es nicht mehr; die Datei wurde aus der Liste "
-                                        "entfernt.")
+                         tr("%1 gibt es nicht mehr; die Datei wurde aus der Liste "
+                            "entfernt.")
                              .arg(QDir::toNativeSeparators(path)));
 }
 

@@ -1,5 +1,6 @@
 #include "app/frame/file_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -8,13 +9,26 @@ namespace velbrant {
 
 namespace {
 
-const QString StructogramFilter = QStringLiteral("Struktogramme (*.STR *.str)");
-const QString StructorizerFilter = QStringLiteral("Structorizer-Diagramme (*.nsd)");
-const QString NotationFilter = QStringLiteral("Struktogramme als Text (*.txt)");
-const QString AnyDiagramFilter =
-    QStringLiteral("Alle Diagramme und Programme (*.STR *.str *.nsd *.txt *.py *.java *.c)");
-const QString SourceFilter = QStringLiteral("Programme in Python, Java oder C (*.py *.java *.c)");
-const QString AllFilesFilter = QStringLiteral("Alle Dateien (*)");
+QString structogramFilter() {
+    return QCoreApplication::translate("velbrant", "Struktogramme (*.STR *.str)");
+}
+QString structorizerFilter() {
+    return QCoreApplication::translate("velbrant", "Structorizer-Diagramme (*.nsd)");
+}
+QString notationFilter() {
+    return QCoreApplication::translate("velbrant", "Struktogramme als Text (*.txt)");
+}
+QString anyDiagramFilter() {
+    return QCoreApplication::translate(
+        "velbrant", "Alle Diagramme und Programme (*.STR *.str *.nsd *.txt *.py *.java *.c)");
+}
+QString sourceFilter() {
+    return QCoreApplication::translate("velbrant",
+                                       "Programme in Python, Java oder C (*.py *.java *.c)");
+}
+QString allFilesFilter() {
+    return QCoreApplication::translate("velbrant", "Alle Dateien (*)");
+}
 
 QString ask(QFileDialog& dialog) {
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
@@ -40,24 +54,24 @@ FileDialogs systemFileDialogs() {
     dialogs.open = [](QWidget* parent) {
         // Any name is taken: one typed without extension is looked up by
         // `diagramFileFor`, whatever the case of the file's extension.
-        QFileDialog dialog(parent, QStringLiteral("Öffnen"));
+        QFileDialog dialog(parent, QCoreApplication::translate("velbrant", "Öffnen"));
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilters({AnyDiagramFilter, StructogramFilter, StructorizerFilter,
-                               NotationFilter, SourceFilter, AllFilesFilter});
+        dialog.setNameFilters({anyDiagramFilter(), structogramFilter(), structorizerFilter(),
+                               notationFilter(), sourceFilter(), allFilesFilter()});
         return ask(dialog);
     };
     dialogs.save = [](QWidget* parent, const QString& preset) {
-        QFileDialog dialog(parent, QStringLiteral("Speichern unter"));
+        QFileDialog dialog(parent, QCoreApplication::translate("velbrant", "Speichern unter"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilters(
-            {StructogramFilter, StructorizerFilter, NotationFilter, AllFilesFilter});
+            {structogramFilter(), structorizerFilter(), notationFilter(), allFilesFilter()});
         dialog.setDefaultSuffix(QStringLiteral("str"));
         // The chosen filter names the format of a name without extension.
         QObject::connect(
             &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-                dialog.setDefaultSuffix(filter == StructorizerFilter ? QStringLiteral("nsd")
-                                        : filter == NotationFilter   ? QStringLiteral("txt")
-                                                                     : QStringLiteral("str"));
+                dialog.setDefaultSuffix(filter == structorizerFilter() ? QStringLiteral("nsd")
+                                        : filter == notationFilter()   ? QStringLiteral("txt")
+                                                                       : QStringLiteral("str"));
             });
         const QFileInfo info(preset);
         if (info.isAbsolute())

@@ -148,13 +148,22 @@ void MainWindow::setTool(Tool tool) {
 
 void MainWindow::showPasteMode() {
     const bool on = m_clipboard->isPasteMode();
-    m_cmd.editPaste->setText(on ? QStringLiteral("&Einfügemodus verlassen")
-                                : QStringLiteral("&Einfügen"));
+    m_cmd.editPaste->setText(on ? tr("&Einfügemodus verlassen") : tr("&Einfügen"));
     m_cmd.editPaste->setChecked(on);
     m_statusLine->showPasteMode(on);
     for (DocumentWindow* document : documents())
         document->view().setPasteMode(on);
     updateCommands();
+}
+
+// The interface is built in one language: another one speaks from the next
+// start on.
+void MainWindow::chooseLanguage(const QString& code) {
+    m_chosenLanguage = code;
+    if (code != QLocale().name().left(2))
+        QMessageBox::information(
+            this, ProgramCaption,
+            tr("Velbrant spricht die gewählte Sprache ab dem nächsten Start."));
 }
 
 void MainWindow::showComments() {
@@ -237,10 +246,11 @@ void MainWindow::saveSettings() {
     m_settings->setLabels(m_formats->labels());
     m_settings->setRecentFiles(m_files->recentFiles().paths());
     m_settings->setFrameGeometry(saveGeometry());
+    if (!m_chosenLanguage.isEmpty())
+        m_settings->setLanguage(m_chosenLanguage);
     QString failedPath;
     if (!m_settings->save(&failedPath))
-        QMessageBox::critical(this, ProgramCaption,
-                              QStringLiteral("Unable to write to %1").arg(failedPath));
+        QMessageBox::critical(this, ProgramCaption, tr("Unable to write to %1").arg(failedPath));
 }
 
 void MainWindow::updateCommands() {
@@ -261,9 +271,9 @@ void MainWindow::showActiveDocument() {
         command->setToolTip(command->text().remove(u'&'));
     };
     const DocumentEditor* editor = active != nullptr ? &active->editor() : nullptr;
-    name(m_cmd.editUndo, QStringLiteral("&Rückgängig"),
+    name(m_cmd.editUndo, tr("&Rückgängig"),
          editor != nullptr && !textEntry ? editor->undoName() : QString());
-    name(m_cmd.editRedo, QStringLiteral("&Wiederherstellen"),
+    name(m_cmd.editRedo, tr("&Wiederherstellen"),
          editor != nullptr && !textEntry ? editor->redoName() : QString());
 }
 
@@ -285,8 +295,8 @@ void MainWindow::offerRecovery() {
             QLocale(QLocale::German).toString(entry.written, QStringLiteral("dd.MM.yyyy HH:mm"));
         const QFileInfo file(entry.filePath);
         names << (entry.filePath.isEmpty()
-                      ? QStringLiteral("%1 (Stand %2)").arg(entry.name, written)
-                      : QStringLiteral("%1 (Stand %2) in %3")
+                      ? tr("%1 (Stand %2)").arg(entry.name, written)
+                      : tr("%1 (Stand %2) in %3")
                             .arg(file.fileName(), written,
                                  QDir::toNativeSeparators(file.absolutePath())));
     }

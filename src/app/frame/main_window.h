@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 
 namespace velbrant {
 
@@ -127,6 +128,7 @@ private:
     // The zoom steps, 100 % and the whole diagram.
     void createViewCommands();
     void createMenus();
+    void addLanguageMenu(QMenu& view);
     void createSpeedBar();
     void connectCollaborators();
     void addDocumentWindow(DocumentWindow* window);
@@ -134,6 +136,8 @@ private:
     void showPasteMode();
     // "Kommentare zeigen": every window shows its comments beside the diagram.
     void showComments();
+    // "Sprache": kept in the settings for the next start ("de", "en").
+    void chooseLanguage(const QString& code);
     void showActiveDocument();
     void saveSettings();
     void placeOnScreen();
@@ -148,6 +152,7 @@ private:
     CodeDock* m_codeDock;
     RunCommands* m_run;
     FindCommands* m_find;
+    QString m_chosenLanguage;
     TextDock* m_textDock;
     std::unique_ptr<HelpWindow> m_help;
     Recovery* m_recovery;

@@ -89,7 +89,7 @@ void PrintCommands::print(DocumentWindow& window) {
     pages->setWindowTitle(QStringLiteral("Velbrant"));
     auto* layout = new QFormLayout(pages);
     layout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    layout->addRow(QStringLiteral("&Seiten:"), pageModeChoice(pages));
+    layout->addRow(tr("&Seiten:"), pageModeChoice(pages));
     addSheetChoices(
         pages, [layout](QWidget* choice) { layout->addRow(choice); }, [] {});
     dialog.setOptionTabs({pages});
@@ -113,9 +113,8 @@ void PrintCommands::usePageLayout(const QPageLayout& layout) {
 QWidget* PrintCommands::pageModeChoice(QWidget* parent) {
     auto* choice = new QComboBox(parent);
     choice->setObjectName(QStringLiteral("PageModeBox"));
-    choice->addItems({QStringLiteral("Wie auf dem Blatt (eine Seite)"),
-                      QStringLiteral("Auf Seite einpassen"),
-                      QStringLiteral("Auf mehrere Seiten verteilen")});
+    choice->addItems({tr("Wie auf dem Blatt (eine Seite)"), tr("Auf Seite einpassen"),
+                      tr("Auf mehrere Seiten verteilen")});
     choice->setCurrentIndex(static_cast<int>(m_pageMode));
     connect(choice, &QComboBox::currentIndexChanged, this,
             [this](int index) { m_pageMode = static_cast<PageMode>(index); });
@@ -126,17 +125,16 @@ void PrintCommands::addSheetChoices(QWidget* parent, const std::function<void(QW
                                     const std::function<void()>& changed) {
     auto* blanks = new QComboBox(parent);
     blanks->setObjectName(QStringLiteral("WorksheetBox"));
-    blanks->addItems({QStringLiteral("Kein Arbeitsblatt"),
-                      QStringLiteral("Arbeitsblatt: markierte Elemente leer"),
-                      QStringLiteral("Arbeitsblatt: Anweisungen leer"),
-                      QStringLiteral("Arbeitsblatt: Bedingungen und Schleifenköpfe leer"),
-                      QStringLiteral("Arbeitsblatt: alle Texte leer")});
-    blanks->setToolTip(QStringLiteral("Welche Texte das Arbeitsblatt leer lässt"));
+    blanks->addItems({tr("Kein Arbeitsblatt"), tr("Arbeitsblatt: markierte Elemente leer"),
+                      tr("Arbeitsblatt: Anweisungen leer"),
+                      tr("Arbeitsblatt: Bedingungen und Schleifenköpfe leer"),
+                      tr("Arbeitsblatt: alle Texte leer")});
+    blanks->setToolTip(tr("Welche Texte das Arbeitsblatt leer lässt"));
     blanks->setCurrentIndex(m_sheet.blanks ? static_cast<int>(*m_sheet.blanks) + 1 : 0);
-    auto* solution = new QCheckBox(QStringLiteral("&Lösung anhängen"), parent);
+    auto* solution = new QCheckBox(tr("&Lösung anhängen"), parent);
     solution->setObjectName(QStringLiteral("SolutionBox"));
     solution->setChecked(m_sheet.solution);
-    auto* copier = new QCheckBox(QStringLiteral("Sch&warzweiß"), parent);
+    auto* copier = new QCheckBox(tr("Sch&warzweiß"), parent);
     copier->setObjectName(QStringLiteral("BlackWhiteBox"));
     copier->setChecked(m_sheet.blackAndWhite);
     connect(blanks, &QComboBox::currentIndexChanged, this, [this, changed](int index) {
@@ -158,7 +156,7 @@ void PrintCommands::addSheetChoices(QWidget* parent, const std::function<void(QW
 
 void PrintCommands::preview(DocumentWindow& window) {
     QPrintPreviewDialog preview(&m_printer, m_frame);
-    preview.setWindowTitle(QStringLiteral("Seitenansicht"));
+    preview.setWindowTitle(tr("Seitenansicht"));
     // Large enough for the whole tool bar, the page mode at its end.
     preview.resize(m_frame->screen()->availableSize() * 4 / 5);
     if (auto* bar = preview.findChild<QToolBar*>()) {
@@ -210,11 +208,10 @@ std::optional<PageMode> PrintCommands::modeFor(DocumentWindow& window) {
         !reachesBeyondPage(editor.document(), printableArea(m_printer)))
         return m_pageMode;
     switch (askChoice(m_frame,
-                      QStringLiteral("Das Struktogramm ist größer als die Seite. Wie soll es "
-                                     "gedruckt werden?"),
-                      {QStringLiteral("Auf Seite &einpassen"),
-                       QStringLiteral("Auf &mehrere Seiten verteilen"),
-                       QStringLiteral("Seite &so drucken")})) {
+                      tr("Das Struktogramm ist größer als die Seite. Wie soll es "
+                         "gedruckt werden?"),
+                      {tr("Auf Seite &einpassen"), tr("Auf &mehrere Seiten verteilen"),
+                       tr("Seite &so drucken")})) {
     case 0:
         return PageMode::FitToPage;
     case 1:
@@ -246,10 +243,10 @@ QString PrintCommands::runJob(DocumentWindow& window, PageMode mode,
     QPainter painter;
     if (!painter.begin(&m_printer)) {
         if (m_printer.outputFormat() == QPrinter::PdfFormat)
-            return QStringLiteral("Der Druck ist fehlgeschlagen: %1 lässt sich nicht schreiben.")
+            return tr("Der Druck ist fehlgeschlagen: %1 lässt sich nicht schreiben.")
                 .arg(QDir::toNativeSeparators(m_printer.outputFileName()));
-        return QStringLiteral("Der Druck ist fehlgeschlagen: der Drucker „%1“ nimmt keinen "
-                              "Auftrag an.")
+        return tr("Der Druck ist fehlgeschlagen: der Drucker „%1“ nimmt keinen "
+                  "Auftrag an.")
             .arg(m_printer.printerName());
     }
     DocumentEditor& editor = window.editor();
@@ -268,8 +265,8 @@ QString PrintCommands::runJob(DocumentWindow& window, PageMode mode,
         return QString();
     }
     if (!painter.end() || pages == 0 || m_printer.printerState() == QPrinter::Error)
-        return QStringLiteral("Der Druck ist fehlgeschlagen: der Drucker oder die Warteschlange "
-                              "meldet einen Fehler.");
+        return tr("Der Druck ist fehlgeschlagen: der Drucker oder die Warteschlange "
+                  "meldet einen Fehler.");
     return QString();
 }
 

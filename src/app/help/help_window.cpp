@@ -52,19 +52,19 @@ HelpWindow::HelpWindow()
     setObjectName(QStringLiteral("HelpWindow"));
     // The help belongs to the frame: it never keeps the program running.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(QStringLiteral("Velbrant – Hilfe"));
+    setWindowTitle(tr("Velbrant – Hilfe"));
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenLinks(true);
     m_search->setObjectName(QStringLiteral("HelpSearchEdit"));
-    m_search->setPlaceholderText(QStringLiteral("Suchen"));
+    m_search->setPlaceholderText(tr("Suchen"));
     m_search->setClearButtonEnabled(true);
     m_results->setObjectName(QStringLiteral("HelpResults"));
     m_results->setWordWrap(true);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
-    auto* back = new QPushButton(QStringLiteral("&Zurück"));
-    auto* forward = new QPushButton(QStringLiteral("&Vor"));
-    auto* contents = new QPushButton(QStringLiteral("&Inhalt"));
+    auto* back = new QPushButton(tr("&Zurück"));
+    auto* forward = new QPushButton(tr("&Vor"));
+    auto* contents = new QPushButton(tr("&Inhalt"));
     connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
     connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
@@ -84,7 +84,7 @@ HelpWindow::HelpWindow()
     auto* side = new QWidget;
     auto* sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(0, 0, 0, 0);
-    sideLayout->addWidget(new QLabel(QStringLiteral("&Suchen:")));
+    sideLayout->addWidget(new QLabel(tr("&Suchen:")));
     qobject_cast<QLabel*>(sideLayout->itemAt(0)->widget())->setBuddy(m_search);
     sideLayout->addWidget(m_search);
     sideLayout->addWidget(m_results);

@@ -40,16 +40,12 @@ RunCommands::RunCommands(QMainWindow* frame)
           static_cast<QDockWidget*>(m_trace)})
         dock->hide();
     m_actions = {
-        addAction("RunStartItem", QStringLiteral("&Start/Weiter"), Qt::Key_F5,
-                  &RunCommands::startOrResume),
-        addAction("RunStepItem", QStringLiteral("&Einzelschritt"), Qt::Key_F10,
-                  &RunCommands::stepOver),
-        addAction("RunStepIntoItem", QStringLiteral("&Hineinspringen"), Qt::Key_F11,
-                  &RunCommands::stepInto),
-        addAction("RunPauseItem", QStringLiteral("&Anhalten"), QKeySequence(), &RunCommands::pause),
-        addAction("RunStopItem", QStringLiteral("&Beenden"), Qt::SHIFT | Qt::Key_F5,
-                  &RunCommands::stop),
-        addAction("RunBreakpointItem", QStringLiteral("&Haltepunkt"), Qt::Key_F9,
+        addAction("RunStartItem", tr("&Start/Weiter"), Qt::Key_F5, &RunCommands::startOrResume),
+        addAction("RunStepItem", tr("&Einzelschritt"), Qt::Key_F10, &RunCommands::stepOver),
+        addAction("RunStepIntoItem", tr("&Hineinspringen"), Qt::Key_F11, &RunCommands::stepInto),
+        addAction("RunPauseItem", tr("&Anhalten"), QKeySequence(), &RunCommands::pause),
+        addAction("RunStopItem", tr("&Beenden"), Qt::SHIFT | Qt::Key_F5, &RunCommands::stop),
+        addAction("RunBreakpointItem", tr("&Haltepunkt"), Qt::Key_F9,
                   &RunCommands::toggleBreakpoint)};
     connect(m_controller, &RunController::pausedAt, this, &RunCommands::pausedAt);
     connect(m_controller, &RunController::output, m_io, &IoDock::append);
@@ -75,7 +71,7 @@ QAction* RunCommands::addAction(const char* name, const QString& caption, const 
 }
 
 void RunCommands::addMenu(QMenuBar& bar) {
-    QMenu* menu = bar.addMenu(QStringLiteral("&Ausf\u00fchren"));
+    QMenu* menu = bar.addMenu(tr("&Ausführen"));
     menu->setObjectName(QStringLiteral("RunMenu"));
     menu->addActions({m_actions[Start], m_actions[Step], m_actions[StepInto]});
     menu->addSeparator();
@@ -182,7 +178,7 @@ bool RunCommands::start(bool stepping) {
             Qt::UniqueConnection);
     m_controller->setBreakpoints(breakpointsOfOpenDiagrams());
     m_controller->start(window.editor().document(), m_routines->lookup(), stepping);
-    emit note(QStringLiteral("Ausf\u00fchrung gestartet"));
+    emit note(tr("Ausführung gestartet"));
     return true;
 }
 
@@ -202,12 +198,12 @@ void RunCommands::ended(const QString& message) {
     // A failure leaves its element framed; a run that ended leaves none.
     mark(!message.isEmpty());
     if (!message.isEmpty()) {
-        m_io->append(QStringLiteral("Fehler: ") + message);
+        m_io->append(tr("Fehler: ") + message);
         m_io->show();
     }
     if (m_endNote.isEmpty())
-        m_endNote = message.isEmpty() ? QStringLiteral("Ausf\u00fchrung beendet")
-                                      : QStringLiteral("Ausf\u00fchrung abgebrochen: ") + message;
+        m_endNote =
+            message.isEmpty() ? tr("Ausführung beendet") : tr("Ausführung abgebrochen: ") + message;
     emit note(std::exchange(m_endNote, QString()));
     updateActions();
 }
@@ -219,7 +215,7 @@ void RunCommands::edited() {
         return;
     mark(false);
     if (m_controller->isRunning()) {
-        m_endNote = QStringLiteral("Ausf\u00fchrung beendet: das Struktogramm wurde ge\u00e4ndert");
+        m_endNote = tr("Ausführung beendet: das Struktogramm wurde geändert");
         m_controller->stop();
     }
 }

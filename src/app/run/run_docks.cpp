@@ -43,8 +43,8 @@ QString fromUtf8(const std::string& text) {
 } // namespace
 
 IoDock::IoDock(QWidget* parent)
-    : QDockWidget(QStringLiteral("Ein-/Ausgabe"), parent), m_output(new QPlainTextEdit),
-      m_input(new QLineEdit), m_inDialog(new QCheckBox(QStringLiteral("Eingabe im &Dialog"))) {
+    : QDockWidget(tr("Ein-/Ausgabe"), parent), m_output(new QPlainTextEdit), m_input(new QLineEdit),
+      m_inDialog(new QCheckBox(tr("Eingabe im &Dialog"))) {
     setObjectName(QStringLiteral("RunIoDock"));
     m_output->setObjectName(QStringLiteral("RunOutput"));
     m_output->setReadOnly(true);
@@ -52,8 +52,7 @@ IoDock::IoDock(QWidget* parent)
     m_output->setMaximumBlockCount(MaxOutputLines);
     m_output->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_input->setObjectName(QStringLiteral("RunInput"));
-    m_input->setPlaceholderText(
-        QStringLiteral("Eingabe, mehrere Werte durch Leerzeichen getrennt"));
+    m_input->setPlaceholderText(tr("Eingabe, mehrere Werte durch Leerzeichen getrennt"));
     m_input->setEnabled(false);
     connect(m_input, &QLineEdit::returnPressed, this, [this] {
         const QString line = m_input->text();
@@ -69,9 +68,9 @@ IoDock::IoDock(QWidget* parent)
     connect(speed, &QSlider::valueChanged, this,
             [this](int at) { emit stepDelayChosen(StepDelays[static_cast<std::size_t>(at)]); });
     auto* pace = new QHBoxLayout;
-    pace->addWidget(new QLabel(QStringLiteral("Tempo: Schritt f\u00fcr Schritt")));
+    pace->addWidget(new QLabel(tr("Tempo: Schritt für Schritt")));
     pace->addWidget(speed, 1);
-    pace->addWidget(new QLabel(QStringLiteral("so schnell wie m\u00f6glich")));
+    pace->addWidget(new QLabel(tr("so schnell wie möglich")));
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     layout->addLayout(pace);
@@ -101,15 +100,15 @@ void IoDock::append(const QString& line) {
 
 void IoDock::setRunning(bool running) {
     m_input->setEnabled(running);
-    m_input->setPlaceholderText(running ? QStringLiteral("Eingabe, mehrere Werte durch "
-                                                         "Leerzeichen getrennt")
+    m_input->setPlaceholderText(running ? tr("Eingabe, mehrere Werte durch "
+                                             "Leerzeichen getrennt")
                                         : QString());
 }
 
 void IoDock::askForInput(const QString& asked) {
     QDockWidget::show();
     raise();
-    m_input->setPlaceholderText(QStringLiteral("Das Programm wartet auf eine Eingabe"));
+    m_input->setPlaceholderText(tr("Das Programm wartet auf eine Eingabe"));
     m_input->setFocus();
     if (!m_inDialog->isChecked())
         return;
@@ -118,8 +117,8 @@ void IoDock::askForInput(const QString& asked) {
     auto* dialog = new QInputDialog(this);
     dialog->setObjectName(QStringLiteral("RunInputDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(QStringLiteral("Eingabe"));
-    dialog->setLabelText(asked + QStringLiteral("\n(mehrere Werte durch Leerzeichen getrennt)"));
+    dialog->setWindowTitle(tr("Eingabe"));
+    dialog->setLabelText(asked + tr("\n(mehrere Werte durch Leerzeichen getrennt)"));
     connect(dialog, &QInputDialog::textValueSelected, this, &IoDock::give);
     dialog->open();
 }
@@ -129,11 +128,10 @@ QString IoDock::text() const {
 }
 
 VariablesDock::VariablesDock(QWidget* parent)
-    : QDockWidget(QStringLiteral("Variablen"), parent), m_tree(new QTreeWidget) {
+    : QDockWidget(tr("Variablen"), parent), m_tree(new QTreeWidget) {
     setObjectName(QStringLiteral("RunVariablesDock"));
     m_tree->setObjectName(QStringLiteral("RunVariables"));
-    m_tree->setHeaderLabels(
-        {QStringLiteral("Name"), QStringLiteral("Typ"), QStringLiteral("Wert")});
+    m_tree->setHeaderLabels({tr("Name"), tr("Typ"), tr("Wert")});
     m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setWidget(m_tree);
 }
@@ -149,9 +147,8 @@ void VariablesDock::showVariables(const std::vector<run::ShownVariable>& variabl
     m_previous = std::move(m_current);
     m_current.clear();
     m_tree->clear();
-    setWindowTitle(callStack.isEmpty() ? QStringLiteral("Variablen")
-                                       : QStringLiteral("Variablen: ") +
-                                             callStack.join(QStringLiteral(" \u2192 ")));
+    setWindowTitle(callStack.isEmpty() ? tr("Variablen")
+                                       : tr("Variablen: ") + callStack.join(tr(" → ")));
     for (const run::ShownVariable& variable : variables)
         add(nullptr, variable, variable.name);
 }
@@ -176,18 +173,18 @@ void VariablesDock::add(QTreeWidgetItem* parent, const run::ShownVariable& varia
 }
 
 TraceDock::TraceDock(QWidget* parent)
-    : QDockWidget(QStringLiteral("Schreibtischtest"), parent), m_table(new QTableWidget) {
+    : QDockWidget(tr("Schreibtischtest"), parent), m_table(new QTableWidget) {
     setObjectName(QStringLiteral("RunTraceDock"));
     m_table->setObjectName(QStringLiteral("RunTrace"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
-    auto* copyButton = new QPushButton(QStringLiteral("&Kopieren"));
+    auto* copyButton = new QPushButton(tr("&Kopieren"));
     copyButton->setObjectName(QStringLiteral("TraceCopyButton"));
-    auto* saveButton = new QPushButton(QStringLiteral("Speichern &unter..."));
+    auto* saveButton = new QPushButton(tr("Speichern &unter..."));
     saveButton->setObjectName(QStringLiteral("TraceSaveButton"));
-    auto* worksheetButton = new QPushButton(QStringLiteral("&Arbeitsblatt kopieren"));
+    auto* worksheetButton = new QPushButton(tr("&Arbeitsblatt kopieren"));
     worksheetButton->setObjectName(QStringLiteral("TraceWorksheetButton"));
-    auto* printButton = new QPushButton(QStringLiteral("&Drucken..."));
+    auto* printButton = new QPushButton(tr("&Drucken..."));
     printButton->setObjectName(QStringLiteral("TracePrintButton"));
     connect(copyButton, &QPushButton::clicked, this, &TraceDock::copy);
     connect(worksheetButton, &QPushButton::clicked, this, &TraceDock::copyWorksheet);
@@ -251,8 +248,7 @@ void TraceDock::copy() {
 
 QString TraceDock::worksheetHtml() const {
     return QStringLiteral("<h2>Schreibtischtest</h2>") + fromUtf8(m_blankHtml) +
-           QStringLiteral("<h2 style=\"page-break-before: always\">L\u00f6sung</h2>") +
-           fromUtf8(m_html);
+           tr("<h2 style=\"page-break-before: always\">Lösung</h2>") + fromUtf8(m_html);
 }
 
 void TraceDock::copyWorksheet() {
@@ -274,8 +270,8 @@ void TraceDock::print() {
 
 void TraceDock::save() {
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Schreibtischtest speichern"), QStringLiteral("schreibtischtest.csv"),
-        QStringLiteral("CSV-Dateien (*.csv);;LaTeX-Tabellen (*.tex)"));
+        this, tr("Schreibtischtest speichern"), QStringLiteral("schreibtischtest.csv"),
+        tr("CSV-Dateien (*.csv);;LaTeX-Tabellen (*.tex)"));
     if (path.isEmpty())
         return;
     const std::string& text =
@@ -285,9 +281,9 @@ void TraceDock::save() {
         file.write(text.data(), static_cast<qint64>(text.size())) !=
             static_cast<qint64>(text.size()) ||
         !file.commit())
-        QMessageBox::warning(this, QStringLiteral("Schreibtischtest"),
-                             QStringLiteral("\u201e%1\u201c l\u00e4sst sich nicht schreiben: %2")
-                                 .arg(path, file.errorString()));
+        QMessageBox::warning(
+            this, tr("Schreibtischtest"),
+            tr("„%1“ lässt sich nicht schreiben: %2").arg(path, file.errorString()));
 }
 
 } // namespace velbrant

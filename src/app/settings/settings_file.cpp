@@ -47,6 +47,14 @@ SettingsFile::SettingsFile(QString besideProgram, QString inConfigDirectory)
         m_file = ProfileFile(file.readAll().toStdString());
 }
 
+QString SettingsFile::language() const {
+    return QString::fromStdString(m_file.value("view", "Language").value_or(std::string()));
+}
+
+void SettingsFile::setLanguage(const QString& language) {
+    m_file.setValue("view", "Language", language.toStdString());
+}
+
 DefaultLabels SettingsFile::labels() const {
     return readDefaultLabels(m_file, DefaultLabels{});
 }

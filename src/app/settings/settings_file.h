@@ -26,6 +26,11 @@ public:
     QByteArray frameGeometry() const;
     void setFrameGeometry(const QByteArray& geometry);
 
+    // The language chosen in "Ansicht / Sprache" ("de", "en"), empty when
+    // none was.
+    QString language() const;
+    void setLanguage(const QString& language);
+
     // False when no place took the file; `failedPath` names the last one
     // tried.
     bool save(QString* failedPath);

@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
@@ -9,16 +10,16 @@
 namespace velbrant {
 
 const std::array<NamedColor, 10> StandardColors = {{
-    {"Weiß", {0xFF, 0xFF, 0xFF}},
-    {"Rot", {0xFF, 0x80, 0x80}},
-    {"Gelb", {0xFF, 0xFF, 0x80}},
-    {"Grün", {0x80, 0xFF, 0x80}},
-    {"Türkis", {0x80, 0xFF, 0xFF}},
-    {"Blau", {0x00, 0x80, 0xFF}},
-    {"Rosa", {0xFF, 0x80, 0xC0}},
-    {"Grau", {0xC0, 0xC0, 0xC0}},
-    {"Orange", {0xFF, 0x80, 0x00}},
-    {"Violett", {0x80, 0x80, 0xFF}},
+    {QT_TRANSLATE_NOOP("velbrant", "Weiß"), {0xFF, 0xFF, 0xFF}},
+    {QT_TRANSLATE_NOOP("velbrant", "Rot"), {0xFF, 0x80, 0x80}},
+    {QT_TRANSLATE_NOOP("velbrant", "Gelb"), {0xFF, 0xFF, 0x80}},
+    {QT_TRANSLATE_NOOP("velbrant", "Grün"), {0x80, 0xFF, 0x80}},
+    {QT_TRANSLATE_NOOP("velbrant", "Türkis"), {0x80, 0xFF, 0xFF}},
+    {QT_TRANSLATE_NOOP("velbrant", "Blau"), {0x00, 0x80, 0xFF}},
+    {QT_TRANSLATE_NOOP("velbrant", "Rosa"), {0xFF, 0x80, 0xC0}},
+    {QT_TRANSLATE_NOOP("velbrant", "Grau"), {0xC0, 0xC0, 0xC0}},
+    {QT_TRANSLATE_NOOP("velbrant", "Orange"), {0xFF, 0x80, 0x00}},
+    {QT_TRANSLATE_NOOP("velbrant", "Violett"), {0x80, 0x80, 0xFF}},
 }};
 
 namespace {
@@ -33,7 +34,8 @@ Color modelColor(const QColor& color) {
 
 // A colour the user picks in the colour dialog; none when cancelled.
 std::optional<Color> pickedColor(QWidget* parent) {
-    const QColor picked = QColorDialog::getColor(Qt::white, parent, QStringLiteral("Farbe wählen"));
+    const QColor picked = QColorDialog::getColor(
+        Qt::white, parent, QCoreApplication::translate("velbrant", "Farbe wählen"));
     if (!picked.isValid())
         return std::nullopt;
     return modelColor(picked);
@@ -57,21 +59,24 @@ QIcon colorSwatch(std::optional<Color> color) {
 }
 
 QMenu* makeColorMenu(QWidget* parent, const FillChosen& chosen) {
-    auto* menu = new QMenu(QStringLiteral("&Farbe"), parent);
+    auto* menu = new QMenu(QCoreApplication::translate("velbrant", "&Farbe"), parent);
     menu->setObjectName(QStringLiteral("FormatColorMenu"));
     menu->menuAction()->setObjectName(QStringLiteral("FormatColorItem"));
-    menu->menuAction()->setStatusTip(QStringLiteral("Die ausgewählten Blöcke einfärben"));
-    QObject::connect(menu->addAction(colorSwatch(std::nullopt), QStringLiteral("&keine")),
+    menu->menuAction()->setStatusTip(
+        QCoreApplication::translate("velbrant", "Die ausgewählten Blöcke einfärben"));
+    QObject::connect(menu->addAction(colorSwatch(std::nullopt),
+                                     QCoreApplication::translate("velbrant", "&keine")),
                      &QAction::triggered, menu, [chosen] { chosen(std::nullopt); });
     menu->addSeparator();
     for (const NamedColor& named : StandardColors) {
-        QAction* item = menu->addAction(colorSwatch(named.color), QString::fromUtf8(named.name));
+        QAction* item = menu->addAction(colorSwatch(named.color),
+                                        QCoreApplication::translate("velbrant", named.name));
         QObject::connect(item, &QAction::triggered, menu,
                          [chosen, color = named.color] { chosen(color); });
     }
     menu->addSeparator();
-    QObject::connect(menu->addAction(QStringLiteral("&Weitere...")), &QAction::triggered, menu,
-                     [chosen, parent] {
+    QObject::connect(menu->addAction(QCoreApplication::translate("velbrant", "&Weitere...")),
+                     &QAction::triggered, menu, [chosen, parent] {
                          if (const auto color = pickedColor(parent))
                              chosen(color);
                      });
@@ -81,11 +86,11 @@ QMenu* makeColorMenu(QWidget* parent, const FillChosen& chosen) {
 QComboBox* makeColorBox(QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QStringLiteral("ColorBox"));
-    box->addItem(QStringLiteral("unverändert"));
+    box->addItem(QCoreApplication::translate("velbrant", "unverändert"));
     box->addItem(colorSwatch(std::nullopt), QStringLiteral("keine"));
     for (const NamedColor& named : StandardColors)
-        box->addItem(colorSwatch(named.color), QString::fromUtf8(named.name));
-    box->addItem(QStringLiteral("Weitere..."));
+        box->addItem(colorSwatch(named.color), QCoreApplication::translate("velbrant", named.name));
+    box->addItem(QCoreApplication::translate("velbrant", "Weitere..."));
     const int more = box->count() - 1;
     // "Weitere..." asks at once and shows what was picked in its place.
     QObject::connect(box, &QComboBox::activated, box, [box, more](int index) {

@@ -5,7 +5,7 @@
 
 namespace velbrant {
 
-SpeedBar::SpeedBar(QWidget* parent) : QToolBar(QStringLiteral("Symbolleiste"), parent) {
+SpeedBar::SpeedBar(QWidget* parent) : QToolBar(tr("Symbolleiste"), parent) {
     setObjectName(QStringLiteral("SpeedBar"));
     setMovable(false);
     setIconSize(QSize(20, 20));

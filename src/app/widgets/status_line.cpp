@@ -9,9 +9,9 @@ StatusLine::StatusLine(QWidget* parent)
     : QStatusBar(parent), m_pasteHint(new QLabel(this)), m_time(new QLabel(this)) {
     setObjectName(QStringLiteral("StatusLine"));
     m_pasteHint->setObjectName(QStringLiteral("PasteModeHint"));
-    m_pasteHint->setText(QStringLiteral("Einfügemodus: Klicken Sie, wohin die Elemente kommen "
-                                        "sollen (linke Taste: dahinter, rechte: davor). Esc "
-                                        "beendet den Einfügemodus."));
+    m_pasteHint->setText(tr("Einfügemodus: Klicken Sie, wohin die Elemente kommen "
+                            "sollen (linke Taste: dahinter, rechte: davor). Esc "
+                            "beendet den Einfügemodus."));
     m_pasteHint->hide();
     addWidget(m_pasteHint, 1);
     m_time->setObjectName(QStringLiteral("TimePanel"));

@@ -13,21 +13,22 @@ struct ToolButton {
 };
 
 const std::array<ToolButton, ToolCount> ToolButtons{{
-    {"SelectButton", "select", "Auswählen"},
-    {"TextButton", "text", "Text eingeben"},
-    {"BlockButton", "block", "Anweisung"},
-    {"IfButton", "if", "Bedingte Anweisung"},
-    {"WhileButton", "while", "Kopfgesteuerte Schleife"},
-    {"RepeatButton", "repeat", "Fußgesteuerte Schleife"},
-    {"EndlosButton", "for", "Zählschleife"},
-    {"CaseButton", "case", "Fallunterscheidung"},
-    {"CallButton", "call", "Aufruf"},
-    {"ExitButton", "exit", "Aussprung"},
+    {"SelectButton", "select", QT_TRANSLATE_NOOP("velbrant::ToolPalette", "Auswählen")},
+    {"TextButton", "text", QT_TRANSLATE_NOOP("velbrant::ToolPalette", "Text eingeben")},
+    {"BlockButton", "block", QT_TRANSLATE_NOOP("velbrant::ToolPalette", "Anweisung")},
+    {"IfButton", "if", QT_TRANSLATE_NOOP("velbrant::ToolPalette", "Bedingte Anweisung")},
+    {"WhileButton", "while", QT_TRANSLATE_NOOP("velbrant::ToolPalette", "Kopfgesteuerte Schleife")},
+    {"RepeatButton", "repeat",
+     QT_TRANSLATE_NOOP("velbrant::ToolPalette", "Fußgesteuerte Schleife")},
+    {"EndlosButton", "for", QT_TRANSLATE_NOOP("velbrant::ToolPalette", "Zählschleife")},
+    {"CaseButton", "case", QT_TRANSLATE_NOOP("velbrant::ToolPalette", "Fallunterscheidung")},
+    {"CallButton", "call", QT_TRANSLATE_NOOP("velbrant::ToolPalette", "Aufruf")},
+    {"ExitButton", "exit", QT_TRANSLATE_NOOP("velbrant::ToolPalette", "Aussprung")},
 }};
 
 } // namespace
 
-ToolPalette::ToolPalette(QWidget* parent) : QToolBar(QStringLiteral("Werkzeuge"), parent) {
+ToolPalette::ToolPalette(QWidget* parent) : QToolBar(tr("Werkzeuge"), parent) {
     setObjectName(QStringLiteral("Panel1"));
     setMovable(false);
     setIconSize(QSize(22, 22));
@@ -35,10 +36,10 @@ ToolPalette::ToolPalette(QWidget* parent) : QToolBar(QStringLiteral("Werkzeuge")
     group->setExclusive(true);
     for (int index = 0; index < ToolCount; ++index) {
         const ToolButton& button = ToolButtons[static_cast<std::size_t>(index)];
-        QAction* action = addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(button.icon)),
-                                    QString::fromUtf8(button.hint));
+        QAction* action =
+            addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(button.icon)), tr(button.hint));
         action->setObjectName(QString::fromLatin1(button.name));
-        action->setStatusTip(QString::fromUtf8(button.hint));
+        action->setStatusTip(tr(button.hint));
         action->setCheckable(true);
         // Alt and the digits in palette order: Ctrl+0 is the zoom's.
         action->setShortcut(
