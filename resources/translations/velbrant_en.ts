@@ -988,7 +988,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>&amp;Zurück</source>
-        <translation>&amp;Back</translation>
+        <translation>&amp;Previous</translation>
     </message>
     <message>
         <source>&amp;Ersetzen</source>

@@ -1,3 +1,4 @@
+#include "app/dialogs/dialog_parts.h"
 #include "app/docks/code_dock.h"
 #include "app_fixture.h"
 
@@ -9,6 +10,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <cmath>
 
 namespace velbrant::test {
 namespace {
@@ -115,6 +119,47 @@ TEST_F(CodeDockTest, CopiesAndSavesTheProgramShown) {
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(saved.readAll()), code());
     EXPECT_TRUE(code().contains("until tipp = geheim;"));
+}
+
+// WCAG's contrast between two colours: 1 (none) to 21.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a) + 0.05;
+    const double lb = luminance(b) + 0.05;
+    return std::max(la, lb) / std::min(la, lb);
+}
+
+// Under a desktop's dark theme the program's colours stay readable on the
+// dark text field, and warnings on the dark window.
+TEST_F(CodeDockTest, HighlightingAndWarningsStayReadableUnderADarkTheme) {
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Window, QColor(45, 45, 45));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/lineare-suche.STR");
+    action("ViewCodeItem")->trigger();
+    choose(1);
+    auto* text = dock().findChild<QPlainTextEdit*>(QStringLiteral("CodeText"));
+    int checked = 0;
+    for (QTextBlock block = text->document()->firstBlock(); block.isValid(); block = block.next())
+        for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+            EXPECT_GE(contrast(range.format.foreground().color(), dark.color(QPalette::Base)), 4.5)
+                << block.text().toStdString();
+            ++checked;
+        }
+    EXPECT_GT(checked, 10);
+    const QString warning = makeRefusalNote(&frame)->styleSheet();
+    EXPECT_GE(contrast(QColor(warning.section(u' ', 1)), dark.color(QPalette::Window)), 4.5)
+        << warning.toStdString();
+    QApplication::setPalette(light);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/dialogs/dialog_parts.h"
 
 #include "app/app_info.h"
+#include "app/widgets/theme.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
@@ -166,7 +167,7 @@ QLabel* makeRefusalNote(QWidget* parent) {
     auto* note = new QLabel(parent);
     note->setObjectName(QStringLiteral("HintLabel"));
     note->setWordWrap(true);
-    note->setStyleSheet(QStringLiteral("color: #a00000"));
+    note->setStyleSheet(warningStyle());
     note->hide();
     return note;
 }

@@ -1,5 +1,7 @@
 #include "app/docks/code_highlighter.h"
 
+#include "app/widgets/theme.h"
+
 #include <QStringList>
 
 namespace velbrant {
@@ -32,7 +34,7 @@ QStringList keywords(CodeLanguage language) {
 
 QTextCharFormat colored(const QColor& color, bool bold = false) {
     QTextCharFormat format;
-    format.setForeground(color);
+    format.setForeground(readableOnBase(color));
     if (bold)
         format.setFontWeight(QFont::Bold);
     return format;

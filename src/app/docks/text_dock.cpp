@@ -1,6 +1,7 @@
 #include "app/docks/text_dock.h"
 
 #include "app/document/document_editor.h"
+#include "app/widgets/theme.h"
 #include "model/files/windows1252.h"
 #include "model/notation/text_notation.h"
 
@@ -39,7 +40,7 @@ TextDock::TextDock(QWidget* parent)
     m_text->setMinimumWidth(QFontMetrics(m_text->font()).horizontalAdvance(u'x') * 48);
     m_note->setObjectName(QStringLiteral("NotationNote"));
     m_note->setWordWrap(true);
-    m_note->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_note->setStyleSheet(warningStyle());
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     layout->addWidget(m_text, 1);
@@ -138,6 +139,7 @@ void TextDock::showError(int line, const QString& message) {
     m_editor->setUnreadText(message);
     QTextEdit::ExtraSelection mark;
     mark.format.setBackground(QColor(255, 210, 210));
+    mark.format.setForeground(Qt::black);
     mark.format.setProperty(QTextFormat::FullWidthSelection, true);
     mark.cursor = QTextCursor(m_text->document()->findBlockByNumber(std::max(line - 1, 0)));
     m_text->setExtraSelections({mark});

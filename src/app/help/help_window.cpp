@@ -132,6 +132,7 @@ const QMap<QString, QString>& HelpWindow::keywordTargets() {
         {QStringLiteral("format_block"), QStringLiteral("dialoge.html#format_block")},
         {QStringLiteral("format_strukt"), QStringLiteral("dialoge.html#format_strukt")},
         {QStringLiteral("exportieren"), QStringLiteral("dateien.html#export")},
+        {QStringLiteral("suchen"), QStringLiteral("farben-suchen.html#suchen")},
     };
     return targets;
 }
@@ -175,6 +176,7 @@ void HelpWindow::markFound() {
             QTextEdit::ExtraSelection mark;
             mark.cursor = found;
             mark.format.setBackground(QColor(255, 230, 80));
+            mark.format.setForeground(Qt::black);
             marks << mark;
         }
     }
