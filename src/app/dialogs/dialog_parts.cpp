@@ -172,11 +172,17 @@ QLabel* makeRefusalNote(QWidget* parent) {
     return note;
 }
 
-void placeBesideTheDiagram(QWidget& window) {
-    const QWidget* frame = window.parentWidget();
-    window.adjustSize();
-    const QPoint topRight = frame->mapToGlobal(QPoint(frame->width(), 0));
-    window.move(topRight.x() - window.width() - 40, topRight.y() + 100);
+void showBesideTheDiagram(QWidget& window, bool& placed) {
+    if (!placed) {
+        placed = true;
+        const QWidget* frame = window.parentWidget();
+        window.adjustSize();
+        const QPoint topRight = frame->mapToGlobal(QPoint(frame->width(), 0));
+        window.move(topRight.x() - window.width() - 40, topRight.y() + 100);
+    }
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 } // namespace velbrant

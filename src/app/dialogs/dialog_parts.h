@@ -67,8 +67,9 @@ QLabel* makeRefusalNote(QWidget* parent);
 int askChoice(QWidget* parent, const QString& question, const QStringList& answers);
 void showRefusal(QLabel& note, const QString& reason);
 
-// A tool window first shown at its frame's right edge: diagrams grow from
-// the top left, where a centred window would hide what is worked on.
-void placeBesideTheDiagram(QWidget& window);
+// Shows a tool window in front, the first time (`placed` false) at its
+// frame's right edge: diagrams grow from the top left, where a centred
+// window would hide what is worked on.
+void showBesideTheDiagram(QWidget& window, bool& placed);
 
 } // namespace velbrant

@@ -81,13 +81,7 @@ void ElementTextDialog::open(const QStringList& lines, const ElementFont& font, 
     // The caret at the end of the last line.
     m_memo->moveCursor(QTextCursor::End);
     m_memo->ensureCursorVisible();
-    if (!m_placed) {
-        m_placed = true;
-        placeBesideTheDiagram(*this);
-    }
-    show();
-    raise();
-    activateWindow();
+    showBesideTheDiagram(*this, m_placed);
     m_memo->setFocus();
 }
 

@@ -96,13 +96,7 @@ void FindDialog::showFor(bool replacing) {
                                                          m_replace, m_replaceAll})
         part->setVisible(replacing);
     adjustSize();
-    if (!m_placed) {
-        m_placed = true;
-        placeBesideTheDiagram(*this);
-    }
-    show();
-    raise();
-    activateWindow();
+    showBesideTheDiagram(*this, m_placed);
     m_pattern->setFocus();
     m_pattern->selectAll();
 }
