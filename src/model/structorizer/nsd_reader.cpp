@@ -112,16 +112,22 @@ public:
         throw FormatError(what + " (Zeile " + std::to_string(line) + ")", end);
     }
 
-    std::vector<std::string> lines(const pugi::xml_node& node, const char* attribute) {
+    // A text the element keeps exactly beside its Windows-1252 form loses
+    // no character, unless a line is cut.
+    std::vector<std::string> lines(const pugi::xml_node& node, const char* attribute,
+                                   bool keptExactly = false) {
         std::vector<std::string> result;
         for (const std::string& line : commaTextLines(node.attribute(attribute).value())) {
             if (result.size() == MaxElementLines)
                 fail("Mehr als " + std::to_string(MaxElementLines) + " Zeilen in einem Text",
                      node.offset_debug());
-            std::string bytes = windows1252FromUtf8(line, m_replaced);
+            ReplacedCharacters kept;
+            std::string bytes = windows1252FromUtf8(line, keptExactly ? kept : m_replaced);
             if (bytes.size() > MaxTextLength) {
                 bytes.resize(MaxTextLength);
                 ++m_cut;
+                for (const char32_t character : kept.characters())
+                    m_replaced.add(character);
             }
             result.push_back(std::move(bytes));
         }
@@ -261,7 +267,7 @@ private:
 
     std::unique_ptr<Element> simple(ElementKind kind, const pugi::xml_node& node) {
         auto element = createElement(kind, m_context);
-        element->setLines(lines(node, "text"));
+        element->setLines(lines(node, "text", true));
         return element;
     }
 
