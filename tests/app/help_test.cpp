@@ -13,7 +13,7 @@ namespace velbrant::test {
 namespace {
 
 QString pageSource(const QString& page) {
-    QFile file(QStringLiteral(":/help/") + page);
+    QFile file(HelpWindow::folder() + page);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
     return QString::fromUtf8(file.readAll());
 }
@@ -22,30 +22,38 @@ bool hasAnchor(const QString& page, const QString& anchor) {
     return anchor.isEmpty() || pageSource(page).contains(QStringLiteral("name=\"%1\"").arg(anchor));
 }
 
-// Every link of every page and every keyword lead somewhere that exists.
-TEST(Help, EveryLinkAndKeywordResolves) {
-    const QStringList pages = HelpWindow::pages();
-    ASSERT_GE(pages.size(), 8);
-    const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"#]*)#?([^\"]*)\""));
-    for (const QString& page : pages) {
-        auto match = reference.globalMatch(pageSource(page));
-        while (match.hasNext()) {
-            const auto found = match.next();
-            const QString target = found.captured(1).isEmpty() ? page : found.captured(1);
-            EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + target))
-                << page.toStdString() << " -> " << target.toStdString();
-            if (target.endsWith(u".html")) {
-                EXPECT_TRUE(hasAnchor(target, found.captured(2)))
-                    << page.toStdString() << " -> " << found.captured(0).toStdString();
+// Every link of every page and every keyword lead somewhere that exists,
+// in German and in English, which has the same pages.
+TEST(Help, EveryLinkAndKeywordResolvesInEachLanguage) {
+    const QStringList german = HelpWindow::pages();
+    ASSERT_GE(german.size(), 8);
+    const QLocale previous;
+    for (const QLocale::Language language : {QLocale::German, QLocale::English}) {
+        QLocale::setDefault(QLocale(language));
+        const QStringList pages = HelpWindow::pages();
+        EXPECT_EQ(pages, german) << "the same pages in the same order";
+        const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"#]*)#?([^\"]*)\""));
+        for (const QString& page : pages) {
+            auto match = reference.globalMatch(pageSource(page));
+            while (match.hasNext()) {
+                const auto found = match.next();
+                const QString target = found.captured(1).isEmpty() ? page : found.captured(1);
+                EXPECT_TRUE(QFile::exists(HelpWindow::folder() + target))
+                    << page.toStdString() << " -> " << target.toStdString();
+                if (target.endsWith(u".html")) {
+                    EXPECT_TRUE(hasAnchor(target, found.captured(2)))
+                        << page.toStdString() << " -> " << found.captured(0).toStdString();
+                }
             }
         }
+        for (auto keyword = HelpWindow::keywordTargets().begin();
+             keyword != HelpWindow::keywordTargets().end(); ++keyword) {
+            const QStringList target = keyword.value().split(u'#');
+            ASSERT_EQ(target.size(), 2) << keyword.key().toStdString();
+            EXPECT_TRUE(hasAnchor(target[0], target[1])) << keyword.key().toStdString();
+        }
     }
-    for (const QString keyword :
-         {"text_eingeben", "case_block", "format_block", "format_strukt", "exportieren"}) {
-        const QStringList target = HelpWindow::keywordTargets().value(keyword).split(u'#');
-        ASSERT_EQ(target.size(), 2) << keyword.toStdString();
-        EXPECT_TRUE(hasAnchor(target[0], target[1])) << keyword.toStdString();
-    }
+    QLocale::setDefault(previous);
 }
 
 TEST_F(AppTest, TheHelpCommandsAndADialogsHelpButtonOpenTheirPages) {

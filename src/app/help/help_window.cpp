@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QShortcut>
@@ -23,10 +24,8 @@ namespace velbrant {
 
 namespace {
 
-const QString Root = QStringLiteral("qrc:/help/");
-
 QString pageText(const QString& page) {
-    QFile file(QStringLiteral(":/help/") + page);
+    QFile file(HelpWindow::folder() + page);
     file.open(QIODevice::ReadOnly);
     QTextDocument document;
     document.setHtml(QString::fromUtf8(file.readAll()));
@@ -34,7 +33,7 @@ QString pageText(const QString& page) {
 }
 
 QString pageTitle(const QString& page) {
-    QFile file(QStringLiteral(":/help/") + page);
+    QFile file(HelpWindow::folder() + page);
     file.open(QIODevice::ReadOnly);
     QTextDocument document;
     document.setHtml(QString::fromUtf8(file.readAll()));
@@ -107,10 +106,15 @@ HelpWindow::HelpWindow()
 
 // In the manual's order: the contents page, then the pages as it lists
 // them, then any it does not list.
+QString HelpWindow::folder() {
+    return QLocale().language() == QLocale::English ? QStringLiteral(":/help/en/")
+                                                    : QStringLiteral(":/help/");
+}
+
 QStringList HelpWindow::pages() {
     initHelpResources();
     QStringList ordered{QStringLiteral("index.html")};
-    QFile index(QStringLiteral(":/help/index.html"));
+    QFile index(folder() + QStringLiteral("index.html"));
     index.open(QIODevice::ReadOnly);
     const QRegularExpression link(QStringLiteral("href=\"([^\"#]+\\.html)"));
     for (auto match = link.globalMatch(QString::fromUtf8(index.readAll())); match.hasNext();) {
@@ -118,8 +122,8 @@ QStringList HelpWindow::pages() {
         if (!ordered.contains(page))
             ordered << page;
     }
-    for (const QString& page : QDir(QStringLiteral(":/help"))
-                                   .entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name))
+    for (const QString& page :
+         QDir(folder()).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name))
         if (!ordered.contains(page))
             ordered << page;
     return ordered;
@@ -138,7 +142,7 @@ const QMap<QString, QString>& HelpWindow::keywordTargets() {
 }
 
 void HelpWindow::open(const QString& target) {
-    m_browser->setSource(QUrl(Root + target));
+    m_browser->setSource(QUrl(QStringLiteral("qrc") + folder() + target));
     show();
     raise();
     activateWindow();

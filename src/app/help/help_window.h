@@ -26,6 +26,9 @@ public:
 
     // Every page of the help, and where each keyword leads.
     static QStringList pages();
+    // Where the pages of the language the program speaks lie: ":/help/",
+    // or ":/help/en/" for English (same names, same anchors).
+    static QString folder();
     static const QMap<QString, QString>& keywordTargets();
 
 private:
