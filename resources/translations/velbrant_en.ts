@@ -186,6 +186,138 @@
         <source>Weitere...</source>
         <translation>More...</translation>
     </message>
+    <message>
+        <source>Schreibtischtest: nur die ersten %1 Schritte aufgezeichnet</source>
+        <translation>Trace table: only the first %1 steps recorded</translation>
+    </message>
+    <message>
+        <source>mit höchstens %1 dpi oder einem kleineren Maßstab passt es</source>
+        <translation>it fits with at most %1 dpi or a smaller scale</translation>
+    </message>
+    <message>
+        <source>ein kleinerer Maßstab oder SVG macht es möglich</source>
+        <translation>a smaller scale or SVG makes it possible</translation>
+    </message>
+    <message>
+        <source>Das Bild wäre %1 × %2 Pixel groß (%3 Megapixel), ein PNG höchstens %4 Megapixel und %5 Pixel breit oder hoch; %6</source>
+        <translation>The picture would be %1 × %2 pixels (%3 megapixels), a PNG at most %4 megapixels and %5 pixels wide or high; %6</translation>
+    </message>
+    <message>
+        <source>Struktogramm</source>
+        <translation>Structogram</translation>
+    </message>
+    <message>
+        <source>Das PDF hätte %1 Seiten von bis zu 5 × 5 m, höchstens %2 sind möglich; ein kleinerer Maßstab verringert sie</source>
+        <translation>The PDF would have %1 pages of up to 5 × 5 m, at most %2 are possible; a smaller scale reduces them</translation>
+    </message>
+    <message>
+        <source>1 Zeile nicht übersetzt (als Kommentar übernommen)</source>
+        <translation>1 line not translated (kept as a comment)</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen nicht übersetzt (als Kommentar übernommen)</source>
+        <translation>%1 lines not translated (kept as comments)</translation>
+    </message>
+    <message>
+        <source>1 Unterprogramm nicht gefunden</source>
+        <translation>1 subroutine not found</translation>
+    </message>
+    <message>
+        <source>%1 Unterprogramme nicht gefunden</source>
+        <translation>%1 subroutines not found</translation>
+    </message>
+    <message>
+        <source>Nicht in „.%1“ enthalten: %2</source>
+        <translation>Not in “.%1”: %2</translation>
+    </message>
+    <message>
+        <source>Unterprogramm geschrieben: %1</source>
+        <translation>Subroutine written: %1</translation>
+    </message>
+    <message>
+        <source>Zeichen ersetzt, die ein Struktogramm nicht speichern kann: %1</source>
+        <translation>Characters a structogram cannot store replaced: %1</translation>
+    </message>
+    <message>
+        <source>Steuerzeichen durch Leerzeichen ersetzt: %1</source>
+        <translation>Control characters replaced by blanks: %1</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht öffnen: %2</source>
+        <translation>%1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Das ist ein Verzeichnis</source>
+        <translation>That is a directory</translation>
+    </message>
+    <message>
+        <source>Das ist keine gewöhnliche Datei</source>
+        <translation>That is no regular file</translation>
+    </message>
+    <message>
+        <source>Die Datei ist mit %1 MB größer als jedes Struktogramm (höchstens %2 MB)</source>
+        <translation>At %1 MB the file is larger than any structogram (at most %2 MB)</translation>
+    </message>
+    <message>
+        <source>Die Datei ist größer als jedes Struktogramm (höchstens %1 MB)</source>
+        <translation>The file is larger than any structogram (at most %1 MB)</translation>
+    </message>
+    <message>
+        <source>%1 ist kein lesbares Struktogramm: %2</source>
+        <translation>%1 is no readable structogram: %2</translation>
+    </message>
+    <message>
+        <source>Die Eingabe ist größer als jedes Struktogramm (höchstens %1 MB)</source>
+        <translation>The input is larger than any structogram (at most %1 MB)</translation>
+    </message>
+    <message>
+        <source>Die Eingabe ist kein lesbares Struktogramm: %1</source>
+        <translation>The input is no readable structogram: %1</translation>
+    </message>
+    <message>
+        <source>Auf dem Datenträger ist kein Platz mehr</source>
+        <translation>No space left on the disk</translation>
+    </message>
+    <message>
+        <source>Als %1 wäre es %2 MB groß; Velbrant liest höchstens %3 MB</source>
+        <translation>As %1 it would be %2 MB; Velbrant reads at most %3 MB</translation>
+    </message>
+    <message>
+        <source>Seite %1 von %2 – Zeile %3, Spalte %4</source>
+        <translation>Page %1 of %2 – row %3, column %4</translation>
+    </message>
+    <message>
+        <source>der Schrift „Symbol“</source>
+        <translation>of the font “Symbol”</translation>
+    </message>
+    <message>
+        <source>von Windows-1252</source>
+        <translation>of Windows-1252</translation>
+    </message>
+    <message>
+        <source>„%1“ lässt sich nicht speichern: Struktogramme kennen nur die Zeichen %2.</source>
+        <translation>“%1” cannot be stored: structograms know only the characters %2.</translation>
+    </message>
+    <message>
+        <source>Eine Zeile darf höchstens %1 Zeichen lang sein.</source>
+        <translation>A line may be at most %1 characters long.</translation>
+    </message>
+    <message>
+        <source>(leerer Block)</source>
+        <translation>(empty block)</translation>
+    </message>
+    <message>
+        <source>Geben Sie ein, wonach gesucht wird.</source>
+        <translation>Enter what to look for.</translation>
+    </message>
+    <message>
+        <source>Der reguläre Ausdruck lässt sich nicht lesen: %1 (Zeichen %2).</source>
+        <translation>The regular expression cannot be read: %1 (character %2).</translation>
+    </message>
+    <message>
+        <source>Der Titel: %1</source>
+        <translation>The title: %1</translation>
+    </message>
 </context>
 <context>
     <name>velbrant::AboutDialog</name>

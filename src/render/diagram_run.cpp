@@ -5,6 +5,7 @@
 #include "render/qt_text_measurer.h"
 #include "render/routine_folder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cctype>
@@ -48,7 +49,8 @@ void writeTrace(const run::Trace& trace, const FileRunOptions& options) {
                 .arg(options.tracePath, file.errorString())
                 .toStdString());
     if (trace.cut() && options.notice)
-        options.notice(QStringLiteral("Schreibtischtest: nur die ersten %1 Schritte aufgezeichnet")
+        options.notice(QCoreApplication::translate(
+                           "velbrant", "Schreibtischtest: nur die ersten %1 Schritte aufgezeichnet")
                            .arg(trace.maxRows()));
 }
 

@@ -13,6 +13,7 @@
 #include "render/text_codec.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,15 +77,18 @@ void refuseHugePng(const QRect& area, int dpi) {
     const int fitting = fittingDpi(area, dpi);
     const QString advice =
         fitting >= MinDotsPerInch
-            ? QStringLiteral("mit höchstens %1 dpi oder einem kleineren Maßstab passt es")
+            ? QCoreApplication::translate(
+                  "velbrant", "mit höchstens %1 dpi oder einem kleineren Maßstab passt es")
                   .arg(fitting)
-            : QStringLiteral("ein kleinerer Maßstab oder SVG macht es möglich");
-    throw ExportError(QStringLiteral("Das Bild wäre %1 × %2 Pixel groß (%3 Megapixel), ein PNG "
-                                     "höchstens %4 Megapixel und %5 Pixel breit oder hoch; %6")
-                          .arg(number(size.width()), number(size.height()),
-                               number(pixels(size) / 1'000'000), number(MaxPngPixels / 1'000'000),
-                               number(MaxPngSide), advice)
-                          .toStdString());
+            : QCoreApplication::translate("velbrant",
+                                          "ein kleinerer Maßstab oder SVG macht es möglich");
+    throw ExportError(
+        QCoreApplication::translate("velbrant",
+                                    "Das Bild wäre %1 × %2 Pixel groß (%3 Megapixel), ein PNG "
+                                    "höchstens %4 Megapixel und %5 Pixel breit oder hoch; %6")
+            .arg(number(size.width()), number(size.height()), number(pixels(size) / 1'000'000),
+                 number(MaxPngPixels / 1'000'000), number(MaxPngSide), advice)
+            .toStdString());
 }
 
 // Paints the picture area of the document into a device whose painter has
@@ -135,7 +139,7 @@ void writeSvg(QIODevice& out, const Document& document, QtTextMeasurer& measurer
             svg.setResolution(qRound(UnitsPerInch)); // one unit, 0.1 mm, a pixel
             svg.setSize(area.size());
             svg.setViewBox(area);
-            svg.setTitle(QStringLiteral("Struktogramm"));
+            svg.setTitle(QCoreApplication::translate("velbrant", "Struktogramm"));
             QPainter painter(&svg);
             painter.setRenderHint(QPainter::Antialiasing);
             renderDocumentStrip(painter, document, measurer, options.labels,
@@ -166,10 +170,12 @@ void writePdfPages(QPdfWriter& pdf, QPainter& painter, const Document& document,
     const qint64 pages = qint64{(area.width() + page.width() - 1) / page.width()} *
                          ((area.height() + page.height() - 1) / page.height());
     if (pages > MaxPdfPages)
-        throw ExportError(QStringLiteral("Das PDF hätte %1 Seiten von bis zu 5 × 5 m, höchstens %2 "
-                                         "sind möglich; ein kleinerer Maßstab verringert sie")
-                              .arg(number(pages), number(MaxPdfPages))
-                              .toStdString());
+        throw ExportError(
+            QCoreApplication::translate("velbrant",
+                                        "Das PDF hätte %1 Seiten von bis zu 5 × 5 m, höchstens %2 "
+                                        "sind möglich; ein kleinerer Maßstab verringert sie")
+                .arg(number(pages), number(MaxPdfPages))
+                .toStdString());
     pdf.setPageSize(QPageSize(QSizeF(page.width() / 10.0, page.height() / 10.0),
                               QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
     const QRect viewport(0, 0, qRound(page.width() * PdfDotsPerInch / UnitsPerInch),
@@ -276,14 +282,17 @@ void tell(const ExportOptions& options, const QString& text) {
 QString untranslatedNotice(const GeneratedCode& code) {
     QStringList parts;
     if (code.untranslatedLines == 1)
-        parts << QStringLiteral("1 Zeile nicht übersetzt (als Kommentar übernommen)");
+        parts << QCoreApplication::translate("velbrant",
+                                             "1 Zeile nicht übersetzt (als Kommentar übernommen)");
     else if (code.untranslatedLines > 1)
-        parts << QStringLiteral("%1 Zeilen nicht übersetzt (als Kommentar übernommen)")
+        parts << QCoreApplication::translate("velbrant",
+                                             "%1 Zeilen nicht übersetzt (als Kommentar übernommen)")
                      .arg(code.untranslatedLines);
     if (code.missingRoutines == 1)
-        parts << QStringLiteral("1 Unterprogramm nicht gefunden");
+        parts << QCoreApplication::translate("velbrant", "1 Unterprogramm nicht gefunden");
     else if (code.missingRoutines > 1)
-        parts << QStringLiteral("%1 Unterprogramme nicht gefunden").arg(code.missingRoutines);
+        parts << QCoreApplication::translate("velbrant", "%1 Unterprogramme nicht gefunden")
+                     .arg(code.missingRoutines);
     return parts.join(QStringLiteral(", "));
 }
 
@@ -348,7 +357,7 @@ void tellLosses(const Document& document, QtTextMeasurer& measurer, const QStrin
             dropped << QString::fromStdString(item);
     }
     if (!dropped.isEmpty())
-        tell(options, QStringLiteral("Nicht in „.%1“ enthalten: %2")
+        tell(options, QCoreApplication::translate("velbrant", "Nicht in „.%1“ enthalten: %2")
                           .arg(QFileInfo(output).suffix(), dropped.join(QStringLiteral(", "))));
 }
 
@@ -361,7 +370,8 @@ void exportRoutines(const std::vector<LoadedRoutine>& routines, QtTextMeasurer& 
         routine.document->layout(measurer, PaperSize{});
         const QString path = main.dir().filePath(routine.name + "." + main.suffix());
         exportDocument(*routine.document, measurer, path, options);
-        tell(options, QStringLiteral("Unterprogramm geschrieben: %1").arg(path));
+        tell(options,
+             QCoreApplication::translate("velbrant", "Unterprogramm geschrieben: %1").arg(path));
     }
 }
 

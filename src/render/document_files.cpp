@@ -8,6 +8,7 @@
 #include "render/file_errors.h"
 #include "render/qt_text_measurer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -79,12 +80,14 @@ LoadedDocument loadNotationFile(const QByteArray& bytes, TextMeasurer& measurer,
     }
     LoadedDocument loaded{loadNotation(text, measurer, labels), {}, {}, {}};
     if (!replaced.empty())
-        loaded.conversions << QStringLiteral("Zeichen ersetzt, die ein Struktogramm nicht "
-                                             "speichern kann: %1")
+        loaded.conversions << QCoreApplication::translate(
+                                  "velbrant", "Zeichen ersetzt, die ein Struktogramm nicht "
+                                              "speichern kann: %1")
                                   .arg(QString::fromStdString(replaced.summary()));
     if (controls > 0)
-        loaded.conversions
-            << QStringLiteral("Steuerzeichen durch Leerzeichen ersetzt: %1").arg(controls);
+        loaded.conversions << QCoreApplication::translate(
+                                  "velbrant", "Steuerzeichen durch Leerzeichen ersetzt: %1")
+                                  .arg(controls);
     return loaded;
 }
 
@@ -118,16 +121,21 @@ LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
     const QString shown = QDir::toNativeSeparators(path);
     const auto refuse = [&shown](const QString& reason) {
         return DocumentFileError(
-            QStringLiteral("%1 lässt sich nicht öffnen: %2").arg(shown, reason).toStdString());
+            QCoreApplication::translate("velbrant", "%1 lässt sich nicht öffnen: %2")
+                .arg(shown, reason)
+                .toStdString());
     };
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        throw refuse(info.isDir() ? QStringLiteral("Das ist ein Verzeichnis")
-                                  : QStringLiteral("Das ist keine gewöhnliche Datei"));
+        throw refuse(
+            info.isDir()
+                ? QCoreApplication::translate("velbrant", "Das ist ein Verzeichnis")
+                : QCoreApplication::translate("velbrant", "Das ist keine gewöhnliche Datei"));
     const qint64 largest = largestReadable(path);
     if (info.size() > largest)
-        throw refuse(QStringLiteral("Die Datei ist mit %1 MB größer als jedes Struktogramm "
-                                    "(höchstens %2 MB)")
+        throw refuse(QCoreApplication::translate(
+                         "velbrant", "Die Datei ist mit %1 MB größer als jedes Struktogramm "
+                                     "(höchstens %2 MB)")
                          .arg(info.size() >> 20)
                          .arg(largest >> 20));
     QFile file(path);
@@ -139,8 +147,10 @@ LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
     if (file.error() != QFileDevice::NoError)
         throw refuse(germanReason(file.errorString()));
     if (bytes.size() > largest)
-        throw refuse(QStringLiteral("Die Datei ist größer als jedes Struktogramm (höchstens %1 MB)")
-                         .arg(largest >> 20));
+        throw refuse(
+            QCoreApplication::translate(
+                "velbrant", "Die Datei ist größer als jedes Struktogramm (höchstens %1 MB)")
+                .arg(largest >> 20));
     try {
         if (isNsdPath(path)) {
             NsdImport read =
@@ -168,13 +178,15 @@ LoadedDocument readDocumentFile(const QString& path, QtTextMeasurer& measurer,
                 {},
                 {}};
     } catch (const NotationError& failure) {
-        throw DocumentFileError(QStringLiteral("%1 ist kein lesbares Struktogramm: %2")
-                                    .arg(shown, QString::fromUtf8(failure.what()))
-                                    .toStdString());
+        throw DocumentFileError(
+            QCoreApplication::translate("velbrant", "%1 ist kein lesbares Struktogramm: %2")
+                .arg(shown, QString::fromUtf8(failure.what()))
+                .toStdString());
     } catch (const FormatError& failure) {
-        throw DocumentFileError(QStringLiteral("%1 ist kein lesbares Struktogramm: %2")
-                                    .arg(shown, QString::fromUtf8(failure.what()))
-                                    .toStdString());
+        throw DocumentFileError(
+            QCoreApplication::translate("velbrant", "%1 ist kein lesbares Struktogramm: %2")
+                .arg(shown, QString::fromUtf8(failure.what()))
+                .toStdString());
     }
 }
 
@@ -182,13 +194,15 @@ LoadedDocument readNotationText(const QByteArray& bytes, QtTextMeasurer& measure
                                 const DefaultLabels& labels) {
     if (static_cast<std::size_t>(bytes.size()) > MaxNotationSize)
         throw DocumentFileError(
-            QStringLiteral("Die Eingabe ist größer als jedes Struktogramm (höchstens %1 MB)")
+            QCoreApplication::translate(
+                "velbrant", "Die Eingabe ist größer als jedes Struktogramm (höchstens %1 MB)")
                 .arg(MaxNotationSize >> 20)
                 .toStdString());
     try {
         return loadNotationFile(bytes, measurer, labels);
     } catch (const NotationError& failure) {
-        throw DocumentFileError(QStringLiteral("Die Eingabe ist kein lesbares Struktogramm: %1")
+        throw DocumentFileError(QCoreApplication::translate(
+                                    "velbrant", "Die Eingabe ist kein lesbares Struktogramm: %1")
                                     .arg(QString::fromUtf8(failure.what()))
                                     .toStdString());
     }
@@ -199,7 +213,7 @@ QString writeFailure(const QFileDevice& file) {
     // device's state tells.
     const QStorageInfo device(QFileInfo(file.fileName()).absolutePath());
     if (device.isValid() && device.bytesAvailable() < FullDiskMargin)
-        return QStringLiteral("Auf dem Datenträger ist kein Platz mehr");
+        return QCoreApplication::translate("velbrant", "Auf dem Datenträger ist kein Platz mehr");
     return germanReason(file.errorString());
 }
 
@@ -221,7 +235,8 @@ namespace {
 QByteArray readable(std::string bytes, std::size_t largestRead, const char* format) {
     if (bytes.size() > largestRead)
         throw std::length_error(
-            QStringLiteral("Als %1 wäre es %2 MB groß; Velbrant liest höchstens %3 MB")
+            QCoreApplication::translate("velbrant",
+                                        "Als %1 wäre es %2 MB groß; Velbrant liest höchstens %3 MB")
                 .arg(QString::fromLatin1(format))
                 .arg(bytes.size() >> 20)
                 .arg(largestRead >> 20)

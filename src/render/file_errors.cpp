@@ -1,11 +1,15 @@
 #include "render/file_errors.h"
 
+#include <QLocale>
 #include <array>
 #include <utility>
 
 namespace velbrant {
 
 QString germanReason(const QString& systemReason) {
+    // The system words its reasons in English already.
+    if (QLocale().language() == QLocale::English)
+        return systemReason;
     static const auto reasons = std::to_array<std::pair<const char*, const char*>>({
         {"No such file or directory", "Datei oder Verzeichnis nicht gefunden"},
         {"Permission denied", "Keine Berechtigung"},

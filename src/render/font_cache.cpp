@@ -2,6 +2,7 @@
 
 #include "render/text_codec.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>

@@ -4,6 +4,7 @@
 #include "render/document_export.h"
 #include "render/document_renderer.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <algorithm>
@@ -142,7 +143,7 @@ QRectF marginedArea(const PrintablePage& page) {
 }
 
 QString pageLabel(int page, int pages, int row, int column) {
-    return QStringLiteral("Seite %1 von %2 – Zeile %3, Spalte %4")
+    return QCoreApplication::translate("velbrant", "Seite %1 von %2 – Zeile %3, Spalte %4")
         .arg(page)
         .arg(pages)
         .arg(row)

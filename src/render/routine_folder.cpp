@@ -4,6 +4,7 @@
 #include "model/program/pseudocode.h"
 #include "render/document_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 

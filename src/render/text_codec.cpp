@@ -3,6 +3,7 @@
 #include "model/diagram/limits.h"
 #include "model/files/windows1252.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -116,16 +117,19 @@ QString unencodableCharacters(const QString& text, bool symbolFont) {
 QString whyUnstorable(const QStringList& lines, bool symbolFont) {
     const QString missing = unencodableCharacters(lines.join(QString()), symbolFont);
     if (!missing.isEmpty()) {
-        const QString characterSet = symbolFont ? QStringLiteral("der Schrift „Symbol“")
-                                                : QStringLiteral("von Windows-1252");
-        return QStringLiteral("„%1“ lässt sich nicht speichern: Struktogramme kennen nur die "
-                              "Zeichen %2.")
+        const QString characterSet =
+            symbolFont ? QCoreApplication::translate("velbrant", "der Schrift „Symbol“")
+                       : QCoreApplication::translate("velbrant", "von Windows-1252");
+        return QCoreApplication::translate(
+                   "velbrant", "„%1“ lässt sich nicht speichern: Struktogramme kennen nur die "
+                               "Zeichen %2.")
             .arg(missing, characterSet);
     }
     // Every character has a byte here.
     for (const QString& line : lines) {
         if (line.size() > static_cast<qsizetype>(MaxTextLength))
-            return QStringLiteral("Eine Zeile darf höchstens %1 Zeichen lang sein.")
+            return QCoreApplication::translate("velbrant",
+                                               "Eine Zeile darf höchstens %1 Zeichen lang sein.")
                 .arg(MaxTextLength);
     }
     return QString();
@@ -135,7 +139,8 @@ QString whyTooLong(const QStringList& lines) {
     ReplacedCharacters replaced;
     for (const QString& line : lines) {
         if (windows1252FromUtf8(line.toStdString(), replaced).size() > MaxTextLength)
-            return QStringLiteral("Eine Zeile darf höchstens %1 Zeichen lang sein.")
+            return QCoreApplication::translate("velbrant",
+                                               "Eine Zeile darf höchstens %1 Zeichen lang sein.")
                 .arg(MaxTextLength);
     }
     return QString();

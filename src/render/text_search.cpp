@@ -6,6 +6,7 @@
 #include "model/structorizer/nsd_attributes.h"
 #include "render/text_codec.h"
 
+#include <QCoreApplication>
 #include <functional>
 
 namespace velbrant {
@@ -41,7 +42,7 @@ std::vector<FieldText> fieldsOf(const Element& element, const SearchOptions& opt
 QString elementName(const Element& element) {
     const std::vector<std::string> lines = element.shownLines();
     const QString first = lines.empty() ? QString() : QString::fromStdString(lines.front());
-    return first.isEmpty() ? QStringLiteral("(leerer Block)") : first;
+    return first.isEmpty() ? QCoreApplication::translate("velbrant", "(leerer Block)") : first;
 }
 
 // The lines as typed: their Windows-1252 form, and the exact text beside it
@@ -71,9 +72,10 @@ TextSearch::TextSearch(const SearchOptions& options) : m_options(options) {
 
 QString TextSearch::error() const {
     if (m_options.pattern.isEmpty())
-        return QStringLiteral("Geben Sie ein, wonach gesucht wird.");
+        return QCoreApplication::translate("velbrant", "Geben Sie ein, wonach gesucht wird.");
     if (!m_expression.isValid())
-        return QStringLiteral("Der reguläre Ausdruck lässt sich nicht lesen: %1 (Zeichen %2).")
+        return QCoreApplication::translate(
+                   "velbrant", "Der reguläre Ausdruck lässt sich nicht lesen: %1 (Zeichen %2).")
             .arg(m_expression.errorString())
             .arg(m_expression.patternErrorOffset() + 1);
     return QString();
@@ -157,7 +159,7 @@ Replacement TextSearch::replace(const Document& document, const QString& with,
                                                           {decodeText(document.format().title)}})
                                   .front();
         if (const QString why = whyUnstorable({title}, false); !why.isEmpty()) {
-            result.refusal = QStringLiteral("Der Titel: %1").arg(why);
+            result.refusal = QCoreApplication::translate("velbrant", "Der Titel: %1").arg(why);
             return result;
         }
         HeaderChange header = recordHeader(document);
