@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -99,7 +100,8 @@ std::optional<int> parsedNumber(const QCommandLineParser& parser, const QString&
     const int value = parser.value(name).toInt(&ok);
     if (ok && value >= low && value <= high)
         return value;
-    fail(QStringLiteral("--%1 erwartet eine ganze Zahl von %2 bis %3, nicht \"%4\"")
+    fail(QCoreApplication::translate("velbrant",
+                                     "--%1 erwartet eine ganze Zahl von %2 bis %3, nicht \"%4\"")
              .arg(name)
              .arg(low)
              .arg(high)
@@ -137,7 +139,8 @@ void describeCommandLine(QCommandLineParser& parser) {
 int runExport(const QCommandLineParser& parser) {
     const QStringList inputs = parser.positionalArguments();
     if (inputs.size() != 1)
-        return fail(QStringLiteral("--export braucht genau eine Eingabedatei"));
+        return fail(
+            QCoreApplication::translate("velbrant", "--export braucht genau eine Eingabedatei"));
     ExportOptions options;
     if (parser.isSet(QStringLiteral("scale"))) {
         options.scalePercent = parsedNumber(parser, QStringLiteral("scale"),
@@ -156,12 +159,14 @@ int runExport(const QCommandLineParser& parser) {
         options.sheet.blanks =
             velbrant::blanksNamed(parser.value(QStringLiteral("worksheet")).toStdString());
         if (!options.sheet.blanks)
-            return fail(QStringLiteral("--worksheet erwartet anweisungen, bedingungen oder alles, "
-                                       "nicht \"%1\"")
+            return fail(QCoreApplication::translate(
+                            "velbrant", "--worksheet erwartet anweisungen, bedingungen oder alles, "
+                                        "nicht \"%1\"")
                             .arg(parser.value(QStringLiteral("worksheet"))));
     }
     if (parser.isSet(QStringLiteral("solution")) && !options.sheet.blanks)
-        return fail(QStringLiteral("--solution gehört zu einem --worksheet"));
+        return fail(
+            QCoreApplication::translate("velbrant", "--solution gehört zu einem --worksheet"));
     options.sheet.solution = parser.isSet(QStringLiteral("solution"));
     options.sheet.blackAndWhite = parser.isSet(QStringLiteral("bw"));
     options.standalone = parser.isSet(QStringLiteral("standalone"));
@@ -185,13 +190,15 @@ int runExport(const QCommandLineParser& parser) {
 int runFile(const QCommandLineParser& parser) {
     const QStringList inputs = parser.positionalArguments();
     if (inputs.size() != 1)
-        return fail(QStringLiteral("--run braucht genau eine Struktogramm-Datei"));
+        return fail(
+            QCoreApplication::translate("velbrant", "--run braucht genau eine Struktogramm-Datei"));
     velbrant::FileRunOptions options;
     if (parser.isSet(QStringLiteral("max-steps"))) {
         bool ok = false;
         options.maxSteps = parser.value(QStringLiteral("max-steps")).toLongLong(&ok);
         if (!ok || options.maxSteps < 1)
-            return fail(QStringLiteral("--max-steps erwartet eine ganze Zahl ab 1, nicht \"%1\"")
+            return fail(QCoreApplication::translate(
+                            "velbrant", "--max-steps erwartet eine ganze Zahl ab 1, nicht \"%1\"")
                             .arg(parser.value(QStringLiteral("max-steps"))));
     }
     options.tracePath = parser.value(QStringLiteral("trace"));
@@ -209,7 +216,9 @@ int runFile(const QCommandLineParser& parser) {
         return 0;
     std::fprintf(stderr, "%s\n", result.message.c_str());
     if (!result.where.empty())
-        std::fprintf(stderr, "velbrant: bei \xE2\x80\x9E%s\xE2\x80\x9C\n", result.where.c_str());
+        std::fprintf(stderr, "velbrant: %s\n",
+                     qUtf8Printable(QCoreApplication::translate("velbrant", "bei „%1“")
+                                        .arg(QString::fromStdString(result.where))));
     return 3;
 }
 

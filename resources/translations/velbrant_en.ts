@@ -318,6 +318,34 @@
         <source>Der Titel: %1</source>
         <translation>The title: %1</translation>
     </message>
+    <message>
+        <source>--%1 erwartet eine ganze Zahl von %2 bis %3, nicht "%4"</source>
+        <translation>--%1 expects a whole number from %2 to %3, not "%4"</translation>
+    </message>
+    <message>
+        <source>--export braucht genau eine Eingabedatei</source>
+        <translation>--export needs exactly one input file</translation>
+    </message>
+    <message>
+        <source>--worksheet erwartet anweisungen, bedingungen oder alles, nicht "%1"</source>
+        <translation>--worksheet expects anweisungen, bedingungen or alles, not "%1"</translation>
+    </message>
+    <message>
+        <source>--solution gehört zu einem --worksheet</source>
+        <translation>--solution belongs to a --worksheet</translation>
+    </message>
+    <message>
+        <source>--run braucht genau eine Struktogramm-Datei</source>
+        <translation>--run needs exactly one structogram file</translation>
+    </message>
+    <message>
+        <source>--max-steps erwartet eine ganze Zahl ab 1, nicht "%1"</source>
+        <translation>--max-steps expects a whole number from 1, not "%1"</translation>
+    </message>
+    <message>
+        <source>bei „%1“</source>
+        <translation>at “%1”</translation>
+    </message>
 </context>
 <context>
     <name>velbrant::AboutDialog</name>
