@@ -250,6 +250,18 @@ TEST_F(CodeGenerator, SymbolFontArrowsAndRelations) {
     expectLines(code(), {"x = 3", "ok = x >= 2 and x != 4"});
 }
 
+// Typed signs are their operators; a character no program text can hold
+// ("∅" would print as "?") stops the program instead.
+TEST_F(CodeGenerator, TypedSignsReadAndACharacterWithoutFormStops) {
+    add(ElementKind::Block, {})
+        .setTypedLines({"x \u2190 7 \u00D7 2 \u00F7 4", "ok \u2190 x \u2264 3 und x \u2260 2",
+                        "Ausgabe: \"Menge \u2205\""});
+    const GeneratedCode python = generateCode(document, CodeLanguage::Python);
+    EXPECT_EQ(python.untranslatedLines, 1);
+    expectLines(python.text, {"x = 7 * 2 / 4", "ok = x <= 3 and x != 2",
+                              "abbruch_(\"Zeile nicht übersetzt: Ausgabe: \\\"Menge ?\\\"\")"});
+}
+
 TEST_F(CodeGenerator, DeeplyNestedTextIsRefusedNotRecursedInto) {
     const std::vector<std::string> deep(400, std::string(250, '('));
     add(ElementKind::Block, {}, &inside(add(ElementKind::WhileLoop, deep)));

@@ -132,6 +132,15 @@ std::string windows1252FromUtf8(std::string_view utf8, ReplacedCharacters& repla
     return out;
 }
 
+bool hasCharacterWithoutForm(std::string_view utf8) {
+    ReplacedCharacters replaced;
+    windows1252FromUtf8(utf8, replaced);
+    return std::any_of(replaced.characters().begin(), replaced.characters().end(), [](char32_t c) {
+        return std::none_of(Spellings.begin(), Spellings.end(),
+                            [c](const auto& entry) { return entry.first == c; });
+    });
+}
+
 std::string lowered(std::string_view word) {
     std::string result(word);
     for (char& ch : result) {

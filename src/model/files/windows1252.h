@@ -39,6 +39,10 @@ private:
 // (overlong forms and surrogates included) counts as U+FFFD.
 std::string windows1252FromUtf8(std::string_view utf8, ReplacedCharacters& replaced);
 
+// Whether a character of the text has no Windows-1252 form at all and would
+// become "?" ("∅", "α"), where "≤" has "<=".
+bool hasCharacterWithoutForm(std::string_view utf8);
+
 // Lines typed in UTF-8 in the form the model keeps: each converted as
 // above and cut at the longest line a file holds.
 std::vector<std::string> windows1252Lines(const std::vector<std::string>& utf8,

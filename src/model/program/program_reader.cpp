@@ -146,13 +146,27 @@ private:
         return *file;
     }
 
+    // A typed line with a character that has no Windows-1252 form ("∅")
+    // reads only as "?": no program may print that in its place.
+    static bool losesCharacters(const Element& element, std::size_t line) {
+        const NsdAttributes* nsd = element.nsd();
+        return nsd != nullptr && hasExactText(*nsd, element.lines()) &&
+               hasCharacterWithoutForm(nsd->fileLines[line]);
+    }
+
     void lines(Block& block, const Element& element) {
         const auto& all = linesOf(element);
         for (std::size_t i = 0; i < all.size(); ++i) {
             if (all[i].find_first_not_of(" \t") == std::string::npos)
                 continue;
             std::vector<std::string_view> source;
+            const bool losing = losesCharacters(element, i);
             const std::string text = continued(all, i, source);
+            if (losing) {
+                block.push_back(unread(source));
+                block.back().stops = true;
+                continue;
+            }
             std::optional<Stmt> s =
                 readStatement(line(element, text), element.kind() == ElementKind::Call);
             if (!s) {
