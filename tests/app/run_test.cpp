@@ -12,6 +12,7 @@
 #include <QDockWidget>
 #include <QFile>
 #include <QInputDialog>
+#include <QPointer>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMimeData>
@@ -176,8 +177,10 @@ TEST_F(RunTest, TheInputDialogAsksWithTheProgramsPrompt) {
         EXPECT_TRUE(dialog->labelText().startsWith(QString::fromLatin1(asked)))
             << dialog->labelText().toStdString();
         dialog->setTextValue(QString::fromLatin1(answer));
+        // The next question may open its dialog before this one is gone.
+        const QPointer<QInputDialog> answered = dialog;
         dialog->accept();
-        WAIT_UNTIL(frame.findChild<QInputDialog*>(QStringLiteral("RunInputDialog")) == nullptr);
+        WAIT_UNTIL(answered.isNull());
     }
     waitForEnd();
     EXPECT_EQ(output(), QStringLiteral("Wie viele?\n> 2\n> 3 4\n14"));
