@@ -168,7 +168,7 @@ TEST_F(FormatDialogsTest, LineWidthsFontsAndAlignmentsReadAsTheDialogShowsThem) 
 
 // A click on the title opens the dialog on "Titel"; a character the title
 // cannot hold is refused there with the reason, as in text entry.
-TEST_F(FormatDialogsTest, TheTitleOpensItsPageAndRefusesWhatItCannotHold) {
+TEST_F(FormatDialogsTest, TheTitleOpensItsPageAndTakesAnyCharacterAsOneStep) {
     appendBuilt(editor(), [](Sequence& run, const LayoutContext& context) {
         appendNew(run, ElementKind::Block, context, {"x := 1"});
     });
@@ -190,13 +190,22 @@ TEST_F(FormatDialogsTest, TheTitleOpensItsPageAndRefusesWhatItCannotHold) {
         title = edit->text();
         for (auto* label : pages->currentWidget()->findChildren<QLabel*>("HintLabel"))
             note = label->isVisible() ? label->text() : note;
-        dialog->reject();
+        dialog->accept();
     });
     frame.setTool(Tool::Text);
+    const std::string before = editor().document().format().title;
     click(*view, {top().left() + 20, top().top() - 20});
     EXPECT_EQ(page, "Titel");
-    EXPECT_TRUE(title.endsWith("  2")) << title.toStdString();
-    EXPECT_TRUE(note.contains(QStringLiteral("„≤“"))) << note.toStdString();
+    EXPECT_TRUE(title.endsWith(QStringLiteral(" ≤ 2"))) << title.toStdString();
+    EXPECT_TRUE(note.isEmpty()) << note.toStdString();
+    // The file's form beside the exact title, which is what is drawn.
+    EXPECT_EQ(editor().document().format().title, before + " <= 2");
+    EXPECT_EQ(editor().document().shownTitle(), title.toStdString());
+    editor().undo();
+    EXPECT_EQ(editor().document().format().title, before);
+    EXPECT_EQ(editor().document().shownTitle(), before);
+    editor().redo();
+    EXPECT_EQ(editor().document().shownTitle(), title.toStdString());
 }
 
 TEST_F(FormatDialogsTest, TheDiagramFormatReadsLengthsByItsRuleAndCentringKeepsThePosition) {

@@ -4,6 +4,7 @@
 #include "app/dialogs/length_fields.h"
 #include "app/widgets/storable_text.h"
 #include "model/files/binary_io.h"
+#include "model/files/windows1252.h"
 #include "render/font_cache.h"
 #include "render/text_codec.h"
 
@@ -101,6 +102,7 @@ QWidget* DiagramFormatDialog::titlePage() {
                     m_title = new QLineEdit(parent);
                     m_title->setObjectName(QStringLiteral("TitelEdit"));
                     auto* validator = new StorableTextValidator(m_title);
+                    validator->setAnyCharacter(true);
                     m_title->setValidator(validator);
                     QLabel* refusal = makeRefusalNote(parent);
                     connect(validator, &StorableTextValidator::refused, refusal,
@@ -121,6 +123,7 @@ QWidget* DiagramFormatDialog::commentPage() {
                    "erscheint unterhalb des Titels."),
                 [this](QWidget* parent, QGridLayout* grid) {
                     m_comment = new StorableTextEdit(parent);
+                    m_comment->setAnyCharacter(true);
                     m_comment->setObjectName(QStringLiteral("KommMemo"));
                     m_comment->setLineWrapMode(QPlainTextEdit::NoWrap);
                     QLabel* refusal = makeRefusalNote(parent);
@@ -175,13 +178,14 @@ void DiagramFormatDialog::showTitlePage() {
     m_pages->setCurrentIndex(TitlePage);
 }
 
-void DiagramFormatDialog::setFormat(const DiagramFormat& format) {
+void DiagramFormatDialog::setFormat(const DiagramFormat& format, const std::string& title,
+                                    const std::vector<std::string>& comment) {
     m_format = format;
-    m_title->setText(decodeText(format.title));
+    m_title->setText(QString::fromStdString(title));
     m_title->setFont(makeDisplayFont({format.titleFont.name, 10, 0}));
     QStringList lines;
-    for (const std::string& line : format.comment)
-        lines << decodeText(line);
+    for (const std::string& line : comment)
+        lines << QString::fromStdString(line);
     m_comment->setPlainText(lines.join(u'\n'));
     m_comment->setFont(makeDisplayFont({format.commentFont.name, 10, 0}));
     m_centerHorz->setChecked(format.centerHorz);
@@ -195,14 +199,24 @@ void DiagramFormatDialog::setFormat(const DiagramFormat& format) {
         lengthText(format.frameThickness, UnitsPerMillimetre, QStringLiteral("mm")));
 }
 
-DiagramFormat DiagramFormatDialog::format() const {
-    DiagramFormat format = m_format;
-    format.title = encodeText(m_title->text()).substr(0, MaxTextLength);
-    format.comment.clear();
+std::string DiagramFormatDialog::typedTitle() const {
+    return m_title->text().toStdString();
+}
+
+std::vector<std::string> DiagramFormatDialog::typedComment() const {
+    std::vector<std::string> lines;
     const QString comment = m_comment->toPlainText();
     if (!comment.isEmpty())
         for (const QString& line : comment.split(u'\n'))
-            format.comment.push_back(encodeText(line));
+            lines.push_back(line.toStdString());
+    return lines;
+}
+
+DiagramFormat DiagramFormatDialog::format() const {
+    DiagramFormat format = m_format;
+    ReplacedCharacters replaced;
+    format.title = windows1252Lines({typedTitle()}, replaced).front();
+    format.comment = windows1252Lines(typedComment(), replaced);
     format.centerHorz = m_centerHorz->isChecked();
     format.centerVert = m_centerVert->isChecked();
     // A field its rule refuses keeps the value the dialog was given.

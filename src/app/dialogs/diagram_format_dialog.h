@@ -24,10 +24,15 @@ class DiagramFormatDialog : public QDialog {
 public:
     explicit DiagramFormatDialog(QWidget* parent = nullptr);
 
-    void setFormat(const DiagramFormat& format);
+    // The format with its title and comment as drawn (UTF-8).
+    void setFormat(const DiagramFormat& format, const std::string& title,
+                   const std::vector<std::string>& comment);
     // Opened from the diagram's title, the dialog shows its "Titel" page.
     void showTitlePage();
+    // Title and comment in their Windows-1252 form; as typed, any character.
     DiagramFormat format() const;
+    std::string typedTitle() const;
+    std::vector<std::string> typedComment() const;
     // Confirms only numbers the fields take.
     void accept() override;
 

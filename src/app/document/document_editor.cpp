@@ -130,6 +130,13 @@ void DocumentEditor::replaceTexts(const std::vector<UndoChange>& texts) {
     });
 }
 
+void DocumentEditor::setFormat(DiagramFormat format, const std::string& title,
+                               const std::vector<std::string>& comment) {
+    change(FormatStep, [&](Document& document, const LayoutContext&) {
+        return setTypedDiagramFormat(document, std::move(format), title, comment);
+    });
+}
+
 void DocumentEditor::setFormat(DiagramFormat format) {
     change(FormatStep, [&format](Document& document, const LayoutContext&) {
         return setDiagramFormat(document, std::move(format));

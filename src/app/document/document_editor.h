@@ -43,8 +43,11 @@ public:
     void insertNewElement(ElementKind kind, Point at, InsertMode mode);
     // A new case with that many branches, the else branch counted in.
     void insertCase(int branchCount, bool hasElse, Point at, InsertMode mode);
-    // Title, comment, fonts, position, thickness and scale.
+    // Title, comment, fonts, position, thickness and scale; with title and
+    // comment as typed (UTF-8, any character).
     void setFormat(DiagramFormat format);
+    void setFormat(DiagramFormat format, const std::string& title,
+                   const std::vector<std::string>& comment);
     // Texts, labels, comments and title as a replacement made them (the
     // changes that put them in place): one undo step ("Ersetzen").
     void replaceTexts(const std::vector<UndoChange>& texts);

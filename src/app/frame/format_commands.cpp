@@ -42,9 +42,12 @@ void FormatCommands::formatElements(DocumentEditor& editor) {
 }
 
 void FormatCommands::formatDiagram(DocumentEditor& editor) {
-    m_diagramFormatDialog->setFormat(editor.document().format());
+    const Document& document = editor.document();
+    m_diagramFormatDialog->setFormat(document.format(), document.shownTitle(),
+                                     document.shownComment());
     if (m_diagramFormatDialog->exec() == QDialog::Accepted)
-        editor.setFormat(m_diagramFormatDialog->format());
+        editor.setFormat(m_diagramFormatDialog->format(), m_diagramFormatDialog->typedTitle(),
+                         m_diagramFormatDialog->typedComment());
 }
 
 void FormatCommands::formatDiagramTitle(DocumentEditor& editor) {

@@ -11,7 +11,7 @@
 namespace velbrant {
 
 QValidator::State StorableTextValidator::validate(QString& input, int&) const {
-    const QString reason = whyUnstorable({input}, false);
+    const QString reason = m_anyCharacter ? whyTooLong({input}) : whyUnstorable({input}, false);
     if (reason.isEmpty())
         return Acceptable;
     emit refused(reason);

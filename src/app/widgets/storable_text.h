@@ -20,9 +20,14 @@ class StorableTextValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& position) const override;
+    // A title takes any character; labels are Windows-1252.
+    void setAnyCharacter(bool any) { m_anyCharacter = any; }
 
 signals:
     void refused(const QString& reason) const;
+
+private:
+    bool m_anyCharacter = false;
 };
 
 // A memo that refuses typed or pasted text that cannot be stored, and says

@@ -81,6 +81,7 @@ public:
 
     // What a Structorizer file's root carried; none for other documents.
     const NsdRoot* nsdRoot() const { return m_nsdRoot.get(); }
+    const std::shared_ptr<const NsdRoot>& nsdRootShare() const { return m_nsdRoot; }
     void setNsdRoot(std::shared_ptr<const NsdRoot> root) { m_nsdRoot = std::move(root); }
 
     const ElementFont& defaultFont() const { return m_defaultFont; }
@@ -113,6 +114,15 @@ public:
     // The elements a run stops at, in reading order.
     std::vector<const Element*> breakpoints() const;
 
+    // Title and comment as drawn (UTF-8): a Structorizer file's or the
+    // user's exact text while they are still the ones made of it.
+    std::string shownTitle() const;
+    std::vector<std::string> shownComment() const;
+    // Title and comment as typed (UTF-8): the format takes their Windows-
+    // 1252 form, and the exact text is kept beside it (with the root's
+    // attributes) when that form lost a character.
+    void setTypedHeader(const std::string& title, const std::vector<std::string>& comment);
+
     // Frame, header and diagram; the context brings labels and clip area,
     // the document its scale.
     void draw(Canvas& canvas, DrawContext context) const;
@@ -120,10 +130,6 @@ public:
 private:
     void layoutFrame(TextMeasurer& measurer);
     void drawHeader(Canvas& canvas, const DrawContext& context) const;
-    // Title and comment as drawn (UTF-8): a Structorizer file's own text
-    // while they are still the ones read from it.
-    std::string shownTitle() const;
-    std::vector<std::string> shownComment() const;
 
     DiagramFormat m_format;
     FrameLayout m_layout;

@@ -121,4 +121,11 @@ Changes setDiagramFormat(Document& document, DiagramFormat format) {
     return changes;
 }
 
+Changes setTypedDiagramFormat(Document& document, DiagramFormat format, const std::string& title,
+                              const std::vector<std::string>& comment) {
+    Changes changes = setDiagramFormat(document, std::move(format));
+    document.setTypedHeader(title, comment);
+    return changes;
+}
+
 } // namespace velbrant

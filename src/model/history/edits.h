@@ -47,5 +47,8 @@ Changes colorSelectedRun(Sequence& sequence, std::optional<Color> color);
 // Title, comment, fonts, position, thickness and scale; undo takes back
 // title, comment and fonts.
 Changes setDiagramFormat(Document& document, DiagramFormat format);
+// The same with title and comment as typed (UTF-8, any character).
+Changes setTypedDiagramFormat(Document& document, DiagramFormat format, const std::string& title,
+                              const std::vector<std::string>& comment);
 
 } // namespace velbrant

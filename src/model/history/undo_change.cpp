@@ -55,6 +55,7 @@ UndoChange apply(const HeaderChange& change, Document& document, const LayoutCon
     format.titleFont = change.titleFont;
     format.commentFont = change.commentFont;
     document.setFormat(std::move(format));
+    document.setNsdRoot(change.root);
     return inverse;
 }
 
@@ -135,7 +136,8 @@ TextChange recordText(const Element& element) {
 
 HeaderChange recordHeader(const Document& document) {
     const DiagramFormat& format = document.format();
-    return {format.title, format.comment, format.titleFont, format.commentFont};
+    return {format.title, format.comment, format.titleFont, format.commentFont,
+            document.nsdRootShare()};
 }
 
 DocumentChange recordDocument(const Document& document) {

@@ -60,6 +60,8 @@ struct HeaderChange {
     std::vector<std::string> comment;
     ElementFont titleFont;
     ElementFont commentFont;
+    // Where the exact title and comment are kept.
+    std::shared_ptr<const NsdRoot> root;
 };
 
 // The whole diagram with its header, for edits that replace the tree.

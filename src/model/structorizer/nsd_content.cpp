@@ -51,6 +51,13 @@ void addExactCharacters(const Document& document, std::vector<std::string>& cont
             for (const std::string& line : element.nsd()->fileLines)
                 windows1252FromUtf8(line, replaced);
     });
+    if (const NsdRoot* root = document.nsdRoot()) {
+        if (isExactText({root->fileTitle}, {root->shownTitle}, {document.format().title}))
+            windows1252FromUtf8(root->fileTitle, replaced);
+        if (isExactText(root->fileComment, root->shownComment, document.format().comment))
+            for (const std::string& line : root->fileComment)
+                windows1252FromUtf8(line, replaced);
+    }
     if (replaced.empty())
         return;
     std::string list;
