@@ -212,7 +212,7 @@ TEST_F(NsdFile, OpenAndSaveGivesStructorizerBackWhatItWrote) {
                   "3 Endlosschleifen, Ausnahmebehandlungen und Parallelabschnitte", "1 Haltepunkt",
                   "der Diagrammtyp „sub“", "die Include-Liste", "1 weitere Kopfzeile",
                   "Autor, Daten und Lizenz des Diagramms",
-                  "Zeichen, die Windows-1252 nicht hat: „←“ als „<-“"}));
+                  "Zeichen, die Windows-1252 nicht hat: „←“ als „<-“, „≤“ als „<=“"}));
     // The sample kept in the repository, too.
     const std::string sample =
         readText(std::string(VELBRANT_SOURCE_DIR) + "/tests/data/nsd/alle-arten.nsd");
