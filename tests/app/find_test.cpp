@@ -101,6 +101,21 @@ TEST_F(FindTest, F3SelectsThePlacesOneAfterTheOtherAcrossTheDiagramsAndFramesThe
     part<QCheckBox>("RegexBox")->setChecked(true);
     part<QLineEdit>("FindEdit")->setText("(i");
     EXPECT_TRUE(status().contains("regulär")) << status().toStdString();
+
+    // Closed, the dialog takes its frames away, and an edit leaves none
+    // pointing into the tree.
+    part<QCheckBox>("RegexBox")->setChecked(false);
+    part<QLineEdit>("FindEdit")->setText("summe");
+    EXPECT_EQ(second->view().searchHits().size(), 1u);
+    press("CloseBtn");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(second->view().searchHits().empty());
+    action("EditFindNextItem")->trigger();
+    EXPECT_EQ(second->view().searchHits().size(), 1u) << "F3 finds again without the dialog";
+    second->editor().selectAll();
+    second->editor().deleteSelection();
+    EXPECT_TRUE(second->view().searchHits().empty());
+    second->view().viewport()->repaint();
 }
 
 } // namespace

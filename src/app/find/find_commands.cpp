@@ -30,7 +30,11 @@ FindCommands::FindCommands(QWidget* frame)
     connect(m_dialog, &FindDialog::replaceRequested, this, &FindCommands::replaceCurrent);
     connect(m_dialog, &FindDialog::replaceAllRequested, this, &FindCommands::replaceAll);
     connect(m_dialog, &FindDialog::helpRequested, this, &FindCommands::helpRequested);
-    connect(m_dialog, &QDialog::finished, this, &FindCommands::clearMarks);
+    // Closed, the dialog takes its frames away; F3 finds and frames again.
+    connect(m_dialog, &QDialog::finished, this, [this] {
+        clearMarks();
+        m_stale = true;
+    });
 }
 
 QAction* FindCommands::addAction(const char* name, const QString& caption, const QKeySequence& key,
@@ -55,10 +59,14 @@ void FindCommands::follow(DocumentWindow* window) {
 }
 
 void FindCommands::watch(DocumentWindow& window) {
-    connect(&window.editor(), &DocumentEditor::changed, this, [this] {
+    // The frames point into the tree: an edit either finds again or, with
+    // the dialog closed, takes them away.
+    connect(&window.editor(), &DocumentEditor::changed, this, [this, &window] {
         m_stale = true;
         if (m_dialog->isVisible())
             refresh();
+        else
+            window.view().setSearchHits({});
     });
     connect(&window.editor(), &DocumentEditor::treeReplaced, this, [this, &window] {
         window.view().setSearchHits({});

@@ -76,7 +76,7 @@ FindDialog::FindDialog(QWidget* parent)
     connect(previous, &QPushButton::clicked, this, &FindDialog::previousRequested);
     connect(m_replace, &QPushButton::clicked, this, &FindDialog::replaceRequested);
     connect(m_replaceAll, &QPushButton::clicked, this, &FindDialog::replaceAllRequested);
-    connect(close, &QPushButton::clicked, this, &QDialog::hide);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this,
             [this] { emit helpRequested(QStringLiteral("suchen")); });
     connect(m_pattern, &QLineEdit::textChanged, this, &FindDialog::searchChanged);
