@@ -51,10 +51,9 @@ void setTyped(TextChange& change, const QStringList& lines) {
     std::vector<std::string> utf8;
     for (const QString& line : lines)
         utf8.push_back(line.toStdString());
-    ReplacedCharacters replaced;
-    change.lines = windows1252Lines(utf8, replaced);
-    if (!replaced.empty())
-        change.nsd = withExactText(change.nsd.get(), std::move(utf8), change.lines);
+    TypedText typed = typedText(change.nsd, utf8);
+    change.lines = std::move(typed.lines);
+    change.nsd = std::move(typed.attributes);
 }
 
 } // namespace

@@ -188,6 +188,13 @@ TEST_F(TextEntryTest, AnyCharacterIsKeptAndAStructogramFileAsksAndWritesItsNeare
     openTextEntry(block);
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("a ≤ b ← ×")) << "the exact text again";
     clickButton("OKBtn");
+    // Typed in the file's own spelling, the text is that spelling.
+    openTextEntry(block);
+    memo->setPlainText(QStringLiteral("a <= b <- ×"));
+    clickButton("OKBtn");
+    EXPECT_EQ(block.shownLines(), std::vector<std::string>{"a <= b <- ×"});
+    editor().undo();
+    EXPECT_EQ(block.shownLines(), std::vector<std::string>{"a ≤ b ← ×"});
 
     QTemporaryDir dir;
     DocumentWindow* window = frame.activeDocument();

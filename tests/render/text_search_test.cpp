@@ -14,16 +14,15 @@ namespace {
 class TextSearchTest : public ::testing::Test {
 protected:
     QtTextMeasurer measurer;
-    std::unique_ptr<Document> document =
-        loadNotation("titel Z\xE4hle i\n"
-                     "i := 1\n"
-                     "solange i <= n\n"
-                     "    Ausgabe: Liste[i], \"bis i\"\n"
-                     "    i := i + 1\n"
-                     "fallunterscheidung i\n"
-                     "    fall i\n"
-                     "        Eingabe: I\n",
-                     measurer, {});
+    std::unique_ptr<Document> document = loadNotation("titel Z\xE4hle i\n"
+                                                      "i := 1\n"
+                                                      "solange i <= n\n"
+                                                      "    Ausgabe: Liste[i], \"bis i\"\n"
+                                                      "    i := i + 1\n"
+                                                      "fallunterscheidung i\n"
+                                                      "    fall i\n"
+                                                      "        Eingabe: I\n",
+                                                      measurer, {});
 
     std::vector<std::string> textsOf(std::size_t index) const {
         return document->elementsInReadingOrder()[index]->lines();
@@ -31,8 +30,8 @@ protected:
     // The replacement applied as an editor would, giving what undoes it.
     std::vector<UndoChange> apply(const Replacement& replacement) {
         EXPECT_TRUE(replacement.refusal.isEmpty()) << replacement.refusal.toStdString();
-        auto undo = applyChanges(replacement.changes, *document,
-                                 document->layoutContext(measurer, {}));
+        auto undo =
+            applyChanges(replacement.changes, *document, document->layoutContext(measurer, {}));
         document->layout(measurer, {});
         return undo;
     }
@@ -52,8 +51,7 @@ TEST_F(TextSearchTest, AWholeWordIsReplacedEverywhereAndNowhereElseAndUndoesAtOn
     const auto undo = apply(replacement);
     EXPECT_EQ(textsOf(0), (std::vector<std::string>{"k := 1"}));
     EXPECT_EQ(textsOf(1), (std::vector<std::string>{"solange k <= n"}));
-    EXPECT_EQ(textsOf(2),
-              (std::vector<std::string>{"Ausgabe: Liste[k], \"bis k\"", "k := k + 1"}));
+    EXPECT_EQ(textsOf(2), (std::vector<std::string>{"Ausgabe: Liste[k], \"bis k\"", "k := k + 1"}));
     EXPECT_EQ(textsOf(3), (std::vector<std::string>{"k"})) << "the case's selector";
     EXPECT_EQ(textsOf(4), (std::vector<std::string>{"Eingabe: I"}));
     EXPECT_EQ(document->format().title, "Z\xE4hle i") << "the title only when asked";
@@ -98,6 +96,21 @@ TEST_F(TextSearchTest, ExpressionsReplaceWithBackReferencesAndOneHitAlone) {
     apply(each.replaceHit(*document, second, QStringLiteral("\\1")));
     EXPECT_EQ(textsOf(2).front(), "Ausgabe: Liste[\\1], \"bis i\"")
         << "a plain replacement is taken as written, the first i alone";
+}
+
+// Texts are searched as drawn: a typed "≤" is found as itself, and replaced
+// by the file's spelling it is that spelling.
+TEST_F(TextSearchTest, ExactTextsAreSearchedAndReplacedAsTheyAreDrawn) {
+    auto& first = const_cast<Element&>(*document->elementsInReadingOrder()[0]);
+    first.setTypedLines({"i \u2190 n \u2264 3"});
+    SearchOptions options{QStringLiteral("≤")};
+    const TextSearch search(options);
+    ASSERT_EQ(search.hits(*document).size(), 1u);
+    apply(search.replaceAll(*document, QStringLiteral("<=")));
+    EXPECT_EQ(first.lines(), std::vector<std::string>{"i <- n <= 3"});
+    EXPECT_EQ(first.shownLines(), std::vector<std::string>{"i \u2190 n <= 3"});
+    apply(TextSearch(SearchOptions{QStringLiteral("←")}).replaceAll(*document, "<-"));
+    EXPECT_EQ(first.shownLines(), std::vector<std::string>{"i <- n <= 3"});
 }
 
 TEST_F(TextSearchTest, WhatCannotBeSearchedOrStoredIsRefusedWithItsReason) {

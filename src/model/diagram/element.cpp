@@ -100,11 +100,9 @@ std::vector<std::string> Element::shownLines() const {
 }
 
 void Element::setTypedLines(const std::vector<std::string>& utf8) {
-    ReplacedCharacters replaced;
-    std::vector<std::string> lines = windows1252Lines(utf8, replaced);
-    if (!replaced.empty())
-        m_nsd = withExactText(m_nsd.get(), utf8, lines);
-    setLines(std::move(lines));
+    TypedText typed = typedText(m_nsd, utf8);
+    m_nsd = std::move(typed.attributes);
+    setLines(std::move(typed.lines));
 }
 
 void Element::measureText(const LayoutContext& context) {

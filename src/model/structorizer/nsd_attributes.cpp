@@ -110,6 +110,18 @@ std::shared_ptr<const NsdAttributes> withExactText(const NsdAttributes* attribut
     });
 }
 
+TypedText typedText(const std::shared_ptr<const NsdAttributes>& attributes,
+                    const std::vector<std::string>& utf8) {
+    ReplacedCharacters replaced;
+    TypedText typed{windows1252Lines(utf8, replaced), attributes};
+    if (!replaced.empty())
+        typed.attributes = withExactText(attributes.get(), utf8, typed.lines);
+    else if (attributes != nullptr && hasExactText(*attributes, typed.lines) &&
+             attributes->fileLines != utf8)
+        typed.attributes = withExactText(attributes.get(), {}, {});
+    return typed;
+}
+
 std::string hexColor(Color color) {
     constexpr const char* Digits = "0123456789abcdef";
     std::string hex;

@@ -62,6 +62,16 @@ bool isExactText(const std::vector<std::string>& utf8, const std::vector<std::st
 std::shared_ptr<const NsdAttributes> withExactText(const NsdAttributes* attributes,
                                                    std::vector<std::string> utf8,
                                                    std::vector<std::string> lines);
+// Lines typed in UTF-8 as an element keeps them: their Windows-1252 form,
+// and the attributes with the exact text beside it when that form lost a
+// character. A typed text that no longer is the exact text held ("<="
+// typed where "≤" was) drops it, lest the old one be drawn.
+struct TypedText {
+    std::vector<std::string> lines;
+    std::shared_ptr<const NsdAttributes> attributes;
+};
+TypedText typedText(const std::shared_ptr<const NsdAttributes>& attributes,
+                    const std::vector<std::string>& utf8);
 // "rrggbb" in lower case, as Structorizer writes colours.
 std::string hexColor(Color color);
 
