@@ -101,7 +101,7 @@ void QtCanvas::setPen(int width) {
 }
 
 void QtCanvas::setBrush(Color color) {
-    m_painter.setBrush(QColor(color.red, color.green, color.blue));
+    m_painter.setBrush(qtColor(color));
 }
 
 void QtCanvas::setHollowBrush() {
@@ -182,7 +182,7 @@ void QtCanvas::text(Point topLeft, std::string_view text) {
 }
 
 void QtCanvas::setTextColor(Color color) {
-    m_textColor = QColor(color.red, color.green, color.blue);
+    m_textColor = qtColor(color);
 }
 
 } // namespace velbrant

@@ -8,6 +8,11 @@
 
 namespace velbrant {
 
+// The model's colour as Qt's.
+inline QColor qtColor(Color color) {
+    return {color.red, color.green, color.blue};
+}
+
 // The model's canvas on a QPainter whose coordinates are model units. Text
 // is measured by the borrowed measurer, so screen, print and export measure
 // alike and share its font cache.

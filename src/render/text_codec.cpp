@@ -1,5 +1,6 @@
 #include "render/text_codec.h"
 
+#include "model/diagram/element.h"
 #include "model/diagram/limits.h"
 #include "model/files/windows1252.h"
 
@@ -163,6 +164,34 @@ std::vector<std::string> encodeLines(const QStringList& lines, bool symbolFont) 
 QString drawnText(std::string_view utf8, bool symbolFont) {
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     return symbolFont ? decodeText(encodeText(text), true) : text;
+}
+
+QStringList fromUtf8Lines(const std::vector<std::string>& lines) {
+    QStringList converted;
+    for (const std::string& line : lines)
+        converted << QString::fromStdString(line);
+    return converted;
+}
+
+std::vector<std::string> toUtf8Lines(const QStringList& lines) {
+    std::vector<std::string> converted;
+    for (const QString& line : lines)
+        converted.push_back(line.toStdString());
+    return converted;
+}
+
+QStringList linesAsShown(const Element& element) {
+    return isSymbolFont(element.font()) ? decodeLines(element.lines(), true)
+                                        : fromUtf8Lines(element.shownLines());
+}
+
+std::vector<std::string> linesAsTyped(const QStringList& lines, bool symbolFont) {
+    if (!symbolFont)
+        return toUtf8Lines(lines);
+    std::vector<std::string> typed;
+    for (const QString& line : lines)
+        typed.push_back(utf8FromWindows1252(encodeText(line, true)));
+    return typed;
 }
 
 } // namespace velbrant

@@ -8,6 +8,8 @@
 
 namespace velbrant {
 
+class Element;
+
 // The model keeps text as single bytes: Windows-1252, or the Symbol encoding
 // for a font named exactly "Symbol". All 256 byte values survive a round
 // trip; a character with no byte becomes '?'.
@@ -19,6 +21,14 @@ QString drawnText(std::string_view utf8, bool symbolFont);
 // The same for the lines of an element.
 QStringList decodeLines(const std::vector<std::string>& lines, bool symbolFont);
 std::vector<std::string> encodeLines(const QStringList& lines, bool symbolFont);
+// UTF-8 lines (comments, exact texts) and Qt's strings.
+QStringList fromUtf8Lines(const std::vector<std::string>& lines);
+std::vector<std::string> toUtf8Lines(const QStringList& lines);
+// An element's text as the user reads and edits it: its exact text, or in
+// the Symbol font the characters its bytes draw; and typed lines as the
+// UTF-8 the element takes (Element::setTypedLines).
+QStringList linesAsShown(const Element& element);
+std::vector<std::string> linesAsTyped(const QStringList& lines, bool symbolFont);
 // The characters of the text that have no byte in the encoding, each once,
 // in order of appearance.
 QString unencodableCharacters(const QString& text, bool symbolFont = false);

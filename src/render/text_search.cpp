@@ -7,14 +7,13 @@
 #include "render/text_codec.h"
 
 #include <QCoreApplication>
-#include <functional>
 
 namespace velbrant {
 
 namespace {
 
 // The lines of one field of an element (or of the title) as the user reads
-// them, and how they go back into the model.
+// them.
 struct FieldText {
     SearchHit::Field field;
     QStringList lines;
@@ -22,36 +21,24 @@ struct FieldText {
 
 std::vector<FieldText> fieldsOf(const Element& element, const SearchOptions& options) {
     std::vector<FieldText> fields;
-    QStringList shown;
-    for (const std::string& line : element.shownLines())
-        shown << QString::fromStdString(line);
-    fields.push_back({SearchHit::Field::Text,
-                      isSymbolFont(element.font()) ? decodeLines(element.lines(), true) : shown});
+    fields.push_back({SearchHit::Field::Text, linesAsShown(element)});
     if (const auto* switchCase = dynamic_cast<const Case*>(&element);
         switchCase && options.caseLabels)
         fields.push_back({SearchHit::Field::Label, decodeLines(switchCase->branchLabels(), false)});
-    if (options.comments && element.nsd() != nullptr) {
-        QStringList comment;
-        for (const std::string& line : element.nsd()->comment)
-            comment << QString::fromStdString(line);
-        fields.push_back({SearchHit::Field::Comment, comment});
-    }
+    if (options.comments && element.nsd() != nullptr)
+        fields.push_back({SearchHit::Field::Comment, fromUtf8Lines(element.nsd()->comment)});
     return fields;
 }
 
 QString elementName(const Element& element) {
-    const std::vector<std::string> lines = element.shownLines();
-    const QString first = lines.empty() ? QString() : QString::fromStdString(lines.front());
+    const QString first = linesAsShown(element).value(0);
     return first.isEmpty() ? QCoreApplication::translate("velbrant", "(leerer Block)") : first;
 }
 
 // The lines as typed: their Windows-1252 form, and the exact text beside it
 // where that form lost a character.
-void setTyped(TextChange& change, const QStringList& lines) {
-    std::vector<std::string> utf8;
-    for (const QString& line : lines)
-        utf8.push_back(line.toStdString());
-    TypedText typed = typedText(change.nsd, utf8);
+void setTyped(TextChange& change, const QStringList& lines, bool symbolFont) {
+    TypedText typed = typedText(change.nsd, linesAsTyped(lines, symbolFont));
     change.lines = std::move(typed.lines);
     change.nsd = std::move(typed.attributes);
 }
@@ -97,7 +84,8 @@ std::vector<SearchHit> TextSearch::hits(const Document& document) const {
         }
     };
     if (m_options.title)
-        search(SearchHit::Title, {SearchHit::Field::Title, {decodeText(document.format().title)}});
+        search(SearchHit::Title,
+               {SearchHit::Field::Title, {QString::fromStdString(document.shownTitle())}});
     const std::vector<const Element*> elements = document.elementsInReadingOrder();
     for (std::size_t i = 0; i < elements.size(); ++i)
         for (const FieldText& text : fieldsOf(*elements[i], m_options))
@@ -154,17 +142,21 @@ Replacement TextSearch::replace(const Document& document, const QString& with,
         return lines;
     };
     if (m_options.title && (only == nullptr || only->element == SearchHit::Title)) {
-        const QString title = replaced(SearchHit::Title, {SearchHit::Field::Title,
-                                                          {decodeText(document.format().title)}})
-                                  .front();
-        if (const QString why = whyUnstorable({title}, false); !why.isEmpty()) {
+        const QString shown = QString::fromStdString(document.shownTitle());
+        const QString title =
+            replaced(SearchHit::Title, {SearchHit::Field::Title, {shown}}).front();
+        if (const QString why = whyTooLong({title}); !why.isEmpty()) {
             result.refusal = QCoreApplication::translate("velbrant", "Der Titel: %1").arg(why);
             return result;
         }
-        HeaderChange header = recordHeader(document);
-        header.title = encodeText(title);
-        if (header.title != document.format().title)
+        if (title != shown) {
+            TypedHeader typed =
+                typedHeader(document.nsdRootShare(), title.toStdString(), document.shownComment());
+            HeaderChange header = recordHeader(document);
+            header.title = std::move(typed.title);
+            header.root = std::move(typed.root);
             result.changes.emplace_back(std::move(header));
+        }
     }
     const std::vector<const Element*> elements = document.elementsInReadingOrder();
     for (std::size_t i = 0; i < elements.size(); ++i) {
@@ -190,22 +182,14 @@ Replacement TextSearch::replace(const Document& document, const QString& with,
             }
             switch (text.field) {
             case SearchHit::Field::Text:
-                if (symbol) {
-                    change.lines = encodeLines(lines, true);
-                    break;
-                }
-                setTyped(change, lines);
+                setTyped(change, lines, symbol);
                 break;
             case SearchHit::Field::Label:
                 change.labels = encodeLines(lines, false);
                 break;
-            case SearchHit::Field::Comment: {
-                std::vector<std::string> comment;
-                for (const QString& line : lines)
-                    comment.push_back(line.toStdString());
-                change.nsd = withComment(change.nsd.get(), std::move(comment));
+            case SearchHit::Field::Comment:
+                change.nsd = withComment(change.nsd.get(), toUtf8Lines(lines));
                 break;
-            }
             case SearchHit::Field::Title:
                 break;
             }

@@ -111,6 +111,19 @@ TEST_F(TextSearchTest, ExactTextsAreSearchedAndReplacedAsTheyAreDrawn) {
     EXPECT_EQ(first.shownLines(), std::vector<std::string>{"i \u2190 n <= 3"});
     apply(TextSearch(SearchOptions{QStringLiteral("←")}).replaceAll(*document, "<-"));
     EXPECT_EQ(first.shownLines(), std::vector<std::string>{"i <- n <= 3"});
+
+    // The title too, kept exact beside its file form.
+    document->setTypedHeader("Z\u00e4hle \u2264 i", {});
+    SearchOptions titled{QStringLiteral("≤")};
+    titled.title = true;
+    const std::vector<SearchHit> found = TextSearch(titled).hits(*document);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found.front().element, SearchHit::Title);
+    const auto undo = apply(TextSearch(titled).replaceAll(*document, QStringLiteral("≠")));
+    EXPECT_EQ(document->shownTitle(), "Z\u00e4hle \u2260 i");
+    EXPECT_EQ(document->format().title, "Z\xE4hle <> i");
+    applyChanges(undo, *document, document->layoutContext(measurer, {}));
+    EXPECT_EQ(document->shownTitle(), "Z\u00e4hle \u2264 i");
 }
 
 TEST_F(TextSearchTest, WhatCannotBeSearchedOrStoredIsRefusedWithItsReason) {

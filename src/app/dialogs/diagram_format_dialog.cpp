@@ -183,10 +183,7 @@ void DiagramFormatDialog::setFormat(const DiagramFormat& format, const std::stri
     m_format = format;
     m_title->setText(QString::fromStdString(title));
     m_title->setFont(makeDisplayFont({format.titleFont.name, 10, 0}));
-    QStringList lines;
-    for (const std::string& line : comment)
-        lines << QString::fromStdString(line);
-    m_comment->setPlainText(lines.join(u'\n'));
+    m_comment->setPlainText(fromUtf8Lines(comment).join(u'\n'));
     m_comment->setFont(makeDisplayFont({format.commentFont.name, 10, 0}));
     m_centerHorz->setChecked(format.centerHorz);
     m_centerVert->setChecked(format.centerVert);
@@ -204,12 +201,8 @@ std::string DiagramFormatDialog::typedTitle() const {
 }
 
 std::vector<std::string> DiagramFormatDialog::typedComment() const {
-    std::vector<std::string> lines;
     const QString comment = m_comment->toPlainText();
-    if (!comment.isEmpty())
-        for (const QString& line : comment.split(u'\n'))
-            lines.push_back(line.toStdString());
-    return lines;
+    return comment.isEmpty() ? std::vector<std::string>{} : toUtf8Lines(comment.split(u'\n'));
 }
 
 DiagramFormat DiagramFormatDialog::format() const {

@@ -1,5 +1,6 @@
 #include "app/document/document_view.h"
 #include "model/diagram/sequence.h"
+#include "render/text_codec.h"
 
 #include <QPainter>
 #include <QTextOption>
@@ -17,13 +18,6 @@ constexpr int NoteTextSize = 30;
 constexpr int NoteWidth = 500;
 constexpr int NoteGap = 60;
 constexpr int NotePadding = 15;
-
-QString commentText(const Element& element) {
-    QStringList lines;
-    for (const std::string& line : element.nsd()->comment)
-        lines << QString::fromStdString(line);
-    return lines.join(QChar(u'\n'));
-}
 
 } // namespace
 
@@ -52,7 +46,7 @@ void DocumentView::paintNotes(QPainter& painter) {
     for (const Element* element : document.elementsInReadingOrder()) {
         if (element->nsd() == nullptr || element->nsd()->comment.empty())
             continue;
-        const QString text = commentText(*element);
+        const QString text = fromUtf8Lines(element->nsd()->comment).join(QChar(u'\n'));
         const Point corner = transform.map(element->left() + element->width(), element->top());
         const int top = std::max(corner.y, freeTop);
         const QRectF textBox = painter.boundingRect(

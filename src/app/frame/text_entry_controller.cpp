@@ -7,7 +7,6 @@
 #include "app/document/document_window.h"
 #include "app/widgets/storable_text.h"
 #include "model/elements/case.h"
-#include "model/files/windows1252.h"
 #include "render/text_codec.h"
 
 namespace velbrant {
@@ -49,16 +48,6 @@ StorableTextEdit& TextEntryController::memo() const {
     return m_textDialog->memo();
 }
 
-// In the Symbol font, typed keys stand for the bytes whose glyphs it
-// draws; elsewhere any character is taken as typed.
-std::vector<std::string> TextEntryController::typedLines(const QStringList& lines) const {
-    std::vector<std::string> typed;
-    for (const QString& line : lines)
-        typed.push_back(editsSymbolFont() ? utf8FromWindows1252(encodeText(line, true))
-                                          : line.toStdString());
-    return typed;
-}
-
 bool TextEntryController::editsSymbolFont() const {
     const Element* element = m_editor->editElement();
     return element != nullptr && velbrant::isSymbolFont(element->font());
@@ -68,7 +57,7 @@ void TextEntryController::connectTextDialog() {
     connect(m_textDialog, &ElementTextDialog::liveTextChanged, this,
             [this](const QStringList& lines) {
                 if (m_editor)
-                    m_editor->setEditText(typedLines(lines));
+                    m_editor->setEditText(linesAsTyped(lines, editsSymbolFont()));
             });
     connect(m_textDialog, &ElementTextDialog::fontChosen, this, [this](const ElementFont& font) {
         if (m_editor)
@@ -78,11 +67,8 @@ void TextEntryController::connectTextDialog() {
             [this](const QStringList& lines, const QStringList& comment) {
                 if (!m_editor)
                     return;
-                std::vector<std::string> commentLines;
-                for (const QString& line : comment)
-                    commentLines.push_back(line.toStdString());
-                m_editor->setEditComment(std::move(commentLines));
-                m_editor->commitTextEntry(typedLines(lines));
+                m_editor->setEditComment(toUtf8Lines(comment));
+                m_editor->commitTextEntry(linesAsTyped(lines, editsSymbolFont()));
             });
     connect(m_textDialog, &ElementTextDialog::reverted, this, [this] {
         if (m_editor)
@@ -98,16 +84,9 @@ void TextEntryController::entryChanged(DocumentEditor& editor) {
     const Element* element = editor.editElement();
     if (element != nullptr) {
         m_editor = &editor;
-        QStringList comment;
-        if (element->nsd() != nullptr)
-            for (const std::string& line : element->nsd()->comment)
-                comment << QString::fromStdString(line);
-        const bool symbol = velbrant::isSymbolFont(element->font());
-        QStringList shown;
-        for (const std::string& line : element->shownLines())
-            shown << QString::fromStdString(line);
-        m_textDialog->open(symbol ? decodeLines(element->lines(), true) : shown, element->font(),
-                           element->kind() == ElementKind::Case, comment);
+        m_textDialog->open(
+            linesAsShown(*element), element->font(), element->kind() == ElementKind::Case,
+            element->nsd() != nullptr ? fromUtf8Lines(element->nsd()->comment) : QStringList());
     } else if (m_editor == &editor) {
         m_editor = nullptr;
         m_textDialog->dismiss();

@@ -2,9 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QStringList>
-#include <string>
-#include <vector>
 
 class QWidget;
 
@@ -48,7 +45,6 @@ private:
     void entryChanged(DocumentEditor& editor);
     void editCaseLabels();
     bool editsSymbolFont() const;
-    std::vector<std::string> typedLines(const QStringList& lines) const;
 
     ElementTextDialog* m_textDialog;
     CaseLabelsDialog* m_labelsDialog;

@@ -1,5 +1,7 @@
 #include "app/widgets/color_palette.h"
 
+#include "render/qt_canvas.h"
+
 #include <QColorDialog>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -24,9 +26,6 @@ const std::array<NamedColor, 10> StandardColors = {{
 
 namespace {
 
-QColor qColor(Color color) {
-    return {color.red, color.green, color.blue};
-}
 Color modelColor(const QColor& color) {
     return {static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
             static_cast<std::uint8_t>(color.blue())};
@@ -51,7 +50,7 @@ QIcon colorSwatch(std::optional<Color> color) {
     square.fill(Qt::transparent);
     QPainter painter(&square);
     painter.setPen(QColor(96, 96, 96));
-    painter.setBrush(color ? qColor(*color) : QColor(Qt::white));
+    painter.setBrush(color ? qtColor(*color) : QColor(Qt::white));
     painter.drawRect(1, 1, 13, 13);
     if (!color)
         painter.drawLine(2, 13, 13, 2);
@@ -102,7 +101,7 @@ QComboBox* makeColorBox(QWidget* parent) {
             return;
         }
         box->setItemIcon(more, colorSwatch(color));
-        box->setItemData(more, qColor(*color));
+        box->setItemData(more, qtColor(*color));
     });
     return box;
 }

@@ -76,20 +76,10 @@ std::vector<std::string> Document::shownComment() const {
 }
 
 void Document::setTypedHeader(const std::string& title, const std::vector<std::string>& comment) {
-    ReplacedCharacters replaced;
-    m_format.title = windows1252Lines({title}, replaced).front();
-    m_format.comment = windows1252Lines(comment, replaced);
-    if (replaced.empty())
-        return;
-    // A diagram of its own gets the root a Structorizer file of it would.
-    auto root = m_nsdRoot ? std::make_shared<NsdRoot>(*m_nsdRoot) : std::make_shared<NsdRoot>();
-    if (!m_nsdRoot)
-        root->attributes = {{"color", "ffffff"}, {"type", "program"}, {"style", "nice"}};
-    root->fileTitle = title;
-    root->shownTitle = m_format.title;
-    root->fileComment = comment;
-    root->shownComment = m_format.comment;
-    m_nsdRoot = std::move(root);
+    TypedHeader typed = typedHeader(m_nsdRoot, title, comment);
+    m_format.title = std::move(typed.title);
+    m_format.comment = std::move(typed.comment);
+    m_nsdRoot = std::move(typed.root);
 }
 
 // Twice first: the second pass sees the width and position the first set.

@@ -119,8 +119,7 @@ public:
     std::string shownTitle() const;
     std::vector<std::string> shownComment() const;
     // Title and comment as typed (UTF-8): the format takes their Windows-
-    // 1252 form, and the exact text is kept beside it (with the root's
-    // attributes) when that form lost a character.
+    // 1252 form, the root the exact text (typedHeader).
     void setTypedHeader(const std::string& title, const std::vector<std::string>& comment);
 
     // Frame, header and diagram; the context brings labels and clip area,

@@ -122,6 +122,24 @@ TypedText typedText(const std::shared_ptr<const NsdAttributes>& attributes,
     return typed;
 }
 
+TypedHeader typedHeader(const std::shared_ptr<const NsdRoot>& root, const std::string& title,
+                        const std::vector<std::string>& comment) {
+    ReplacedCharacters replaced;
+    TypedHeader typed{windows1252Lines({title}, replaced).front(),
+                      windows1252Lines(comment, replaced), root};
+    if (replaced.empty() && root == nullptr)
+        return typed;
+    auto exact = root ? std::make_shared<NsdRoot>(*root) : std::make_shared<NsdRoot>();
+    if (!root)
+        exact->attributes = {{"color", "ffffff"}, {"type", "program"}, {"style", "nice"}};
+    exact->fileTitle = title;
+    exact->shownTitle = typed.title;
+    exact->fileComment = comment;
+    exact->shownComment = typed.comment;
+    typed.root = std::move(exact);
+    return typed;
+}
+
 std::string hexColor(Color color) {
     constexpr const char* Digits = "0123456789abcdef";
     std::string hex;

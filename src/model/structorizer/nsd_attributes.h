@@ -94,4 +94,16 @@ struct NsdRoot {
     bool operator==(const NsdRoot&) const = default;
 };
 
+// Title and comment typed in UTF-8 as a diagram keeps them: their
+// Windows-1252 form, and the root with the exact text beside it. A diagram
+// without a root gets the one a Structorizer file of it would have, when
+// the form lost a character.
+struct TypedHeader {
+    std::string title;
+    std::vector<std::string> comment;
+    std::shared_ptr<const NsdRoot> root;
+};
+TypedHeader typedHeader(const std::shared_ptr<const NsdRoot>& root, const std::string& title,
+                        const std::vector<std::string>& comment);
+
 } // namespace velbrant
