@@ -9,6 +9,566 @@
     </message>
 </context>
 <context>
+    <name>code</name>
+    <message>
+        <source>Übersetzen mit: gcc PROGRAMM.c -lm</source>
+        <translation>Compile with: gcc PROGRAM.c -lm</translation>
+    </message>
+    <message>
+        <source>Typ nicht erkannt: ganze Zahl angenommen</source>
+        <translation>type not recognised: integer assumed</translation>
+    </message>
+    <message>
+        <source>nicht übersetzt: </source>
+        <translation>not translated: </translation>
+    </message>
+    <message>
+        <source>nicht übersetzt: (leer)</source>
+        <translation>not translated: (empty)</translation>
+    </message>
+</context>
+<context>
+    <name>files</name>
+    <message>
+        <source>%1 (Byte %2)</source>
+        <translation>%1 (byte %2)</translation>
+    </message>
+    <message>
+        <source>Unerwartetes Dateiende</source>
+        <translation>Unexpected end of file</translation>
+    </message>
+    <message>
+        <source>Länge %1 von %2 liegt nicht in 0..255</source>
+        <translation>Length %1 of %2 is not within 0..255</translation>
+    </message>
+    <message>
+        <source>%1 %2 ist unbekannt</source>
+        <translation>%1 %2 is unknown</translation>
+    </message>
+    <message>
+        <source>Zu viele %1 zum Speichern: %2 (höchstens 32767)</source>
+        <translation>Too many %1 to save: %2 (at most 32767)</translation>
+    </message>
+    <message>
+        <source>Ungültige Ausrichtung %1</source>
+        <translation>Invalid alignment %1</translation>
+    </message>
+    <message>
+        <source>Verschachtelung tiefer als %1 Ebenen</source>
+        <translation>Nesting deeper than %1 levels</translation>
+    </message>
+    <message>
+        <source>Textzeilen</source>
+        <translation>text lines</translation>
+    </message>
+    <message>
+        <source>Elemente in einer Sequenz</source>
+        <translation>elements in a sequence</translation>
+    </message>
+    <message>
+        <source>Ungültige %1 %2</source>
+        <translation>Invalid %1 %2</translation>
+    </message>
+    <message>
+        <source>Position einer Sequenz</source>
+        <translation>position of a sequence</translation>
+    </message>
+    <message>
+        <source>Elementtyp</source>
+        <translation>element type</translation>
+    </message>
+    <message>
+        <source>Textzeile</source>
+        <translation>text line</translation>
+    </message>
+    <message>
+        <source>Ungültiger Maßstab</source>
+        <translation>Invalid scale</translation>
+    </message>
+    <message>
+        <source>Rahmenposition</source>
+        <translation>frame position</translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation>title</translation>
+    </message>
+    <message>
+        <source>Kommentarzeile</source>
+        <translation>comment line</translation>
+    </message>
+    <message>
+        <source>Ungültige Textlänge %1</source>
+        <translation>Invalid text length %1</translation>
+    </message>
+    <message>
+        <source>Attribute</source>
+        <translation>attributes</translation>
+    </message>
+    <message>
+        <source>Zweige</source>
+        <translation>branches</translation>
+    </message>
+    <message>
+        <source>Ungültige Structorizer-Kennung %1</source>
+        <translation>Invalid Structorizer marker %1</translation>
+    </message>
+    <message>
+        <source>Mehr als 32767 Elemente in einer Folge</source>
+        <translation>More than 32767 elements in a sequence</translation>
+    </message>
+    <message>
+        <source>Elementklasse</source>
+        <translation>element class</translation>
+    </message>
+    <message>
+        <source>Ungültige Linienstärke %1</source>
+        <translation>Invalid line width %1</translation>
+    </message>
+    <message>
+        <source> … und %1 weitere</source>
+        <translation> … and %1 more</translation>
+    </message>
+    <message>
+        <source>Kommentarzeilen</source>
+        <translation>comment lines</translation>
+    </message>
+    <message>
+        <source>Zweigbeschriftung</source>
+        <translation>branch label</translation>
+    </message>
+</context>
+<context>
+    <name>history</name>
+    <message>
+        <source>Undo-Schritt beschädigt</source>
+        <translation>Undo step damaged</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Parameter in Python: %1</source>
+        <translation>Parameters in Python: %1</translation>
+    </message>
+    <message>
+        <source>%1 Zeile ohne Struktogrammform übernommen: %2</source>
+        <translation>%1 line taken over without a structogram form: %2</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen ohne Struktogrammform übernommen: %2</source>
+        <translation>%1 lines taken over without a structogram form: %2</translation>
+    </message>
+    <message>
+        <source>%1 Stelle nicht lesbar, als Text übernommen: %2</source>
+        <translation>%1 place not readable, taken over as text: %2</translation>
+    </message>
+    <message>
+        <source>%1 Stellen nicht lesbar, als Text übernommen: %2</source>
+        <translation>%1 places not readable, taken over as text: %2</translation>
+    </message>
+    <message>
+        <source>Grammatik passt nicht zur tree-sitter-Bibliothek</source>
+        <translation>The grammar does not fit the tree-sitter library</translation>
+    </message>
+</context>
+<context>
+    <name>notation</name>
+    <message>
+        <source>%1 Element mit eigener Schrift</source>
+        <translation>%1 element with its own font</translation>
+    </message>
+    <message>
+        <source>%1 Elemente mit eigener Schrift</source>
+        <translation>%1 elements with their own font</translation>
+    </message>
+    <message>
+        <source>%1 Element mit eigenen Linienbreiten</source>
+        <translation>%1 element with its own line widths</translation>
+    </message>
+    <message>
+        <source>%1 Elemente mit eigenen Linienbreiten</source>
+        <translation>%1 elements with their own line widths</translation>
+    </message>
+    <message>
+        <source>%1 Element mit eigener Ausrichtung</source>
+        <translation>%1 element with its own alignment</translation>
+    </message>
+    <message>
+        <source>%1 Elemente mit eigener Ausrichtung</source>
+        <translation>%1 elements with their own alignment</translation>
+    </message>
+    <message>
+        <source>die Schriften von Titel und Kommentar</source>
+        <translation>the fonts of title and comment</translation>
+    </message>
+    <message>
+        <source>Lage, Rahmen und Maßstab des Struktogramms</source>
+        <translation>position, frame and scale of the structogram</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>Text länger als %1 Zeichen</source>
+        <translation>text longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>Einrückung passt zu keinem Kopf darüber</source>
+        <translation>indentation fits no head above</translation>
+    </message>
+    <message>
+        <source>Mehr als %1 Elemente untereinander</source>
+        <translation>more than %1 elements one below the other</translation>
+    </message>
+    <message>
+        <source>%1 ohne „wenn“</source>
+        <translation>%1 without “wenn”</translation>
+    </message>
+    <message>
+        <source>%1 außerhalb einer Fallunterscheidung</source>
+        <translation>%1 outside a case</translation>
+    </message>
+    <message>
+        <source>%1 gehört an den Anfang</source>
+        <translation>%1 belongs at the start</translation>
+    </message>
+    <message>
+        <source>%1 ohne Kopf darüber</source>
+        <translation>%1 without a head above</translation>
+    </message>
+    <message>
+        <source>%1 steht allein</source>
+        <translation>%1 stands alone</translation>
+    </message>
+    <message>
+        <source>unerwartet</source>
+        <translation>unexpected</translation>
+    </message>
+    <message>
+        <source>Mehr als %1 Zeilen in einer Anweisung</source>
+        <translation>more than %1 lines in a statement</translation>
+    </message>
+    <message>
+        <source>Verschachtelung tiefer als %1 Ebenen</source>
+        <translation>nesting deeper than %1 levels</translation>
+    </message>
+    <message>
+        <source>%1 einer Bedingung hat keinen Text</source>
+        <translation>%1 of a condition has no text</translation>
+    </message>
+    <message>
+        <source>hinter %1 steht nichts; die Bedingung folgt als „bis …“</source>
+        <translation>nothing goes after %1; the condition follows as “bis …”</translation>
+    </message>
+    <message>
+        <source>%1 ohne „bis“</source>
+        <translation>%1 without “bis”</translation>
+    </message>
+    <message>
+        <source>erwartet: „bis …“ zu %1 in Zeile %2</source>
+        <translation>expected: “bis …” for %1 in line %2</translation>
+    </message>
+    <message>
+        <source>nach „sonst“ folgt kein Fall mehr</source>
+        <translation>no case may follow “sonst”</translation>
+    </message>
+    <message>
+        <source>erwartet: „fall …“ oder „sonst“</source>
+        <translation>expected: “fall …” or “sonst”</translation>
+    </message>
+    <message>
+        <source>%1 ohne „fall“</source>
+        <translation>%1 without “fall”</translation>
+    </message>
+    <message>
+        <source>Der Text ist größer als %1 MB</source>
+        <translation>The text is larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>Der Text hat %1 Zeilen, höchstens %2 werden gelesen</source>
+        <translation>The text has %1 lines; at most %2 are read</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+</context>
+<context>
+    <name>run</name>
+    <message>
+        <source>Kein Speicher mehr</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>Division durch null</source>
+        <translation>Division by zero</translation>
+    </message>
+    <message>
+        <source>Keine Eingabe mehr</source>
+        <translation>No more input</translation>
+    </message>
+    <message>
+        <source>Eingabe ist keine ganze Zahl: </source>
+        <translation>Input is not a whole number: </translation>
+    </message>
+    <message>
+        <source>Eingabe ist keine Zahl: </source>
+        <translation>Input is not a number: </translation>
+    </message>
+    <message>
+        <source>Zeile nicht übersetzt: %1</source>
+        <translation>Line not translated: %1</translation>
+    </message>
+    <message>
+        <source>Unterprogramm nicht gefunden: %1</source>
+        <translation>Routine not found: %1</translation>
+    </message>
+    <message>
+        <source>Index %1 außerhalb von %2 (%3)</source>
+        <translation>Index %1 outside %2 (%3)</translation>
+    </message>
+    <message>
+        <source>leer</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>Zahl</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>Wahrheitswert</source>
+        <translation>truth value</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>ganze Zahl</source>
+        <translation>whole number</translation>
+    </message>
+    <message>
+        <source>Feld von %1</source>
+        <translation>array of %1</translation>
+    </message>
+    <message>
+        <source>Schrittgrenze erreicht: %1 Schritte</source>
+        <translation>Step limit reached: %1 steps</translation>
+    </message>
+    <message>
+        <source>Variable %1 wird gelesen, bevor sie einen Wert hat</source>
+        <translation>Variable %1 is read before it has a value</translation>
+    </message>
+    <message>
+        <source>Rekursion tiefer als %1 Aufrufe</source>
+        <translation>Recursion deeper than %1 calls</translation>
+    </message>
+    <message>
+        <source>Kein Ergebnis für %1(%2)</source>
+        <translation>No result for %1(%2)</translation>
+    </message>
+    <message>
+        <source>Schritt</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Nur die ersten %1 Schritte sind aufgezeichnet.</source>
+        <translation>Only the first %1 steps are recorded.</translation>
+    </message>
+    <message>
+        <source>Schreibtischtest aus Velbrant; braucht %1</source>
+        <translation>Trace table from Velbrant; needs %1</translation>
+    </message>
+</context>
+<context>
+    <name>structorizer</name>
+    <message>
+        <source>der Diagrammtyp „%1“</source>
+        <translation>the diagram type “%1”</translation>
+    </message>
+    <message>
+        <source>die Include-Liste</source>
+        <translation>the include list</translation>
+    </message>
+    <message>
+        <source>%1 weitere Kopfzeile</source>
+        <translation>%1 more header line</translation>
+    </message>
+    <message>
+        <source>%1 weitere Kopfzeilen</source>
+        <translation>%1 more header lines</translation>
+    </message>
+    <message>
+        <source>Autor, Daten und Lizenz des Diagramms</source>
+        <translation>author, dates and licence of the diagram</translation>
+    </message>
+    <message>
+        <source>„%1“ als „%2“</source>
+        <translation>“%1” as “%2”</translation>
+    </message>
+    <message>
+        <source>Zeichen, die Windows-1252 nicht hat: %1</source>
+        <translation>characters Windows-1252 does not have: %1</translation>
+    </message>
+    <message>
+        <source>%1 Farbe</source>
+        <translation>%1 colour</translation>
+    </message>
+    <message>
+        <source>%1 Farben</source>
+        <translation>%1 colours</translation>
+    </message>
+    <message>
+        <source>%1 Kommentar an einem Element</source>
+        <translation>%1 comment on an element</translation>
+    </message>
+    <message>
+        <source>%1 Kommentare an Elementen</source>
+        <translation>%1 comments on elements</translation>
+    </message>
+    <message>
+        <source>%1 deaktiviertes Element</source>
+        <translation>%1 disabled element</translation>
+    </message>
+    <message>
+        <source>%1 deaktivierte Elemente</source>
+        <translation>%1 disabled elements</translation>
+    </message>
+    <message>
+        <source>%1 Endlosschleife, Ausnahmebehandlung oder Parallelabschnitt</source>
+        <translation>%1 endless loop, exception handler or parallel section</translation>
+    </message>
+    <message>
+        <source>%1 Endlosschleifen, Ausnahmebehandlungen und Parallelabschnitte</source>
+        <translation>%1 endless loops, exception handlers and parallel sections</translation>
+    </message>
+    <message>
+        <source>%1 Haltepunkt</source>
+        <translation>%1 breakpoint</translation>
+    </message>
+    <message>
+        <source>%1 Haltepunkte</source>
+        <translation>%1 breakpoints</translation>
+    </message>
+    <message>
+        <source>Nicht genug Arbeitsspeicher</source>
+        <translation>Not enough memory</translation>
+    </message>
+    <message>
+        <source>Ein Element beginnt fehlerhaft</source>
+        <translation>An element starts wrongly</translation>
+    </message>
+    <message>
+        <source>Eine Verarbeitungsanweisung ist fehlerhaft</source>
+        <translation>A processing instruction is broken</translation>
+    </message>
+    <message>
+        <source>Ein Kommentar ist fehlerhaft</source>
+        <translation>A comment is broken</translation>
+    </message>
+    <message>
+        <source>Ein CDATA-Abschnitt ist fehlerhaft</source>
+        <translation>A CDATA section is broken</translation>
+    </message>
+    <message>
+        <source>Die Dokumenttyp-Deklaration ist fehlerhaft</source>
+        <translation>The document type declaration is broken</translation>
+    </message>
+    <message>
+        <source>Ein Text ist fehlerhaft</source>
+        <translation>A text is broken</translation>
+    </message>
+    <message>
+        <source>Ein Attribut ist fehlerhaft</source>
+        <translation>An attribute is broken</translation>
+    </message>
+    <message>
+        <source>Ein Element endet fehlerhaft</source>
+        <translation>An element ends wrongly</translation>
+    </message>
+    <message>
+        <source>Ein Element endet mit dem falschen Namen oder gar nicht</source>
+        <translation>An element ends with the wrong name or not at all</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält kein Element</source>
+        <translation>The file holds no element</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein lesbares XML</source>
+        <translation>The file is no readable XML</translation>
+    </message>
+    <message>
+        <source>Steuerzeichen durch Leerzeichen ersetzt</source>
+        <translation>Control characters replaced by spaces</translation>
+    </message>
+    <message>
+        <source>%1 (Zeile %2)</source>
+        <translation>%1 (line %2)</translation>
+    </message>
+    <message>
+        <source>Mehr als %1 Zeilen in einem Text</source>
+        <translation>More than %1 lines in a text</translation>
+    </message>
+    <message>
+        <source>Mehr als %1 Elemente untereinander</source>
+        <translation>More than %1 elements one below the other</translation>
+    </message>
+    <message>
+        <source>Zeichen, die Windows-1252 nicht kennt, ersetzt: %1</source>
+        <translation>Characters Windows-1252 does not know, replaced: %1</translation>
+    </message>
+    <message>
+        <source>Zeilen auf 255 Zeichen gekürzt: %1</source>
+        <translation>Lines cut to 255 characters: %1</translation>
+    </message>
+    <message>
+        <source>Verschachtelung tiefer als %1 Ebenen</source>
+        <translation>Nesting deeper than %1 levels</translation>
+    </message>
+    <message>
+        <source>Unbekannte Elemente „%1“ weggelassen</source>
+        <translation>Unknown elements “%1” left out</translation>
+    </message>
+    <message>
+        <source>Die Datei ist größer als 64 MB</source>
+        <translation>The file is larger than 64 MB</translation>
+    </message>
+    <message>
+        <source>Kein gültiges XML: %1</source>
+        <translation>No valid XML: %1</translation>
+    </message>
+    <message>
+        <source>Kein Structorizer-Diagramm: das Element „root“ fehlt</source>
+        <translation>No Structorizer diagram: the element “root” is missing</translation>
+    </message>
+</context>
+<context>
+    <name>tex</name>
+    <message>
+        <source>%1 (Struktogramm aus Velbrant)</source>
+        <translation>%1 (structogram from Velbrant)</translation>
+    </message>
+    <message>
+        <source>Braucht in der Präambel: %1</source>
+        <translation>Needs in the preamble: %1</translation>
+    </message>
+</context>
+<context>
     <name>velbrant</name>
     <message>
         <source>Der Abstand vom linken Blattrand</source>
@@ -319,16 +879,16 @@
         <translation>The title: %1</translation>
     </message>
     <message>
-        <source>--%1 erwartet eine ganze Zahl von %2 bis %3, nicht "%4"</source>
-        <translation>--%1 expects a whole number from %2 to %3, not "%4"</translation>
+        <source>--%1 erwartet eine ganze Zahl von %2 bis %3, nicht &quot;%4&quot;</source>
+        <translation>--%1 expects a whole number from %2 to %3, not &quot;%4&quot;</translation>
     </message>
     <message>
         <source>--export braucht genau eine Eingabedatei</source>
         <translation>--export needs exactly one input file</translation>
     </message>
     <message>
-        <source>--worksheet erwartet anweisungen, bedingungen oder alles, nicht "%1"</source>
-        <translation>--worksheet expects anweisungen, bedingungen or alles, not "%1"</translation>
+        <source>--worksheet erwartet anweisungen, bedingungen oder alles, nicht &quot;%1&quot;</source>
+        <translation>--worksheet expects anweisungen, bedingungen or alles, not &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--solution gehört zu einem --worksheet</source>
@@ -339,12 +899,20 @@
         <translation>--run needs exactly one structogram file</translation>
     </message>
     <message>
-        <source>--max-steps erwartet eine ganze Zahl ab 1, nicht "%1"</source>
-        <translation>--max-steps expects a whole number from 1, not "%1"</translation>
+        <source>--max-steps erwartet eine ganze Zahl ab 1, nicht &quot;%1&quot;</source>
+        <translation>--max-steps expects a whole number from 1, not &quot;%1&quot;</translation>
     </message>
     <message>
         <source>bei „%1“</source>
         <translation>at “%1”</translation>
+    </message>
+    <message>
+        <source>Der Editor braucht eine grafische Anzeige (DISPLAY oder WAYLAND_DISPLAY ist nicht gesetzt). Ohne Anzeige: velbrant --export AUSGABE.png DATEI.STR</source>
+        <translation>The editor needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set). Without a display: velbrant --export OUTPUT.png FILE.STR</translation>
+    </message>
+    <message>
+        <source>Der Editor erreicht die grafische Anzeige „%1“ nicht. Ohne Anzeige: velbrant --export AUSGABE.png DATEI.STR</source>
+        <translation>The editor cannot reach the graphical display “%1”. Without a display: velbrant --export OUTPUT.png FILE.STR</translation>
     </message>
 </context>
 <context>
@@ -455,8 +1023,8 @@
         <translation>&amp;Else:</translation>
     </message>
     <message>
-        <source> &amp;Ersetze '&lt;-' durch Pfeilsymbol</source>
-        <translation> &amp;Replace '&lt;-' by an arrow</translation>
+        <source> &amp;Ersetze &apos;&lt;-&apos; durch Pfeilsymbol</source>
+        <translation> &amp;Replace &apos;&lt;-&apos; by an arrow</translation>
     </message>
     <message>
         <source>Standardbeschriftung der Elemente</source>
@@ -1928,8 +2496,8 @@ at least 2 cases!</translation>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <source>&lt;h2 style="page-break-before: always"&gt;Lösung&lt;/h2&gt;</source>
-        <translation>&lt;h2 style="page-break-before: always"&gt;Solution&lt;/h2&gt;</translation>
+        <source>&lt;h2 style=&quot;page-break-before: always&quot;&gt;Lösung&lt;/h2&gt;</source>
+        <translation>&lt;h2 style=&quot;page-break-before: always&quot;&gt;Solution&lt;/h2&gt;</translation>
     </message>
     <message>
         <source>Schreibtischtest speichern</source>
@@ -2056,6 +2624,97 @@ at least 2 cases!</translation>
     <message>
         <source>Zeigt Versionsinformation an.</source>
         <translation>Displays version information.</translation>
+    </message>
+    <message>
+        <source>BESCHREIBUNG</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>Velbrant baut den Ablauf eines Programms aus geschachtelten Blöcken auf: Anweisungen, Bedingungen, Schleifen, Fallunterscheidungen, Aufrufe und Aussprünge. Struktogramme erhalten einen Titel und Kommentarzeilen, werden formatiert, gedruckt, als Bild, Text oder Programm exportiert und in .STR-Dateien gespeichert; Structorizer-Dateien (.nsd) werden ohne Verlust gelesen und geschrieben. Programme in Python, Java und C (.py, .java, .c) öffnen als Struktogramme: das Hauptprogramm und eines je Funktion.</source>
+        <translation>Velbrant builds the control flow of a program from nested blocks: statements, conditions, loops, cases, calls and exits. Structograms get a title and comment lines, are formatted, printed, exported as a picture, text or program and saved in .STR files; Structorizer files (.nsd) are read and written without loss. Programs in Python, Java and C (.py, .java, .c) open as structograms: the main program and one per function.</translation>
+    </message>
+    <message>
+        <source>Ohne --export öffnet Velbrant den Editor mit den genannten Dateien; er braucht eine grafische Anzeige (X11 oder Wayland).</source>
+        <translation>Without --export, Velbrant opens the editor with the files named; it needs a graphical display (X11 or Wayland).</translation>
+    </message>
+    <message>
+        <source>Mit --export schreibt Velbrant die eine genannte Datei ohne Fenster und ohne Anzeige im Format, das die Endung von AUSGABE wählt. Ein Bild zeigt Rahmen, Titel, Kommentar und Struktogramm im Maßstab des Dokuments oder von --scale. Ein Programm enthält die Unterprogramme, die Struktogramme im selben Ordner festlegen; Zeilen, die sich nicht übersetzen lassen, stehen als Kommentar darin, und wo das Programm sie bräuchte, hält es dort mit Rückgabewert 3 an. Ihre Zahl geht auf die Standardfehlerausgabe. Aus einem Programm in Python, Java oder C wird ein Programm mit allen seinen Funktionen oder, in ein anderes Format, das Hauptprogramm und daneben je Funktion eine Datei mit ihrem Namen.</source>
+        <translation>With --export, Velbrant writes the one file named without a window and without a display, in the format the extension of OUTPUT chooses. A picture shows frame, title, comment and structogram at the document&apos;s scale or that of --scale. A program holds the routines that structograms in the same folder define; lines that cannot be translated stand in it as comments, and where the program would need them it stops there with exit status 3. Their number goes to standard error. A program in Python, Java or C becomes a program with all its functions or, in another format, the main program and beside it a file per function, named after it.</translation>
+    </message>
+    <message>
+        <source>Mit --run führt Velbrant das eine genannte Struktogramm aus, mit den Unterprogrammen aus demselben Ordner. Ein Fehler zur Laufzeit (Division durch null, ein Index außerhalb des Feldes, eine nicht übersetzte Zeile) hält die Ausführung an; die Meldung und der Text des Elements gehen auf die Standardfehlerausgabe, der Rückgabewert ist 3.</source>
+        <translation>With --run, Velbrant runs the one structogram named, with the routines from the same folder. An error at run time (division by zero, an index outside the array, a line not translated) stops the run; the message and the text of the element go to standard error, and the exit status is 3.</translation>
+    </message>
+    <message>
+        <source>RÜCKGABEWERT</source>
+        <translation>EXIT STATUS</translation>
+    </message>
+    <message>
+        <source>0, wenn der Editor regulär endet, der Export geschrieben wurde oder die Ausführung endet; 1 bei einem Fehler, 3 bei einem Fehler zur Laufzeit. Fehler stehen in einer Zeile auf der Standardfehlerausgabe; ein fehlgeschlagener Export schreibt nichts und lässt eine vorhandene Datei unverändert.</source>
+        <translation>0 when the editor ends normally, the export was written or the run ends; 1 on an error, 3 on an error at run time. Errors stand in one line on standard error; a failed export writes nothing and leaves an existing file unchanged.</translation>
+    </message>
+    <message>
+        <source>UMGEBUNG</source>
+        <translation>ENVIRONMENT</translation>
+    </message>
+    <message>
+        <source>LANGUAGE, LANG: beginnt die erste Angabe von LANGUAGE oder sonst LANG mit en, spricht Velbrant Englisch (Editor, Meldungen, Hilfe und erzeugte Programme), sonst Deutsch; eine Sprache, die unter „Ansicht / Sprache“ gewählt ist, geht vor.</source>
+        <translation>LANGUAGE, LANG: when the first entry of LANGUAGE, or else LANG, begins with en, Velbrant speaks English (editor, messages, help and generated programs), otherwise German; a language chosen under “View / Language” comes first.</translation>
+    </message>
+    <message>
+        <source>DATEIEN</source>
+        <translation>FILES</translation>
+    </message>
+    <message>
+        <source>~/.config/velbrant/velbrant.def: die Standardbeschriftung und die zuletzt geöffneten Dateien (eine INI-Datei in Windows-1252); liegt eine velbrant.def neben dem Programm, gilt diese.</source>
+        <translation>~/.config/velbrant/velbrant.def: the default labels and the recently opened files (an INI file in Windows-1252); when a velbrant.def lies beside the program, that one counts.</translation>
+    </message>
+    <message>
+        <source>BEISPIELE</source>
+        <translation>EXAMPLES</translation>
+    </message>
+    <message>
+        <source>velbrant suche.STR</source>
+        <translation>velbrant search.STR</translation>
+    </message>
+    <message>
+        <source>velbrant --export suche.png --dpi 150 suche.STR</source>
+        <translation>velbrant --export search.png --dpi 150 search.STR</translation>
+    </message>
+    <message>
+        <source>velbrant --export suche.py suche.STR</source>
+        <translation>velbrant --export search.py search.STR</translation>
+    </message>
+    <message>
+        <source>velbrant --run suche.STR &lt; eingabe.txt</source>
+        <translation>velbrant --run search.STR &lt; input.txt</translation>
+    </message>
+    <message>
+        <source>AUTOREN</source>
+        <translation>AUTHORS</translation>
+    </message>
+    <message>
+        <source>Das Velbrant-Team &lt;team@velbrant.de&gt;, https://velbrant.de</source>
+        <translation>The Velbrant team &lt;team@velbrant.de&gt;, https://velbrant.de</translation>
+    </message>
+</context>
+<context>
+    <name>velbrant::manpage</name>
+    <message>
+        <source>OPTIONEN</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>ÜBERSICHT</source>
+        <translation>SYNOPSIS</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Benutzerbefehle</source>
+        <translation>User Commands</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "model/diagram/document.h"
 #include "model/files/structogram_file.h"
 #include "model/files/windows1252.h"
+#include "model/messages/said.h"
 #include "model/program/pseudocode.h"
 #include "model/run/interpreter.h"
 #include "model/structorizer/nsd_file.h"
@@ -486,6 +487,67 @@ TEST_F(GeneratedPrograms, RunningADiagramPrintsWhatItsPythonProgramPrints) {
         }
     }
     EXPECT_GE(count, 30);
+}
+
+// A program made while another language is spoken says its messages in
+// that language, as a run does: places in another order, and quotes,
+// apostrophes, percent signs and backslashes that each language's literal
+// and C's format must keep.
+TEST_F(GeneratedPrograms, ProgramsAndRunsSayTheirMessagesInTheLanguageTheyWereMadeIn) {
+    const std::map<std::string, std::string> english = {
+        {"Index %1 au\xC3\x9F"
+         "erhalb von %2 (%3)",
+         "%2[%1] is outside \"%3\""},
+        {"%1 bis %2", "%1..%2"},
+        {"leer", "it's empty"},
+        {"Division durch null", "100% \\ zero"},
+        {"Eingabe ist keine ganze Zahl: ", "not whole: "}};
+    messages::installTranslation([&english](const char*, const char* german) {
+        const auto found = english.find(german);
+        return found == english.end() ? std::string() : found->second;
+    });
+    const auto build = [this](std::vector<std::string> lines) {
+        auto document = std::make_unique<Document>(m_measurer);
+        test::appendNew(document->topSequence(), ElementKind::Block,
+                        document->layoutContext(m_measurer, {}), std::move(lines));
+        return document;
+    };
+    const auto array = build({"Eingabe: n", "a[1] := 7", "Ausgabe: a[n]"});
+    const auto empty = build({"a <- {1}", "a <- {}", "Ausgabe: a[0]"});
+    const auto division = build({"Eingabe: n", "Ausgabe: 7 div n"});
+    generate(*array, "feld");
+    generate(*empty, "leer");
+    generate(*division, "teilen");
+    messages::installTranslation({});
+    const struct {
+        const char* stem;
+        const Document& document;
+        const char* input;
+        const char* message;
+    } stops[] = {
+        {"feld", *array, "5", "a[5] is outside \"0..1\""},
+        {"leer", *empty, "", "a[0] is outside \"it's empty\""},
+        {"teilen", *division, "0", "100% \\ zero"},
+        {"teilen", *division, "x", "not whole: x"},
+    };
+    for (const auto& stop : stops) {
+        for (const CodeLanguage language : Languages) {
+            const CommandResult result = runProgram(language, stop.stem, stop.input);
+            EXPECT_EQ(result.status, 3) << codeExtension(language) << " " << stop.stem;
+            EXPECT_EQ(result.errors, std::string(stop.message) + "\n")
+                << codeExtension(language) << " " << stop.stem;
+        }
+    }
+    messages::installTranslation([&english](const char*, const char* german) {
+        const auto found = english.find(german);
+        return found == english.end() ? std::string() : found->second;
+    });
+    for (const auto& stop : stops) {
+        std::string output;
+        const run::RunResult result = runDiagram(stop.document, wordsAndLines(stop.input, output));
+        EXPECT_EQ(result.message, stop.message) << stop.stem;
+    }
+    messages::installTranslation({});
 }
 
 // Exported as BinSuche.java, the class is BinSuche whatever the title says,

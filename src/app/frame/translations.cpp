@@ -1,5 +1,7 @@
 #include "app/frame/translations.h"
 
+#include "model/messages/said.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -28,6 +30,9 @@ QString languageCode(Language language) {
 }
 
 void installTranslations(QCoreApplication& application, Language language) {
+    messages::installTranslation([](const char* context, const char* german) {
+        return QCoreApplication::translate(context, german).toStdString();
+    });
     auto* translator = new QTranslator(&application);
     if (language == Language::English) {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));

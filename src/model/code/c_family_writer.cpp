@@ -186,7 +186,7 @@ void CFamilyWriter::divisionHelpers() {
         blank();
         line("static int " + std::string(name) + "(int a, int b) {");
         line("    if (b == 0)");
-        line("        " + std::string(StopHelper) + "(\"" + std::string(ByZero) + "\");");
+        line("        " + stopCall(byZero()) + ";");
         line("    return a " + std::string(sign) + " b;");
         line("}");
     }

@@ -16,8 +16,7 @@ private:
         headerComment();
         blank();
         if (usesMathematics())
-            comment("\xDC"
-                    "bersetzen mit: gcc PROGRAMM.c -lm");
+            noteComment(messages::said("code", "Übersetzen mit: gcc PROGRAMM.c -lm").str(), {});
         line("#include <errno.h>");
         line("#include <limits.h>");
         line("#include <math.h>");
@@ -40,6 +39,26 @@ private:
         functionAndMain("int main(void)", "return 0;");
     }
 
+    // snprintf into the buffer of the message, its places filled by the
+    // given conversions and values in the order the message names them.
+    std::string formatted(const std::string& buffer, const messages::Said& message,
+                          const std::vector<std::pair<std::string, std::string>>& places) const {
+        std::string format;
+        std::string values;
+        for (const messages::Said::Piece& piece : message.pieces()) {
+            if (piece.place < 0) {
+                for (const char c : piece.text)
+                    format += c == '%' ? std::string("%%") : std::string(1, c);
+                continue;
+            }
+            const auto& [conversion, value] = places.at(static_cast<std::size_t>(piece.place));
+            format += conversion;
+            values += ", " + value;
+        }
+        return "snprintf(" + buffer + ", sizeof " + buffer + ", " + messageLiteral(format) +
+               values + ")";
+    }
+
     void inputHelpers() {
         if (!readsAnyInput())
             return;
@@ -47,7 +66,7 @@ private:
         for (const std::string& text :
              {std::string(), std::string("static void lies_wort_(char wort[256]) {"),
               std::string("    if (scanf(\"%255s\", wort) != 1)"),
-              "        " + stop + "(\"" + std::string(NoMoreInput) + "\");", std::string("}")})
+              "        " + stopCall(noMoreInput()) + ";", std::string("}")})
             line(text);
         if (readsInput(Scalar::Int) || readsInput(Scalar::Real)) {
             for (const std::string& text :
@@ -74,7 +93,7 @@ private:
               std::string("    long wert = strtol(wort, &ende, 10);"),
               std::string(
                   "    if (*ende != '\\0' || errno != 0 || wert < INT_MIN || wert > INT_MAX)"),
-              "        keine_zahl_(\"" + std::string(NotAnInteger) + "\", wort);",
+              "        keine_zahl_(" + messageLiteral(notAnInteger()) + ", wort);",
               std::string("    return (int) wert;"), std::string("}")})
             line(text);
     }
@@ -91,7 +110,7 @@ private:
               std::string("    char* ende;"), std::string("    errno = 0;"),
               std::string("    double wert = strtod(wort, &ende);"),
               std::string("    if (*ende != '\\0' || errno != 0)"),
-              "        keine_zahl_(\"" + std::string(NotANumber) + "\", gelesen);",
+              "        keine_zahl_(" + messageLiteral(notANumber()) + ", gelesen);",
               std::string("    return wert;"), std::string("}")})
             line(text);
     }
@@ -165,13 +184,17 @@ private:
              "(int laenge, int index, const char* name, int lowest) {");
         line("    if (index < lowest || index >= lowest + laenge) {");
         line("        char meldung[300];");
+        line("        char grenzen[100];");
         line("        if (laenge == 0)");
-        line("            snprintf(meldung, sizeof meldung, \"Index %d au\xC3\x9F"
-             "erhalb von %s (leer)\", index, name);");
+        line("            " + formatted("grenzen", emptyBounds(), {}) + ";");
         line("        else");
-        line("            snprintf(meldung, sizeof meldung, \"Index %d au\xC3\x9F"
-             "erhalb von %s (%d bis %d)\", index, name,");
-        line("                     lowest, lowest + laenge - 1);");
+        line("            " +
+             formatted("grenzen", bounds(), {{"%d", "lowest"}, {"%d", "lowest + laenge - 1"}}) +
+             ";");
+        line("        " +
+             formatted("meldung", indexOutside(),
+                       {{"%d", "index"}, {"%s", "name"}, {"%s", "grenzen"}}) +
+             ";");
         line("        " + std::string(StopHelper) + "(meldung);");
         line("    }");
         line("    return index - lowest;");
@@ -232,7 +255,7 @@ private:
               "        " + element +
                   "* werte = realloc(feld->werte, sizeof *werte * (size_t) platz);",
               std::string("        if (werte == NULL)"),
-              "            " + std::string(StopHelper) + "(\"Kein Speicher mehr\");",
+              "            " + stopCall(messages::said("run", "Kein Speicher mehr")) + ";",
               std::string("        feld->werte = werte;"),
               std::string("        feld->platz = platz;"), std::string("    }"),
               std::string("    while (feld->laenge <= stelle)"),

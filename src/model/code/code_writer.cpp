@@ -8,6 +8,8 @@
 
 namespace velbrant::code {
 
+using messages::said;
+
 std::string utf8(std::string_view windows1252) {
     std::string clean(windows1252);
     for (char& c : clean) {
@@ -86,7 +88,7 @@ std::string CodeWriter::readParameters(
 
 std::string CodeWriter::typeNote(const Symbol& variable) const {
     return variable.guessed ? std::string(m_language.comments.lineEnd) +
-                                  "Typ nicht erkannt: ganze Zahl angenommen"
+                                  said("code", "Typ nicht erkannt: ganze Zahl angenommen").str()
                             : std::string();
 }
 
@@ -249,9 +251,9 @@ Expr CodeWriter::equality(const Expr& selector, const Expr& label) {
 
 void CodeWriter::unreadComment(const std::vector<std::string_view>& source) {
     for (const std::string_view text : source)
-        noteComment("nicht übersetzt: ", text);
+        noteComment(said("code", "nicht übersetzt: ").str(), text);
     if (source.empty())
-        noteComment("nicht übersetzt: (leer)", {});
+        noteComment(said("code", "nicht übersetzt: (leer)").str(), {});
 }
 
 std::string CodeWriter::builtinCall(const Expr& e) {
@@ -271,22 +273,36 @@ std::string CodeWriter::builtinCall(const Expr& e) {
     return text;
 }
 
-std::string CodeWriter::stopCall(std::string_view windows1252Message) const {
-    return std::string(StopHelper) + "(" + textLiteral(windows1252Message) + ")";
+std::string CodeWriter::messageLiteral(const std::string& utf8Message) const {
+    ReplacedCharacters replaced;
+    return textLiteral(windows1252FromUtf8(utf8Message, replaced));
+}
+
+std::string CodeWriter::joinedMessage(const messages::Said& message,
+                                      const std::vector<std::string>& places) const {
+    std::string joined;
+    for (const messages::Said::Piece& piece : message.pieces()) {
+        joined += joined.empty() ? "" : " + ";
+        joined += piece.place < 0 ? messageLiteral(piece.text)
+                                  : places.at(static_cast<std::size_t>(piece.place));
+    }
+    return joined;
+}
+
+std::string CodeWriter::stopCall(const std::string& utf8Message) const {
+    return std::string(StopHelper) + "(" + messageLiteral(utf8Message) + ")";
 }
 
 std::string CodeWriter::untranslatedCall(std::string_view line) const {
-    return stopCall("Zeile nicht \xFC"
-                    "bersetzt: " +
-                    std::string(line));
+    return stopCall(untranslatedLine(utf8(line)));
 }
 
-void CodeWriter::stopStatement(std::string_view windows1252Message) {
-    line(stopCall(windows1252Message) + std::string(m_language.statementEnd));
+void CodeWriter::stopStatement(const std::string& utf8Message) {
+    line(stopCall(utf8Message) + std::string(m_language.statementEnd));
 }
 
 void CodeWriter::missingRoutine(const Symbol& routine) {
-    stopStatement("Unterprogramm nicht gefunden: " + routine.spelling);
+    stopStatement(routineNotFound(utf8(routine.spelling)));
 }
 
 std::string CodeWriter::unreadLabelCall(const Stmt& s, const CaseBranch& branch) const {

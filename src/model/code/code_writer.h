@@ -122,10 +122,16 @@ protected:
     std::string arrayTypeWord(const ValueType& element) const;
     // The type of the array's elements.
     ValueType elementOf(const Expr& array) const;
+    // A message the program says, as the target's text literal.
+    std::string messageLiteral(const std::string& utf8Message) const;
+    // The message as a text expression of the target that joins its
+    // pieces with "+", the places filled by the given text expressions.
+    std::string joinedMessage(const messages::Said& message,
+                              const std::vector<std::string>& places) const;
     // "abbruch_("Zeile nicht übersetzt: ...")" in the target.
-    std::string stopCall(std::string_view windows1252Message) const;
+    std::string stopCall(const std::string& utf8Message) const;
     std::string untranslatedCall(std::string_view line) const;
-    void stopStatement(std::string_view windows1252Message);
+    void stopStatement(const std::string& utf8Message);
     // The stop of a routine's stub.
     void missingRoutine(const Symbol& routine);
     // A standard routine by the table's form of it.

@@ -47,18 +47,18 @@ private:
         blank();
         line("static String liesText_() {");
         line("    if (!EINGABE_.hasNext())");
-        line("        " + std::string(StopHelper) + "(\"" + std::string(NoMoreInput) + "\");");
+        line("        " + stopCall(noMoreInput()) + ";");
         line("    return EINGABE_.next();");
         line("}");
         if (integers)
-            converter("int liesGanzzahl_", "Integer.parseInt(wort)", NotAnInteger, "0");
+            converter("int liesGanzzahl_", "Integer.parseInt(wort)", notAnInteger(), "0");
         if (reals)
-            converter("double liesZahl_", "Double.parseDouble(wort.replace(',', '.'))", NotANumber,
-                      "0.0");
+            converter("double liesZahl_", "Double.parseDouble(wort.replace(',', '.'))",
+                      notANumber(), "0.0");
     }
 
     // A decimal comma reads like a point.
-    void converter(const std::string& head, const std::string& value, std::string_view failure,
+    void converter(const std::string& head, const std::string& value, const std::string& failure,
                    const std::string& zero) {
         blank();
         line("static " + head + "() {");
@@ -66,7 +66,7 @@ private:
         line("    try {");
         line("        return " + value + ";");
         line("    } catch (NumberFormatException e) {");
-        line("        " + std::string(StopHelper) + "(\"" + std::string(failure) + "\" + wort);");
+        line("        " + std::string(StopHelper) + "(" + messageLiteral(failure) + " + wort);");
         line("        return " + zero + ";");
         line("    }");
         line("}");
@@ -88,10 +88,11 @@ private:
         line("static int " + std::string(IndexHelper) +
              "(int laenge, int index, String name, int lowest) {");
         line("    if (index < lowest || index >= lowest + laenge)");
-        line("        " + std::string(StopHelper) +
-             "(\"Index \" + index + \" au\xC3\x9F"
-             "erhalb von \" + name + \" (\" + (laenge == 0 ? \"leer\" : lowest + \" bis \" "
-             "+ (lowest + laenge - 1)) + \")\");");
+        const std::string bounded = "(laenge == 0 ? " + joinedMessage(emptyBounds(), {}) + " : " +
+                                    joinedMessage(bounds(), {"lowest", "(lowest + laenge - 1)"}) +
+                                    ")";
+        line("        " + std::string(StopHelper) + "(" +
+             joinedMessage(indexOutside(), {"index", "name", bounded}) + ");");
         line("    return index - lowest;");
         line("}");
         // A generic setter serves the arrays of values; each new record is

@@ -71,15 +71,15 @@ private:
               "        exit;", "    end", "    else", "      Result := Result + c;", "  end;",
               "  if Result = '' then"})
             line(text);
-        line("    " + std::string(StopHelper) + "('" + std::string(NoMoreInput) + "');");
+        line("    " + stopCall(noMoreInput()) + ";");
         line("end;");
         if (readsInput(Scalar::Int))
-            converter("LiesGanzzahl_: integer", false, "TryStrToInt(wort, Result)", NotAnInteger);
+            converter("LiesGanzzahl_: integer", false, "TryStrToInt(wort, Result)", notAnInteger());
         // A decimal comma reads like a point.
         if (readsInput(Scalar::Real))
             converter("LiesZahl_: double", true,
                       "TryStrToFloat(StringReplace(wort, ',', '.', []), Result, zahlen)",
-                      NotANumber);
+                      notANumber());
     }
 
     std::string asText(const std::string& value, Scalar type) const override {
@@ -112,7 +112,7 @@ private:
     }
 
     void converter(const std::string& head, bool decimal, const std::string& reads,
-                   std::string_view failure) {
+                   const std::string& failure) {
         blank();
         line("function " + head + ";");
         line("var");
@@ -126,7 +126,7 @@ private:
             line("  zahlen.DecimalSeparator := '.';");
         }
         line("  if not " + reads + " then");
-        line("    " + std::string(StopHelper) + "('" + std::string(failure) + "' + wort);");
+        line("    " + std::string(StopHelper) + "(" + messageLiteral(failure) + " + wort);");
         line("end;");
     }
 
@@ -143,17 +143,21 @@ private:
         divisionHelpers();
         if (!indexes())
             return;
-        for (const char* text :
-             {"",
-              "function feld_(laenge, index: integer; const name: string; lowest: integer): "
-              "integer;",
-              "var", "  grenzen: string;", "begin",
-              "  if (index < lowest) or (index >= lowest + laenge) then", "  begin",
-              "    if laenge = 0 then", "      grenzen := 'leer'", "    else",
-              "      grenzen := IntToStr(lowest) + ' bis ' + IntToStr(lowest + laenge - 1);",
-              "    abbruch_('Index ' + IntToStr(index) + ' au\xC3\x9F"
-              "erhalb von ' + name + ' (' + grenzen + ')');",
-              "  end;", "  Result := index - lowest;", "end;"})
+        for (const std::string& text :
+             {std::string(),
+              std::string("function feld_(laenge, index: integer; const name: string; lowest: "
+                          "integer): integer;"),
+              std::string("var"), std::string("  grenzen: string;"), std::string("begin"),
+              std::string("  if (index < lowest) or (index >= lowest + laenge) then"),
+              std::string("  begin"), std::string("    if laenge = 0 then"),
+              "      grenzen := " + joinedMessage(emptyBounds(), {}), std::string("    else"),
+              "      grenzen := " +
+                  joinedMessage(bounds(), {"IntToStr(lowest)", "IntToStr(lowest + laenge - 1)"}) +
+                  ";",
+              "    " + std::string(StopHelper) + "(" +
+                  joinedMessage(indexOutside(), {"IntToStr(index)", "name", "grenzen"}) + ");",
+              std::string("  end;"), std::string("  Result := index - lowest;"),
+              std::string("end;")})
             line(text);
         for (const ValueType& type : setArrayTypes())
             setter(type);
@@ -169,7 +173,7 @@ private:
             line("function " + std::string(name) + "(a, b: integer): integer;");
             line("begin");
             line("  if b = 0 then");
-            line("    " + std::string(StopHelper) + "('" + std::string(ByZero) + "');");
+            line("    " + stopCall(byZero()) + ";");
             line("  Result := a " + std::string(word) + " b;");
             line("end;");
         }

@@ -60,16 +60,16 @@ private:
         line("def lies_text_():");
         line("    wort = next(eingabe_, None)");
         line("    if wort is None:");
-        line("        " + std::string(StopHelper) + "(\"" + std::string(NoMoreInput) + "\")");
+        line("        " + stopCall(noMoreInput()));
         line("    return wort");
         if (readsInput(Scalar::Int))
-            converter("lies_ganzzahl_", "int(wort)", NotAnInteger);
+            converter("lies_ganzzahl_", "int(wort)", notAnInteger());
         if (readsInput(Scalar::Real))
-            converter("lies_zahl_", "float(wort.replace(\",\", \".\"))", NotANumber);
+            converter("lies_zahl_", "float(wort.replace(\",\", \".\"))", notANumber());
     }
 
     // A decimal comma reads like a point.
-    void converter(const std::string& name, const std::string& value, std::string_view failure) {
+    void converter(const std::string& name, const std::string& value, const std::string& failure) {
         blank();
         line("");
         line("def " + name + "():");
@@ -77,7 +77,7 @@ private:
         line("    try:");
         line("        return " + value);
         line("    except ValueError:");
-        line("        " + std::string(StopHelper) + "(\"" + std::string(failure) + "\" + wort)");
+        line("        " + std::string(StopHelper) + "(" + messageLiteral(failure) + " + wort)");
     }
 
     void stopHelper() {
@@ -95,11 +95,10 @@ private:
         line("");
         line("def " + std::string(IndexHelper) + "(laenge, index, name, lowest):");
         line("    if index < lowest or index >= lowest + laenge:");
-        line("        grenzen = \"leer\" if laenge == 0 else str(lowest) + \" bis \" + "
-             "str(lowest + laenge - 1)");
-        line("        " + std::string(StopHelper) +
-             "(\"Index \" + str(index) + \" au\xC3\x9F"
-             "erhalb von \" + name + \" (\" + grenzen + \")\")");
+        line("        grenzen = " + joinedMessage(emptyBounds(), {}) + " if laenge == 0 else " +
+             joinedMessage(bounds(), {"str(lowest)", "str(lowest + laenge - 1)"}));
+        line("        " + std::string(StopHelper) + "(" +
+             joinedMessage(indexOutside(), {"str(index)", "name", "grenzen"}) + ")");
         line("    return index - lowest");
         // A generic setter serves the arrays of values; each new record is
         // its own, not one shared by all.
@@ -158,8 +157,7 @@ private:
     void divisionHelpers() {
         if (!uses(Op::IntDiv) && !uses(Op::Mod))
             return;
-        const std::string stop =
-            "        " + std::string(StopHelper) + "(\"" + std::string(ByZero) + "\")";
+        const std::string stop = "        " + stopCall(byZero());
         lines({"", "", "def " + std::string(WholeDivision) + "(a, b):", "    if b == 0:", stop,
                "    q = abs(a) // abs(b)", "    return q if (a < 0) == (b < 0) else -q", "", "",
                "def " + std::string(Remainder) + "(a, b):",

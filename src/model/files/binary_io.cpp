@@ -1,11 +1,14 @@
 #include "model/files/binary_io.h"
 
+#include "model/messages/said.h"
+
 #include <algorithm>
 
 namespace velbrant {
 
 FormatError::FormatError(const std::string& what, std::size_t offset)
-    : std::runtime_error(what + " (Byte " + std::to_string(offset) + ")"), m_offset(offset) {}
+    : std::runtime_error(messages::said("files", "%1 (Byte %2)").arg(what).arg(offset)),
+      m_offset(offset) {}
 
 void BinaryReader::fail(const std::string& what, std::size_t offset) const {
     throw FormatError(what, offset);
@@ -13,7 +16,7 @@ void BinaryReader::fail(const std::string& what, std::size_t offset) const {
 
 std::span<const std::uint8_t> BinaryReader::bytes(std::size_t count) {
     if (count > m_data.size() - m_offset)
-        fail("Unerwartetes Dateiende", m_data.size());
+        fail(messages::said("files", "Unerwartetes Dateiende"), m_data.size());
     const auto piece = m_data.subspan(m_offset, count);
     m_offset += count;
     return piece;
@@ -51,8 +54,9 @@ std::string BinaryReader::text32(const char* what) {
 
 std::string BinaryReader::text(std::int64_t length, std::size_t at, const char* what) {
     if (length < 0 || length > static_cast<std::int64_t>(MaxTextLength))
-        fail(std::string("Länge ") + std::to_string(length) + " von " + what +
-                 " liegt nicht in 0..255",
+        fail(messages::said("files", "Länge %1 von %2 liegt nicht in 0..255")
+                 .arg(length)
+                 .arg(messages::said("files", what)),
              at);
     const auto chars = bytes(static_cast<std::size_t>(length));
     return std::string(chars.begin(), chars.end());

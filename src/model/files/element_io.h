@@ -5,6 +5,7 @@
 #include "model/elements/case.h"
 #include "model/files/binary_io.h"
 #include "model/layout/layout_context.h"
+#include "model/messages/said.h"
 
 #include <cstdint>
 #include <memory>
@@ -50,7 +51,7 @@ void writeCompoundTail(BinaryWriter& out, const Element& element, WriteSequence 
         return;
     const auto* switchCase = dynamic_cast<const Case*>(compound);
     if (switchCase != nullptr) {
-        checkCount(compound->sequenceCount(), "Zweige");
+        checkCount(compound->sequenceCount(), messages::saidLater("files", "Zweige"));
         out.u8(switchCase->hasElse() ? 1 : 0);
         out.i16(static_cast<std::int16_t>(compound->sequenceCount()));
     }
@@ -74,7 +75,7 @@ void readCompoundTail(BinaryReader& in, Element& element, const LayoutContext& c
         const int count = std::max<int>(in.i16(), 0);
         switchCase->setBranchCount(count);
         for (int i = 0; i < count; ++i) {
-            std::string label = in.text32("Zweigbeschriftung");
+            std::string label = in.text32(messages::saidLater("files", "Zweigbeschriftung"));
             readSequence(switchCase->addBranch(std::move(label)));
         }
     } else {

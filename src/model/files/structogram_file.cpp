@@ -2,10 +2,14 @@
 
 #include "model/files/element_io.h"
 #include "model/files/extended_float.h"
+#include "model/messages/said.h"
 
 #include <cmath>
 
 namespace velbrant {
+
+using messages::said;
+using messages::saidLater;
 
 namespace {
 
@@ -20,7 +24,7 @@ ElementFont readFont(BinaryReader& in) {
 void writeSequence(BinaryWriter& out, const Sequence& sequence);
 
 void writeElement(BinaryWriter& out, const Element& element) {
-    checkCount(element.lines().size(), "Textzeilen");
+    checkCount(element.lines().size(), saidLater("files", "Textzeilen"));
     out.u8(static_cast<std::uint8_t>(element.kind()));
     out.i32(element.left());
     out.i32(element.top());
@@ -40,7 +44,7 @@ void writeElement(BinaryWriter& out, const Element& element) {
 }
 
 void writeSequence(BinaryWriter& out, const Sequence& sequence) {
-    checkCount(sequence.size(), "Elemente in einer Sequenz");
+    checkCount(sequence.size(), saidLater("files", "Elemente in einer Sequenz"));
     out.i16(static_cast<std::int16_t>(sequence.size()));
     out.i32(sequence.left());
     out.i32(sequence.top());
@@ -57,7 +61,7 @@ int checkedPosition(BinaryReader& in, const char* what, int limit = MaxExtent) {
     const std::size_t at = in.offset();
     const int position = in.i32();
     if (position < -limit || position > limit)
-        in.fail(std::string("Ungültige ") + what + " " + std::to_string(position), at);
+        in.fail(said("files", "Ungültige %1 %2").arg(said("files", what)).arg(position), at);
     return position;
 }
 
@@ -72,8 +76,8 @@ public:
     // sequence keeps its corner for that.
     void readSequence(Sequence& sequence) {
         const int count = m_in.i16();
-        const int left = checkedPosition(m_in, "Position einer Sequenz");
-        const int top = checkedPosition(m_in, "Position einer Sequenz");
+        const int left = checkedPosition(m_in, saidLater("files", "Position einer Sequenz"));
+        const int top = checkedPosition(m_in, saidLater("files", "Position einer Sequenz"));
         m_in.i32();
         m_in.i32();
         sequence.moveTo(left, top);
@@ -84,7 +88,8 @@ public:
 private:
     std::unique_ptr<Element> readElement() {
         const std::size_t at = m_in.offset();
-        auto element = createStoredElement(m_in, m_in.u8(), at, "Elementtyp", m_context);
+        auto element =
+            createStoredElement(m_in, m_in.u8(), at, saidLater("files", "Elementtyp"), m_context);
         m_in.bytes(16); // box: recomputed by layout
         element->setSelected(m_in.u8() != 0);
         element->setFont(readFont(m_in), m_context.measurer);
@@ -95,7 +100,7 @@ private:
         element->setVAlign(readAlignment(m_in));
         std::vector<std::string> lines;
         for (int count = m_in.i16(); count > 0; --count)
-            lines.push_back(m_in.text32("Textzeile"));
+            lines.push_back(m_in.text32(saidLater("files", "Textzeile")));
         element->setLines(std::move(lines));
         readCompoundTail(m_in, *element, m_context, [this](Sequence& nested) {
             const NestingGuard guard(m_depth, m_in);
@@ -119,7 +124,7 @@ Extended checkedScale(BinaryReader& in) {
     constexpr double Tolerance = 1e-9;
     if (!std::isfinite(scale) || scale < Document::MinScale - Tolerance ||
         scale > Document::MaxScale + Tolerance)
-        in.fail("Ungültiger Maßstab", at);
+        in.fail(said("files", "Ungültiger Maßstab"), at);
     return bytes;
 }
 
@@ -156,8 +161,8 @@ std::unique_ptr<Document> loadDocument(std::span<const std::uint8_t> file, TextM
     BinaryReader& in = reader.in();
     DiagramFormat format;
     FrameLayout layout;
-    format.frameLeft = checkedPosition(in, "Rahmenposition", MaxFramePosition);
-    format.frameTop = checkedPosition(in, "Rahmenposition", MaxFramePosition);
+    format.frameLeft = checkedPosition(in, saidLater("files", "Rahmenposition"), MaxFramePosition);
+    format.frameTop = checkedPosition(in, saidLater("files", "Rahmenposition"), MaxFramePosition);
     layout.frameWidth = in.i32();
     layout.frameHeight = in.i32();
     layout.contentLeft = in.i32();
@@ -166,10 +171,10 @@ std::unique_ptr<Document> loadDocument(std::span<const std::uint8_t> file, TextM
     format.centerVert = in.u8() != 0;
     const Extended scale = checkedScale(in);
     format.scale = fromExtended(scale);
-    format.title = in.text32("Titel");
+    format.title = in.text32(saidLater("files", "Titel"));
     format.titleFont = readFont(in);
     for (int count = in.i32(); count > 0; --count)
-        format.comment.push_back(in.text32("Kommentarzeile"));
+        format.comment.push_back(in.text32(saidLater("files", "Kommentarzeile")));
     format.commentFont = readFont(in);
     Sequence& top = document->topSequence();
     reader.readSequence(top);

@@ -1,8 +1,12 @@
 #include "model/files/transfer_stream.h"
 
 #include "model/files/element_io.h"
+#include "model/messages/said.h"
 
 namespace velbrant {
+
+using messages::said;
+using messages::saidLater;
 
 namespace {
 
@@ -16,13 +20,13 @@ std::string readLong(BinaryReader& in) {
     const std::size_t at = in.offset();
     const std::int32_t length = in.i32();
     if (length < 0)
-        in.fail("Ungültige Textlänge " + std::to_string(length), at);
+        in.fail(said("files", "Ungültige Textlänge %1").arg(length), at);
     const auto bytes = in.bytes(static_cast<std::size_t>(length));
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
 void writeLines(BinaryWriter& out, const std::vector<std::string>& lines) {
-    checkCount(lines.size(), "Textzeilen");
+    checkCount(lines.size(), saidLater("files", "Textzeilen"));
     out.i16(static_cast<std::int16_t>(lines.size()));
     for (const std::string& line : lines)
         out.text16(line);
@@ -37,7 +41,7 @@ std::vector<std::string> readLines(BinaryReader& in, const char* what) {
 
 void writeAttributes(BinaryWriter& out,
                      const std::vector<std::pair<std::string, std::string>>& attributes) {
-    checkCount(attributes.size(), "Attribute");
+    checkCount(attributes.size(), saidLater("files", "Attribute"));
     out.i16(static_cast<std::int16_t>(attributes.size()));
     for (const auto& [name, value] : attributes) {
         writeLong(out, name);
@@ -69,7 +73,7 @@ void writeNsd(BinaryWriter& out, const NsdAttributes* nsd) {
     writeAttributes(out, nsd->others);
     if (nsd->branchAttributes.empty())
         return;
-    checkCount(nsd->branchAttributes.size(), "Zweige");
+    checkCount(nsd->branchAttributes.size(), saidLater("files", "Zweige"));
     out.i16(static_cast<std::int16_t>(nsd->branchAttributes.size()));
     for (const auto& branch : nsd->branchAttributes)
         writeAttributes(out, branch);
@@ -81,14 +85,14 @@ std::shared_ptr<const NsdAttributes> readNsd(BinaryReader& in) {
     if (marker == 0)
         return nullptr;
     if (marker != 1 && marker != 2)
-        in.fail("Ungültige Structorizer-Kennung " + std::to_string(marker), at);
+        in.fail(said("files", "Ungültige Structorizer-Kennung %1").arg(marker), at);
     auto nsd = std::make_shared<NsdAttributes>();
     nsd->color = readLong(in);
-    nsd->comment = readLines(in, "Kommentarzeile");
+    nsd->comment = readLines(in, saidLater("files", "Kommentarzeile"));
     nsd->disabled = in.u8() != 0;
     nsd->kind = readLong(in);
-    nsd->fileLines = readLines(in, "Textzeile");
-    nsd->shownLines = readLines(in, "Textzeile");
+    nsd->fileLines = readLines(in, saidLater("files", "Textzeile"));
+    nsd->shownLines = readLines(in, saidLater("files", "Textzeile"));
     nsd->others = readAttributes(in);
     if (marker == 2) {
         for (int count = in.i16(); count > 0; --count)
@@ -98,7 +102,7 @@ std::shared_ptr<const NsdAttributes> readNsd(BinaryReader& in) {
 }
 
 void writeElement(BinaryWriter& out, const Element& element, bool selectedOnly) {
-    checkCount(element.lines().size(), "Textzeilen");
+    checkCount(element.lines().size(), saidLater("files", "Textzeilen"));
     out.i32(static_cast<std::int32_t>(element.kind()));
     out.i16(static_cast<std::int16_t>(element.lines().size()));
     for (const std::string& line : element.lines())
@@ -124,7 +128,7 @@ public:
         std::vector<std::unique_ptr<Element>> run;
         while (!m_in.takeEndMarker()) {
             if (static_cast<std::int64_t>(run.size()) == MaxCount)
-                m_in.fail("Mehr als 32767 Elemente in einer Folge", m_in.offset());
+                m_in.fail(said("files", "Mehr als 32767 Elemente in einer Folge"), m_in.offset());
             run.push_back(readElement());
         }
         return run;
@@ -133,10 +137,11 @@ public:
 private:
     std::unique_ptr<Element> readElement() {
         const std::size_t at = m_in.offset();
-        auto element = createStoredElement(m_in, m_in.i32(), at, "Elementklasse", m_context);
+        auto element = createStoredElement(m_in, m_in.i32(), at,
+                                           saidLater("files", "Elementklasse"), m_context);
         std::vector<std::string> lines;
         for (int count = m_in.i16(); count > 0; --count)
-            lines.push_back(m_in.text16("Textzeile"));
+            lines.push_back(m_in.text16(saidLater("files", "Textzeile")));
         element->setLines(std::move(lines));
         element->setFont(decodeFontRecord(m_in.bytes(FontRecordSize).first<FontRecordSize>()),
                          m_context.measurer);
@@ -159,7 +164,7 @@ private:
         const std::size_t at = m_in.offset();
         const std::uint16_t width = m_in.u16();
         if (m_pasted && width > MaxLineWidth)
-            m_in.fail("Ungültige Linienstärke " + std::to_string(width), at);
+            m_in.fail(said("files", "Ungültige Linienstärke %1").arg(width), at);
         return width;
     }
 

@@ -1,6 +1,7 @@
 #include "model/files/windows1252.h"
 
 #include "model/diagram/limits.h"
+#include "model/messages/said.h"
 
 #include <algorithm>
 #include <array>
@@ -107,7 +108,7 @@ std::string ReplacedCharacters::summary(std::size_t shown) const {
     for (std::size_t i = 0; i < m_order.size() && i < shown; ++i)
         appendUtf8(text, m_order[i]);
     if (m_order.size() > shown)
-        text += " … und " + std::to_string(m_order.size() - shown) + " weitere";
+        text += messages::said("files", " … und %1 weitere").arg(m_order.size() - shown).str();
     return text;
 }
 

@@ -4,6 +4,7 @@
 #include "model/elements/case.h"
 #include "model/files/transfer_stream.h"
 #include "model/history/undo_snapshot.h"
+#include "model/messages/said.h"
 
 #include <algorithm>
 #include <new>
@@ -110,7 +111,7 @@ Bytes unpack(const Packed& packed) {
     uLongf size = static_cast<uLongf>(packed.plainSize);
     if (uncompress(plain.data(), &size, packed.data.data(),
                    static_cast<uLong>(packed.data.size())) != Z_OK)
-        throw std::runtime_error("Undo-Schritt beschädigt");
+        throw std::runtime_error(messages::said("history", "Undo-Schritt beschädigt"));
     return plain;
 }
 

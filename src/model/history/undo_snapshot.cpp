@@ -2,6 +2,7 @@
 
 #include "model/files/element_io.h"
 #include "model/files/transfer_stream.h"
+#include "model/messages/said.h"
 
 #include <algorithm>
 
@@ -30,7 +31,7 @@ Bytes takeSnapshot(const Document& document) {
     title[0] = static_cast<std::uint8_t>(length);
     std::copy_n(format.title.begin(), length, title.begin() + 1);
     out.bytes(title);
-    checkCount(format.comment.size(), "Kommentarzeilen");
+    checkCount(format.comment.size(), messages::saidLater("files", "Kommentarzeilen"));
     out.i32(static_cast<std::int32_t>(format.comment.size()));
     for (const std::string& line : format.comment)
         out.text32(line);
@@ -50,7 +51,7 @@ void restoreSnapshot(Document& document, std::span<const std::uint8_t> snapshot,
     format.title.assign(title.begin() + 1, title.begin() + 1 + title[0]);
     format.comment.clear();
     for (int count = in.i32(); count > 0; --count)
-        format.comment.push_back(in.text32("Kommentarzeile"));
+        format.comment.push_back(in.text32(messages::saidLater("files", "Kommentarzeile")));
     auto top = std::make_unique<Sequence>(contentLeft, headerTop, 0, 0);
     top->paste(readRun(in, context), {contentLeft, headerTop}, InsertMode::After);
     top->relayout(context);

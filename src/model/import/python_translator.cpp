@@ -1,5 +1,7 @@
 #include "model/import/python_translator.h"
 
+#include "model/messages/said.h"
+
 namespace velbrant::import {
 
 namespace {
@@ -79,7 +81,8 @@ void PythonTranslator::function(const SyntaxNode& node) {
     NotationBuilder routine;
     routine.title(name + "(" + joined(parameters) + ")");
     if (!written.empty())
-        routine.comment("Parameter in Python: " + joined(written));
+        routine.comment(
+            messages::said("import", "Parameter in Python: %1").arg(joined(written)).str());
     std::vector<SyntaxNode> body = node.field("body").namedChildren();
     if (!body.empty() && body.front().is("expression_statement") &&
         body.front().namedChild(0).is("string")) {

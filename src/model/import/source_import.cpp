@@ -3,11 +3,14 @@
 #include "model/import/c_family_translator.h"
 #include "model/import/python_translator.h"
 #include "model/import/syntax_tree.h"
+#include "model/messages/said.h"
 
 #include <algorithm>
 #include <cctype>
 
 namespace velbrant {
+
+using messages::said;
 
 std::optional<SourceLanguage> sourceLanguageFor(std::string_view extension) {
     std::string lower(extension);
@@ -83,20 +86,24 @@ std::string listed(const std::vector<KeptLine>& lines) {
     return text;
 }
 
-std::string counted(std::size_t count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 } // namespace
 
 std::vector<std::string> importNotes(const SourceImport& imported) {
     std::vector<std::string> notes;
-    if (!imported.kept.empty())
-        notes.push_back(counted(imported.kept.size(), "Zeile", "Zeilen") +
-                        " ohne Struktogrammform übernommen: " + listed(imported.kept));
-    if (!imported.broken.empty())
-        notes.push_back(counted(imported.broken.size(), "Stelle", "Stellen") +
-                        " nicht lesbar, als Text übernommen: " + listed(imported.broken));
+    const std::size_t kept = imported.kept.size();
+    if (kept > 0)
+        notes.push_back((kept == 1
+                             ? said("import", "%1 Zeile ohne Struktogrammform übernommen: %2")
+                             : said("import", "%1 Zeilen ohne Struktogrammform übernommen: %2"))
+                            .arg(kept)
+                            .arg(listed(imported.kept)));
+    const std::size_t broken = imported.broken.size();
+    if (broken > 0)
+        notes.push_back((broken == 1
+                             ? said("import", "%1 Stelle nicht lesbar, als Text übernommen: %2")
+                             : said("import", "%1 Stellen nicht lesbar, als Text übernommen: %2"))
+                            .arg(broken)
+                            .arg(listed(imported.broken)));
     return notes;
 }
 

@@ -1,5 +1,7 @@
 #include "model/import/syntax_tree.h"
 
+#include "model/messages/said.h"
+
 #include <cstring>
 #include <stdexcept>
 
@@ -75,7 +77,8 @@ SyntaxTree::SyntaxTree(std::string_view source, Grammar grammar)
                                                             : tree_sitter_c();
     if (!ts_parser_set_language(m_parser, language)) {
         ts_parser_delete(m_parser);
-        throw std::runtime_error("Grammatik passt nicht zur tree-sitter-Bibliothek");
+        throw std::runtime_error(
+            messages::said("import", "Grammatik passt nicht zur tree-sitter-Bibliothek"));
     }
     m_tree = ts_parser_parse_string(m_parser, nullptr, source.data(),
                                     static_cast<std::uint32_t>(source.size()));

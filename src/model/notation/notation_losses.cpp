@@ -1,9 +1,13 @@
 #include "model/diagram/compound_element.h"
 #include "model/diagram/element_factory.h"
 #include "model/diagram/sequence.h"
+#include "model/messages/said.h"
 #include "model/notation/text_notation.h"
 
 namespace velbrant {
+
+using messages::counted;
+using messages::said;
 
 namespace {
 
@@ -37,10 +41,6 @@ void countDifferences(const Sequence& sequence, const LayoutContext& context, Di
     }
 }
 
-std::string counted(int count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 } // namespace
 
 std::vector<std::string> notationLosses(const Document& document, TextMeasurer& measurer) {
@@ -49,22 +49,24 @@ std::vector<std::string> notationLosses(const Document& document, TextMeasurer& 
     countDifferences(document.topSequence(), context, found);
     std::vector<std::string> losses;
     if (found.fonts > 0)
-        losses.push_back(
-            counted(found.fonts, "Element mit eigener Schrift", "Elemente mit eigener Schrift"));
+        losses.push_back(counted(found.fonts, said("notation", "%1 Element mit eigener Schrift"),
+                                 said("notation", "%1 Elemente mit eigener Schrift")));
     if (found.lineWidths > 0)
-        losses.push_back(counted(found.lineWidths, "Element mit eigenen Linienbreiten",
-                                 "Elemente mit eigenen Linienbreiten"));
+        losses.push_back(counted(found.lineWidths,
+                                 said("notation", "%1 Element mit eigenen Linienbreiten"),
+                                 said("notation", "%1 Elemente mit eigenen Linienbreiten")));
     if (found.alignments > 0)
-        losses.push_back(counted(found.alignments, "Element mit eigener Ausrichtung",
-                                 "Elemente mit eigener Ausrichtung"));
+        losses.push_back(counted(found.alignments,
+                                 said("notation", "%1 Element mit eigener Ausrichtung"),
+                                 said("notation", "%1 Elemente mit eigener Ausrichtung")));
     const DiagramFormat& format = document.format();
     const DiagramFormat standard;
     if (format.titleFont != standard.titleFont || format.commentFont != standard.commentFont)
-        losses.emplace_back("die Schriften von Titel und Kommentar");
+        losses.emplace_back(said("notation", "die Schriften von Titel und Kommentar"));
     if (format.frameLeft != standard.frameLeft || format.frameTop != standard.frameTop ||
         format.frameThickness != standard.frameThickness || format.scale != standard.scale ||
         format.centerHorz || format.centerVert)
-        losses.emplace_back("Lage, Rahmen und Maßstab des Struktogramms");
+        losses.emplace_back(said("notation", "Lage, Rahmen und Maßstab des Struktogramms"));
     return losses;
 }
 

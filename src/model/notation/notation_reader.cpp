@@ -3,6 +3,7 @@
 #include "model/diagram/limits.h"
 #include "model/elements/case.h"
 #include "model/files/windows1252.h"
+#include "model/messages/said.h"
 #include "model/notation/keywords.h"
 #include "model/notation/text_notation.h"
 
@@ -11,11 +12,14 @@
 namespace velbrant {
 
 NotationError::NotationError(int line, const std::string& reason)
-    : std::runtime_error(line > 0 ? "Zeile " + std::to_string(line) + ": " + reason : reason),
+    : std::runtime_error(
+          line > 0 ? messages::said("notation", "Zeile %1: %2").arg(line).arg(reason).str()
+                   : reason),
       m_line(line), m_reason(reason) {}
 
 namespace {
 
+using messages::said;
 using namespace notation;
 
 struct Line {
@@ -57,7 +61,7 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 
 // "„sonst“" with the word as it was typed; messages are UTF-8.
 std::string quoted(std::string_view word) {
-    return "„" + utf8FromWindows1252(word) + "“";
+    return said("notation", "„%1“").arg(utf8FromWindows1252(word));
 }
 
 class Reader {
@@ -88,7 +92,7 @@ private:
 
     std::string text(const Line& line, std::string value) const {
         if (value.size() > MaxTextLength)
-            fail(line.number, "Text länger als " + std::to_string(MaxTextLength) + " Zeichen");
+            fail(line.number, said("notation", "Text länger als %1 Zeichen").arg(MaxTextLength));
         return value;
     }
 
@@ -119,11 +123,11 @@ private:
             if (line->indent < indent)
                 break;
             if (line->indent > indent)
-                fail(line->number, "Einrückung passt zu keinem Kopf darüber");
+                fail(line->number, said("notation", "Einrückung passt zu keinem Kopf darüber"));
             misplaced(*line);
             if (sequence.size() == MaxSequenceLength)
                 fail(line->number,
-                     "Mehr als " + std::to_string(MaxSequenceLength) + " Elemente untereinander");
+                     said("notation", "Mehr als %1 Elemente untereinander").arg(MaxSequenceLength));
             sequence.append(element(*line));
             any = true;
         }
@@ -137,15 +141,17 @@ private:
         const std::string word(splitWord(line.text).word);
         switch (keyword(line)) {
         case Keyword::Else:
-            fail(line.number, quoted(word) + " ohne " + "„wenn“");
+            fail(line.number, said("notation", "%1 ohne „wenn“").arg(quoted(word)));
         case Keyword::Branch:
-            fail(line.number, quoted(word) + " außerhalb einer Fallunterscheidung");
+            fail(line.number,
+                 said("notation", "%1 außerhalb einer Fallunterscheidung").arg(quoted(word)));
         case Keyword::Title:
         case Keyword::Comment:
-            fail(line.number, quoted(word) + " gehört an den Anfang");
+            fail(line.number, said("notation", "%1 gehört an den Anfang").arg(quoted(word)));
         default:
             if (line.text.front() != '\\' && startsWith(line.text, Continuation))
-                fail(line.number, quoted(Continuation) + " ohne Kopf darüber");
+                fail(line.number,
+                     said("notation", "%1 ohne Kopf darüber").arg(quoted(Continuation)));
         }
     }
 
@@ -156,7 +162,8 @@ private:
             return statement(line.indent);
         case Keyword::Empty:
             if (splitWord(line.text).hasRest)
-                fail(line.number, quoted(splitWord(line.text).word) + " steht allein");
+                fail(line.number,
+                     said("notation", "%1 steht allein").arg(quoted(splitWord(line.text).word)));
             ++m_pos;
             return createElement(ElementKind::Block, m_context);
         case Keyword::If:
@@ -180,7 +187,7 @@ private:
         case Keyword::ExitPlain:
             return simple(ElementKind::Exit, head(line, true));
         default:
-            fail(line.number, "unerwartet");
+            fail(line.number, said("notation", "unerwartet"));
         }
     }
 
@@ -196,8 +203,9 @@ private:
                 (keywordOf(line.text) != Keyword::None || startsWith(line.text, Continuation)))
                 break;
             if (lines.size() == MaxElementLines)
-                fail(line.number,
-                     "Mehr als " + std::to_string(MaxElementLines) + " Zeilen in einer Anweisung");
+                fail(
+                    line.number,
+                    said("notation", "Mehr als %1 Zeilen in einer Anweisung").arg(MaxElementLines));
             lines.push_back(text(line, std::string(escaped ? line.text.substr(1) : line.text)));
             ++m_pos;
         }
@@ -237,7 +245,7 @@ private:
     void body(Sequence& sequence, const Line& head, int ownerLine) {
         if (++m_depth > MaxNestingDepth)
             fail(head.number,
-                 "Verschachtelung tiefer als " + std::to_string(MaxNestingDepth) + " Ebenen");
+                 said("notation", "Verschachtelung tiefer als %1 Ebenen").arg(MaxNestingDepth));
         const Line* next = peek();
         if (next != nullptr && next->indent > head.indent)
             this->sequence(sequence, next->indent, ownerLine);
@@ -265,8 +273,8 @@ private:
         }
         const Line& otherwise = *next;
         if (splitWord(otherwise.text).hasRest)
-            fail(otherwise.number,
-                 quoted(splitWord(otherwise.text).word) + " einer Bedingung hat keinen Text");
+            fail(otherwise.number, said("notation", "%1 einer Bedingung hat keinen Text")
+                                       .arg(quoted(splitWord(otherwise.text).word)));
         ++m_pos;
         body(compound.sequenceAt(1), otherwise, otherwise.number);
         return element;
@@ -274,21 +282,24 @@ private:
 
     std::unique_ptr<Element> repeat(const Line& line) {
         if (splitWord(line.text).hasRest)
-            fail(line.number, "hinter " + quoted(splitWord(line.text).word) +
-                                  " steht nichts; die Bedingung folgt als „bis …“");
+            fail(line.number,
+                 said("notation", "hinter %1 steht nichts; die Bedingung folgt als „bis …“")
+                     .arg(quoted(splitWord(line.text).word)));
         ++m_pos;
         auto element = createElement(ElementKind::RepeatLoop, m_context);
         body(static_cast<CompoundElement&>(*element).sequenceAt(0), line, line.number);
         const Line* foot = peek();
         if (foot == nullptr || foot->indent != line.indent)
-            fail(line.number, quoted(splitWord(line.text).word) + " ohne " + "„bis“");
+            fail(line.number,
+                 said("notation", "%1 ohne „bis“").arg(quoted(splitWord(line.text).word)));
         if (isFootWord(foot->text))
             element->setLines(head(*foot, false));
         else if (isPlainFoot(foot->text))
             element->setLines(head(*foot, true));
         else
-            fail(foot->number, "erwartet: „bis …“ zu " + quoted(splitWord(line.text).word) +
-                                   " in Zeile " + std::to_string(line.number));
+            fail(foot->number, said("notation", "erwartet: „bis …“ zu %1 in Zeile %2")
+                                   .arg(quoted(splitWord(line.text).word))
+                                   .arg(line.number));
         return element;
     }
 
@@ -303,9 +314,9 @@ private:
             const Keyword k = keyword(*branch);
             const Split split = splitWord(branch->text);
             if (choice.hasElse())
-                fail(branch->number, "nach „sonst“ folgt kein Fall mehr");
+                fail(branch->number, said("notation", "nach „sonst“ folgt kein Fall mehr"));
             if (k != Keyword::Branch && k != Keyword::Else)
-                fail(branch->number, "erwartet: „fall …“ oder „sonst“");
+                fail(branch->number, said("notation", "erwartet: „fall …“ oder „sonst“"));
             std::string label = split.hasRest ? decodeRest(split.rest) : std::string();
             if (k == Keyword::Else && !split.hasRest)
                 label = std::string(split.word);
@@ -317,7 +328,8 @@ private:
             branch = peek();
         }
         if (count == 0)
-            fail(line.number, quoted(splitWord(line.text).word) + " ohne " + "„fall“");
+            fail(line.number,
+                 said("notation", "%1 ohne „fall“").arg(quoted(splitWord(line.text).word)));
         choice.setBranchCount(count);
         return element;
     }
@@ -333,12 +345,15 @@ private:
 
 ReadNotation readNotation(std::string_view text, const LayoutContext& context) {
     if (text.size() > MaxNotationSize)
-        throw NotationError(0, "Der Text ist größer als " + std::to_string(MaxNotationSize >> 20) +
-                                   " MB");
+        throw NotationError(
+            0,
+            messages::said("notation", "Der Text ist größer als %1 MB").arg(MaxNotationSize >> 20));
     const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
     if (lines > MaxNotationLines)
-        throw NotationError(0, "Der Text hat " + std::to_string(lines) + " Zeilen, höchstens " +
-                                   std::to_string(MaxNotationLines) + " werden gelesen");
+        throw NotationError(
+            0, messages::said("notation", "Der Text hat %1 Zeilen, höchstens %2 werden gelesen")
+                   .arg(lines)
+                   .arg(MaxNotationLines));
     return Reader(text, context).read();
 }
 

@@ -23,6 +23,7 @@ using code::Op;
 using code::Scalar;
 using code::Stmt;
 using code::TypedProgram;
+using messages::said;
 
 // What stops a run: a failure with its message, or the step hook.
 struct Failure {
@@ -215,21 +216,21 @@ private:
         std::string name;
         switch (type.scalar) {
         case Scalar::Real:
-            name = "Zahl";
+            name = said("run", "Zahl");
             break;
         case Scalar::Bool:
-            name = "Wahrheitswert";
+            name = said("run", "Wahrheitswert");
             break;
         case Scalar::Text:
-            name = "Text";
+            name = said("run", "Text");
             break;
         case Scalar::Record:
             name = utf8(recordType(type.record).name);
             break;
         default:
-            name = "ganze Zahl";
+            name = said("run", "ganze Zahl");
         }
-        return type.array ? "Feld von " + name : name;
+        return type.array ? said("run", "Feld von %1").arg(name).str() : name;
     }
 
     // Steps.
@@ -239,8 +240,8 @@ private:
         if (m_io.trace != nullptr)
             m_io.trace->beginRow(&s, [&s] { return utf8(code::sourceText(s)); });
         if (m_limits.maxSteps > 0 && m_steps > m_limits.maxSteps)
-            throw Failure{"Schrittgrenze erreicht: " + std::to_string(m_limits.maxSteps) +
-                          " Schritte"};
+            throw Failure{
+                said("run", "Schrittgrenze erreicht: %1 Schritte").arg(m_limits.maxSteps)};
         if (m_hook && !m_hook(s, m_depth, *this))
             throw StopRequest{};
     }
@@ -308,9 +309,7 @@ private:
     }
 
     [[noreturn]] static void untranslated(std::string_view line) {
-        throw Failure{"Zeile nicht \xC3\xBC"
-                      "bersetzt: " +
-                      utf8(line)};
+        throw Failure{code::untranslatedLine(utf8(line))};
     }
 
     // Loops: each test is a step of its own.
@@ -426,13 +425,13 @@ private:
     Value readValue(Scalar type, const std::string& asked) {
         std::optional<std::string> word = m_io.readWord ? m_io.readWord(asked) : std::nullopt;
         if (!word)
-            throw Failure{std::string(code::NoMoreInput)};
+            throw Failure{code::noMoreInput()};
         if (type == Scalar::Int) {
             long long value = 0;
             const char* end = word->data() + word->size();
             const auto [at, error] = std::from_chars(word->data(), end, value);
             if (error != std::errc() || at != end || value < INT32_MIN || value > INT32_MAX)
-                throw Failure{std::string(code::NotAnInteger) + *word};
+                throw Failure{code::notAnInteger() + *word};
             return Value::ofInt(value);
         }
         if (type == Scalar::Real) {
@@ -443,7 +442,7 @@ private:
             const double value = std::strtod(number.c_str(), &end);
             if (number.empty() || *end != '\0' ||
                 std::isspace(static_cast<unsigned char>(number[0])))
-                throw Failure{std::string(code::NotANumber) + *word};
+                throw Failure{code::notANumber() + *word};
             return Value::ofReal(value);
         }
         return Value::ofText(*word);
@@ -491,13 +490,10 @@ private:
         const long long length =
             growing ? code::MaxArrayElements : static_cast<long long>(elements.size());
         if (index < lowest || index >= lowest + length) {
-            const std::string bounds = length == 0 ? "leer"
-                                                   : std::to_string(lowest) + " bis " +
-                                                         std::to_string(lowest + length - 1);
-            throw Failure{"Index " + std::to_string(index) +
-                          " au\xC3\x9F"
-                          "erhalb von " +
-                          utf8(symbol.spelling) + " (" + bounds + ")"};
+            const std::string bounds =
+                length == 0 ? code::emptyBounds().str()
+                            : code::bounds().arg(lowest).arg(lowest + length - 1).str();
+            throw Failure{code::indexOutside().arg(index).arg(utf8(symbol.spelling)).arg(bounds)};
         }
         const auto position = static_cast<std::size_t>(index - lowest);
         code::ValueType type = symbol.type;
@@ -609,8 +605,8 @@ private:
     Value read(const Expr& e) {
         const Value& value = *place(e);
         if (value.kind == Value::Kind::Unset)
-            throw Failure{"Variable " + utf8(symbolOf(e).spelling) +
-                          " wird gelesen, bevor sie einen Wert hat"};
+            throw Failure{said("run", "Variable %1 wird gelesen, bevor sie einen Wert hat")
+                              .arg(utf8(symbolOf(e).spelling))};
         return value;
     }
 
@@ -654,12 +650,12 @@ private:
                             : Value::ofReal(a.number() * b.number());
         case Op::Div:
             if (b.number() == 0.0)
-                throw Failure{std::string(code::ByZero)};
+                throw Failure{code::byZero()};
             return Value::ofReal(a.number() / b.number());
         case Op::IntDiv:
         case Op::Mod: {
             if (b.integer == 0)
-                throw Failure{std::string(code::ByZero)};
+                throw Failure{code::byZero()};
             // Towards zero, as every generated program divides.
             return Value::ofInt(e.op == Op::IntDiv ? a.integer / b.integer : a.integer % b.integer);
         }
@@ -687,13 +683,13 @@ private:
     Value call(const std::string& name, const std::vector<Expr>& args) {
         const auto found = m_routines.find(lowered(name));
         if (found == m_routines.end())
-            throw Failure{"Unterprogramm nicht gefunden: " + utf8(name)};
+            throw Failure{code::routineNotFound(utf8(name))};
         const TypedProgram& routine = *found->second;
         std::vector<Value> values;
         for (const Expr& arg : args)
             values.push_back(evaluate(arg));
         if (m_depth >= m_limits.maxDepth)
-            throw Failure{"Rekursion tiefer als " + std::to_string(m_limits.maxDepth) + " Aufrufe"};
+            throw Failure{said("run", "Rekursion tiefer als %1 Aufrufe").arg(m_limits.maxDepth)};
         Frame frame = newFrame(routine);
         const std::vector<std::string>& parameters = routine.program.parameters;
         Frame* outer = m_frame;
@@ -750,7 +746,8 @@ Value Machine::builtin(const Expr& e) {
     const bool whole = v[0].kind == Value::Kind::Int;
     const auto real = [&](double result) {
         if (std::isnan(result) && !std::isnan(v[0].number()))
-            throw Failure{"Kein Ergebnis f\xC3\xBCr " + e.text + "(" + shownValue(v[0]) + ")"};
+            throw Failure{
+                said("run", "Kein Ergebnis für %1(%2)").arg(e.text).arg(shownValue(v[0]))};
         return Value::ofReal(result);
     };
     switch (routine) {

@@ -1,8 +1,11 @@
 #include "model/run/trace.h"
 
+#include "model/messages/said.h"
 #include "model/tex/tex_text.h"
 
 namespace velbrant::run {
+
+using messages::said;
 
 void Trace::beginRow(const void* key, const std::function<std::string()>& text) {
     if (m_rows.size() >= m_maxRows) {
@@ -40,9 +43,9 @@ void Trace::wrote(std::string line) {
 }
 
 void Trace::visitRows(const RowVisitor& visit, bool blank) const {
-    std::vector<std::string> cells{"Schritt", "Element"};
+    std::vector<std::string> cells{said("run", "Schritt"), said("run", "Element")};
     cells.insert(cells.end(), m_columns.begin(), m_columns.end());
-    cells.emplace_back("Ausgabe");
+    cells.emplace_back(said("run", "Ausgabe"));
     visit(cells);
     for (std::size_t r = 0; r < m_rows.size(); ++r) {
         const Row& row = m_rows[r];
@@ -60,8 +63,7 @@ void Trace::visitRows(const RowVisitor& visit, bool blank) const {
         visit(cells);
     }
     if (m_cut)
-        visit(
-            {"", "Nur die ersten " + std::to_string(m_maxRows) + " Schritte sind aufgezeichnet."});
+        visit({"", said("run", "Nur die ersten %1 Schritte sind aufgezeichnet.").arg(m_maxRows)});
 }
 
 std::vector<std::vector<std::string>> Trace::cells(bool blank) const {
@@ -141,7 +143,11 @@ std::string Trace::tabSeparated(bool blank) const {
 }
 
 std::string Trace::latex(bool blank) const {
-    std::string table = "% Schreibtischtest aus Velbrant; braucht \\usepackage{longtable}\n";
+    std::string table = "% " +
+                        said("run", "Schreibtischtest aus Velbrant; braucht %1")
+                            .arg("\\usepackage{longtable}")
+                            .str() +
+                        "\n";
     bool heading = true;
     visitRows(
         [&](const std::vector<std::string>& row) {

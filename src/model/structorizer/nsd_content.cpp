@@ -1,10 +1,14 @@
 #include "model/diagram/compound_element.h"
 #include "model/files/windows1252.h"
+#include "model/messages/said.h"
 #include "model/structorizer/nsd_file.h"
 
 #include <algorithm>
 
 namespace velbrant {
+
+using messages::counted;
+using messages::said;
 
 namespace {
 
@@ -18,20 +22,17 @@ template <typename Visit> void forEachElement(const Sequence& sequence, const Vi
     }
 }
 
-std::string counted(int count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 void addRootContent(const NsdRoot& root, std::vector<std::string>& content) {
     for (const auto& [name, value] : root.attributes) {
         if (name == "type" && value != "program")
-            content.push_back("der Diagrammtyp „" + value + "“");
+            content.push_back(said("structorizer", "der Diagrammtyp „%1“").arg(value));
         if (name == "includeList" && !value.empty())
-            content.push_back("die Include-Liste");
+            content.push_back(said("structorizer", "die Include-Liste"));
     }
     if (!root.headerLines.empty())
-        content.push_back(counted(static_cast<int>(root.headerLines.size()), "weitere Kopfzeile",
-                                  "weitere Kopfzeilen"));
+        content.push_back(counted(static_cast<int>(root.headerLines.size()),
+                                  said("structorizer", "%1 weitere Kopfzeile"),
+                                  said("structorizer", "%1 weitere Kopfzeilen")));
     const bool metadata =
         std::any_of(root.attributes.begin(), root.attributes.end(), [](const auto& attribute) {
             return attribute.first == "author" || attribute.first == "created" ||
@@ -39,7 +40,7 @@ void addRootContent(const NsdRoot& root, std::vector<std::string>& content) {
                    attribute.first == "changedby";
         });
     if (metadata || !root.childrenBefore.empty() || !root.childrenAfter.empty())
-        content.push_back("Autor, Daten und Lizenz des Diagramms");
+        content.push_back(said("structorizer", "Autor, Daten und Lizenz des Diagramms"));
 }
 
 // Characters Windows-1252 lacks in the exact texts, each with the form a
@@ -67,13 +68,16 @@ void addExactCharacters(const Document& document, std::vector<std::string>& cont
         ReplacedCharacters again;
         if (!list.empty())
             list += ", ";
-        list += "„" + typed + "“ als „" + windows1252FromUtf8(typed, again) + "“";
+        list += said("structorizer", "„%1“ als „%2“")
+                    .arg(typed)
+                    .arg(windows1252FromUtf8(typed, again))
+                    .str();
         if (list.size() > 400) {
             list += " …";
             break;
         }
     }
-    content.push_back("Zeichen, die Windows-1252 nicht hat: " + list);
+    content.push_back(said("structorizer", "Zeichen, die Windows-1252 nicht hat: %1").arg(list));
 }
 
 } // namespace
@@ -99,18 +103,23 @@ std::vector<std::string> nsdOnlyContent(const Document& document) {
     });
     std::vector<std::string> content;
     if (colors > 0)
-        content.push_back(counted(colors, "Farbe", "Farben"));
-    if (comments > 0)
         content.push_back(
-            counted(comments, "Kommentar an einem Element", "Kommentare an Elementen"));
+            counted(colors, said("structorizer", "%1 Farbe"), said("structorizer", "%1 Farben")));
+    if (comments > 0)
+        content.push_back(counted(comments, said("structorizer", "%1 Kommentar an einem Element"),
+                                  said("structorizer", "%1 Kommentare an Elementen")));
     if (disabled > 0)
-        content.push_back(counted(disabled, "deaktiviertes Element", "deaktivierte Elemente"));
+        content.push_back(counted(disabled, said("structorizer", "%1 deaktiviertes Element"),
+                                  said("structorizer", "%1 deaktivierte Elemente")));
     if (kinds > 0)
-        content.push_back(counted(kinds,
-                                  "Endlosschleife, Ausnahmebehandlung oder Parallelabschnitt",
-                                  "Endlosschleifen, Ausnahmebehandlungen und Parallelabschnitte"));
+        content.push_back(counted(
+            kinds,
+            said("structorizer", "%1 Endlosschleife, Ausnahmebehandlung oder Parallelabschnitt"),
+            said("structorizer",
+                 "%1 Endlosschleifen, Ausnahmebehandlungen und Parallelabschnitte")));
     if (breakpoints > 0)
-        content.push_back(counted(breakpoints, "Haltepunkt", "Haltepunkte"));
+        content.push_back(counted(breakpoints, said("structorizer", "%1 Haltepunkt"),
+                                  said("structorizer", "%1 Haltepunkte")));
     if (const NsdRoot* root = document.nsdRoot())
         addRootContent(*root, content);
     addExactCharacters(document, content);

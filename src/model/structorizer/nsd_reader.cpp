@@ -4,6 +4,7 @@
 #include "model/elements/case.h"
 #include "model/files/element_io.h"
 #include "model/files/windows1252.h"
+#include "model/messages/said.h"
 #include "model/structorizer/nsd_file.h"
 #include "model/structorizer/nsd_text.h"
 
@@ -18,6 +19,7 @@ namespace velbrant {
 
 namespace {
 
+using messages::said;
 using nsd::caseText;
 using nsd::commaTextLines;
 
@@ -25,30 +27,30 @@ using nsd::commaTextLines;
 std::string xmlReason(pugi::xml_parse_status status) {
     switch (status) {
     case pugi::status_out_of_memory:
-        return "Nicht genug Arbeitsspeicher";
+        return said("structorizer", "Nicht genug Arbeitsspeicher");
     case pugi::status_unrecognized_tag:
     case pugi::status_bad_start_element:
-        return "Ein Element beginnt fehlerhaft";
+        return said("structorizer", "Ein Element beginnt fehlerhaft");
     case pugi::status_bad_pi:
-        return "Eine Verarbeitungsanweisung ist fehlerhaft";
+        return said("structorizer", "Eine Verarbeitungsanweisung ist fehlerhaft");
     case pugi::status_bad_comment:
-        return "Ein Kommentar ist fehlerhaft";
+        return said("structorizer", "Ein Kommentar ist fehlerhaft");
     case pugi::status_bad_cdata:
-        return "Ein CDATA-Abschnitt ist fehlerhaft";
+        return said("structorizer", "Ein CDATA-Abschnitt ist fehlerhaft");
     case pugi::status_bad_doctype:
-        return "Die Dokumenttyp-Deklaration ist fehlerhaft";
+        return said("structorizer", "Die Dokumenttyp-Deklaration ist fehlerhaft");
     case pugi::status_bad_pcdata:
-        return "Ein Text ist fehlerhaft";
+        return said("structorizer", "Ein Text ist fehlerhaft");
     case pugi::status_bad_attribute:
-        return "Ein Attribut ist fehlerhaft";
+        return said("structorizer", "Ein Attribut ist fehlerhaft");
     case pugi::status_bad_end_element:
-        return "Ein Element endet fehlerhaft";
+        return said("structorizer", "Ein Element endet fehlerhaft");
     case pugi::status_end_element_mismatch:
-        return "Ein Element endet mit dem falschen Namen oder gar nicht";
+        return said("structorizer", "Ein Element endet mit dem falschen Namen oder gar nicht");
     case pugi::status_no_document_element:
-        return "Die Datei enthält kein Element";
+        return said("structorizer", "Die Datei enthält kein Element");
     default:
-        return "Die Datei ist kein lesbares XML";
+        return said("structorizer", "Die Datei ist kein lesbares XML");
     }
 }
 
@@ -101,7 +103,7 @@ public:
 
     void noteBlankedControls(int count) {
         if (count > 0)
-            m_counts["Steuerzeichen durch Leerzeichen ersetzt"] += count;
+            m_counts[said("structorizer", "Steuerzeichen durch Leerzeichen ersetzt")] += count;
     }
 
     void fail(const std::string& what, std::ptrdiff_t offset) const {
@@ -109,7 +111,7 @@ public:
             static_cast<std::size_t>(std::max<std::ptrdiff_t>(offset, 0)), m_file.size());
         const auto line =
             1 + std::count(m_file.begin(), m_file.begin() + static_cast<std::ptrdiff_t>(end), '\n');
-        throw FormatError(what + " (Zeile " + std::to_string(line) + ")", end);
+        throw FormatError(said("structorizer", "%1 (Zeile %2)").arg(what).arg(line), end);
     }
 
     // A text the element keeps exactly beside its Windows-1252 form loses
@@ -119,7 +121,7 @@ public:
         std::vector<std::string> result;
         for (const std::string& line : commaTextLines(node.attribute(attribute).value())) {
             if (result.size() == MaxElementLines)
-                fail("Mehr als " + std::to_string(MaxElementLines) + " Zeilen in einem Text",
+                fail(said("structorizer", "Mehr als %1 Zeilen in einem Text").arg(MaxElementLines),
                      node.offset_debug());
             ReplacedCharacters kept;
             std::string bytes = windows1252FromUtf8(line, keptExactly ? kept : m_replaced);
@@ -139,7 +141,8 @@ public:
             if (node.type() != pugi::node_element)
                 continue;
             if (sequence.size() == MaxSequenceLength)
-                fail("Mehr als " + std::to_string(MaxSequenceLength) + " Elemente untereinander",
+                fail(said("structorizer", "Mehr als %1 Elemente untereinander")
+                         .arg(MaxSequenceLength),
                      node.offset_debug());
             if (auto element = readElement(node, depth))
                 sequence.append(std::move(element));
@@ -147,26 +150,27 @@ public:
     }
 
     std::vector<std::string> conversions() const {
-        std::vector<std::string> said;
+        std::vector<std::string> notes;
         for (const auto& [what, count] : m_counts)
-            said.push_back(what + ": " + std::to_string(count));
-        return said;
+            notes.push_back(what + ": " + std::to_string(count));
+        return notes;
     }
 
     std::vector<std::string> textChanges() const {
-        std::vector<std::string> said;
+        std::vector<std::string> notes;
         if (!m_replaced.empty())
-            said.push_back("Zeichen, die Windows-1252 nicht kennt, ersetzt: " +
-                           m_replaced.summary());
+            notes.push_back(
+                said("structorizer", "Zeichen, die Windows-1252 nicht kennt, ersetzt: %1")
+                    .arg(m_replaced.summary()));
         if (m_cut > 0)
-            said.push_back("Zeilen auf 255 Zeichen gekürzt: " + std::to_string(m_cut));
-        return said;
+            notes.push_back(said("structorizer", "Zeilen auf 255 Zeichen gekürzt: %1").arg(m_cut));
+        return notes;
     }
 
 private:
     std::unique_ptr<Element> readElement(const pugi::xml_node& node, int depth) {
         if (depth >= MaxNestingDepth)
-            fail("Verschachtelung tiefer als " + std::to_string(MaxNestingDepth) + " Ebenen",
+            fail(said("structorizer", "Verschachtelung tiefer als %1 Ebenen").arg(MaxNestingDepth),
                  node.offset_debug());
         auto element = readKind(node, depth);
         if (element != nullptr)
@@ -209,7 +213,7 @@ private:
             return columns(node, {"parallel"}, "qPara", "Strang ", depth);
         if (name == "try")
             return tryBlock(node, depth);
-        count("Unbekannte Elemente „" + name + "“ weggelassen");
+        count(said("structorizer", "Unbekannte Elemente „%1“ weggelassen").arg(name));
         return nullptr;
     }
 
@@ -417,7 +421,7 @@ NsdImport loadNsd(std::string_view file, TextMeasurer& measurer, const DefaultLa
     const LayoutContext context = document->layoutContext(measurer, labels);
     NsdReader reader(file, context);
     if (file.size() > MaxNsdSize)
-        reader.fail("Die Datei ist größer als 64 MB", 0);
+        reader.fail(said("structorizer", "Die Datei ist größer als 64 MB"), 0);
     pugi::xml_document xml;
     // The encoding by the byte order mark or the declaration: Structorizer
     // may write UTF-16, older files ISO-8859-1. pugixml does not know
@@ -434,10 +438,12 @@ NsdImport loadNsd(std::string_view file, TextMeasurer& measurer, const DefaultLa
         xml.load_buffer(text.data(), text.size(), pugi::parse_default,
                         windows1252 ? pugi::encoding_utf8 : pugi::encoding_auto);
     if (!parsed)
-        reader.fail("Kein gültiges XML: " + xmlReason(parsed.status), parsed.offset);
+        reader.fail(said("structorizer", "Kein gültiges XML: %1").arg(xmlReason(parsed.status)),
+                    parsed.offset);
     const pugi::xml_node root = xml.child("root");
     if (!root)
-        reader.fail("Kein Structorizer-Diagramm: das Element „root“ fehlt", 0);
+        reader.fail(said("structorizer", "Kein Structorizer-Diagramm: das Element „root“ fehlt"),
+                    0);
     DiagramFormat format;
     const std::vector<std::string> title = reader.lines(root, "text");
     if (!title.empty())

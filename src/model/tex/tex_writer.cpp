@@ -1,5 +1,6 @@
 #include "model/tex/tex_writer.h"
 
+#include "model/messages/said.h"
 #include "model/tex/tex_text.h"
 #include "model/tex/tikz_canvas.h"
 
@@ -20,11 +21,18 @@ std::string writeTikz(const Document& document, TextMeasurer& measurer, const Dr
     DrawContext context;
     context.style = style;
     document.draw(canvas, context);
-    std::string picture =
-        "% " + escaped(document.format().title) + " (Struktogramm aus Velbrant)\n";
+    std::string picture = "% " +
+                          messages::said("tex", "%1 (Struktogramm aus Velbrant)")
+                              .arg(escaped(document.format().title))
+                              .str() +
+                          "\n";
     if (!standalone)
-        picture += "% Braucht in der Präambel: \\usepackage[T1]{fontenc} "
-                   "\\usepackage[utf8]{inputenc} \\usepackage{helvet} \\usepackage{tikz}\n";
+        picture += "% " +
+                   messages::said("tex", "Braucht in der Präambel: %1")
+                       .arg("\\usepackage[T1]{fontenc} \\usepackage[utf8]{inputenc} "
+                            "\\usepackage{helvet} \\usepackage{tikz}")
+                       .str() +
+                   "\n";
     picture += "\\begin{tikzpicture}[x=0.1mm,y=-0.1mm,line cap=round,line join=round]\n" +
                canvas.commands() + "\\end{tikzpicture}\n";
     if (!standalone)
