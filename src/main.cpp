@@ -52,22 +52,38 @@ int fail(const QString& message) {
     return 1;
 }
 
-constexpr const char* NoDisplay =
-    "Der Editor braucht eine grafische Anzeige (DISPLAY oder WAYLAND_DISPLAY ist nicht "
-    "gesetzt). Ohne Anzeige: velbrant --export AUSGABE.png DATEI.STR";
+// Said before the editor's application exists, so in the language chosen
+// by a short-lived one.
+struct DisplayMessages {
+    QString missing;
+    QByteArray unreachable;
+};
+DisplayMessages displayMessages;
+
+void prepareDisplayMessages(int& argc, char* argv[]) {
+    QCoreApplication probe(argc, argv);
+    velbrant::installTranslations(
+        probe, velbrant::chosenLanguage(velbrant::SettingsFile::standard().language()));
+    displayMessages.missing = QCoreApplication::translate(
+        "velbrant", "Der Editor braucht eine grafische Anzeige (DISPLAY oder WAYLAND_DISPLAY ist "
+                    "nicht gesetzt). Ohne Anzeige: velbrant --export AUSGABE.png DATEI.STR");
+    const QByteArray display =
+        qgetenv("WAYLAND_DISPLAY").isEmpty() ? qgetenv("DISPLAY") : qgetenv("WAYLAND_DISPLAY");
+    displayMessages.unreachable =
+        QCoreApplication::translate("velbrant",
+                                    "Der Editor erreicht die grafische Anzeige „%1“ nicht. Ohne "
+                                    "Anzeige: velbrant --export AUSGABE.png DATEI.STR")
+            .arg(QString::fromLocal8Bit(display))
+            .toUtf8();
+}
 
 // A display that is set but cannot be reached makes Qt give up with a fatal
-// message while the application starts: the user gets the German line
-// and status 1 instead of Qt's English lines and an abort.
+// message while the application starts: the user gets our one line and
+// status 1 instead of Qt's English lines and an abort.
 void refuseUnreachableDisplay(QtMsgType type, const QMessageLogContext&, const QString&) {
     if (type != QtFatalMsg)
         return;
-    const QByteArray display =
-        qgetenv("WAYLAND_DISPLAY").isEmpty() ? qgetenv("DISPLAY") : qgetenv("WAYLAND_DISPLAY");
-    std::fprintf(stderr,
-                 "velbrant: Der Editor erreicht die grafische Anzeige „%s“ nicht. Ohne Anzeige: "
-                 "velbrant --export AUSGABE.png DATEI.STR\n",
-                 display.constData());
+    std::fprintf(stderr, "velbrant: %s\n", displayMessages.unreachable.constData());
     std::_Exit(1);
 }
 
@@ -232,8 +248,10 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepOnlyCriticalMessages);
     }
+    if (!exporting && !informing)
+        prepareDisplayMessages(argc, argv);
     if (!exporting && !informing && !hasDisplay())
-        return fail(QString::fromUtf8(NoDisplay));
+        return fail(displayMessages.missing);
     // Only the editor needs a display; help and version need not even fonts.
     std::unique_ptr<QCoreApplication> app;
     if (exporting)

@@ -27,9 +27,11 @@ struct ProcessResult {
 // Runs the real binary with no display at all.
 // Runs the program without a display, or with `display` as one.
 ProcessResult velbrant(const QStringList& arguments, const QString& display = {},
-                       const QByteArray& input = {}) {
+                       const QByteArray& input = {},
+                       const QProcessEnvironment& more = QProcessEnvironment()) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(more);
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -112,6 +114,34 @@ TEST_F(ExportTest, HelpAndVersionNeedNoDisplayAndTheEditorSaysItNeedsOne) {
     EXPECT_EQ(unreachable.errors.count(u'\n'), 1) << unreachable.errors.toStdString();
     EXPECT_TRUE(unreachable.errors.contains("grafische Anzeige „:987“"))
         << unreachable.errors.toStdString();
+}
+
+// LANGUAGE=en without a setting of its own: the command line, a run's
+// messages and the programs it writes speak English.
+TEST_F(ExportTest, TheCommandLineSpeaksEnglishWhenTheEnvironmentAsks) {
+    QProcessEnvironment english;
+    english.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    english.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    const ProcessResult help = velbrant({"--help"}, {}, {}, english);
+    EXPECT_TRUE(help.output.contains("Usage:")) << help.output.toStdString();
+    EXPECT_TRUE(help.output.contains("Exports the structogram")) << help.output.toStdString();
+    EXPECT_FALSE(help.output.contains("Struktogramm")) << help.output.toStdString();
+    const ProcessResult editor = velbrant({Sample}, {}, {}, english);
+    EXPECT_EQ(editor.exitCode, 1);
+    EXPECT_TRUE(editor.errors.contains("graphical display")) << editor.errors.toStdString();
+    const QString strukturen =
+        QStringLiteral(VELBRANT_SOURCE_DIR "/tests/data/pseudocode/strukturen.nsd");
+    const ProcessResult ran = velbrant({QStringLiteral("--run"), strukturen}, {}, "x\n", english);
+    EXPECT_EQ(ran.exitCode, 3);
+    EXPECT_EQ(ran.errors,
+              "Input is not a whole number: x\nvelbrant: at “EINGABE \"Wie viele?\", n”\n");
+    ASSERT_EQ(
+        velbrant({QStringLiteral("--export"), out("strukturen.py"), strukturen}, {}, {}, english)
+            .exitCode,
+        0);
+    const QByteArray program = readAll(out("strukturen.py"));
+    EXPECT_TRUE(program.contains("\"No more input\"")) << program.toStdString();
+    EXPECT_FALSE(program.contains("Eingabe ist")) << program.toStdString();
 }
 
 TEST_F(ExportTest, FailuresSayWhyInOneLineAndWriteNothing) {
