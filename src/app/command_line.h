@@ -6,10 +6,11 @@
 // What the command line takes, in one place: `velbrant --help` and the
 // manual page velbrant(1) are both made from these texts (UTF-8, German),
 // so that they cannot tell different stories. Plain C++: the tool that
-// writes the manual page has no Qt.
+// writes the manual page translates them itself.
 
-// Marks the texts --help shows for Qt's translation tools (the manual page
-// stays German); the same definition as Qt's, for the tool without Qt.
+// Marks the texts for Qt's translation tools: --help shows them in the
+// program's language, and the manual page is written in German and in
+// English. The same definition as Qt's.
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
@@ -98,44 +99,70 @@ struct Section {
     std::array<std::string_view, 4> paragraphs;
 };
 
-inline constexpr std::array<Section, 5> ManualSections = {{
-    {"BESCHREIBUNG",
-     {"Velbrant baut den Ablauf eines Programms aus geschachtelten Blöcken auf: Anweisungen, "
-      "Bedingungen, Schleifen, Fallunterscheidungen, Aufrufe und Aussprünge. Struktogramme "
-      "erhalten einen Titel und Kommentarzeilen, werden formatiert, gedruckt, als Bild, Text "
-      "oder Programm exportiert und in .STR-Dateien gespeichert; Structorizer-Dateien (.nsd) "
-      "werden ohne Verlust gelesen und geschrieben. Programme in Python, Java und C (.py, "
-      ".java, .c) öffnen als Struktogramme: das Hauptprogramm und eines je Funktion.",
-      "Ohne --export öffnet Velbrant den Editor mit den genannten Dateien; er braucht eine "
-      "grafische Anzeige (X11 oder Wayland).",
-      "Mit --export schreibt Velbrant die eine genannte Datei ohne Fenster und ohne Anzeige im "
-      "Format, das die Endung von AUSGABE wählt. Ein Bild zeigt Rahmen, Titel, Kommentar und "
-      "Struktogramm im Maßstab des Dokuments oder von --scale. Ein Programm enthält die "
-      "Unterprogramme, die Struktogramme im selben Ordner festlegen; Zeilen, die sich nicht "
-      "übersetzen lassen, stehen als Kommentar darin, und wo das Programm sie bräuchte, hält es "
-      "dort mit Rückgabewert 3 an. Ihre Zahl geht auf die Standardfehlerausgabe. Aus einem "
-      "Programm in Python, Java oder C wird ein Programm mit allen seinen Funktionen oder, in "
-      "ein anderes Format, das Hauptprogramm und daneben je Funktion eine Datei mit ihrem "
-      "Namen.",
-      "Mit --run führt Velbrant das eine genannte Struktogramm aus, mit den Unterprogrammen "
-      "aus demselben Ordner. Ein Fehler zur Laufzeit (Division durch null, ein Index außerhalb "
-      "des Feldes, eine nicht übersetzte Zeile) hält die Ausführung an; die Meldung und der "
-      "Text des Elements gehen auf die Standardfehlerausgabe, der Rückgabewert ist 3."}},
-    {"RÜCKGABEWERT",
-     {"0, wenn der Editor regulär endet, der Export geschrieben wurde oder die Ausführung "
-      "endet; 1 bei einem Fehler, 3 bei einem Fehler zur Laufzeit. "
-      "Fehler stehen in einer Zeile auf Deutsch auf der Standardfehlerausgabe; ein "
-      "fehlgeschlagener Export schreibt nichts und lässt eine vorhandene Datei unverändert.",
+inline constexpr std::array<Section, 6> ManualSections = {{
+    {QT_TRANSLATE_NOOP("velbrant::command_line", "BESCHREIBUNG"),
+     {QT_TRANSLATE_NOOP(
+          "velbrant::command_line",
+          "Velbrant baut den Ablauf eines Programms aus geschachtelten Blöcken auf: Anweisungen, "
+          "Bedingungen, Schleifen, Fallunterscheidungen, Aufrufe und Aussprünge. Struktogramme "
+          "erhalten einen Titel und Kommentarzeilen, werden formatiert, gedruckt, als Bild, Text "
+          "oder Programm exportiert und in .STR-Dateien gespeichert; Structorizer-Dateien (.nsd) "
+          "werden ohne Verlust gelesen und geschrieben. Programme in Python, Java und C (.py, "
+          ".java, .c) öffnen als Struktogramme: das Hauptprogramm und eines je Funktion."),
+      QT_TRANSLATE_NOOP(
+          "velbrant::command_line",
+          "Ohne --export öffnet Velbrant den Editor mit den genannten Dateien; er braucht eine "
+          "grafische Anzeige (X11 oder Wayland)."),
+      QT_TRANSLATE_NOOP(
+          "velbrant::command_line",
+          "Mit --export schreibt Velbrant die eine genannte Datei ohne Fenster und ohne Anzeige im "
+          "Format, das die Endung von AUSGABE wählt. Ein Bild zeigt Rahmen, Titel, Kommentar und "
+          "Struktogramm im Maßstab des Dokuments oder von --scale. Ein Programm enthält die "
+          "Unterprogramme, die Struktogramme im selben Ordner festlegen; Zeilen, die sich nicht "
+          "übersetzen lassen, stehen als Kommentar darin, und wo das Programm sie bräuchte, hält "
+          "es "
+          "dort mit Rückgabewert 3 an. Ihre Zahl geht auf die Standardfehlerausgabe. Aus einem "
+          "Programm in Python, Java oder C wird ein Programm mit allen seinen Funktionen oder, in "
+          "ein anderes Format, das Hauptprogramm und daneben je Funktion eine Datei mit ihrem "
+          "Namen."),
+      QT_TRANSLATE_NOOP(
+          "velbrant::command_line",
+          "Mit --run führt Velbrant das eine genannte Struktogramm aus, mit den Unterprogrammen "
+          "aus demselben Ordner. Ein Fehler zur Laufzeit (Division durch null, ein Index außerhalb "
+          "des Feldes, eine nicht übersetzte Zeile) hält die Ausführung an; die Meldung und der "
+          "Text des Elements gehen auf die Standardfehlerausgabe, der Rückgabewert ist 3.")}},
+    {QT_TRANSLATE_NOOP("velbrant::command_line", "RÜCKGABEWERT"),
+     {QT_TRANSLATE_NOOP(
+          "velbrant::command_line",
+          "0, wenn der Editor regulär endet, der Export geschrieben wurde oder die Ausführung "
+          "endet; 1 bei einem Fehler, 3 bei einem Fehler zur Laufzeit. "
+          "Fehler stehen in einer Zeile auf der Standardfehlerausgabe; ein "
+          "fehlgeschlagener Export schreibt nichts und lässt eine vorhandene Datei unverändert."),
       "", "", ""}},
-    {"DATEIEN",
-     {"~/.config/velbrant/velbrant.def: die Standardbeschriftung und die zuletzt geöffneten "
-      "Dateien (eine INI-Datei in Windows-1252); liegt eine velbrant.def neben dem Programm, "
-      "gilt diese.",
+    {QT_TRANSLATE_NOOP("velbrant::command_line", "UMGEBUNG"),
+     {QT_TRANSLATE_NOOP("velbrant::command_line",
+                        "LANGUAGE, LANG: beginnt die erste Angabe von LANGUAGE oder sonst LANG mit "
+                        "en, spricht Velbrant Englisch (Editor, Meldungen, Hilfe und erzeugte "
+                        "Programme), sonst Deutsch; eine Sprache, die unter „Ansicht / Sprache“ "
+                        "gewählt ist, geht vor."),
       "", "", ""}},
-    {"BEISPIELE",
-     {"velbrant suche.STR", "velbrant --export suche.png --dpi 150 suche.STR",
-      "velbrant --export suche.py suche.STR", "velbrant --run suche.STR < eingabe.txt"}},
-    {"AUTOREN", {"Das Velbrant-Team <team@velbrant.de>, https://velbrant.de", "", "", ""}},
+    {QT_TRANSLATE_NOOP("velbrant::command_line", "DATEIEN"),
+     {QT_TRANSLATE_NOOP(
+          "velbrant::command_line",
+          "~/.config/velbrant/velbrant.def: die Standardbeschriftung und die zuletzt geöffneten "
+          "Dateien (eine INI-Datei in Windows-1252); liegt eine velbrant.def neben dem Programm, "
+          "gilt diese."),
+      "", "", ""}},
+    {QT_TRANSLATE_NOOP("velbrant::command_line", "BEISPIELE"),
+     {QT_TRANSLATE_NOOP("velbrant::command_line", "velbrant suche.STR"),
+      QT_TRANSLATE_NOOP("velbrant::command_line",
+                        "velbrant --export suche.png --dpi 150 suche.STR"),
+      QT_TRANSLATE_NOOP("velbrant::command_line", "velbrant --export suche.py suche.STR"),
+      QT_TRANSLATE_NOOP("velbrant::command_line", "velbrant --run suche.STR < eingabe.txt")}},
+    {QT_TRANSLATE_NOOP("velbrant::command_line", "AUTOREN"),
+     {QT_TRANSLATE_NOOP("velbrant::command_line",
+                        "Das Velbrant-Team <team@velbrant.de>, https://velbrant.de"),
+      "", "", ""}},
 }};
 
 } // namespace velbrant::command_line
