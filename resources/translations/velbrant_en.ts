@@ -2315,6 +2315,14 @@ at least 2 cases!</translation>
         <source>Der Druck ist fehlgeschlagen: der Drucker oder die Warteschlange meldet einen Fehler.</source>
         <translation>Printing failed: the printer or its queue reports an error.</translation>
     </message>
+    <message>
+        <source>&amp;Kommentare drucken</source>
+        <translation>Print &amp;comments</translation>
+    </message>
+    <message>
+        <source>Die Kommentare der Elemente als Notizen rechts neben dem Rahmen</source>
+        <translation>The elements&apos; comments as notes right of the frame</translation>
+    </message>
 </context>
 <context>
     <name>velbrant::PrintProgressDialog</name>

@@ -1,6 +1,7 @@
 #include "render/document_export.h"
 
 #include "model/code/code_generator.h"
+#include "model/diagram/compound_element.h"
 #include "model/files/structogram_file.h"
 #include "model/notation/text_notation.h"
 #include "model/structorizer/nsd_file.h"
@@ -466,11 +467,26 @@ void exportWorksheet(const Document& document, QtTextMeasurer& measurer, const Q
         throw ExportError(failure(output, reason));
 }
 
+// A copy through the .STR format keeps the selection a worksheet's blanks
+// may be, but not what only .nsd holds: the colours, comments and exact
+// texts are shared from the original, element by element.
+void shareStructorizerAttributes(const Sequence& from, Sequence& to) {
+    for (std::size_t i = 0; i < from.size(); ++i) {
+        to.at(i).setNsd(from.at(i).nsdShare());
+        const auto* compound = dynamic_cast<const CompoundElement*>(&from.at(i));
+        if (compound == nullptr)
+            continue;
+        auto& copy = dynamic_cast<CompoundElement&>(to.at(i));
+        for (std::size_t s = 0; s < compound->sequenceCount(); ++s)
+            shareStructorizerAttributes(compound->sequenceAt(s), copy.sequenceAt(s));
+    }
+}
+
 } // namespace
 
 WorksheetDrawings::WorksheetDrawings(const Document& document, QtTextMeasurer& measurer,
                                      const Sheet& sheet)
-    : m_blackAndWhite(sheet.blackAndWhite) {
+    : m_blackAndWhite(sheet.blackAndWhite), m_commentNotes(sheet.commentNotes) {
     if (!sheet.blanks)
         return;
     m_blanks = worksheetBlanks(document, *sheet.blanks);
@@ -479,6 +495,7 @@ WorksheetDrawings::WorksheetDrawings(const Document& document, QtTextMeasurer& m
     // Through the file format, which keeps the selection a worksheet's
     // blanks may be.
     m_solution = loadDocument(encodeDocument(document), measurer, DefaultLabels{});
+    shareStructorizerAttributes(document.topSequence(), m_solution->topSequence());
     DiagramFormat format = m_solution->format();
     format.title = format.title.empty() ? "L\xF6sung" : "L\xF6sung: " + format.title;
     m_solution->setFormat(std::move(format));

@@ -32,6 +32,8 @@ struct Sheet {
     std::optional<Blanks> blanks;
     bool solution = false;
     bool blackAndWhite = false;
+    // The elements' comments as notes beside the frame (print only).
+    bool commentNotes = false;
 };
 
 struct ExportOptions {
@@ -97,16 +99,17 @@ void writePicture(QIODevice& out, const Document& document, QtTextMeasurer& meas
 class WorksheetDrawings {
 public:
     WorksheetDrawings(const Document& document, QtTextMeasurer& measurer, const Sheet& sheet);
-    DrawStyle exercise() const { return {&m_blanks, false, m_blackAndWhite}; }
+    DrawStyle exercise() const { return {&m_blanks, false, m_blackAndWhite, m_commentNotes}; }
     // None without the solution.
     const Document* solution() const { return m_solution.get(); }
-    DrawStyle solved() const { return {&m_solutionBlanks, true, m_blackAndWhite}; }
+    DrawStyle solved() const { return {&m_solutionBlanks, true, m_blackAndWhite, m_commentNotes}; }
 
 private:
     std::unordered_set<const Element*> m_blanks;
     std::unique_ptr<Document> m_solution;
     std::unordered_set<const Element*> m_solutionBlanks;
     bool m_blackAndWhite;
+    bool m_commentNotes;
 };
 
 // Writes a document laid out on its page as the picture the extension of

@@ -1,5 +1,6 @@
 #include "render/document_renderer.h"
 
+#include "render/comment_notes.h"
 #include "render/qt_canvas.h"
 #include "render/strip_canvas.h"
 
@@ -25,6 +26,8 @@ void renderDocument(QPainter& painter, const Document& document, QtTextMeasurer&
     context.showsSelection = marks == Marks::Selection;
     context.style = style;
     document.draw(canvas, context);
+    if (style.commentNotes)
+        drawCommentNotes(painter, commentNotes(document));
 }
 
 void renderDocumentStrip(QPainter& painter, const Document& document, QtTextMeasurer& measurer,
@@ -42,6 +45,11 @@ QRect pictureArea(const Document& document) {
     const int outline = (rnd(format.frameThickness * format.scale) + 1) / 2;
     return QRect(format.frameLeft, format.frameTop, layout.frameWidth, layout.frameHeight)
         .adjusted(-outline, -outline, outline, outline);
+}
+
+QRect pictureArea(const Document& document, const DrawStyle& style) {
+    const QRect frame = pictureArea(document);
+    return style.commentNotes ? frame.united(commentNotesArea(commentNotes(document))) : frame;
 }
 
 } // namespace velbrant

@@ -26,7 +26,9 @@ void renderDocumentStrip(QPainter& painter, const Document& document, QtTextMeas
                          const DefaultLabels& labels, const QRect& strip,
                          const DrawStyle& style = {});
 
-// The area a picture of the document covers: the frame with its outline.
+// The area a picture of the document covers: the frame with its outline,
+// and the comment notes when the style shows them.
 QRect pictureArea(const Document& document);
+QRect pictureArea(const Document& document, const DrawStyle& style);
 
 } // namespace velbrant

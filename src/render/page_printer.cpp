@@ -165,15 +165,17 @@ int paintSheetPages(QPainter& painter, const PrintablePage& page, const Document
     return more == 0 ? 0 : pages + more;
 }
 
-bool reachesBeyondPage(const Document& document, const PrintablePage& page) {
-    const QRect area = pictureArea(document);
+bool reachesBeyondPage(const Document& document, const PrintablePage& page,
+                       const DrawStyle& style) {
+    const QRect area = pictureArea(document, style);
     const QSizeF pageUnits = QSizeF(page.pixels) * (UnitsPerInch / page.dotsPerInch);
     return area.left() < 0 || area.top() < 0 || area.right() + 1 > pageUnits.width() ||
            area.bottom() + 1 > pageUnits.height();
 }
 
-std::vector<QRect> tiledPageAreas(const Document& document, QSize pageUnits) {
-    const QRect area = pictureArea(document);
+std::vector<QRect> tiledPageAreas(const Document& document, QSize pageUnits,
+                                  const DrawStyle& style) {
+    const QRect area = pictureArea(document, style);
     std::vector<Span> across;
     std::vector<Span> down;
     for (const Document::DrawnBox& box : document.drawnElementBoxes()) {
@@ -198,7 +200,7 @@ int paintPages(QPainter& painter, const PrintablePage& page, const Document& doc
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF printable(QPointF(0, 0), QSizeF(page.pixels));
     // A picture that fits is printed as the sheet shows it, whatever the mode.
-    if (mode == PageMode::AsShown || !reachesBeyondPage(document, page)) {
+    if (mode == PageMode::AsShown || !reachesBeyondPage(document, page, style)) {
         paintPage(painter, style, page, document, measurer, labels,
                   QRectF(QPointF(0, 0), inUnits(page, printable.size())), 1.0, printable);
         return 1;
@@ -207,7 +209,7 @@ int paintPages(QPainter& painter, const PrintablePage& page, const Document& doc
         // Scaled down to the page within its margins, centred at its top.
         const QRectF content = marginedArea(page);
         const QSizeF contentUnits = inUnits(page, content.size());
-        const QRect area = pictureArea(document);
+        const QRect area = pictureArea(document, style);
         const double fit =
             std::min(contentUnits.width() / area.width(), contentUnits.height() / area.height());
         const double left = area.left() - (contentUnits.width() / fit - area.width()) / 2;
@@ -217,7 +219,7 @@ int paintPages(QPainter& painter, const PrintablePage& page, const Document& doc
     }
     const QRectF content = tiledArea(page);
     const std::vector<QRect> pages =
-        tiledPageAreas(document, inUnits(page, content.size()).toSize());
+        tiledPageAreas(document, inUnits(page, content.size()).toSize(), style);
     const auto columns =
         static_cast<int>(std::count_if(pages.begin(), pages.end(), [&pages](const QRect& p) {
             return p.top() == pages[0].top();

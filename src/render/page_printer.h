@@ -62,8 +62,10 @@ int paintSheetPages(QPainter& painter, const PrintablePage& page, const Document
                     QtTextMeasurer& measurer, const DefaultLabels& labels, PageMode mode,
                     const std::function<bool()>& newPage, const Sheet& sheet);
 
-// Whether the picture reaches beyond the page as the sheet shows it.
-bool reachesBeyondPage(const Document& document, const PrintablePage& page);
+// Whether the picture (with the notes the style shows) reaches beyond the
+// page as the sheet shows it.
+bool reachesBeyondPage(const Document& document, const PrintablePage& page,
+                       const DrawStyle& style = {});
 
 // The parts of the picture (model units, as drawn) the tiled pages show,
 // row by row, left to right, each the page's size or less, together the
@@ -71,7 +73,8 @@ bool reachesBeyondPage(const Document& document, const PrintablePage& page);
 // that still fits on it, when that edge lies in the page's last third (else
 // its middle third) and cuts no element that would fit on a page; only
 // where there is none is an element cut through.
-std::vector<QRect> tiledPageAreas(const Document& document, QSize pageUnits);
+std::vector<QRect> tiledPageAreas(const Document& document, QSize pageUnits,
+                                  const DrawStyle& style = {});
 
 // "Velbrant : " and the file name, cut to the 31 characters a job name has.
 QString printJobName(const QString& fileName);

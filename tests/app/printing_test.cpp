@@ -168,6 +168,23 @@ TEST_F(PrintingTest, TheVelbrantTabPrintsAWorksheetWithItsSolution) {
     EXPECT_LT(text.indexOf("solange i <= n"), solution);
 }
 
+// The elements' comments are printed only when the Velbrant tab asks.
+TEST_F(PrintingTest, CommentsArePrintedAsNotesWhenAsked) {
+    DocumentWindow* window =
+        frame.files().openDocument(VELBRANT_SOURCE_DIR "/tests/data/nsd/alle-arten.nsd");
+    frame.printing().printer().setOutputFormat(QPrinter::PdfFormat);
+    frame.printing().printer().setOutputFileName(dir.filePath("vorher.pdf"));
+    const QString pdf = dir.filePath("alle-arten.pdf");
+    for (const bool notes : {false, true}) {
+        onNextDialog<QPrintDialog>([notes](QPrintDialog& dialog) {
+            dialog.findChild<QCheckBox*>(QStringLiteral("CommentNotesBox"))->setChecked(notes);
+            dialog.accept();
+        });
+        frame.printing().print(*window);
+        EXPECT_EQ(textOf(pdf).contains(QStringLiteral("Vergleich")), notes) << notes;
+    }
+}
+
 // A second worksheet is proposed a PDF of its own name, beside the first.
 TEST_F(PrintingTest, ThePrintDialogProposesAPdfNamedAfterTheDocument) {
     frame.files().openDocument(VELBRANT_SOURCE_DIR "/examples/menue.STR");

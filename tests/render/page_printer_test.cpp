@@ -1,5 +1,6 @@
 #include "diagram_builder.h"
 #include "model/diagram/document.h"
+#include "model/structorizer/nsd_attributes.h"
 #include "qstring_printer.h"
 #include "render/document_renderer.h"
 #include "render/page_printer.h"
@@ -110,6 +111,73 @@ TEST_F(PagePrinter, FittedAndTiledPagesKeepTheirMarginsAndTiledOnesAreLabelled) 
     EXPECT_EQ(pageLabel(5, 12, 2, 1), "Seite 5 von 12 – Zeile 2, Spalte 1");
     EXPECT_EQ(printJobName(QStringLiteral("ein-recht-langer-name.STR")).size(), 31);
     EXPECT_EQ(printJobName(QStringLiteral("kurz.STR")), "Velbrant : kurz.STR");
+}
+
+// Comments print as notes beside the frame only when asked; a fitted page
+// makes room for them, and a worksheet's solution page has them and the
+// colours too, though its copy goes through a file that holds neither.
+TEST_F(PagePrinter, CommentNotesPrintWhenAskedAndTheSolutionKeepsNotesAndColours) {
+    build(1, 1.0);
+    Element& first = document.topSequence().at(0);
+    first.setNsd(
+        withComment(withColor(nullptr, Color{255, 128, 128}).get(), {"Hier wird gezählt ≤ 10"}));
+    document.layout(measurer, PaperSize{});
+    const auto pixelsOf = [this](QRgb colour, QRect area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += image.pixel(x, y) == colour ? 1 : 0;
+        return count;
+    };
+    const QRgb note = qRgb(255, 248, 196);
+    const QRgb red = qRgb(255, 128, 128);
+    const int frameRight = pixel(document.format().frameLeft + document.frameLayout().frameWidth);
+    const QRect besideFrame(frameRight + 1, 0, image.width() - frameRight - 1, image.height());
+    const auto printWith = [&](PageMode mode, const DrawStyle& style) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        paintPages(
+            painter, {image.size(), Dpi, {}}, document, measurer, DefaultLabels{}, mode,
+            [] { return true; }, style);
+    };
+    printWith(PageMode::AsShown, {});
+    EXPECT_EQ(pixelsOf(note, image.rect()), 0);
+    printWith(PageMode::AsShown, {.commentNotes = true});
+    EXPECT_GT(pixelsOf(note, besideFrame), 500);
+    EXPECT_GT(darkPixelsIn(besideFrame), 50) << "the note's text";
+
+    // A frame as wide as the page: fitted, the note is on the page too.
+    DiagramFormat wide = document.format();
+    wide.scale = 4.0;
+    document.setFormat(wide);
+    document.layout(measurer, PaperSize{});
+    ASSERT_TRUE(reachesBeyondPage(document, {image.size(), Dpi, {}}, {.commentNotes = true}));
+    printWith(PageMode::FitToPage, {.commentNotes = true});
+    EXPECT_GT(pixelsOf(note, image.rect()), 100);
+    const int margin = pixel(100) - 1;
+    EXPECT_EQ(darkPixelsIn(QRect(image.width() - margin, 0, margin, image.height())), 0);
+
+    wide.scale = 1.0;
+    document.setFormat(wide);
+    document.layout(measurer, PaperSize{});
+    std::vector<std::pair<int, int>> pages;
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const auto pageDone = [&] {
+        pages.emplace_back(pixelsOf(note, image.rect()), pixelsOf(red, image.rect()));
+        image.fill(Qt::white);
+        return true;
+    };
+    const int printed =
+        paintSheetPages(painter, {image.size(), Dpi, {}}, document, measurer, DefaultLabels{},
+                        PageMode::AsShown, pageDone, {Blanks::Everything, true, false, true});
+    painter.end();
+    pageDone();
+    ASSERT_EQ(printed, 2);
+    for (const auto& [notes, colour] : pages) {
+        EXPECT_GT(notes, 500);
+        EXPECT_GT(colour, 500);
+    }
 }
 
 // Worksheets want whole boxes: pages end between elements, together they

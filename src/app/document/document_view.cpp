@@ -1,6 +1,7 @@
 #include "app/document/document_view.h"
 
 #include "app/document/document_editor.h"
+#include "render/comment_notes.h"
 #include "render/document_renderer.h"
 
 #include <QApplication>
@@ -129,11 +130,13 @@ QTransform DocumentView::sheetTransform() const {
 }
 
 // The scrolled area holds the sheet and the whole frame, which may stand
-// beyond the sheet, with a 10 mm border.
+// beyond the sheet, and the comment notes shown, with a 10 mm border.
 void DocumentView::updateScrollRanges() {
     const QRect sheet(QPoint(0, 0), paperSizeMm() * 10);
-    m_scene = sheet.united(pictureArea(m_editor.document()))
-                  .adjusted(-SheetBorder, -SheetBorder, SheetBorder, SheetBorder);
+    QRect shown = sheet.united(pictureArea(m_editor.document()));
+    if (m_showComments)
+        shown = shown.united(commentNotesArea(commentNotes(m_editor.document())));
+    m_scene = shown.adjusted(-SheetBorder, -SheetBorder, SheetBorder, SheetBorder);
     const int width = rnd(m_scene.width() * m_zoom / m_pixelSizeX);
     const int height = rnd(m_scene.height() * m_zoom / m_pixelSizeY);
     const QSize visible = viewport()->size();

@@ -137,6 +137,10 @@ void PrintCommands::addSheetChoices(QWidget* parent, const std::function<void(QW
     auto* copier = new QCheckBox(tr("Sch&warzweiß"), parent);
     copier->setObjectName(QStringLiteral("BlackWhiteBox"));
     copier->setChecked(m_sheet.blackAndWhite);
+    auto* notes = new QCheckBox(tr("&Kommentare drucken"), parent);
+    notes->setObjectName(QStringLiteral("CommentNotesBox"));
+    notes->setToolTip(tr("Die Kommentare der Elemente als Notizen rechts neben dem Rahmen"));
+    notes->setChecked(m_sheet.commentNotes);
     connect(blanks, &QComboBox::currentIndexChanged, this, [this, changed](int index) {
         m_sheet.blanks = index == 0 ? std::nullopt : std::optional(static_cast<Blanks>(index - 1));
         changed();
@@ -149,9 +153,14 @@ void PrintCommands::addSheetChoices(QWidget* parent, const std::function<void(QW
         m_sheet.blackAndWhite = on;
         changed();
     });
+    connect(notes, &QCheckBox::toggled, this, [this, changed](bool on) {
+        m_sheet.commentNotes = on;
+        changed();
+    });
     add(blanks);
     add(solution);
     add(copier);
+    add(notes);
 }
 
 void PrintCommands::preview(DocumentWindow& window) {
@@ -205,7 +214,8 @@ void PrintCommands::preview(DocumentWindow& window) {
 std::optional<PageMode> PrintCommands::modeFor(DocumentWindow& window) {
     DocumentEditor& editor = window.editor();
     if (m_pageMode != PageMode::AsShown ||
-        !reachesBeyondPage(editor.document(), printableArea(m_printer)))
+        !reachesBeyondPage(editor.document(), printableArea(m_printer),
+                           {.commentNotes = m_sheet.commentNotes}))
         return m_pageMode;
     switch (askChoice(m_frame,
                       tr("Das Struktogramm ist größer als die Seite. Wie soll es "

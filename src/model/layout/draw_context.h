@@ -14,11 +14,13 @@ class Element;
 // out the texts of its blanks (their boxes, their kind's lines and the
 // branch labels stay), its solution draws those texts marked; black and
 // white fills every box white but a disabled element's light grey, and
-// marks a solution's texts bold instead of coloured.
+// marks a solution's texts bold instead of coloured. Paper may show the
+// elements' comments as notes beside the frame.
 struct DrawStyle {
     const std::unordered_set<const Element*>* blanks = nullptr;
     bool solution = false;
     bool blackAndWhite = false;
+    bool commentNotes = false;
     bool isBlank(const Element* element) const {
         return blanks != nullptr && blanks->count(element) != 0;
     }
