@@ -3,6 +3,7 @@
 #include "model/files/structogram_file.h"
 #include "model/files/windows1252.h"
 #include "model/import/source_import.h"
+#include "model/notation/exact_characters.h"
 #include "model/notation/text_notation.h"
 #include "model/structorizer/nsd_file.h"
 #include "render/file_errors.h"
@@ -68,8 +69,7 @@ LoadedDocument loadNotationFile(const QByteArray& bytes, TextMeasurer& measurer,
     std::string_view raw(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (raw.substr(0, 3) == "\xEF\xBB\xBF")
         raw.remove_prefix(3);
-    ReplacedCharacters replaced;
-    std::string text = isValidUtf8(raw) ? windows1252FromUtf8(raw, replaced) : std::string(raw);
+    std::string text(raw);
     int controls = 0;
     for (char& c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -78,7 +78,12 @@ LoadedDocument loadNotationFile(const QByteArray& bytes, TextMeasurer& measurer,
             ++controls;
         }
     }
-    LoadedDocument loaded{loadNotation(text, measurer, labels), {}, {}, {}};
+    ReplacedCharacters replaced;
+    LoadedDocument loaded{isValidUtf8(text) ? loadExactNotation(text, measurer, labels, replaced)
+                                            : loadNotation(text, measurer, labels),
+                          {},
+                          {},
+                          {}};
     if (!replaced.empty())
         loaded.conversions << QCoreApplication::translate(
                                   "velbrant", "Zeichen ersetzt, die ein Struktogramm nicht "
@@ -248,7 +253,7 @@ QByteArray readable(std::string bytes, std::size_t largestRead, const char* form
 
 QByteArray encodeDocumentFor(const QString& path, const Document& document) {
     if (isNotationPath(path))
-        return readable(utf8FromWindows1252(writeNotation(document).text), MaxNotationSize, "Text");
+        return readable(exactUtf8(writeNotation(document), document), MaxNotationSize, "Text");
     if (isNsdPath(path))
         return readable(encodeNsd(document), MaxNsdSize, "Structorizer-Datei");
     const Bytes bytes = encodeDocument(document);

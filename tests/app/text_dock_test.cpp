@@ -7,6 +7,7 @@
 
 #include <QClipboard>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -38,7 +39,16 @@ protected:
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (i > 0)
                 QTest::keyClick(&text(), Qt::Key_Return);
-            QTest::keyClicks(&text(), lines[i]);
+            for (const QChar c : lines[i]) {
+                // QTest types ASCII only; other characters come as an input
+                // method gives them: a key event with the text.
+                if (c.unicode() < 0x80) {
+                    QTest::keyClick(&text(), c.toLatin1());
+                    continue;
+                }
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(&text(), &press);
+            }
         }
         QTest::qWait(TextDock::RebuildDelay + 200);
     }
@@ -49,16 +59,20 @@ TEST_F(TextDockTest, TypingGrowsTheDiagramAsOneUndoStepAndTheDiagramRewritesTheT
     ASSERT_TRUE(dock().isVisible());
     EXPECT_TRUE(text().toPlainText().startsWith("titel Lineare Suche\n"));
     const std::size_t before = editor.document().topSequence().size();
-    typeAtEnd("solange i > 0\n    i := i - 1\n");
+    // Any character: the element keeps the typed one, the text shows it.
+    typeAtEnd("solange i ≥ 0\n    i := i - 1\n");
     EXPECT_EQ(editor.document().topSequence().size(), before + 1);
     const Element& loop = editor.document().topSequence().at(before);
     EXPECT_EQ(loop.kind(), ElementKind::WhileLoop);
-    EXPECT_EQ(loop.lines(), (std::vector<std::string>{"solange i > 0"}));
+    EXPECT_EQ(loop.lines(), (std::vector<std::string>{"solange i >= 0"}));
+    EXPECT_EQ(loop.shownLines(), (std::vector<std::string>{"solange i ≥ 0"}));
     EXPECT_EQ(editor.undoName(), "Text bearbeitet");
+    editor.selectIndex(0);
+    WAIT_UNTIL(text().toPlainText().contains("solange i ≥ 0\n"));
 
     editor.undo();
     EXPECT_EQ(editor.document().topSequence().size(), before);
-    EXPECT_FALSE(text().toPlainText().contains("solange i > 0"));
+    EXPECT_FALSE(text().toPlainText().contains("solange i ≥ 0"));
 }
 
 TEST_F(TextDockTest, ATextThatDoesNotReadLeavesDiagramAndHistoryAlone) {
@@ -100,7 +114,7 @@ TEST_F(TextDockTest, TheCaretSelectsAndTheSelectionMovesTheCaret) {
 TEST_F(TextDockTest, TextPastesAsElementsAndCopyGivesTheSelectionAsText) {
     DocumentEditor& editor = open("ggt.STR");
     DocumentView& view = frame.activeDocument()->view();
-    QGuiApplication::clipboard()->setText(QStringLiteral("wenn a > b\n    Ausgabe: a\nzurück b\n"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("wenn a ≠ b\n    Ausgabe: a\nzurück b\n"));
     action("EditPasteTextItem")->trigger();
     const auto* clipboard = frame.findChild<ElementClipboard*>();
     ASSERT_TRUE(clipboard->isPasteMode());
@@ -109,7 +123,13 @@ TEST_F(TextDockTest, TextPastesAsElementsAndCopyGivesTheSelectionAsText) {
     click(view, {top.at(before - 1).left() + 5, top.at(before - 1).top() + 5});
     ASSERT_EQ(top.size(), before + 2);
     EXPECT_EQ(top.at(before).kind(), ElementKind::Conditional);
+    EXPECT_EQ(top.at(before).shownLines(), std::vector<std::string>{"a ≠ b"});
     EXPECT_EQ(top.at(before + 1).kind(), ElementKind::Exit);
+    const std::vector<const Element*> order = editor.document().elementsInReadingOrder();
+    editor.selectIndex(static_cast<std::size_t>(
+        std::find(order.begin(), order.end(), &top.at(before)) - order.begin()));
+    action("EditCopyItem")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "wenn a ≠ b\n    Ausgabe: a\n");
 
     editor.selectIndex(0);
     action("EditCopyItem")->trigger();

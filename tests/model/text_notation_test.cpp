@@ -4,7 +4,9 @@
 #include "model/diagram/element_factory.h"
 #include "model/elements/case.h"
 #include "model/files/structogram_file.h"
+#include "model/notation/exact_characters.h"
 #include "model/notation/text_notation.h"
+#include "model/structorizer/nsd_attributes.h"
 #include "model/structorizer/nsd_file.h"
 #include "pseudocode_builder.h"
 #include "recording_canvas.h"
@@ -35,11 +37,16 @@ protected:
         for (auto& [element, sequence] : original.topSequence().readingOrder())
             element->setSelected(false);
         const WrittenNotation written = writeNotation(original);
+        // As the editor's text view writes and reads it: UTF-8 with the
+        // exact characters.
+        const std::string utf8 = exactUtf8(written, original);
         std::unique_ptr<Document> read;
         try {
-            read = loadNotation(written.text, measurer, {});
+            ReplacedCharacters replaced;
+            read = loadExactNotation(utf8, measurer, {}, replaced);
+            EXPECT_EQ(replaced.summary(), "") << name;
         } catch (const NotationError& error) {
-            FAIL() << name << ": " << error.what() << "\n" << written.text;
+            FAIL() << name << ": " << error.what() << "\n" << utf8;
         }
         EXPECT_EQ(read->format().title, original.format().title) << name;
         EXPECT_EQ(read->format().comment, original.format().comment) << name;
@@ -48,6 +55,7 @@ protected:
         read->setFormat(original.format());
         ASSERT_EQ(laidOutBytes(*read), laidOutBytes(original)) << name << "\n" << written.text;
         EXPECT_EQ(writeNotation(*read).text, written.text) << name;
+        EXPECT_EQ(exactUtf8(writeNotation(*read), *read), utf8) << name;
         EXPECT_EQ(written.elementLines.size(), original.topSequence().readingOrder().size());
         EXPECT_EQ(readNotation(written.text, read->layoutContext(measurer, {})).elementLines,
                   written.elementLines)
@@ -161,6 +169,57 @@ TEST_F(TextNotation, ReadsAsATeacherTypes) {
     EXPECT_EQ(top.at(6).lines(), (std::vector<std::string>{"wenn das so ist"}));
 }
 
+// Characters Windows-1252 lacks travel through the text both ways: typed
+// into a diagram they come out in its UTF-8 text, and read from one they
+// stay in the element, the title and the comment, in heads, feet, escaped
+// and continued lines alike. Only what a case keeps in its file's form is
+// told as replaced.
+TEST_F(TextNotation, ExactCharactersTravelThroughTheUtf8TextBothWays) {
+    const std::string text = "titel Summe ≤ 10\n"
+                             "kommentar α und ω\n"
+                             "\n"
+                             "Ausgabe: \"→ ∅\"\n"
+                             "x ← 1\n"
+                             "\n"
+                             "\\wenn a ≠ b\n"
+                             "solange i ≤ n\n"
+                             "... und j ≥ 0\n"
+                             "    i ← i + 1\n"
+                             "wiederhole\n"
+                             "    x ← x × 2\n"
+                             "bis x ≥ 100\n"
+                             "fallunterscheidung k ≤ 2\n"
+                             "    fall 1\n"
+                             "        leer\n";
+    ReplacedCharacters replaced;
+    const auto document = loadExactNotation(text, measurer, {}, replaced);
+    EXPECT_EQ(document->shownTitle(), "Summe ≤ 10");
+    EXPECT_EQ(document->format().title, "Summe <= 10");
+    EXPECT_EQ(document->shownComment(), std::vector<std::string>{"α und ω"});
+    const Sequence& top = document->topSequence();
+    ASSERT_EQ(top.size(), 5u);
+    EXPECT_EQ(top.at(0).shownLines(), (std::vector<std::string>{"Ausgabe: \"→ ∅\"", "x ← 1"}));
+    EXPECT_EQ(top.at(0).lines(), (std::vector<std::string>{"Ausgabe: \"-> ?\"", "x <- 1"}));
+    EXPECT_EQ(top.at(1).shownLines(), std::vector<std::string>{"wenn a ≠ b"});
+    EXPECT_EQ(top.at(2).shownLines(), (std::vector<std::string>{"solange i ≤ n", "und j ≥ 0"}));
+    const auto& loop = static_cast<const CompoundElement&>(top.at(3));
+    EXPECT_EQ(loop.sequenceAt(0).at(0).shownLines(), std::vector<std::string>{"x ← x × 2"});
+    EXPECT_EQ(top.at(3).shownLines(), std::vector<std::string>{"bis x ≥ 100"});
+    EXPECT_EQ(top.at(4).lines(), std::vector<std::string>{"k <= 2"});
+    EXPECT_EQ(replaced.summary(), "≤");
+
+    // And out again as it came in, the case in its file's form.
+    std::string expected = text;
+    expected.replace(expected.find("k ≤ 2"), std::string("k ≤ 2").size(), "k <= 2");
+    expected.erase(expected.find("        leer\n")); // an empty branch is written as none
+    EXPECT_EQ(exactUtf8(writeNotation(*document), *document), expected);
+    // A run written alone, as copied or dragged as text, has them too.
+    Sequence& run = document->topSequence();
+    run.at(2).setSelected(true);
+    EXPECT_EQ(exactUtf8(writeNotationRun(run, true), run, true),
+              "solange i ≤ n\n... und j ≥ 0\n    i ← i + 1\n");
+}
+
 TEST_F(TextNotation, ErrorsNameTheLineAndTheReason) {
     const std::pair<const char*, const char*> cases[] = {
         {"x := 1\nsonst\n", "Zeile 2: „sonst“ ohne „wenn“"},
@@ -182,6 +241,27 @@ TEST_F(TextNotation, ErrorsNameTheLineAndTheReason) {
         } catch (const NotationError& error) {
             EXPECT_EQ(std::string(error.what()), message) << text;
         }
+    }
+}
+
+// An element edited in the text keeps its colour and comment, and shows
+// the text as it was typed now: a new character, or the plain spelling
+// typed over an old one.
+TEST_F(TextNotation, AnEditedTextKeepsAttributesAndTakesTheTypedCharacters) {
+    ReplacedCharacters replaced;
+    const auto original = loadExactNotation("a ≤ b\n", measurer, {}, replaced);
+    Element& element = original->topSequence().at(0);
+    element.setNsd(withColor(element.nsd(), Color{255, 128, 128}));
+    const LayoutContext context = original->layoutContext(measurer, {});
+    for (const auto& [typed, shown] :
+         {std::pair{"a ≥ b\n", "a ≥ b"}, std::pair{"a <= b\n", "a <= b"},
+          std::pair{"a ≤ b\n", "a ≤ b"}}) {
+        ExactNotation fresh = readExactNotation(typed, context, replaced);
+        carryFormats(original->topSequence(), *fresh.read.top, context);
+        const Element& edited = fresh.read.top->at(0);
+        EXPECT_EQ(edited.shownLines(), std::vector<std::string>{shown}) << typed;
+        ASSERT_NE(edited.nsd(), nullptr);
+        EXPECT_EQ(edited.nsd()->color, "ff8080") << typed;
     }
 }
 

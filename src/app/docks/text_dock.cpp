@@ -2,8 +2,7 @@
 
 #include "app/document/document_editor.h"
 #include "app/widgets/theme.h"
-#include "model/files/windows1252.h"
-#include "model/notation/text_notation.h"
+#include "model/notation/exact_characters.h"
 
 #include <QBoxLayout>
 #include <QFontDatabase>
@@ -16,19 +15,6 @@
 #include <optional>
 
 namespace velbrant {
-
-namespace {
-
-QString fromWindows1252(const std::string& text) {
-    return QString::fromStdString(utf8FromWindows1252(text));
-}
-
-std::string toWindows1252(const QString& text) {
-    ReplacedCharacters replaced;
-    return windows1252FromUtf8(text.toStdString(), replaced);
-}
-
-} // namespace
 
 TextDock::TextDock(QWidget* parent)
     : QDockWidget(tr("Text"), parent), m_text(new QPlainTextEdit), m_note(new QLabel) {
@@ -96,7 +82,7 @@ void TextDock::rewriteText() {
     const WrittenNotation written = writeNotation(m_editor->document());
     const int caretLine = m_text->textCursor().blockNumber();
     const int scroll = m_text->verticalScrollBar()->value();
-    m_text->setPlainText(fromWindows1252(written.text));
+    m_text->setPlainText(QString::fromStdString(exactUtf8(written, m_editor->document())));
     m_elementLines = written.elementLines;
     QTextCursor caret(m_text->document()->findBlockByNumber(caretLine));
     m_text->setTextCursor(caret);
@@ -121,7 +107,7 @@ void TextDock::rebuild() {
         return;
     const QScopedValueRollback busy(m_busy, true);
     try {
-        m_elementLines = m_editor->replaceFromText(toWindows1252(m_text->toPlainText()));
+        m_elementLines = m_editor->replaceFromText(m_text->toPlainText().toStdString());
     } catch (const NotationError& error) {
         showError(error.line(), QString::fromUtf8(error.what()));
         return;

@@ -5,6 +5,7 @@
 #include "model/elements/case.h"
 #include "model/files/transfer_stream.h"
 #include "model/history/edits.h"
+#include "model/notation/exact_characters.h"
 #include "model/notation/text_notation.h"
 
 #include <QCoreApplication>
@@ -331,30 +332,31 @@ Bytes DocumentEditor::copySelection() const {
 }
 
 std::string DocumentEditor::selectionNotation() const {
-    return m_selected != nullptr ? writeNotationRun(*m_selected, true) : std::string();
+    if (m_selected == nullptr)
+        return {};
+    return exactUtf8(writeNotationRun(*m_selected, true), *m_selected, true);
 }
 
-Bytes DocumentEditor::runFromNotation(std::string_view notation) {
-    const ReadNotation read = readNotation(notation, layoutContext());
-    return copyToStream(*read.top, false);
+Bytes DocumentEditor::runFromNotation(std::string_view utf8) {
+    ReplacedCharacters replaced;
+    const ExactNotation exact = readExactNotation(utf8, layoutContext(), replaced);
+    return copyToStream(*exact.read.top, false);
 }
 
-std::vector<int> DocumentEditor::replaceFromText(std::string_view notation) {
-    ReadNotation read = readNotation(notation, layoutContext());
+std::vector<int> DocumentEditor::replaceFromText(std::string_view utf8) {
+    ReplacedCharacters replaced;
+    ExactNotation exact = readExactNotation(utf8, layoutContext(), replaced);
     dropTreeReferences();
-    change(TextEditStep, [&read](Document& document, const LayoutContext& context) {
+    change(TextEditStep, [&exact](Document& document, const LayoutContext& context) {
         Changes before;
         before.emplace_back(recordDocument(document));
-        carryFormats(document.topSequence(), *read.top, context);
-        document.replaceTopSequence(std::move(read.top));
-        DiagramFormat format = document.format();
-        format.title = std::move(read.title);
-        format.comment = std::move(read.comment);
-        document.setFormat(std::move(format));
+        carryFormats(document.topSequence(), *exact.read.top, context);
+        document.replaceTopSequence(std::move(exact.read.top));
+        document.setTypedHeader(exact.typedTitle, exact.typedComment);
         return before;
     });
     emit treeReplaced();
-    return std::move(read.elementLines);
+    return std::move(exact.read.elementLines);
 }
 
 Bytes DocumentEditor::cutSelection() {

@@ -136,17 +136,19 @@ public:
 
     // The selected run as a transfer stream; empty without a selection.
     Bytes copySelection() const;
-    // The selected run in the text notation (Windows-1252); empty without.
+    // The selected run in the text notation (UTF-8, the exact characters
+    // of the texts); empty without.
     std::string selectionNotation() const;
-    // Elements read from a text in the notation, as a transfer stream to
-    // paste (title and comment lines are left out); throws a NotationError.
-    Bytes runFromNotation(std::string_view notation);
+    // Elements read from a UTF-8 text in the notation, as a transfer stream
+    // to paste (title and comment lines are left out); their texts keep
+    // every character. Throws a NotationError.
+    Bytes runFromNotation(std::string_view utf8);
     // The diagram, title and comment rebuilt from a text in the notation:
     // one undo step ("Text bearbeitet"); elements whose place and kind did
     // not change keep their formats. A text that does not read throws a
     // NotationError and changes nothing.
     // Gives the line each element begins on in the text.
-    std::vector<int> replaceFromText(std::string_view notation);
+    std::vector<int> replaceFromText(std::string_view utf8);
     // The first selected element's place in reading order, and selecting
     // the element at such a place (the text view's caret).
     std::optional<std::size_t> selectedIndex();

@@ -2,7 +2,6 @@
 
 #include "app/document/document_editor.h"
 #include "model/files/transfer_stream.h"
-#include "model/files/windows1252.h"
 #include "render/diagram_picture.h"
 
 namespace velbrant {
@@ -21,7 +20,7 @@ std::unique_ptr<QMimeData> selectionMimeData(DocumentEditor& editor) {
     std::unique_ptr<QMimeData> data = diagramPicture(picture, editor.measurer(), editor.labels());
     data->setData(elementsMimeType(), QByteArray(reinterpret_cast<const char*>(run.data()),
                                                  static_cast<qsizetype>(run.size())));
-    data->setText(QString::fromStdString(utf8FromWindows1252(editor.selectionNotation())));
+    data->setText(QString::fromStdString(editor.selectionNotation()));
     return data;
 }
 

@@ -7,7 +7,6 @@
 #include "app/frame/element_clipboard.h"
 #include "app/frame/text_entry_controller.h"
 #include "app/widgets/storable_text.h"
-#include "model/files/windows1252.h"
 #include "model/notation/text_notation.h"
 #include "render/diagram_picture.h"
 
@@ -59,12 +58,9 @@ void EditCommands::paste(DocumentWindow& window) {
 }
 
 void EditCommands::pasteAsElements(DocumentWindow& window) {
-    ReplacedCharacters replaced;
-    const std::string text =
-        windows1252FromUtf8(QGuiApplication::clipboard()->text().toStdString(), replaced);
     Bytes run;
     try {
-        run = window.editor().runFromNotation(text);
+        run = window.editor().runFromNotation(QGuiApplication::clipboard()->text().toStdString());
     } catch (const NotationError& error) {
         QMessageBox::critical(m_frame, ProgramCaption,
                               tr("Der Text der Zwischenablage ist kein Struktogramm: %1")

@@ -83,7 +83,13 @@ void carry(const Element& from, Element& to, const LayoutContext& context) {
     to.setBorderWidth(from.borderWidth());
     to.setInnerLineWidth(from.innerLineWidth());
     to.setKindTag(from.kindTag());
-    to.setNsd(from.nsdShare());
+    // The old attributes (colour, comment, what a file gave), with the text
+    // as the fresh element was read: its exact characters or its plain
+    // spelling. A case's labels stay in the file's form.
+    const bool plain = from.nsd() == nullptr && to.nsd() == nullptr;
+    to.setNsd(plain || to.kind() == ElementKind::Case
+                  ? from.nsdShare()
+                  : typedText(from.nsdShare(), to.shownLines()).attributes);
     const auto* old = dynamic_cast<const CompoundElement*>(&from);
     auto* fresh = dynamic_cast<CompoundElement*>(&to);
     if (old == nullptr || fresh == nullptr)

@@ -4,10 +4,12 @@
 #include "model/elements/case.h"
 #include "model/files/windows1252.h"
 #include "model/messages/said.h"
+#include "model/notation/exact_characters.h"
 #include "model/notation/keywords.h"
 #include "model/notation/text_notation.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace velbrant {
 
@@ -357,20 +359,46 @@ ReadNotation readNotation(std::string_view text, const LayoutContext& context) {
     return Reader(text, context).read();
 }
 
-std::unique_ptr<Document> loadNotation(std::string_view text, TextMeasurer& measurer,
-                                       const DefaultLabels& labels) {
+namespace {
+
+// A new document of what a text gives, the header put by `header`: laid out
+// with the defaults, unmodified.
+std::unique_ptr<Document> documentOfText(
+    TextMeasurer& measurer, const DefaultLabels& labels,
+    const std::function<std::unique_ptr<Sequence>(Document&, const LayoutContext&)>& read) {
     auto document = std::make_unique<Document>(measurer);
     const LayoutContext context = document->layoutContext(measurer, labels);
-    ReadNotation read = readNotation(text, context);
-    DiagramFormat format;
-    format.title = std::move(read.title);
-    format.comment = std::move(read.comment);
-    document->setFormat(std::move(format));
-    document->replaceTopSequence(std::move(read.top));
+    document->replaceTopSequence(read(*document, context));
     document->topSequence().relayout(context);
     document->topSequence().setModified(false);
     document->layout(measurer, PaperSize{});
     return document;
+}
+
+} // namespace
+
+std::unique_ptr<Document> loadNotation(std::string_view text, TextMeasurer& measurer,
+                                       const DefaultLabels& labels) {
+    return documentOfText(measurer, labels,
+                          [text](Document& document, const LayoutContext& context) {
+                              ReadNotation read = readNotation(text, context);
+                              DiagramFormat format;
+                              format.title = std::move(read.title);
+                              format.comment = std::move(read.comment);
+                              document.setFormat(std::move(format));
+                              return std::move(read.top);
+                          });
+}
+
+std::unique_ptr<Document> loadExactNotation(std::string_view utf8, TextMeasurer& measurer,
+                                            const DefaultLabels& labels,
+                                            ReplacedCharacters& replaced) {
+    return documentOfText(measurer, labels,
+                          [utf8, &replaced](Document& document, const LayoutContext& context) {
+                              ExactNotation exact = readExactNotation(utf8, context, replaced);
+                              document.setTypedHeader(exact.typedTitle, exact.typedComment);
+                              return std::move(exact.read.top);
+                          });
 }
 
 } // namespace velbrant

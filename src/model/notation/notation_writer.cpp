@@ -177,10 +177,10 @@ WrittenNotation writeNotation(const Document& document) {
     return std::move(writer.result);
 }
 
-std::string writeNotationRun(const Sequence& sequence, bool selectedOnly) {
+WrittenNotation writeNotationRun(const Sequence& sequence, bool selectedOnly) {
     Writer writer;
     writer.sequence(sequence, 0, 1, selectedOnly);
-    return std::move(writer.result.text);
+    return std::move(writer.result);
 }
 
 } // namespace velbrant

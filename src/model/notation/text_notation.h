@@ -47,7 +47,7 @@ WrittenNotation writeNotation(const Document& document);
 std::vector<std::string> notationLosses(const Document& document, TextMeasurer& measurer);
 // A run of elements without title and comment: the selected run, or with
 // selectedOnly false every element.
-std::string writeNotationRun(const Sequence& sequence, bool selectedOnly);
+WrittenNotation writeNotationRun(const Sequence& sequence, bool selectedOnly);
 
 struct ReadNotation {
     std::string title;
