@@ -489,6 +489,40 @@ TEST_F(GeneratedPrograms, RunningADiagramPrintsWhatItsPythonProgramPrints) {
     EXPECT_GE(count, 30);
 }
 
+// A text typed with characters Windows-1252 lacks prints them as typed,
+// in every language and in a run: joined, compared and counted as well.
+TEST_F(GeneratedPrograms, TypedTextsPrintEveryCharacterTheSameEverywhere) {
+    Document document(m_measurer);
+    test::appendNew(document.topSequence(), ElementKind::Block,
+                    document.layoutContext(m_measurer, {}), {})
+        .setTypedLines({"s \u2190 \"\u2192 \u2205\"", "Ausgabe: \"Pfeil \u2264 \", s, length(s)",
+                        "Ausgabe: s = \"\u2192 \u2205\", s = \"-> ?\""});
+    Element& choice = test::appendNew(document.topSequence(), ElementKind::Conditional,
+                                      document.layoutContext(m_measurer, {}), {});
+    choice.setTypedLines({"s = \"\u2192 \u2205\""});
+    test::appendNew(dynamic_cast<CompoundElement&>(choice).sequenceAt(0), ElementKind::Block,
+                    document.layoutContext(m_measurer, {}), {"Ausgabe: \"gleich\""});
+    generate(document, "zeichen");
+    const std::string expected = "Pfeil \u2264 \u2192 \u2205 3\ntrue false\ngleich\n";
+    for (const CodeLanguage language : Languages) {
+        const CommandResult result = runProgram(language, "zeichen", "");
+        EXPECT_EQ(result.status, 0) << codeExtension(language) << result.errors;
+        std::string output = result.output;
+        // Each language spells truth its own way.
+        for (const auto& [spelling, plain] :
+             {std::pair{"True", "true"}, std::pair{"False", "false"}, std::pair{"TRUE", "true"},
+              std::pair{"FALSE", "false"}})
+            for (std::size_t at = output.find(spelling); at != std::string::npos;
+                 at = output.find(spelling))
+                output.replace(at, std::string(spelling).size(), plain);
+        EXPECT_EQ(output, expected) << codeExtension(language);
+    }
+    std::string output;
+    const run::RunResult ran = runDiagram(document, wordsAndLines("", output));
+    EXPECT_EQ(ran.status, run::RunResult::Status::Finished) << ran.message;
+    EXPECT_EQ(output, expected);
+}
+
 // A program made while another language is spoken says its messages in
 // that language, as a run does: places in another order, and quotes,
 // apostrophes, percent signs and backslashes that each language's literal

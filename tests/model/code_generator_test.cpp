@@ -250,16 +250,18 @@ TEST_F(CodeGenerator, SymbolFontArrowsAndRelations) {
     expectLines(code(), {"x = 3", "ok = x >= 2 and x != 4"});
 }
 
-// Typed signs are their operators; a character no program text can hold
-// ("∅" would print as "?") stops the program instead.
-TEST_F(CodeGenerator, TypedSignsReadAndACharacterWithoutFormStops) {
+// Typed signs are their operators; a text literal prints every character
+// typed, also one Windows-1252 has no form for; such a character outside a
+// literal ("∅" would read as "?") stops the program instead.
+TEST_F(CodeGenerator, TypedSignsReadLiteralsKeepTheirCharactersAndAFormlessOneStops) {
     add(ElementKind::Block, {})
         .setTypedLines({"x \u2190 7 \u00D7 2 \u00F7 4", "ok \u2190 x \u2264 3 und x \u2260 2",
-                        "Ausgabe: \"Menge \u2205\""});
+                        "Ausgabe: \"Menge \u2205 \u2192\", \"->\"", "m \u2190 \u2205"});
     const GeneratedCode python = generateCode(document, CodeLanguage::Python);
     EXPECT_EQ(python.untranslatedLines, 1);
     expectLines(python.text, {"x = 7 * 2 / 4", "ok = x <= 3 and x != 2",
-                              "abbruch_(\"Zeile nicht übersetzt: Ausgabe: \\\"Menge ?\\\"\")"});
+                              "print(\"Menge \u2205 \u2192\", \"->\", sep=\"\")",
+                              "abbruch_(\"Zeile nicht übersetzt: m <- ?\")"});
 }
 
 TEST_F(CodeGenerator, DeeplyNestedTextIsRefusedNotRecursedInto) {

@@ -386,7 +386,7 @@ private:
             if (spacedBefore(s.items, i))
                 formatText += " ";
             if (item.kind == Expr::Kind::Text) {
-                formatText += escaped(utf8(item.text), true);
+                formatText += escaped(charactersOf(item), true);
                 continue;
             }
             formatText += format(item);
@@ -466,8 +466,8 @@ private:
         return format;
     }
 
-    std::string textLiteral(std::string_view windows1252) const override {
-        return "\"" + escaped(utf8(windows1252), false) + "\"";
+    std::string utf8Literal(std::string_view text) const override {
+        return "\"" + escaped(std::string(text), false) + "\"";
     }
 };
 

@@ -273,9 +273,16 @@ std::string CodeWriter::builtinCall(const Expr& e) {
     return text;
 }
 
+std::string CodeWriter::charactersOf(const Expr& text) {
+    return text.exactText.empty() ? utf8(text.text) : text.exactText;
+}
+
+std::string CodeWriter::textLiteral(std::string_view windows1252) const {
+    return utf8Literal(utf8(windows1252));
+}
+
 std::string CodeWriter::messageLiteral(const std::string& utf8Message) const {
-    ReplacedCharacters replaced;
-    return textLiteral(windows1252FromUtf8(utf8Message, replaced));
+    return utf8Literal(utf8Message);
 }
 
 std::string CodeWriter::joinedMessage(const messages::Said& message,
@@ -487,7 +494,7 @@ std::string CodeWriter::special(const Expr& e) {
     case Expr::Kind::Real:
         return numberLiteral(e);
     case Expr::Kind::Text:
-        return textLiteral(e.text);
+        return utf8Literal(charactersOf(e));
     case Expr::Kind::Bool:
         return boolLiteral(e.text == "true");
     case Expr::Kind::Name:

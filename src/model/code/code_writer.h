@@ -154,7 +154,11 @@ protected:
     std::string boolLiteral(bool value) const {
         return std::string(value ? m_language.truth.trueLiteral : m_language.truth.falseLiteral);
     }
-    virtual std::string textLiteral(std::string_view windows1252) const = 0;
+    std::string textLiteral(std::string_view windows1252) const;
+    // What a text literal holds (UTF-8), its exact characters where kept.
+    static std::string charactersOf(const Expr& text);
+    // A text literal of the target holding these characters.
+    virtual std::string utf8Literal(std::string_view utf8) const = 0;
     // The target's form of what is not an operator between operands.
     virtual std::string special(const Expr& e);
     // A value of the type as a text, to be joined to another: "str(x)".

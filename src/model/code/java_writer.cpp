@@ -363,8 +363,8 @@ private:
         return text;
     }
 
-    std::string textLiteral(std::string_view windows1252) const override {
-        return "\"" + backslashed(utf8(windows1252), "\"\\") + "\"";
+    std::string utf8Literal(std::string_view text) const override {
+        return "\"" + backslashed(text, "\"\\") + "\"";
     }
 
     const std::string m_className;

@@ -542,10 +542,10 @@ private:
     }
 
     // Quotes doubled, tabs as #9 between quoted parts.
-    std::string textLiteral(std::string_view windows1252) const override {
+    std::string utf8Literal(std::string_view text) const override {
         std::string result = "'";
         bool open = true;
-        for (const char c : utf8(windows1252)) {
+        for (const char c : text) {
             if (c == '\t') {
                 result += open ? "'#9" : "#9";
                 open = false;

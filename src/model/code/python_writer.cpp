@@ -416,8 +416,8 @@ private:
         return m_typed.result == Scalar::Unknown ? "return" : "return " + zero(m_typed.result);
     }
 
-    std::string textLiteral(std::string_view text) const override {
-        return "\"" + backslashed(utf8(text), "\"\\") + "\"";
+    std::string utf8Literal(std::string_view text) const override {
+        return "\"" + backslashed(text, "\"\\") + "\"";
     }
 
     int m_loopDepth = 0;

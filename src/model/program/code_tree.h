@@ -65,6 +65,9 @@ struct Expr {
     Op op = Op::Add;
     // Literal spelling (numbers, texts without quotes, "true"/"false") or name.
     std::string text;
+    // A text literal's exact characters (UTF-8) where its element keeps
+    // characters that spelling lacks ("→" where it has "->"); empty else.
+    std::string exactText;
     std::vector<Expr> args;
     // Filled by the type check: the type, and for a name its symbol's index.
     Scalar type = Scalar::Unknown;

@@ -6,6 +6,7 @@
 #include "model/elements/conditional.h"
 #include "model/elements/loop.h"
 #include "model/files/windows1252.h"
+#include "model/program/exact_literals.h"
 #include "model/program/pseudocode.h"
 #include "model/structorizer/nsd_attributes.h"
 
@@ -104,12 +105,20 @@ private:
         s.kind = kind;
         s.source = viewsOf(element.lines());
         const std::string head = joined(element.lines());
-        if (auto condition = read(line(element, head))) {
+        const NsdAttributes* nsd = element.nsd();
+        const ExactLiterals literals =
+            nsd != nullptr && element.kind() != ElementKind::Case &&
+                    hasExactText(*nsd, element.lines())
+                ? exactLiterals(line(element, head), joined(nsd->fileLines))
+                : ExactLiterals{};
+        std::optional<Expr> condition;
+        if (!literals.losesCharacters)
+            condition = read(line(element, head));
+        if (condition)
             s.value = std::move(*condition);
-        } else {
+        s.unreadHead = !condition || !keepExactLiterals(s, literals);
+        if (s.unreadHead)
             s.value = untranslated(head);
-            s.unreadHead = true;
-        }
         return s;
     }
 
@@ -146,12 +155,21 @@ private:
         return *file;
     }
 
-    // A typed line with a character that has no Windows-1252 form ("∅")
-    // reads only as "?": no program may print that in its place.
-    static bool losesCharacters(const Element& element, std::size_t line) {
+    // The literals of the statement from line `first` to `last` in the
+    // element's exact text, where it keeps one. A character with no
+    // Windows-1252 form ("∅") outside them reads only as "?": no program
+    // may act on that in its place.
+    ExactLiterals literalsOf(const Element& element, const std::vector<std::string>& all,
+                             std::size_t first, std::size_t last, const std::string& text) const {
         const NsdAttributes* nsd = element.nsd();
-        return nsd != nullptr && hasExactText(*nsd, element.lines()) &&
-               hasCharacterWithoutForm(nsd->fileLines[line]);
+        if (nsd == nullptr || &all != &element.lines() || !hasExactText(*nsd, element.lines()))
+            return {};
+        std::vector<std::string_view> source;
+        std::size_t at = first;
+        const std::string exact = continued(nsd->fileLines, at, source);
+        if (at != last)
+            return {{}, hasCharacterWithoutForm(exact)};
+        return exactLiterals(line(element, text), exact);
     }
 
     void lines(Block& block, const Element& element) {
@@ -160,18 +178,19 @@ private:
             if (all[i].find_first_not_of(" \t") == std::string::npos)
                 continue;
             std::vector<std::string_view> source;
-            const bool losing = losesCharacters(element, i);
+            const std::size_t first = i;
             const std::string text = continued(all, i, source);
-            if (losing) {
+            const ExactLiterals literals = literalsOf(element, all, first, i, text);
+            if (literals.losesCharacters) {
                 block.push_back(unread(source));
                 block.back().stops = true;
                 continue;
             }
             std::optional<Stmt> s =
                 readStatement(line(element, text), element.kind() == ElementKind::Call);
-            if (!s) {
+            if (!s || !keepExactLiterals(*s, literals)) {
                 block.push_back(unread(source));
-                block.back().stops = looksLikeStatement(line(element, text));
+                block.back().stops = !s ? looksLikeStatement(line(element, text)) : true;
                 continue;
             }
             s->source = source;

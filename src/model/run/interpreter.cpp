@@ -572,7 +572,7 @@ private:
         case Expr::Kind::Real:
             return Value::ofReal(std::strtod(e.text.c_str(), nullptr));
         case Expr::Kind::Text:
-            return Value::ofText(utf8(e.text));
+            return Value::ofText(e.exactText.empty() ? utf8(e.text) : e.exactText);
         case Expr::Kind::Bool:
             return Value::ofBool(e.text == "true");
         case Expr::Kind::Name:
