@@ -6,7 +6,7 @@
 #include "model/code/code_generator.h"
 #include "model/diagram/compound_element.h"
 #include "model/diagram/document.h"
-#include "model/notation/text_notation.h"
+#include "model/notation/exact_characters.h"
 #include "pseudocode_builder.h"
 #include "recording_canvas.h"
 #include "targets.h"
@@ -117,8 +117,9 @@ void BM_Notation20000Write(benchmark::State& state) {
     test::buildPseudocodeTree(document.topSequence(), document.layoutContext(measurer, {}), random,
                               ElementCount, 8);
     std::size_t bytes = 0;
+    // As the text view and a .txt file get it: UTF-8 with exact characters.
     for (auto _ : state)
-        bytes = writeNotation(document).text.size();
+        bytes = exactUtf8(writeNotation(document), document).size();
     state.counters["text_kb"] = static_cast<double>(bytes) / 1024;
     bench::setTargetMs(state, 50);
 }
@@ -129,9 +130,11 @@ void BM_Notation20000Read(benchmark::State& state) {
     Document document(measurer);
     fill(document, measurer);
     const LayoutContext context = document.layoutContext(measurer, {});
-    const std::string text = writeNotation(document).text;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(readNotation(text, context));
+    const std::string text = exactUtf8(writeNotation(document), document);
+    for (auto _ : state) {
+        ReplacedCharacters replaced;
+        benchmark::DoNotOptimize(readExactNotation(text, context, replaced));
+    }
     bench::setTargetMs(state, 50);
 }
 BENCHMARK(BM_Notation20000Read)->Unit(benchmark::kMillisecond);

@@ -5,7 +5,7 @@
 #include "app/frame/main_window.h"
 #include "diagram_builder.h"
 #include "model/diagram/sequence.h"
-#include "model/notation/text_notation.h"
+#include "model/notation/exact_characters.h"
 #include "targets.h"
 
 #include <QAction>
@@ -145,7 +145,8 @@ void BM_RebuildFromText2000(benchmark::State& state) {
     MainWindow frame;
     DocumentWindow* window = shownDocument(state, frame, 2000);
     frame.findChild<QAction*>(QStringLiteral("ViewTextItem"))->trigger();
-    const std::string text = writeNotation(window->editor().document()).text;
+    const Document& document = window->editor().document();
+    const std::string text = exactUtf8(writeNotation(document), document);
     for (auto _ : state)
         window->editor().replaceFromText(text);
 }

@@ -61,6 +61,13 @@ char32_t nextCodePoint(std::string_view utf8, std::size_t& i) {
     return c;
 }
 
+// Where the run of ASCII bytes from `from` on ends: both encodings copy it.
+std::size_t asciiEnd(std::string_view text, std::size_t from) {
+    while (from < text.size() && static_cast<unsigned char>(text[from]) < 0x80)
+        ++from;
+    return from;
+}
+
 } // namespace
 
 void appendUtf8(std::string& out, char32_t c) {
@@ -93,8 +100,14 @@ bool isValidUtf8(std::string_view bytes) {
 std::string utf8FromWindows1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (const char byte : bytes)
-        appendUtf8(out, codePointOf(static_cast<unsigned char>(byte)));
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const std::size_t end = asciiEnd(bytes, i);
+        out.append(bytes.substr(i, end - i));
+        if (end == bytes.size())
+            break;
+        appendUtf8(out, codePointOf(static_cast<unsigned char>(bytes[end])));
+        i = end;
+    }
     return out;
 }
 
@@ -116,6 +129,11 @@ std::string windows1252FromUtf8(std::string_view utf8, ReplacedCharacters& repla
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t end = asciiEnd(utf8, i);
+        out.append(utf8.substr(i, end - i));
+        i = end;
+        if (i == utf8.size())
+            break;
         const char32_t c = nextCodePoint(utf8, i);
         if (c < 0x80 || (c >= 0xA0 && c < 0x100)) {
             out += static_cast<char>(c);

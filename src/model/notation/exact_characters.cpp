@@ -119,6 +119,12 @@ bool keepsExactText(const Element& element) {
 // elements of `sequence` put in.
 std::string exactText(const WrittenNotation& written, const Sequence& sequence, bool selectedOnly,
                       const Document* header) {
+    bool anyExact = header != nullptr && header->nsdRoot() != nullptr;
+    forEachInReadingOrder(sequence, selectedOnly, [&anyExact](const Element& element) {
+        anyExact = anyExact || element.nsd() != nullptr;
+    });
+    if (!anyExact)
+        return utf8FromWindows1252(written.text);
     std::vector<TextLine> text;
     for (std::string& line : splitLines(written.text))
         text.push_back({utf8FromWindows1252(line), std::move(line), {}, false});
@@ -170,6 +176,15 @@ std::string exactUtf8(const WrittenNotation& written, const Sequence& sequence, 
 
 ExactNotation readExactNotation(std::string_view utf8, const LayoutContext& context,
                                 ReplacedCharacters& replaced) {
+    ReplacedCharacters lackingAnywhere;
+    const std::string whole = windows1252FromUtf8(utf8, lackingAnywhere);
+    if (lackingAnywhere.empty()) {
+        ExactNotation plain{readNotation(whole, context), {}, {}};
+        plain.typedTitle = utf8FromWindows1252(plain.read.title);
+        for (const std::string& line : plain.read.comment)
+            plain.typedComment.push_back(utf8FromWindows1252(line));
+        return plain;
+    }
     std::vector<TextLine> text;
     std::string windows1252;
     for (std::string& line : splitLines(utf8)) {
@@ -191,10 +206,6 @@ ExactNotation readExactNotation(std::string_view utf8, const LayoutContext& cont
     };
     exact.typedTitle = read.title.empty() ? std::string() : shown(0, {read.title}).front();
     exact.typedComment = shown(read.title.empty() ? 0 : 1, read.comment);
-    const bool lacking = std::any_of(text.begin(), text.end(),
-                                     [](const TextLine& line) { return !line.replaced.empty(); });
-    if (!lacking)
-        return exact;
     std::size_t index = 0;
     forEachInReadingOrder(*read.top, false, [&](Element& element) {
         const auto line = static_cast<std::size_t>(read.elementLines.at(index++)) - 1;
