@@ -914,6 +914,14 @@
         <source>Der Editor erreicht die grafische Anzeige „%1“ nicht. Ohne Anzeige: velbrant --export AUSGABE.png DATEI.STR</source>
         <translation>The editor cannot reach the graphical display “%1”. Without a display: velbrant --export OUTPUT.png FILE.STR</translation>
     </message>
+    <message>
+        <source>Text</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>Structorizer-Datei</source>
+        <translation>Structorizer file</translation>
+    </message>
 </context>
 <context>
     <name>velbrant::AboutDialog</name>

@@ -242,7 +242,7 @@ QByteArray readable(std::string bytes, std::size_t largestRead, const char* form
         throw std::length_error(
             QCoreApplication::translate("velbrant",
                                         "Als %1 wäre es %2 MB groß; Velbrant liest höchstens %3 MB")
-                .arg(QString::fromLatin1(format))
+                .arg(QCoreApplication::translate("velbrant", format))
                 .arg(bytes.size() >> 20)
                 .arg(largestRead >> 20)
                 .toStdString());
@@ -253,9 +253,11 @@ QByteArray readable(std::string bytes, std::size_t largestRead, const char* form
 
 QByteArray encodeDocumentFor(const QString& path, const Document& document) {
     if (isNotationPath(path))
-        return readable(exactUtf8(writeNotation(document), document), MaxNotationSize, "Text");
+        return readable(exactUtf8(writeNotation(document), document), MaxNotationSize,
+                        QT_TRANSLATE_NOOP("velbrant", "Text"));
     if (isNsdPath(path))
-        return readable(encodeNsd(document), MaxNsdSize, "Structorizer-Datei");
+        return readable(encodeNsd(document), MaxNsdSize,
+                        QT_TRANSLATE_NOOP("velbrant", "Structorizer-Datei"));
     const Bytes bytes = encodeDocument(document);
     return QByteArray(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<qsizetype>(bytes.size()));
