@@ -44,8 +44,11 @@ TEST(Messages, PlacesAreFilledAfterTranslationInTheTranslationsOrder) {
     EXPECT_EQ(pieces[1].text, "[");
     EXPECT_EQ(pieces[3].text, "] outside ");
     EXPECT_EQ(pieces[4].place, 2);
-    EXPECT_EQ(messages::counted(1, said("x", "%1 Farbe"), said("x", "%1 Farben")), "1 Farbe");
-    EXPECT_EQ(messages::counted(3, said("x", "%1 Farbe"), said("x", "%1 Farben")), "3 Farben");
+    EXPECT_EQ(messages::counted(1, said("x", "%1 Farbe"), said("x", "%1 Farben")).str(), "1 Farbe");
+    EXPECT_EQ(messages::counted(3, said("x", "%1 Farbe von %2"), said("x", "%1 Farben von %2"))
+                  .arg("a")
+                  .str(),
+              "3 Farben von a");
 }
 
 // Each reader says why a file does not read in the spoken language, down

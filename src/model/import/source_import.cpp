@@ -10,6 +10,7 @@
 
 namespace velbrant {
 
+using messages::counted;
 using messages::said;
 
 std::optional<SourceLanguage> sourceLanguageFor(std::string_view extension) {
@@ -90,19 +91,15 @@ std::string listed(const std::vector<KeptLine>& lines) {
 
 std::vector<std::string> importNotes(const SourceImport& imported) {
     std::vector<std::string> notes;
-    const std::size_t kept = imported.kept.size();
-    if (kept > 0)
-        notes.push_back((kept == 1
-                             ? said("import", "%1 Zeile ohne Struktogrammform übernommen: %2")
-                             : said("import", "%1 Zeilen ohne Struktogrammform übernommen: %2"))
-                            .arg(kept)
+    if (!imported.kept.empty())
+        notes.push_back(counted(static_cast<long long>(imported.kept.size()),
+                                said("import", "%1 Zeile ohne Struktogrammform übernommen: %2"),
+                                said("import", "%1 Zeilen ohne Struktogrammform übernommen: %2"))
                             .arg(listed(imported.kept)));
-    const std::size_t broken = imported.broken.size();
-    if (broken > 0)
-        notes.push_back((broken == 1
-                             ? said("import", "%1 Stelle nicht lesbar, als Text übernommen: %2")
-                             : said("import", "%1 Stellen nicht lesbar, als Text übernommen: %2"))
-                            .arg(broken)
+    if (!imported.broken.empty())
+        notes.push_back(counted(static_cast<long long>(imported.broken.size()),
+                                said("import", "%1 Stelle nicht lesbar, als Text übernommen: %2"),
+                                said("import", "%1 Stellen nicht lesbar, als Text übernommen: %2"))
                             .arg(listed(imported.broken)));
     return notes;
 }

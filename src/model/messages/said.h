@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The model's messages are written in German, the language its texts are
@@ -60,9 +61,12 @@ constexpr const char* saidLater(const char* /*context*/, const char* german) {
     return german;
 }
 
-// "1 Farbe", "3 Farben": the message for one or for many, %1 the count.
-inline std::string counted(int count, Said one, Said many) {
-    return (count == 1 ? one : many).arg(count);
+// "1 Farbe", "3 Farben": the message for one or for many, %1 the count;
+// further places are filled by further args.
+inline Said counted(long long count, Said one, Said many) {
+    Said message = count == 1 ? std::move(one) : std::move(many);
+    message.arg(count);
+    return message;
 }
 
 } // namespace velbrant::messages
