@@ -14,6 +14,11 @@ namespace velbrant {
 std::string utf8FromWindows1252(std::string_view bytes);
 // One code point as UTF-8 at the end of `out`.
 void appendUtf8(std::string& out, char32_t c);
+// The bytes of the UTF-8 character that begins with `lead`.
+inline std::size_t utf8CharacterLength(char lead) {
+    const auto byte = static_cast<unsigned char>(lead);
+    return byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+}
 // Whether the bytes are UTF-8 throughout (a text written on Windows in
 // Windows-1252 with umlauts is not).
 bool isValidUtf8(std::string_view bytes);

@@ -36,10 +36,6 @@ std::string_view withoutTrailingBlanks(std::string_view text) {
     return text;
 }
 
-std::size_t utf8Length(unsigned char lead) {
-    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-}
-
 // The UTF-8 end of the line whose Windows-1252 form is `tail`, when the
 // line (trailing blanks aside) ends in it at a character's start.
 std::optional<std::string> utf8Tail(const TextLine& line, std::string_view tail) {
@@ -51,7 +47,7 @@ std::optional<std::string> utf8Tail(const TextLine& line, std::string_view tail)
     for (std::size_t at = 0; at < utf8.size();) {
         if (convertedLeft == tail.size())
             return std::string(utf8.substr(at));
-        const std::size_t length = std::min(utf8Length(utf8[at]), utf8.size() - at);
+        const std::size_t length = std::min(utf8CharacterLength(utf8[at]), utf8.size() - at);
         ReplacedCharacters ignored;
         convertedLeft -=
             std::min(convertedLeft, windows1252FromUtf8(utf8.substr(at, length), ignored).size());
@@ -60,8 +56,6 @@ std::optional<std::string> utf8Tail(const TextLine& line, std::string_view tail)
     return convertedLeft == tail.size() ? std::optional<std::string>("") : std::nullopt;
 }
 
-// The exact lines of a text kept as `lines`, found line by line from
-// `from` on: each in the first line that ends in it.
 // The exact lines of a text kept as `lines`, found line by line from
 // `from` on: each in the first line that ends in it. The lines found are
 // marked kept.

@@ -10,10 +10,6 @@ namespace velbrant::code {
 
 namespace {
 
-std::size_t utf8Length(unsigned char lead) {
-    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-}
-
 // Where each character of the exact text begins, by the offset of its
 // spelling in the line; nothing when the exact text does not spell the line.
 std::optional<std::vector<std::size_t>> characterStarts(std::string_view line,
@@ -21,8 +17,7 @@ std::optional<std::vector<std::size_t>> characterStarts(std::string_view line,
     std::vector<std::size_t> starts(line.size() + 1, std::string_view::npos);
     std::size_t at = 0;
     for (std::size_t i = 0; i < exact.size();) {
-        const std::size_t length =
-            std::min(utf8Length(static_cast<unsigned char>(exact[i])), exact.size() - i);
+        const std::size_t length = std::min(utf8CharacterLength(exact[i]), exact.size() - i);
         ReplacedCharacters replaced;
         const std::string spelling = windows1252FromUtf8(exact.substr(i, length), replaced);
         if (line.substr(at, spelling.size()) != spelling)
