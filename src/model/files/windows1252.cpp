@@ -151,6 +151,26 @@ std::string windows1252FromUtf8(std::string_view utf8, ReplacedCharacters& repla
     return out;
 }
 
+std::optional<std::vector<std::size_t>> characterStarts(std::string_view windows1252,
+                                                        std::string_view utf8) {
+    std::vector<std::size_t> starts(windows1252.size() + 1, std::string_view::npos);
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t length = std::min(utf8CharacterLength(utf8[i]), utf8.size() - i);
+        ReplacedCharacters replaced;
+        const std::string spelling = windows1252FromUtf8(utf8.substr(i, length), replaced);
+        if (windows1252.substr(at, spelling.size()) != spelling)
+            return std::nullopt;
+        starts[at] = i;
+        at += spelling.size();
+        i += length;
+    }
+    if (at != windows1252.size())
+        return std::nullopt;
+    starts[at] = utf8.size();
+    return starts;
+}
+
 bool hasCharacterWithoutForm(std::string_view utf8) {
     ReplacedCharacters replaced;
     windows1252FromUtf8(utf8, replaced);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -43,6 +44,12 @@ private:
 // `replaced`, so the caller can tell the user. A malformed UTF-8 sequence
 // (overlong forms and surrogates included) counts as U+FFFD.
 std::string windows1252FromUtf8(std::string_view utf8, ReplacedCharacters& replaced);
+
+// Where each character of a UTF-8 text begins, by the offset of its
+// spelling in `windows1252` (npos inside a spelling such as "<=" for "≤");
+// nothing when the text does not spell `windows1252`.
+std::optional<std::vector<std::size_t>> characterStarts(std::string_view windows1252,
+                                                        std::string_view utf8);
 
 // Whether a character of the text has no Windows-1252 form at all and would
 // become "?" ("∅", "α"), where "≤" has "<=".

@@ -43,17 +43,11 @@ std::optional<std::string> utf8Tail(const TextLine& line, std::string_view tail)
     const std::string_view converted = withoutTrailingBlanks(line.windows1252);
     if (converted.size() < tail.size() || converted.substr(converted.size() - tail.size()) != tail)
         return std::nullopt;
-    std::size_t convertedLeft = converted.size();
-    for (std::size_t at = 0; at < utf8.size();) {
-        if (convertedLeft == tail.size())
-            return std::string(utf8.substr(at));
-        const std::size_t length = std::min(utf8CharacterLength(utf8[at]), utf8.size() - at);
-        ReplacedCharacters ignored;
-        convertedLeft -=
-            std::min(convertedLeft, windows1252FromUtf8(utf8.substr(at, length), ignored).size());
-        at += length;
-    }
-    return convertedLeft == tail.size() ? std::optional<std::string>("") : std::nullopt;
+    const std::optional<std::vector<std::size_t>> starts = characterStarts(converted, utf8);
+    const std::size_t start = starts ? (*starts)[converted.size() - tail.size()] : utf8.npos;
+    if (start == utf8.npos)
+        return std::nullopt;
+    return std::string(utf8.substr(start));
 }
 
 // The exact lines of a text kept as `lines`, found line by line from

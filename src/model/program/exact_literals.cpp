@@ -10,28 +10,6 @@ namespace velbrant::code {
 
 namespace {
 
-// Where each character of the exact text begins, by the offset of its
-// spelling in the line; nothing when the exact text does not spell the line.
-std::optional<std::vector<std::size_t>> characterStarts(std::string_view line,
-                                                        std::string_view exact) {
-    std::vector<std::size_t> starts(line.size() + 1, std::string_view::npos);
-    std::size_t at = 0;
-    for (std::size_t i = 0; i < exact.size();) {
-        const std::size_t length = std::min(utf8CharacterLength(exact[i]), exact.size() - i);
-        ReplacedCharacters replaced;
-        const std::string spelling = windows1252FromUtf8(exact.substr(i, length), replaced);
-        if (line.substr(at, spelling.size()) != spelling)
-            return std::nullopt;
-        starts[at] = i;
-        at += spelling.size();
-        i += length;
-    }
-    if (at != line.size())
-        return std::nullopt;
-    starts[at] = exact.size();
-    return starts;
-}
-
 template <typename Visit> void visitTexts(Expr& e, const Visit& visit) {
     if (e.kind == Expr::Kind::Text)
         visit(e);
@@ -86,13 +64,15 @@ bool keepExactLiterals(Stmt& s, const ExactLiterals& exact) {
     for (std::size_t i = 0; i < texts.size(); ++i) {
         Expr& text = *texts[i];
         std::optional<std::string> characters;
-        if (inOrder)
+        if (inOrder) {
             characters = literals[i].second;
-        for (const auto& [spelling, exactCharacters] : literals) {
-            if (inOrder || spelling != text.text)
-                continue;
-            placed = placed && (!characters || *characters == exactCharacters);
-            characters = exactCharacters;
+        } else {
+            for (const auto& [spelling, exact] : literals) {
+                if (spelling != text.text)
+                    continue;
+                placed = placed && (!characters || *characters == exact);
+                characters = exact;
+            }
         }
         if (characters && *characters != utf8FromWindows1252(text.text))
             text.exactText = *characters;

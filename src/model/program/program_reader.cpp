@@ -105,12 +105,9 @@ private:
         s.kind = kind;
         s.source = viewsOf(element.lines());
         const std::string head = joined(element.lines());
-        const NsdAttributes* nsd = element.nsd();
+        const std::vector<std::string>* exact = exactLinesOf(element);
         const ExactLiterals literals =
-            nsd != nullptr && element.kind() != ElementKind::Case &&
-                    hasExactText(*nsd, element.lines())
-                ? exactLiterals(line(element, head), joined(nsd->fileLines))
-                : ExactLiterals{};
+            exact != nullptr ? exactLiterals(line(element, head), joined(*exact)) : ExactLiterals{};
         std::optional<Expr> condition;
         if (!literals.losesCharacters)
             condition = read(line(element, head));
@@ -155,18 +152,28 @@ private:
         return *file;
     }
 
+    // The exact text the element keeps beside its lines, if any; a case's
+    // stays in its file's form, its labels apart from its lines.
+    static const std::vector<std::string>* exactLinesOf(const Element& element) {
+        const NsdAttributes* nsd = element.nsd();
+        if (nsd == nullptr || element.kind() == ElementKind::Case ||
+            !hasExactText(*nsd, element.lines()))
+            return nullptr;
+        return &nsd->fileLines;
+    }
+
     // The literals of the statement from line `first` to `last` in the
     // element's exact text, where it keeps one. A character with no
     // Windows-1252 form ("∅") outside them reads only as "?": no program
     // may act on that in its place.
     ExactLiterals literalsOf(const Element& element, const std::vector<std::string>& all,
                              std::size_t first, std::size_t last, const std::string& text) const {
-        const NsdAttributes* nsd = element.nsd();
-        if (nsd == nullptr || &all != &element.lines() || !hasExactText(*nsd, element.lines()))
+        const std::vector<std::string>* lines = exactLinesOf(element);
+        if (lines == nullptr || &all != &element.lines())
             return {};
         std::vector<std::string_view> source;
         std::size_t at = first;
-        const std::string exact = continued(nsd->fileLines, at, source);
+        const std::string exact = continued(*lines, at, source);
         if (at != last)
             return {{}, hasCharacterWithoutForm(exact)};
         return exactLiterals(line(element, text), exact);

@@ -16,11 +16,7 @@ std::u32string decoded(std::string_view text) {
     std::u32string result;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80    ? 1
-                           : lead >= 0xF0 ? 4
-                           : lead >= 0xE0 ? 3
-                           : lead >= 0xC0 ? 2
-                                          : 1;
+        const auto length = static_cast<int>(utf8CharacterLength(text[i]));
         char32_t code = length == 1 ? lead : lead & (0x7F >> length);
         std::size_t k = 1;
         for (; k < static_cast<std::size_t>(length) && i + k < text.size() &&
